@@ -1,0 +1,30 @@
+#include "model/Duration.h"
+
+#include <algorithm>
+#include <limits>
+
+qint32 CalculateDuration(const ProgramRecord &program)
+{
+    qint64 total = 0;
+    for (int v = 1; v <= program.usedVialCount(); ++v) {
+        const VialStep &vial = program.vial(v);
+        total += qint64(vial.Hrs) * 60 + vial.Min;
+    }
+    total = std::clamp<qint64>(total, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    return static_cast<qint32>(total);
+}
+
+void RecalculateDuration(ProgramRecord &program)
+{
+    program.Duration = CalculateDuration(program);
+}
+
+QString DurationCaption(qint32 minutes)
+{
+    // Integer division truncates toward zero, as the stored value may be negative.
+    const qint32 hours = minutes / 60;
+    const qint32 rest = minutes - 60 * hours;
+    return QStringLiteral("Total Time: %1h %2min")
+        .arg(hours, 2, 10, QLatin1Char('0'))
+        .arg(rest, 2, 10, QLatin1Char('0'));
+}

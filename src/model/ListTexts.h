@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/ReagentTable.h"
+#include "model/VialStep.h"
+
+#include <QString>
+#include <QStringList>
+
+// "AG0: off" .. "AG5: 3,00Hz"; the list index is the agitation code.
+QStringList AgitationTexts();
+
+// Reagent list line: Reagent 007: "name         " (stored 13-character name).
+QString ReagentListLine(int number, const QByteArray &storedName);
+
+// Reagent drop-down item: 007: name          (stored 13-character name).
+QString ReagentComboLine(int number, const QByteArray &storedName);
+
+// "PAUSE" for 1, "CONT" for any other value.
+QString PauseText(qint32 pause);
+
+// "37°C", "04°C", or "--°C" when the heater/cooler is off (0).
+QString TemperatureText(qint32 temp);
+
+// The fixed-column line of one vial:
+// Vial 01: <13-character reagent name> AG2 01:30 37°C CONT
+// A reagent number outside 1..200 shows "(unknown)" in the name field.
+QString VialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents);

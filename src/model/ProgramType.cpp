@@ -1,0 +1,13 @@
+#include "model/ProgramType.h"
+
+#include "model/Limits.h"
+
+QString ProgramTypeName(qint32 type)
+{
+    return type == TypeLM ? QStringLiteral("LM") : QStringLiteral("EM");
+}
+
+qint32 ProgramTypeFromText(const QByteArray &text)
+{
+    return text == "LM" ? TypeLM : TypeEM;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// "LM" for type 0, "EM" for any other value.
+QString ProgramTypeName(qint32 type);
+
+// The stored text form back to a code: exactly "LM" is 0, anything else 1.
+qint32 ProgramTypeFromText(const QByteArray &text);
