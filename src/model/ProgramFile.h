@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "model/StoreResult.h"
+
+#include <QString>
+
+// A program file holds one program in the section "Program", with the keys of
+// a store section (see WriteProgramSection).
+
+struct ImportResult
+{
+    enum Status { Imported, NotAProgramFile, Unreadable };
+    Status status = Imported;
+    QString message; // empty when imported; "This is not a valid Program File." when not a program file
+
+    explicit operator bool() const { return status == Imported; }
+};
+
+// Reads the section "Program" of `file` into program `number`. All or
+// nothing: on any failure the program keeps its previous content entirely.
+ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data);
+
+// Replaces `file` (atomically) by a file that holds only the section
+// "Program" with program `number`.
+StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data);
+
+// True when the file can be opened for reading.
+bool FileExists(const QString &file);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Outcome of writing a file: either done, or a message that says what failed
+// and where, fit to show to the user.
+struct StoreResult
+{
+    bool ok = true;
+    QString error;
+
+    static StoreResult Done() { return {}; }
+    static StoreResult Failed(const QString &message) { return {false, message}; }
+    explicit operator bool() const { return ok; }
+};

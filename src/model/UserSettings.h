@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSettings>
+#include <QVariant>
+
+#include <memory>
+
+// Per-user settings of the utility: application "CORVEX", group "Settings".
+// Every key the utility uses is listed here.
+namespace UserSetting {
+inline constexpr char Group[] = "Settings";
+inline constexpr char MainTop[] = "MainTop";         // twips, decimal text of a float
+inline constexpr char MainLeft[] = "MainLeft";       // twips, decimal text of a float
+inline constexpr char CommPort[] = "CommPort";       // 0 = search all, 1..16 = COM1..COM16
+inline constexpr char LogoPicture[] = "LogoPicture"; // full path of the logo file
+inline constexpr char Comment[] = "Comment";         // comment line of printed sheets
+
+// Device paths that override the built-in table of port numbers on this
+// machine: group "Ports", keys "COM1".."COM16".
+inline constexpr char PortsGroup[] = "Ports";
+} // namespace UserSetting
+
+// The settings store itself (on Linux ~/.config/CORVEX/CORVEX.conf; tests
+// isolate it with XDG_CONFIG_HOME).
+std::unique_ptr<QSettings> OpenUserSettings();
+
+// Reads and writes one key of the group "Settings".
+QVariant ReadUserSetting(const char *key, const QVariant &fallback = {});
+void WriteUserSetting(const char *key, const QVariant &value);
+bool HasUserSetting(const char *key);
