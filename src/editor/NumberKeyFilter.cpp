@@ -1,0 +1,59 @@
+#include "editor/NumberKeyFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+// The character code a key press types: its text, or for Ctrl with a letter
+// the control code (Ctrl+C is 3), as the platform does not always send it.
+int CharacterCode(const QKeyEvent &key)
+{
+    const bool control = key.modifiers().testFlag(Qt::ControlModifier);
+    if (control && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return key.key() - Qt::Key_A + 1;
+    const QString text = key.text();
+    if (text.isEmpty())
+        return -1;
+    return text.at(0).unicode();
+}
+
+bool IsNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool NumberKeyFilter::Discards(int code)
+{
+    if (code < 0 || code > 255)
+        return false;
+    return code <= 2 || (code >= 4 && code <= 7) || (code >= 9 && code <= 21) || code == 23
+        || (code >= 25 && code <= 47) || code >= 58;
+}
+
+void NumberKeyFilter::Install(QLineEdit *box)
+{
+    box->installEventFilter(new NumberKeyFilter(box));
+}
+
+bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (IsNavigationKey(key->key()))
+        return false;
+    const int code = CharacterCode(*key);
+    return code >= 0 && Discards(code);
+}

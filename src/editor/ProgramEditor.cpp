@@ -1,0 +1,367 @@
+#include "editor/ProgramEditor.h"
+
+#include "editor/FixedPitchFont.h"
+#include "editor/NameBox.h"
+#include "editor/NumberKeyFilter.h"
+#include "editor/Progress.h"
+#include "editor/SpinBar.h"
+#include "editor/VialEditor.h"
+#include "model/Cp1252.h"
+#include "model/Duration.h"
+#include "model/FitName.h"
+#include "model/ListTexts.h"
+#include "model/NumberText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QFont Bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
+    : QWidget(parent)
+    , m_data(data)
+{
+    setObjectName(QStringLiteral("tabPrograms"));
+
+    m_vials = new QListWidget(this);
+    m_vials->setObjectName(QStringLiteral("lsVials"));
+    m_vials->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_vials->setFont(FixedPitchListFont());
+    m_vials->setUniformItemSizes(true);
+    m_vials->viewport()->installEventFilter(this);
+
+    m_vialEditor = new VialEditor(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildConnectionFrame());
+    layout->addWidget(buildProgramFrame());
+    layout->addWidget(m_vials, 1);
+    layout->addWidget(m_vialEditor);
+    buildVialMenu();
+
+    connect(m_number, &QLineEdit::textChanged, this, &ProgramEditor::showProgram);
+    connect(m_spin, &SpinBar::spinValueChanged, this, &ProgramEditor::numberSpun);
+    connect(m_read, &QPushButton::clicked, this, &ProgramEditor::readProgramRequested);
+    connect(m_send, &QPushButton::clicked, this, &ProgramEditor::sendProgramRequested);
+    connect(m_name, &QLineEdit::textChanged, this, &ProgramEditor::nameEdited);
+    connect(m_type, &QComboBox::currentIndexChanged, this, &ProgramEditor::typeChosen);
+    connect(m_vials, &QListWidget::currentRowChanged, this, &ProgramEditor::vialSelected);
+    connect(m_vialEditor, &VialEditor::okClicked, this, &ProgramEditor::applyVial);
+    connect(m_copy, &QPushButton::clicked, this, &ProgramEditor::copyProgram);
+    connect(m_paste, &QPushButton::clicked, this, &ProgramEditor::pasteProgram);
+    connect(m_delete, &QPushButton::clicked, this, &ProgramEditor::deleteProgram);
+}
+
+QWidget *ProgramEditor::buildConnectionFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Connection to Corvex"), this);
+    frame->setObjectName(QStringLiteral("frameConnection"));
+
+    m_number = new QLineEdit(QStringLiteral("1"), frame);
+    m_number->setObjectName(QStringLiteral("txtReadProgram"));
+    m_number->setMaxLength(2);
+    m_number->setAlignment(Qt::AlignRight);
+    m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    NumberKeyFilter::Install(m_number);
+
+    m_spin = new SpinBar(0, 100, frame);
+    m_spin->setObjectName(QStringLiteral("VScroll2"));
+    m_spin->setFixedHeight(m_number->sizeHint().height());
+
+    m_read = Button("cmdReadProgram", QStringLiteral("Read from Corvex"), frame);
+    m_send = Button("cmdSendProgram", QStringLiteral("Send to Corvex"), frame);
+
+    m_progress = new QProgressBar(frame);
+    m_progress->setObjectName(QStringLiteral("pbPrograms"));
+    m_progress->setRange(0, 138);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+
+    m_percent = new QLabel(frame);
+    m_percent->setObjectName(QStringLiteral("lblPercent2"));
+    m_percent->setMinimumWidth(m_percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
+    m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *row = new QHBoxLayout(frame);
+    row->addWidget(new QLabel(QStringLiteral("Program:"), frame));
+    row->addWidget(m_number);
+    row->addWidget(m_spin);
+    row->addSpacing(8);
+    row->addWidget(m_read);
+    row->addWidget(m_send);
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_percent);
+    return frame;
+}
+
+QWidget *ProgramEditor::buildProgramFrame()
+{
+    m_programFrame = new QGroupBox(QStringLiteral("Program 01"), this);
+    m_programFrame->setObjectName(QStringLiteral("frameProgram"));
+    const QFont normal = font();
+    m_programFrame->setFont(Bold(normal));
+
+    m_name = new QLineEdit(m_programFrame);
+    m_name->setObjectName(QStringLiteral("txtProgramName"));
+    MakeNameBox(m_name);
+
+    m_type = new QComboBox(m_programFrame);
+    m_type->setObjectName(QStringLiteral("cbType"));
+
+    m_duration = new QLabel(DurationCaption(0), m_programFrame);
+    m_duration->setObjectName(QStringLiteral("lblDuration"));
+
+    m_copy = Button("cmdCopy", QStringLiteral("&Copy"), m_programFrame);
+    m_paste = Button("cmdPaste", QStringLiteral("&Paste"), m_programFrame);
+    m_paste->setEnabled(false);
+    m_delete = Button("cmdDelete", QStringLiteral("&Delete"), m_programFrame);
+
+    auto *nameLabel = new QLabel(QStringLiteral("Program Name"), m_programFrame);
+    auto *typeLabel = new QLabel(QStringLiteral("Program Type"), m_programFrame);
+    for (QWidget *plain : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(typeLabel),
+                           static_cast<QWidget *>(m_copy), static_cast<QWidget *>(m_paste),
+                           static_cast<QWidget *>(m_delete)})
+        plain->setFont(normal);
+    nameLabel->setBuddy(m_name);
+    typeLabel->setBuddy(m_type);
+
+    auto *grid = new QGridLayout(m_programFrame);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(m_name, 0, 1);
+    grid->addWidget(typeLabel, 0, 2, Qt::AlignRight);
+    grid->addWidget(m_type, 0, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_paste);
+    buttons->addWidget(m_delete);
+    grid->addWidget(m_duration, 1, 0, 1, 2);
+    grid->addLayout(buttons, 1, 2, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return m_programFrame;
+}
+
+void ProgramEditor::buildVialMenu()
+{
+    m_vialMenu = new QMenu(QStringLiteral("VialPopup"), this);
+    m_vialMenu->setObjectName(QStringLiteral("mnVial"));
+    auto *copy = m_vialMenu->addAction(QStringLiteral("&Copy"), this, &ProgramEditor::copyVial);
+    copy->setObjectName(QStringLiteral("mnCopy"));
+    m_vialPaste = m_vialMenu->addAction(QStringLiteral("&Paste"), this, &ProgramEditor::pasteVial);
+    m_vialPaste->setObjectName(QStringLiteral("mnPaste"));
+    m_vialPaste->setEnabled(false);
+    auto *remove = m_vialMenu->addAction(QStringLiteral("&Delete"), this, &ProgramEditor::deleteVial);
+    remove->setObjectName(QStringLiteral("mnDelete"));
+}
+
+void ProgramEditor::fillAgitation()
+{
+    m_vialEditor->fillAgitation();
+}
+
+void ProgramEditor::fillReagents()
+{
+    m_vialEditor->fillReagents(m_data.reagents);
+}
+
+void ProgramEditor::fillTypes()
+{
+    m_type->addItems({QStringLiteral("LM"), QStringLiteral("EM")});
+}
+
+int ProgramEditor::currentProgram() const
+{
+    return ClampNumber(m_number->text(), 1, ProgramCount);
+}
+
+int ProgramEditor::currentVial() const
+{
+    return m_vials->currentRow() + 1;
+}
+
+QPushButton *ProgramEditor::okButton() const
+{
+    return m_vialEditor->okButton();
+}
+
+void ProgramEditor::numberSpun(int value)
+{
+    if (value <= m_spin->minimum()) {
+        m_number->setText(QString::number(ProgramCount));
+        m_spin->setSpinValue(ProgramCount);
+    } else if (value >= m_spin->maximum()) {
+        m_number->setText(QStringLiteral("1"));
+        m_spin->setSpinValue(1);
+    } else {
+        m_number->setText(QString::number(value));
+    }
+}
+
+void ProgramEditor::showProgram()
+{
+    const int n = currentProgram();
+    m_spin->setSpinValue(n);
+    m_programFrame->setTitle(QStringLiteral("Program %1").arg(n, 2, 10, QLatin1Char('0')));
+    m_name->setText(DecodeCp1252(FitName(m_data.programs[n].Name, true)));
+    showDuration();
+    m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);
+
+    // Rebuilt without repainting line by line.
+    m_vials->clearSelection();
+    m_vials->setUpdatesEnabled(false);
+    m_vials->clear();
+    for (int v = 1; v <= m_data.programs[n].usedVialCount(); ++v)
+        addVialLine(n);
+    m_vials->setUpdatesEnabled(true);
+    selectVial(0);
+}
+
+void ProgramEditor::showDuration()
+{
+    m_duration->setText(DurationCaption(m_data.programs[currentProgram()].Duration));
+}
+
+void ProgramEditor::nameEdited(const QString &text)
+{
+    m_data.programs[currentProgram()].Name = FitName(EncodeCp1252(text), false);
+}
+
+void ProgramEditor::typeChosen(int index)
+{
+    if (index < 0)
+        return;
+    const int n = currentProgram();
+    if (index != TypeLM) {
+        while (m_vials->count() < VialCount)
+            addVialLine(n);
+    } else {
+        const int row = std::min(m_vials->currentRow(), LmVialCount - 1);
+        m_vials->setUpdatesEnabled(false);
+        while (m_vials->count() > LmVialCount)
+            delete m_vials->takeItem(m_vials->count() - 1);
+        m_vials->setUpdatesEnabled(true);
+        selectVial(row);
+    }
+    ProgramRecord &program = m_data.programs[n];
+    program.Type = index;
+    RecalculateDuration(program);
+    showDuration();
+}
+
+void ProgramEditor::addVialLine(int program)
+{
+    const int v = m_vials->count() + 1;
+    m_vials->addItem(VialLineText(v, m_data.programs[program].vial(v), m_data.reagents));
+}
+
+void ProgramEditor::selectVial(int row)
+{
+    m_vials->setCurrentRow(row);
+}
+
+void ProgramEditor::vialSelected(int row)
+{
+    if (row < 0)
+        return;
+    m_vialEditor->load(m_data.programs[currentProgram()].vial(row + 1));
+}
+
+void ProgramEditor::applyVial()
+{
+    const int n = currentProgram();
+    const int v = currentVial();
+    if (v < 1)
+        return;
+    ProgramRecord &program = m_data.programs[n];
+    program.vial(v) = m_vialEditor->edited(program.vial(v));
+    RecalculateDuration(program);
+    showVialAgain(v);
+}
+
+void ProgramEditor::showVialAgain(int vial)
+{
+    showProgram();
+    selectVial(vial - 1);
+}
+
+void ProgramEditor::reagentsRenamed()
+{
+    const int row = m_vials->currentRow();
+    fillReagents();
+    showProgram();
+    selectVial(row);
+}
+
+void ProgramEditor::setProgressMaximum(int maximum)
+{
+    m_progress->setMaximum(maximum);
+}
+
+void ProgramEditor::stepProgress()
+{
+    m_progress->setValue(m_progress->value() + 1);
+    m_percent->setText(PercentText(m_progress->value(), m_progress->maximum()));
+}
+
+void ProgramEditor::resetProgress()
+{
+    m_progress->setValue(0);
+    m_percent->clear();
+}
+
+bool ProgramEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_vials->viewport())
+        return QWidget::eventFilter(watched, event);
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (!press && !release)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::RightButton)
+        return false;
+    // The right button leaves the selection alone; the menu acts on the vial selected before.
+    if (release)
+        m_vialMenu->popup(mouse->globalPosition().toPoint());
+    return true;
+}
+
+void ProgramEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QWidget::keyPressEvent(event);
+    // Enter presses the focused button, anywhere else the vial's Ok.
+    if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled())
+        button->click();
+    else if (okButton()->isEnabled())
+        okButton()->click();
+}

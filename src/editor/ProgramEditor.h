@@ -1,0 +1,124 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+
+#include <QWidget>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class SpinBar;
+class VialEditor;
+
+// The "Programs" tab: choosing a program by number, its name and type, the
+// vial list with the vial editor, copy/paste/delete of programs and vials,
+// and the buttons and progress display of the program transfers (which it
+// only requests: the transfers themselves run elsewhere).
+//
+// Setting a control from code runs its change handler when the value really
+// changes, just as a user action would; showProgram() relies on that chain.
+class ProgramEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ProgramEditor(InstrumentData &data, QWidget *parent = nullptr);
+
+    // Start-up: the agitation texts, the reagent drop-down and the type list.
+    void fillAgitation();
+    void fillReagents();
+    void fillTypes();
+
+    // The program number in the number box, limited to 1..99.
+    int currentProgram() const;
+    // The selected vial, 1..24, or 0 when no line is selected.
+    int currentVial() const;
+
+    // Redisplays the current program (run by every change of the number box).
+    void showProgram();
+    // Coming back from the "Reagents" tab: takes over renamed reagents.
+    void reagentsRenamed();
+
+    // Progress of a program transfer: bar maximum, one byte, and back to idle.
+    void setProgressMaximum(int maximum);
+    void stepProgress();
+    void resetProgress();
+
+    int copiedProgram() const { return m_copiedProgram; }
+
+    // Controls that a transfer disables.
+    QLineEdit *numberBox() const { return m_number; }
+    SpinBar *numberSpin() const { return m_spin; }
+    QPushButton *readButton() const { return m_read; }
+    QPushButton *sendButton() const { return m_send; }
+    QPushButton *okButton() const;
+    QPushButton *copyButton() const { return m_copy; }
+    QPushButton *pasteButton() const { return m_paste; }
+    QPushButton *deleteButton() const { return m_delete; }
+    QListWidget *vialList() const { return m_vials; }
+    QLineEdit *nameBox() const { return m_name; }
+    QComboBox *typeBox() const { return m_type; }
+
+signals:
+    void readProgramRequested();
+    void sendProgramRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *buildConnectionFrame();
+    QWidget *buildProgramFrame();
+    void buildVialMenu();
+
+    void numberSpun(int value);
+    void nameEdited(const QString &text);
+    void typeChosen(int index);
+    void showDuration();
+    void vialSelected(int row);
+    void applyVial();
+    void addVialLine(int program);
+    void selectVial(int row);
+
+    void copyProgram();
+    void pasteProgram();
+    void deleteProgram();
+    void copyVial();
+    void pasteVial();
+    void deleteVial();
+    void showVialAgain(int vial);
+
+    InstrumentData &m_data;
+
+    int m_copiedProgram = 0;
+    struct VialReference
+    {
+        int Program = 0;
+        int Vial = 0;
+    } m_copiedVial;
+
+    QLineEdit *m_number = nullptr;
+    SpinBar *m_spin = nullptr;
+    QPushButton *m_read = nullptr;
+    QPushButton *m_send = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_percent = nullptr;
+    QGroupBox *m_programFrame = nullptr;
+    QLineEdit *m_name = nullptr;
+    QComboBox *m_type = nullptr;
+    QLabel *m_duration = nullptr;
+    QPushButton *m_copy = nullptr;
+    QPushButton *m_paste = nullptr;
+    QPushButton *m_delete = nullptr;
+    QListWidget *m_vials = nullptr;
+    VialEditor *m_vialEditor = nullptr;
+    QMenu *m_vialMenu = nullptr;
+    QAction *m_vialPaste = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "editor/Progress.h"
+
+QString PercentText(int value, int maximum)
+{
+    const qint64 percent = maximum > 0 ? qint64(value) * 100 / maximum : 0;
+    return QString::number(percent) + QLatin1Char('%');
+}

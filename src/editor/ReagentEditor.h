@@ -1,0 +1,96 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class SpinBar;
+
+// The "Reagents" tab: the list of the 200 reagent names, the name box with
+// "Send reagent", copy/paste/delete of names, and the number selector and
+// buttons of the reagent transfers (which it only requests).
+class ReagentEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReagentEditor(InstrumentData &data, QWidget *parent = nullptr);
+
+    // Fills the list from the table (start-up).
+    void fillList();
+    // Rewrites the line of reagent `number` from the table and selects it.
+    void refreshLine(int number);
+    void selectReagent(int number);
+
+    // The reagent that "Read from Corvex" reads: the number box, 1..200.
+    int numberToRead() const;
+    void setNumberToRead(int number);
+    // The selected reagent, 1..200, or 0 when no line is selected.
+    int selectedReagent() const;
+    // The name box in its 13-character stored form.
+    QByteArray typedName() const;
+
+    // The send operation of "Send reagent" (also run by paste and delete):
+    // asks first for reagent 1, then requests the send of the typed name.
+    void sendTypedName();
+
+    // Read ALL's two states, shown by its button caption.
+    bool readAllRunning() const;
+    void setReadAllRunning(bool running);
+    void setReadAllProgress(int reagent);
+    void resetReadAllProgress();
+
+    int copiedReagent() const { return m_copiedReagent; }
+
+    QPushButton *readButton() const { return m_read; }
+    QPushButton *readAllButton() const { return m_readAll; }
+    QPushButton *sendButton() const { return m_send; }
+    QListWidget *list() const { return m_list; }
+
+signals:
+    void readReagentRequested();
+    // The Read ALL button pressed in idle state (start) or while running (stop).
+    void readAllRequested();
+    void stopReadAllRequested();
+    // Reagent `number` is to become `storedName` and be sent to the instrument.
+    void sendReagentRequested(int number, const QByteArray &storedName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildConnectionFrame();
+    QWidget *buildNameRow();
+    void buildMenu();
+
+    void reagentSelected(int row);
+    void numberTyped(const QString &text);
+    void numberSpun(int value);
+    void readAllClicked();
+    void copyReagent();
+    void pasteReagent();
+    void deleteReagent();
+
+    InstrumentData &m_data;
+    int m_copiedReagent = 0;
+
+    QLineEdit *m_number = nullptr;
+    SpinBar *m_spin = nullptr;
+    QPushButton *m_read = nullptr;
+    QPushButton *m_readAll = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_percent = nullptr;
+    QListWidget *m_list = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_name = nullptr;
+    QPushButton *m_send = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_pasteAction = nullptr;
+};

@@ -1,0 +1,155 @@
+#include "editor/VialEditor.h"
+
+#include "editor/ClickClearsField.h"
+#include "editor/NumberKeyFilter.h"
+#include "model/ListTexts.h"
+#include "model/NumberText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int TypedDigits = 2;
+
+QLineEdit *NumberBox(const char *name, const QString &text, QWidget *parent)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(TypedDigits);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    NumberKeyFilter::Install(box);
+    ClickClearsField::Install(box, TypedDigits);
+    return box;
+}
+
+QString TwoDigits(qint32 value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+VialEditor::VialEditor(QWidget *parent)
+    : QGroupBox(QStringLiteral("Edit Vial"), parent)
+{
+    setObjectName(QStringLiteral("frameVial"));
+
+    m_reagents = new QComboBox(this);
+    m_reagents->setObjectName(QStringLiteral("cbReagents"));
+    m_reagents->setMinimumContentsLength(18);
+    m_reagents->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_reagents->setMaxVisibleItems(20);
+
+    m_hours = NumberBox("txtHrs", QStringLiteral("00"), this);
+    m_minutes = NumberBox("txtMin", QStringLiteral("00"), this);
+
+    m_agitation = new QComboBox(this);
+    m_agitation->setObjectName(QStringLiteral("cbAgit"));
+
+    m_pause = new QCheckBox(QStringLiteral("Pause"), this);
+    m_pause->setObjectName(QStringLiteral("chkPause"));
+
+    auto *heater = new QGroupBox(QStringLiteral("Heater/Cooler"), this);
+    heater->setObjectName(QStringLiteral("frameHeater"));
+    m_heaterOff = new QRadioButton(QStringLiteral("Off"), heater);
+    m_heaterOff->setObjectName(QStringLiteral("opt0"));
+    m_heaterOn = new QRadioButton(QStringLiteral("On"), heater);
+    m_heaterOn->setObjectName(QStringLiteral("opt1"));
+    auto *options = new QButtonGroup(heater);
+    options->addButton(m_heaterOff, 0);
+    options->addButton(m_heaterOn, 1);
+    m_heaterOff->setChecked(true);
+    m_degrees = NumberBox("txtDeg", QStringLiteral("--"), heater);
+    m_degrees->setEnabled(false);
+
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+
+    auto *heaterRow = new QHBoxLayout(heater);
+    heaterRow->addWidget(m_heaterOff);
+    heaterRow->addWidget(m_heaterOn);
+    heaterRow->addWidget(m_degrees);
+    heaterRow->addWidget(new QLabel(QStringLiteral("\u00B0C"), heater));
+    heaterRow->addStretch();
+
+    auto *timeRow = new QHBoxLayout;
+    timeRow->addWidget(new QLabel(QStringLiteral("Time:"), this));
+    timeRow->addWidget(m_hours);
+    timeRow->addWidget(new QLabel(QStringLiteral("h"), this));
+    timeRow->addWidget(m_minutes);
+    timeRow->addWidget(new QLabel(QStringLiteral("min"), this));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_reagents, 0, 0);
+    grid->addLayout(timeRow, 0, 1);
+    grid->addWidget(m_agitation, 0, 2);
+    grid->addWidget(heater, 1, 0);
+    grid->addWidget(m_pause, 1, 1, Qt::AlignCenter);
+    grid->addWidget(m_ok, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    connect(m_heaterOn, &QRadioButton::toggled, this, &VialEditor::heaterSwitched);
+    connect(m_ok, &QPushButton::clicked, this, &VialEditor::okClicked);
+}
+
+void VialEditor::fillReagents(const ReagentTable &reagents)
+{
+    QStringList lines;
+    lines.reserve(ReagentCount);
+    for (int r = 1; r <= ReagentCount; ++r)
+        lines.append(ReagentComboLine(r, reagents[r]));
+    m_reagents->clear();
+    m_reagents->addItems(lines);
+}
+
+void VialEditor::fillAgitation()
+{
+    m_agitation->addItems(AgitationTexts());
+}
+
+void VialEditor::heaterSwitched(bool on)
+{
+    m_degrees->setEnabled(on);
+    if (!on)
+        ShowWholeText(m_degrees, QStringLiteral("--"), TypedDigits);
+}
+
+void VialEditor::load(const VialStep &vial)
+{
+    m_reagents->setCurrentIndex(vial.Reagent - 1);
+    ShowWholeText(m_hours, QString::number(vial.Hrs), TypedDigits);
+    ShowWholeText(m_minutes, TwoDigits(vial.Min), TypedDigits);
+    m_agitation->setCurrentIndex(vial.Agit);
+    m_pause->setChecked(vial.Pause == 1);
+    if (vial.Temp != 0) {
+        m_heaterOn->setChecked(true);
+        ShowWholeText(m_degrees, QString::number(vial.Temp), TypedDigits);
+    } else {
+        m_heaterOff->setChecked(true);
+        heaterSwitched(false);
+    }
+}
+
+VialStep VialEditor::edited(const VialStep &stored) const
+{
+    VialStep vial = stored;
+    if (m_reagents->currentIndex() >= 0)
+        vial.Reagent = m_reagents->currentIndex() + 1;
+    vial.Hrs = WholeNumberValue(m_hours->text());
+    vial.Min = ClampNumber(m_minutes->text(), 0, 59);
+    if (m_agitation->currentIndex() >= 0)
+        vial.Agit = m_agitation->currentIndex();
+    vial.Pause = m_pause->isChecked() ? 1 : 0;
+    vial.Temp = m_heaterOff->isChecked() ? 0 : ClampNumber(m_degrees->text(), 4, 60);
+    return vial;
+}

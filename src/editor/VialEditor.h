@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/ReagentTable.h"
+#include "model/VialStep.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The frame "Edit Vial": a view of one vial. load() fills the fields from a
+// vial; edited() reads them back, clamped, when Ok is pressed. Editing the
+// fields changes nothing until then.
+class VialEditor : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit VialEditor(QWidget *parent = nullptr);
+
+    // The drop-down of reagents, one item per reagent, item r - 1 = reagent r.
+    void fillReagents(const ReagentTable &reagents);
+    void fillAgitation();
+
+    void load(const VialStep &vial);
+    // The vial as the fields describe it. A field that shows no valid choice
+    // (a reagent or agitation code beyond the lists) keeps the value of `stored`.
+    VialStep edited(const VialStep &stored) const;
+
+    QPushButton *okButton() const { return m_ok; }
+    QComboBox *reagentBox() const { return m_reagents; }
+
+signals:
+    void okClicked();
+
+private:
+    void heaterSwitched(bool on);
+
+    QComboBox *m_reagents = nullptr;
+    QLineEdit *m_hours = nullptr;
+    QLineEdit *m_minutes = nullptr;
+    QComboBox *m_agitation = nullptr;
+    QCheckBox *m_pause = nullptr;
+    QRadioButton *m_heaterOff = nullptr;
+    QRadioButton *m_heaterOn = nullptr;
+    QLineEdit *m_degrees = nullptr;
+    QPushButton *m_ok = nullptr;
+};
