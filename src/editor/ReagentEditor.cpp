@@ -181,6 +181,11 @@ void ReagentEditor::setNumberToRead(int number)
     m_number->setText(QString::number(number));
 }
 
+void ReagentEditor::showNumberToRead()
+{
+    numberTyped(m_number->text());
+}
+
 int ReagentEditor::selectedReagent() const
 {
     return m_list->currentRow() + 1;

@@ -32,6 +32,8 @@ public:
     // The reagent that "Read from Corvex" reads: the number box, 1..200.
     int numberToRead() const;
     void setNumberToRead(int number);
+    // Runs the number box's change handler, which sets the spin from it.
+    void showNumberToRead();
     // The selected reagent, 1..200, or 0 when no line is selected.
     int selectedReagent() const;
     // The name box in its 13-character stored form.

@@ -1,0 +1,60 @@
+#include "app/ProgramFileCommands.h"
+
+#include "editor/ProgramEditor.h"
+#include "editor/Questions.h"
+#include "model/ProgramFile.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString TextFilter = QStringLiteral("Text (*.txt)");
+
+// The file the user picks, or empty on cancel.
+QString ChooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title, QString(), TextFilter);
+    dialog.setObjectName(QStringLiteral("cd"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
+{
+    const QString file = ChooseFile(parent, QStringLiteral("Import Program File..."), QFileDialog::AcceptOpen);
+    if (file.isEmpty())
+        return;
+    const int p = editor.currentProgram();
+    const QString question = OverwriteQuestion(QStringLiteral("Program"), p, data.programs[p].Name)
+        + QStringLiteral("\r\n\r\nPlease note: If you import a program file from another person, make sure you have "
+                         "the same reagent list.\r\nOtherwise the Reagent designations of the imported Program may "
+                         "be wrong or exchanged.");
+    if (!AskYesNo(parent, QStringLiteral("Import File"), question))
+        return;
+    const ImportResult imported = ReadProgramFile(p, file, data);
+    if (!imported)
+        QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
+    editor.showProgram();
+}
+
+void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor)
+{
+    const QString file = ChooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
+    if (file.isEmpty())
+        return;
+    const int p = editor.currentProgram();
+    const StoreResult saved = ExportProgram(p, file, data);
+    if (!saved) {
+        QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
+        return;
+    }
+    QMessageBox::information(parent, QStringLiteral("Export Program"),
+                             NumberedName(QStringLiteral("Program"), p, data.programs[p].Name)
+                                 + QStringLiteral(" has been saved."));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+
+class ProgramEditor;
+class QWidget;
+
+// "Import Program...": reads a program file into the current program after a
+// confirmation that warns about the reagent list; memory only.
+void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor);
+
+// "Export Program...": writes the current program to a program file and
+// confirms it, or says why it could not.
+void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor);

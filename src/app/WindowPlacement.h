@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// Keeps a window inside the screen: first shrinks it to the screen, then
+// moves its top and left edges inside. Works on the outer (frame) rectangle.
+QRect FitFormToScreen(QRect window, const QRect &screen);
+
+// Places a main window from the settings "MainTop" and "MainLeft" (twips),
+// centred on the screen when they are missing or unreadable, and keeps it
+// inside the screen.
+void PlaceFromSettings(QWidget *window);
+
+// Saves the window's top and left edge in twips, only in normal state:
+// a maximised or minimised window leaves the last saved position.
+void SavePlacement(const QWidget *window);

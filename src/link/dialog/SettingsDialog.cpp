@@ -1,0 +1,137 @@
+#include "link/dialog/SettingsDialog.h"
+
+#include "link/DeviceConnection.h"
+#include "link/PortTable.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FindCaption = QStringLiteral("Find Device");
+constexpr int DeviceRole = Qt::UserRole;
+
+// Draws each port's item text ("COM3") and, right-aligned beside it in a
+// quieter colour, the device that port opens here.
+class PortItemDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString device = index.data(DeviceRole).toString();
+        painter->save();
+        painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                   : QPalette::PlaceholderText));
+        painter->drawText(option.rect.adjusted(0, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, device);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += option.fontMetrics.horizontalAdvance(index.data(DeviceRole).toString()) + 24;
+        return size;
+    }
+};
+
+} // namespace
+
+SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
+    : QDialog(parent)
+    , m_connection(connection)
+{
+    setObjectName(QStringLiteral("frmSettings"));
+    setWindowTitle(QStringLiteral("Settings"));
+
+    auto *frame = new QGroupBox(QStringLiteral("Communication Port"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_ports = new QComboBox(frame);
+    m_ports->setObjectName(QStringLiteral("cbComm"));
+    m_ports->setItemDelegate(new PortItemDelegate(m_ports));
+    int widest = 0;
+    for (int port = FirstPort; port <= LastPort; ++port) {
+        m_ports->addItem(PortName(port));
+        m_ports->setItemData(port - 1, PortDevice(port), DeviceRole);
+        m_ports->setItemData(port - 1, PortDevice(port), Qt::ToolTipRole);
+        widest = std::max(widest, m_ports->fontMetrics().horizontalAdvance(PortName(port) + PortDevice(port)));
+    }
+    m_ports->view()->setMinimumWidth(widest + 60);
+
+    m_device = new QLabel(frame);
+    m_device->setObjectName(QStringLiteral("lblDevice"));
+    m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_find = new QPushButton(FindCaption, frame);
+    m_find->setObjectName(QStringLiteral("cmdFindDevice"));
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(m_ports, 0, 0);
+    grid->addWidget(m_find, 0, 1);
+    grid->addWidget(m_device, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    connect(m_ports, &QComboBox::currentIndexChanged, this, &SettingsDialog::showDevice);
+    connect(m_find, &QPushButton::clicked, this, &SettingsDialog::findDevice);
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_ports->setCurrentIndex(StoredCommPort().value_or(1) - 1);
+    showDevice(m_ports->currentIndex());
+}
+
+void SettingsDialog::showDevice(int line)
+{
+    m_device->setText(line < 0 ? QStringLiteral("Device: (search all ports)")
+                               : QStringLiteral("Device: ") + PortDevice(line + 1));
+}
+
+void SettingsDialog::confirm()
+{
+    StoreCommPort(m_ports->currentIndex() + 1);
+    m_connection.ConnectDevice();
+    accept();
+}
+
+void SettingsDialog::findDevice()
+{
+    m_find->setEnabled(false);
+    m_find->setText(QStringLiteral("Looking for Device..."));
+    QApplication::processEvents();
+
+    StoreCommPort(0);
+    m_connection.ConnectDevice();
+    const int port = StoredCommPort().value_or(1);
+    if (port != 0)
+        m_ports->setCurrentIndex(port - 1);
+    else
+        QMessageBox::critical(this, QStringLiteral("Find Device"), QStringLiteral("Device couldn't be found."));
+
+    m_find->setEnabled(true);
+    m_find->setText(FindCaption);
+}

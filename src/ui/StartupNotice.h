@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The safety notice shown before any window: transfers are only safe while
+// the instrument is in its configuration mode.
+QString StartupNoticeText();
+
+// Shows the notice (title "Varnel Corvex", exclamation icon, OK) and waits
+// until the user has confirmed it.
+void ShowStartupNotice(QWidget *parent = nullptr);
