@@ -56,10 +56,8 @@ private:
     void setNotConnected();
 
     SerialLink &m_link;
-    int m_portNumber = FirstPortNumber;
+    int m_portNumber = 1;
     int m_connectedPort = 0;
-
-    static constexpr int FirstPortNumber = 1;
 };
 
 // The reply to "F1" identifies the instrument: from its sixth character to
