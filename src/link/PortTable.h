@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The user picks a port by number, 1..16, shown as "COM1".."COM16". On
+// Windows port n is the device COMn. Elsewhere a fixed table maps the
+// numbers to device paths:
+//   COM1..COM4   /dev/ttyS0..3     built-in serial ports, in the order the
+//                                  PC firmware numbers them
+//   COM5..COM12  /dev/ttyUSB0..7   USB serial adapters with their own chip
+//   COM13..COM16 /dev/ttyACM0..3   USB adapters of the modem class
+// and each number can be pointed elsewhere per user (group "Ports", key
+// "COM<n>", a device path), for an adapter with another name or for the
+// simulator's pseudo-terminal.
+
+inline constexpr int FirstPort = 1;
+inline constexpr int LastPort = 16;
+
+bool IsValidPortNumber(int port);
+
+// "COM3" for 3.
+QString PortName(int port);
+
+// The built-in device of a port number.
+QString DefaultPortDevice(int port);
+
+// The user's override of a port number, empty when there is none.
+QString PortDeviceOverride(int port);
+
+// Sets the override; an empty (or blank) path removes it.
+void SetPortDeviceOverride(int port, const QString &device);
+
+// The device that port n opens: the override if set, else the default.
+QString PortDevice(int port);
+
+// The stored "CommPort": 0 means search all ports. nullopt when the key is
+// missing, or holds anything but a whole number 0..16.
+std::optional<int> StoredCommPort();
+void StoreCommPort(int port);

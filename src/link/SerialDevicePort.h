@@ -1,0 +1,30 @@
+#pragma once
+
+#include "link/DevicePort.h"
+
+#include <QSerialPort>
+
+// DevicePort on a real serial device (or a pseudo-terminal).
+class SerialDevicePort : public DevicePort
+{
+    Q_OBJECT
+
+public:
+    explicit SerialDevicePort(QObject *parent = nullptr);
+
+    void setDeviceName(const QString &device) override;
+    QString deviceName() const override;
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    qint64 write(const QByteArray &data) override;
+    QByteArray readAll() override;
+    qint64 bytesToWrite() const override;
+    QString errorString() const override;
+
+private:
+    void handleError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    QString m_errorString;
+};

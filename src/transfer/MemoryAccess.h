@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Why a memory command gave up.
+enum class MemoryFault {
+    None,
+    NotConnected, // the serial port is not open
+    NoAnswer,     // every attempt timed out
+    WrongAnswer,  // answers came, but none echoed the address (and value) asked for
+};
+
+struct MemoryByte
+{
+    quint8 value = 0;
+    MemoryFault fault = MemoryFault::None;
+
+    bool ok() const { return fault == MemoryFault::None; }
+};
+
+// One byte of the instrument's memory at a time. The transfers see the
+// instrument only through this, so they can run against an image in memory.
+class MemoryAccess
+{
+public:
+    virtual ~MemoryAccess() = default;
+
+    virtual MemoryByte readByte(int address) = 0;
+    // MemoryFault::None when the instrument confirmed the value.
+    virtual MemoryFault writeByte(int address, quint8 value) = 0;
+};

@@ -1,0 +1,35 @@
+#include "transfer/TransferMessages.h"
+
+#include "link/HexFormat.h"
+#include "link/MemoryCommands.h"
+
+QString ProgramLabel(int program)
+{
+    return QStringLiteral("Program%1").arg(program, 2, 10, QLatin1Char('0'));
+}
+
+QString ReagentLabel(int reagent)
+{
+    return QStringLiteral("Reagent %1").arg(reagent, 3, 10, QLatin1Char('0'));
+}
+
+QString FaultReason(MemoryFault fault, bool writing)
+{
+    switch (fault) {
+    case MemoryFault::None:
+        return {};
+    case MemoryFault::NotConnected:
+        return QStringLiteral("the Corvex is not connected (the serial port is closed)");
+    case MemoryFault::NoAnswer:
+        return QStringLiteral("the Corvex did not answer in %1 attempts").arg(MemoryAttempts);
+    case MemoryFault::WrongAnswer:
+        return writing ? QStringLiteral("the Corvex did not confirm the value in %1 attempts").arg(MemoryAttempts)
+                       : QStringLiteral("the Corvex gave no valid answer in %1 attempts").arg(MemoryAttempts);
+    }
+    return {};
+}
+
+QString AddressText(int address)
+{
+    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(Hex4(address)));
+}
