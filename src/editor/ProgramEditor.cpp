@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -127,7 +128,8 @@ QWidget *ProgramEditor::buildProgramFrame()
 {
     m_programFrame = new QGroupBox(QStringLiteral("Program 01"), this);
     m_programFrame->setObjectName(QStringLiteral("frameProgram"));
-    const QFont normal = font();
+    QFont normal = font();
+    normal.setBold(false);
     m_programFrame->setFont(Bold(normal));
 
     m_name = new QLineEdit(m_programFrame);
@@ -195,7 +197,10 @@ void ProgramEditor::fillReagents()
 
 void ProgramEditor::fillTypes()
 {
+    // Filling the list chooses nothing yet: showProgram() does.
+    const QSignalBlocker quiet(m_type);
     m_type->addItems({QStringLiteral("LM"), QStringLiteral("EM")});
+    m_type->setCurrentIndex(-1);
 }
 
 int ProgramEditor::currentProgram() const

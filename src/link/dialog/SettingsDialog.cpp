@@ -3,6 +3,7 @@
 #include "link/DeviceConnection.h"
 #include "link/PortTable.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>

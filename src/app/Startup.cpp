@@ -1,0 +1,22 @@
+#include "app/Startup.h"
+
+#include "ui/LoadWindow.h"
+#include "ui/StartupNotice.h"
+
+#include <QCoreApplication>
+
+std::unique_ptr<MainWindow> StartMainWindow(MainWindow::Parts parts)
+{
+    ShowStartupNotice();
+
+    auto loading = std::make_unique<LoadWindow>();
+    loading->show();
+    QCoreApplication::processEvents();
+
+    auto window = std::make_unique<MainWindow>(parts);
+    window->load([&loading] { loading->step(); });
+
+    loading.reset();
+    window->show();
+    return window;
+}
