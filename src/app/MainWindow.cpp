@@ -5,12 +5,17 @@
 #include "app/WindowPlacement.h"
 #include "editor/ProgramEditor.h"
 #include "editor/ReagentEditor.h"
+#include "editor/SpinBar.h"
 #include "link/DeviceConnection.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/Twips.h"
+
+#ifdef CORVEX_HAS_PRINT_DIALOG
+#include "print/frmPrint.h"
+#endif
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,7 +28,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "editor/SpinBar.h"
 
 namespace {
 
@@ -169,6 +173,9 @@ void MainWindow::openSettings()
 
 void MainWindow::openPrint()
 {
+#ifdef CORVEX_HAS_PRINT_DIALOG
+    frmPrint::ShowModal(m_parts.data, m_programs->currentProgram(), this);
+#endif
 }
 
 void MainWindow::openRequirements()

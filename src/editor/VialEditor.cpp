@@ -61,9 +61,9 @@ VialEditor::VialEditor(QWidget *parent)
     auto *heater = new QGroupBox(QStringLiteral("Heater/Cooler"), this);
     heater->setObjectName(QStringLiteral("frameHeater"));
     m_heaterOff = new QRadioButton(QStringLiteral("Off"), heater);
-    m_heaterOff->setObjectName(QStringLiteral("opt0"));
+    m_heaterOff->setObjectName(QStringLiteral("opt_0"));
     m_heaterOn = new QRadioButton(QStringLiteral("On"), heater);
-    m_heaterOn->setObjectName(QStringLiteral("opt1"));
+    m_heaterOn->setObjectName(QStringLiteral("opt_1"));
     auto *options = new QButtonGroup(heater);
     options->addButton(m_heaterOff, 0);
     options->addButton(m_heaterOn, 1);
