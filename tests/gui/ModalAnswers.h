@@ -69,7 +69,7 @@ public:
                 return;
             }
             dialog->selectFile(path);
-            dialog->accept();
+            static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own checks
         });
     }
 
