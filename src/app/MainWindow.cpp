@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 
 namespace {
@@ -200,6 +201,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::runServiceConsole()
 {
     RunServiceConsole(this, m_parts.link);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // The frame exists only now; the window manager may add it a little later.
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

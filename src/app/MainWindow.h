@@ -56,6 +56,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -90,4 +91,5 @@ private:
     bool m_transferRunning = false;
     bool m_stopReadAll = false;
     bool m_closeAfterTransfer = false;
+    bool m_shownBefore = false;
 };

@@ -65,6 +65,16 @@ void PlaceFromSettings(QWidget *window)
     window->move(placed.topLeft());
 }
 
+void KeepOnScreen(QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect fitted = FitFormToScreen(frame, ScreenArea(window));
+    if (fitted.size() != frame.size())
+        window->resize(window->size() - (frame.size() - fitted.size()));
+    if (fitted.topLeft() != frame.topLeft())
+        window->move(fitted.topLeft());
+}
+
 void SavePlacement(const QWidget *window)
 {
     if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))

@@ -13,6 +13,10 @@ QRect FitFormToScreen(QRect window, const QRect &screen);
 // inside the screen.
 void PlaceFromSettings(QWidget *window);
 
+// Moves a shown window back inside the screen when its frame, which was
+// not known yet when it was placed, reaches beyond it.
+void KeepOnScreen(QWidget *window);
+
 // Saves the window's top and left edge in twips, only in normal state:
 // a maximised or minimised window leaves the last saved position.
 void SavePlacement(const QWidget *window);

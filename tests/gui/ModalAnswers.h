@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <deque>
@@ -68,7 +69,15 @@ public:
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(path);
+            // Typed into the name box, as a user would: selectFile() does not
+            // take a file that does not exist yet.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!name) {
+                m_unexpected.append(QStringLiteral("file dialog without a name box"));
+                dialog->reject();
+                return;
+            }
+            name->setText(path);
             static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own checks
         });
     }
