@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "link/DeviceConnection.h"
+#include "model/LocalStore.h"
 #include "link/PortTable.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
@@ -10,10 +11,38 @@
 #include "transfer/LinkMemory.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <memory>
+
+// Writes a whole store holding `data`: the reagents and all 99 programs.
+// The same data is written once per test program and copied after that.
+inline bool WriteStore(const QString &path, const InstrumentData &data)
+{
+    static QHash<QString, QByteArray> written;
+    QString key;
+    for (int p = 1; p <= ProgramCount; ++p)
+        key += QString::fromLatin1(data.programs[p].Name);
+    key += QString::fromLatin1(data.reagents[ReagentCount]);
+    if (auto cached = written.constFind(key); cached != written.cend()) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(*cached) == cached->size();
+    }
+    if (!SaveToStore(0, path, data))
+        return false;
+    for (int p = 1; p <= ProgramCount; ++p) {
+        if (!SaveToStore(p, path, data))
+            return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    written.insert(key, file.readAll());
+    return true;
+}
 
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead

@@ -36,3 +36,9 @@ inline InstrumentData SampleData()
     seven.Duration = 12 * 60;
     return data;
 }
+
+// SampleData as the store holds it: what the start-up load gives back.
+inline InstrumentData SampleStore()
+{
+    return SampleData();
+}

@@ -89,12 +89,7 @@ private:
     }
 
     // Puts `data` into the store, for the start-up load to find.
-    void store(const InstrumentData &data)
-    {
-        QVERIFY(SaveToStore(0, m_app->storePath, data));
-        for (int p = 1; p <= ProgramCount; ++p)
-            QVERIFY(SaveToStore(p, m_app->storePath, data));
-    }
+    void store(const InstrumentData &data) { QVERIFY(WriteStore(m_app->storePath, data)); }
 
     // The main window loaded without the notice, for tests of what follows.
     void load()
@@ -323,7 +318,7 @@ private Q_SLOTS:
 
     void returningToProgramsTakesOverRenamedReagents()
     {
-        store(SampleData());
+        store(SampleStore());
         load();
         auto *tabs = child<QTabWidget>("SSTab1");
         auto *vials = child<QListWidget>("lsVials");
@@ -380,7 +375,7 @@ private Q_SLOTS:
 
     void exportThenImportIntoAnotherProgram()
     {
-        store(SampleData());
+        store(SampleStore());
         load();
         const QString file = m_app->folders.path() + QStringLiteral("/biopsy.txt");
         ModalAnswers answers;
@@ -426,7 +421,7 @@ private Q_SLOTS:
 
     void exportOverAnExistingFileAsksFirst()
     {
-        store(SampleData());
+        store(SampleStore());
         load();
         const QString file = m_app->folders.path() + QStringLiteral("/existing.txt");
         QVERIFY(WriteBytes(file, "[Other]\r\nKey=1\r\n"));
@@ -464,7 +459,7 @@ private Q_SLOTS:
 
     void importOfAFileThatIsNoProgramFile()
     {
-        store(SampleData());
+        store(SampleStore());
         load();
         const QString file = m_app->folders.path() + QStringLiteral("/notes.txt");
         QVERIFY(WriteBytes(file, Garbage(4000, 7)));
