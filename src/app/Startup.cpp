@@ -8,7 +8,11 @@
 std::unique_ptr<MainWindow> StartMainWindow(MainWindow::Parts parts)
 {
     ShowStartupNotice();
+    return LoadMainWindow(parts);
+}
 
+std::unique_ptr<MainWindow> LoadMainWindow(MainWindow::Parts parts)
+{
     auto loading = std::make_unique<LoadWindow>();
     loading->show();
     QCoreApplication::processEvents();
