@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Screenshots of the utility under a virtual X server, against corvex-sim with
+# demo data: the "Reagents" tab after Read ALL, and the "Programs" tab after
+# reading program 1. Needs xvfb, xauth, xdotool and imagemagick.
+# Usage: scripts/take-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix>
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 ${2}x24" "$0" "$@"
+fi
+build="$(cd "$1" && pwd)"
+prefix="$3"
+world="$(mktemp -d)"
+mkdir -p "$world/bin" "$world/config/CORVEX"
+cp "$build/bin/corvex" "$world/bin/corvex"
+"$build/bin/corvex-sim" --demo --link "$world/line" >/dev/null 2>&1 &
+sim=$!
+utility=""
+cleanup() {
+  [ -n "$utility" ] && kill "$utility" 2>/dev/null
+  kill "$sim" 2>/dev/null
+  wait 2>/dev/null || true
+  rm -rf "$world"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -e "$world/line" ] && break; sleep 0.05; done
+printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/line" >"$world/config/CORVEX/CORVEX.conf"
+
+XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" &
+utility=$!
+sleep 1.5
+xdotool key Return                       # the notice
+sleep 1.5
+window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep "${3:-0.3}"; }
+click 121 31                              # the "Reagents" tab
+click 359 92 8                            # Read ALL from Corvex
+xdotool mousemove --window "$window" 300 300 click --repeat 80 --delay 5 4   # scroll to the top
+click 300 240                             # a reagent line
+import -window root "$prefix-reagents-screen.png"
+import -window "$window" "$prefix-reagents.png"
+click 40 31                               # back to the "Programs" tab
+click 218 92 3                            # Read from Corvex (program 1)
+click 420 300                             # a vial line
+import -window root "$prefix-programs-screen.png"
+import -window "$window" "$prefix-programs.png"
