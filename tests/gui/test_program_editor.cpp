@@ -155,6 +155,17 @@ private Q_SLOTS:
         QCOMPARE(m_data.programs[7].Name, QByteArray("\xC4tzend \x80     "));
     }
 
+    void showingANameChangesNoByteOfIt()
+    {
+        // Names read from the instrument may hold any byte, controls included.
+        const QByteArray odd("A\x00\tB\x81\xFF  \x7F  C ", 13);
+        m_data.programs[9].Name = odd;
+        choose(QStringLiteral("9"));
+        choose(QStringLiteral("3"));
+        choose(QStringLiteral("9"));
+        QCOMPARE(m_data.programs[9].Name, odd);
+    }
+
     void typeChangeKeepsTheVials()
     {
         choose(QStringLiteral("3"));
