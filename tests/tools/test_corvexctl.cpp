@@ -1,6 +1,7 @@
 #include "CtlMain.h"
 
 #include "model/LocalStore.h"
+#include "model/ProgramFile.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
 
@@ -8,6 +9,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +21,27 @@ struct Run
     QString out;
     QString err;
 };
+
+// Runs the real tool. Permissions mean nothing to root, so as root the tool
+// runs as the user nobody.
+Run runAsUser(const QStringList &arguments)
+{
+    QProcess tool;
+    if (geteuid() == 0) {
+        tool.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                          QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                                          qEnvironmentVariable("CORVEX_CTL")}
+                                                  + arguments);
+    } else {
+        tool.start(qEnvironmentVariable("CORVEX_CTL"), arguments);
+    }
+    Run result;
+    if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
+        result.exitCode = tool.exitCode();
+    result.out = QString::fromUtf8(tool.readAllStandardOutput());
+    result.err = QString::fromUtf8(tool.readAllStandardError());
+    return result;
+}
 
 Run run(const QStringList &arguments)
 {
@@ -142,6 +167,52 @@ private Q_SLOTS:
         QCOMPARE(failed.out, QString());
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
         QCOMPARE(ReadBytes(m_store), m_storeBytes);
+    }
+
+    void permissionsAreRespected_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("storeMode");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("read-only folder and store") << QStringLiteral("import-program") << 0555 << 0444 << QStringLiteral("Cannot write");
+        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("not writable");
+        QTest::newRow("unreadable store, import") << QStringLiteral("import-program") << 0777 << 0 << QStringLiteral("Cannot read");
+        QTest::newRow("unreadable store, show") << QStringLiteral("show-reagents") << 0777 << 0 << QStringLiteral("Cannot read");
+        QTest::newRow("read-only folder, export") << QStringLiteral("export-program") << 0555 << 0444 << QStringLiteral("Cannot write");
+    }
+
+    void permissionsAreRespected()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, folderMode);
+        QFETCH(int, storeMode);
+        QFETCH(QString, message);
+
+        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
+        const QString folder = path("locked");
+        const QString store = folder + QStringLiteral("/CORVEX.ini");
+        const QString programFile = path("program.txt");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(m_store, store));
+        QVERIFY(ExportProgram(9, programFile, FullSampleData()));
+        QVERIFY(::chmod(m_dir->path().toLocal8Bit(), 0755) == 0);
+        QVERIFY(::chmod(programFile.toLocal8Bit(), 0644) == 0);
+        QVERIFY(::chmod(store.toLocal8Bit(), mode_t(storeMode)) == 0);
+        QVERIFY(::chmod(folder.toLocal8Bit(), mode_t(folderMode)) == 0);
+
+        QStringList arguments{command};
+        if (command != QLatin1String("show-reagents"))
+            arguments << QStringLiteral("9") << (command == QLatin1String("export-program") ? folder + QStringLiteral("/out.txt") : programFile);
+        const Run failed = runAsUser(arguments << QStringLiteral("--store") << store);
+
+        ::chmod(folder.toLocal8Bit(), 0755);
+        ::chmod(store.toLocal8Bit(), 0644);
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
+        QCOMPARE(ReadBytes(store), m_storeBytes);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CORVEX.ini")});
     }
 
     void helpGoesToStandardOutput()
