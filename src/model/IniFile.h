@@ -27,7 +27,7 @@ public:
 
     // Files larger than this are not INI files this utility wrote; they are
     // refused instead of being read into memory.
-    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
     QString FileName() const { return m_fileName; }
     void SetFileName(const QString &fileName);
