@@ -6,7 +6,12 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-QByteArray trimmedBlanks(const QByteArray &text)
+char foldedChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+QByteArrayView trimmedBlanks(QByteArrayView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -14,73 +19,15 @@ QByteArray trimmedBlanks(const QByteArray &text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
-// Sections and keys match without regard to ASCII case.
-QByteArray folded(const QByteArray &name)
+// Sections match without regard to ASCII case.
+QByteArray folded(QByteArrayView name)
 {
-    QByteArray result = name;
-    for (char &c : result) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return result;
-}
-
-QByteArray withoutNuls(const QByteArray &text)
-{
-    if (!text.contains('\0'))
-        return text;
-    QByteArray result = text;
-    result.replace('\0', QByteArray());
-    return result;
-}
-
-struct LineMeaning
-{
-    enum Kind { Other, SectionHeader, Key };
-    Kind kind = Other;
-    QByteArray name; // section or key name, trimmed, as written
-    QByteArray rawValue; // key lines: everything after the first '='
-};
-
-LineMeaning interpret(const QByteArray &rawLine)
-{
-    const QByteArray line = withoutNuls(rawLine);
-    qsizetype i = 0;
-    while (i < line.size() && isBlank(line[i]))
-        ++i;
-    if (i == line.size() || line[i] == ';')
-        return {};
-    if (line[i] == '[') {
-        qsizetype close = line.indexOf(']', i + 1);
-        if (close < 0)
-            close = line.size();
-        return {LineMeaning::SectionHeader, trimmedBlanks(line.mid(i + 1, close - i - 1)), {}};
-    }
-    const qsizetype equals = line.indexOf('=', i);
-    if (equals < 0)
-        return {};
-    return {LineMeaning::Key, trimmedBlanks(line.mid(i, equals - i)), line.mid(equals + 1)};
-}
-
-QByteArray valueFromRaw(const QByteArray &rawValue)
-{
-    QByteArray value = trimmedBlanks(rawValue);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.mid(1, value.size() - 2);
-    return value;
-}
-
-// A value as it can be written on one line.
-QByteArray writableValue(const QByteArray &value)
-{
-    QByteArray result = value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0'));
-    for (char &c : result) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    }
+    QByteArray result(name.data(), name.size());
+    for (char &c : result)
+        c = foldedChar(c);
     return result;
 }
 
@@ -89,6 +36,68 @@ void insertFirst(QHash<QByteArray, qsizetype> &index, const QByteArray &name, qs
 {
     if (!index.contains(name))
         index.insert(name, position);
+}
+
+struct LineMeaning
+{
+    enum Kind { Other, SectionHeader, Key };
+    Kind kind = Other;
+    QByteArrayView name;     // section or key name, trimmed
+    QByteArrayView rawValue; // key lines: everything after the first '='
+    QByteArray cleaned;      // the line without its NUL bytes, when it had any; the views point into it
+};
+
+LineMeaning interpret(const QByteArray &rawLine)
+{
+    LineMeaning meaning;
+    QByteArrayView line(rawLine);
+    if (line.contains('\0')) {
+        meaning.cleaned = rawLine;
+        meaning.cleaned.replace('\0', QByteArray());
+        line = meaning.cleaned;
+    }
+    qsizetype i = 0;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
+    if (i == line.size() || line[i] == ';')
+        return meaning;
+    if (line[i] == '[') {
+        qsizetype close = line.indexOf(']', i + 1);
+        if (close < 0)
+            close = line.size();
+        meaning.kind = LineMeaning::SectionHeader;
+        meaning.name = trimmedBlanks(line.sliced(i + 1, close - i - 1));
+        return meaning;
+    }
+    const qsizetype equals = line.indexOf('=', i);
+    if (equals < 0)
+        return meaning;
+    meaning.kind = LineMeaning::Key;
+    meaning.name = trimmedBlanks(line.sliced(i, equals - i));
+    meaning.rawValue = line.sliced(equals + 1);
+    return meaning;
+}
+
+QByteArray valueFromRaw(QByteArrayView rawValue)
+{
+    QByteArrayView value = trimmedBlanks(rawValue);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.toByteArray();
+}
+
+// A value as it can be written on one line.
+QByteArray writableValue(const QByteArray &value)
+{
+    const qsizetype nul = value.indexOf('\0');
+    QByteArray result = nul < 0 ? value : value.left(nul);
+    if (result.contains('\r') || result.contains('\n')) {
+        for (char &c : result) {
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        }
+    }
+    return result;
 }
 
 bool isUsableName(const QByteArray &name, char terminator)
@@ -104,18 +113,46 @@ bool isUsableName(const QByteArray &name, char terminator)
 
 } // namespace
 
+size_t IniDocument::FoldedHash::operator()(QByteArrayView name) const
+{
+    size_t hash = 14695981039346656037ull; // FNV-1a
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(foldedChar(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool IniDocument::FoldedEqual::operator()(QByteArrayView a, QByteArrayView b) const
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldedChar(a[i]) != foldedChar(b[i]))
+            return false;
+    }
+    return true;
+}
+
 IniDocument IniDocument::Parse(const QByteArray &bytes)
 {
     IniDocument document;
+    document.m_source = bytes;
+    document.m_source.detach(); // unchanged lines point into it; it must own its bytes
     bool styleFound = false;
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
+    const char *data = document.m_source.constData();
+    const qsizetype size = document.m_source.size();
     qsizetype pos = 0;
+    qsizetype lf = -1; // the next LF at or after pos, or size
     while (pos < size) {
-        qsizetype end = pos;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        Line line{QByteArray(data + pos, end - pos), LineEnd::None};
+        if (lf < pos) {
+            const void *found = std::memchr(data + pos, '\n', size_t(size - pos));
+            lf = found ? static_cast<const char *>(found) - data : size;
+        }
+        const void *carriageReturn = std::memchr(data + pos, '\r', size_t(lf - pos));
+        const qsizetype end = carriageReturn ? static_cast<const char *>(carriageReturn) - data : lf;
+
+        Line line{QByteArray::fromRawData(data + pos, end - pos), LineEnd::None};
         pos = end;
         if (pos < size) {
             if (data[pos] == '\n') {
@@ -140,10 +177,10 @@ IniDocument IniDocument::Parse(const QByteArray &bytes)
 
 void IniDocument::appendLine(Line line)
 {
-    const LineMeaning meaning = interpret(line.text);
+    LineMeaning meaning = interpret(line.text);
     if (meaning.kind == LineMeaning::SectionHeader) {
         insertFirst(m_firstSection, folded(meaning.name), qsizetype(m_sections.size()));
-        m_sections.push_back(Section{std::move(line), {}, {}, -1});
+        m_sections.push_back(Section{std::move(line), {}, {}, -1, {}});
         return;
     }
     if (m_sections.empty()) {
@@ -152,50 +189,69 @@ void IniDocument::appendLine(Line line)
     }
     Section &section = m_sections.back();
     section.body.push_back(std::move(line));
-    if (meaning.kind == LineMeaning::Key)
-        indexKeyLine(section, qsizetype(section.body.size()) - 1, folded(meaning.name));
+    if (meaning.kind != LineMeaning::Key)
+        return;
+    QByteArrayView key = meaning.name;
+    if (!meaning.cleaned.isNull()) {
+        const qsizetype offset = key.data() - meaning.cleaned.constData();
+        section.cleanedNames.push_back(std::move(meaning.cleaned));
+        key = QByteArrayView(section.cleanedNames.back()).sliced(offset, key.size());
+    }
+    indexKeyLine(section, qsizetype(section.body.size()) - 1, key);
 }
 
-void IniDocument::indexKeyLine(Section &section, qsizetype index, const QByteArray &foldedKey)
+void IniDocument::indexKeyLine(Section &section, qsizetype index, QByteArrayView key)
 {
-    insertFirst(section.firstKeyLine, foldedKey, index);
+    section.firstKeyLine.try_emplace(key, index);
     section.lastKeyLine = index;
 }
 
-std::optional<QByteArray> IniDocument::value(const QByteArray &section, const QByteArray &key) const
+qsizetype IniDocument::findSection(const QByteArray &section) const
 {
-    const auto sectionIt = m_firstSection.constFind(folded(section));
-    if (sectionIt == m_firstSection.constEnd())
+    return m_firstSection.value(folded(section), -1);
+}
+
+std::optional<QByteArray> IniDocument::value(qsizetype sectionIndex, QByteArrayView key) const
+{
+    if (sectionIndex < 0 || sectionIndex >= qsizetype(m_sections.size()))
         return std::nullopt;
-    const Section &found = m_sections[size_t(*sectionIt)];
-    const auto keyIt = found.firstKeyLine.constFind(folded(key));
-    if (keyIt == found.firstKeyLine.constEnd())
+    const Section &section = m_sections[size_t(sectionIndex)];
+    const auto found = section.firstKeyLine.find(key);
+    if (found == section.firstKeyLine.end())
         return std::nullopt;
-    return valueFromRaw(interpret(found.body[size_t(*keyIt)].text).rawValue);
+    return valueFromRaw(interpret(section.body[size_t(found->second)].text).rawValue);
+}
+
+std::optional<QByteArray> IniDocument::value(const QByteArray &section, QByteArrayView key) const
+{
+    return value(findSection(section), key);
 }
 
 void IniDocument::setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
     Q_ASSERT(IsUsableSectionName(section) && IsUsableKeyName(key));
     const QByteArray valueText = writableValue(value);
-    const QByteArray foldedSection = folded(section);
-    const QByteArray foldedKey = folded(key);
 
-    const auto sectionIt = m_firstSection.constFind(foldedSection);
-    if (sectionIt == m_firstSection.constEnd()) {
+    const qsizetype sectionIndex = findSection(section);
+    if (sectionIndex < 0) {
         if (Line *last = lastLine(); last && last->end == LineEnd::None)
             last->end = m_style;
-        m_firstSection.insert(foldedSection, qsizetype(m_sections.size()));
-        Section added{newLine('[' + section + ']'), {newLine(key + '=' + valueText)}, {}, -1};
-        indexKeyLine(added, 0, foldedKey);
-        m_sections.push_back(std::move(added));
+        m_firstSection.insert(folded(section), qsizetype(m_sections.size()));
+        m_sections.push_back(Section{newLine('[' + section + ']'), {newLine(key + '=' + valueText)}, {}, -1, {}});
+        Section &added = m_sections.back();
+        indexKeyLine(added, 0, QByteArrayView(added.body.front().text).first(key.size()));
         return;
     }
 
-    Section &found = m_sections[size_t(*sectionIt)];
-    if (const auto keyIt = found.firstKeyLine.constFind(foldedKey); keyIt != found.firstKeyLine.constEnd()) {
-        Line &line = found.body[size_t(*keyIt)];
-        line.text = interpret(line.text).name + '=' + valueText; // keeps the key's spelling in the file
+    Section &found = m_sections[size_t(sectionIndex)];
+    if (const auto keyIt = found.firstKeyLine.find(key); keyIt != found.firstKeyLine.end()) {
+        Line &line = found.body[size_t(keyIt->second)];
+        const QByteArray spelling = interpret(line.text).name.toByteArray(); // the key as the file spells it
+        line.text = spelling + '=' + valueText;
+        // The index must not point into the text just replaced.
+        auto node = found.firstKeyLine.extract(keyIt);
+        node.key() = QByteArrayView(line.text).first(spelling.size());
+        found.firstKeyLine.insert(std::move(node));
         return;
     }
 
@@ -205,8 +261,8 @@ void IniDocument::setValue(const QByteArray &section, const QByteArray &key, con
     Line &before = at == 0 ? found.header : found.body[size_t(at - 1)];
     if (before.end == LineEnd::None)
         before.end = m_style;
-    found.body.insert(found.body.begin() + at, newLine(key + '=' + valueText));
-    indexKeyLine(found, at, foldedKey);
+    const auto inserted = found.body.insert(found.body.begin() + at, newLine(key + '=' + valueText));
+    indexKeyLine(found, at, QByteArrayView(inserted->text).first(key.size()));
 }
 
 IniDocument::Line *IniDocument::lastLine()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // The lines of an INI file as bytes, with an index of its sections and keys,
@@ -23,7 +25,12 @@ public:
     static IniDocument Parse(const QByteArray &bytes);
 
     // The value as read, or nullopt when the section or the key is missing.
-    std::optional<QByteArray> value(const QByteArray &section, const QByteArray &key) const;
+    std::optional<QByteArray> value(const QByteArray &section, QByteArrayView key) const;
+
+    // The same in two steps, for many keys of one section: the section's
+    // position (-1 when missing), valid until the next setValue.
+    qsizetype findSection(const QByteArray &section) const;
+    std::optional<QByteArray> value(qsizetype sectionIndex, QByteArrayView key) const;
 
     // A NUL ends the value; CR and LF in it become spaces, so a value never
     // breaks a line. Section and key must be usable names (IsUsableName).
@@ -49,19 +56,33 @@ private:
         LineEnd end = LineEnd::None;
     };
 
+    // Key names compared without regard to ASCII case; the views point into
+    // the lines' text (or into Section::cleanedNames).
+    struct FoldedHash
+    {
+        size_t operator()(QByteArrayView name) const;
+    };
+    struct FoldedEqual
+    {
+        bool operator()(QByteArrayView a, QByteArrayView b) const;
+    };
+    using KeyIndex = std::unordered_map<QByteArrayView, qsizetype, FoldedHash, FoldedEqual>;
+
     struct Section
     {
         Line header;
         std::vector<Line> body;
-        QHash<QByteArray, qsizetype> firstKeyLine; // folded key -> index into body
+        KeyIndex firstKeyLine; // key -> index into body
         qsizetype lastKeyLine = -1;
+        std::vector<QByteArray> cleanedNames; // key names of lines that held NUL bytes
     };
 
     void appendLine(Line line);
-    void indexKeyLine(Section &section, qsizetype index, const QByteArray &foldedKey);
+    static void indexKeyLine(Section &section, qsizetype index, QByteArrayView key);
     Line *lastLine();
     Line newLine(const QByteArray &text) const { return {text, m_style}; }
 
+    QByteArray m_source; // the parsed bytes; unchanged lines are views into it
     std::vector<Line> m_preamble; // lines before the first section
     std::vector<Section> m_sections;
     QHash<QByteArray, qsizetype> m_firstSection; // folded name -> index into m_sections

@@ -26,6 +26,13 @@ void IniFile::SetFileName(const QString &fileName)
     m_readError.clear();
     m_document = IniDocument();
     m_changed = false;
+    m_sectionIndex = NoSectionIndex;
+}
+
+void IniFile::SetSectionName(const QByteArray &sectionName)
+{
+    m_sectionName = sectionName;
+    m_sectionIndex = NoSectionIndex;
 }
 
 void IniFile::load()
@@ -64,6 +71,7 @@ void IniFile::load()
     }
     m_document = IniDocument::Parse(bytes);
     m_state = State::Loaded;
+    m_sectionIndex = NoSectionIndex;
 }
 
 bool IniFile::FileOk()
@@ -78,7 +86,7 @@ QString IniFile::ReadError()
     return m_readError;
 }
 
-int IniFile::ReadString(const QByteArray &keyName, QByteArray &value)
+int IniFile::ReadString(QByteArrayView keyName, QByteArray &value)
 {
     load();
     if (m_fileName.isEmpty() || !hasDocument())
@@ -87,7 +95,9 @@ int IniFile::ReadString(const QByteArray &keyName, QByteArray &value)
         return NoSectionName;
     if (keyName.isEmpty())
         return NoKeyName;
-    const std::optional<QByteArray> found = m_document.value(m_sectionName, keyName);
+    if (m_sectionIndex == NoSectionIndex)
+        m_sectionIndex = m_document.findSection(m_sectionName);
+    const std::optional<QByteArray> found = m_document.value(m_sectionIndex, keyName);
     if (!found)
         return KeyMissing;
     value = withoutTrailingSpaces(found->left(MaxValueLength));
@@ -105,12 +115,14 @@ int IniFile::WriteString(const QByteArray &keyName, const QByteArray &value)
         return NoKeyName;
     m_document.setValue(m_sectionName, keyName, value);
     m_changed = true;
+    m_sectionIndex = NoSectionIndex;
     return Ok;
 }
 
 void IniFile::StartEmpty()
 {
     m_document = IniDocument();
+    m_sectionIndex = NoSectionIndex;
     m_state = State::Missing;
     m_readError.clear();
     m_changed = true;

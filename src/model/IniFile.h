@@ -27,13 +27,13 @@ public:
 
     // Files larger than this are not INI files this utility wrote; they are
     // refused instead of being read into memory.
-    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
     QString FileName() const { return m_fileName; }
     void SetFileName(const QString &fileName);
 
     QByteArray SectionName() const { return m_sectionName; }
-    void SetSectionName(const QByteArray &sectionName) { m_sectionName = sectionName; }
+    void SetSectionName(const QByteArray &sectionName);
 
     // True when the file name is set and the file could be read.
     bool FileOk();
@@ -41,7 +41,7 @@ public:
     // Code 0 puts the value in `value` (trailing spaces removed, at most
     // MaxValueLength characters); every other code leaves `value` as it was.
     // Code 1 also when the file is missing and nothing was written yet.
-    int ReadString(const QByteArray &keyName, QByteArray &value);
+    int ReadString(QByteArrayView keyName, QByteArray &value);
 
     // Changes the key in memory. Code 1 when the file name is empty or the file
     // exists but cannot be read (it must not be replaced by a blank one).
@@ -73,4 +73,6 @@ private:
     QString m_readError;
     IniDocument m_document;
     bool m_changed = false;
+    qsizetype m_sectionIndex = NoSectionIndex; // of m_sectionName in m_document, once looked up
+    static constexpr qsizetype NoSectionIndex = -2;
 };

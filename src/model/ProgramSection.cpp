@@ -29,13 +29,22 @@ QByteArray twoDigits(int number)
     return QByteArray::number(number).rightJustified(2, '0');
 }
 
-QByteArray vialKey(int vial, const char *field)
+// V01Reagent .. V24Temp, in the order they are written: [vial - 1][field].
+const std::array<std::array<QByteArray, 6>, VialCount> &vialKeys()
 {
-    return 'V' + twoDigits(vial) + field;
+    static const auto keys = [] {
+        std::array<std::array<QByteArray, 6>, VialCount> names;
+        for (int v = 1; v <= VialCount; ++v) {
+            for (size_t f = 0; f < VialFields.size(); ++f)
+                names[size_t(v - 1)][f] = 'V' + twoDigits(v) + VialFields[f].name;
+        }
+        return names;
+    }();
+    return keys;
 }
 
 // The value of a numeric key, or nullopt when it is missing or not a number.
-std::optional<qint32> readNumber(IniFile &ini, const QByteArray &key)
+std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 {
     QByteArray text;
     if (ini.ReadString(key, text) != IniFile::Ok)
@@ -70,28 +79,28 @@ void WriteProgramKeys(IniFile &ini, const ProgramRecord &program)
     ini.WriteString("Type", ProgramTypeName(program.Type).toLatin1());
     for (int v = 1; v <= VialCount; ++v) {
         const VialStep &vial = program.vial(v);
-        for (const VialField &field : VialFields)
-            ini.WriteString(vialKey(v, field.name), QByteArray::number(vial.*field.member));
+        for (size_t f = 0; f < VialFields.size(); ++f)
+            ini.WriteString(vialKeys()[size_t(v - 1)][f], QByteArray::number(vial.*VialFields[f].member));
     }
 }
 
 bool ReadProgramNumbers(IniFile &ini, ProgramRecord &program)
 {
     bool complete = true;
-    const auto read = [&](const QByteArray &key) {
+    const auto read = [&](QByteArrayView key) {
         const std::optional<qint32> number = readNumber(ini, key);
         complete = complete && number.has_value();
         return number.value_or(0);
     };
 
-    program.Duration = read("Duration");
+    program.Duration = read(QByteArrayView("Duration"));
     QByteArray typeText;
     ini.ReadString("Type", typeText);
     program.Type = ProgramTypeFromText(typeText);
     for (int v = 1; v <= VialCount; ++v) {
         VialStep &vial = program.vial(v);
-        for (const VialField &field : VialFields)
-            vial.*field.member = read(vialKey(v, field.name));
+        for (size_t f = 0; f < VialFields.size(); ++f)
+            vial.*VialFields[f].member = read(vialKeys()[size_t(v - 1)][f]);
     }
     return complete;
 }
