@@ -23,8 +23,9 @@ struct TransferOutcome
     // Read ALL: how many reagents (from reagent 1 on) were read into the table.
     int reagentsRead = 0;
 
-    // True when the data moved as asked (Done or Stopped).
-    bool transferred() const { return status == Status::Done || status == Status::Stopped; }
+    // True when the data moved between the instrument and the tables as
+    // asked (Done, Stopped, or StoreFailed: moved but not saved).
+    bool transferred() const { return status == Status::Done || status == Status::Stopped || status == Status::StoreFailed; }
 };
 
 // The transfers as the utility runs them, on top of the instrument's memory:
