@@ -1,3 +1,4 @@
+#include "link/MemoryCommands.h"
 #include "model/LocalStore.h"
 #include "support/FakeMemory.h"
 #include "support/SimulatedLink.h"
