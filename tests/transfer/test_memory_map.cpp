@@ -47,14 +47,6 @@ private Q_SLOTS:
         QCOMPARE(VialOffset(24) + MemoryMap::VialSlotSize - 1, 136);
     }
 
-    void sendOrderOfProgram99()
-    {
-        QList<int> addresses;
-        for (const BlockByte &byte : EncodeProgram(sampleProgram(TypeEM)))
-            addresses << ProgramAddress(99) + byte.offset;
-        QCOMPARE(addresses, AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4));
-    }
-
     void readOffsets()
     {
         const std::vector<int> em = ProgramReadOffsets(TypeEM);

@@ -17,54 +17,17 @@ QByteArray programBlock(qint32 type)
     QByteArray block(MemoryMap::ProgramBlockSize, '\0');
     for (const BlockByte &byte : EncodeProgram(program))
         block[byte.offset] = static_cast<char>(byte.value);
-    if (type == TypeLM) {
-        // What lies in an LM program's unused vials on the instrument is never read.
-        for (int offset = VialOffset(13); offset < VialOffset(25); ++offset)
-            block[offset] = char(0x77);
-    }
     return block;
 }
 
 } // namespace
 
-// The transfers over an in-memory image: address order, progress, stops.
+// The transfers over an in-memory image: where they stop, and what they keep.
 class TestTransferSteps : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void readingAnEmProgram()
-    {
-        FakeMemory memory;
-        memory.put(0x2000, programBlock(TypeEM));
-        RecordingObserver observer;
-        ProgramRecord program;
-        const StepResult result = ReadProgramBytes(memory, 1, observer, program);
-        QVERIFY(result.ok());
-        QCOMPARE(result.bytesMoved, 138);
-        QCOMPARE(memory.reads, AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x2088));
-        QCOMPARE(observer.events, (QStringList{"max 138", "step"}));
-        QCOMPARE(observer.steps, 138);
-        QCOMPARE(program, DecodeProgram(programBlock(TypeEM)));
-        QCOMPARE(program.vial(11).Pause, 1);
-    }
-
-    void readingAnLmProgramStopsAfterVial12()
-    {
-        FakeMemory memory;
-        memory.put(0x2000, programBlock(TypeLM));
-        RecordingObserver observer;
-        ProgramRecord program;
-        QVERIFY(ReadProgramBytes(memory, 1, observer, program).ok());
-        QCOMPARE(memory.reads, AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x204C));
-        // The maximum drops once the type byte is in, before that byte's step.
-        QCOMPARE(observer.events, (QStringList{"max 138", "step", "max 78", "step"}));
-        QCOMPARE(observer.steps, 78);
-        QCOMPARE(program.Type, TypeLM);
-        QCOMPARE(program.vial(13), VialStep::Blank());
-        QCOMPARE(program.vial(12).Reagent, 13);
-    }
-
     void aReadThatFailsStopsAndLeavesTheProgramAlone_data()
     {
         QTest::addColumn<int>("failing");
@@ -93,23 +56,6 @@ private Q_SLOTS:
         QCOMPARE(program, ProgramRecord::Empty());
     }
 
-    void sendingProgram99()
-    {
-        FakeMemory memory;
-        ProgramRecord program = DecodeProgram(programBlock(TypeLM));
-        program.vial(20) = VialStep{9, 9, 1, 9, 9, 9}; // not sent: LM
-        RecordingObserver observer;
-        const StepResult result = SendProgramBytes(memory, 99, program, observer);
-        QVERIFY(result.ok());
-        QCOMPARE(memory.writes, AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4));
-        QCOMPARE(observer.events, (QStringList{"max 138", "step"}));
-        QCOMPARE(observer.steps, 138);
-        const QByteArray block = memory.image.mid(0x596C, MemoryMap::ProgramBlockSize);
-        QCOMPARE(block.mid(VialOffset(20), 5), QByteArray::fromHex("0100000000"));
-        QCOMPARE(block.mid(137, 12), QByteArray(12, '\0')); // never touched
-        QCOMPARE(DecodeProgram(block), DecodeProgram(programBlock(TypeLM)));
-    }
-
     void aSendThatFailsStopsThere()
     {
         FakeMemory memory;
@@ -121,30 +67,6 @@ private Q_SLOTS:
         QCOMPARE(result.failedAddress, 0x2095);
         QCOMPARE(result.bytesMoved, 17);
         QCOMPARE(memory.writes.size(), 18);
-    }
-
-    void reagentAddresses_data()
-    {
-        QTest::addColumn<int>("reagent");
-        QTest::addColumn<int>("first");
-        QTest::newRow("1") << 1 << 0x1000;
-        QTest::newRow("200") << 200 << 0x1A1B;
-    }
-
-    void reagentAddresses()
-    {
-        QFETCH(int, reagent);
-        QFETCH(int, first);
-        FakeMemory memory;
-        memory.put(first, QByteArray("Xylene\0\xFF     ", 13));
-        QByteArray name;
-        QVERIFY(ReadReagentBytes(memory, reagent, name).ok());
-        QCOMPARE(name, QByteArray("Xylene\0\xFF     ", 13));
-        QCOMPARE(memory.reads, AddressRange(first, first + 12));
-
-        QVERIFY(SendReagentBytes(memory, reagent, "Ethanol 70%  ").ok());
-        QCOMPARE(memory.writes, AddressRange(first, first + 12));
-        QCOMPARE(memory.image.mid(first, 13), QByteArray("Ethanol 70%  "));
     }
 
     void readAllStopsAfterTheReagentDuringWhichStopWasAsked()

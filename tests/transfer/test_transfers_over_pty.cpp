@@ -113,14 +113,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<int>>("addresses");
-        QTest::newRow("EM: 138 reads") << TypeEM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x2088);
-        QTest::newRow("LM: 78 reads") << TypeLM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x204C);
+        QTest::addColumn<QStringList>("progress");
+        QTest::newRow("EM: 138 reads") << TypeEM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x2088)
+                                       << QStringList{"max 138", "step"};
+        // The maximum drops once the type byte is in, before that byte's step.
+        QTest::newRow("LM: 78 reads") << TypeLM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x204C)
+                                      << QStringList{"max 138", "step", "max 78", "step"};
     }
 
     void readingProgram1()
     {
         QFETCH(int, type);
         QFETCH(QList<int>, addresses);
+        QFETCH(QStringList, progress);
         SimulatedLink sim;
         QVERIFY2(sim.start({}, instrumentMemory(type)), qPrintable(sim.errorString()));
         LinkMemory memory(*sim.link);
@@ -132,6 +137,7 @@ private Q_SLOTS:
         QVERIFY(outcome.message.isEmpty());
         QCOMPARE(sim.finish(), reads(addresses));
         QCOMPARE(observer.steps, int(addresses.size()));
+        QCOMPARE(observer.events, progress);
 
         ProgramRecord expected = instrumentProgram(type);
         if (type == TypeLM) {
@@ -152,6 +158,8 @@ private Q_SLOTS:
         RecordingObserver observer;
 
         QCOMPARE(transfers.SendProgram(99, observer).status, Status::Done);
+        QCOMPARE(observer.events, (QStringList{"max 138", "step"}));
+        QCOMPARE(observer.steps, 138);
         const QStringList log = sim.finish();
         QCOMPARE(log.size(), 138);
         QStringList addresses;
