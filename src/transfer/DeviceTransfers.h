@@ -23,9 +23,9 @@ struct TransferOutcome
     // Read ALL: how many reagents (from reagent 1 on) were read into the table.
     int reagentsRead = 0;
 
-    // True when the data moved between the instrument and the tables as
-    // asked (Done, Stopped, or StoreFailed: moved but not saved).
-    bool transferred() const { return status == Status::Done || status == Status::Stopped || status == Status::StoreFailed; }
+    // True when everything went as asked (Done or Stopped); StoreFailed is
+    // not, though its data did move, because it has a message to show.
+    bool transferred() const { return status == Status::Done || status == Status::Stopped; }
 };
 
 // The transfers as the utility runs them, on top of the instrument's memory:

@@ -340,7 +340,7 @@ private Q_SLOTS:
         RecordingObserver observer;
         const TransferOutcome outcome = transfers.ReadProgram(1, observer);
         QCOMPARE(outcome.status, Status::StoreFailed);
-        QVERIFY(outcome.transferred());
+        QVERIFY(!outcome.transferred());
         QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
                  qPrintable(outcome.message));
         QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
