@@ -10,12 +10,13 @@ SerialDevicePort::SerialDevicePort(QObject *parent)
 
 void SerialDevicePort::setDeviceName(const QString &device)
 {
+    m_device = device;
     m_port.setPortName(device);
 }
 
 QString SerialDevicePort::deviceName() const
 {
-    return m_port.portName();
+    return m_device;
 }
 
 bool SerialDevicePort::open()

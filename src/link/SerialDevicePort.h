@@ -26,5 +26,6 @@ private:
     void handleError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    QString m_device; // as given; QSerialPort shortens paths under /dev
     QString m_errorString;
 };

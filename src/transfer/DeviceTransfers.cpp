@@ -56,7 +56,7 @@ TransferOutcome DeviceTransfers::ReadProgram(int number, TransferObserver &obser
 {
     if (!ProgramTable::isValidNumber(number))
         return refusedNumber(QStringLiteral("program"), number);
-    const QString label = ProgramLabel(number);
+    const QString label = ProgramNumberLabel(number);
     ProgramRecord program;
     const StepResult step = ReadProgramBytes(m_memory, number, observer, program);
     if (!step.ok()) {
@@ -75,7 +75,7 @@ TransferOutcome DeviceTransfers::SendProgram(int number, TransferObserver &obser
 {
     if (!ProgramTable::isValidNumber(number))
         return refusedNumber(QStringLiteral("program"), number);
-    const QString label = ProgramLabel(number);
+    const QString label = ProgramNumberLabel(number);
     const ProgramRecord &program = m_data.programs[number];
     if (const auto problem = FindEncodingProblem(program)) {
         const QString where = problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
@@ -103,7 +103,7 @@ TransferOutcome DeviceTransfers::ReadReagent(int number)
 {
     if (!ReagentTable::isValidNumber(number))
         return refusedNumber(QStringLiteral("reagent"), number);
-    const QString label = ReagentLabel(number);
+    const QString label = ReagentNumberLabel(number);
     QByteArray name;
     const StepResult step = ReadReagentBytes(m_memory, number, name);
     if (!step.ok()) {
@@ -119,7 +119,7 @@ TransferOutcome DeviceTransfers::SendReagent(int number)
 {
     if (!ReagentTable::isValidNumber(number))
         return refusedNumber(QStringLiteral("reagent"), number);
-    const QString label = ReagentLabel(number);
+    const QString label = ReagentNumberLabel(number);
     const StepResult step = SendReagentBytes(m_memory, number, m_data.reagents[number]);
     if (!step.ok()) {
         return outcome(Status::DeviceFailed,
@@ -144,10 +144,10 @@ TransferOutcome DeviceTransfers::ReadAllReagents(TransferObserver &observer)
         const QString kept = read.reagentsRead == 0
             ? QStringLiteral("No reagent was read; all keep their previous names.")
             : QStringLiteral("%1 to %2 were read and saved; %3 and the ones after it keep their previous names.")
-                  .arg(ReagentLabel(1), ReagentLabel(read.reagentsRead), ReagentLabel(failed));
+                  .arg(ReagentNumberLabel(1), ReagentNumberLabel(read.reagentsRead), ReagentNumberLabel(failed));
         result.status = Status::DeviceFailed;
         result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
-                             .arg(ReagentLabel(failed), failurePlace(read.step, false), kept);
+                             .arg(ReagentNumberLabel(failed), failurePlace(read.step, false), kept);
     }
     if (read.reagentsRead == 0)
         return result;

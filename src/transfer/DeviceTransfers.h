@@ -23,7 +23,8 @@ struct TransferOutcome
     // Read ALL: how many reagents (from reagent 1 on) were read into the table.
     int reagentsRead = 0;
 
-    // True when the data moved as asked (Done or Stopped).
+    // True when everything went as asked (Done or Stopped); StoreFailed is
+    // not, though its data did move, because it has a message to show.
     bool transferred() const { return status == Status::Done || status == Status::Stopped; }
 };
 

@@ -3,12 +3,12 @@
 #include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
 
-QString ProgramLabel(int program)
+QString ProgramNumberLabel(int program)
 {
     return QStringLiteral("Program%1").arg(program, 2, 10, QLatin1Char('0'));
 }
 
-QString ReagentLabel(int reagent)
+QString ReagentNumberLabel(int reagent)
 {
     return QStringLiteral("Reagent %1").arg(reagent, 3, 10, QLatin1Char('0'));
 }

@@ -5,8 +5,8 @@
 #include <QString>
 
 // Names as the utility shows them: "Program07", "Reagent 007".
-QString ProgramLabel(int program);
-QString ReagentLabel(int reagent);
+QString ProgramNumberLabel(int program);
+QString ReagentNumberLabel(int reagent);
 
 // Why a byte failed, as a clause: "the Corvex did not answer".
 QString FaultReason(MemoryFault fault, bool writing);

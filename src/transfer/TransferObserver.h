@@ -11,6 +11,8 @@
 // Read ALL: setMaximum(200) at the start, reagentDone(r) after reagent r has
 // been read and stored, then stopRequested(); true ends the read there.
 // Single reagent transfers report nothing.
+// The event loop runs inside every memory command, so a window repaints and
+// sees a Stop click while a transfer runs without doing anything here.
 class TransferObserver
 {
 public:

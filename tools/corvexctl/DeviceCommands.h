@@ -1,0 +1,6 @@
+#pragma once
+
+#include "Command.h"
+
+// Commands that talk to the instrument over the serial line.
+QList<Command> DeviceCommands();
