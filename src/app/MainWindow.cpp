@@ -85,7 +85,10 @@ void MainWindow::buildMenus()
     add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { ImportProgram(this, m_parts.data, *m_programs); });
     add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { ExportProgram(this, m_parts.data, *m_programs); });
     m_fileMenu->addSeparator();
-    add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
+    [[maybe_unused]] QAction *print = add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
+#ifndef CORVEX_HAS_PRINT_DIALOG
+    print->setEnabled(false);
+#endif
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnSettings", QStringLiteral("&Settings..."), [this] { openSettings(); });
     m_fileMenu->addSeparator();

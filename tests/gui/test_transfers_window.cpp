@@ -9,9 +9,9 @@
 #include "AppFixture.h"
 #include "EditorFixture.h"
 #include "ModalAnswers.h"
-#include "Simulator.h"
 #include "TypeText.h"
 #include "support/FileFixtures.h"
+#include "support/SimulatorProcess.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -30,7 +31,7 @@ class TestTransfersWindow : public QObject
 
 private:
     std::unique_ptr<AppFixture> m_app;
-    std::unique_ptr<Simulator> m_sim;
+    std::unique_ptr<SimulatorProcess> m_sim;
     std::unique_ptr<MainWindow> m_window;
 
     template<typename T>
@@ -48,9 +49,9 @@ private:
     void start(const QStringList &simulatorOptions = {QStringLiteral("--demo")},
                const InstrumentData &stored = SampleStore())
     {
-        m_sim = std::make_unique<Simulator>(simulatorOptions);
-        QVERIFY2(m_sim->running(), qPrintable(m_sim->errors()));
-        SetPortDeviceOverride(2, m_sim->path());
+        m_sim = std::make_unique<SimulatorProcess>();
+        QVERIFY2(m_sim->start(simulatorOptions), qPrintable(m_sim->errorString()));
+        SetPortDeviceOverride(2, m_sim->devicePath());
         QVERIFY(WriteStore(m_app->storePath, stored));
         m_window = m_app->makeWindow();
         m_window->load();
@@ -241,6 +242,31 @@ private Q_SLOTS:
         QVERIFY(reloaded.reagents == m_app->data.reagents);
     }
 
+    void closingDuringReadAllStopsItFirst()
+    {
+        start();
+        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        QSignalSpy closed(m_window.get(), &MainWindow::closed);
+        bool closeAsked = false;
+        connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&](int row) {
+            if (row == 9 && !closeAsked) {
+                closeAsked = true;
+                m_window->close();
+                QVERIFY(!m_window->isVisible());
+                QCOMPARE(closed.count(), 0); // not before the transfer has unwound
+            }
+        });
+        click("cmdReadAllReagents");
+        QVERIFY(closeAsked);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(m_app->data.reagents[10], Stored("Isopropanol"));
+        QCOMPARE(m_app->data.reagents[11], Stored("Reagent 011"));
+        QVERIFY(!m_app->port.isOpen());
+        InstrumentData reloaded;
+        QVERIFY(LoadStore(m_app->storePath, reloaded));
+        QCOMPARE(reloaded.reagents[10], Stored("Isopropanol"));
+    }
+
     void readAllToTheEnd()
     {
         start();
@@ -323,7 +349,7 @@ private Q_SLOTS:
     {
         start();
         SetPortDeviceOverride(2, QString());
-        SetPortDeviceOverride(5, m_sim->path());
+        SetPortDeviceOverride(5, m_sim->devicePath());
         ModalAnswers answers;
         int selected = -1;
         answers.handle([&](QWidget *dialog) {
