@@ -116,7 +116,7 @@ private:
     void look()
     {
         QWidget *window = QApplication::activeModalWidget();
-        if (!window || !window->isVisible() || window == m_handling || m_answers.empty())
+        if (!window || !window->isVisible() || m_answers.empty() || m_busy.contains(window))
             return;
         if (auto *box = qobject_cast<QMessageBox *>(window))
             m_seen.append({box->windowTitle(), box->text(), box->icon(), QStringLiteral("QMessageBox")});
@@ -125,21 +125,26 @@ private:
                            QString::fromLatin1(window->metaObject()->className())});
         auto answer = std::move(m_answers.front());
         m_answers.pop_front();
-        m_handling = window;
+        m_busy.append(window);
         ++m_pending;
         // Run outside this timer's own tick, so that a window the answer
         // opens in turn (an overwrite question) is seen by the next tick.
-        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), answer = std::move(answer)] {
+        // The window stays busy until its answer has returned: a tick may
+        // come between closing a nested question and the answer going on.
+        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), answer = std::move(answer)]() mutable {
             if (window)
                 answer(window);
-            m_handling = nullptr;
+            else
+                m_answers.push_front(std::move(answer)); // gone before its turn: keep the answer
+            m_busy.removeAll(window);
+            m_busy.removeAll(nullptr);
             --m_pending;
         });
     }
 
     QTimer m_timer;
     std::deque<std::function<void(QWidget *)>> m_answers;
-    QPointer<QWidget> m_handling;
+    QList<QPointer<QWidget>> m_busy;
     int m_pending = 0;
     QList<Seen> m_seen;
     QStringList m_unexpected;
