@@ -543,6 +543,26 @@ private Q_SLOTS:
         QVERIFY(HasUserSetting(UserSetting::CommPort));
     }
 
+    void printOpensThePrintDialog()
+    {
+        load();
+#ifdef CORVEX_HAS_PRINT_DIALOG
+        child<QLineEdit>("txtReadProgram")->setText(QStringLiteral("7"));
+        ModalAnswers answers;
+        QString name;
+        answers.handle([&name](QWidget *dialog) {
+            name = dialog->objectName();
+            dialog->close();
+        });
+        action("mnPrint")->trigger();
+        QTRY_VERIFY(answers.allAnswered());
+        QCOMPARE(name, QStringLiteral("frmPrint"));
+        QCOMPARE(answers.seen().at(0).title, QStringLiteral("Print Program..."));
+#else
+        QVERIFY(!action("mnPrint")->isEnabled());
+#endif
+    }
+
     void serviceConsoleWithoutAConnection()
     {
         load();
