@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -274,6 +276,40 @@ private Q_SLOTS:
         QCOMPARE(m_data.programs[7].Duration, CalculateDuration(m_data.programs[7]));
         QCOMPARE(durationCaption(), DurationCaption(m_data.programs[7].Duration));
         QCOMPARE(vials()->item(4)->text(), VialLineText(5, vial, m_data.reagents));
+    }
+
+    void pastedGarbageIsClampedOnOk_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("degrees");
+        QTest::newRow("letters") << "zz" << 0 << 0 << 4;
+        QTest::newRow("negative") << "-9" << -9 << 0 << 4;
+        QTest::newRow("exponent cut by the length") << "9e9" << 9 << 9 << 9;
+        QTest::newRow("point five") << ".5" << 0 << 0 << 4;
+        QTest::newRow("control characters") << QStringLiteral("\x01\x02") << 0 << 0 << 4;
+    }
+    void pastedGarbageIsClampedOnOk()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        QFETCH(int, degrees);
+        choose(QStringLiteral("7"));
+        selectVial(3);
+        QTest::mouseClick(child<QRadioButton>("opt_1"), Qt::LeftButton);
+        QGuiApplication::clipboard()->setText(pasted);
+        for (const char *name : {"txtHrs", "txtMin", "txtDeg"}) {
+            QTest::mouseClick(box(name), Qt::LeftButton);
+            QTest::keyClick(box(name), Qt::Key_V, Qt::ControlModifier);
+        }
+        clickOk();
+        const VialStep &vial = m_data.programs[7].vial(3);
+        QCOMPARE(vial.Hrs, hours);
+        QCOMPARE(vial.Min, minutes);
+        QCOMPARE(vial.Temp, degrees);
+        QCOMPARE(m_data.programs[7].Duration, CalculateDuration(m_data.programs[7]));
     }
 
     void okTakesReagentAgitationAndPause()
