@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation
   poppler-utils
+  libwmf-dev
   "$@"
 )
 

@@ -1,0 +1,73 @@
+#include "print/LogoLoader.h"
+
+#include <libwmf/api.h>
+#include <libwmf/gd.h>
+#include <libwmf/gd/gd.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+struct ApiDeleter
+{
+    void operator()(wmfAPI *api) const { wmf_api_destroy(api); }
+};
+using Api = std::unique_ptr<wmfAPI, ApiDeleter>;
+
+QImage copyImage(const gdImage &image)
+{
+    if (!image.trueColor || image.sx <= 0 || image.sy <= 0)
+        return {};
+    QImage result(image.sx, image.sy, QImage::Format_ARGB32);
+    for (int y = 0; y < image.sy; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < image.sx; ++x) {
+            const int pixel = image.tpixels[y][x];
+            // The drawing library's alpha runs from 0 (opaque) to 127 (transparent).
+            const int alpha = 255 - ((pixel >> 24) & 0x7F) * 255 / 127;
+            line[x] = qRgba((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF, alpha);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QImage RenderWindowsMetafile(const QByteArray &bytes, int longSide)
+{
+    wmfAPI_Options options{};
+    options.function = wmf_gd_function;
+    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    wmfAPI *raw = nullptr;
+    if (wmf_api_create(&raw, flags, &options) != wmf_E_None) {
+        if (raw)
+            wmf_api_destroy(raw);
+        return {};
+    }
+    Api api(raw);
+
+    QByteArray data = bytes; // the library reads from a mutable buffer
+    if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char *>(data.data()), long(data.size())) != wmf_E_None)
+        return {};
+    wmfD_Rect bounds{};
+    float width = 0, height = 0;
+    if (wmf_scan(api.get(), 0, &bounds) != wmf_E_None || wmf_size(api.get(), &width, &height) != wmf_E_None
+        || !(width > 0 && height > 0) || !std::isfinite(width) || !std::isfinite(height)) {
+        wmf_mem_close(api.get());
+        return {};
+    }
+
+    const double scale = longSide / double(std::max(width, height));
+    wmf_gd_t *device = WMF_GD_GetData(api.get());
+    device->type = wmf_gd_image;
+    device->width = std::max(1u, static_cast<unsigned>(std::lround(width * scale)));
+    device->height = std::max(1u, static_cast<unsigned>(std::lround(height * scale)));
+    device->bbox = bounds;
+
+    QImage image;
+    if (wmf_play(api.get(), 0, &bounds) == wmf_E_None && device->gd_image)
+        image = copyImage(*static_cast<gdImage *>(device->gd_image));
+    wmf_mem_close(api.get());
+    return image;
+}
