@@ -4,6 +4,7 @@
 #include <libwmf/gd.h>
 #include <libwmf/gd/gd.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -32,13 +33,42 @@ QImage copyImage(const gdImage &image)
     return result;
 }
 
+// The metafile player maps a picture's fonts onto the 13 standard printer
+// faces and will not start without files for them; the metric-compatible
+// faces stand in.
+struct FontSetup
+{
+    std::array<char *, 2> dirs{const_cast<char *>("/usr/share/fonts/truetype/liberation"), nullptr};
+    std::array<wmfMapping, 15> faces{{
+        {const_cast<char *>("Times-Roman"), const_cast<char *>("LiberationSerif-Regular.ttf")},
+        {const_cast<char *>("Times-Italic"), const_cast<char *>("LiberationSerif-Italic.ttf")},
+        {const_cast<char *>("Times-Bold"), const_cast<char *>("LiberationSerif-Bold.ttf")},
+        {const_cast<char *>("Times-BoldItalic"), const_cast<char *>("LiberationSerif-BoldItalic.ttf")},
+        {const_cast<char *>("Helvetica"), const_cast<char *>("LiberationSans-Regular.ttf")},
+        {const_cast<char *>("Helvetica-Oblique"), const_cast<char *>("LiberationSans-Italic.ttf")},
+        {const_cast<char *>("Helvetica-Bold"), const_cast<char *>("LiberationSans-Bold.ttf")},
+        {const_cast<char *>("Helvetica-BoldOblique"), const_cast<char *>("LiberationSans-BoldItalic.ttf")},
+        {const_cast<char *>("Courier"), const_cast<char *>("LiberationMono-Regular.ttf")},
+        {const_cast<char *>("Courier-Oblique"), const_cast<char *>("LiberationMono-Italic.ttf")},
+        {const_cast<char *>("Courier-Bold"), const_cast<char *>("LiberationMono-Bold.ttf")},
+        {const_cast<char *>("Courier-BoldOblique"), const_cast<char *>("LiberationMono-BoldItalic.ttf")},
+        {const_cast<char *>("Symbol"), const_cast<char *>("LiberationSans-Regular.ttf")},
+        {const_cast<char *>("ZapfDingbats"), const_cast<char *>("LiberationSans-Regular.ttf")},
+        {nullptr, nullptr},
+    }};
+};
+
 } // namespace
 
 QImage RenderWindowsMetafile(const QByteArray &bytes, int longSide)
 {
+    static FontSetup fonts;
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
-    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    options.fontdirs = fonts.dirs.data();
+    options.font.ps = fonts.faces.data();
+    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_FONTDIRS | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL
+                                | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     wmfAPI *raw = nullptr;
     if (wmf_api_create(&raw, flags, &options) != wmf_E_None) {
         if (raw)
