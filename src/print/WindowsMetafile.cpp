@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -15,6 +16,30 @@ struct ApiDeleter
     void operator()(wmfAPI *api) const { wmf_api_destroy(api); }
 };
 using Api = std::unique_ptr<wmfAPI, ApiDeleter>;
+
+// The player hands over the bitmap it drew and leaves it to the caller, but
+// does not export its drawing library's destructor; this one frees what that
+// destructor would (the pixel rows and the working arrays).
+void releaseImage(gdImage *image)
+{
+    if (!image)
+        return;
+    if (image->_tpixels) {
+        std::free(image->_tpixels);
+    } else if (image->tpixels) {
+        for (int y = 0; y < image->sy; ++y)
+            std::free(image->tpixels[y]);
+    }
+    std::free(image->tpixels);
+    if (image->pixels) {
+        for (int y = 0; y < image->sy; ++y)
+            std::free(image->pixels[y]);
+        std::free(image->pixels);
+    }
+    std::free(image->polyInts);
+    std::free(image->style);
+    std::free(image);
+}
 
 QImage copyImage(const gdImage &image)
 {
@@ -96,8 +121,12 @@ QImage RenderWindowsMetafile(const QByteArray &bytes, int longSide)
     device->bbox = bounds;
 
     QImage image;
-    if (wmf_play(api.get(), 0, &bounds) == wmf_E_None && device->gd_image)
-        image = copyImage(*static_cast<gdImage *>(device->gd_image));
+    const bool played = wmf_play(api.get(), 0, &bounds) == wmf_E_None;
+    auto *drawn = static_cast<gdImage *>(device->gd_image);
+    if (played && drawn)
+        image = copyImage(*drawn);
+    releaseImage(drawn);
+    device->gd_image = nullptr;
     wmf_mem_close(api.get());
     return image;
 }

@@ -247,15 +247,21 @@ void frmPrint::cmdPrint_Click()
     accept();
 }
 
+void frmPrint::done(int result)
+{
+    m_keptAfterFailure = false;
+    QDialog::done(result);
+}
+
 void frmPrint::cmdCancel_Click()
 {
     reject();
 }
 
-void frmPrint::ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent)
+void frmPrint::ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
 {
     static QPointer<frmPrint> kept;
-    frmPrint *dialog = kept ? kept.data() : new frmPrint(data, currentProgram, parent);
+    frmPrint *dialog = kept ? kept.data() : new frmPrint(data, currentProgram, parent, std::move(seams));
     kept = dialog;
     dialog->exec();
     if (!dialog->keptAfterFailure()) {

@@ -33,7 +33,8 @@ public:
 
     // What the menu entry does: shows the dialog kept after a failed run, or
     // a new one, modally; returns when it is closed or hidden.
-    static void ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent);
+    static void ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent,
+                          PrintDialogSeams seams = PrintDialogSeams::System());
 
     QString logoPath() const { return m_logoPath; }
     const QImage &logoPicture() const { return m_logo; }
@@ -44,6 +45,9 @@ public:
     QPrinter &printer() { return m_printer; }
 
     static int TwipsToPixels(double twips, int dpi);
+
+    // Closing the dialog in any way (OK, Cancel, Escape, the close box) unloads it.
+    void done(int result) override;
 
 private:
     void buildControls();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -338,6 +339,60 @@ private Q_SLOTS:
         // A preview neither stores the comment nor prints.
         QVERIFY(!HasUserSetting(UserSetting::Comment));
         QVERIFY(m_recording->items().isEmpty());
+    }
+
+    void aDialogHiddenByAFailureIsShownAgainAsItWas()
+    {
+        QList<QPointer<QWidget>> shown;
+        // Answers the modal dialog once it is up: `act` gets the dialog.
+        auto whenShown = [&](std::function<void(QWidget *)> act) {
+            auto *timer = new QTimer(this);
+            timer->setInterval(10);
+            connect(timer, &QTimer::timeout, this, [timer, act, &shown] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                if (!dialog || !dialog->isVisible())
+                    return;
+                timer->stop();
+                timer->deleteLater();
+                shown.append(dialog);
+                act(dialog);
+            });
+            timer->start();
+        };
+
+        m_recording->failAt(Item::NewPage);
+        whenShown([](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->setText(QStringLiteral("9"));
+            dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtComment"))->setPlainText(QStringLiteral("edited"));
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+        });
+        frmPrint::ShowModal(m_data, 7, nullptr, seams());
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(shown.value(0));
+        QVERIFY(!shown[0]->isVisible());
+
+        // The next opening shows the same dialog, without the opening steps.
+        QString range, text;
+        whenShown([&](QWidget *dialog) {
+            range = dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_0"))->text()
+                + QLatin1Char('-') + dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->text();
+            text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtComment"))->toPlainText();
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+        });
+        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].data(), shown[0].data());
+        QCOMPARE(range, QStringLiteral("7-9"));
+        QCOMPARE(text, QStringLiteral("edited"));
+        // Cancel unloaded it.
+        QVERIFY(shown[0].isNull());
+
+        whenShown([&](QWidget *dialog) {
+            range = dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_0"))->text();
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+        });
+        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        QCOMPARE(range, QStringLiteral("2"));
     }
 
 private:
