@@ -1,48 +1,17 @@
 #include "print/PdfPrint.h"
+#include "PdfReading.h"
 #include "SheetFixtures.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Word
-{
-    QString text;
-    QPointF topLeft; // points from the page's top-left corner
-};
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The words of one page as pdftotext -bbox reads them back.
-QList<Word> wordsOf(const QString &pdf, int page)
-{
-    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-                                                           QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
-    QList<Word> words;
-    for (const QRegularExpressionMatch &match : word.globalMatch(html))
-        words.append({match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
-    return words;
-}
-
-int pageCount(const QString &pdf)
-{
-    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
+using PdfReading::Word;
+using PdfReading::pageCount;
+using PdfReading::run;
 
 // Where a twip position of the layout lands on the page, in points.
 QPointF pagePoint(QPointF twips)
@@ -82,7 +51,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QPointF, twips);
 
-        const QList<Word> words = wordsOf(sheetOfProgram7(), 1);
+        const QList<Word> words = PdfReading::words(sheetOfProgram7(), 1);
         QVERIFY2(!words.isEmpty(), "pdftotext read nothing");
         const QPointF expected = pagePoint(twips);
         for (const Word &word : words) {
@@ -116,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(PrintToPdfFile(SampleData(), request, pdf));
         QCOMPARE(pageCount(pdf), 3);
         for (int page = 1; page <= 3; ++page) {
-            const QList<Word> words = wordsOf(pdf, page);
+            const QList<Word> words = PdfReading::words(pdf, page);
             const bool numbered = std::any_of(words.begin(), words.end(),
                                               [&](const Word &w) { return w.text == QStringLiteral("%1").arg(page + 2, 2, 10, QLatin1Char('0')); });
             QVERIFY(numbered);
