@@ -1,5 +1,6 @@
 #include "print/PrinterSurface.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPrinter>
 
@@ -113,6 +114,11 @@ void PrinterSurface::discardJob()
     if (!m_painter.isActive())
         return;
     m_finished = true;
+    // The print service drops an aborted job; a PDF file would still be
+    // finished by end(), so that one is removed: no half document that
+    // looks complete is left behind.
     m_printer.abort();
     m_painter.end();
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        QFile::remove(m_printer.outputFileName());
 }

@@ -1,4 +1,6 @@
 #include "print/PdfPrint.h"
+#include "print/PrintLayout.h"
+#include "print/PrinterSurface.h"
 #include "PdfReading.h"
 #include "SheetFixtures.h"
 
@@ -118,6 +120,21 @@ private Q_SLOTS:
         const QString fresh = dir.filePath(QStringLiteral("fresh.pdf"));
         QVERIFY(!PrintToPdfFile(data, request, fresh));
         QVERIFY(!QFile::exists(fresh));
+    }
+
+    void aPrinterSetToAFileDropsAFailedJob()
+    {
+        // A printer that the print setup pointed at a PDF file, as in the dialog.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("chosen.pdf"));
+        InstrumentData data = SampleData();
+        data.programs[1] = SampleProgram("Broken", 1);
+        data.programs[1].vial(24).Reagent = 0;
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPdfPrinter(printer, pdf);
+        PrinterSurface surface(printer);
+        QCOMPARE(RunPrintLayout(data, PrintRequest{}, surface).failure, PrintResult::Failure::ReagentOutOfRange);
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void anUnwritableFolderIsReportedClearly()

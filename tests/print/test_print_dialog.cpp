@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -329,12 +330,23 @@ private Q_SLOTS:
 
     void previewDrawsWhatTheRunWouldPrint()
     {
-        frmPrint dialog(m_data, 7, nullptr, seams());
-        QTimer::singleShot(0, &dialog, [] {
-            if (QWidget *preview = QApplication::activeModalWidget())
-                preview->close();
+        frmPrint dialog(m_data, 3, nullptr, seams());
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->setText(QStringLiteral("5"));
+        int pages = -1;
+        auto *timer = new QTimer(&dialog);
+        timer->setInterval(10);
+        connect(timer, &QTimer::timeout, &dialog, [&] {
+            QWidget *preview = QApplication::activeModalWidget();
+            auto *pagesView = preview ? preview->findChild<QPrintPreviewWidget *>() : nullptr;
+            if (!pagesView || pagesView->pageCount() == 0)
+                return;
+            pages = pagesView->pageCount();
+            timer->stop();
+            preview->close();
         });
+        timer->start();
         button(dialog, "cmdPreview")->click();
+        QCOMPARE(pages, 3);
         QVERIFY(m_messages.isEmpty());
         // A preview neither stores the comment nor prints.
         QVERIFY(!HasUserSetting(UserSetting::Comment));
