@@ -10,6 +10,29 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+// The permissions a newly created file gets (the composing file is private).
+QFile::Permissions newFilePermissions()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QFile::Permissions permissions;
+    const std::pair<mode_t, QFile::Permission> bits[] = {
+        {S_IRUSR, QFile::ReadOwner}, {S_IWUSR, QFile::WriteOwner}, {S_IRGRP, QFile::ReadGroup},
+        {S_IWGRP, QFile::WriteGroup}, {S_IROTH, QFile::ReadOther}, {S_IWOTH, QFile::WriteOther},
+    };
+    for (const auto &[bit, permission] : bits) {
+        if (!(mask & bit))
+            permissions |= permission;
+    }
+    return permissions | (permissions & QFile::ReadOwner ? QFile::ReadUser : QFile::Permissions())
+        | (permissions & QFile::WriteOwner ? QFile::WriteUser : QFile::Permissions());
+}
+
+} // namespace
 
 void SetUpPdfPrinter(QPrinter &printer, const QString &file)
 {
@@ -31,6 +54,7 @@ PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &reque
                                        .arg(QDir::toNativeSeparators(target.absolutePath()), partial.errorString()));
     }
     partial.close();
+    partial.setPermissions(newFilePermissions());
 
     PrintResult result;
     {

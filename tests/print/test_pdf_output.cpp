@@ -5,9 +5,12 @@
 #include "SheetFixtures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,8 +87,13 @@ private Q_SLOTS:
         PrintRequest request;
         request.firstProgram = QStringLiteral("3");
         request.lastProgram = QStringLiteral("5");
-        QVERIFY(PrintToPdfFile(SampleData(), request, pdf));
+        const mode_t previousMask = ::umask(022);
+        const bool printed = PrintToPdfFile(SampleData(), request, pdf).ok();
+        ::umask(previousMask);
+        QVERIFY(printed);
         QCOMPARE(pageCount(pdf), 3);
+        // An archive is readable like any other new file, not private to its writer.
+        QVERIFY(QFileInfo(pdf).permissions().testFlag(QFile::ReadOther));
         for (int page = 1; page <= 3; ++page) {
             const QList<Word> words = PdfReading::words(pdf, page);
             const bool numbered = std::any_of(words.begin(), words.end(),
