@@ -309,25 +309,6 @@ private Q_SLOTS:
         QVERIFY(m_recording->ended());
     }
 
-    void controlsCarryTheirCaptions()
-    {
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        const QList<std::pair<const char *, const char *>> captions = {
-            {"opt_0", "Reagent List"}, {"opt_1", "Program(s):"}, {"chk_0", "Logo"},
-            {"chk_1", "Current Date"}, {"chk_2", "Current Time"}, {"cmdOpenPic", "Open &Logo..."},
-            {"cmdSetup", "&Print Setup..."}, {"cmdPrint", "&OK"}, {"cmdCancel", "&Cancel"},
-            {"Label2", "to"}, {"Label3", "Additional Text (Optional):"},
-        };
-        for (const auto &[name, caption] : captions) {
-            QObject *control = dialog.findChild<QObject *>(QLatin1String(name));
-            QVERIFY2(control, name);
-            QCOMPARE(control->property("text").toString(), QLatin1String(caption));
-        }
-        QCOMPARE(dialog.findChild<QGroupBox *>(QStringLiteral("Frame2"))->title(), QStringLiteral("Print What"));
-        QCOMPARE(dialog.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("Logo Preview"));
-        QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("cmdPreview")));
-    }
-
     void previewDrawsWhatTheRunWouldPrint()
     {
         frmPrint dialog(m_data, 3, nullptr, seams());
