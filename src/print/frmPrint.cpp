@@ -116,8 +116,13 @@ void frmPrint::buildControls()
     main->addLayout(right);
     main->addLayout(buttons);
 
-    for (int i = 0; i < 2; ++i)
-        connect(opt[i], &QRadioButton::clicked, this, [this, i] { opt_Click(i); });
+    // Toggled rather than clicked: arrow keys move the choice without a click.
+    for (int i = 0; i < 2; ++i) {
+        connect(opt[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                opt_Click(i);
+        });
+    }
     for (int i = 0; i < 3; ++i)
         connect(chk[i], &QCheckBox::toggled, this, [this, i] { chk_Click(i); });
     connect(cmdOpenPic, &QPushButton::clicked, this, &frmPrint::cmdOpenPic_Click);
