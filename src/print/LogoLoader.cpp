@@ -42,10 +42,9 @@ bool isEnhancedMetafile(const QByteArray &bytes)
     return le32(bytes, 0) == HeaderRecord && bytes.mid(40, 4) == " EMF";
 }
 
-LogoLoad failed(LogoLoad::Status status, const QString &message)
+LogoLoad failed(const QString &message)
 {
     LogoLoad load;
-    load.status = status;
     load.message = message;
     return load;
 }
@@ -57,19 +56,15 @@ LogoLoad LoadLogoPicture(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return failed(LogoLoad::Status::Unreadable, QStringLiteral("The picture file %1 cannot be opened.").arg(shown));
+        return failed(QStringLiteral("The picture file %1 cannot be opened.").arg(shown));
     if (file.size() > MaximumLogoFileSize)
-        return failed(LogoLoad::Status::Unreadable, QStringLiteral("The picture file %1 is too large for a logo.").arg(shown));
+        return failed(QStringLiteral("The picture file %1 is too large for a logo.").arg(shown));
     const QByteArray bytes = file.readAll();
 
     LogoLoad load;
     if (isEnhancedMetafile(bytes)) {
-        return failed(LogoLoad::Status::UnsupportedFormat,
-                      QStringLiteral("%1 is an Enhanced Meta File (*.emf); this format cannot be read on this "
-                                     "platform. Please save the logo as a bitmap, JPEG, GIF or PNG file.")
-                          .arg(shown));
-    }
-    if (isWindowsMetafile(bytes)) {
+        load.picture = RenderEnhancedMetafile(bytes, MetafileLongSide);
+    } else if (isWindowsMetafile(bytes)) {
         load.picture = RenderWindowsMetafile(bytes, MetafileLongSide);
     } else {
         QBuffer buffer;
@@ -80,7 +75,6 @@ LogoLoad LoadLogoPicture(const QString &path)
         load.picture = reader.read();
     }
     if (load.picture.isNull())
-        return failed(LogoLoad::Status::Unreadable, QStringLiteral("%1 is not a picture that can be read.").arg(shown));
-    load.status = LogoLoad::Status::Loaded;
+        return failed(QStringLiteral("%1 is not a picture that can be read.").arg(shown));
     return load;
 }

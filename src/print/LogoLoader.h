@@ -4,21 +4,20 @@
 #include <QString>
 
 // A logo picture read from a file: BMP, JPEG, GIF and PNG through Qt's image
-// readers, Windows metafiles (WMF) rendered to a bitmap. Enhanced metafiles
-// (EMF) are recognised but cannot be read on this platform.
+// readers; Windows metafiles (WMF) and enhanced metafiles (EMF) rendered to a
+// bitmap. The kind is told by the file's content, not its name.
 struct LogoLoad
 {
-    enum class Status { Loaded, Unreadable, UnsupportedFormat };
-
-    Status status = Status::Unreadable;
-    QImage picture;  // the loaded picture when Loaded, otherwise null
+    QImage picture;  // null when the file could not be read
     QString message; // why it is not loaded, fit to show to the user
 
-    bool loaded() const { return status == Status::Loaded; }
+    bool loaded() const { return !picture.isNull(); }
 };
 
 LogoLoad LoadLogoPicture(const QString &path);
 
-// Renders a Windows metafile (placeable or plain) into a bitmap whose longer
-// side has `longSide` pixels. A null image when the bytes are no metafile.
+// Render a Windows metafile (placeable or plain) or an enhanced metafile into
+// a bitmap whose longer side has `longSide` pixels, keeping the picture's
+// proportions. A null image when the bytes are no such metafile.
 QImage RenderWindowsMetafile(const QByteArray &bytes, int longSide);
+QImage RenderEnhancedMetafile(const QByteArray &bytes, int longSide);

@@ -184,8 +184,6 @@ void frmPrint::cmdOpenPic_Click()
     if (file.isEmpty())
         return;
     const LogoLoad load = LoadLogoPicture(file);
-    if (load.status == LogoLoad::Status::UnsupportedFormat)
-        m_seams.showMessage(this, QMessageBox::Information, QStringLiteral("Open Logo..."), load.message);
     if (!load.loaded() || !showLogo(load.picture))
         return;
     m_logoPath = file;

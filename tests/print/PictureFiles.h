@@ -72,14 +72,27 @@ inline QByteArray metafile400x200()
     return bytes;
 }
 
-// The header of an enhanced metafile: enough to be recognised as one.
-inline QByteArray enhancedMetafileHeader()
+// An enhanced metafile, 400 x 200 pixels, that fills its whole area with a
+// blue rectangle.
+inline QByteArray enhancedMetafile400x200()
 {
-    QByteArray bytes(88, '\0');
-    bytes[0] = 1;
-    bytes[4] = 88;
-    bytes.replace(40, 4, " EMF");
-    return bytes;
+    QByteArray records;
+    QDataStream r(&records, QIODevice::WriteOnly);
+    r.setByteOrder(QDataStream::LittleEndian);
+    r << quint32(39) << quint32(24) << quint32(1) << quint32(0) << quint32(0x00FF0000) << quint32(0); // solid blue brush
+    r << quint32(37) << quint32(12) << quint32(1);                                                    // select it
+    r << quint32(43) << quint32(24) << qint32(0) << qint32(0) << qint32(399) << qint32(199);           // rectangle
+    r << quint32(14) << quint32(20) << quint32(0) << quint32(16) << quint32(20);                       // end of file
+    QByteArray bytes;
+    QDataStream h(&bytes, QIODevice::WriteOnly);
+    h.setByteOrder(QDataStream::LittleEndian);
+    h << quint32(1) << quint32(88)                                           // header record
+      << qint32(0) << qint32(0) << qint32(399) << qint32(199)                // bounds, pixels
+      << qint32(0) << qint32(0) << qint32(10583) << qint32(5291)             // frame, 0.01 mm
+      << quint32(0x464D4520) << quint32(0x10000) << quint32(88 + records.size()) << quint32(5)
+      << quint16(2) << quint16(0) << quint32(0) << quint32(0) << quint32(0)  // handles, description, palette
+      << qint32(1024) << qint32(768) << qint32(320) << qint32(240);          // reference device
+    return bytes + records;
 }
 
 } // namespace PictureFiles

@@ -76,8 +76,8 @@ private Q_SLOTS:
     void programSheetsIntoAPdf()
     {
         const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
-        const QString logo = m_dir->filePath(QStringLiteral("logo.wmf"));
-        QVERIFY(PictureFiles::writeBytes(logo, PictureFiles::metafile400x200()));
+        const QString logo = m_dir->filePath(QStringLiteral("logo.emf"));
+        QVERIFY(PictureFiles::writeBytes(logo, PictureFiles::enhancedMetafile400x200()));
         const Run run = corvexctl({QStringLiteral("print-programs"), QStringLiteral("2"), QStringLiteral("4"),
                                    QStringLiteral("--pdf"), pdf, QStringLiteral("--logo"), logo, QStringLiteral("--comment"),
                                    QStringLiteral("Archive 2026"), QStringLiteral("--store"), m_store});
@@ -128,8 +128,8 @@ private Q_SLOTS:
                                             << 1 << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
         QTest::newRow("logo not a picture") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("CORVEX.ini")}
                                             << 1 << "is not a picture that can be read";
-        QTest::newRow("enhanced metafile logo") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("logo.emf")}
-                                                << 1 << "cannot be read on this platform";
+        QTest::newRow("broken enhanced metafile logo") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("logo.emf")}
+                                                       << 1 << "logo.emf is not a picture that can be read";
         QTest::newRow("missing logo") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("nothing.png")}
                                       << 1 << "cannot be opened";
         QTest::newRow("unwritable folder") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--pdf"), QStringLiteral("/nonexistent-folder/x.pdf")}
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
 
-        QVERIFY(PictureFiles::writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafileHeader()));
+        QVERIFY(PictureFiles::writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200().left(100)));
         const QString pdf = m_dir->filePath(QStringLiteral("out.pdf"));
         for (QString &argument : arguments) {
             if (argument == QLatin1String("CORVEX.ini") || argument.startsWith(QLatin1String("logo.")) || argument == QLatin1String("nothing.png"))

@@ -189,18 +189,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("choice"); // "" = cancelled
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("message");
 
-        QTest::newRow("cancelled") << "" << QByteArray() << false;
-        QTest::newRow("not a picture") << "notes.bmp" << QByteArray("hello") << false;
-        QTest::newRow("enhanced metafile") << "logo.emf" << PictureFiles::enhancedMetafileHeader() << true;
+        QTest::newRow("cancelled") << "" << QByteArray();
+        QTest::newRow("not a picture") << "notes.bmp" << QByteArray("hello");
+        QTest::newRow("broken enhanced metafile") << "logo.emf" << PictureFiles::enhancedMetafile400x200().left(100);
     }
 
     void aFailedLogoChoiceChangesNothing()
     {
         QFETCH(QString, choice);
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, message);
 
         const QString logo = picture(QStringLiteral("first.png"), 400, 200);
         WriteUserSetting(UserSetting::LogoPicture, logo);
@@ -217,9 +215,8 @@ private Q_SLOTS:
         QCOMPARE(previewSize(dialog), before);
         QCOMPARE(dialog.logoPicture().size(), QSize(400, 200));
         QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), logo);
-        QCOMPARE(m_messages.size(), message ? 1 : 0);
-        if (message)
-            QVERIFY(m_messages[0].text.contains(QLatin1String("cannot be read on this platform")));
+        // Silent, as every failure of loading a logo.
+        QVERIFY(m_messages.isEmpty());
     }
 
     void cancelDoesNotStoreTheComment()
