@@ -10,7 +10,7 @@ QList<CommandOption> sheetOptions()
 {
     return {
         {QStringLiteral("pdf"), QStringLiteral("FILE"), QStringLiteral("Write a PDF file instead of printing on the default printer")},
-        {QStringLiteral("logo"), QStringLiteral("FILE"), QStringLiteral("Print this picture as the logo (BMP, JPEG, GIF, PNG, WMF)")},
+        {QStringLiteral("logo"), QStringLiteral("FILE"), QStringLiteral("Print this picture as the logo (BMP, JPEG, GIF, PNG, WMF, EMF)")},
         {QStringLiteral("date"), QString(), QStringLiteral("Print the current date in the footer")},
         {QStringLiteral("time"), QString(), QStringLiteral("Print the current time in the footer")},
         {QStringLiteral("comment"), QStringLiteral("TEXT"), QStringLiteral("Print TEXT at the top of every sheet")},
