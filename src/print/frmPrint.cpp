@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -197,6 +198,11 @@ void frmPrint::cmdSetup_Click()
     QPrintDialog setup(&m_printer, this);
     setup.setWindowTitle(QStringLiteral("Print Setup"));
     setup.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Here the printer is only chosen; printing starts from this dialog's OK.
+    if (auto *buttons = setup.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(QStringLiteral("&OK"));
+    }
     // The printer keeps its earlier settings when the setup is cancelled.
     setup.exec();
 }
