@@ -2,6 +2,7 @@
 #include "print/RecordingSurface.h"
 #include "print/frmPrint.h"
 #include "support/TestEnvironment.h"
+#include "PdfReading.h"
 #include "PictureFiles.h"
 #include "SheetFixtures.h"
 
@@ -265,6 +266,22 @@ private Q_SLOTS:
         QCOMPARE(m_recording->pictures().size(), 1);
         QCOMPARE(m_recording->pictures()[0].target, QRectF(6750, 300, 1875, 3750));
         QCOMPARE(footerTexts().size(), 2);
+    }
+
+    void okPrintsOnThePrinterChosenInTheSetup()
+    {
+        PrintDialogSeams real = seams();
+        real.openSurface = PrintDialogSeams::System().openSurface;
+        frmPrint dialog(m_data, 7, nullptr, real);
+        // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
+        const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
+        dialog.printer().setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer().setOutputFileName(pdf);
+        button(dialog, "cmdPrint")->click();
+
+        QVERIFY(m_messages.isEmpty());
+        QCOMPARE(PdfReading::pageCount(pdf), 1);
+        QVERIFY(PdfReading::text(pdf).contains(QLatin1String("Program 07")));
     }
 
     void okStoresTheCommentEvenWhenTheRunFails()
