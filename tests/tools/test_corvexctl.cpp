@@ -23,18 +23,27 @@ struct Run
 };
 
 // Runs the real tool. Permissions mean nothing to root, so as root the tool
-// runs as the user nobody.
-Run runAsUser(const QStringList &arguments)
+// runs as the user nobody, from a copy in `folder` that nobody can reach.
+Run runAsUser(const QStringList &arguments, const QString &folder)
 {
     QProcess tool;
+    QString program = qEnvironmentVariable("CORVEX_CTL");
+    QStringList words = arguments;
     if (geteuid() == 0) {
-        tool.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                                          QStringLiteral("--clear-groups"), QStringLiteral("--"),
-                                                          qEnvironmentVariable("CORVEX_CTL")}
-                                                  + arguments);
-    } else {
-        tool.start(qEnvironmentVariable("CORVEX_CTL"), arguments);
+        const QString copy = folder + QStringLiteral("/corvexctl");
+        QFile::remove(copy);
+        if (!QFile::copy(program, copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
+            return {};
+        words = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups"), QStringLiteral("--"), copy}
+            + arguments;
+        program = QStringLiteral("setpriv");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of nobody's reach
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        tool.setProcessEnvironment(environment);
     }
+    tool.start(program, words);
     Run result;
     if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
         result.exitCode = tool.exitCode();
@@ -205,7 +214,7 @@ private Q_SLOTS:
         QStringList arguments{command};
         if (command != QLatin1String("show-reagents"))
             arguments << QStringLiteral("9") << (command == QLatin1String("export-program") ? folder + QStringLiteral("/out.txt") : programFile);
-        const Run failed = runAsUser(arguments << QStringLiteral("--store") << store);
+        const Run failed = runAsUser(arguments << QStringLiteral("--store") << store, m_dir->path());
 
         ::chmod(folder.toLocal8Bit(), 0755);
         ::chmod(store.toLocal8Bit(), 0644);

@@ -1,6 +1,7 @@
 #include "CommandTable.h"
 
 #include "OfflineCommands.h"
+#include "PrintCommands.h"
 
 #include <array>
 
@@ -9,6 +10,7 @@ namespace {
 // One line per group of commands.
 constexpr std::array CommandGroups = {
     &OfflineCommands,
+    &PrintCommands,
 };
 
 } // namespace
