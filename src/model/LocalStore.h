@@ -10,7 +10,8 @@
 // per program, "Program01".."Program99", laid out by WriteProgramSection.
 
 // "CORVEX.ini" beside the executable when that folder is writable, otherwise
-// in the per-user application data folder.
+// in the per-user application data folder (~/.local/share/CORVEX); see
+// ChooseStorePath for the first start of such an installation.
 QString DefaultStorePath();
 
 // Fills both tables from the store. A missing file gives blank data (200

@@ -12,7 +12,9 @@ struct ImportResult
 {
     enum Status { Imported, NotAProgramFile, Unreadable };
     Status status = Imported;
-    QString message; // empty when imported; "This is not a valid Program File." when not a program file
+    // Empty when imported; "This is not a valid Program File." when the file is
+    // not a program file; why the file could not be read when unreadable.
+    QString message;
 
     explicit operator bool() const { return status == Imported; }
 };

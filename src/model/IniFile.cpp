@@ -1,0 +1,155 @@
+#include "model/IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QByteArray withoutTrailingSpaces(QByteArray value)
+{
+    qsizetype end = value.size();
+    while (end > 0 && (value[end - 1] == ' ' || value[end - 1] == '\0'))
+        --end;
+    value.truncate(end);
+    return value;
+}
+
+} // namespace
+
+void IniFile::SetFileName(const QString &fileName)
+{
+    if (fileName == m_fileName)
+        return;
+    m_fileName = fileName;
+    m_state = State::NotLoaded;
+    m_readError.clear();
+    m_document = IniDocument();
+    m_changed = false;
+    m_sectionIndex = NoSectionIndex;
+}
+
+void IniFile::SetSectionName(const QByteArray &sectionName)
+{
+    m_sectionName = sectionName;
+    m_sectionIndex = NoSectionIndex;
+}
+
+void IniFile::load()
+{
+    if (m_state != State::NotLoaded || m_fileName.isEmpty())
+        return;
+    const QFileInfo info(m_fileName);
+    if (!info.exists()) {
+        m_state = State::Missing;
+        return;
+    }
+    m_state = State::Unreadable;
+    if (info.isDir()) {
+        m_readError = QStringLiteral("\"%1\" is a folder, not a file.").arg(m_fileName);
+        return;
+    }
+    if (!info.isFile()) {
+        m_readError = QStringLiteral("\"%1\" is not a regular file.").arg(m_fileName);
+        return;
+    }
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_readError = QStringLiteral("Cannot read \"%1\": %2.").arg(m_fileName, file.errorString());
+        return;
+    }
+    if (file.size() > MaxFileSize) {
+        m_readError = QStringLiteral("\"%1\" is too large (%2 bytes) to be an INI file.")
+                          .arg(m_fileName)
+                          .arg(file.size());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize) {
+        m_readError = QStringLiteral("Cannot read \"%1\": %2.").arg(m_fileName, file.errorString());
+        return;
+    }
+    m_document = IniDocument::Parse(bytes);
+    m_state = State::Loaded;
+    m_sectionIndex = NoSectionIndex;
+}
+
+bool IniFile::FileOk()
+{
+    load();
+    return m_state == State::Loaded;
+}
+
+QString IniFile::ReadError()
+{
+    load();
+    return m_readError;
+}
+
+int IniFile::ReadString(QByteArrayView keyName, QByteArray &value)
+{
+    load();
+    if (m_fileName.isEmpty() || !hasDocument())
+        return FileNotOk;
+    if (m_sectionName.isEmpty())
+        return NoSectionName;
+    if (keyName.isEmpty())
+        return NoKeyName;
+    if (m_sectionIndex == NoSectionIndex)
+        m_sectionIndex = m_document.findSection(m_sectionName);
+    const std::optional<QByteArray> found = m_document.value(m_sectionIndex, keyName);
+    if (!found)
+        return KeyMissing;
+    value = withoutTrailingSpaces(found->left(MaxValueLength));
+    return Ok;
+}
+
+int IniFile::WriteString(const QByteArray &keyName, const QByteArray &value)
+{
+    load();
+    if (m_fileName.isEmpty() || m_state == State::Unreadable)
+        return FileNotOk;
+    if (m_sectionName.isEmpty() || !IniDocument::IsUsableSectionName(m_sectionName))
+        return NoSectionName;
+    if (!IniDocument::IsUsableKeyName(keyName))
+        return NoKeyName;
+    m_document.setValue(m_sectionName, keyName, value);
+    m_changed = true;
+    m_sectionIndex = NoSectionIndex;
+    return Ok;
+}
+
+void IniFile::StartEmpty()
+{
+    m_document = IniDocument();
+    m_sectionIndex = NoSectionIndex;
+    m_state = State::Missing;
+    m_readError.clear();
+    m_changed = true;
+}
+
+StoreResult IniFile::Save()
+{
+    load();
+    if (m_fileName.isEmpty())
+        return StoreResult::Failed(QStringLiteral("No file name is set."));
+    if (m_state == State::Unreadable)
+        return StoreResult::Failed(m_readError + QStringLiteral(" It was left as it is."));
+    if (!m_changed)
+        return StoreResult::Done();
+
+    QSaveFile file(m_fileName);
+    const QByteArray bytes = m_document.serialize();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return StoreResult::Failed(
+            QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(m_fileName, file.errorString()));
+    }
+    m_state = State::Loaded;
+    m_changed = false;
+    return StoreResult::Done();
+}
+
+QByteArray IniFile::ValueAsRead(const QByteArray &written)
+{
+    return withoutTrailingSpaces(IniDocument::ValueAsRead(written).left(MaxValueLength));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/IniDocument.h"
+#include "model/StoreResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+// One INI file and one section of it, read and written key by key as text
+// (Windows-1252 bytes) with fixed result codes. The file is read once, at the
+// first call that needs it, and written once, atomically, by Save(); until
+// then every change is in memory only. An object is made for one task and
+// dropped at its end.
+class IniFile
+{
+public:
+    enum Result : int {
+        Ok = 0,
+        FileNotOk = 1,      // no file name, or no readable file
+        NoSectionName = 2,
+        NoKeyName = 3,      // empty, or a name that cannot be written as a key
+        KeyMissing = 4,     // ReadString only
+    };
+
+    // A read gives at most this many characters of a value.
+    static constexpr qsizetype MaxValueLength = 254;
+
+    // Files larger than this are not INI files this utility wrote; they are
+    // refused instead of being read into memory.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
+    QString FileName() const { return m_fileName; }
+    void SetFileName(const QString &fileName);
+
+    QByteArray SectionName() const { return m_sectionName; }
+    void SetSectionName(const QByteArray &sectionName);
+
+    // True when the file name is set and the file could be read.
+    bool FileOk();
+
+    // Code 0 puts the value in `value` (trailing spaces removed, at most
+    // MaxValueLength characters); every other code leaves `value` as it was.
+    // Code 1 also when the file is missing and nothing was written yet.
+    int ReadString(QByteArrayView keyName, QByteArray &value);
+
+    // Changes the key in memory. Code 1 when the file name is empty or the file
+    // exists but cannot be read (it must not be replaced by a blank one).
+    int WriteString(const QByteArray &keyName, const QByteArray &value);
+
+    // Starts from an empty file whatever the file holds now, so that Save()
+    // replaces it with only what is written from here on.
+    void StartEmpty();
+
+    // Writes the changes (if any) to the file atomically. A file that could not
+    // be read is never written.
+    StoreResult Save();
+
+    // Why the file could not be read; empty when it was read or is missing.
+    QString ReadError();
+
+    // What ReadString gives back for a value written as `written`.
+    static QByteArray ValueAsRead(const QByteArray &written);
+
+private:
+    enum class State { NotLoaded, Loaded, Missing, Unreadable };
+
+    void load();
+    bool hasDocument() const { return m_state == State::Loaded || m_changed; }
+
+    QString m_fileName;
+    QByteArray m_sectionName;
+    State m_state = State::NotLoaded;
+    QString m_readError;
+    IniDocument m_document;
+    bool m_changed = false;
+    qsizetype m_sectionIndex = NoSectionIndex; // of m_sectionName in m_document, once looked up
+    static constexpr qsizetype NoSectionIndex = -2;
+};

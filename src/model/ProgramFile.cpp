@@ -1,0 +1,58 @@
+#include "model/ProgramFile.h"
+
+#include "model/FitName.h"
+#include "model/IniFile.h"
+#include "model/ProgramSection.h"
+
+#include <QFile>
+
+namespace {
+
+const QString NotAProgramFileMessage = QStringLiteral("This is not a valid Program File.");
+
+} // namespace
+
+ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data)
+{
+    if (!ProgramTable::isValidNumber(number))
+        return {ImportResult::Unreadable, QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number)};
+
+    IniFile ini;
+    ini.SetFileName(file);
+    if (!ini.FileOk()) {
+        const QString error = ini.ReadError();
+        return {ImportResult::Unreadable,
+                error.isEmpty() ? QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file) : error};
+    }
+    ini.SetSectionName(ProgramSectionName(number, false));
+
+    // Built aside and taken over only when the whole file is sound.
+    ProgramRecord imported = data.programs[number];
+    if (!ReadProgramNumbers(ini, imported))
+        return {ImportResult::NotAProgramFile, NotAProgramFileMessage};
+    QByteArray name = imported.Name;
+    ini.ReadString("Name", name); // a file without a name keeps the program's name
+    imported.Name = FitName(name, false);
+    data.programs[number] = imported;
+    return {};
+}
+
+StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data)
+{
+    if (!ProgramTable::isValidNumber(number))
+        return StoreResult::Failed(QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number));
+    IniFile ini;
+    ini.SetFileName(file);
+    ini.StartEmpty();
+    ini.SetSectionName(ProgramSectionName(number, false));
+    WriteProgramKeys(ini, data.programs[number]);
+    return ini.Save();
+}
+
+bool FileExists(const QString &file)
+{
+    if (file.isEmpty())
+        return false;
+    QFile probe(file);
+    return probe.open(QIODevice::ReadOnly);
+}

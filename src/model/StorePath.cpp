@@ -1,0 +1,43 @@
+#include "model/StorePath.h"
+
+#include "model/LocalStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+bool IsWritableFolder(const QString &folder)
+{
+    // Creating a file is the only test that also sees read-only mounts and ACLs.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".corvex-probe-XXXXXX")));
+    return probe.open();
+}
+
+QString ChooseStorePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+{
+    const QString besideProgram = QDir(programFolder).filePath(QLatin1String(StoreFileName));
+    if (programFolderWritable)
+        return besideProgram;
+
+    const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
+    if (QFile::exists(perUser) || !QFile::exists(besideProgram))
+        return perUser;
+    if (QDir().mkpath(userDataFolder) && QFile::copy(besideProgram, perUser)) {
+        // The copy keeps the read-only bits of its source; the copy is ours to change.
+        QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner);
+        return perUser;
+    }
+    return besideProgram;
+}
+
+QString DefaultStorePath()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    // The per-user data folder of the application "CORVEX", whatever name the
+    // running program (the utility or the command-line tool) gives itself.
+    const QString userDataFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
+    return ChooseStorePath(programFolder, IsWritableFolder(programFolder), userDataFolder);
+}

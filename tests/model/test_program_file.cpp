@@ -1,0 +1,170 @@
+#include "model/LocalStore.h"
+#include "model/ProgramFile.h"
+#include "support/FileFixtures.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A valid program file with every key; `replace` swaps one line for another.
+QByteArray programFile(const QByteArray &line = {}, const QByteArray &replacement = {})
+{
+    QByteArray text = "[Program]\r\nName=Imported\r\nDuration=120\r\nType=EM\r\n";
+    for (int v = 1; v <= VialCount; ++v) {
+        const QByteArray prefix = 'V' + QByteArray::number(v).rightJustified(2, '0');
+        text += prefix + "Reagent=" + QByteArray::number(v + 1) + "\r\n" + prefix + "Agit=1\r\n" + prefix
+            + "Pause=0\r\n" + prefix + "Hrs=0\r\n" + prefix + "Min=5\r\n" + prefix + "Temp=40\r\n";
+    }
+    if (!line.isEmpty())
+        text.replace(line + "\r\n", replacement);
+    return text;
+}
+
+} // namespace
+
+class TestProgramFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_file;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_file = m_dir.filePath(QStringLiteral("program.txt"));
+        QFile::remove(m_file);
+    }
+
+    void exportThenImportCopiesTheWholeProgram()
+    {
+        const InstrumentData source = FullSampleData();
+        for (int p : {2, 8, 11}) { // names with a lone quote, with "=;[" and with leading blanks
+            WriteBytes(m_file, "[Program07]\r\nName=other\r\n[Program]\r\nStale=1\r\n");
+            QVERIFY(ExportProgram(p, m_file, source));
+            const QByteArray written = ReadBytes(m_file);
+            QVERIFY(written.startsWith("[Program]\r\nName="));
+            QCOMPARE(written.count("\n["), 0); // one section, at the top
+            QVERIFY(!written.contains("Stale"));
+
+            InstrumentData target = FullSampleData();
+            QVERIFY(ReadProgramFile(12, m_file, target));
+            QVERIFY2(target.programs[12] == source.programs[p], qPrintable(QString::number(p)));
+        }
+    }
+
+    void importEditsOnlyWhatTheFileSays_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("type");
+
+        QTest::newRow("complete file") << programFile() << QByteArray("Imported     ") << 1;
+        QTest::newRow("no name keeps the old one") << programFile("Name=Imported") << QByteArray("Old          ") << 1;
+        QTest::newRow("empty name imports") << programFile("Name=Imported", "Name=\r\n") << QByteArray(13, ' ') << 1;
+        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n")
+                                       << QByteArray("A name far to") << 1;
+        QTest::newRow("LM, other sections and keys ignored")
+            << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
+            << QByteArray("Imported     ") << 0;
+        QTest::newRow("LF, mixed case") << programFile().replace("\r\n", "\n").replace("V13Temp", "v13temp")
+                                        << QByteArray("Imported     ") << 1;
+    }
+
+    void importEditsOnlyWhatTheFileSays()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, name);
+        QFETCH(int, type);
+
+        WriteBytes(m_file, file);
+        InstrumentData data;
+        data.programs[5].Name = "Old          ";
+        data.programs[5].Type = 1 - type;
+        const ImportResult result = ReadProgramFile(5, m_file, data);
+        QVERIFY(result);
+        QVERIFY(result.message.isEmpty());
+        const ProgramRecord &p = data.programs[5];
+        QCOMPARE(p.Name, name);
+        QCOMPARE(p.Type, type);
+        QCOMPARE(p.Duration, 120); // as stored, not recomputed
+        QCOMPARE(p.vial(24), (VialStep{25, 1, 0, 0, 5, 40}));
+    }
+
+    void aBadFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("status");
+
+        const int notAProgram = ImportResult::NotAProgramFile;
+        QTest::newRow("plain text") << QByteArray("Dear colleague,\r\nhere is the program.\r\n") << notAProgram;
+        QTest::newRow("empty file") << QByteArray() << notAProgram;
+        QTest::newRow("garbage") << Garbage(10'000, 5) << notAProgram;
+        QTest::newRow("store section instead") << programFile().replace("[Program]", "[Program07]") << notAProgram;
+        QTest::newRow("no duration") << programFile("Duration=120") << notAProgram;
+        QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram;
+        QTest::newRow("not a number") << programFile("V05Min=5", "V05Min=five\r\n") << notAProgram;
+        QTest::newRow("number with text") << programFile("V05Min=5", "V05Min=5min\r\n") << notAProgram;
+        QTest::newRow("beyond 32 bits") << programFile("Duration=120", "Duration=3000000000\r\n") << notAProgram;
+        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n")
+                                   << notAProgram;
+        QTest::newRow("missing file") << QByteArray("<none>") << int(ImportResult::Unreadable);
+        QTest::newRow("a folder") << QByteArray("<folder>") << int(ImportResult::Unreadable);
+    }
+
+    void aBadFileChangesNothing()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, status);
+
+        if (file == "<folder>")
+            QDir().mkpath(m_file);
+        else if (file != "<none>")
+            WriteBytes(m_file, file);
+        InstrumentData data = FullSampleData();
+        const ImportResult result = ReadProgramFile(5, m_file, data);
+        QVERIFY(!result);
+        QCOMPARE(int(result.status), status);
+        if (status == ImportResult::NotAProgramFile)
+            QCOMPARE(result.message, QStringLiteral("This is not a valid Program File."));
+        else
+            QVERIFY2(result.message.contains(m_file), qPrintable(result.message));
+        QVERIFY(data.programs == FullSampleData().programs);
+        QDir(m_file).removeRecursively();
+    }
+
+    void aFailedExportSaysWhy_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("number");
+        QTest::newRow("folder missing") << QStringLiteral("missing/program.txt") << 7;
+        QTest::newRow("a folder in the way") << QStringLiteral("folder") << 7;
+        QTest::newRow("no such program") << QStringLiteral("program.txt") << 0;
+    }
+
+    void aFailedExportSaysWhy()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, number);
+        QDir().mkpath(m_dir.filePath(QStringLiteral("folder")));
+        const StoreResult exported = ExportProgram(number, m_dir.filePath(target), FullSampleData());
+        QVERIFY(!exported);
+        QVERIFY(!exported.error.isEmpty());
+        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("folder"))).isDir());
+    }
+
+    void fileExistsOnlyForReadableFiles()
+    {
+        WriteBytes(m_file, "x");
+        QVERIFY(FileExists(m_file));
+        QVERIFY(!FileExists(m_dir.filePath(QStringLiteral("none.txt"))));
+        QVERIFY(!FileExists(m_dir.path()));
+        QVERIFY(!FileExists(QString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramFile)
+#include "test_program_file.moc"

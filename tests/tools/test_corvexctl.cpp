@@ -1,0 +1,255 @@
+#include "CtlMain.h"
+
+#include "model/LocalStore.h"
+#include "model/ProgramFile.h"
+#include "support/FileFixtures.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the real tool. Permissions mean nothing to root, so as root the tool
+// runs as the user nobody, from a copy in `folder` that nobody can reach.
+Run runAsUser(const QStringList &arguments, const QString &folder)
+{
+    QProcess tool;
+    QString program = qEnvironmentVariable("CORVEX_CTL");
+    QStringList words = arguments;
+    if (geteuid() == 0) {
+        const QString copy = folder + QStringLiteral("/corvexctl");
+        QFile::remove(copy);
+        if (!QFile::copy(program, copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
+            return {};
+        words = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups"), QStringLiteral("--"), copy}
+            + arguments;
+        program = QStringLiteral("setpriv");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of nobody's reach
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        tool.setProcessEnvironment(environment);
+    }
+    tool.start(program, words);
+    Run result;
+    if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
+        result.exitCode = tool.exitCode();
+    result.out = QString::fromUtf8(tool.readAllStandardOutput());
+    result.err = QString::fromUtf8(tool.readAllStandardError());
+    return result;
+}
+
+Run run(const QStringList &arguments)
+{
+    Run result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.exitCode = RunCorvexCtl(arguments, out, err);
+    return result;
+}
+
+} // namespace
+
+class TestCorvexCtl : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<IsolatedUserFolders> m_folders;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_store;
+    QByteArray m_storeBytes;
+
+    QString path(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folders = std::make_unique<IsolatedUserFolders>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = path("CORVEX.ini");
+        InstrumentData data = FullSampleData();
+        data.programs[7].Type = 0;
+        data.programs[7].Duration = 95;
+        data.programs[7].vial(1) = {1, 2, 0, 1, 30, 37};
+        data.programs[7].vial(2) = {201, 0, 1, 0, 5, 0};
+        QVERIFY(SaveToStore(0, m_store, data) && SaveToStore(7, m_store, data) && SaveToStore(9, m_store, data));
+        m_storeBytes = ReadBytes(m_store);
+    }
+
+    void showProgramPrintsTheUsedVials()
+    {
+        const Run shown = run({QStringLiteral("show-program"), QStringLiteral("07"), QStringLiteral("--store"), m_store});
+        QCOMPARE(shown.exitCode, 0);
+        QCOMPARE(shown.err, QString());
+        const QStringList lines = shown.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3 + 12 + 1);
+        QCOMPARE(lines.mid(0, 5),
+                 (QStringList{QStringLiteral("Program07: \"tab\tinside\""), QStringLiteral("Type: LM"),
+                              QStringLiteral("Total Time: 01h 35min"),
+                              QString::fromUtf8("Vial 01: Paraffin \u00e9t\u00e9  AG2 01:30 37\u00b0C CONT"),
+                              QString::fromUtf8("Vial 02: (unknown)     AG0 00:05 --\u00b0C PAUSE")}));
+        QVERIFY(lines.at(14).startsWith(QStringLiteral("Vial 12: ")));
+    }
+
+    void showReagentsPrintsTheListLines()
+    {
+        const Run shown = run({QStringLiteral("show-reagents"), QStringLiteral("--store=") + m_store});
+        QCOMPARE(shown.exitCode, 0);
+        const QStringList lines = shown.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 201);
+        QCOMPARE(lines.at(0), QString::fromUtf8("Reagent 001: \"Paraffin \u00e9t\u00e9 \""));
+        QCOMPARE(lines.at(199), QStringLiteral("Reagent 200: \"Reagent 200  \""));
+    }
+
+    void exportAndImportGoThroughFiles()
+    {
+        const QString file = path("seven.txt");
+        Run done = run({QStringLiteral("export-program"), QStringLiteral("7"), file, QStringLiteral("--store"), m_store});
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY(done.out.contains(QStringLiteral("Program07 (\"tab\tinside\") has been saved")));
+        QCOMPARE(ReadBytes(m_store), m_storeBytes);
+
+        done = run({QStringLiteral("import-program"), QStringLiteral("12"), file, QStringLiteral("--store"), m_store});
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.out.startsWith(QStringLiteral("Program12 (\"\") has been replaced by \"tab\tinside\"")), qPrintable(done.out));
+        InstrumentData stored;
+        QVERIFY(LoadStore(m_store, stored));
+        QVERIFY(stored.programs[12] == stored.programs[7]);
+
+        // Importing into a store that does not exist yet creates it.
+        const QString fresh = path("fresh/CORVEX.ini");
+        QDir().mkpath(path("fresh"));
+        QCOMPARE(run({QStringLiteral("import-program"), QStringLiteral("3"), file, QStringLiteral("--store"), fresh}).exitCode, 0);
+        QVERIFY(ReadBytes(fresh).startsWith("[Program03]\r\nName=tab\tinside"));
+    }
+
+    void failuresSayWhyAndChangeNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const QString s = QStringLiteral("--store");
+        const QString store = QStringLiteral("<store>");
+        QTest::newRow("nothing") << QStringList() << 2 << QStringLiteral("Usage: corvexctl COMMAND");
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("erase-all")} << 2 << QStringLiteral("Unknown command \"erase-all\"");
+        QTest::newRow("no number") << QStringList{QStringLiteral("show-program"), s, store} << 2 << QStringLiteral("Too few arguments");
+        QTest::newRow("number 0") << QStringList{QStringLiteral("show-program"), QStringLiteral("0"), s, store} << 2 << QStringLiteral("from 1 to 99, not \"0\"");
+        QTest::newRow("number 100") << QStringList{QStringLiteral("export-program"), QStringLiteral("100"), QStringLiteral("x.txt"), s, store} << 2 << QStringLiteral("not \"100\"");
+        QTest::newRow("number -1") << QStringList{QStringLiteral("import-program"), QStringLiteral("-1"), QStringLiteral("x.txt"), s, store} << 2 << QStringLiteral("not \"-1\"");
+        QTest::newRow("number 7.5") << QStringList{QStringLiteral("show-program"), QStringLiteral("7.5"), s, store} << 2 << QStringLiteral("not \"7.5\"");
+        QTest::newRow("extra argument") << QStringList{QStringLiteral("show-reagents"), QStringLiteral("7"), s, store} << 2 << QStringLiteral("Too many arguments: \"7\"");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("show-reagents"), QStringLiteral("--port=3")} << 2 << QStringLiteral("Unknown option \"--port=3\"");
+        QTest::newRow("store without path") << QStringList{QStringLiteral("show-reagents"), s} << 2 << QStringLiteral("--store needs a PATH");
+        QTest::newRow("store missing") << QStringList{QStringLiteral("show-reagents"), s, QStringLiteral("<dir>/none.ini")} << 1 << QStringLiteral("There is no store");
+        QTest::newRow("store is a folder") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/program.txt"), s, QStringLiteral("<dir>")} << 1 << QStringLiteral("is a folder");
+        QTest::newRow("not a program file") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), store, s, store} << 1 << QStringLiteral("This is not a valid Program File.");
+        QTest::newRow("program file missing") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/none.txt"), s, store} << 1 << QStringLiteral("none.txt");
+        QTest::newRow("export into nowhere") << QStringList{QStringLiteral("export-program"), QStringLiteral("3"), QStringLiteral("<dir>/CORVEX.ini/x.txt"), s, store} << 1 << QStringLiteral("Cannot write");
+    }
+
+    void failuresSayWhyAndChangeNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+
+        WriteBytes(path("program.txt"), "[Program]\r\nName=x\r\n");
+        for (QString &argument : arguments)
+            argument.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
+        const Run failed = run(arguments);
+        QCOMPARE(failed.exitCode, exitCode);
+        QCOMPARE(failed.out, QString());
+        QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
+        QCOMPARE(ReadBytes(m_store), m_storeBytes);
+    }
+
+    void permissionsAreRespected_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("storeMode");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("read-only folder and store") << QStringLiteral("import-program") << 0555 << 0444 << QStringLiteral("Cannot write");
+        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("not writable");
+        QTest::newRow("unreadable store, import") << QStringLiteral("import-program") << 0777 << 0 << QStringLiteral("Cannot read");
+        QTest::newRow("unreadable store, show") << QStringLiteral("show-reagents") << 0777 << 0 << QStringLiteral("Cannot read");
+        QTest::newRow("read-only folder, export") << QStringLiteral("export-program") << 0555 << 0444 << QStringLiteral("Cannot write");
+    }
+
+    void permissionsAreRespected()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, folderMode);
+        QFETCH(int, storeMode);
+        QFETCH(QString, message);
+
+        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
+        const QString folder = path("locked");
+        const QString store = folder + QStringLiteral("/CORVEX.ini");
+        const QString programFile = path("program.txt");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(m_store, store));
+        QVERIFY(ExportProgram(9, programFile, FullSampleData()));
+        QVERIFY(::chmod(m_dir->path().toLocal8Bit(), 0755) == 0);
+        QVERIFY(::chmod(programFile.toLocal8Bit(), 0644) == 0);
+        QVERIFY(::chmod(store.toLocal8Bit(), mode_t(storeMode)) == 0);
+        QVERIFY(::chmod(folder.toLocal8Bit(), mode_t(folderMode)) == 0);
+
+        QStringList arguments{command};
+        if (command != QLatin1String("show-reagents"))
+            arguments << QStringLiteral("9") << (command == QLatin1String("export-program") ? folder + QStringLiteral("/out.txt") : programFile);
+        const Run failed = runAsUser(arguments << QStringLiteral("--store") << store, m_dir->path());
+
+        ::chmod(folder.toLocal8Bit(), 0755);
+        ::chmod(store.toLocal8Bit(), 0644);
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
+        QCOMPARE(ReadBytes(store), m_storeBytes);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CORVEX.ini")});
+    }
+
+    void helpGoesToStandardOutput()
+    {
+        const Run overview = run({QStringLiteral("--help")});
+        QCOMPARE(overview.exitCode, 0);
+        for (const char *command : {"show-program N", "show-reagents", "export-program N FILE", "import-program N FILE"})
+            QVERIFY2(overview.out.contains(QLatin1String(command)), command);
+        const Run one = run({QStringLiteral("export-program"), QStringLiteral("-h")});
+        QCOMPARE(one.exitCode, 0);
+        QVERIFY(one.out.startsWith(QStringLiteral("Usage: corvexctl export-program N FILE [--store PATH]")));
+    }
+
+    void theProgramPrintsUtf8AndItsExitCode()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
+        QProcess tool;
+        tool.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("show-reagents"), QStringLiteral("--store"), m_store});
+        QVERIFY(tool.waitForFinished(60'000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(tool.readAllStandardOutput().startsWith("Reagent 001: \"Paraffin \xC3\xA9t\xC3\xA9 \"\n"));
+
+        tool.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("show-program"), QStringLiteral("100")});
+        QVERIFY(tool.waitForFinished(60'000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(tool.readAllStandardError().contains("not \"100\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCorvexCtl)
+#include "test_corvexctl.moc"

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+
+// One command of the command-line tool. Exit codes: 0 done, 1 failed,
+// 2 the command line was wrong.
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitFailed = 1;
+inline constexpr int ExitUsage = 2;
+
+struct CommandOption
+{
+    QString name;      // "store" for --store
+    QString valueName; // "PATH"; empty for a switch without value
+    QString help;
+};
+
+struct Command;
+
+// What a command gets to work with: its arguments, its options and the two
+// output streams.
+class CommandContext
+{
+public:
+    CommandContext(const Command &command, QTextStream &out, QTextStream &err)
+        : m_command(command), out(out), err(err)
+    {
+    }
+
+    const Command &command() const { return m_command; }
+
+    QStringList arguments;
+    QHash<QString, QString> options;
+    bool hasOption(const QString &name) const { return options.contains(name); }
+    QString option(const QString &name) const { return options.value(name); }
+
+    // Prints the message on the error stream and gives the exit code.
+    int fail(const QString &message);
+    int usageError(const QString &message);
+
+    // Argument `index` as a whole number lo..hi; prints a usage error otherwise.
+    bool numberArgument(int index, int lo, int hi, const QString &what, int &number);
+
+private:
+    const Command &m_command;
+
+public:
+    QTextStream &out;
+    QTextStream &err;
+};
+
+struct Command
+{
+    QString name;       // "show-program"
+    QString parameters; // "N FILE"
+    QString summary;    // one line for the list of commands
+    int minArguments = 0;
+    int maxArguments = 0;
+    QList<CommandOption> options;
+    std::function<int(CommandContext &)> run;
+
+    QString usage() const;
+};

@@ -1,0 +1,22 @@
+#include "CommandTable.h"
+
+#include "OfflineCommands.h"
+
+#include <array>
+
+namespace {
+
+// One line per group of commands.
+constexpr std::array CommandGroups = {
+    &OfflineCommands,
+};
+
+} // namespace
+
+QList<Command> AllCommands()
+{
+    QList<Command> commands;
+    for (const auto group : CommandGroups)
+        commands += group();
+    return commands;
+}

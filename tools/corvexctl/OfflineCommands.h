@@ -1,0 +1,6 @@
+#pragma once
+
+#include "Command.h"
+
+// Commands on the local store and program files; they need no instrument.
+QList<Command> OfflineCommands();
