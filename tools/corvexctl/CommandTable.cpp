@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include "DeviceCommands.h"
 #include "OfflineCommands.h"
 
 #include <array>
@@ -9,6 +10,7 @@ namespace {
 // One line per group of commands.
 constexpr std::array CommandGroups = {
     &OfflineCommands,
+    &DeviceCommands,
 };
 
 } // namespace
