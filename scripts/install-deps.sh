@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation
   poppler-utils
+  libwmf-dev libemf2svg-dev libuemf-dev qt6-svg-dev
   "$@"
 )
 

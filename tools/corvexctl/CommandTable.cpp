@@ -2,6 +2,7 @@
 
 #include "DeviceCommands.h"
 #include "OfflineCommands.h"
+#include "PrintCommands.h"
 
 #include <array>
 
@@ -11,6 +12,7 @@ namespace {
 constexpr std::array CommandGroups = {
     &OfflineCommands,
     &DeviceCommands,
+    &PrintCommands,
 };
 
 } // namespace

@@ -1,0 +1,80 @@
+#include "print/LogoLoader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+namespace {
+
+// Metafiles are rendered at this size, plenty for a logo of 6.6 cm at 600 dpi.
+constexpr int MetafileLongSide = 1600;
+// A logo file larger than this is not a logo; refuse it rather than exhaust memory.
+constexpr qint64 MaximumLogoFileSize = 64 * 1024 * 1024;
+
+// Little-endian number of `size` bytes at `at`; 0 when the bytes end before it.
+quint32 littleEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    if (bytes.size() < at + size)
+        return 0;
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+quint32 le32(const QByteArray &bytes, qsizetype at) { return littleEndian(bytes, at, 4); }
+quint16 le16(const QByteArray &bytes, qsizetype at) { return quint16(littleEndian(bytes, at, 2)); }
+
+bool isWindowsMetafile(const QByteArray &bytes)
+{
+    constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+    if (le32(bytes, 0) == PlaceableKey)
+        return true;
+    // A plain metafile header: type 1 (memory) or 2 (disk), 9 words long, version 0x100 or 0x300.
+    const quint16 type = le16(bytes, 0), headerWords = le16(bytes, 2), version = le16(bytes, 4);
+    return (type == 1 || type == 2) && headerWords == 9 && (version == 0x100 || version == 0x300);
+}
+
+bool isEnhancedMetafile(const QByteArray &bytes)
+{
+    constexpr quint32 HeaderRecord = 1;
+    return le32(bytes, 0) == HeaderRecord && bytes.mid(40, 4) == " EMF";
+}
+
+LogoLoad failed(const QString &message)
+{
+    LogoLoad load;
+    load.message = message;
+    return load;
+}
+
+} // namespace
+
+LogoLoad LoadLogoPicture(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("The picture file %1 cannot be opened.").arg(shown));
+    if (file.size() > MaximumLogoFileSize)
+        return failed(QStringLiteral("The picture file %1 is too large for a logo.").arg(shown));
+    const QByteArray bytes = file.readAll();
+
+    LogoLoad load;
+    if (isEnhancedMetafile(bytes)) {
+        load.picture = RenderEnhancedMetafile(bytes, MetafileLongSide);
+    } else if (isWindowsMetafile(bytes)) {
+        load.picture = RenderWindowsMetafile(bytes, MetafileLongSide);
+    } else {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true);
+        load.picture = reader.read();
+    }
+    if (load.picture.isNull())
+        return failed(QStringLiteral("%1 is not a picture that can be read.").arg(shown));
+    return load;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "print/PrintRequest.h"
+#include "print/PrintResult.h"
+
+#include <QString>
+
+class QPrinter;
+
+// A PDF printer at 1200 dpi on A4, for sheets archived as files.
+void SetUpPdfPrinter(QPrinter &printer, const QString &file);
+
+// Runs the print layout into a PDF file. The file is composed beside the
+// target and put in its place only when the job is complete, so a failed run
+// leaves the target as it was.
+PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "print/PrintSurface.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The print dialog's contacts with the outside world: message boxes, the file
+// dialog, the printer and the clock. The product uses System(); tests replace
+// single members.
+struct PrintDialogSeams
+{
+    std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> showMessage;
+    // The chosen logo file, or an empty text when the user cancels.
+    std::function<QString(QWidget *parent)> chooseLogoFile;
+    // The surface a print run draws on, for the printer chosen in the dialog.
+    std::function<std::unique_ptr<PrintSurface>(QPrinter &printer)> openSurface;
+    std::function<QDateTime()> now;
+
+    static PrintDialogSeams System();
+};
+
+// The file dialog's filter list: every picture kind the logo can be, and each
+// one by itself.
+QString LogoFileFilter();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "print/PrintRequest.h"
+#include "print/PrintResult.h"
+#include "print/PrintSurface.h"
+
+#include <utility>
+
+// The range a request prints: first = 1..99, last = first..99.
+std::pair<int, int> PrintRange(const PrintRequest &request);
+
+// The print run: one job on `surface` with one sheet per program of the range
+// (separated by new pages) or the single reagent list sheet. It changes no
+// data. On failure it stops at once and discards the partly composed job.
+PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface);

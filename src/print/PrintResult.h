@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// How a print run ended. Every failure shows the user one fixed message; the
+// detail says what happened, for the command line and for tests.
+struct PrintResult
+{
+    enum class Failure { None, PrinterFailed, LogoNotScalable, ReagentOutOfRange };
+
+    Failure failure = Failure::None;
+    QString detail;
+
+    bool ok() const { return failure == Failure::None; }
+    explicit operator bool() const { return ok(); }
+
+    static PrintResult Done() { return {}; }
+    static PrintResult Failed(Failure failure, const QString &detail) { return {failure, detail}; }
+};
+
+// The one message of a failed print run, with its box title.
+inline QString PrinterErrorText() { return QStringLiteral("Unknown Printer Error."); }
+inline QString PrinterErrorTitle() { return QStringLiteral("Printer Error."); }

@@ -1,0 +1,66 @@
+#include "model/Cp1252.h"
+#include "model/FitName.h"
+#include "print/SheetGeometry.h"
+#include "print/Sheets.h"
+
+namespace {
+
+struct ListMode
+{
+    int columns;
+    int rows;
+    int points;
+    int x0;
+    int columnStep;
+    int y0;
+    int rowStep;
+};
+
+constexpr ListMode TwoColumns{2, 25, 18, 1050, 4890, 3825, 420};
+constexpr ListMode FourColumns{4, 50, 10, 900, 2445, 4050, 210};
+
+// Only the first 50 names fit two columns; any name beyond them needs four.
+bool fitsTwoColumns(const ReagentTable &reagents)
+{
+    for (int number = TwoColumns.columns * TwoColumns.rows + 1; number <= ReagentCount; ++number) {
+        if (!FitName(reagents[number], true).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
+{
+    if (!writer.logo())
+        return false;
+    const bool twoColumns = fitsTwoColumns(reagents);
+    const ListMode &mode = twoColumns ? TwoColumns : FourColumns;
+
+    writer.footer();
+    if (!writer.footerRule() || !writer.horizontalRules({14940, 4050, 4125}))
+        return false;
+    if (!writer.verticalRules({750, 5640, 10500}))
+        return false;
+    if (!twoColumns && !writer.verticalRules({3195, 8085}))
+        return false;
+
+    writer.setSize(mode.points);
+    for (int c = 0; c < mode.columns; ++c) {
+        for (int r = 1; r <= mode.rows; ++r) {
+            const int number = mode.rows * c + r;
+            writer.printAt(mode.x0 + mode.columnStep * c, mode.y0 + mode.rowStep * r,
+                           ZeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(reagents[number]));
+        }
+    }
+
+    writer.setSize(Sheet::CommentPoints);
+    writer.setBold(true);
+    writer.printAt(Sheet::CommentX, Sheet::CommentY, writer.request().comment);
+
+    writer.setSize(Sheet::TitlePoints);
+    writer.setTitleEmphasis(true);
+    writer.printAt(Sheet::TitleX, Sheet::ReagentTitleY, QStringLiteral("Reagent List"));
+    return !writer.failed();
+}

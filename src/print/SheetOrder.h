@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "print/PrintRequest.h"
+
+#include <QDateTime>
+#include <QString>
+
+// Sheets ordered without the dialog, as from the command line: the reagent
+// list or a program range, into a PDF file or on the system's default printer.
+struct SheetOrder
+{
+    PrintRequest::Content content = PrintRequest::Content::Programs;
+    QString firstProgram = QStringLiteral("1");
+    QString lastProgram = QStringLiteral("1");
+    QString pdfFile;  // empty: the default printer
+    QString logoFile; // empty: no logo
+    bool date = false;
+    bool time = false;
+    QString comment;
+    QDateTime moment; // the date and time printed in the footer
+};
+
+struct SheetOrderResult
+{
+    bool ok = false;
+    QString message; // what was printed where, or why nothing was
+};
+
+SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &order);

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "print/PrintDialogSeams.h"
+#include "print/PrintRequest.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPrinter>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// "Print Program...": chooses the reagent list or a range of programs, the
+// logo, date and time and a comment line, previews the logo, and runs the
+// print. Logo file and comment are remembered as user settings. A dialog whose
+// print run failed stays hidden and is shown again as it was by the next
+// ShowModal.
+class frmPrint : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Creates the dialog and runs its opening steps; `currentProgram` presets
+    // the range. `data` must outlive the dialog.
+    frmPrint(const InstrumentData &data, int currentProgram, QWidget *parent = nullptr,
+             PrintDialogSeams seams = PrintDialogSeams::System());
+
+    // What the menu entry does: shows the dialog kept after a failed run, or
+    // a new one, modally; returns when it is closed or hidden.
+    static void ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent,
+                          PrintDialogSeams seams = PrintDialogSeams::System());
+
+    QString logoPath() const { return m_logoPath; }
+    const QImage &logoPicture() const { return m_logo; }
+    // True after a print run that failed: the dialog is hidden but kept.
+    bool keptAfterFailure() const { return m_keptAfterFailure; }
+    // The request the controls describe now, stamped with the time of `now`.
+    PrintRequest currentRequest() const;
+    QPrinter &printer() { return m_printer; }
+
+    static int TwipsToPixels(double twips, int dpi);
+
+    // Closing the dialog in any way (OK, Cancel, Escape, the close box) unloads it.
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void runOpeningSteps(int currentProgram);
+    bool showLogo(const QImage &picture);
+    void opt_Click(int index);
+    void chk_Click(int index);
+    void cmdOpenPic_Click();
+    void cmdSetup_Click();
+    void cmdPreview_Click();
+    void cmdPrint_Click();
+    void cmdCancel_Click();
+
+    const InstrumentData &m_data;
+    PrintDialogSeams m_seams;
+    QPrinter m_printer{QPrinter::HighResolution};
+    QString m_logoPath;
+    QImage m_logo; // the picture the preview shows and the run draws
+    bool m_keptAfterFailure = false;
+
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *opt[2] = {};
+    QLineEdit *txtProgramID[2] = {};
+    QLabel *Label2 = nullptr;
+    QCheckBox *chk[3] = {};
+    QLabel *Label3 = nullptr;
+    QPlainTextEdit *txtComment = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *LogoPicture = nullptr;
+    QPushButton *cmdOpenPic = nullptr;
+    QPushButton *cmdSetup = nullptr;
+    QPushButton *cmdPreview = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdCancel = nullptr;
+};

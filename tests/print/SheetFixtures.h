@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/FitName.h"
+#include "model/InstrumentData.h"
+
+#include <QByteArray>
+
+// Small data sets for print tests: a reagent list with names 1..50 and a few
+// programs that use them.
+inline InstrumentData SampleData()
+{
+    InstrumentData data;
+    for (int n = 1; n <= 50; ++n)
+        data.reagents[n] = FitName("Reagent-" + QByteArray::number(n), false);
+    data.reagents[1] = FitName("Empty", false);
+    data.reagents[2] = FitName("Formalin 10%", false);
+    data.reagents[3] = FitName("Ethanol 70%", false);
+    data.reagents[4] = FitName("Xylol \xE4", false); // Windows-1252 a-umlaut
+    for (int p = 1; p <= ProgramCount; ++p)
+        data.programs[p] = ProgramRecord::Empty();
+    return data;
+}
+
+inline ProgramRecord SampleProgram(const QByteArray &name, int type)
+{
+    ProgramRecord program = ProgramRecord::Empty();
+    program.Name = FitName(name, false);
+    program.Type = type;
+    for (int v = 1; v <= VialCount; ++v)
+        program.vial(v) = VialStep{2 + v % 3, v % 6, v % 2, 1, 30, 37};
+    program.Duration = 125;
+    return program;
+}

@@ -1,0 +1,70 @@
+#include "PrintCommands.h"
+
+#include "StoreOption.h"
+
+#include "print/SheetOrder.h"
+
+namespace {
+
+QList<CommandOption> sheetOptions()
+{
+    return {
+        {QStringLiteral("pdf"), QStringLiteral("FILE"), QStringLiteral("Write a PDF file instead of printing on the default printer")},
+        {QStringLiteral("logo"), QStringLiteral("FILE"), QStringLiteral("Print this picture as the logo (BMP, JPEG, GIF, PNG, WMF, EMF)")},
+        {QStringLiteral("date"), QString(), QStringLiteral("Print the current date in the footer")},
+        {QStringLiteral("time"), QString(), QStringLiteral("Print the current time in the footer")},
+        {QStringLiteral("comment"), QStringLiteral("TEXT"), QStringLiteral("Print TEXT at the top of every sheet")},
+        StoreOption(),
+    };
+}
+
+int printSheets(CommandContext &context, SheetOrder order)
+{
+    InstrumentData data;
+    if (!LoadStoreFor(context, data, false))
+        return ExitFailed;
+    order.pdfFile = context.option(QStringLiteral("pdf"));
+    order.logoFile = context.option(QStringLiteral("logo"));
+    order.date = context.hasOption(QStringLiteral("date"));
+    order.time = context.hasOption(QStringLiteral("time"));
+    order.comment = context.option(QStringLiteral("comment"));
+    order.moment = QDateTime::currentDateTime();
+    const SheetOrderResult result = PrintSheetOrder(data, order);
+    if (!result.ok)
+        return context.fail(result.message);
+    context.out << result.message << '\n';
+    return ExitDone;
+}
+
+int printPrograms(CommandContext &context)
+{
+    int first = 0, last = 0;
+    if (!context.numberArgument(0, 1, ProgramCount, QStringLiteral("The first program"), first)
+        || !context.numberArgument(1, first, ProgramCount, QStringLiteral("The last program"), last))
+        return ExitUsage;
+    SheetOrder order;
+    order.content = PrintRequest::Content::Programs;
+    order.firstProgram = QString::number(first);
+    order.lastProgram = QString::number(last);
+    return printSheets(context, order);
+}
+
+int printReagents(CommandContext &context)
+{
+    SheetOrder order;
+    order.content = PrintRequest::Content::ReagentList;
+    return printSheets(context, order);
+}
+
+} // namespace
+
+QList<Command> PrintCommands()
+{
+    return {
+        {QStringLiteral("print-programs"), QStringLiteral("FIRST LAST"),
+         QStringLiteral("Print the sheets of programs FIRST to LAST (1 to 99) of the store, one page each"), 2, 2,
+         sheetOptions(), printPrograms},
+        {QStringLiteral("print-reagents"), QString(), QStringLiteral("Print the reagent list of the store on one page"),
+         0, 0, sheetOptions(), printReagents},
+    };
+}
