@@ -66,6 +66,10 @@ void SerialLink::readPort()
 
 void SerialLink::tick()
 {
+    if (!m_port.isOpen()) {
+        portLost();
+        return;
+    }
     ++m_resendCount;
     if (m_resendCount < MaxTicks) {
         m_receive.ReplyBuffer.clear();

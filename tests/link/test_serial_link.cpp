@@ -158,6 +158,18 @@ private Q_SLOTS:
         QCOMPARE(m_port->written.size(), 1);
     }
 
+    void portClosedDuringTheWaitEndsOnTheNextTick()
+    {
+        m_port->setResponder([this](const QByteArray &) {
+            QTimer::singleShot(0, m_port.get(), [this] { m_port->close(); });
+            return QByteArray();
+        });
+        const TransactionResult result = m_link->SendCommand("25,1000");
+        QCOMPARE(result.ending, Ending::PortClosed);
+        QCOMPARE(m_port->written.size(), 1);
+        QCOMPARE(m_link->ResendCount(), 0);
+    }
+
     void commandFromInsideTheWaitRunsAfterThePendingOne()
     {
         m_port->setResponder([](const QByteArray &line) -> QByteArray {

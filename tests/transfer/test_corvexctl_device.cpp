@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 struct CtlRun
@@ -25,6 +27,13 @@ CtlRun runCtl(const QStringList &arguments)
     QTextStream err(&run.err);
     run.exitCode = RunCorvexCtl(arguments, out, err);
     return run;
+}
+
+// The name between the quotes of a reagent list line.
+QByteArray ReagentNameFromLine(const QByteArray &line)
+{
+    const qsizetype open = line.indexOf('"');
+    return line.mid(open + 1, NameLength);
 }
 
 QByteArray fileBytes(const QString &path)
@@ -190,6 +199,34 @@ private Q_SLOTS:
         const CtlRun run = runCtl({QStringLiteral("read-program"), QStringLiteral("--help")});
         QVERIFY(run.out.contains(QStringLiteral("--port PORT")));
         QVERIFY(!run.out.contains(QStringLiteral("tick")));
+    }
+
+    void interruptStopsReadAllAfterTheCurrentReagent()
+    {
+        // Slow replies, so that Read ALL is still running when Ctrl+C comes.
+        QVERIFY2(startSimulator({QStringLiteral("--split"), QStringLiteral("7"), QStringLiteral("--split-delay"), QStringLiteral("3")}),
+                 qPrintable(m_sim->errorString()));
+        QProcess ctl;
+        ctl.start(qEnvironmentVariable("CORVEX_CTL"), onSimulator({QStringLiteral("read-reagents")}));
+        ctl.setReadChannel(QProcess::StandardError);
+        QByteArray progress;
+        while (!progress.contains("Reading all reagents: 10%") && ctl.waitForReadyRead(30'000))
+            progress += ctl.readAll();
+        ::kill(static_cast<pid_t>(ctl.processId()), SIGINT);
+        QVERIFY(ctl.waitForFinished(60'000));
+        QCOMPARE(ctl.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(ctl.exitCode(), 1);
+        progress += ctl.readAllStandardError();
+        const QList<QByteArray> lines = ctl.readAllStandardOutput().split('\n');
+        const int read = int(lines.size()) - 1;
+        QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
+        QVERIFY2(progress.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved")
+                                       .arg(read, 3, 10, QLatin1Char('0')).toLatin1()),
+                 progress.constData());
+        InstrumentData data;
+        QVERIFY(LoadStore(m_store, data));
+        QCOMPARE(data.reagents[read], ReagentNameFromLine(lines[read - 1]));
+        QCOMPARE(data.reagents[read + 1], QByteArray(NameLength, ' '));
     }
 
     void asANewUserRunsIt()

@@ -19,6 +19,7 @@ struct CommandOption
     QString name;      // "store" for --store
     QString valueName; // "PATH"; empty for a switch without value
     QString help;
+    bool hidden = false; // accepted, but not listed in the help
 };
 
 struct Command;

@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include "DeviceCommands.h"
 #include "OfflineCommands.h"
 #include "PrintCommands.h"
 
@@ -10,6 +11,7 @@ namespace {
 // One line per group of commands.
 constexpr std::array CommandGroups = {
     &OfflineCommands,
+    &DeviceCommands,
     &PrintCommands,
 };
 

@@ -33,6 +33,8 @@ void printCommandHelp(const Command &command, QTextStream &stream)
         return;
     stream << "\nOptions:\n";
     for (const CommandOption &option : command.options) {
+        if (option.hidden)
+            continue;
         const QString spelled = QStringLiteral("--") + option.name
             + (option.valueName.isEmpty() ? QString() : QLatin1Char(' ') + option.valueName);
         stream << "  " << spelled.leftJustified(16) << option.help << '\n';
@@ -136,17 +138,49 @@ QString Command::usage() const
     QString text = QStringLiteral("Usage: ") + ToolName + QLatin1Char(' ') + name;
     if (!parameters.isEmpty())
         text += QLatin1Char(' ') + parameters;
-    for (const CommandOption &option : options)
+    for (const CommandOption &option : options) {
+        if (option.hidden)
+            continue;
         text += QStringLiteral(" [--") + option.name
             + (option.valueName.isEmpty() ? QString() : QLatin1Char(' ') + option.valueName) + QLatin1Char(']');
+    }
     return text;
 }
 
 namespace {
 
-int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+// True when some command has an option of this name that takes a value.
+bool optionTakesValue(const QList<Command> &commands, const QString &name)
+{
+    for (const Command &command : commands) {
+        const CommandOption *option = findOption(command, name);
+        if (option && !option->valueName.isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// "corvexctl --port P read-program 1" reads as "corvexctl read-program 1 --port P":
+// options given before the command move behind it.
+QStringList commandFirst(const QList<Command> &commands, QStringList words)
+{
+    QStringList leading;
+    while (!words.isEmpty() && words.first().startsWith(QLatin1String("--")) && words.first() != QLatin1String("--")
+           && !isHelp(words.first())) {
+        const QString option = words.takeFirst();
+        leading << option;
+        if (!option.contains(QLatin1Char('=')) && optionTakesValue(commands, option.mid(2)) && !words.isEmpty())
+            leading << words.takeFirst();
+    }
+    if (words.isEmpty())
+        return leading;
+    return QStringList{words.first()} + words.mid(1) + leading;
+}
+
+int runCommandLine(const QStringList &givenArguments, QTextStream &out, QTextStream &err)
 {
     const QList<Command> commands = AllCommands();
+    const QStringList arguments = commandFirst(commands, givenArguments);
     if (arguments.isEmpty()) {
         printOverview(commands, err);
         return ExitUsage;
