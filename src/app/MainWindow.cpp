@@ -11,11 +11,8 @@
 #include "model/LocalStore.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
-#include "ui/Twips.h"
-
-#ifdef CORVEX_HAS_PRINT_DIALOG
 #include "print/frmPrint.h"
-#endif
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -85,10 +82,7 @@ void MainWindow::buildMenus()
     add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { ImportProgram(this, m_parts.data, *m_programs); });
     add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { ExportProgram(this, m_parts.data, *m_programs); });
     m_fileMenu->addSeparator();
-    [[maybe_unused]] QAction *print = add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
-#ifndef CORVEX_HAS_PRINT_DIALOG
-    print->setEnabled(false);
-#endif
+    add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnSettings", QStringLiteral("&Settings..."), [this] { openSettings(); });
     m_fileMenu->addSeparator();
@@ -177,9 +171,7 @@ void MainWindow::openSettings()
 
 void MainWindow::openPrint()
 {
-#ifdef CORVEX_HAS_PRINT_DIALOG
     frmPrint::ShowModal(m_parts.data, m_programs->currentProgram(), this);
-#endif
 }
 
 void MainWindow::openRequirements()

@@ -546,7 +546,6 @@ private Q_SLOTS:
     void printOpensThePrintDialog()
     {
         load();
-#ifdef CORVEX_HAS_PRINT_DIALOG
         child<QLineEdit>("txtReadProgram")->setText(QStringLiteral("7"));
         ModalAnswers answers;
         QString name;
@@ -558,9 +557,6 @@ private Q_SLOTS:
         QTRY_VERIFY(answers.allAnswered());
         QCOMPARE(name, QStringLiteral("frmPrint"));
         QCOMPARE(answers.seen().at(0).title, QStringLiteral("Print Program..."));
-#else
-        QVERIFY(!action("mnPrint")->isEnabled());
-#endif
     }
 
     void serviceConsoleWithoutAConnection()
