@@ -9,9 +9,9 @@
 #include "link/DeviceConnection.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
+#include "print/frmPrint.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
-#include "print/frmPrint.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -25,7 +25,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-
 
 namespace {
 
