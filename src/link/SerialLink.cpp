@@ -108,6 +108,11 @@ void SerialLink::waitWhile(Predicate busy)
         connect(this, &SerialLink::transactionEnded, &loop, &QEventLoop::quit);
         connect(&m_port, &DevicePort::bytesWritten, &loop, &QEventLoop::quit);
         connect(&m_port, &DevicePort::lost, &loop, &QEventLoop::quit);
-        loop.exec();
+        if (loop.exec() < 0) {
+            // The application is quitting and no event loop runs any more:
+            // nothing can answer, so the pending transaction ends here.
+            portLost();
+            return;
+        }
     }
 }

@@ -37,6 +37,19 @@ private Q_SLOTS:
         m_port.reset();
     }
 
+    void applicationQuittingEndsThePendingTransaction()
+    {
+        // Once the application is told to quit, no nested event loop runs any
+        // more; the wait must end instead of spinning.
+        QTimer::singleShot(5ms, [] { QCoreApplication::exit(0); });
+        const TransactionResult result = m_link->SendCommand("25,2000");
+        QCOMPARE(result.ending, Ending::PortClosed);
+        QVERIFY(!m_link->isPending());
+        // A short run of the application's own loop clears the quit state for the next tests.
+        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        QCoreApplication::exec();
+    }
+
     void timerIsNamedAndTicksEachSecondByDefault()
     {
         FakePort port;
