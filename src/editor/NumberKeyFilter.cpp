@@ -18,7 +18,9 @@ int CharacterCode(const QKeyEvent &key)
     return text.at(0).unicode();
 }
 
-bool IsNavigationKey(int key)
+// Keys that type no character into the box, although some platforms send a
+// control code with them (X11 sends Delete with DEL, 127).
+bool IsNonCharacterKey(int key)
 {
     switch (key) {
     case Qt::Key_Return:
@@ -26,6 +28,7 @@ bool IsNavigationKey(int key)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Escape:
+    case Qt::Key_Delete:
         return true;
     default:
         return false;
@@ -52,7 +55,7 @@ bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (IsNavigationKey(key->key()))
+    if (IsNonCharacterKey(key->key()))
         return false;
     const int code = CharacterCode(*key);
     return code >= 0 && Discards(code);
