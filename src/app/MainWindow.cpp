@@ -46,7 +46,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     m_reagents = new ReagentEditor(m_parts.data, m_tabs);
     m_tabs->addTab(m_programs, QStringLiteral("Programs"));
     m_tabs->addTab(m_reagents, QStringLiteral("Reagents"));
-    m_tabs->installEventFilter(this);
+    // Only while the tab control itself has the focus: keys that a control on
+    // a tab leaves unused must not reach the service console.
     m_tabs->tabBar()->installEventFilter(this);
     setCentralWidget(m_tabs);
     buildMenus();
@@ -181,7 +182,7 @@ void MainWindow::openRequirements()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == m_tabs || watched == m_tabs->tabBar()) && event->type() == QEvent::KeyPress) {
+    if (watched == m_tabs->tabBar() && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         if (key->key() == Qt::Key_S && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {

@@ -572,9 +572,11 @@ private Q_SLOTS:
         QCOMPARE(answers.inputTitles(), QStringList{QStringLiteral("Input Service Command|Command?")});
         QCOMPARE(answers.seen().at(1).title, QStringLiteral("CORVEX"));
 
-        // Other keys or shift states do nothing.
+        // Other keys or shift states do nothing, nor does the key typed into a control on a tab.
         QTest::keyClick(tabs->tabBar(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         QTest::keyClick(tabs->tabBar(), Qt::Key_S, Qt::ControlModifier);
+        answers.enterText(QString());
+        QTest::keyClick(child<QLineEdit>("txtProgramName"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::qWait(30);
         QCOMPARE(answers.seen().size(), 2);
     }
