@@ -36,6 +36,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -526,10 +527,18 @@ private Q_SLOTS:
         load();
         ModalAnswers answers;
         QString captionAfter;
+        QStringList duringSearch;
         answers.handle([&](QWidget *dialog) {
             auto *find = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"));
+            // While it searches nothing starts another search or closes the dialog.
+            QTimer::singleShot(0, dialog, [&, dialog] {
+                for (auto *control : dialog->findChildren<QPushButton *>())
+                    duringSearch.append(control->text() + (control->isEnabled() ? QStringLiteral(" enabled") : QString()));
+                dialog->close();
+            });
             QTest::mouseClick(find, Qt::LeftButton);
             captionAfter = find->text() + (find->isEnabled() ? QStringLiteral(" enabled") : QString());
+            duringSearch.append(dialog->isVisible() ? QStringLiteral("still open") : QStringLiteral("closed"));
             dialog->close();
         });
         answers.click(QMessageBox::Ok);
@@ -539,6 +548,7 @@ private Q_SLOTS:
         QCOMPARE(answers.seen().at(1).text, QStringLiteral("Device couldn't be found."));
         QCOMPARE(answers.seen().at(1).icon, QMessageBox::Critical);
         QCOMPARE(captionAfter, QStringLiteral("Find Device enabled"));
+        QCOMPARE(duringSearch, QStringList({"Looking for Device...", "OK", "Cancel", "still open"}));
         QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 0);
         QVERIFY(HasUserSetting(UserSetting::CommPort));
     }

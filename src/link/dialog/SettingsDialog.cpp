@@ -6,7 +6,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,11 +76,11 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_find = new QPushButton(FindCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(m_ports, 0, 0);
@@ -91,16 +90,16 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
 
     connect(m_ports, &QComboBox::currentIndexChanged, this, &SettingsDialog::showDevice);
     connect(m_find, &QPushButton::clicked, this, &SettingsDialog::findDevice);
-    connect(ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
+    connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 
     m_ports->setCurrentIndex(StoredCommPort().value_or(1) - 1);
     showDevice(m_ports->currentIndex());
@@ -112,16 +111,31 @@ void SettingsDialog::showDevice(int line)
                                : QStringLiteral("Device: ") + PortDevice(line + 1));
 }
 
+void SettingsDialog::reject()
+{
+    if (!m_connecting)
+        QDialog::reject();
+}
+
+void SettingsDialog::setConnecting(bool connecting)
+{
+    m_connecting = connecting;
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ports, m_find, m_ok, m_cancel})
+        control->setEnabled(!connecting);
+}
+
 void SettingsDialog::confirm()
 {
     StoreCommPort(m_ports->currentIndex() + 1);
+    setConnecting(true);
     m_connection.ConnectDevice();
+    setConnecting(false);
     accept();
 }
 
 void SettingsDialog::findDevice()
 {
-    m_find->setEnabled(false);
+    setConnecting(true);
     m_find->setText(QStringLiteral("Looking for Device..."));
     QApplication::processEvents();
 
@@ -133,6 +147,6 @@ void SettingsDialog::findDevice()
     else
         QMessageBox::critical(this, QStringLiteral("Find Device"), QStringLiteral("Device couldn't be found."));
 
-    m_find->setEnabled(true);
+    setConnecting(false);
     m_find->setText(FindCaption);
 }

@@ -17,13 +17,22 @@ class SettingsDialog : public QDialog
 public:
     explicit SettingsDialog(DeviceConnection &connection, QWidget *parent = nullptr);
 
+    // Cancel, Esc and the close box; ignored while a connection attempt runs.
+    void reject() override;
+
 private:
     void showDevice(int line);
     void confirm();
     void findDevice();
+    // While a connection attempt runs, which can take a while, nothing in
+    // the dialog can start another one or close it.
+    void setConnecting(bool connecting);
 
     DeviceConnection &m_connection;
     QComboBox *m_ports = nullptr;
     QLabel *m_device = nullptr;
     QPushButton *m_find = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    bool m_connecting = false;
 };
