@@ -60,3 +60,14 @@ bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
     const int code = CharacterCode(*key);
     return code >= 0 && Discards(code);
 }
+
+QLineEdit *MakeNumberBox(const char *name, const QString &text, int digits, QWidget *parent)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(digits);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) + 12);
+    NumberKeyFilter::Install(box);
+    return box;
+}

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QLineEdit;
+class QWidget;
 
 // Key filter of the numeric boxes: of the character keys only the digits,
 // Backspace and the clipboard keys (Ctrl+C, Ctrl+V, Ctrl+X) get through.
@@ -25,3 +26,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// A right-aligned box for a whole number of at most `digits` digits, which
+// only the keys of NumberKeyFilter reach.
+QLineEdit *MakeNumberBox(const char *name, const QString &text, int digits, QWidget *parent);

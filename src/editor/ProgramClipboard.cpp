@@ -3,10 +3,8 @@
 #include "editor/ProgramEditor.h"
 
 #include "editor/Questions.h"
-#include "model/Duration.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -61,13 +59,11 @@ void ProgramEditor::pasteVial()
     const int v = currentVial();
     if (v < 1 || m_copiedVial.Vial < 1)
         return;
-    VialStep &target = m_data.programs[n].vial(v);
+    const VialStep &target = m_data.programs[n].vial(v);
     if (!AskYesNo(this, QStringLiteral("Paste Vial"),
                   OverwriteQuestion(QStringLiteral("Vial"), v, ReagentNameOf(target, m_data.reagents))))
         return;
-    target = VialStep(m_data.programs[m_copiedVial.Program].vial(m_copiedVial.Vial));
-    RecalculateDuration(m_data.programs[n]);
-    showVialAgain(v);
+    storeVial(v, m_data.programs[m_copiedVial.Program].vial(m_copiedVial.Vial));
 }
 
 void ProgramEditor::deleteVial()
@@ -76,11 +72,9 @@ void ProgramEditor::deleteVial()
     const int v = currentVial();
     if (v < 1)
         return;
-    VialStep &target = m_data.programs[n].vial(v);
+    const VialStep &target = m_data.programs[n].vial(v);
     if (!AskYesNo(this, QStringLiteral("Delete Vial"),
                   DeleteQuestion(QStringLiteral("Vial"), v, ReagentNameOf(target, m_data.reagents))))
         return;
-    target = VialStep::Blank();
-    RecalculateDuration(m_data.programs[n]);
-    showVialAgain(v);
+    storeVial(v, VialStep::Blank());
 }

@@ -1,8 +1,9 @@
 #include "editor/ProgramEditor.h"
 
+#include "editor/ClipboardMenu.h"
+#include "editor/ConnectionFrame.h"
 #include "editor/FixedPitchFont.h"
 #include "editor/NameBox.h"
-#include "editor/NumberKeyFilter.h"
 #include "editor/Progress.h"
 #include "editor/SpinBar.h"
 #include "editor/VialEditor.h"
@@ -21,8 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -58,7 +57,6 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     m_vials->setSelectionMode(QAbstractItemView::SingleSelection);
     m_vials->setFont(FixedPitchListFont());
     m_vials->setUniformItemSizes(true);
-    m_vials->viewport()->installEventFilter(this);
 
     m_vialEditor = new VialEditor(this);
 
@@ -70,7 +68,6 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     buildVialMenu();
 
     connect(m_number, &QLineEdit::textChanged, this, &ProgramEditor::showProgram);
-    connect(m_spin, &SpinBar::spinValueChanged, this, &ProgramEditor::numberSpun);
     connect(m_read, &QPushButton::clicked, this, &ProgramEditor::readProgramRequested);
     connect(m_send, &QPushButton::clicked, this, &ProgramEditor::sendProgramRequested);
     connect(m_name, &QLineEdit::textChanged, this, &ProgramEditor::nameEdited);
@@ -84,43 +81,27 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
 
 QWidget *ProgramEditor::buildConnectionFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Connection to Corvex"), this);
-    frame->setObjectName(QStringLiteral("frameConnection"));
-
-    m_number = new QLineEdit(QStringLiteral("1"), frame);
-    m_number->setObjectName(QStringLiteral("txtReadProgram"));
-    m_number->setMaxLength(2);
-    m_number->setAlignment(Qt::AlignRight);
-    m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    NumberKeyFilter::Install(m_number);
-
-    m_spin = new SpinBar(0, 100, frame);
-    m_spin->setObjectName(QStringLiteral("VScroll2"));
-    m_spin->setFixedHeight(m_number->sizeHint().height());
-
-    m_read = Button("cmdReadProgram", QStringLiteral("Read from Corvex"), frame);
-    m_send = Button("cmdSendProgram", QStringLiteral("Send to Corvex"), frame);
-
-    m_progress = new QProgressBar(frame);
-    m_progress->setObjectName(QStringLiteral("pbPrograms"));
-    m_progress->setRange(0, 138);
-    m_progress->setValue(0);
-    m_progress->setTextVisible(false);
-
-    m_percent = new QLabel(frame);
-    m_percent->setObjectName(QStringLiteral("lblPercent2"));
-    m_percent->setMinimumWidth(m_percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
-    m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *row = new QHBoxLayout(frame);
-    row->addWidget(new QLabel(QStringLiteral("Program:"), frame));
-    row->addWidget(m_number);
-    row->addWidget(m_spin);
-    row->addSpacing(8);
-    row->addWidget(m_read);
-    row->addWidget(m_send);
-    row->addWidget(m_progress, 1);
-    row->addWidget(m_percent);
+    auto *frame = new ConnectionFrame({.frameName = "frameConnection",
+                                       .label = QStringLiteral("Program:"),
+                                       .numberName = "txtReadProgram",
+                                       .digits = 2,
+                                       .spinName = "VScroll2",
+                                       .count = ProgramCount,
+                                       .firstButtonName = "cmdReadProgram",
+                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .secondButtonName = "cmdSendProgram",
+                                       .secondCaption = QStringLiteral("Send to Corvex"),
+                                       .barName = "pbPrograms",
+                                       .barMinimum = 0,
+                                       .barMaximum = 138, // bytes of a program transfer
+                                       .percentName = "lblPercent2"},
+                                      this);
+    m_number = frame->number;
+    m_spin = frame->spin;
+    m_read = frame->firstButton;
+    m_send = frame->secondButton;
+    m_progress = frame->bar;
+    m_percent = frame->percent;
     return frame;
 }
 
@@ -174,15 +155,8 @@ QWidget *ProgramEditor::buildProgramFrame()
 
 void ProgramEditor::buildVialMenu()
 {
-    m_vialMenu = new QMenu(QStringLiteral("VialPopup"), this);
-    m_vialMenu->setObjectName(QStringLiteral("mnVial"));
-    auto *copy = m_vialMenu->addAction(QStringLiteral("&Copy"), this, &ProgramEditor::copyVial);
-    copy->setObjectName(QStringLiteral("mnCopy"));
-    m_vialPaste = m_vialMenu->addAction(QStringLiteral("&Paste"), this, &ProgramEditor::pasteVial);
-    m_vialPaste->setObjectName(QStringLiteral("mnPaste"));
-    m_vialPaste->setEnabled(false);
-    auto *remove = m_vialMenu->addAction(QStringLiteral("&Delete"), this, &ProgramEditor::deleteVial);
-    remove->setObjectName(QStringLiteral("mnDelete"));
+    m_vialPaste = AttachClipboardMenu(m_vials, {QStringLiteral("VialPopup"), "mnVial", "mnCopy", "mnPaste", "mnDelete"},
+                                      [this] { copyVial(); }, [this] { pasteVial(); }, [this] { deleteVial(); });
 }
 
 void ProgramEditor::fillAgitation()
@@ -216,19 +190,6 @@ int ProgramEditor::currentVial() const
 QPushButton *ProgramEditor::okButton() const
 {
     return m_vialEditor->okButton();
-}
-
-void ProgramEditor::numberSpun(int value)
-{
-    if (value <= m_spin->minimum()) {
-        m_number->setText(QString::number(ProgramCount));
-        m_spin->setSpinValue(ProgramCount);
-    } else if (value >= m_spin->maximum()) {
-        m_number->setText(QStringLiteral("1"));
-        m_spin->setSpinValue(1);
-    } else {
-        m_number->setText(QString::number(value));
-    }
 }
 
 void ProgramEditor::showProgram()
@@ -306,16 +267,16 @@ void ProgramEditor::applyVial()
     const int v = currentVial();
     if (v < 1)
         return;
-    ProgramRecord &program = m_data.programs[n];
-    program.vial(v) = m_vialEditor->edited(program.vial(v));
-    RecalculateDuration(program);
-    showVialAgain(v);
+    storeVial(v, m_vialEditor->edited(m_data.programs[n].vial(v)));
 }
 
-void ProgramEditor::showVialAgain(int vial)
+void ProgramEditor::storeVial(int v, const VialStep &vial)
 {
+    ProgramRecord &program = m_data.programs[currentProgram()];
+    program.vial(v) = vial;
+    RecalculateDuration(program);
     showProgram();
-    selectVial(vial - 1);
+    selectVial(v - 1);
 }
 
 void ProgramEditor::reagentsRenamed()
@@ -341,23 +302,6 @@ void ProgramEditor::resetProgress()
 {
     m_progress->setValue(0);
     m_percent->clear();
-}
-
-bool ProgramEditor::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_vials->viewport())
-        return QWidget::eventFilter(watched, event);
-    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    const bool release = event->type() == QEvent::MouseButtonRelease;
-    if (!press && !release)
-        return false;
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (mouse->button() != Qt::RightButton)
-        return false;
-    // The right button leaves the selection alone; the menu acts on the vial selected before.
-    if (release)
-        m_vialMenu->popup(mouse->globalPosition().toPoint());
-    return true;
 }
 
 void ProgramEditor::keyPressEvent(QKeyEvent *event)

@@ -10,7 +10,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class QProgressBar;
 class QPushButton;
 class SpinBar;
@@ -70,7 +69,6 @@ signals:
     void sendProgramRequested();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -78,7 +76,6 @@ private:
     QWidget *buildProgramFrame();
     void buildVialMenu();
 
-    void numberSpun(int value);
     void nameEdited(const QString &text);
     void typeChosen(int index);
     void showDuration();
@@ -93,7 +90,9 @@ private:
     void copyVial();
     void pasteVial();
     void deleteVial();
-    void showVialAgain(int vial);
+    // Stores vial v of the current program, recomputes the total time and
+    // shows the program again with vial v selected.
+    void storeVial(int v, const VialStep &vial);
 
     InstrumentData &m_data;
 
@@ -119,6 +118,5 @@ private:
     QPushButton *m_delete = nullptr;
     QListWidget *m_vials = nullptr;
     VialEditor *m_vialEditor = nullptr;
-    QMenu *m_vialMenu = nullptr;
     QAction *m_vialPaste = nullptr;
 };

@@ -1,8 +1,9 @@
 #include "editor/ReagentEditor.h"
 
+#include "editor/ClipboardMenu.h"
+#include "editor/ConnectionFrame.h"
 #include "editor/FixedPitchFont.h"
 #include "editor/NameBox.h"
-#include "editor/NumberKeyFilter.h"
 #include "editor/Progress.h"
 #include "editor/SpinBar.h"
 #include "model/Cp1252.h"
@@ -10,14 +11,11 @@
 #include "model/ListTexts.h"
 #include "model/NumberText.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,7 +43,6 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFont(FixedPitchListFont());
     m_list->setUniformItemSizes(true);
-    m_list->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildConnectionFrame());
@@ -55,7 +52,6 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
 
     connect(m_list, &QListWidget::currentRowChanged, this, &ReagentEditor::reagentSelected);
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
-    connect(m_spin, &SpinBar::spinValueChanged, this, &ReagentEditor::numberSpun);
     connect(m_read, &QPushButton::clicked, this, &ReagentEditor::readReagentRequested);
     connect(m_readAll, &QPushButton::clicked, this, &ReagentEditor::readAllClicked);
     connect(m_send, &QPushButton::clicked, this, &ReagentEditor::sendTypedName);
@@ -63,47 +59,29 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
 
 QWidget *ReagentEditor::buildConnectionFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Connection to Corvex"), this);
-    frame->setObjectName(QStringLiteral("frameReagentConnection"));
-
-    m_number = new QLineEdit(QStringLiteral("1"), frame);
-    m_number->setObjectName(QStringLiteral("txtRead"));
-    m_number->setMaxLength(3);
-    m_number->setAlignment(Qt::AlignRight);
-    m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    NumberKeyFilter::Install(m_number);
-
-    m_spin = new SpinBar(0, ReagentCount + 1, frame);
-    m_spin->setObjectName(QStringLiteral("VScroll1"));
-    m_spin->setFixedHeight(m_number->sizeHint().height());
-
-    m_read = new QPushButton(QStringLiteral("Read from Corvex"), frame);
-    m_read->setObjectName(QStringLiteral("cmdReadReagents"));
-    m_readAll = new QPushButton(ReadAllCaption, frame);
-    m_readAll->setObjectName(QStringLiteral("cmdReadAllReagents"));
+    auto *frame = new ConnectionFrame({.frameName = "frameReagentConnection",
+                                       .label = QStringLiteral("Reagent:"),
+                                       .numberName = "txtRead",
+                                       .digits = 3,
+                                       .spinName = "VScroll1",
+                                       .count = ReagentCount,
+                                       .firstButtonName = "cmdReadReagents",
+                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .secondButtonName = "cmdReadAllReagents",
+                                       .secondCaption = ReadAllCaption,
+                                       .barName = "pbReagents",
+                                       .barMinimum = 1,
+                                       .barMaximum = ReagentCount,
+                                       .percentName = "lblPercent"},
+                                      this);
+    m_number = frame->number;
+    m_spin = frame->spin;
+    m_read = frame->firstButton;
+    m_readAll = frame->secondButton;
+    m_progress = frame->bar;
+    m_percent = frame->percent;
     // The caption changes to "Stop" while running; the button keeps its width.
     m_readAll->setMinimumWidth(m_readAll->sizeHint().width());
-
-    m_progress = new QProgressBar(frame);
-    m_progress->setObjectName(QStringLiteral("pbReagents"));
-    m_progress->setRange(1, ReagentCount);
-    m_progress->setValue(1);
-    m_progress->setTextVisible(false);
-
-    m_percent = new QLabel(frame);
-    m_percent->setObjectName(QStringLiteral("lblPercent"));
-    m_percent->setMinimumWidth(m_percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
-    m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto *row = new QHBoxLayout(frame);
-    row->addWidget(new QLabel(QStringLiteral("Reagent:"), frame));
-    row->addWidget(m_number);
-    row->addWidget(m_spin);
-    row->addSpacing(8);
-    row->addWidget(m_read);
-    row->addWidget(m_readAll);
-    row->addWidget(m_progress, 1);
-    row->addWidget(m_percent);
     return frame;
 }
 
@@ -134,15 +112,9 @@ QWidget *ReagentEditor::buildNameRow()
 
 void ReagentEditor::buildMenu()
 {
-    m_menu = new QMenu(QStringLiteral("ReagentPopup"), this);
-    m_menu->setObjectName(QStringLiteral("mnReagent"));
-    auto *copy = m_menu->addAction(QStringLiteral("&Copy"), this, &ReagentEditor::copyReagent);
-    copy->setObjectName(QStringLiteral("mnReagentCopy"));
-    m_pasteAction = m_menu->addAction(QStringLiteral("&Paste"), this, &ReagentEditor::pasteReagent);
-    m_pasteAction->setObjectName(QStringLiteral("mnReagentPaste"));
-    m_pasteAction->setEnabled(false);
-    auto *remove = m_menu->addAction(QStringLiteral("&Delete"), this, &ReagentEditor::deleteReagent);
-    remove->setObjectName(QStringLiteral("mnReagentDelete"));
+    m_pasteAction = AttachClipboardMenu(
+        m_list, {QStringLiteral("ReagentPopup"), "mnReagent", "mnReagentCopy", "mnReagentPaste", "mnReagentDelete"},
+        [this] { copyReagent(); }, [this] { pasteReagent(); }, [this] { deleteReagent(); });
 }
 
 void ReagentEditor::fillList()
@@ -208,19 +180,6 @@ void ReagentEditor::reagentSelected(int row)
 void ReagentEditor::numberTyped(const QString &text)
 {
     m_spin->setSpinValue(ClampNumber(text, 1, ReagentCount));
-}
-
-void ReagentEditor::numberSpun(int value)
-{
-    if (value <= m_spin->minimum()) {
-        m_number->setText(QString::number(ReagentCount));
-        m_spin->setSpinValue(ReagentCount);
-    } else if (value >= m_spin->maximum()) {
-        m_number->setText(QStringLiteral("1"));
-        m_spin->setSpinValue(1);
-    } else {
-        m_number->setText(QString::number(value));
-    }
 }
 
 void ReagentEditor::sendTypedName()
@@ -289,20 +248,4 @@ void ReagentEditor::deleteReagent()
 {
     m_name->clear();
     sendTypedName();
-}
-
-bool ReagentEditor::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_list->viewport())
-        return QWidget::eventFilter(watched, event);
-    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    const bool release = event->type() == QEvent::MouseButtonRelease;
-    if (!press && !release)
-        return false;
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (mouse->button() != Qt::RightButton)
-        return false;
-    if (release)
-        m_menu->popup(mouse->globalPosition().toPoint());
-    return true;
 }

@@ -8,7 +8,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class QProgressBar;
 class QPushButton;
 class SpinBar;
@@ -64,9 +63,6 @@ signals:
     // Reagent `number` is to become `storedName` and be sent to the instrument.
     void sendReagentRequested(int number, const QByteArray &storedName);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QWidget *buildConnectionFrame();
     QWidget *buildNameRow();
@@ -74,7 +70,6 @@ private:
 
     void reagentSelected(int row);
     void numberTyped(const QString &text);
-    void numberSpun(int value);
     void readAllClicked();
     void copyReagent();
     void pasteReagent();
@@ -93,6 +88,5 @@ private:
     QLabel *m_nameLabel = nullptr;
     QLineEdit *m_name = nullptr;
     QPushButton *m_send = nullptr;
-    QMenu *m_menu = nullptr;
     QAction *m_pasteAction = nullptr;
 };

@@ -21,12 +21,7 @@ constexpr int TypedDigits = 2;
 
 QLineEdit *NumberBox(const char *name, const QString &text, QWidget *parent)
 {
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(TypedDigits);
-    box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    NumberKeyFilter::Install(box);
+    QLineEdit *box = MakeNumberBox(name, text, TypedDigits, parent);
     ClickClearsField::Install(box, TypedDigits);
     return box;
 }

@@ -1,0 +1,58 @@
+#include "editor/ClipboardMenu.h"
+
+#include <QAbstractItemView>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+class RightButtonOpensMenu : public QObject
+{
+public:
+    RightButtonOpensMenu(QMenu *menu, QObject *parent)
+        : QObject(parent)
+        , m_menu(menu)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        if (!press && !release)
+            return QObject::eventFilter(watched, event);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::RightButton)
+            return false;
+        if (release)
+            m_menu->popup(mouse->globalPosition().toPoint());
+        return true;
+    }
+
+private:
+    QMenu *m_menu = nullptr;
+};
+
+QAction *AddEntry(QMenu *menu, const QString &caption, const char *name, std::function<void()> slot)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    QObject::connect(action, &QAction::triggered, menu, std::move(slot));
+    return action;
+}
+
+} // namespace
+
+QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
+                             std::function<void()> paste, std::function<void()> remove)
+{
+    auto *menu = new QMenu(names.title, list);
+    menu->setObjectName(QLatin1String(names.menu));
+    AddEntry(menu, QStringLiteral("&Copy"), names.copy, std::move(copy));
+    QAction *pasteEntry = AddEntry(menu, QStringLiteral("&Paste"), names.paste, std::move(paste));
+    pasteEntry->setEnabled(false);
+    AddEntry(menu, QStringLiteral("&Delete"), names.remove, std::move(remove));
+    list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));
+    return pasteEntry;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QAbstractItemView;
+class QAction;
+class QMenu;
+
+// Object names of a list's pop-up menu and of its three entries.
+struct ClipboardMenuNames
+{
+    QString title;
+    const char *menu;
+    const char *copy;
+    const char *paste;
+    const char *remove;
+};
+
+// The pop-up menu of a list with "&Copy", "&Paste" (disabled until enabled
+// by a copy) and "&Delete". It opens where the right mouse button is released
+// over the list; the right button leaves the selection alone, so the menu acts
+// on the line selected before. Returns the paste entry.
+QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
+                             std::function<void()> paste, std::function<void()> remove);

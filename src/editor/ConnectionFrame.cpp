@@ -1,0 +1,63 @@
+#include "editor/ConnectionFrame.h"
+
+#include "editor/NumberKeyFilter.h"
+#include "editor/SpinBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
+    : QGroupBox(QStringLiteral("Connection to Corvex"), parent)
+    , m_count(design.count)
+{
+    setObjectName(QLatin1String(design.frameName));
+
+    number = MakeNumberBox(design.numberName, QStringLiteral("1"), design.digits, this);
+    spin = new SpinBar(0, design.count + 1, this);
+    spin->setObjectName(QLatin1String(design.spinName));
+    spin->setFixedHeight(number->sizeHint().height());
+
+    firstButton = new QPushButton(design.firstCaption, this);
+    firstButton->setObjectName(QLatin1String(design.firstButtonName));
+    secondButton = new QPushButton(design.secondCaption, this);
+    secondButton->setObjectName(QLatin1String(design.secondButtonName));
+
+    bar = new QProgressBar(this);
+    bar->setObjectName(QLatin1String(design.barName));
+    bar->setRange(design.barMinimum, design.barMaximum);
+    bar->setValue(design.barMinimum);
+    bar->setTextVisible(false);
+
+    percent = new QLabel(this);
+    percent->setObjectName(QLatin1String(design.percentName));
+    percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
+    percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *row = new QHBoxLayout(this);
+    row->addWidget(new QLabel(design.label, this));
+    row->addWidget(number);
+    row->addWidget(spin);
+    row->addSpacing(8);
+    row->addWidget(firstButton);
+    row->addWidget(secondButton);
+    row->addWidget(bar, 1);
+    row->addWidget(percent);
+
+    connect(spin, &SpinBar::spinValueChanged, this, &ConnectionFrame::spun);
+}
+
+void ConnectionFrame::spun(int value)
+{
+    if (value <= 0) {
+        number->setText(QString::number(m_count));
+        spin->setSpinValue(m_count);
+    } else if (value > m_count) {
+        number->setText(QStringLiteral("1"));
+        spin->setSpinValue(1);
+    } else {
+        number->setText(QString::number(value));
+    }
+}
