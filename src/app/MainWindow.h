@@ -13,6 +13,7 @@ class QMenu;
 class QTabWidget;
 class ReagentEditor;
 class SerialLink;
+class TransferObserver;
 struct TransferOutcome;
 
 // frmMain: the two editor tabs, the menus, the transfers run from the tabs'
@@ -72,13 +73,18 @@ private:
     void runServiceConsole();
 
     // Transfers (MainWindowTransfers.cpp).
+    enum class TransferLock { Controls, WholeWindow };
+    // Runs one transfer to its end with the controls of EnableControls, or
+    // the whole window, disabled meanwhile, and shows a failure under
+    // `title`. A transfer asked for while another runs is ignored; a close
+    // asked for meanwhile follows it.
+    void runTransfer(TransferLock lock, const QString &title, const std::function<TransferOutcome()> &transfer);
+    TransferOutcome programTransfer(TransferOutcome (DeviceTransfers::*transfer)(int, TransferObserver &), int n);
     void readProgram();
     void sendProgram();
     void readReagent();
     void readAllReagents();
     void sendReagent(int number, const QByteArray &storedName);
-    void reportFailure(const QString &title, const TransferOutcome &outcome);
-    void transferFinished();
 
     Parts m_parts;
     QTabWidget *m_tabs = nullptr;
