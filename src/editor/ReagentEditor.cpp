@@ -5,6 +5,7 @@
 #include "editor/FixedPitchFont.h"
 #include "editor/NameBox.h"
 #include "editor/Progress.h"
+#include "editor/Questions.h"
 #include "editor/SpinBar.h"
 #include "model/Cp1252.h"
 #include "model/FitName.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -188,11 +188,9 @@ void ReagentEditor::sendTypedName()
     if (!ReagentTable::isValidNumber(r))
         return;
     if (r == EmptyVialReagent
-        && QMessageBox::question(this, QStringLiteral("Are you sure?"),
-                                 QStringLiteral("Are you sure that you want to rename this reagent? It is used by "
-                                                "the Corvex to designate an empty vial."),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            != QMessageBox::Yes)
+        && !AskYesNo(this, QStringLiteral("Are you sure?"),
+                     QStringLiteral("Are you sure that you want to rename this reagent? It is used by the Corvex to "
+                                    "designate an empty vial.")))
         return;
     emit sendReagentRequested(r, typedName());
 }
