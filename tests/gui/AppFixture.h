@@ -2,8 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "link/DeviceConnection.h"
-#include "model/LocalStore.h"
 #include "link/PortTable.h"
+#include "model/LocalStore.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
 #include "support/TestEnvironment.h"
@@ -59,9 +59,12 @@ struct AppFixture
 
     MainWindow::Parts parts() { return {data, storePath, link, connection, transfers}; }
 
-    std::unique_ptr<MainWindow> makeWindow()
+    // The main window as start-up leaves it, without the notice.
+    std::unique_ptr<MainWindow> loadWindow()
     {
         auto window = std::make_unique<MainWindow>(parts());
+        window->load();
+        window->show();
         return window;
     }
 

@@ -3,135 +3,95 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
 
 // Answers the modal windows a test provokes, in order. Arm the answers before
-// the action that opens the windows; each answer handles the next modal window
-// that appears and records what a message box showed.
+// the action that opens the windows. Each window answered is noted in seen()
+// as "title|text|icon" for a message box (icons ? ! x i, none empty),
+// "title|filters|file" for a file dialog, "title|label|input" for an input
+// box and "title|class" for any other window.
 class ModalAnswers : public QObject
 {
 public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString windowClass;
-    };
-
     ModalAnswers()
     {
-        m_timer.setInterval(5);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] { look(); });
-        m_timer.start();
+        m_timer.start(5);
     }
 
-    // Clicks `button` of the next message box.
     void click(QMessageBox::StandardButton button)
     {
-        m_answers.push_back([this, button](QWidget *window) {
+        handle([button](QWidget *window) {
             auto *box = qobject_cast<QMessageBox *>(window);
-            if (!box) {
-                m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
+            if (box && box->button(button))
+                box->button(button)->click();
+            else
                 window->close();
-                return;
-            }
-            QAbstractButton *target = box->button(button);
-            if (!target) {
-                m_unexpected.append(QStringLiteral("no such button in: ") + box->text());
-                box->close();
-                return;
-            }
-            target->click();
         });
     }
 
     // Chooses `path` in the next file dialog, or cancels it for an empty path.
     void chooseFile(const QString &path)
     {
-        m_answers.push_back([this, path](QWidget *window) {
-            auto *dialog = qobject_cast<QFileDialog *>(window);
-            if (!dialog) {
-                m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
-                window->close();
-                return;
-            }
-            m_fileDialogTitles.append(dialog->windowTitle());
-            m_fileDialogFilters.append(dialog->nameFilters().join(QLatin1Char(';')));
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            // Typed into the name box, as a user would: selectFile() does not
-            // take a file that does not exist yet.
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (!name) {
-                m_unexpected.append(QStringLiteral("file dialog without a name box"));
-                dialog->reject();
-                return;
-            }
+        handle([path](QWidget *window) {
+            auto *name = window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!qobject_cast<QFileDialog *>(window) || !name || path.isEmpty())
+                return static_cast<void>(window->close());
+            // Typed as a user would: selectFile() does not take a file that does not exist yet.
             name->setText(path);
-            static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own checks
+            static_cast<QDialog *>(window)->accept(); // runs the file dialog's own checks
         });
     }
 
     // Types `text` into the next input box and accepts it (empty: cancels).
     void enterText(const QString &text)
     {
-        m_answers.push_back([this, text](QWidget *window) {
+        handle([text](QWidget *window) {
             auto *input = qobject_cast<QInputDialog *>(window);
-            if (!input) {
-                m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
-                window->close();
-                return;
-            }
-            m_inputTitles.append(input->windowTitle() + QLatin1Char('|') + input->labelText());
-            if (text.isEmpty()) {
-                input->reject();
-                return;
-            }
+            if (!input || text.isEmpty())
+                return static_cast<void>(window->close());
             input->setTextValue(text);
             input->accept();
         });
     }
 
-    // Any other window: the test decides.
     void handle(std::function<void(QWidget *)> answer) { m_answers.push_back(std::move(answer)); }
 
     bool allAnswered() const { return m_answers.empty() && m_pending == 0; }
-    const QList<Seen> &seen() const { return m_seen; }
-    const QStringList &unexpected() const { return m_unexpected; }
-    const QStringList &fileDialogTitles() const { return m_fileDialogTitles; }
-    const QStringList &fileDialogFilters() const { return m_fileDialogFilters; }
-    const QStringList &inputTitles() const { return m_inputTitles; }
+    const QStringList &seen() const { return m_seen; }
 
 private:
+    static QString describe(QWidget *window)
+    {
+        const QString title = window->windowTitle() + QLatin1Char('|');
+        if (auto *box = qobject_cast<QMessageBox *>(window))
+            return title + box->text() + QLatin1Char('|') + QStringLiteral(" i!x?").mid(box->icon(), 1).trimmed();
+        if (auto *dialog = qobject_cast<QFileDialog *>(window))
+            return title + dialog->nameFilters().join(QLatin1Char(';')) + QStringLiteral("|file");
+        if (auto *input = qobject_cast<QInputDialog *>(window))
+            return title + input->labelText() + QStringLiteral("|input");
+        return title + QString::fromLatin1(window->metaObject()->className());
+    }
+
     void look()
     {
         QWidget *window = QApplication::activeModalWidget();
         if (!window || !window->isVisible() || m_answers.empty() || m_busy.contains(window))
             return;
-        if (auto *box = qobject_cast<QMessageBox *>(window))
-            m_seen.append({box->windowTitle(), box->text(), box->icon(), QStringLiteral("QMessageBox")});
-        else
-            m_seen.append({window->windowTitle(), QString(), QMessageBox::NoIcon,
-                           QString::fromLatin1(window->metaObject()->className())});
-        auto answer = std::move(m_answers.front());
-        m_answers.pop_front();
+        m_seen.append(describe(window));
         m_busy.append(window);
         ++m_pending;
-        // Run outside this timer's own tick, so that a window the answer
-        // opens in turn (an overwrite question) is seen by the next tick.
-        // The window stays busy until its answer has returned: a tick may
-        // come between closing a nested question and the answer going on.
-        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), answer = std::move(answer)]() mutable {
+        // Answered outside this tick, so that a window the answer opens in turn
+        // is seen by the next one; the window stays busy until its answer returns.
+        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), answer = std::move(m_answers.front())]() mutable {
             if (window)
                 answer(window);
             else
@@ -140,15 +100,24 @@ private:
             m_busy.removeAll(nullptr);
             --m_pending;
         });
+        m_answers.pop_front();
     }
 
     QTimer m_timer;
     std::deque<std::function<void(QWidget *)>> m_answers;
     QList<QPointer<QWidget>> m_busy;
     int m_pending = 0;
-    QList<Seen> m_seen;
-    QStringList m_unexpected;
-    QStringList m_fileDialogTitles;
-    QStringList m_fileDialogFilters;
-    QStringList m_inputTitles;
+    QStringList m_seen;
 };
+
+// Runs `action` with `button` armed for the one message box it opens, and
+// returns how ModalAnswers saw that box ("no question" when none came).
+inline QString Asked(QMessageBox::StandardButton button, const std::function<void()> &action)
+{
+    ModalAnswers answers;
+    answers.click(button);
+    action();
+    if (!QTest::qWaitFor([&answers] { return answers.allAnswered(); }))
+        return QStringLiteral("no question");
+    return answers.seen().value(0);
+}

@@ -1,29 +1,23 @@
 // Transfers run from the main window's buttons against corvex-sim on a
 // pseudo-terminal: connection, program read and send, reagent read, send and
 // Read ALL with Stop, a silent instrument, the service console.
-#include "editor/ProgramEditor.h"
 #include "editor/Progress.h"
-#include "model/LocalStore.h"
 #include "model/UserSettings.h"
 
 #include "AppFixture.h"
-#include "EditorFixture.h"
+#include "GuiHelpers.h"
 #include "ModalAnswers.h"
-#include "TypeText.h"
 #include "support/FileFixtures.h"
 #include "support/SimulatorProcess.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 
 class TestTransfersWindow : public QObject
 {
@@ -34,31 +28,32 @@ private:
     std::unique_ptr<SimulatorProcess> m_sim;
     std::unique_ptr<MainWindow> m_window;
 
-    template<typename T>
-    T *child(const char *name)
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template<typename T = QWidget>
+    T *child(const char *name) { return Child<T>(m_window.get(), name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void click(const char *name) { Click(button(name)); }
+    QByteArray storeText() { return ReadBytes(m_app->storePath); }
+    InstrumentData reloadedStore()
+    {
+        InstrumentData reloaded;
+        [&] { QVERIFY(LoadStore(m_app->storePath, reloaded)); }();
+        return reloaded;
+    }
+    void showReagents() { child<QTabWidget>("SSTab1")->setCurrentIndex(1); }
 
-    // The simulator on COM2, the stored data in the store, and the window loaded.
-    void start(const QStringList &simulatorOptions = {QStringLiteral("--demo")},
-               const InstrumentData &stored = SampleStore())
+    // The simulator on COM2, SampleData in the store, and the window loaded,
+    // which finds the instrument by searching all ports.
+    void start(const QStringList &simulatorOptions = {QStringLiteral("--demo")})
     {
         m_sim = std::make_unique<SimulatorProcess>();
         QVERIFY2(m_sim->start(simulatorOptions), qPrintable(m_sim->errorString()));
         SetPortDeviceOverride(2, m_sim->devicePath());
-        QVERIFY(WriteStore(m_app->storePath, stored));
-        m_window = m_app->makeWindow();
-        m_window->load();
-        m_window->show();
+        QVERIFY(WriteStore(m_app->storePath, SampleData()));
+        m_window = m_app->loadWindow();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
+        for (const char *name : {"cmdReadProgram", "cmdSendProgram", "cmdReadAllReagents", "cmdReadReagents", "cmdSend"})
+            QVERIFY2(button(name)->isEnabled(), name);
     }
-
-    QByteArray storeText() { return ReadBytes(m_app->storePath); }
 
 private Q_SLOTS:
     void init() { m_app = std::make_unique<AppFixture>(); }
@@ -67,24 +62,6 @@ private Q_SLOTS:
         m_window.reset();
         m_sim.reset();
         m_app.reset();
-    }
-
-    void connectsOnThePortFoundBySearching()
-    {
-        start();
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 2);
-        for (const char *name : {"cmdReadProgram", "cmdSendProgram", "cmdReadAllReagents", "cmdReadReagents", "cmdSend"})
-            QVERIFY2(button(name)->isEnabled(), name);
-    }
-
-    void aStoredPortThatNoLongerAnswers()
-    {
-        WriteUserSetting(UserSetting::CommPort, 5);
-        start();
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
-        QVERIFY(!button("cmdReadProgram")->isEnabled());
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 5);
     }
 
     void readProgram_data()
@@ -102,132 +79,93 @@ private Q_SLOTS:
         QFETCH(int, steps);
         start();
         auto *bar = child<QProgressBar>("pbPrograms");
-        int moves = 0;
         bool editingLocked = true;
         QStringList percents;
         connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
             if (value == 0)
                 return;
-            ++moves;
-            editingLocked = editingLocked && !child<QLineEdit>("txtProgramName")->isEnabled()
-                && !button("cmdReadProgram")->isEnabled();
-            // The label still shows the step before this one.
-            percents.append(child<QLabel>("lblPercent2")->text());
+            editingLocked = editingLocked && !child("txtProgramName")->isEnabled() && !button("cmdReadProgram")->isEnabled();
+            percents.append(child<QLabel>("lblPercent2")->text()); // still the step before this one
         });
         child<QLineEdit>("txtReadProgram")->setText(QString::number(program));
-        const QByteArray before = storeText();
         click("cmdReadProgram");
 
-        QCOMPARE(moves, steps);
+        QCOMPARE(percents.size(), steps);
         QCOMPARE(bar->maximum(), steps);
+        QCOMPARE(percents.at(50), PercentText(50, steps));
         QVERIFY(editingLocked);
         QCOMPARE(child<QLineEdit>("txtProgramName")->text(), name);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(child<QLabel>("lblPercent2")->text(), QString());
-        QVERIFY(button("cmdReadProgram")->isEnabled());
-        QVERIFY(child<QLineEdit>("txtProgramName")->isEnabled());
-        QCOMPARE(percents.size(), steps);
-        QCOMPARE(percents.at(50), PercentText(50, steps));
-
-        InstrumentData reloaded;
-        QVERIFY(LoadStore(m_app->storePath, reloaded));
-        QCOMPARE(reloaded.programs[program], m_app->data.programs[program]);
-        QVERIFY(storeText() != before);
-        QCOMPARE(reloaded.programs[program + 10], SampleData().programs[program + 10]);
+        QVERIFY(button("cmdReadProgram")->isEnabled() && child("txtProgramName")->isEnabled());
+        QCOMPARE(reloadedStore().programs[program], m_app->data.programs[program]);
     }
 
     void sendProgramAsksFirstAndRoundTrips()
     {
         start();
-        ModalAnswers answers;
         child<QLineEdit>("txtReadProgram")->setText(QStringLiteral("5"));
         auto *nameBox = child<QLineEdit>("txtProgramName");
         TypeText(nameBox, QStringLiteral("Sent one"));
         const QByteArray before = storeText();
-
-        answers.click(QMessageBox::No);
-        click("cmdSendProgram");
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().at(0).title, QStringLiteral("Send Program to Corvex"));
-        QCOMPARE(answers.seen().at(0).text,
-                 QStringLiteral("Program05, which is stored on the Corvex, will be overwritten. Are you sure?"));
-        QCOMPARE(answers.seen().at(0).icon, QMessageBox::NoIcon);
+        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdSendProgram"); }),
+                 QStringLiteral("Send Program to Corvex|Program05, which is stored on the Corvex, will be overwritten. "
+                                "Are you sure?|"));
         QCOMPARE(storeText(), before);
         QVERIFY(button("cmdSendProgram")->isEnabled());
 
-        answers.click(QMessageBox::Yes);
-        click("cmdSendProgram");
-        QTRY_VERIFY(answers.allAnswered());
-        InstrumentData reloaded;
-        QVERIFY(LoadStore(m_app->storePath, reloaded));
-        QCOMPARE(reloaded.programs[5].Name, Stored("Sent one"));
-
-        nameBox->selectAll();
-        TypeText(nameBox, QStringLiteral("Local only"));
+        Asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
+        QCOMPARE(reloadedStore().programs[5].Name, Stored("Sent one"));
+        Retype(nameBox, QStringLiteral("Local only"));
         click("cmdReadProgram");
         QCOMPARE(nameBox->text(), QStringLiteral("Sent one"));
-        QVERIFY(answers.unexpected().isEmpty());
     }
 
-    void readOneReagentDoesNotSave()
+    void readAndSendOneReagent()
     {
         start();
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        auto *number = child<QLineEdit>("txtRead");
-        number->selectAll();
-        TypeText(number, QStringLiteral("3"));
+        showReagents();
+        Retype(child<QLineEdit>("txtRead"), QStringLiteral("3"));
         const QByteArray before = storeText();
         click("cmdReadReagents");
         auto *list = child<QListWidget>("lsReagents");
         QCOMPARE(list->item(2)->text(), QStringLiteral("Reagent 003: \"Formalin 4%  \""));
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(child<QLineEdit>("txtReagent")->text(), QStringLiteral("Formalin 4%"));
-        QCOMPARE(storeText(), before);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
-    }
+        QCOMPARE(storeText(), before); // reading one reagent saves nothing
 
-    void sendReagentSavesTheList()
-    {
-        start();
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        auto *list = child<QListWidget>("lsReagents");
         list->setCurrentRow(4);
-        auto *name = child<QLineEdit>("txtReagent");
-        name->selectAll();
-        TypeText(name, QStringLiteral("Paraffin X"));
+        Retype(child<QLineEdit>("txtReagent"), QStringLiteral("Paraffin X"));
         click("cmdSend");
         QCOMPARE(list->item(4)->text(), QStringLiteral("Reagent 005: \"Paraffin X   \""));
         QVERIFY(storeText().contains("R005=Paraffin X   \r\n"));
         QVERIFY(m_window->isEnabled());
-
+        Retype(child<QLineEdit>("txtRead"), QStringLiteral("5"));
         m_app->data.reagents[5] = Stored("changed here");
-        auto *number = child<QLineEdit>("txtRead");
-        number->selectAll();
-        TypeText(number, QStringLiteral("5"));
         click("cmdReadReagents");
-        QCOMPARE(m_app->data.reagents[5], Stored("Paraffin X"));
+        QCOMPARE(m_app->data.reagents[5], Stored("Paraffin X")); // it is on the instrument
     }
 
     void readAllWithStop()
     {
         start();
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        showReagents();
         auto *list = child<QListWidget>("lsReagents");
         auto *readAll = button("cmdReadAllReagents");
-        bool stopClicked = false;
-        bool stopUsable = false;
+        QString whileRunning;
         connect(list, &QListWidget::currentRowChanged, this, [&](int row) {
-            if (row == 56 && !stopClicked) {
-                stopClicked = true;
-                stopUsable = readAll->isEnabled() && readAll->text() == QStringLiteral("Stop")
-                    && !button("cmdReadReagents")->isEnabled();
-                QTest::mouseClick(readAll, Qt::LeftButton);
-            }
+            if (row != 56 || !whileRunning.isEmpty())
+                return; // reagent 57 has been read; the bar still shows reagent 56
+            whileRunning = QStringLiteral("%1 %2, read %3, %4 %5")
+                               .arg(readAll->text(), readAll->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"),
+                                    button("cmdReadReagents")->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"))
+                               .arg(child<QProgressBar>("pbReagents")->value())
+                               .arg(child<QLabel>("lblPercent")->text());
+            Click(readAll);
         });
         click("cmdReadAllReagents");
 
-        QVERIFY(stopClicked);
-        QVERIFY(stopUsable);
+        QCOMPARE(whileRunning, QStringLiteral("Stop enabled, read locked, 56 28%"));
         QCOMPARE(m_app->data.reagents[24], Stored("Buffer pH7.4"));
         QCOMPARE(m_app->data.reagents[57], QByteArray(13, ' ')); // read: blank on the instrument
         QCOMPARE(m_app->data.reagents[58], Stored("Reagent 058")); // not read any more
@@ -236,91 +174,52 @@ private Q_SLOTS:
         QCOMPARE(child<QProgressBar>("pbReagents")->value(), 1);
         QCOMPARE(child<QLabel>("lblPercent")->text(), QString());
         QVERIFY(button("cmdReadReagents")->isEnabled());
-
-        InstrumentData reloaded;
-        QVERIFY(LoadStore(m_app->storePath, reloaded));
-        QVERIFY(reloaded.reagents == m_app->data.reagents);
+        QVERIFY(reloadedStore().reagents == m_app->data.reagents);
     }
 
     void closingDuringReadAllStopsItFirst()
     {
         start();
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        showReagents();
         QSignalSpy closed(m_window.get(), &MainWindow::closed);
-        bool closeAsked = false;
+        int closedWhenAsked = -1;
         connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&](int row) {
-            if (row == 9 && !closeAsked) {
-                closeAsked = true;
+            if (row == 9 && closedWhenAsked < 0) {
                 m_window->close();
-                QVERIFY(!m_window->isVisible());
-                QCOMPARE(closed.count(), 0); // not before the transfer has unwound
+                closedWhenAsked = closed.count() + (m_window->isVisible() ? 10 : 0);
             }
         });
         click("cmdReadAllReagents");
-        QVERIFY(closeAsked);
+        QCOMPARE(closedWhenAsked, 0); // hidden at once, closed only once the transfer has unwound
         QCOMPARE(closed.count(), 1);
         QCOMPARE(m_app->data.reagents[10], Stored("Isopropanol"));
         QCOMPARE(m_app->data.reagents[11], Stored("Reagent 011"));
         QVERIFY(!m_app->port.isOpen());
-        InstrumentData reloaded;
-        QVERIFY(LoadStore(m_app->storePath, reloaded));
-        QCOMPARE(reloaded.reagents[10], Stored("Isopropanol"));
-    }
-
-    void readAllToTheEnd()
-    {
-        start();
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        QStringList percents;
-        auto *bar = child<QProgressBar>("pbReagents");
-        connect(bar, &QProgressBar::valueChanged, this, [&] { percents.append(child<QLabel>("lblPercent")->text()); });
-        click("cmdReadAllReagents");
-        QCOMPARE(m_app->data.reagents[1], Stored("(empty)"));
-        QCOMPARE(m_app->data.reagents[200], QByteArray(13, ' '));
-        QVERIFY(percents.contains(QStringLiteral("100%")));
-        InstrumentData reloaded;
-        QVERIFY(LoadStore(m_app->storePath, reloaded));
-        QVERIFY(reloaded.reagents == m_app->data.reagents);
+        QCOMPARE(reloadedStore().reagents[10], Stored("Isopropanol"));
     }
 
     void aSilentInstrumentLosesNothing()
     {
         start({QStringLiteral("--demo"), QStringLiteral("--silent-after"), QStringLiteral("1")});
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
         const InstrumentData before = m_app->data;
         const QByteArray storeBefore = storeText();
-        ModalAnswers answers;
-
-        answers.click(QMessageBox::Ok);
-        click("cmdReadProgram");
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().at(0).title, QStringLiteral("Read from Corvex"));
-        QCOMPARE(answers.seen().at(0).icon, QMessageBox::Critical);
+        const QString readFailure = Asked(QMessageBox::Ok, [this] { click("cmdReadProgram"); });
+        QVERIFY(readFailure.startsWith(QStringLiteral("Read from Corvex|")) && readFailure.endsWith(QStringLiteral("|x")));
         QVERIFY(m_app->data.programs == before.programs);
-        QCOMPARE(storeText(), storeBefore);
         QVERIFY(button("cmdReadProgram")->isEnabled());
         QCOMPARE(child<QProgressBar>("pbPrograms")->value(), 0);
 
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        answers.click(QMessageBox::Ok);
-        click("cmdReadReagents");
-        QTRY_VERIFY(answers.allAnswered());
+        showReagents();
+        QVERIFY(Asked(QMessageBox::Ok, [this] { click("cmdReadReagents"); }).endsWith(QStringLiteral("|x")));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("ERROR!"));
-        QVERIFY(m_app->data.reagents == before.reagents);
 
         child<QListWidget>("lsReagents")->setCurrentRow(6);
-        auto *name = child<QLineEdit>("txtReagent");
-        name->selectAll();
-        TypeText(name, QStringLiteral("Never sent"));
-        answers.click(QMessageBox::Ok);
-        click("cmdSend");
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().last().title, QStringLiteral("Send reagent"));
+        Retype(child<QLineEdit>("txtReagent"), QStringLiteral("Never sent"));
+        QVERIFY(Asked(QMessageBox::Ok, [this] { click("cmdSend"); }).startsWith(QStringLiteral("Send reagent|")));
         QVERIFY(m_app->data.reagents == before.reagents);
-        QCOMPARE(name->text(), QStringLiteral("Never sent"));
+        QCOMPARE(child<QLineEdit>("txtReagent")->text(), QStringLiteral("Never sent"));
         QCOMPARE(storeText(), storeBefore);
         QVERIFY(m_window->isEnabled());
-        QVERIFY(answers.unexpected().isEmpty());
     }
 
     void serviceConsole()
@@ -329,20 +228,17 @@ private Q_SLOTS:
         ModalAnswers answers;
         answers.enterText(QStringLiteral("F1"));
         answers.click(QMessageBox::Ok);
-        auto *tabs = child<QTabWidget>("SSTab1");
-        tabs->tabBar()->setFocus();
-        QTest::keyClick(tabs->tabBar(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTabBar *tabBar = child<QTabWidget>("SSTab1")->tabBar();
+        tabBar->setFocus();
+        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().at(1).title, QStringLiteral("CORVEX"));
-        QCOMPARE(answers.seen().at(1).icon, QMessageBox::NoIcon);
-        QVERIFY(answers.seen().at(1).text.startsWith(QStringLiteral("Response: ?1F1")));
-        QVERIFY(answers.seen().at(1).text.endsWith(QStringLiteral("4178-305")));
-
         answers.enterText(QString()); // cancelled: nothing sent, no response
-        QTest::keyClick(tabs->tabBar(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(answers.allAnswered());
         QTest::qWait(20);
         QCOMPARE(answers.seen().size(), 3);
+        QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("CORVEX|Response: ?1F1")));
+        QVERIFY(answers.seen().at(1).endsWith(QStringLiteral("4178-305|")));
     }
 
     void findDeviceSelectsThePortFound()
@@ -353,7 +249,7 @@ private Q_SLOTS:
         ModalAnswers answers;
         int selected = -1;
         answers.handle([&](QWidget *dialog) {
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")), Qt::LeftButton);
+            Click(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")));
             selected = dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentIndex();
             dialog->close();
         });

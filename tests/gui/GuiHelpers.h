@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+
+// The control named `name` below `parent`; the test program stops when there is none.
+template<typename T = QWidget>
+T *Child(const QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+inline void Click(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types text key by key, also characters beyond ASCII (which QTest's own
+// keyClicks refuses): each key press carries its character as its text.
+inline void TypeText(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+            continue;
+        }
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
+// Selects all of a box's text and types over it (empty: erases it).
+inline void Retype(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    TypeText(box, text);
+}
+
+// Stored 13-character form of a name.
+inline QByteArray Stored(const QByteArray &name)
+{
+    return (name + QByteArray(13, ' ')).left(13);
+}
+
+// Reagents "Reagent 001".."Reagent 200" (reagent 1 is "Empty"), and three
+// programs to work on: 3 (EM, vial v: reagent v + 1, v minutes), 7 (LM,
+// every used vial 1 h) and 8 (empty).
+inline InstrumentData SampleData()
+{
+    InstrumentData data;
+    data.reagents[1] = Stored("Empty");
+    for (int r = 2; r <= 200; ++r)
+        data.reagents[r] = Stored("Reagent " + QByteArray::number(r).rightJustified(3, '0'));
+    for (int p = 1; p <= 99; ++p)
+        data.programs[p] = ProgramRecord::Empty();
+
+    ProgramRecord &three = data.programs[3];
+    three.Name = Stored("Routine");
+    three.Type = 1;
+    for (int v = 1; v <= 24; ++v)
+        three.vial(v) = VialStep{v + 1, v % 6, v % 2, 0, v, v % 3 == 0 ? 37 : 0};
+    three.Duration = 300; // 1 + 2 + ... + 24
+
+    ProgramRecord &seven = data.programs[7];
+    seven.Name = Stored("Biopsy");
+    seven.Type = 0;
+    for (int v = 1; v <= 24; ++v)
+        seven.vial(v) = VialStep{10 + v, 1, 0, 1, 0, 0};
+    seven.Duration = 12 * 60;
+    return data;
+}
