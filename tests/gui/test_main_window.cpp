@@ -103,12 +103,10 @@ private Q_SLOTS:
         QVERIFY((frame.center() - ScreenArea().center()).manhattanLength() <= 2 * frameWidth);
     }
 
-    void startUpWithStoreAndSettings()
+    void startUpWithStore()
     {
         const InstrumentData stored = FullSampleData();
         store(stored);
-        WriteUserSetting(UserSetting::MainTop, QStringLiteral("1500"));
-        WriteUserSetting(UserSetting::MainLeft, QStringLiteral("750"));
         load();
         QVERIFY(m_app->data.reagents == stored.reagents);
         // Showing program 1 the first time selects its type, which recomputes
@@ -121,8 +119,6 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(FitName(stored.programs[1].Name, true)));
         QCOMPARE(child<QListWidget>("lsReagents")->item(199)->text(),
                  QStringLiteral("Reagent 200: \"") + DecodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
-        QCOMPARE(m_window->pos(), QPoint(TwipsToPixels(750, m_window->logicalDpiX()),
-                                         TwipsToPixels(1500, m_window->logicalDpiY())));
     }
 
     void unreadableStoreIsReported()
@@ -156,6 +152,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("expected");
+        QTest::newRow("as stored") << "1500" << "750" << "stored";
         QTest::newRow("above the screen") << "-5000" << "0" << "top";
         QTest::newRow("beyond the bottom right") << "999999" << "999999" << "bottom right";
         QTest::newRow("unreadable values") << "abc" << "" << "centre";
@@ -173,7 +170,9 @@ private Q_SLOTS:
         const QRect frame = m_window->frameGeometry();
         // The window is placed before it has a frame, whose few pixels the placement cannot know yet.
         const int frameWidth = frame.width() - m_window->width();
-        if (expected == QStringLiteral("top"))
+        if (expected == QStringLiteral("stored"))
+            QCOMPARE(frame.topLeft(), QPoint(TwipsToPixels(750, m_window->logicalDpiX()), TwipsToPixels(1500, m_window->logicalDpiY())));
+        else if (expected == QStringLiteral("top"))
             QCOMPARE(frame.topLeft(), screen.topLeft());
         else if (expected == QStringLiteral("bottom right"))
             QVERIFY((frame.bottomRight() - screen.bottomRight()).manhattanLength() <= 2 * frameWidth);
@@ -325,12 +324,20 @@ private Q_SLOTS:
         store(SampleData());
         load();
         const QString file = m_app->folders.path() + QStringLiteral("/biopsy.txt");
+        QVERIFY(WriteBytes(file, "[Other]\r\nKey=1\r\n"));
         ModalAnswers answers;
         setProgram(7);
         answers.chooseFile(file);
+        answers.click(QMessageBox::No); // the dialog's own question about the existing file
+        answers.chooseFile(QString());  // then cancelled
+        run(answers, "mnExport");
+        QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\nKey=1\r\n"));
+        answers.chooseFile(file);
+        answers.click(QMessageBox::Yes);
         answers.click(QMessageBox::Ok);
         run(answers, "mnExport");
-        QVERIFY(QFile::exists(file));
+        QVERIFY(ReadBytes(file).startsWith("[Program]\r\nName=Biopsy       \r\n"));
+        QVERIFY(!ReadBytes(file).contains("[Other]"));
 
         const QByteArray storeBefore = ReadBytes(m_app->storePath);
         m_app->data.programs[12].Name = Stored("Old twelve");
@@ -342,70 +349,46 @@ private Q_SLOTS:
         answers.chooseFile(file);
         answers.click(QMessageBox::Yes);
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().mid(0, 4),
-                 QStringList({"Export Program File...|Text (*.txt)|file",
-                              "Export Program|Program07 (\"Biopsy\") has been saved.|i",
+        QCOMPARE(answers.seen().mid(5, 3),
+                 QStringList({"Export Program|Program07 (\"Biopsy\") has been saved.|i",
                               "Import Program File...|Text (*.txt)|file",
                               "Import File|Program12 (\"Old twelve\") will be overwritten. Are you sure?\r\n\r\nPlease "
                               "note: If you import a program file from another person, make sure you have the same "
                               "reagent list.\r\nOtherwise the Reagent designations of the imported Program may be "
                               "wrong or exchanged.|?"}));
-        QCOMPARE(answers.seen().size(), 6);
+        QCOMPARE(answers.seen().first(), QStringLiteral("Export Program File...|Text (*.txt)|file"));
+        QCOMPARE(answers.seen().size(), 10);
         QCOMPARE(m_app->data.programs[12], m_app->data.programs[7]);
         QCOMPARE(child<QLineEdit>("txtProgramName")->text(), QStringLiteral("Biopsy"));
         QCOMPARE(child<QListWidget>("lsVials")->count(), 12);
         QCOMPARE(ReadBytes(m_app->storePath), storeBefore);
     }
 
-    void exportOverAnExistingFileAsksFirst()
+    void failedExportAndImportAreReported()
     {
         load();
-        const QString file = m_app->folders.path() + QStringLiteral("/existing.txt");
-        QVERIFY(WriteBytes(file, "[Other]\r\nKey=1\r\n"));
         ModalAnswers answers;
-        answers.chooseFile(file);
-        answers.click(QMessageBox::No); // the dialog's overwrite question
-        answers.chooseFile(QString());  // then cancel
-        run(answers, "mnExport");
-        QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\nKey=1\r\n"));
-
-        answers.chooseFile(file);
-        answers.click(QMessageBox::Yes);
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnExport");
-        QVERIFY(ReadBytes(file).startsWith("[Program]\r\nName=             \r\n"));
-        QVERIFY(!ReadBytes(file).contains("[Other]"));
-        QCOMPARE(answers.seen().size(), 6);
-
-        // A file that cannot be written is reported, not confirmed.
         answers.chooseFile(m_app->folders.path() + QStringLiteral("/no such folder/export.txt"));
         answers.click(QMessageBox::Ok);
         run(answers, "mnExport");
-        QVERIFY(answers.seen().last().startsWith(QStringLiteral("Export Program|")));
-        QVERIFY(answers.seen().last().endsWith(QStringLiteral("|x")));
-        QVERIFY(!answers.seen().last().contains(QStringLiteral("has been saved")));
-    }
+        QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("Export Program|")));
+        QVERIFY(answers.seen().at(1).endsWith(QStringLiteral("|x")));
+        QVERIFY(!answers.seen().at(1).contains(QStringLiteral("has been saved")));
 
-    void importOfAFileThatIsNoProgramFile()
-    {
-        store(SampleData());
-        load();
         const QString file = m_app->folders.path() + QStringLiteral("/notes.txt");
         QVERIFY(WriteBytes(file, Garbage(4000, 7)));
-        setProgram(3);
-        const ProgramRecord before = m_app->data.programs[3];
-        ModalAnswers answers;
+        m_app->data.programs[1].Name = Stored("Kept");
+        const ProgramRecord before = m_app->data.programs[1];
         answers.chooseFile(file);
         answers.click(QMessageBox::Yes);
         answers.click(QMessageBox::Ok);
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().at(2), QStringLiteral("Import Program|This is not a valid Program File.|!"));
-        QCOMPARE(m_app->data.programs[3], before);
-
+        QCOMPARE(answers.seen().at(4), QStringLiteral("Import Program|This is not a valid Program File.|!"));
+        QCOMPARE(m_app->data.programs[1], before);
         answers.chooseFile(QString()); // cancelled: nothing asked, nothing changed
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().size(), 4);
-        QCOMPARE(m_app->data.programs[3], before);
+        QCOMPARE(answers.seen().size(), 6);
+        QCOMPARE(m_app->data.programs[1], before);
     }
 
     void settingsOkAndCancel()
