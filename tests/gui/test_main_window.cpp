@@ -418,30 +418,6 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
     }
 
-    void findDeviceWithoutAnInstrument()
-    {
-        load();
-        ModalAnswers answers;
-        QStringList states;
-        answers.handle([&](QWidget *dialog) {
-            // While it searches, nothing starts another search or closes the dialog.
-            QTimer::singleShot(0, dialog, [&, dialog] {
-                for (auto *control : dialog->findChildren<QPushButton *>())
-                    states.append(control->text() + (control->isEnabled() ? QStringLiteral(" enabled") : QString()));
-                dialog->close();
-            });
-            Click(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")));
-            states.append(dialog->isVisible() ? QStringLiteral("still open") : QStringLiteral("closed"));
-            states.append(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"))->text());
-            dialog->close();
-        });
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnSettings");
-        QCOMPARE(answers.seen().at(1), QStringLiteral("Find Device|Device couldn't be found.|x"));
-        QCOMPARE(states, QStringList({"Looking for Device...", "OK", "Cancel", "still open", "Find Device"}));
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toString(), QStringLiteral("0"));
-    }
-
     void printOpensThePrintDialog()
     {
         load();
