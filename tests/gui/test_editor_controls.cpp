@@ -4,7 +4,7 @@
 #include "editor/Progress.h"
 #include "editor/SpinBar.h"
 
-#include "GuiHelpers.h"
+#include "support/WidgetHelpers.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -10,10 +10,10 @@
 #include "ui/StartupNotice.h"
 #include "ui/Twips.h"
 
-#include "AppFixture.h"
-#include "GuiHelpers.h"
-#include "ModalAnswers.h"
 #include "support/FileFixtures.h"
+#include "support/ModalAnswers.h"
+#include "support/WidgetHelpers.h"
+#include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "model/Duration.h"
 #include "model/ListTexts.h"
 
-#include "GuiHelpers.h"
-#include "ModalAnswers.h"
+#include "support/ModalAnswers.h"
+#include "support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 
-#include "GuiHelpers.h"
-#include "ModalAnswers.h"
+#include "support/ModalAnswers.h"
+#include "support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,11 +4,11 @@
 #include "editor/Progress.h"
 #include "model/UserSettings.h"
 
-#include "AppFixture.h"
-#include "GuiHelpers.h"
-#include "ModalAnswers.h"
 #include "support/FileFixtures.h"
+#include "support/ModalAnswers.h"
 #include "support/SimulatorProcess.h"
+#include "support/WidgetHelpers.h"
+#include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>
