@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -426,28 +425,6 @@ private Q_SLOTS:
         answers.handle([](QWidget *dialog) { dialog->close(); });
         run(answers, "mnPrint");
         QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|frmPrint")});
-    }
-
-    void serviceConsoleWithoutAConnection()
-    {
-        load();
-        ModalAnswers answers;
-        answers.enterText(QStringLiteral("F1"));
-        answers.click(QMessageBox::Ok);
-        QTabBar *tabBar = child<QTabWidget>("SSTab1")->tabBar();
-        tabBar->setFocus();
-        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().first(), QStringLiteral("Input Service Command|Command?|input"));
-        QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("CORVEX|")));
-
-        // Other keys or shift states do nothing, nor does the key typed into a control on a tab.
-        answers.enterText(QString());
-        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(child("txtProgramName"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::qWait(30);
-        QCOMPARE(answers.seen().size(), 2);
     }
 };
 

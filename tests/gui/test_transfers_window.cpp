@@ -220,19 +220,34 @@ private Q_SLOTS:
     {
         start();
         ModalAnswers answers;
-        answers.enterText(QStringLiteral("F1"));
-        answers.click(QMessageBox::Ok);
         QTabBar *tabBar = child<QTabWidget>("SSTab1")->tabBar();
-        tabBar->setFocus();
-        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_VERIFY(answers.allAnswered());
-        answers.enterText(QString()); // cancelled: nothing sent, no response
-        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_VERIFY(answers.allAnswered());
-        QTest::qWait(20);
-        QCOMPARE(answers.seen().size(), 3);
+        const auto console = [&answers, tabBar](const QString &command) {
+            answers.enterText(command);
+            if (!command.isEmpty())
+                answers.click(QMessageBox::Ok);
+            tabBar->setFocus();
+            QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            return QTest::qWaitFor([&answers] { return answers.allAnswered(); });
+        };
+        QVERIFY(console(QStringLiteral("F1")));
+        QCOMPARE(answers.seen().first(), QStringLiteral("Input Service Command|Command?|input"));
         QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("CORVEX|Response: ?1F1")));
         QVERIFY(answers.seen().at(1).endsWith(QStringLiteral("4178-305|")));
+        QVERIFY(console(QString())); // cancelled: nothing sent, no response
+        QCOMPARE(answers.seen().size(), 3);
+
+        // Other keys or shift states do nothing, nor does the key typed into a control on a tab.
+        ModalAnswers unexpected;
+        unexpected.enterText(QString());
+        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+        QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(child("txtProgramName"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::qWait(30);
+        QCOMPARE(unexpected.seen(), QStringList());
+
+        m_app->connection.ClosePort(); // no instrument: said so, nothing sent
+        QVERIFY(console(QStringLiteral("F1")));
+        QCOMPARE(answers.seen().last(), QStringLiteral("CORVEX|The Corvex is not connected: the command was not sent.|!"));
     }
 
     void findDevice()
