@@ -6,7 +6,6 @@
 
 class QAbstractItemView;
 class QAction;
-class QMenu;
 
 // Object names of a list's pop-up menu and of its three entries.
 struct ClipboardMenuNames
