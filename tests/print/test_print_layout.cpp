@@ -490,17 +490,15 @@ private Q_SLOTS:
         if (result.ok())
             return;
         QVERIFY(!result.detail.isEmpty());
+        if (badReagent)
+            QVERIFY(result.detail.contains(QString::number(badReagent)));
+        if (badReagent || emptyLogo) {
+            // Sheets that cannot be composed never reach the printer.
+            QVERIFY(surface.items().isEmpty());
+            return;
+        }
         QVERIFY(surface.discarded());
         QVERIFY(!surface.ended());
-        if (badReagent) {
-            // The sheet stops at the row of the bad vial; program 3 is never started.
-            QCOMPARE(surface.pageCount(), 2);
-            QVERIFY(textsAtY(surface, 4500 + 300 * 3, 2).isEmpty());
-            QVERIFY(!textsAtY(surface, 4500 + 300 * 2, 2).isEmpty());
-            QVERIFY(result.detail.contains(QString::number(badReagent)));
-        }
-        if (emptyLogo)
-            QVERIFY(surface.texts().isEmpty());
     }
 
     void unusedLmVialsAreNotChecked()
