@@ -1,4 +1,5 @@
 #include "print/PrintLayout.h"
+#include "print/PrintStamp.h"
 #include "print/RecordingSurface.h"
 #include "SheetFixtures.h"
 
@@ -508,6 +509,24 @@ private Q_SLOTS:
         data.programs[1].vial(13).Reagent = 999;
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, programsRequest(QStringLiteral("1"), QStringLiteral("1")), surface));
+    }
+
+    void footerTimeIsTheClockTime_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("de_DE") << "de_DE" << "18:30:05";
+        QTest::newRow("en_US") << "en_US" << "6:30:05 PM";
+        QTest::newRow("zone in brackets") << "eu_ES" << "18:30:05";
+        QTest::newRow("zone after a comma") << "sq_AL" << "6:30:05 E PASDITES";
+    }
+
+    void footerTimeIsTheClockTime()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(FooterTimeText(QDateTime(QDate(2026, 12, 6), QTime(18, 30, 5)), QLocale(locale)), text);
     }
 
     void emptyCommentStillPrints()
