@@ -1,6 +1,10 @@
 #pragma once
 
+#include "print/PdfPrint.h"
+
+#include <QPageLayout>
 #include <QPointF>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -34,6 +38,28 @@ inline QList<Word> words(const QString &pdf, int page)
     QList<Word> found;
     for (const QRegularExpressionMatch &match : word.globalMatch(html))
         found.append({match.captured(3), QPointF(match.captured(1).toDouble(), match.captured(2).toDouble())});
+    return found;
+}
+
+// Where a twip position of a sheet lands on an A4 PDF page, in points from
+// the page's top-left corner.
+inline QPointF pagePoint(QPointF twips)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
+    return printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
+}
+
+// The words of a page whose box starts within `points` of where the twip
+// position lands.
+inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double points)
+{
+    const QPointF at = pagePoint(twips);
+    QList<Word> found;
+    for (const Word &word : words(pdf, page)) {
+        if (qAbs(word.topLeft.x() - at.x()) <= points && qAbs(word.topLeft.y() - at.y()) <= points)
+            found.append(word);
+    }
     return found;
 }
 

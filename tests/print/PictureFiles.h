@@ -1,8 +1,10 @@
 #pragma once
 
+#include "support/FileFixtures.h"
+
+#include <QBuffer>
 #include <QByteArray>
 #include <QDataStream>
-#include <QFile>
 #include <QIODevice>
 #include <QImage>
 #include <QString>
@@ -10,26 +12,32 @@
 // Picture files written for tests, of every kind a logo can be.
 namespace PictureFiles {
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A raster picture in a format Qt writes (BMP, JPG, PNG), w x h, blue.
-inline bool writeRaster(const QString &path, int w, int h, const char *format)
+// A blue raster picture, w x h, in a format Qt writes (BMP, JPG, PNG):
+// as bytes, or as a file whose name tells the format.
+inline QImage bluePicture(int w, int h)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(QColor(20, 40, 200));
-    return image.save(path, format);
+    return image;
 }
 
-// A 4 x 2 red GIF (Qt reads GIF but does not write it).
+inline QByteArray raster(int w, int h, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bluePicture(w, h).save(&buffer, format);
+    return bytes;
+}
+
+inline bool writeRaster(const QString &path, int w, int h) { return bluePicture(w, h).save(path); }
+
+// A 4 x 2 blue GIF (Qt reads GIF but does not write it).
 inline QByteArray gif4x2()
 {
     static const unsigned char bytes[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x02, 0x00, 0xf0, 0x00, 0x00, 0xff, 0x00,
-        0x00, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x02, 0x00, 0xf0, 0x00, 0x00, 0x00, 0x00,
+        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
         0x00, 0x00, 0x04, 0x00, 0x02, 0x00, 0x00, 0x02, 0x03, 0x84, 0x6f, 0x05, 0x00, 0x3b};
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
 }

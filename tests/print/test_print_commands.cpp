@@ -1,58 +1,19 @@
-#include "CtlMain.h"
-
 #include "model/LocalStore.h"
+#include "support/CtlRun.h"
+#include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
 #include "PictureFiles.h"
-#include "print/PdfPrint.h"
 #include "SheetFixtures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
-#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run corvexctl(const QStringList &arguments)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.exitCode = RunCorvexCtl(arguments, out, err);
-    return result;
-}
-
-using PdfReading::pageCount;
-
-// Where a twip position of a sheet lands on an A4 PDF page, in points.
-QPointF pagePoint(QPointF twips)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
-    return printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
-}
-
-// Words whose box starts within a point of the twip position.
-int wordsStartingAt(const QString &pdf, QPointF twips)
-{
-    const QPointF at = pagePoint(twips);
-    int count = 0;
-    for (const PdfReading::Word &word : PdfReading::words(pdf, 1))
-        count += qAbs(word.topLeft.x() - at.x()) < 1 && qAbs(word.topLeft.y() - at.y()) < 1;
-    return count;
-}
-
-} // namespace
+#include <sys/stat.h>
 
 class TestPrintCommands : public QObject
 {
@@ -65,53 +26,58 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
         InstrumentData data = SampleData();
-        data.programs[2] = SampleProgram("Routine", 1);
-        data.programs[3] = SampleProgram("Biopsy", 0);
-        data.programs[5] = SampleProgram("Broken", 1);
+        data.programs[2] = SampleProgram("Routine", TypeEM);
+        data.programs[3] = SampleProgram("Biopsy", TypeLM);
+        data.programs[5] = SampleProgram("Broken", TypeEM);
         data.programs[5].vial(2).Reagent = 250;
         for (int p : {0, 2, 3, 5})
             QVERIFY(SaveToStore(p, m_store, data));
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("broken.emf")),
+                                         PictureFiles::enhancedMetafile400x200().left(100)));
     }
 
-    void programSheetsIntoAPdf()
+    void sheetsIntoAPdf_data()
     {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("onPage1");
+        QTest::addColumn<QList<bool>>("footer"); // date, time
+
+        QTest::newRow("programs with logo and comment")
+            << QStringList{"print-programs", "2", "4", "--logo", "logo.emf", "--comment", "Archive 2026"} << 3
+            << "Programs 02 to 04 (3 pages) printed to" << QStringList{"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"}
+            << QList<bool>{false, false};
+        QTest::newRow("one program, date") << QStringList{"print-programs", "3", "3", "--date"} << 1 << "Program03 printed to"
+                                           << QStringList{"Biopsy", "Program Type: LM"} << QList<bool>{true, false};
+        QTest::newRow("reagent list, date and time") << QStringList{"print-reagents", "--date", "--time"} << 1
+                                                     << "The reagent list printed to" << QStringList{"Reagent List", "003: Ethanol 70%"}
+                                                     << QList<bool>{true, true};
+    }
+
+    void sheetsIntoAPdf()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, pages);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, onPage1);
+        QFETCH(QList<bool>, footer);
+
         const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
-        const QString logo = m_dir->filePath(QStringLiteral("logo.emf"));
-        QVERIFY(PictureFiles::writeBytes(logo, PictureFiles::enhancedMetafile400x200()));
-        const Run run = corvexctl({QStringLiteral("print-programs"), QStringLiteral("2"), QStringLiteral("4"),
-                                   QStringLiteral("--pdf"), pdf, QStringLiteral("--logo"), logo, QStringLiteral("--comment"),
-                                   QStringLiteral("Archive 2026"), QStringLiteral("--store"), m_store});
+        const mode_t previousMask = ::umask(022);
+        const CtlRun run = RunCtl(inFolder(arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
+        ::umask(previousMask);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QVERIFY2(run.out.contains(QLatin1String("Programs 02 to 04 (3 pages)")), qPrintable(run.out));
-        QCOMPARE(pageCount(pdf), 3);
+        // An archive is readable like any other new file, not private to its writer.
+        QVERIFY(QFileInfo(pdf).permissions().testFlag(QFile::ReadOther));
+        QVERIFY2(run.out.startsWith(summary), qPrintable(run.out));
+        QCOMPARE(PdfReading::pageCount(pdf), pages);
         const QString text = PdfReading::text(pdf, 1);
-        for (const char *expected : {"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"})
-            QVERIFY2(text.contains(QLatin1String(expected)), expected);
-    }
-
-    void footerOnlyWhenAsked_data()
-    {
-        QTest::addColumn<QStringList>("switches");
-        QTest::addColumn<int>("footerWords");
-
-        QTest::newRow("none") << QStringList() << 0;
-        QTest::newRow("date") << QStringList{QStringLiteral("--date")} << 1;
-        QTest::newRow("date and time") << QStringList{QStringLiteral("--date"), QStringLiteral("--time")} << 2;
-    }
-
-    void footerOnlyWhenAsked()
-    {
-        QFETCH(QStringList, switches);
-        QFETCH(int, footerWords);
-
-        const QString pdf = m_dir->filePath(QStringLiteral("reagents.pdf"));
-        const Run run = corvexctl(QStringList{QStringLiteral("print-reagents"), QStringLiteral("--pdf"), pdf,
-                                              QStringLiteral("--store"), m_store} + switches);
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QCOMPARE(pageCount(pdf), 1);
-        QVERIFY(PdfReading::text(pdf).contains(QLatin1String("Reagent List")));
-        QCOMPARE(wordsStartingAt(pdf, QPointF(750, 15000)), footerWords >= 1 ? 1 : 0);
-        QCOMPARE(wordsStartingAt(pdf, QPointF(9000, 15000)), footerWords == 2 ? 1 : 0);
+        for (const QString &expected : onPage1)
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), 1).isEmpty(), footer[0]);
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), 1).isEmpty(), footer[1]);
     }
 
     void refusedWithAClearMessage_data()
@@ -120,20 +86,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("last below first") << QStringList{QStringLiteral("print-programs"), QStringLiteral("5"), QStringLiteral("3")}
-                                          << 2 << "The last program must be a whole number from 5 to 99";
-        QTest::newRow("program 0") << QStringList{QStringLiteral("print-programs"), QStringLiteral("0"), QStringLiteral("3")}
-                                   << 2 << "The first program must be a whole number from 1 to 99";
-        QTest::newRow("bad reagent number") << QStringList{QStringLiteral("print-programs"), QStringLiteral("4"), QStringLiteral("6")}
-                                            << 1 << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
-        QTest::newRow("logo not a picture") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("CORVEX.ini")}
-                                            << 1 << "is not a picture that can be read";
-        QTest::newRow("broken enhanced metafile logo") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("logo.emf")}
-                                                       << 1 << "logo.emf is not a picture that can be read";
-        QTest::newRow("missing logo") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--logo"), QStringLiteral("nothing.png")}
-                                      << 1 << "cannot be opened";
-        QTest::newRow("unwritable folder") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--pdf"), QStringLiteral("/nonexistent-folder/x.pdf")}
-                                           << 1 << "cannot write in /nonexistent-folder";
+        QTest::newRow("last below first") << QStringList{"print-programs", "5", "3"} << 2 << "The last program must be a whole number from 5 to 99";
+        QTest::newRow("program 0") << QStringList{"print-programs", "0", "3"} << 2 << "The first program must be a whole number from 1 to 99";
+        QTest::newRow("bad reagent number") << QStringList{"print-programs", "4", "6"} << 1
+                                            << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
+        QTest::newRow("logo not a picture") << QStringList{"print-reagents", "--logo", "CORVEX.ini"} << 1 << "CORVEX.ini is not a picture that can be read";
+        QTest::newRow("broken enhanced metafile logo") << QStringList{"print-reagents", "--logo", "broken.emf"} << 1 << "broken.emf is not a picture that can be read";
+        QTest::newRow("missing logo") << QStringList{"print-reagents", "--logo", "nothing.png"} << 1 << "nothing.png cannot be opened";
+        QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1
+                                           << "cannot write in /nonexistent-folder";
     }
 
     void refusedWithAClearMessage()
@@ -142,26 +103,22 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
 
-        QVERIFY(PictureFiles::writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200().left(100)));
-        const QString pdf = m_dir->filePath(QStringLiteral("out.pdf"));
-        for (QString &argument : arguments) {
-            if (argument == QLatin1String("CORVEX.ini") || argument.startsWith(QLatin1String("logo.")) || argument == QLatin1String("nothing.png"))
-                argument = m_dir->filePath(argument);
-        }
         if (!arguments.contains(QStringLiteral("--pdf")))
-            arguments << QStringLiteral("--pdf") << pdf;
-        const Run run = corvexctl(arguments + QStringList{QStringLiteral("--store"), m_store});
+            arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
+        const CtlRun run = RunCtl(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QVERIFY(!QFile::exists(pdf));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".part")), QStringList());
+        // The target keeps what it held, and no part of a new one is left beside it.
+        QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 
     void withoutAPrinterTheDefaultPrinterRunFails()
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
-            return; // never print a real page from a test
-        const Run run = corvexctl({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
+            QSKIP("a printer is set up here; a test never prints a real page");
+        const CtlRun run = RunCtl({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QLatin1String("Unknown Printer Error. (no printer is set up on this system)")), qPrintable(run.err));
     }
@@ -171,22 +128,30 @@ private Q_SLOTS:
         const QString pdf = m_dir->filePath(QStringLiteral("tool.pdf"));
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // as under cron
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) // as under cron
+            environment.remove(QLatin1String(name));
         tool.setProcessEnvironment(environment);
-        tool.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("print-programs"), QStringLiteral("3"),
-                                                        QStringLiteral("3"), QStringLiteral("--pdf"), pdf,
-                                                        QStringLiteral("--store"), m_store});
+        tool.start(qEnvironmentVariable("CORVEX_CTL"),
+                   {QStringLiteral("print-programs"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("--pdf"), pdf,
+                    QStringLiteral("--store"), m_store});
         QVERIFY(tool.waitForFinished(60000));
         const QByteArray errors = tool.readAllStandardError();
         QVERIFY2(tool.exitCode() == 0, errors.constData());
         QVERIFY2(errors.isEmpty(), errors.constData()); // nothing for a script's mail
-        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(PdfReading::pageCount(pdf), 1);
     }
 
 private:
+    // File names of the arguments stand in the test's folder.
+    QStringList inFolder(QStringList arguments) const
+    {
+        for (QString &argument : arguments) {
+            if (QRegularExpression(QStringLiteral(R"(^[\w.]+\.(ini|emf|png|pdf)$)")).match(argument).hasMatch())
+                argument = m_dir->filePath(argument);
+        }
+        return arguments;
+    }
+
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_store;

@@ -1,4 +1,5 @@
 #include "model/UserSettings.h"
+#include "print/PrintStamp.h"
 #include "print/frmPrint.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
@@ -23,6 +24,8 @@
 using Item = RecordingSurface::Item;
 
 namespace {
+
+const QDateTime Now(QDate(2026, 12, 6), QTime(18, 30));
 
 struct Message
 {
@@ -96,9 +99,9 @@ private Q_SLOTS:
         QFETCH(QSizeF, preview);
         const QString path = stored.isEmpty() ? QString() : m_files->filePath(stored);
         if (stored == QLatin1String("wide.png"))
-            QVERIFY(PictureFiles::writeRaster(path, 400, 200, nullptr));
+            QVERIFY(PictureFiles::writeRaster(path, 400, 200));
         if (stored == QLatin1String("notes.txt"))
-            QVERIFY(PictureFiles::writeBytes(path, "not a picture"));
+            QVERIFY(WriteBytes(path, "not a picture"));
         if (!path.isEmpty())
             WriteUserSetting(UserSetting::LogoPicture, path);
         WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
@@ -173,14 +176,14 @@ private Q_SLOTS:
 
         // A refused choice must leave the logo there was; an accepted one must tick the box itself.
         const QString previous = m_files->filePath(QStringLiteral("previous.png"));
-        QVERIFY(PictureFiles::writeRaster(previous, 64, 32, nullptr));
+        QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
         if (!accepted)
             WriteUserSetting(UserSetting::LogoPicture, previous);
         frmPrint dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
-            QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height(), nullptr)
-                                    : PictureFiles::writeBytes(m_chosenFile, bytes));
+            QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height())
+                                    : WriteBytes(m_chosenFile, bytes));
         }
         child<QPushButton>(&dialog, QStringLiteral("cmdOpenPic"))->click();
 
@@ -235,34 +238,26 @@ private Q_SLOTS:
 
     void okPrintsWhatTheControlsSay()
     {
+        const QString logo = m_files->filePath(QStringLiteral("tall.png"));
+        QVERIFY(PictureFiles::writeRaster(logo, 200, 400));
+        WriteUserSetting(UserSetting::LogoPicture, logo);
         frmPrint dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
-        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
+        const PrintRequest request = dialog.currentRequest();
+        QCOMPARE(request.content, PrintRequest::Content::Programs);
+        QCOMPARE(request.firstProgram + request.lastProgram, QStringLiteral("35"));
+        QVERIFY(request.logo && request.date && !request.time);
+        QCOMPARE(request.logoPicture.size(), QSize(200, 400));
+        QCOMPARE(request.dateText, FooterDateText(Now));
+        QCOMPARE(request.comment, QStringLiteral("Lab 2"));
 
-        QCOMPARE(m_recording->pageCount(), 3);
-        QCOMPARE(m_recording->findText(QStringLiteral("Program 05"), 3).position, QPointF(1500, 2550));
-        QCOMPARE(m_recording->findText(QStringLiteral("Lab 2"), 2).position, QPointF(0, 450));
-        const QList<Item> footer = TextsAtY(*m_recording, 15000);
-        QCOMPARE(footer.size(), 3);
-        for (const Item &item : footer)
-            QCOMPARE(item.position, QPointF(750, 15000));
-    }
-
-    void okOnTheReagentListWithALogo()
-    {
-        const QString logo = m_files->filePath(QStringLiteral("tall.png"));
-        QVERIFY(PictureFiles::writeRaster(logo, 200, 400, nullptr));
-        WriteUserSetting(UserSetting::LogoPicture, logo);
-        frmPrint dialog(m_data, 1, nullptr, seams());
         child<QRadioButton>(&dialog, QStringLiteral("opt_0"))->click();
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
-
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).position, QPointF(1200, 1950));
-        QCOMPARE(m_recording->pictures().size(), 1);
-        QCOMPARE(m_recording->pictures()[0].target, QRectF(6750, 300, 1875, 3750));
+        QCOMPARE(m_recording->pictures().value(0).target, QRectF(6750, 300, 1875, 3750));
     }
 
     void okPrintsOnThePrinterChosenInTheSetup()
@@ -347,7 +342,7 @@ private:
         };
         seams.chooseLogoFile = [this](QWidget *) { return m_chosenFile; };
         seams.openSurface = [this](QPrinter &) { return m_recording; };
-        seams.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(18, 30)); };
+        seams.now = [] { return Now; };
         return seams;
     }
 

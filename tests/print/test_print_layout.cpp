@@ -38,49 +38,37 @@ class TestPrintLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void programSheetTexts_data()
+    void programSheetLines_data()
     {
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("texts"); // left to right, split by '|'
+        QTest::addColumn<QList<int>>("xs");
         QTest::addColumn<QString>("style");
 
-        QTest::newRow("comment") << QPointF(0, 450) << "Histology lab 2" << "10b";
-        QTest::newRow("title keeps leading blanks") << QPointF(1200, 1875) << "  Routine  \u00C4" << "24bu";
-        QTest::newRow("number line") << QPointF(1500, 2550) << "Program 07" << "14";
-        QTest::newRow("duration line") << QPointF(450, 3600) << "Duration: 2 hours, 5 minutes." << "12";
-        QTest::newRow("type line") << QPointF(4200, 3600) << "Program Type: LM" << "12";
-        const char *headings[] = {"Vials", "Agitation", "Duration", "Temp.", "Pause/Cont."};
-        const int headingXs[] = {2100, 4275, 5700, 7425, 8775};
-        for (int i = 0; i < 5; ++i)
-            QTest::addRow("heading %s", headings[i]) << QPointF(headingXs[i], 4350) << headings[i] << "12b";
-        QTest::newRow("footer date") << QPointF(750, 15000) << "06.12.2026" << "10";
-        QTest::newRow("footer time") << QPointF(9000, 15000) << "18:30" << "10";
-
-        QTest::newRow("used vial") << QPointF(1050, 4800) << "Vial 01: Ethanol 70%  " << "12";
-        QTest::newRow("agitation") << QPointF(4575, 4800) << "AG3" << "12";
-        QTest::newRow("vial duration") << QPointF(5925, 4800) << "01:30" << "12";
-        QTest::newRow("temperature") << QPointF(7575, 4800) << "37\u00B0C" << "12";
-        QTest::newRow("continue") << QPointF(9150, 4800) << "Cont." << "12";
-        QTest::newRow("empty vial is grey") << QPointF(1050, 5100) << "Vial 02: (Empty)" << "12g";
-        QTest::newRow("empty vial agitation") << QPointF(4575, 5100) << "AG4" << "12g";
-        QTest::newRow("empty vial duration") << QPointF(5925, 5100) << "02:00" << "12g";
-        QTest::newRow("empty vial temperature") << QPointF(7575, 5100) << "45\u00B0C" << "12g";
-        QTest::newRow("empty vial pause") << QPointF(9075, 5100) << "Pause" << "12g";
-        QTest::newRow("next used vial is black") << QPointF(1050, 5400) << "Vial 03: Formalin 10% " << "12";
-        QTest::newRow("heater off") << QPointF(7425, 5400) << "H/C off" << "12";
-        QTest::newRow("windows-1252 name") << QPointF(1050, 5700) << "Vial 04: Xylol \u00E4      " << "12";
-        QTest::newRow("4 degrees keep two digits") << QPointF(7575, 5700) << "04\u00B0C" << "12";
-        QTest::newRow("long numbers keep their digits") << QPointF(5925, 6000) << "123:07" << "12";
-        QTest::newRow("three-digit temperature") << QPointF(7575, 6000) << "160\u00B0C" << "12";
-        QTest::newRow("pause 2 is Cont.") << QPointF(9150, 6000) << "Cont." << "12";
-        QTest::newRow("negative numbers keep their sign") << QPointF(5925, 6300) << "-03:-05" << "12";
-        QTest::newRow("last row empty") << QPointF(1050, 8100) << "Vial 12: (Empty)" << "12g";
+        QTest::newRow("comment") << 450 << "Histology lab 2" << QList<int>{0} << "10b";
+        QTest::newRow("title keeps leading blanks") << 1875 << "  Routine  \u00C4" << QList<int>{1200} << "24bu";
+        QTest::newRow("number line") << 2550 << "Program 07" << QList<int>{1500} << "14";
+        QTest::newRow("duration and type") << 3600 << "Duration: 2 hours, 5 minutes.|Program Type: LM" << QList<int>{450, 4200} << "12";
+        QTest::newRow("headings") << 4350 << "Vials|Agitation|Duration|Temp.|Pause/Cont." << QList<int>{2100, 4275, 5700, 7425, 8775} << "12b";
+        QTest::newRow("footer") << 15000 << "06.12.2026|18:30" << QList<int>{750, 9000} << "10";
+        QTest::newRow("used vial") << 4800 << "Vial 01: Ethanol 70%  |AG3|01:30|37\u00B0C|Cont." << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
+        QTest::newRow("empty vial, all grey") << 5100 << "Vial 02: (Empty)|AG4|02:00|45\u00B0C|Pause" << QList<int>{1050, 4575, 5925, 7575, 9075} << "12g";
+        QTest::newRow("next used vial black, heater off") << 5400 << "Vial 03: Formalin 10% |AG0|00:05|H/C off|Pause"
+                                                         << QList<int>{1050, 4575, 5925, 7425, 9075} << "12";
+        QTest::newRow("windows-1252 name, 4 degrees") << 5700 << "Vial 04: Xylol \u00E4      |AG5|12:00|04\u00B0C|Cont."
+                                                      << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
+        QTest::newRow("long numbers, pause 2") << 6000 << "Vial 05: Formalin 10% |AG1|123:07|160\u00B0C|Cont."
+                                               << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
+        QTest::newRow("negative numbers keep their sign") << 6300 << "Vial 06: Formalin 10% |AG1|-03:-05|-04\u00B0C|Cont."
+                                                          << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
+        QTest::newRow("last row empty") << 8100 << "Vial 12: (Empty)|AG0|00:00|H/C off|Cont." << QList<int>{1050, 4575, 5925, 7425, 9150} << "12g";
     }
 
-    void programSheetTexts()
+    void programSheetLines()
     {
-        QFETCH(QPointF, at);
-        QFETCH(QString, text);
+        QFETCH(int, y);
+        QFETCH(QString, texts);
+        QFETCH(QList<int>, xs);
         QFETCH(QString, style);
 
         InstrumentData data = SampleData();
@@ -95,30 +83,29 @@ private Q_SLOTS:
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(7, 7), surface));
 
-        QList<Item> there;
-        for (const Item &item : TextsAtY(surface, at.y()))
-            if (item.position.x() == at.x())
-                there.append(item);
-        QCOMPARE(there.size(), 1);
-        QCOMPARE(there[0].text, text);
-        QCOMPARE(there[0].style, StyleOf(style));
+        QStringList foundTexts;
+        QList<int> foundXs;
+        for (const Item &item : TextsAtY(surface, y)) {
+            foundTexts << item.text;
+            foundXs << int(item.position.x());
+            QCOMPARE(item.style, StyleOf(style));
+        }
+        QCOMPARE(foundTexts.join(QLatin1Char('|')), texts);
+        QCOMPARE(foundXs, xs);
     }
 
     void programVariants_data()
     {
         QTest::addColumn<bool>("emptySlot");
         QTest::addColumn<int>("type");
-        QTest::addColumn<int>("duration");
+        QTest::addColumn<int>("duration"); // stored, never the sum of the vials
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("greyRows");
-        QTest::addColumn<QString>("typeLine");
-        QTest::addColumn<QString>("durationLine");
+        QTest::addColumn<QString>("lines"); // type line | duration line | title
 
-        QTest::newRow("LM, 59 minutes") << false << 0 << 59 << 12 << 0 << "Program Type: LM" << "Duration: 0 hours, 59 minutes.";
-        QTest::newRow("EM, 60 minutes, no singular") << false << 1 << 60 << 24 << 0 << "Program Type: EM" << "Duration: 1 hours, 0 minutes.";
-        QTest::newRow("unknown type as EM, stored total") << false << 7 << 6000 << 24 << 0 << "Program Type: EM" << "Duration: 100 hours, 0 minutes.";
-        QTest::newRow("negative total truncates") << false << 1 << -61 << 24 << 0 << "Program Type: EM" << "Duration: -1 hours, -1 minutes.";
-        QTest::newRow("slot without a program") << true << 1 << 0 << 24 << 24 << "Program Type: EM" << "Duration: 0 hours, 0 minutes.";
+        QTest::newRow("LM, 59 minutes") << false << 0 << 59 << 12 << 0 << "Program Type: LM|Duration: 0 hours, 59 minutes.|Routine";
+        QTest::newRow("EM, 60 minutes, no singular") << false << 1 << 60 << 24 << 0 << "Program Type: EM|Duration: 1 hours, 0 minutes.|Routine";
+        QTest::newRow("slot without a program") << true << 1 << 0 << 24 << 24 << "Program Type: EM|Duration: 0 hours, 0 minutes.|";
     }
 
     void programVariants()
@@ -128,39 +115,30 @@ private Q_SLOTS:
         QFETCH(int, duration);
         QFETCH(int, rows);
         QFETCH(int, greyRows);
-        QFETCH(QString, typeLine);
-        QFETCH(QString, durationLine);
+        QFETCH(QString, lines);
 
         InstrumentData data = SampleData();
         if (!emptySlot) {
             data.programs[4] = SampleProgram("Routine", type);
             data.programs[4].Duration = duration;
-            if (type == TypeLM)
-                data.programs[4].vial(13).Reagent = 999; // unused, so never looked up
+            data.programs[4].vial(24).Reagent = type == TypeLM ? 999 : 2; // unused by LM, so never looked up
         }
         PrintRequest request = sheetsRequest(4, 4);
         request.comment.clear();
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
-        QCOMPARE(surface.findText(typeLine).position, QPointF(4200, 3600));
-        QCOMPARE(surface.findText(durationLine).position, QPointF(450, 3600));
-        int vialRows = 0, grey = 0;
-        for (const Item &item : surface.texts()) {
-            if (item.position.x() == 1050) {
-                ++vialRows;
-                grey += item.style.colour == StyleOf(QStringLiteral("12g")).colour && item.text.endsWith(QLatin1String(": (Empty)"));
-            }
-        }
-        QCOMPARE(vialRows, rows);
-        QCOMPARE(grey, greyRows);
-        QCOMPARE(TextsAtY(surface, 4500 + 300 * 24).size(), rows == 24 ? 5 : 0);
+        const QStringList expected = lines.split(QLatin1Char('|'));
+        QCOMPARE(surface.findText(expected[0]).position, QPointF(4200, 3600));
+        QCOMPARE(surface.findText(expected[1]).position, QPointF(450, 3600));
         // An empty title and an empty comment still print, at their places.
-        const Item title = TextsAtY(surface, 1875).value(0);
-        QCOMPARE(title.text, emptySlot ? QString() : QStringLiteral("Routine"));
-        QCOMPARE(title.position.x(), 1200.0);
+        QCOMPARE(TextsAtY(surface, 1875).value(0).text, expected[2]);
         QCOMPARE(TextsAtY(surface, 450).size(), 1);
-        QCOMPARE(TextsAtY(surface, 450)[0].text, QString());
+        const QList<Item> texts = surface.texts();
+        QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) { return i.position.x() == 1050; }), rows);
+        QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) {
+                     return i.text.endsWith(QLatin1String(": (Empty)")) && i.style == StyleOf(QStringLiteral("12g"));
+                 }), greyRows);
     }
 
     void programRange_data()
@@ -202,13 +180,15 @@ private Q_SLOTS:
             // Every sheet starts again in the base font, whatever the last one ended with.
             QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
         }
-        // One job: the drawing mode first, new pages only between sheets, the end once at the very end.
-        const QList<Item> &items = surface.items();
-        QCOMPARE(items.first().kind, Item::DrawingMode);
-        QCOMPARE(items.first().mode, 10);
-        QCOMPARE(std::count_if(items.begin(), items.end(), [](const Item &i) { return i.kind == Item::NewPage; }), sheets - 1);
-        QCOMPARE(std::count_if(items.begin(), items.end(), [](const Item &i) { return i.kind == Item::EndJob; }), 1);
-        QCOMPARE(items.last().kind, Item::EndJob);
+        // One job: the drawing mode 10 first, new pages only between sheets, the end once at the very end.
+        QList<Item::Kind> steps, expected{Item::DrawingMode};
+        for (const Item &item : surface.items()) {
+            if (item.kind != Item::Text && item.kind != Item::Line)
+                steps << item.kind;
+        }
+        expected << QList<Item::Kind>(sheets - 1, Item::NewPage) << Item::EndJob;
+        QCOMPARE(steps, expected);
+        QCOMPARE(surface.items().first().mode, 10);
     }
 
     void footerAndRules_data()
@@ -217,13 +197,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("date");
         QTest::addColumn<bool>("time");
 
-        for (bool list : {false, true}) {
-            const char *sheet = list ? "reagent list" : "program";
-            QTest::addRow("%s, date and time", sheet) << list << true << true;
-            QTest::addRow("%s, date only", sheet) << list << true << false;
-            QTest::addRow("%s, time only", sheet) << list << false << true;
-            QTest::addRow("%s, neither", sheet) << list << false << false;
-        }
+        QTest::newRow("program, date and time") << false << true << true;
+        QTest::newRow("program, neither") << false << false << false;
+        QTest::newRow("reagent list, date only") << true << true << false;
+        QTest::newRow("reagent list, time only") << true << false << true;
+        QTest::newRow("reagent list, neither") << true << false << false;
     }
 
     void footerAndRules()
