@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QDataStream>
 #include <QIODevice>
 #include <QImage>
 #include <QString>
@@ -43,64 +42,32 @@ inline QByteArray gif4x2()
 }
 
 // A placeable Windows metafile, 400 x 200 units, that fills its whole area
-// with a blue rectangle.
+// with a blue rectangle. Little-endian words, one record a line.
 inline QByteArray metafile400x200()
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const quint16 placeable[] = {0xCDD7, 0x9AC6, 0, 0, 0, 400, 200, 1440, 0, 0};
-    quint16 checksum = 0;
-    for (quint16 word : placeable) {
-        out << word;
-        checksum ^= word;
-    }
-    out << checksum;
-    struct Record { quint16 function; QList<quint16> params; };
-    const QList<Record> records = {
-        {0x020B, {0, 0}},          // window origin
-        {0x020C, {200, 400}},      // window extent (y, x)
-        {0x02FC, {0, 0x0000, 0x00FF, 0}}, // solid brush, colour 0x00FF0000 (blue)
-        {0x012D, {0}},             // select the brush
-        {0x041B, {200, 400, 0, 0}}, // rectangle (bottom, right, top, left)
-        {0x0000, {}},              // end of file
-    };
-    quint32 words = 9;
-    quint32 largest = 0;
-    for (const Record &record : records) {
-        words += 3 + quint32(record.params.size());
-        largest = qMax(largest, 3 + quint32(record.params.size()));
-    }
-    out << quint16(1) << quint16(9) << quint16(0x0300) << words << quint16(1) << largest << quint16(0);
-    for (const Record &record : records) {
-        out << quint32(3 + record.params.size()) << record.function;
-        for (quint16 param : record.params)
-            out << param;
-    }
-    return bytes;
+    return QByteArray::fromHex("d7cdc69a 0000 0000 0000 9001 c800 a005 00000000 e953" // placeable: 400 x 200 at 1440 per inch
+                               "0100 0900 0003 28000000 0100 07000000 0000"         // header: 40 words, 1 object
+                               "05000000 0b02 0000 0000"                           // window origin
+                               "05000000 0c02 c800 9001"                           // window extent (y, x)
+                               "07000000 fc02 0000 0000ff00 0000"                  // solid brush, blue
+                               "04000000 2d01 0000"                                // select it
+                               "07000000 1b04 c800 9001 0000 0000"                 // rectangle (bottom, right, top, left)
+                               "03000000 0000");                                   // end of file
 }
 
 // An enhanced metafile, 400 x 200 pixels, that fills its whole area with a
-// blue rectangle.
+// blue rectangle. Little-endian numbers, one record a line.
 inline QByteArray enhancedMetafile400x200()
 {
-    QByteArray records;
-    QDataStream r(&records, QIODevice::WriteOnly);
-    r.setByteOrder(QDataStream::LittleEndian);
-    r << quint32(39) << quint32(24) << quint32(1) << quint32(0) << quint32(0x00FF0000) << quint32(0); // solid blue brush
-    r << quint32(37) << quint32(12) << quint32(1);                                                    // select it
-    r << quint32(43) << quint32(24) << qint32(0) << qint32(0) << qint32(399) << qint32(199);           // rectangle
-    r << quint32(14) << quint32(20) << quint32(0) << quint32(16) << quint32(20);                       // end of file
-    QByteArray bytes;
-    QDataStream h(&bytes, QIODevice::WriteOnly);
-    h.setByteOrder(QDataStream::LittleEndian);
-    h << quint32(1) << quint32(88)                                           // header record
-      << qint32(0) << qint32(0) << qint32(399) << qint32(199)                // bounds, pixels
-      << qint32(0) << qint32(0) << qint32(10583) << qint32(5291)             // frame, 0.01 mm
-      << quint32(0x464D4520) << quint32(0x10000) << quint32(88 + records.size()) << quint32(5)
-      << quint16(2) << quint16(0) << quint32(0) << quint32(0) << quint32(0)  // handles, description, palette
-      << qint32(1024) << qint32(768) << qint32(320) << qint32(240);          // reference device
-    return bytes + records;
+    return QByteArray::fromHex("01000000 58000000 00000000 00000000 8f010000 c7000000" // header: bounds in pixels
+                               "00000000 00000000 57290000 ab140000"                // frame in 0.01 mm
+                               "20454d46 00000100 a8000000 05000000 0200 0000"      // " EMF", size, records, handles
+                               "00000000 00000000 00000000"                         // description, palette
+                               "00040000 00030000 40010000 f0000000"                // reference device
+                               "27000000 18000000 01000000 00000000 0000ff00 00000000" // solid brush, blue
+                               "25000000 0c000000 01000000"                         // select it
+                               "2b000000 18000000 00000000 00000000 8f010000 c7000000" // rectangle
+                               "0e000000 14000000 00000000 10000000 14000000");     // end of file
 }
 
 } // namespace PictureFiles

@@ -1,39 +1,88 @@
-#include "print/PrintLayout.h"
+#include "model/LocalStore.h"
 #include "print/PrinterSurface.h"
+#include "support/CtlRun.h"
+#include "support/FileFixtures.h"
+#include "support/TestEnvironment.h"
 #include "PdfReading.h"
+#include "PictureFiles.h"
 #include "SheetFixtures.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+#include <sys/stat.h>
 
-constexpr double QuarterMillimetre = 72.0 / 25.4 / 4.0;
-
-PrintRequest programs(int first, int last)
-{
-    PrintRequest request;
-    request.firstProgram = QString::number(first);
-    request.lastProgram = QString::number(last);
-    request.comment = QStringLiteral("Histology lab 2");
-    request.dateText = QStringLiteral("06.12.2026");
-    return request;
-}
-
-} // namespace
-
+// Sheets as PDF files, as a lab archives them from a script: what the
+// command-line tool writes, read back as a person would look at it.
 class TestPdfOutput : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
+    void init()
     {
+        m_folders = std::make_unique<IsolatedUserFolders>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
         InstrumentData data = SampleData();
-        data.programs[7] = SampleProgram("Routine", TypeEM);
-        m_sheet = m_dir.filePath(QStringLiteral("program7.pdf"));
-        QVERIFY(PrintToPdfFile(data, programs(7, 7), m_sheet));
+        data.programs[2] = SampleProgram("Routine", TypeEM);
+        data.programs[3] = SampleProgram("Biopsy", TypeLM);
+        data.programs[5] = SampleProgram("Broken", TypeEM);
+        data.programs[5].vial(2).Reagent = 250;
+        for (int p : {0, 2, 3, 5})
+            QVERIFY(SaveToStore(p, m_store, data));
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("broken.emf")),
+                                         PictureFiles::enhancedMetafile400x200().left(100)));
+    }
+
+    void sheetsIntoAPdf_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("onPage1");
+        QTest::addColumn<QList<bool>>("footer"); // date, time
+
+        QTest::newRow("programs with logo and comment")
+            << QStringList{"print-programs", "2", "4", "--logo", "logo.emf", "--comment", "Archive 2026"} << 3
+            << "Programs 02 to 04 (3 pages) printed to" << QStringList{"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"}
+            << QList<bool>{false, false};
+        QTest::newRow("one program, date") << QStringList{"print-programs", "3", "3", "--date"} << 1 << "Program03 printed to"
+                                           << QStringList{"Biopsy", "Program Type: LM"} << QList<bool>{true, false};
+        QTest::newRow("reagent list, date and time") << QStringList{"print-reagents", "--date", "--time"} << 1
+                                                     << "The reagent list printed to" << QStringList{"Reagent List", "003: Ethanol 70%"}
+                                                     << QList<bool>{true, true};
+    }
+
+    void sheetsIntoAPdf()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, pages);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, onPage1);
+        QFETCH(QList<bool>, footer);
+
+        const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
+        const mode_t previousMask = ::umask(022);
+        const CtlRun run = RunCtl(inFolder(arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
+        ::umask(previousMask);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        // An archive is readable like any other new file, not private to its writer.
+        QVERIFY(QFileInfo(pdf).permissions().testFlag(QFile::ReadOther));
+        QVERIFY2(run.out.startsWith(summary), qPrintable(run.out));
+        QCOMPARE(PdfReading::pageCount(pdf), pages);
+        const QString text = PdfReading::text(pdf, 1);
+        for (const QString &expected : onPage1)
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), 1).isEmpty(), footer[0]);
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), 1).isEmpty(), footer[1]);
+        const QString fonts = PdfReading::run(QStringLiteral("pdffonts"), {pdf}); // the metric twin of Arial
+        QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")) && fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
     }
 
     void textsStandAtTheirPositions_data()
@@ -44,9 +93,8 @@ private Q_SLOTS:
         QTest::newRow("program number line") << "Program" << QPointF(1500, 2550);
         QTest::newRow("title") << "Routine" << QPointF(1200, 1875);
         QTest::newRow("vial row") << "Vial" << QPointF(1050, 4800);
-        QTest::newRow("vial row temperature") << "37°C" << QPointF(7575, 4800);
+        QTest::newRow("vial row temperature") << "37\u00B0C" << QPointF(7575, 4800);
         QTest::newRow("comment") << "Histology" << QPointF(0, 450);
-        QTest::newRow("footer date") << "06.12.2026" << QPointF(750, 15000);
     }
 
     void textsStandAtTheirPositions()
@@ -54,40 +102,105 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QPointF, twips);
 
-        const QList<PdfReading::Word> near = PdfReading::wordsNear(m_sheet, 1, twips, QuarterMillimetre);
+        const QString pdf = m_dir->filePath(QStringLiteral("program2.pdf"));
+        QCOMPARE(RunCtl({QStringLiteral("print-programs"), QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("--comment"),
+                         QStringLiteral("Histology lab 2"), QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store})
+                     .exitCode,
+                 0);
+        constexpr double QuarterMillimetre = 72.0 / 25.4 / 4.0;
+        const QList<PdfReading::Word> near = PdfReading::wordsNear(pdf, 1, twips, QuarterMillimetre);
         QVERIFY2(std::any_of(near.begin(), near.end(), [&](const PdfReading::Word &word) { return word.text == text; }),
                  qPrintable(QStringLiteral("%1 not within a quarter millimetre of its place").arg(text)));
     }
 
-    void theSheetUsesTheArialMetricFont()
+    void refusedWithAClearMessage_data()
     {
-        const QString fonts = PdfReading::run(QStringLiteral("pdffonts"), {m_sheet});
-        QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")), qPrintable(fonts));
-        QVERIFY2(fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("last below first") << QStringList{"print-programs", "5", "3"} << 2 << "The last program must be a whole number from 5 to 99";
+        QTest::newRow("program 0") << QStringList{"print-programs", "0", "3"} << 2 << "The first program must be a whole number from 1 to 99";
+        QTest::newRow("bad reagent number") << QStringList{"print-programs", "4", "6"} << 1
+                                            << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
+        QTest::newRow("logo not a picture") << QStringList{"print-reagents", "--logo", "CORVEX.ini"} << 1 << "CORVEX.ini is not a picture that can be read";
+        QTest::newRow("broken enhanced metafile logo") << QStringList{"print-reagents", "--logo", "broken.emf"} << 1 << "broken.emf is not a picture that can be read";
+        QTest::newRow("missing logo") << QStringList{"print-reagents", "--logo", "nothing.png"} << 1 << "nothing.png cannot be opened";
+        QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1
+                                           << "cannot write in /nonexistent-folder";
     }
 
-    void aPrinterSetToAFileLeavesNoFileAfterAFailure()
+    void refusedWithAClearMessage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+
+        if (!arguments.contains(QStringLiteral("--pdf")))
+            arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
+        const CtlRun run = RunCtl(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        // The target keeps what it held, and no part of a new one is left beside it.
+        QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    }
+
+    void withoutAPrinterTheDefaultPrinterRunFails()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is set up here; a test never prints a real page");
+        const CtlRun run = RunCtl({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QLatin1String("Unknown Printer Error. (no printer is set up on this system)")), qPrintable(run.err));
+    }
+
+    void theProgramRunsWithoutADisplay()
+    {
+        const QString pdf = m_dir->filePath(QStringLiteral("tool.pdf"));
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) // as under cron
+            environment.remove(QLatin1String(name));
+        tool.setProcessEnvironment(environment);
+        tool.start(qEnvironmentVariable("CORVEX_CTL"),
+                   {QStringLiteral("print-programs"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("--pdf"), pdf,
+                    QStringLiteral("--store"), m_store});
+        QVERIFY(tool.waitForFinished(60000));
+        const QByteArray errors = tool.readAllStandardError();
+        QVERIFY2(tool.exitCode() == 0, errors.constData());
+        QVERIFY2(errors.isEmpty(), errors.constData()); // nothing for a script's mail
+        QCOMPARE(PdfReading::pageCount(pdf), 1);
+    }
+
+    void aJobBrokenOffLeavesNoFile()
     {
         // A printer that the print setup pointed at a PDF file, as in the dialog.
-        const QString pdf = m_dir.filePath(QStringLiteral("chosen.pdf"));
+        const QString pdf = m_dir->filePath(QStringLiteral("chosen.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         SetUpPdfPrinter(printer, pdf);
         PrinterSurface surface(printer);
-        InstrumentData data = SampleData();
-        data.programs[2] = SampleProgram("Broken", TypeEM);
-        data.programs[2].vial(5).Reagent = 300;
-        QCOMPARE(RunPrintLayout(data, programs(1, 3), surface).failure, PrintResult::Failure::ReagentOutOfRange);
-        QVERIFY(!QFile::exists(pdf));
-        // A job the printer breaks off part-way is dropped too.
-        PrinterSurface breaking(printer);
-        QVERIFY(breaking.printText(QPointF(0, 0), QStringLiteral("half"), PrintTextStyle()));
-        breaking.discardJob();
+        QVERIFY(surface.printText(QPointF(0, 0), QStringLiteral("half"), PrintTextStyle()));
+        QVERIFY(QFile::exists(pdf));
+        surface.discardJob();
         QVERIFY(!QFile::exists(pdf));
     }
 
 private:
-    QTemporaryDir m_dir;
-    QString m_sheet;
+    // File names of the arguments stand in the test's folder.
+    QStringList inFolder(QStringList arguments) const
+    {
+        for (QString &argument : arguments) {
+            if (QRegularExpression(QStringLiteral(R"(^[\w.]+\.(ini|emf|png|pdf)$)")).match(argument).hasMatch())
+                argument = m_dir->filePath(argument);
+        }
+        return arguments;
+    }
+
+    std::unique_ptr<IsolatedUserFolders> m_folders;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_store;
 };
 
 QTEST_MAIN(TestPdfOutput)
