@@ -63,13 +63,13 @@ inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double
     return found;
 }
 
-// The plain text of the given pages (all when 0), laid out as on the page.
-inline QString text(const QString &pdf, int page = 0)
+// The words of one page in reading order, joined by single spaces.
+inline QString text(const QString &pdf, int page)
 {
-    QStringList arguments{QStringLiteral("-layout")};
-    if (page > 0)
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    return run(QStringLiteral("pdftotext"), arguments + QStringList{pdf, QStringLiteral("-")});
+    QStringList texts;
+    for (const Word &word : words(pdf, page))
+        texts << word.text;
+    return texts.join(QLatin1Char(' '));
 }
 
 inline int pageCount(const QString &pdf)

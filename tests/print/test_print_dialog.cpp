@@ -181,40 +181,6 @@ private Q_SLOTS:
         QVERIFY(m_messages.isEmpty()); // silent, as every failure of loading a logo
     }
 
-    void theCommentIsStoredByOkOnly_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("printerFails");
-        QTest::addColumn<QString>("stored");
-
-        QTest::newRow("cancel") << "cmdCancel" << false << "before";
-        QTest::newRow("ok") << "cmdPrint" << false << "after";
-        QTest::newRow("ok, the printer fails") << "cmdPrint" << true << "after";
-    }
-
-    void theCommentIsStoredByOkOnly()
-    {
-        QFETCH(QString, button);
-        QFETCH(bool, printerFails);
-        QFETCH(QString, stored);
-
-        WriteUserSetting(UserSetting::Comment, QStringLiteral("before"));
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        comment(dialog)->setPlainText(QStringLiteral("after"));
-        if (printerFails)
-            m_recording->failAt(Item::DrawingMode);
-        dialog.show();
-        child<QPushButton>(&dialog, button)->click();
-
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), stored);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(button == QLatin1String("cmdPrint") && !printerFails ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(m_recording->ended(), button == QLatin1String("cmdPrint") && !printerFails);
-        QCOMPARE(dialog.keptAfterFailure(), printerFails);
-        QCOMPARE(m_messages, printerFails ? QStringList{PrinterErrorMessage} : QStringList());
-        QCOMPARE(m_recording->discarded(), printerFails);
-    }
-
     void okPrintsWhatTheControlsSay()
     {
         const QString logo = m_files->filePath(QStringLiteral("tall.png"));
@@ -237,6 +203,7 @@ private Q_SLOTS:
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).position, QPointF(1200, 1950));
         QCOMPARE(m_recording->pictures().value(0).target, QRectF(6750, 300, 1875, 3750));
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("Lab 2"));
     }
 
     void okPrintsOnThePrinterChosenInTheSetup()
@@ -252,7 +219,7 @@ private Q_SLOTS:
 
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::pageCount(pdf), 1);
-        QVERIFY(PdfReading::text(pdf).contains(QLatin1String("Program 07")));
+        QVERIFY(PdfReading::text(pdf, 1).contains(QLatin1String("Program 07")));
     }
 
     void previewDrawsWhatTheRunWouldPrint()
@@ -275,41 +242,50 @@ private Q_SLOTS:
     void aDialogHiddenByAFailureIsShownAgainAsItWas()
     {
         QList<QPointer<QWidget>> shown;
-        QString range;
-        m_recording->failAt(Item::NewPage);
-        whenModalShown(this, [&shown](QWidget *dialog) {
+        QString state; // range and comment as the dialog shows them
+        const auto seen = [&](QWidget *dialog) {
             shown << dialog;
-            child<QLineEdit>(dialog, QStringLiteral("txtProgramID_1"))->setText(QStringLiteral("9"));
+            state = rangeBox(*dialog, 0)->text() + QLatin1Char('-') + rangeBox(*dialog, 1)->text() + QLatin1Char(' ')
+                + comment(*dialog)->toPlainText();
+        };
+        m_recording->failAt(Item::NewPage);
+        whenModalShown(this, [&](QWidget *dialog) {
+            seen(dialog);
+            rangeBox(*dialog, 1)->setText(QStringLiteral("9"));
+            comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
         frmPrint::ShowModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
+        // OK stores the comment even when the run then fails.
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
 
         // The next opening shows the same dialog, without the opening steps;
         // a print that works this time unloads it.
         m_recording = std::make_shared<RecordingSurface>();
         whenModalShown(this, [&](QWidget *dialog) {
-            shown << dialog;
-            range = rangeBox(*dialog, 0)->text() + QLatin1Char('-') + rangeBox(*dialog, 1)->text();
+            seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
         frmPrint::ShowModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
-        QCOMPARE(range, QStringLiteral("7-9"));
+        QCOMPARE(state, QStringLiteral("7-9 edited"));
         QCOMPARE(m_recording->pageCount(), 3);
         QVERIFY(shown[0].isNull());
 
-        // Then a new one, which Cancel unloads.
+        // Then a new one; Cancel unloads it and stores nothing.
         whenModalShown(this, [&](QWidget *dialog) {
-            shown << dialog;
-            range = rangeBox(*dialog, 0)->text();
+            seen(dialog);
+            comment(*dialog)->setPlainText(QStringLiteral("not stored"));
             child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
         });
         frmPrint::ShowModal(m_data, 2, nullptr, seams());
-        QCOMPARE(range, QStringLiteral("2"));
+        QCOMPARE(state, QStringLiteral("2-2 edited"));
         QVERIFY(shown.value(2).isNull());
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
+        QCOMPARE(m_messages.size(), 1);
     }
 
 private:
