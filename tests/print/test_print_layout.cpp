@@ -316,11 +316,6 @@ private Q_SLOTS:
             QCOMPARE(item.target, target);
             QCOMPARE(item.pictureSize, picture);
         }
-
-        request.logo = false;
-        RecordingSurface without;
-        QVERIFY(RunPrintLayout(SampleData(), request, without));
-        QVERIFY(without.pictures().isEmpty());
     }
 
     void failureEndsTheRun_data()
