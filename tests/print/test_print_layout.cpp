@@ -31,6 +31,36 @@ QList<double> ruleCoordinates(const RecordingSurface &surface, bool horizontal)
     return found;
 }
 
+// One line of a program sheet: its texts left to right (split by '|'), their
+// x positions and their font state (see StyleOf).
+struct SheetLine
+{
+    int y = 0;
+    const char *texts = "";
+    QList<int> xs;
+    const char *style = "";
+};
+
+struct Variant
+{
+    bool emptySlot = false;
+    int type = TypeEM;
+    int duration = 0;
+    int rows = 0;
+    int greyRows = 0;
+    const char *lines = ""; // type line | duration line | title
+};
+
+// What goes wrong in a run: the printer at an operation, a vial's reagent
+// number, or an empty logo.
+struct Breakdown
+{
+    std::optional<Item::Kind> printerFailsAt;
+    int badReagent = 0;
+    bool emptyLogo = false;
+    PrintResult::Failure failure = PrintResult::Failure::None;
+};
+
 } // namespace
 
 class TestPrintLayout : public QObject
@@ -40,36 +70,30 @@ class TestPrintLayout : public QObject
 private Q_SLOTS:
     void programSheetLines_data()
     {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QString>("texts"); // left to right, split by '|'
-        QTest::addColumn<QList<int>>("xs");
-        QTest::addColumn<QString>("style");
+        QTest::addColumn<SheetLine>("line");
 
-        QTest::newRow("comment") << 450 << "Histology lab 2" << QList<int>{0} << "10b";
-        QTest::newRow("title keeps leading blanks") << 1875 << "  Routine  \u00C4" << QList<int>{1200} << "24bu";
-        QTest::newRow("number line") << 2550 << "Program 07" << QList<int>{1500} << "14";
-        QTest::newRow("duration and type") << 3600 << "Duration: 2 hours, 5 minutes.|Program Type: LM" << QList<int>{450, 4200} << "12";
-        QTest::newRow("headings") << 4350 << "Vials|Agitation|Duration|Temp.|Pause/Cont." << QList<int>{2100, 4275, 5700, 7425, 8775} << "12b";
-        QTest::newRow("footer") << 15000 << "06.12.2026|18:30" << QList<int>{750, 9000} << "10";
-        QTest::newRow("used vial") << 4800 << "Vial 01: Ethanol 70%  |AG3|01:30|37\u00B0C|Cont." << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
-        QTest::newRow("empty vial, all grey") << 5100 << "Vial 02: (Empty)|AG4|02:00|45\u00B0C|Pause" << QList<int>{1050, 4575, 5925, 7575, 9075} << "12g";
-        QTest::newRow("next used vial black, heater off") << 5400 << "Vial 03: Formalin 10% |AG0|00:05|H/C off|Pause"
-                                                         << QList<int>{1050, 4575, 5925, 7425, 9075} << "12";
-        QTest::newRow("windows-1252 name, 4 degrees") << 5700 << "Vial 04: Xylol \u00E4      |AG5|12:00|04\u00B0C|Cont."
-                                                      << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
-        QTest::newRow("long numbers, pause 2") << 6000 << "Vial 05: Formalin 10% |AG1|123:07|160\u00B0C|Cont."
-                                               << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
-        QTest::newRow("negative numbers keep their sign") << 6300 << "Vial 06: Formalin 10% |AG1|-03:-05|-04\u00B0C|Cont."
-                                                          << QList<int>{1050, 4575, 5925, 7575, 9150} << "12";
-        QTest::newRow("last row empty") << 8100 << "Vial 12: (Empty)|AG0|00:00|H/C off|Cont." << QList<int>{1050, 4575, 5925, 7425, 9150} << "12g";
+        QTest::newRow("comment") << SheetLine{450, "Histology lab 2", {0}, "10b"};
+        QTest::newRow("title keeps leading blanks") << SheetLine{1875, "  Routine  \u00C4", {1200}, "24bu"};
+        QTest::newRow("number line") << SheetLine{2550, "Program 07", {1500}, "14"};
+        QTest::newRow("duration and type") << SheetLine{3600, "Duration: 2 hours, 5 minutes.|Program Type: LM", {450, 4200}, "12"};
+        QTest::newRow("headings") << SheetLine{4350, "Vials|Agitation|Duration|Temp.|Pause/Cont.", {2100, 4275, 5700, 7425, 8775}, "12b"};
+        QTest::newRow("footer") << SheetLine{15000, "06.12.2026|18:30", {750, 9000}, "10"};
+        QTest::newRow("used vial") << SheetLine{4800, "Vial 01: Ethanol 70%  |AG3|01:30|37\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
+        QTest::newRow("empty vial, all grey") << SheetLine{5100, "Vial 02: (Empty)|AG4|02:00|45\u00B0C|Pause", {1050, 4575, 5925, 7575, 9075}, "12g"};
+        QTest::newRow("next used vial black, heater off")
+            << SheetLine{5400, "Vial 03: Formalin 10% |AG0|00:05|H/C off|Pause", {1050, 4575, 5925, 7425, 9075}, "12"};
+        QTest::newRow("windows-1252 name, 4 degrees")
+            << SheetLine{5700, "Vial 04: Xylol \u00E4      |AG5|12:00|04\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
+        QTest::newRow("long numbers, pause 2")
+            << SheetLine{6000, "Vial 05: Formalin 10% |AG1|123:07|160\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
+        QTest::newRow("negative numbers keep their sign")
+            << SheetLine{6300, "Vial 06: Formalin 10% |AG1|-03:-05|-04\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
+        QTest::newRow("last row empty") << SheetLine{8100, "Vial 12: (Empty)|AG0|00:00|H/C off|Cont.", {1050, 4575, 5925, 7425, 9150}, "12g"};
     }
 
     void programSheetLines()
     {
-        QFETCH(int, y);
-        QFETCH(QString, texts);
-        QFETCH(QList<int>, xs);
-        QFETCH(QString, style);
+        QFETCH(SheetLine, line);
 
         InstrumentData data = SampleData();
         ProgramRecord &program = data.programs[7] = SampleProgram("  Routine  \xC4", TypeLM);
@@ -85,97 +109,83 @@ private Q_SLOTS:
 
         QStringList foundTexts;
         QList<int> foundXs;
-        for (const Item &item : TextsAtY(surface, y)) {
+        for (const Item &item : TextsAtY(surface, line.y)) {
             foundTexts << item.text;
             foundXs << int(item.position.x());
-            QCOMPARE(item.style, StyleOf(style));
+            QCOMPARE(item.style, StyleOf(QString::fromUtf8(line.style)));
         }
-        QCOMPARE(foundTexts.join(QLatin1Char('|')), texts);
-        QCOMPARE(foundXs, xs);
+        QCOMPARE(foundTexts.join(QLatin1Char('|')), QString::fromUtf8(line.texts));
+        QCOMPARE(foundXs, line.xs);
     }
 
     void programVariants_data()
     {
-        QTest::addColumn<bool>("emptySlot");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("duration"); // stored, never the sum of the vials
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("greyRows");
-        QTest::addColumn<QString>("lines"); // type line | duration line | title
+        QTest::addColumn<Variant>("variant");
 
-        QTest::newRow("LM, 59 minutes") << false << 0 << 59 << 12 << 0 << "Program Type: LM|Duration: 0 hours, 59 minutes.|Routine";
-        QTest::newRow("EM, 60 minutes, no singular") << false << 1 << 60 << 24 << 0 << "Program Type: EM|Duration: 1 hours, 0 minutes.|Routine";
-        QTest::newRow("slot without a program") << true << 1 << 0 << 24 << 24 << "Program Type: EM|Duration: 0 hours, 0 minutes.|";
+        QTest::newRow("LM, 59 minutes") << Variant{false, TypeLM, 59, 12, 0, "Program Type: LM|Duration: 0 hours, 59 minutes.|Routine"};
+        QTest::newRow("EM, 60 minutes, no singular") << Variant{false, TypeEM, 60, 24, 0, "Program Type: EM|Duration: 1 hours, 0 minutes.|Routine"};
+        QTest::newRow("slot without a program") << Variant{true, TypeEM, 0, 24, 24, "Program Type: EM|Duration: 0 hours, 0 minutes.|"};
     }
 
     void programVariants()
     {
-        QFETCH(bool, emptySlot);
-        QFETCH(int, type);
-        QFETCH(int, duration);
-        QFETCH(int, rows);
-        QFETCH(int, greyRows);
-        QFETCH(QString, lines);
+        QFETCH(Variant, variant);
 
         InstrumentData data = SampleData();
-        if (!emptySlot) {
-            data.programs[4] = SampleProgram("Routine", type);
-            data.programs[4].Duration = duration;
-            data.programs[4].vial(24).Reagent = type == TypeLM ? 999 : 2; // unused by LM, so never looked up
+        if (!variant.emptySlot) {
+            data.programs[4] = SampleProgram("Routine", variant.type);
+            data.programs[4].Duration = variant.duration; // stored, never the sum of the vials
+            data.programs[4].vial(24).Reagent = variant.type == TypeLM ? 999 : 2; // unused by LM, so never looked up
         }
         PrintRequest request = sheetsRequest(4, 4);
         request.comment.clear();
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
-        const QStringList expected = lines.split(QLatin1Char('|'));
+        const QStringList expected = QString::fromUtf8(variant.lines).split(QLatin1Char('|'));
         QCOMPARE(surface.findText(expected[0]).position, QPointF(4200, 3600));
         QCOMPARE(surface.findText(expected[1]).position, QPointF(450, 3600));
         // An empty title and an empty comment still print, at their places.
         QCOMPARE(TextsAtY(surface, 1875).value(0).text, expected[2]);
         QCOMPARE(TextsAtY(surface, 450).size(), 1);
         const QList<Item> texts = surface.texts();
-        QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) { return i.position.x() == 1050; }), rows);
+        QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) { return i.position.x() == 1050; }), variant.rows);
         QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) {
                      return i.text.endsWith(QLatin1String(": (Empty)")) && i.style == StyleOf(QStringLiteral("12g"));
-                 }), greyRows);
+                 }), variant.greyRows);
     }
 
     void programRange_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<int>("expectedFirst");
-        QTest::addColumn<int>("expectedLast");
+        QTest::addColumn<QStringList>("typed"); // first and last as typed
+        QTest::addColumn<QList<int>>("printed"); // first and last printed
 
-        QTest::newRow("3 to 5") << "3" << "5" << 3 << 5;
-        QTest::newRow("last below first is raised") << "5" << "3" << 5 << 5;
-        QTest::newRow("0 gives program 1") << "0" << "1" << 1 << 1;
-        QTest::newRow("150 gives 99") << "150" << "150" << 99 << 99;
-        QTest::newRow("garbage gives 1") << "abc" << "" << 1 << 1;
-        QTest::newRow("half to even") << "2.5" << "3.5" << 2 << 4;
+        QTest::newRow("3 to 5") << QStringList{"3", "5"} << QList<int>{3, 5};
+        QTest::newRow("last below first is raised") << QStringList{"5", "3"} << QList<int>{5, 5};
+        QTest::newRow("0 gives program 1") << QStringList{"0", "1"} << QList<int>{1, 1};
+        QTest::newRow("150 gives 99") << QStringList{"150", "150"} << QList<int>{99, 99};
+        QTest::newRow("garbage gives 1") << QStringList{"abc", ""} << QList<int>{1, 1};
+        QTest::newRow("half to even") << QStringList{"2.5", "3.5"} << QList<int>{2, 4};
     }
 
     void programRange()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, last);
-        QFETCH(int, expectedFirst);
-        QFETCH(int, expectedLast);
+        QFETCH(QStringList, typed);
+        QFETCH(QList<int>, printed);
 
         InstrumentData data = SampleData();
         for (int p = 1; p <= ProgramCount; ++p)
             data.programs[p] = SampleProgram("Routine", TypeEM);
         PrintRequest request = sheetsRequest(1, 1);
-        request.firstProgram = first;
-        request.lastProgram = last;
+        request.firstProgram = typed[0];
+        request.lastProgram = typed[1];
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
-        const int sheets = expectedLast - expectedFirst + 1;
+        const int sheets = printed[1] - printed[0] + 1;
         QCOMPARE(surface.pageCount(), sheets);
         for (int page = 1; page <= sheets; ++page) {
-            const QString numberLine = QStringLiteral("Program %1").arg(expectedFirst + page - 1, 2, 10, QLatin1Char('0'));
+            const QString numberLine = QStringLiteral("Program %1").arg(printed[0] + page - 1, 2, 10, QLatin1Char('0'));
             QCOMPARE(surface.findText(numberLine, page).position, QPointF(1500, 2550));
             // Every sheet starts again in the base font, whatever the last one ended with.
             QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
@@ -320,51 +330,42 @@ private Q_SLOTS:
 
     void failureEndsTheRun_data()
     {
-        QTest::addColumn<int>("failKind");
-        QTest::addColumn<int>("badReagent");
-        QTest::addColumn<bool>("emptyLogo");
-        QTest::addColumn<PrintResult::Failure>("failure");
+        QTest::addColumn<Breakdown>("breakdown");
 
         const auto printer = PrintResult::Failure::PrinterFailed;
-        QTest::newRow("printer does not start") << int(Item::DrawingMode) << 0 << false << printer;
-        QTest::newRow("line fails") << int(Item::Line) << 0 << false << printer;
-        QTest::newRow("new page fails") << int(Item::NewPage) << 0 << false << printer;
-        QTest::newRow("picture fails") << int(Item::Picture) << 0 << false << printer;
-        QTest::newRow("end of job fails") << int(Item::EndJob) << 0 << false << printer;
-        QTest::newRow("logo cannot be scaled") << -1 << 0 << true << PrintResult::Failure::LogoNotScalable;
-        QTest::newRow("reagent 201 in a vial") << -1 << 201 << false << PrintResult::Failure::ReagentOutOfRange;
-        QTest::newRow("reagent -5 in a vial") << -1 << -5 << false << PrintResult::Failure::ReagentOutOfRange;
+        QTest::newRow("printer does not start") << Breakdown{Item::DrawingMode, 0, false, printer};
+        QTest::newRow("line fails") << Breakdown{Item::Line, 0, false, printer};
+        QTest::newRow("new page fails") << Breakdown{Item::NewPage, 0, false, printer};
+        QTest::newRow("picture fails") << Breakdown{Item::Picture, 0, false, printer};
+        QTest::newRow("end of job fails") << Breakdown{Item::EndJob, 0, false, printer};
+        QTest::newRow("logo cannot be scaled") << Breakdown{std::nullopt, 0, true, PrintResult::Failure::LogoNotScalable};
+        QTest::newRow("reagent 201 in a vial") << Breakdown{std::nullopt, 201, false, PrintResult::Failure::ReagentOutOfRange};
+        QTest::newRow("reagent -5 in a vial") << Breakdown{std::nullopt, -5, false, PrintResult::Failure::ReagentOutOfRange};
     }
 
     void failureEndsTheRun()
     {
-        QFETCH(int, failKind);
-        QFETCH(int, badReagent);
-        QFETCH(bool, emptyLogo);
-        QFETCH(PrintResult::Failure, failure);
+        QFETCH(Breakdown, breakdown);
 
         InstrumentData data = SampleData();
         data.programs[2] = SampleProgram("Routine", TypeEM);
-        if (badReagent)
-            data.programs[2].vial(3).Reagent = badReagent;
+        if (breakdown.badReagent)
+            data.programs[2].vial(3).Reagent = breakdown.badReagent;
         PrintRequest request = sheetsRequest(1, 3);
         request.logo = true;
-        request.logoPicture = emptyLogo ? QImage() : QImage(20, 10, QImage::Format_RGB32);
+        request.logoPicture = breakdown.emptyLogo ? QImage() : QImage(20, 10, QImage::Format_RGB32);
         RecordingSurface surface;
-        if (failKind >= 0)
-            surface.failAt(Item::Kind(failKind), failKind == Item::Line ? 3 : 1);
+        if (breakdown.printerFailsAt)
+            surface.failAt(*breakdown.printerFailsAt, *breakdown.printerFailsAt == Item::Line ? 3 : 1);
 
         const PrintResult result = RunPrintLayout(data, request, surface);
-        QCOMPARE(result.failure, failure);
+        QCOMPARE(result.failure, breakdown.failure);
         QVERIFY(!result.detail.isEmpty());
-        if (badReagent)
-            QVERIFY(result.detail.contains(QString::number(badReagent)));
+        if (breakdown.badReagent)
+            QVERIFY(result.detail.contains(QString::number(breakdown.badReagent)));
         QVERIFY(!surface.ended());
         // Sheets that cannot be composed never reach the printer; a job the printer broke off is dropped.
-        if (failKind < 0)
-            QVERIFY(surface.items().isEmpty());
-        else
-            QVERIFY(surface.discarded());
+        QVERIFY(breakdown.printerFailsAt ? surface.discarded() : surface.items().isEmpty());
     }
 
     void footerTimeIsTheClockTime_data()
