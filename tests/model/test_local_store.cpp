@@ -75,6 +75,29 @@ private Q_SLOTS:
         QVERIFY(first.contains("\r\nR008=\x80\x9F\xFF end      \r\n"));
     }
 
+    void aNulByteEndsAName_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::newRow("blank instrument memory") << QByteArray(NameLength, '\0') << QByteArray(NameLength, ' ');
+        QTest::newRow("zero inside") << QByteArray("AB\0CD        ", NameLength) << name13("AB");
+        QTest::newRow("leading blanks, then zero") << QByteArray("  X\0         ", NameLength) << name13("  X");
+    }
+
+    void aNulByteEndsAName()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, loaded);
+        InstrumentData data;
+        data.reagents[3] = name;
+        data.programs[4].Name = name;
+        QVERIFY(SaveToStore(0, m_store, data) && SaveToStore(4, m_store, data));
+        InstrumentData back;
+        QVERIFY(LoadStore(m_store, back));
+        QCOMPARE(back.reagents[3], loaded);
+        QCOMPARE(back.programs[4].Name, loaded);
+    }
+
     void aProgramSectionHasItsLayout()
     {
         InstrumentData data;
