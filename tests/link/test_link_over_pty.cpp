@@ -83,12 +83,12 @@ private Q_SLOTS:
         sim.setTickInterval(std::chrono::milliseconds(tickMs));
 
         const MemoryReadResult first = ReadMemory(*sim.link, 0x1041);
-        QVERIFY(first.ok);
+        QVERIFY(first.ok());
         QCOMPARE(first.value, 0x41);
         const MemoryReadResult second = ReadMemory(*sim.link, 0x1042);
-        QCOMPARE(second.ok, secondOk);
+        QCOMPARE(second.ok(), secondOk);
         QCOMPARE(second.value, secondOk ? 0x42 : 0);
-        QCOMPARE(second.noAnswer, !secondOk);
+        QCOMPARE(second.fault, secondOk ? MemoryFault::None : MemoryFault::NoAnswer);
         QCOMPARE(sim.finish(), log);
     }
 
@@ -96,8 +96,8 @@ private Q_SLOTS:
     {
         SimulatedLink sim;
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        QVERIFY(WriteMemory(*sim.link, 0x1000, 0x41).ok);
-        QVERIFY(WriteMemory(*sim.link, 0x5A01, 0xFF).ok);
+        QVERIFY(WriteMemory(*sim.link, 0x1000, 0x41).ok());
+        QVERIFY(WriteMemory(*sim.link, 0x5A01, 0xFF).ok());
         QCOMPARE(ReadMemory(*sim.link, 0x1000).value, 0x41);
         sim.finish();
         const QByteArray memory = sim.savedMemory();
@@ -110,9 +110,7 @@ private Q_SLOTS:
     {
         SimulatedLink sim;
         QVERIFY2(sim.start({"--wrong-value-every", "1"}), qPrintable(sim.errorString()));
-        const MemoryWriteResult result = WriteMemory(*sim.link, 0x1000, 0x41);
-        QVERIFY(!result.ok);
-        QVERIFY(!result.noAnswer);
+        QCOMPARE(WriteMemory(*sim.link, 0x1000, 0x41).fault, MemoryFault::WrongAnswer);
         QCOMPARE(sim.finish(), QStringList(MemoryAttempts, QStringLiteral("26,1000,41")));
     }
 

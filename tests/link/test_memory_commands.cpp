@@ -33,21 +33,9 @@ private:
     QByteArrayList m_replies;
 };
 
-enum class Expect { Ok, WrongAnswer, NoAnswer, PortClosed };
-
-template<typename Result>
-Expect outcomeOf(const Result &result)
-{
-    if (result.ok)
-        return Expect::Ok;
-    if (result.portClosed)
-        return Expect::PortClosed;
-    return result.noAnswer ? Expect::NoAnswer : Expect::WrongAnswer;
-}
-
 } // namespace
 
-Q_DECLARE_METATYPE(Expect)
+Q_DECLARE_METATYPE(MemoryFault)
 
 // Five attempts, address and echo checks, and what each memory command reports.
 class TestMemoryCommands : public QObject
@@ -59,43 +47,43 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("replies");
         QTest::addColumn<int>("attempts");
-        QTest::addColumn<Expect>("outcome");
+        QTest::addColumn<MemoryFault>("fault");
         QTest::addColumn<int>("value");
 
-        QTest::newRow("answered at once") << QByteArrayList{"?125,2000,4A"} << 1 << Expect::Ok << 74;
+        QTest::newRow("answered at once") << QByteArrayList{"?125,2000,4A"} << 1 << MemoryFault::None << 74;
         QTest::newRow("wrong address every time keeps the parsed value")
-            << QByteArrayList{"?125,2001,4A"} << 5 << Expect::WrongAnswer << 74;
-        QTest::newRow("no instrument gives 0") << QByteArrayList{"TIMEOUT"} << 5 << Expect::NoAnswer << 0;
-        QTest::newRow("port closed") << QByteArrayList{"CLOSED"} << 5 << Expect::PortClosed << 0;
+            << QByteArrayList{"?125,2001,4A"} << 5 << MemoryFault::WrongAnswer << 74;
+        QTest::newRow("no instrument gives 0") << QByteArrayList{"TIMEOUT"} << 5 << MemoryFault::NoAnswer << 0;
+        QTest::newRow("port closed") << QByteArrayList{"CLOSED"} << 5 << MemoryFault::NotConnected << 0;
         QTest::newRow("answered on the last attempt")
-            << QByteArrayList{"TIMEOUT", "TIMEOUT", "TIMEOUT", "TIMEOUT", "?125,2000,00"} << 5 << Expect::Ok << 0;
+            << QByteArrayList{"TIMEOUT", "TIMEOUT", "TIMEOUT", "TIMEOUT", "?125,2000,00"} << 5 << MemoryFault::None << 0;
         QTest::newRow("unreadable value is retried")
-            << QByteArrayList{"?125,2000,4G", "?125,2000,4A"} << 2 << Expect::Ok << 74;
+            << QByteArrayList{"?125,2000,4G", "?125,2000,4A"} << 2 << MemoryFault::None << 74;
         QTest::newRow("value beyond a byte is retried")
-            << QByteArrayList{"?125,2000,141", "?125,2000,41"} << 2 << Expect::Ok << 0x41;
+            << QByteArrayList{"?125,2000,141", "?125,2000,41"} << 2 << MemoryFault::None << 0x41;
         QTest::newRow("reply of an interleaved command is retried")
-            << QByteArrayList{"?1F1,4178-305", "?125,2000,4A"} << 2 << Expect::Ok << 74;
+            << QByteArrayList{"?1F1,4178-305", "?125,2000,4A"} << 2 << MemoryFault::None << 74;
         QTest::newRow("answers mixed with time-outs count as wrong")
             << QByteArrayList{"TIMEOUT", "?125,2001,10", "?125,2001,20", "?125,2001,30", "?125,2001,40"} << 5
-            << Expect::WrongAnswer << 0x40;
+            << MemoryFault::WrongAnswer << 0x40;
         QTest::newRow("the substitute's value counts as parsed")
-            << QByteArrayList{"?125,2001,10", "TIMEOUT"} << 5 << Expect::WrongAnswer << 0;
+            << QByteArrayList{"?125,2001,10", "TIMEOUT"} << 5 << MemoryFault::WrongAnswer << 0;
         QTest::newRow("empty value never succeeds")
-            << QByteArrayList{"?125,2000,"} << 5 << Expect::WrongAnswer << 0;
+            << QByteArrayList{"?125,2000,"} << 5 << MemoryFault::WrongAnswer << 0;
     }
 
     void readMemory()
     {
         QFETCH(QByteArrayList, replies);
         QFETCH(int, attempts);
-        QFETCH(Expect, outcome);
+        QFETCH(MemoryFault, fault);
         QFETCH(int, value);
 
         ScriptedChannel channel(replies);
         const MemoryReadResult result = ReadMemory(channel, 0x2000);
         QCOMPARE(result.attempts, attempts);
         QCOMPARE(channel.commands, QByteArrayList(attempts, "25,2000"));
-        QCOMPARE(outcomeOf(result), outcome);
+        QCOMPARE(result.fault, fault);
         QCOMPARE(result.value, value);
     }
 
@@ -105,21 +93,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("replies");
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<int>("attempts");
-        QTest::addColumn<Expect>("outcome");
+        QTest::addColumn<MemoryFault>("fault");
 
-        QTest::newRow("echo confirms") << 0x41 << QByteArrayList{"?126,1000,41"} << QByteArray("26,1000,41") << 1 << Expect::Ok;
+        QTest::newRow("echo confirms") << 0x41 << QByteArrayList{"?126,1000,41"} << QByteArray("26,1000,41") << 1 << MemoryFault::None;
         QTest::newRow("wrong echo is repeated")
-            << 0x41 << QByteArrayList{"?126,1000,40", "?126,1000,41"} << QByteArray("26,1000,41") << 2 << Expect::Ok;
+            << 0x41 << QByteArrayList{"?126,1000,40", "?126,1000,41"} << QByteArray("26,1000,41") << 2 << MemoryFault::None;
         QTest::newRow("wrong address is repeated")
-            << 0x41 << QByteArrayList{"?126,1001,41", "?126,1000,41"} << QByteArray("26,1000,41") << 2 << Expect::Ok;
+            << 0x41 << QByteArrayList{"?126,1001,41", "?126,1000,41"} << QByteArray("26,1000,41") << 2 << MemoryFault::None;
         QTest::newRow("an earlier echo does not confirm a later reply")
             << 0x41 << QByteArrayList{"?126,1001,41", "?126,1000,ZZ", "?126,1000,41"} << QByteArray("26,1000,41") << 3
-            << Expect::Ok;
+            << MemoryFault::None;
         QTest::newRow("value 300 can never be confirmed")
-            << 300 << QByteArrayList{"?126,1000,2C"} << QByteArray("26,1000,2C") << 5 << Expect::WrongAnswer;
-        QTest::newRow("no instrument") << 0x41 << QByteArrayList{"TIMEOUT"} << QByteArray("26,1000,41") << 5 << Expect::NoAnswer;
-        QTest::newRow("port closed") << 0 << QByteArrayList{"CLOSED"} << QByteArray("26,1000,00") << 5 << Expect::PortClosed;
-        QTest::newRow("zero") << 0 << QByteArrayList{"?126,1000,00"} << QByteArray("26,1000,00") << 1 << Expect::Ok;
+            << 300 << QByteArrayList{"?126,1000,2C"} << QByteArray("26,1000,2C") << 5 << MemoryFault::WrongAnswer;
+        QTest::newRow("no instrument") << 0x41 << QByteArrayList{"TIMEOUT"} << QByteArray("26,1000,41") << 5 << MemoryFault::NoAnswer;
+        QTest::newRow("port closed") << 0 << QByteArrayList{"CLOSED"} << QByteArray("26,1000,00") << 5 << MemoryFault::NotConnected;
+        QTest::newRow("zero") << 0 << QByteArrayList{"?126,1000,00"} << QByteArray("26,1000,00") << 1 << MemoryFault::None;
     }
 
     void writeMemory()
@@ -128,13 +116,13 @@ private Q_SLOTS:
         QFETCH(QByteArrayList, replies);
         QFETCH(QByteArray, command);
         QFETCH(int, attempts);
-        QFETCH(Expect, outcome);
+        QFETCH(MemoryFault, fault);
 
         ScriptedChannel channel(replies);
-        const MemoryWriteResult result = WriteMemory(channel, 0x1000, value);
+        const MemoryCommandResult result = WriteMemory(channel, 0x1000, value);
         QCOMPARE(result.attempts, attempts);
         QCOMPARE(channel.commands, QByteArrayList(attempts, command));
-        QCOMPARE(outcomeOf(result), outcome);
+        QCOMPARE(result.fault, fault);
     }
 };
 
