@@ -26,8 +26,8 @@ PrintDialogSeams PrintDialogSeams::System()
         // Only existing files can be chosen in an open dialog.
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Logo..."), QString(), LogoFileFilter());
     };
-    seams.openSurface = [](QPrinter &printer) -> std::unique_ptr<PrintSurface> {
-        return std::make_unique<PrinterSurface>(printer);
+    seams.openSurface = [](QPrinter &printer) -> std::shared_ptr<PrintSurface> {
+        return std::make_shared<PrinterSurface>(printer);
     };
     seams.now = [] { return QDateTime::currentDateTime(); };
     return seams;

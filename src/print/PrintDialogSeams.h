@@ -20,8 +20,9 @@ struct PrintDialogSeams
     std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> showMessage;
     // The chosen logo file, or an empty text when the user cancels.
     std::function<QString(QWidget *parent)> chooseLogoFile;
-    // The surface a print run draws on, for the printer chosen in the dialog.
-    std::function<std::unique_ptr<PrintSurface>(QPrinter &printer)> openSurface;
+    // The surface a print run draws on, for the printer chosen in the dialog
+    // (shared, so that a test can read what was drawn after the run).
+    std::function<std::shared_ptr<PrintSurface>(QPrinter &printer)> openSurface;
     std::function<QDateTime()> now;
 
     static PrintDialogSeams System();

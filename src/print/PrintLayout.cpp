@@ -1,6 +1,7 @@
 #include "print/PrintLayout.h"
 
 #include "model/NumberText.h"
+#include "print/RecordingSurface.h"
 #include "print/SheetGeometry.h"
 #include "print/Sheets.h"
 
@@ -27,9 +28,7 @@ bool printSheets(SheetWriter &writer, const InstrumentData &data, const PrintReq
     return true;
 }
 
-} // namespace
-
-PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface)
+PrintResult compose(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface)
 {
     SheetWriter writer(surface, request);
     writer.resetFont();
@@ -38,4 +37,19 @@ PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &reque
     if (writer.failed())
         surface.discardJob();
     return writer.result();
+}
+
+} // namespace
+
+PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface)
+{
+    // A job whose sheets cannot be completed (a reagent number outside the
+    // list, a logo that cannot be scaled) is found on a recording first and
+    // never started: the print service prints whatever part of a job reaches
+    // it, as it cannot take a started job back.
+    RecordingSurface rehearsal;
+    const PrintResult rehearsed = compose(data, request, rehearsal);
+    if (!rehearsed)
+        return rehearsed;
+    return compose(data, request, surface);
 }

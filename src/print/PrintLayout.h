@@ -12,5 +12,6 @@ std::pair<int, int> PrintRange(const PrintRequest &request);
 
 // The print run: one job on `surface` with one sheet per program of the range
 // (separated by new pages) or the single reagent list sheet. It changes no
-// data. On failure it stops at once and discards the partly composed job.
+// data. A job whose sheets cannot be composed never reaches the surface; a
+// surface that fails stops the run at once and its job is discarded.
 PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface);

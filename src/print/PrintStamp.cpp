@@ -1,13 +1,33 @@
 #include "print/PrintStamp.h"
 
-#include <QLocale>
+namespace {
 
-QString FooterDateText(const QDateTime &moment)
+// The locale's long time format without its time zone field, and without
+// the brackets or comma that set the zone apart.
+QString clockTimeFormat(const QLocale &locale)
 {
-    return QLocale::system().toString(moment.date(), QLocale::ShortFormat);
+    QString format;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        quoted ^= c == QLatin1Char('\'');
+        if (quoted || c != QLatin1Char('t'))
+            format += c;
+    }
+    format.remove(QStringLiteral("()")).remove(QStringLiteral("[]"));
+    format = format.trimmed();
+    if (format.endsWith(QLatin1Char(',')))
+        format.chop(1);
+    return format.trimmed();
 }
 
-QString FooterTimeText(const QDateTime &moment)
+} // namespace
+
+QString FooterDateText(const QDateTime &moment, const QLocale &locale)
 {
-    return QLocale::system().toString(moment.time(), QLocale::ShortFormat);
+    return locale.toString(moment.date(), QLocale::ShortFormat);
+}
+
+QString FooterTimeText(const QDateTime &moment, const QLocale &locale)
+{
+    return locale.toString(moment.time(), clockTimeFormat(locale));
 }

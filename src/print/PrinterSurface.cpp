@@ -114,9 +114,9 @@ void PrinterSurface::discardJob()
     if (!m_painter.isActive())
         return;
     m_finished = true;
-    // The print service drops an aborted job; a PDF file would still be
-    // finished by end(), so that one is removed: no half document that
-    // looks complete is left behind.
+    // A PDF file would still be finished by end(), so that one is removed:
+    // no half document that looks complete is left behind. A job for the
+    // print service cannot be taken back once started.
     m_printer.abort();
     m_painter.end();
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())

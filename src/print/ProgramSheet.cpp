@@ -80,11 +80,7 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
 {
     const ProgramRecord &program = data.programs[programNumber];
 
-    writer.resetFont();
-    if (!writer.logo())
-        return false;
-    writer.footer();
-    if (!writer.footerRule() || !writer.horizontalRules({14940, 4050, 4125, 4725}))
+    if (!writer.beginSheet({14940, 4050, 4125, 4725}))
         return false;
 
     writer.setSize(12);
@@ -107,12 +103,5 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
     writer.setSize(14);
     writer.printAt(1500, 2550, QStringLiteral("Program ") + ZeroPadded(programNumber, 2));
 
-    writer.setSize(Sheet::CommentPoints);
-    writer.setBold(true);
-    writer.printAt(Sheet::CommentX, Sheet::CommentY, writer.request().comment);
-
-    writer.setSize(Sheet::TitlePoints);
-    writer.setTitleEmphasis(true);
-    writer.printAt(Sheet::TitleX, Sheet::ProgramTitleY, DecodeCp1252(FitName(program.Name, true)));
-    return !writer.failed();
+    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(FitName(program.Name, true)));
 }

@@ -33,15 +33,10 @@ bool fitsTwoColumns(const ReagentTable &reagents)
 
 bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
 {
-    if (!writer.logo())
-        return false;
     const bool twoColumns = fitsTwoColumns(reagents);
     const ListMode &mode = twoColumns ? TwoColumns : FourColumns;
 
-    writer.footer();
-    if (!writer.footerRule() || !writer.horizontalRules({14940, 4050, 4125}))
-        return false;
-    if (!writer.verticalRules({750, 5640, 10500}))
+    if (!writer.beginSheet({14940, 4050, 4125}) || !writer.verticalRules({750, 5640, 10500}))
         return false;
     if (!twoColumns && !writer.verticalRules({3195, 8085}))
         return false;
@@ -55,12 +50,5 @@ bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
         }
     }
 
-    writer.setSize(Sheet::CommentPoints);
-    writer.setBold(true);
-    writer.printAt(Sheet::CommentX, Sheet::CommentY, writer.request().comment);
-
-    writer.setSize(Sheet::TitlePoints);
-    writer.setTitleEmphasis(true);
-    writer.printAt(Sheet::TitleX, Sheet::ReagentTitleY, QStringLiteral("Reagent List"));
-    return !writer.failed();
+    return writer.commentAndTitle(Sheet::ReagentTitleY, QStringLiteral("Reagent List"));
 }

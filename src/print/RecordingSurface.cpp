@@ -18,16 +18,14 @@ bool RecordingSurface::record(Item item)
 
 bool RecordingSurface::setDrawingMode(int mode)
 {
-    Item item;
-    item.kind = Item::DrawingMode;
+    Item item(Item::DrawingMode);
     item.mode = mode;
     return record(item);
 }
 
 bool RecordingSurface::printText(QPointF topLeft, const QString &text, const PrintTextStyle &style)
 {
-    Item item;
-    item.kind = Item::Text;
+    Item item(Item::Text);
     item.position = topLeft;
     item.text = text;
     item.style = style;
@@ -36,8 +34,7 @@ bool RecordingSurface::printText(QPointF topLeft, const QString &text, const Pri
 
 bool RecordingSurface::drawLine(const QLineF &line, const QColor &colour)
 {
-    Item item;
-    item.kind = Item::Line;
+    Item item(Item::Line);
     item.line = line;
     item.colour = colour;
     return record(item);
@@ -45,8 +42,7 @@ bool RecordingSurface::drawLine(const QLineF &line, const QColor &colour)
 
 bool RecordingSurface::drawPicture(const QRectF &target, const QImage &picture)
 {
-    Item item;
-    item.kind = Item::Picture;
+    Item item(Item::Picture);
     item.target = target;
     item.pictureSize = picture.size();
     return record(item);
@@ -54,9 +50,7 @@ bool RecordingSurface::drawPicture(const QRectF &target, const QImage &picture)
 
 bool RecordingSurface::newPage()
 {
-    Item item;
-    item.kind = Item::NewPage;
-    if (!record(item))
+    if (!record(Item(Item::NewPage)))
         return false;
     ++m_page;
     return true;
@@ -64,12 +58,8 @@ bool RecordingSurface::newPage()
 
 bool RecordingSurface::endJob()
 {
-    Item item;
-    item.kind = Item::EndJob;
-    if (!record(item))
-        return false;
-    m_ended = true;
-    return true;
+    m_ended = record(Item(Item::EndJob));
+    return m_ended;
 }
 
 QList<RecordingSurface::Item> RecordingSurface::ofKind(Item::Kind kind, int page) const

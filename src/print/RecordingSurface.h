@@ -12,7 +12,9 @@ public:
     struct Item
     {
         enum Kind { DrawingMode, Text, Line, Picture, NewPage, EndJob };
-        Kind kind = Text;
+        explicit Item(Kind kind = Text) : kind(kind) {}
+
+        Kind kind;
         int page = 1;
         QPointF position;    // Text: top-left
         QString text;        // Text

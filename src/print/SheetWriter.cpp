@@ -28,10 +28,15 @@ void SheetWriter::printAt(int x, int y, const QString &text)
         m_surface.printText(QPointF(x, y), text, m_style);
 }
 
+bool SheetWriter::drawRule(const QLineF &line)
+{
+    return !failed() && check(m_surface.drawLine(line, Qt::black), "draw a line");
+}
+
 bool SheetWriter::horizontalRules(std::initializer_list<int> ys)
 {
     for (int y : ys) {
-        if (failed() || !check(m_surface.drawLine(QLineF(0, y, Sheet::RuleRight, y), Qt::black), "draw a line"))
+        if (!drawRule(QLineF(0, y, Sheet::RuleRight, y)))
             return false;
     }
     return true;
@@ -40,8 +45,7 @@ bool SheetWriter::horizontalRules(std::initializer_list<int> ys)
 bool SheetWriter::verticalRules(std::initializer_list<int> xs)
 {
     for (int x : xs) {
-        const QLineF line(x, Sheet::TableTop, x, Sheet::TableBottom);
-        if (failed() || !check(m_surface.drawLine(line, Qt::black), "draw a line"))
+        if (!drawRule(QLineF(x, Sheet::TableTop, x, Sheet::TableBottom)))
             return false;
     }
     return true;
@@ -69,17 +73,27 @@ bool SheetWriter::logo()
     return check(m_surface.drawPicture(*target, m_request.logoPicture), "draw the logo");
 }
 
-void SheetWriter::footer()
+bool SheetWriter::beginSheet(std::initializer_list<int> ruleYs)
 {
+    resetFont();
+    if (!logo())
+        return false;
     if (m_request.date)
         printAt(Sheet::FooterDateX, Sheet::FooterY, m_request.dateText);
     if (m_request.time)
         printAt(Sheet::FooterTimeX, Sheet::FooterY, m_request.timeText);
+    if ((m_request.date || m_request.time) && !horizontalRules({Sheet::FooterRuleY}))
+        return false;
+    return horizontalRules(ruleYs);
 }
 
-bool SheetWriter::footerRule()
+bool SheetWriter::commentAndTitle(int titleY, const QString &title)
 {
-    if (!m_request.date && !m_request.time)
-        return !failed();
-    return horizontalRules({Sheet::FooterRuleY});
+    setSize(Sheet::CommentPoints);
+    setBold(true);
+    printAt(Sheet::CommentX, Sheet::CommentY, m_request.comment);
+    setSize(Sheet::TitlePoints);
+    setTitleEmphasis(true);
+    printAt(Sheet::TitleX, titleY, title);
+    return !failed();
 }

@@ -16,7 +16,6 @@ class SheetWriter
 public:
     SheetWriter(PrintSurface &surface, const PrintRequest &request) : m_surface(surface), m_request(request) {}
 
-    const PrintRequest &request() const { return m_request; }
     const PrintResult &result() const { return m_result; }
     bool failed() const { return !m_result.ok(); }
     bool fail(PrintResult::Failure failure, const QString &detail);
@@ -35,15 +34,17 @@ public:
     bool newPage();
     bool endJob();
 
-    // The logo in its square, when the request asks for it.
-    bool logo();
-    // Date and time at the foot of the sheet, when ticked, in the current font.
-    void footer();
-    // The rule under the footer exists only when a footer text is printed.
-    bool footerRule();
+    // What every sheet begins with, in the base font: the logo when asked
+    // for, the footer texts that are ticked, the rule under the footer
+    // (only with a footer text), then the sheet's horizontal rules.
+    bool beginSheet(std::initializer_list<int> ruleYs);
+    // The comment line and the title, which end every sheet.
+    bool commentAndTitle(int titleY, const QString &title);
 
 private:
+    bool logo();
     bool check(bool done, const char *what);
+    bool drawRule(const QLineF &line);
 
     PrintSurface &m_surface;
     const PrintRequest &m_request;

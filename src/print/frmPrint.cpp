@@ -247,7 +247,7 @@ void frmPrint::cmdPrint_Click()
     WriteUserSetting(UserSetting::Comment, txtComment->toPlainText());
 
     const PrintRequest request = currentRequest();
-    const std::unique_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
+    const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
     if (!RunPrintLayout(m_data, request, *surface)) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.
         m_keptAfterFailure = true;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "print/PdfPrint.h"
+
+#include <QPageLayout>
 #include <QPointF>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -37,13 +41,35 @@ inline QList<Word> words(const QString &pdf, int page)
     return found;
 }
 
-// The plain text of the given pages (all when 0), laid out as on the page.
-inline QString text(const QString &pdf, int page = 0)
+// Where a twip position of a sheet lands on an A4 PDF page, in points from
+// the page's top-left corner.
+inline QPointF pagePoint(QPointF twips)
 {
-    QStringList arguments{QStringLiteral("-layout")};
-    if (page > 0)
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    return run(QStringLiteral("pdftotext"), arguments + QStringList{pdf, QStringLiteral("-")});
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
+    return printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
+}
+
+// The words of a page whose box starts within `points` of where the twip
+// position lands.
+inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double points)
+{
+    const QPointF at = pagePoint(twips);
+    QList<Word> found;
+    for (const Word &word : words(pdf, page)) {
+        if (qAbs(word.topLeft.x() - at.x()) <= points && qAbs(word.topLeft.y() - at.y()) <= points)
+            found.append(word);
+    }
+    return found;
+}
+
+// The words of one page in reading order, joined by single spaces.
+inline QString text(const QString &pdf, int page)
+{
+    QStringList texts;
+    for (const Word &word : words(pdf, page))
+        texts << word.text;
+    return texts.join(QLatin1Char(' '));
 }
 
 inline int pageCount(const QString &pdf)

@@ -2,6 +2,7 @@
 
 #include "model/FitName.h"
 #include "model/InstrumentData.h"
+#include "print/RecordingSurface.h"
 
 #include <QByteArray>
 
@@ -30,4 +31,27 @@ inline ProgramRecord SampleProgram(const QByteArray &name, int type)
         program.vial(v) = VialStep{2 + v % 3, v % 6, v % 2, 1, 30, 37};
     program.Duration = 125;
     return program;
+}
+
+// A font state in short: the two-digit size, then "b" bold, "u" title
+// emphasis, "g" grey.
+inline PrintTextStyle StyleOf(const QString &code)
+{
+    PrintTextStyle style;
+    style.points = code.left(2).toInt();
+    style.bold = code.contains(QLatin1Char('b'));
+    style.titleEmphasis = code.contains(QLatin1Char('u'));
+    style.colour = code.contains(QLatin1Char('g')) ? QColor(100, 100, 100) : QColor(Qt::black);
+    return style;
+}
+
+// The texts whose top stands at `y` (on one page, or all when 0), left to right as drawn.
+inline QList<RecordingSurface::Item> TextsAtY(const RecordingSurface &surface, double y, int page = 0)
+{
+    QList<RecordingSurface::Item> found;
+    for (const RecordingSurface::Item &item : surface.texts(page)) {
+        if (item.position.y() == y)
+            found.append(item);
+    }
+    return found;
 }

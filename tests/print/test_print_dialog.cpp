@@ -1,5 +1,5 @@
 #include "model/UserSettings.h"
-#include "print/RecordingSurface.h"
+#include "print/PrintStamp.h"
 #include "print/frmPrint.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,37 +20,43 @@
 #include <QTimer>
 
 #include <memory>
-#include <optional>
 
 using Item = RecordingSurface::Item;
 
 namespace {
 
-// Hands the print run a surface that the test keeps and reads afterwards.
-class SurfaceRef : public PrintSurface
+const QDateTime Now(QDate(2026, 12, 6), QTime(18, 30));
+const QString PrinterErrorMessage = QStringLiteral("Printer Error.|Unknown Printer Error.|exclamation");
+
+template <typename Widget>
+Widget *child(QWidget *dialog, const QString &name)
 {
-public:
-    explicit SurfaceRef(RecordingSurface &target) : m_target(target) {}
-    bool setDrawingMode(int mode) override { return m_target.setDrawingMode(mode); }
-    bool printText(QPointF at, const QString &text, const PrintTextStyle &style) override { return m_target.printText(at, text, style); }
-    bool drawLine(const QLineF &line, const QColor &colour) override { return m_target.drawLine(line, colour); }
-    bool drawPicture(const QRectF &target, const QImage &picture) override { return m_target.drawPicture(target, picture); }
-    bool newPage() override { return m_target.newPage(); }
-    bool endJob() override { return m_target.endJob(); }
-    void discardJob() override { m_target.discardJob(); }
+    return dialog->findChild<Widget *>(name);
+}
 
-private:
-    RecordingSurface &m_target;
-};
-
-struct Message
+QSize pixels(QWidget &dialog, QSizeF twips)
 {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
+    return {frmPrint::TwipsToPixels(twips.width(), dialog.logicalDpiX()),
+            frmPrint::TwipsToPixels(twips.height(), dialog.logicalDpiY())};
+}
 
-const QString LogoMessage = QStringLiteral("If you want to print a Logo, you have to load a Picture File first.");
+QSize previewSize(QWidget &dialog) { return child<QLabel>(&dialog, QStringLiteral("LogoPicture"))->size(); }
+
+// Acts on the next modal window once it is up (a dialog opened by exec()).
+void whenModalShown(QObject *owner, std::function<void(QWidget *)> act)
+{
+    auto *timer = new QTimer(owner);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
 
 } // namespace
 
@@ -66,206 +71,138 @@ private Q_SLOTS:
         m_files = std::make_unique<QTemporaryDir>();
         m_messages.clear();
         m_chosenFile.clear();
-        m_recording = std::make_unique<RecordingSurface>();
+        m_recording = std::make_shared<RecordingSurface>();
         m_data = SampleData();
-        m_data.programs[7] = SampleProgram("Routine", 1);
+        m_data.programs[7] = SampleProgram("Routine", TypeEM);
     }
 
-    void openingWithAStoredLogo()
+    void openingAndTheBoxes_data()
     {
-        const QString logo = picture(QStringLiteral("wide.png"), 400, 200);
-        WriteUserSetting(UserSetting::LogoPicture, logo);
+        QTest::addColumn<QString>("stored"); // "" none, or a file in the temporary folder
+        QTest::addColumn<QSizeF>("preview"); // empty: no logo
+
+        QTest::newRow("readable logo") << "wide.png" << QSizeF(2715, 1357.5);
+        QTest::newRow("no logo stored") << "" << QSizeF();
+        QTest::newRow("stored logo deleted") << "gone.bmp" << QSizeF();
+        QTest::newRow("stored logo no picture") << "notes.txt" << QSizeF();
+    }
+
+    void openingAndTheBoxes()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QSizeF, preview);
+        const bool logo = !preview.isEmpty();
+        const QString path = stored.isEmpty() ? QString() : m_files->filePath(stored);
+        if (stored == QLatin1String("wide.png"))
+            QVERIFY(PictureFiles::writeRaster(path, 400, 200));
+        if (stored == QLatin1String("notes.txt"))
+            QVERIFY(WriteBytes(path, "not a picture"));
+        if (!path.isEmpty())
+            WriteUserSetting(UserSetting::LogoPicture, path);
         WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
 
         frmPrint dialog(m_data, 7, nullptr, seams());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Program..."));
-        QVERIFY(checkBox(dialog, 0)->isChecked());
-        QVERIFY(checkBox(dialog, 1)->isChecked());
-        QVERIFY(checkBox(dialog, 2)->isChecked());
-        QVERIFY(option(dialog, 1)->isChecked());
-        QCOMPARE(rangeBox(dialog, 0)->text(), QStringLiteral("7"));
-        QCOMPARE(rangeBox(dialog, 1)->text(), QStringLiteral("7"));
+        QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
+        QCOMPARE(dialog.logoPath(), logo ? path : QString());
+        if (logo)
+            QCOMPARE(previewSize(dialog), pixels(dialog, preview));
+        QVERIFY(checkBox(dialog, 1)->isChecked() && checkBox(dialog, 2)->isChecked());
+        QVERIFY(child<QRadioButton>(&dialog, QStringLiteral("opt_1"))->isChecked());
+        // A logo that fails does not end the opening: range and comment are restored.
+        QCOMPARE(rangeBox(dialog, 0)->text() + QLatin1Char('-') + rangeBox(dialog, 1)->text(), QStringLiteral("7-7"));
         QCOMPARE(comment(dialog)->toPlainText(), QStringLiteral("Lab 2, bench 3"));
-        QCOMPARE(dialog.logoPath(), logo);
-        QCOMPARE(previewSize(dialog), pixels(dialog, 2715, 1357.5));
-        QVERIFY(m_messages.isEmpty());
-    }
-
-    void openingWithoutAUsableLogo_data()
-    {
-        QTest::addColumn<QString>("stored"); // "" none, or a file name in the temporary folder
-
-        QTest::newRow("no logo stored") << "";
-        QTest::newRow("stored logo deleted") << "gone.bmp";
-        QTest::newRow("stored logo no picture") << "notes.txt";
-    }
-
-    void openingWithoutAUsableLogo()
-    {
-        QFETCH(QString, stored);
-        if (!stored.isEmpty()) {
-            const QString path = m_files->filePath(stored);
-            if (stored.endsWith(QLatin1String(".txt")))
-                QVERIFY(PictureFiles::writeBytes(path, "not a picture"));
-            WriteUserSetting(UserSetting::LogoPicture, path);
-        }
-        WriteUserSetting(UserSetting::Comment, QStringLiteral("kept"));
-
-        frmPrint dialog(m_data, 12, nullptr, seams());
-        QVERIFY(!checkBox(dialog, 0)->isChecked());
-        QVERIFY(dialog.logoPath().isEmpty());
-        QVERIFY(m_messages.isEmpty());
-        // The rest of the opening is done: the range and the comment are restored.
-        QCOMPARE(rangeBox(dialog, 0)->text(), QStringLiteral("12"));
-        QCOMPARE(rangeBox(dialog, 1)->text(), QStringLiteral("12"));
-        QCOMPARE(comment(dialog)->toPlainText(), QStringLiteral("kept"));
         // A stored path that fails today is kept for tomorrow (a network drive may be back).
-        QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString().isEmpty(), stored.isEmpty());
-    }
+        QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), path);
+        QVERIFY(m_messages.isEmpty());
 
-    void tickingLogoWithoutAPictureIsRefused()
-    {
-        frmPrint dialog(m_data, 1, nullptr, seams());
+        // Ticking Logo is refused without a picture; the other boxes never are.
+        checkBox(dialog, 0)->setChecked(false);
         checkBox(dialog, 0)->click();
-        QVERIFY(!checkBox(dialog, 0)->isChecked());
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0].icon, QMessageBox::Information);
-        QCOMPARE(m_messages[0].title, QStringLiteral("Logo"));
-        QCOMPARE(m_messages[0].text, LogoMessage);
-
+        QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
         for (int box : {1, 2}) {
             checkBox(dialog, box)->click();
             checkBox(dialog, box)->click();
             QVERIFY(checkBox(dialog, box)->isChecked());
         }
-        QCOMPARE(m_messages.size(), 1);
-    }
+        QCOMPARE(m_messages, logo ? QStringList() : QStringList{QStringLiteral("Logo|If you want to print a Logo, you have to load a Picture File first.|information")});
 
-    void optionButtonsEnableTheRange()
-    {
-        frmPrint dialog(m_data, 7, nullptr, seams());
+        // "Reagent List" disables the range, "Program(s):" enables it again as it was.
         rangeBox(dialog, 1)->setText(QStringLiteral("9"));
-        option(dialog, 0)->click();
-        QVERIFY(!rangeBox(dialog, 0)->isEnabled());
-        QVERIFY(!rangeBox(dialog, 1)->isEnabled());
-        option(dialog, 1)->click();
-        QVERIFY(rangeBox(dialog, 0)->isEnabled());
-        QVERIFY(rangeBox(dialog, 1)->isEnabled());
-        QCOMPARE(rangeBox(dialog, 0)->text(), QStringLiteral("7"));
-        QCOMPARE(rangeBox(dialog, 1)->text(), QStringLiteral("9"));
+        child<QRadioButton>(&dialog, QStringLiteral("opt_0"))->click();
+        QVERIFY(!rangeBox(dialog, 0)->isEnabled() && !rangeBox(dialog, 1)->isEnabled());
+        child<QRadioButton>(&dialog, QStringLiteral("opt_1"))->click();
+        QVERIFY(rangeBox(dialog, 0)->isEnabled() && rangeBox(dialog, 1)->isEnabled());
+        QCOMPARE(rangeBox(dialog, 0)->text() + QLatin1Char('-') + rangeBox(dialog, 1)->text(), QStringLiteral("7-9"));
     }
 
-    void openingALogo_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<double>("previewWidth");
-        QTest::addColumn<double>("previewHeight");
-
-        QTest::newRow("wider than high") << 400 << 200 << 2715.0 << 1357.5;
-        QTest::newRow("higher than wide") << 200 << 400 << 1357.5 << 2715.0;
-        QTest::newRow("square") << 64 << 64 << 2715.0 << 2715.0;
-    }
-
-    void openingALogo()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, previewWidth);
-        QFETCH(double, previewHeight);
-
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        m_chosenFile = picture(QStringLiteral("logo.bmp"), width, height);
-        button(dialog, "cmdOpenPic")->click();
-
-        QCOMPARE(dialog.logoPath(), m_chosenFile);
-        QVERIFY(checkBox(dialog, 0)->isChecked());
-        QCOMPARE(previewSize(dialog), pixels(dialog, previewWidth, previewHeight));
-        // Stored at once, before anything is printed.
-        QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), m_chosenFile);
-        QVERIFY(m_messages.isEmpty());
-    }
-
-    void aFailedLogoChoiceChangesNothing_data()
+    void choosingALogo_data()
     {
         QTest::addColumn<QString>("choice"); // "" = cancelled
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes"); // empty: a raster picture of `size`
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSizeF>("preview"); // empty: refused
 
-        QTest::newRow("cancelled") << "" << QByteArray();
-        QTest::newRow("not a picture") << "notes.bmp" << QByteArray("hello");
-        QTest::newRow("broken enhanced metafile") << "logo.emf" << PictureFiles::enhancedMetafile400x200().left(100);
+        QTest::newRow("wider than high") << "wide.bmp" << QByteArray() << QSize(400, 200) << QSizeF(2715, 1357.5);
+        QTest::newRow("higher than wide") << "tall.bmp" << QByteArray() << QSize(200, 400) << QSizeF(1357.5, 2715);
+        QTest::newRow("cancelled") << "" << QByteArray() << QSize() << QSizeF();
+        QTest::newRow("not a picture") << "notes.bmp" << QByteArray("hello") << QSize() << QSizeF();
     }
 
-    void aFailedLogoChoiceChangesNothing()
+    void choosingALogo()
     {
         QFETCH(QString, choice);
         QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        QFETCH(QSizeF, preview);
+        const bool accepted = !preview.isEmpty();
 
-        const QString logo = picture(QStringLiteral("first.png"), 400, 200);
-        WriteUserSetting(UserSetting::LogoPicture, logo);
+        // A refused choice must leave the logo there was; an accepted one must tick the box itself.
+        const QString previous = m_files->filePath(QStringLiteral("previous.png"));
+        QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
+        if (!accepted)
+            WriteUserSetting(UserSetting::LogoPicture, previous);
         frmPrint dialog(m_data, 1, nullptr, seams());
-        const QSize before = previewSize(dialog);
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
-            QVERIFY(PictureFiles::writeBytes(m_chosenFile, bytes));
+            QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height())
+                                    : WriteBytes(m_chosenFile, bytes));
         }
-        button(dialog, "cmdOpenPic")->click();
+        child<QPushButton>(&dialog, QStringLiteral("cmdOpenPic"))->click();
 
+        const QString logo = accepted ? m_chosenFile : previous;
         QCOMPARE(dialog.logoPath(), logo);
         QVERIFY(checkBox(dialog, 0)->isChecked());
-        QCOMPARE(previewSize(dialog), before);
-        QCOMPARE(dialog.logoPicture().size(), QSize(400, 200));
+        QCOMPARE(previewSize(dialog), pixels(dialog, accepted ? preview : QSizeF(2715, 1357.5)));
+        QCOMPARE(dialog.logoPicture().size(), accepted ? size : QSize(64, 32));
+        // Stored at once, before anything is printed.
         QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), logo);
-        // Silent, as every failure of loading a logo.
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_messages.isEmpty()); // silent, as every failure of loading a logo
     }
 
-    void cancelDoesNotStoreTheComment()
+    void okPrintsWhatTheControlsSay()
     {
-        WriteUserSetting(UserSetting::Comment, QStringLiteral("before"));
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        comment(dialog)->setPlainText(QStringLiteral("edited"));
-        button(dialog, "cmdCancel")->click();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("before"));
-        QVERIFY(m_recording->items().isEmpty());
-    }
-
-    void okStoresTheCommentAndPrintsWhatTheControlsSay()
-    {
+        const QString logo = m_files->filePath(QStringLiteral("tall.png"));
+        QVERIFY(PictureFiles::writeRaster(logo, 200, 400));
+        WriteUserSetting(UserSetting::LogoPicture, logo);
         frmPrint dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
-        dialog.show();
-        button(dialog, "cmdPrint")->click();
+        const PrintRequest request = dialog.currentRequest();
+        QCOMPARE(request.content, PrintRequest::Content::Programs);
+        QCOMPARE(request.firstProgram + request.lastProgram, QStringLiteral("35"));
+        QVERIFY(request.logo && request.date && !request.time);
+        QCOMPARE(request.logoPicture.size(), QSize(200, 400));
+        QCOMPARE(request.dateText, FooterDateText(Now));
+        QCOMPARE(request.comment, QStringLiteral("Lab 2"));
 
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.keptAfterFailure());
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("Lab 2"));
-        QVERIFY(m_recording->ended());
-        QCOMPARE(m_recording->pageCount(), 3);
-        QCOMPARE(m_recording->findText(QStringLiteral("Program 05"), 3).position, QPointF(1500, 2550));
-        QCOMPARE(m_recording->findText(QStringLiteral("Lab 2"), 2).position, QPointF(0, 450));
-        const QList<Item> footer = footerTexts();
-        QCOMPARE(footer.size(), 3);
-        for (const Item &item : footer)
-            QCOMPARE(item.position, QPointF(750, 15000));
-        QVERIFY(m_messages.isEmpty());
-    }
-
-    void okOnTheReagentListWithALogo()
-    {
-        WriteUserSetting(UserSetting::LogoPicture, picture(QStringLiteral("tall.png"), 200, 400));
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        option(dialog, 0)->click();
-        button(dialog, "cmdPrint")->click();
-
+        child<QRadioButton>(&dialog, QStringLiteral("opt_0"))->click();
+        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).position, QPointF(1200, 1950));
-        QCOMPARE(m_recording->pictures().size(), 1);
-        QCOMPARE(m_recording->pictures()[0].target, QRectF(6750, 300, 1875, 3750));
-        QCOMPARE(footerTexts().size(), 2);
+        QCOMPARE(m_recording->pictures().value(0).target, QRectF(6750, 300, 1875, 3750));
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("Lab 2"));
     }
 
     void okPrintsOnThePrinterChosenInTheSetup()
@@ -277,70 +214,23 @@ private Q_SLOTS:
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         dialog.printer().setOutputFormat(QPrinter::PdfFormat);
         dialog.printer().setOutputFileName(pdf);
-        button(dialog, "cmdPrint")->click();
+        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
 
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::pageCount(pdf), 1);
-        QVERIFY(PdfReading::text(pdf).contains(QLatin1String("Program 07")));
-    }
-
-    void okStoresTheCommentEvenWhenTheRunFails()
-    {
-        WriteUserSetting(UserSetting::Comment, QStringLiteral("before"));
-        frmPrint dialog(m_data, 1, nullptr, seams());
-        comment(dialog)->setPlainText(QStringLiteral("after"));
-        m_recording->failAt(Item::DrawingMode);
-        dialog.show();
-        button(dialog, "cmdPrint")->click();
-
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("after"));
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0].icon, QMessageBox::Warning);
-        QCOMPARE(m_messages[0].title, QStringLiteral("Printer Error."));
-        QCOMPARE(m_messages[0].text, QStringLiteral("Unknown Printer Error."));
-        // Hidden and kept, as it was, for the next opening.
-        QVERIFY(dialog.keptAfterFailure());
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(m_recording->discarded());
-        QCOMPARE(comment(dialog)->toPlainText(), QStringLiteral("after"));
-    }
-
-    void aBadReagentNumberFailsThePrint()
-    {
-        m_data.programs[7].vial(4).Reagent = 250;
-        frmPrint dialog(m_data, 7, nullptr, seams());
-        button(dialog, "cmdPrint")->click();
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0].text, QStringLiteral("Unknown Printer Error."));
-        QVERIFY(dialog.keptAfterFailure());
-
-        // Mended in the main window, the kept dialog prints on its next OK.
-        m_data.programs[7].vial(4).Reagent = 2;
-        m_recording = std::make_unique<RecordingSurface>();
-        button(dialog, "cmdPrint")->click();
-        QVERIFY(!dialog.keptAfterFailure());
-        QVERIFY(m_recording->ended());
+        QVERIFY(PdfReading::text(pdf, 1).contains(QLatin1String("Program 07")));
     }
 
     void previewDrawsWhatTheRunWouldPrint()
     {
         frmPrint dialog(m_data, 3, nullptr, seams());
-        dialog.findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->setText(QStringLiteral("5"));
+        rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
-        auto *timer = new QTimer(&dialog);
-        timer->setInterval(10);
-        connect(timer, &QTimer::timeout, &dialog, [&] {
-            QWidget *preview = QApplication::activeModalWidget();
-            auto *pagesView = preview ? preview->findChild<QPrintPreviewWidget *>() : nullptr;
-            if (!pagesView || pagesView->pageCount() == 0)
-                return;
-            pages = pagesView->pageCount();
-            timer->stop();
+        whenModalShown(&dialog, [&pages](QWidget *preview) {
+            pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
             preview->close();
         });
-        timer->start();
-        button(dialog, "cmdPreview")->click();
+        child<QPushButton>(&dialog, QStringLiteral("cmdPreview"))->click();
         QCOMPARE(pages, 3);
         QVERIFY(m_messages.isEmpty());
         // A preview neither stores the comment nor prints.
@@ -351,55 +241,50 @@ private Q_SLOTS:
     void aDialogHiddenByAFailureIsShownAgainAsItWas()
     {
         QList<QPointer<QWidget>> shown;
-        // Answers the modal dialog once it is up: `act` gets the dialog.
-        auto whenShown = [&](std::function<void(QWidget *)> act) {
-            auto *timer = new QTimer(this);
-            timer->setInterval(10);
-            connect(timer, &QTimer::timeout, this, [timer, act, &shown] {
-                QWidget *dialog = QApplication::activeModalWidget();
-                if (!dialog || !dialog->isVisible())
-                    return;
-                timer->stop();
-                timer->deleteLater();
-                shown.append(dialog);
-                act(dialog);
-            });
-            timer->start();
+        QString state; // range and comment as the dialog shows them
+        const auto seen = [&](QWidget *dialog) {
+            shown << dialog;
+            state = rangeBox(*dialog, 0)->text() + QLatin1Char('-') + rangeBox(*dialog, 1)->text() + QLatin1Char(' ')
+                + comment(*dialog)->toPlainText();
         };
-
         m_recording->failAt(Item::NewPage);
-        whenShown([](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->setText(QStringLiteral("9"));
-            dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtComment"))->setPlainText(QStringLiteral("edited"));
-            dialog->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+        whenModalShown(this, [&](QWidget *dialog) {
+            seen(dialog);
+            rangeBox(*dialog, 1)->setText(QStringLiteral("9"));
+            comment(*dialog)->setPlainText(QStringLiteral("edited"));
+            child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
         frmPrint::ShowModal(m_data, 7, nullptr, seams());
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(shown.value(0));
-        QVERIFY(!shown[0]->isVisible());
+        QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
+        QVERIFY(shown.value(0) && !shown[0]->isVisible());
+        // OK stores the comment even when the run then fails.
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
 
-        // The next opening shows the same dialog, without the opening steps.
-        QString range, text;
-        whenShown([&](QWidget *dialog) {
-            range = dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_0"))->text()
-                + QLatin1Char('-') + dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_1"))->text();
-            text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtComment"))->toPlainText();
-            dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+        // The next opening shows the same dialog, without the opening steps;
+        // a print that works this time unloads it.
+        m_recording = std::make_shared<RecordingSurface>();
+        whenModalShown(this, [&](QWidget *dialog) {
+            seen(dialog);
+            child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
         frmPrint::ShowModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
-        QCOMPARE(range, QStringLiteral("7-9"));
-        QCOMPARE(text, QStringLiteral("edited"));
-        // Cancel unloaded it.
+        QCOMPARE(state, QStringLiteral("7-9 edited"));
+        QCOMPARE(m_recording->pageCount(), 3);
         QVERIFY(shown[0].isNull());
 
-        whenShown([&](QWidget *dialog) {
-            range = dialog->findChild<QLineEdit *>(QStringLiteral("txtProgramID_0"))->text();
-            dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
+        // Then a new one; Cancel unloads it and stores nothing.
+        whenModalShown(this, [&](QWidget *dialog) {
+            seen(dialog);
+            comment(*dialog)->setPlainText(QStringLiteral("not stored"));
+            child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
         });
         frmPrint::ShowModal(m_data, 2, nullptr, seams());
-        QCOMPARE(range, QStringLiteral("2"));
+        QCOMPARE(state, QStringLiteral("2-2 edited"));
+        QVERIFY(shown.value(2).isNull());
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
+        QCOMPARE(m_messages.size(), 1);
     }
 
 private:
@@ -407,62 +292,29 @@ private:
     {
         PrintDialogSeams seams = PrintDialogSeams::System();
         seams.showMessage = [this](QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text) {
-            m_messages.append({icon, title, text});
+            const char *iconName = icon == QMessageBox::Information ? "information" : icon == QMessageBox::Warning ? "exclamation" : "other";
+            m_messages << title + QLatin1Char('|') + text + QLatin1Char('|') + QLatin1String(iconName);
         };
         seams.chooseLogoFile = [this](QWidget *) { return m_chosenFile; };
-        seams.openSurface = [this](QPrinter &) -> std::unique_ptr<PrintSurface> {
-            return std::make_unique<SurfaceRef>(*m_recording);
-        };
-        seams.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(18, 30)); };
+        seams.openSurface = [this](QPrinter &) { return m_recording; };
+        seams.now = [] { return Now; };
         return seams;
     }
 
-    QString picture(const QString &name, int width, int height)
+    static QCheckBox *checkBox(QWidget &dialog, int index)
     {
-        const QString path = m_files->filePath(name);
-        if (!PictureFiles::writeRaster(path, width, height, nullptr))
-            qFatal("cannot write a test picture");
-        return path;
+        return child<QCheckBox>(&dialog, QStringLiteral("chk_%1").arg(index));
     }
-
-    // Date and time texts of the footer, recognised by their line.
-    QList<Item> footerTexts() const
+    static QLineEdit *rangeBox(QWidget &dialog, int index)
     {
-        QList<Item> found;
-        for (const Item &item : m_recording->texts()) {
-            if (item.position.y() == 15000)
-                found.append(item);
-        }
-        return found;
+        return child<QLineEdit>(&dialog, QStringLiteral("txtProgramID_%1").arg(index));
     }
-
-    static QCheckBox *checkBox(frmPrint &dialog, int index)
-    {
-        return dialog.findChild<QCheckBox *>(QStringLiteral("chk_%1").arg(index));
-    }
-    static QRadioButton *option(frmPrint &dialog, int index)
-    {
-        return dialog.findChild<QRadioButton *>(QStringLiteral("opt_%1").arg(index));
-    }
-    static QLineEdit *rangeBox(frmPrint &dialog, int index)
-    {
-        return dialog.findChild<QLineEdit *>(QStringLiteral("txtProgramID_%1").arg(index));
-    }
-    static QPlainTextEdit *comment(frmPrint &dialog) { return dialog.findChild<QPlainTextEdit *>(QStringLiteral("txtComment")); }
-    static QPushButton *button(frmPrint &dialog, const char *name)
-    {
-        return dialog.findChild<QPushButton *>(QLatin1String(name));
-    }
-    static QSize previewSize(frmPrint &dialog) { return dialog.findChild<QLabel *>(QStringLiteral("LogoPicture"))->size(); }
-    static QSize pixels(frmPrint &dialog, double widthTwips, double heightTwips)
-    {
-        return {frmPrint::TwipsToPixels(widthTwips, dialog.logicalDpiX()), frmPrint::TwipsToPixels(heightTwips, dialog.logicalDpiY())};
-    }
+    static QPlainTextEdit *comment(QWidget &dialog) { return child<QPlainTextEdit>(&dialog, QStringLiteral("txtComment")); }
 
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<RecordingSurface> m_recording;
-    QList<Message> m_messages;
+    std::shared_ptr<RecordingSurface> m_recording;
+    QStringList m_messages; // title|text|icon
     QString m_chosenFile;
     InstrumentData m_data;
 };
