@@ -103,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     BatchChannel channel(replies);
     const MemoryReadResult read = ReadMemory(channel, Address);
     check(read.attempts >= 1 && read.attempts <= MemoryAttempts);
-    check(!read.ok || (read.value >= 0 && read.value <= 0xFF));
-    const MemoryWriteResult written = WriteMemory(channel, Address, 0x41);
+    check(!read.ok() || (read.value >= 0 && read.value <= 0xFF));
+    const MemoryCommandResult written = WriteMemory(channel, Address, 0x41);
     check(written.attempts >= 1 && written.attempts <= MemoryAttempts);
     return 0;
 }

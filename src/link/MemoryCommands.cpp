@@ -27,24 +27,32 @@ bool isByte(qint32 value)
     return value >= 0 && value <= 0xFF;
 }
 
-// Tracks why every attempt of a command failed, if all of them did.
-struct AttemptLog
+// Sends the command until a reply passes `passes`, at most five times, and
+// tells why every attempt failed if all of them did.
+template<typename Check>
+MemoryCommandResult attempt(CommandChannel &channel, const QByteArray &command, Check passes)
 {
-    int attempts = 0;
+    MemoryCommandResult result;
     int unanswered = 0;
     int portClosed = 0;
-
-    void add(const TransactionResult &result)
-    {
-        ++attempts;
-        if (result.ending == TransactionResult::Ending::TimedOut)
+    while (result.attempts < MemoryAttempts) {
+        const TransactionResult transaction = channel.SendCommand(command);
+        ++result.attempts;
+        if (passes(transaction.reply))
+            return result;
+        if (transaction.ending == TransactionResult::Ending::TimedOut)
             ++unanswered;
-        else if (result.ending == TransactionResult::Ending::PortClosed)
+        else if (transaction.ending == TransactionResult::Ending::PortClosed)
             ++portClosed;
     }
-    bool allPortClosed() const { return portClosed == attempts; }
-    bool noneAnswered() const { return unanswered + portClosed == attempts && !allPortClosed(); }
-};
+    if (portClosed == result.attempts)
+        result.fault = MemoryFault::NotConnected;
+    else if (unanswered + portClosed == result.attempts)
+        result.fault = MemoryFault::NoAnswer;
+    else
+        result.fault = MemoryFault::WrongAnswer;
+    return result;
+}
 
 } // namespace
 
@@ -83,41 +91,19 @@ std::optional<qint32> ReplyValue(QByteArrayView reply)
 
 MemoryReadResult ReadMemory(CommandChannel &channel, qint32 address)
 {
-    MemoryReadResult result;
-    AttemptLog log;
-    const QByteArray command = ReadCommandText(address);
-    for (int attempt = 1; attempt <= MemoryAttempts; ++attempt) {
-        const TransactionResult reply = channel.SendCommand(command);
-        log.add(reply);
-        const std::optional<qint32> value = ReplyValue(reply.reply);
-        if (value)
-            result.value = *value;
-        if (ReplyAddressMatches(reply.reply, address) && value && isByte(*value)) {
-            result.ok = true;
-            break;
-        }
-    }
-    result.attempts = log.attempts;
-    result.portClosed = !result.ok && log.allPortClosed();
-    result.noAnswer = !result.ok && log.noneAnswered();
-    return result;
+    qint32 value = 0;
+    const MemoryCommandResult result = attempt(channel, ReadCommandText(address), [&](QByteArrayView reply) {
+        const std::optional<qint32> parsed = ReplyValue(reply);
+        if (parsed)
+            value = *parsed;
+        return ReplyAddressMatches(reply, address) && parsed && isByte(*parsed);
+    });
+    return {result, value};
 }
 
-MemoryWriteResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value)
+MemoryCommandResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value)
 {
-    MemoryWriteResult result;
-    AttemptLog log;
-    const QByteArray command = WriteCommandText(address, value);
-    for (int attempt = 1; attempt <= MemoryAttempts; ++attempt) {
-        const TransactionResult reply = channel.SendCommand(command);
-        log.add(reply);
-        if (ReplyAddressMatches(reply.reply, address) && ReplyValue(reply.reply) == value) {
-            result.ok = true;
-            break;
-        }
-    }
-    result.attempts = log.attempts;
-    result.portClosed = !result.ok && log.allPortClosed();
-    result.noAnswer = !result.ok && log.noneAnswered();
-    return result;
+    return attempt(channel, WriteCommandText(address, value), [&](QByteArrayView reply) {
+        return ReplyAddressMatches(reply, address) && ReplyValue(reply) == value;
+    });
 }

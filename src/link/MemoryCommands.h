@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CommandChannel.h"
+#include "link/MemoryFault.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -24,25 +25,19 @@ bool ReplyAddressMatches(QByteArrayView reply, qint32 address);
 // to eight digits (either case); nullopt when they are anything else.
 std::optional<qint32> ReplyValue(QByteArrayView reply);
 
-struct MemoryReadResult
+struct MemoryCommandResult
+{
+    // None when an attempt passed the checks; otherwise why all of them failed.
+    MemoryFault fault = MemoryFault::None;
+    int attempts = 0;
+
+    bool ok() const { return fault == MemoryFault::None; }
+};
+
+struct MemoryReadResult : MemoryCommandResult
 {
     // The value parsed from the last reply that carried one (0 if none did).
     qint32 value = 0;
-    // An answer echoed the address and carried a byte value (0..255).
-    bool ok = false;
-    int attempts = 0;
-    // Not ok: every attempt ended without reaching the instrument / without an answer.
-    bool portClosed = false;
-    bool noAnswer = false;
-};
-
-struct MemoryWriteResult
-{
-    // An answer echoed the address and the value written.
-    bool ok = false;
-    int attempts = 0;
-    bool portClosed = false;
-    bool noAnswer = false;
 };
 
 // An attempt succeeds when its reply echoes the address and carries a byte
@@ -52,4 +47,4 @@ MemoryReadResult ReadMemory(CommandChannel &channel, qint32 address);
 
 // An attempt succeeds when its reply echoes the address and the value. A
 // value outside 0..255 sends its low byte and can never be confirmed.
-MemoryWriteResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value);
+MemoryCommandResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value);

@@ -12,6 +12,16 @@ QString padded(qint32 number, int width)
 
 } // namespace
 
+QString ProgramNumberLabel(int program)
+{
+    return QStringLiteral("Program") + padded(program, 2);
+}
+
+QString ReagentNumberLabel(int reagent)
+{
+    return QStringLiteral("Reagent ") + padded(reagent, 3);
+}
+
 QStringList AgitationTexts()
 {
     return {QStringLiteral("AG0: off"),    QStringLiteral("AG1: 0,25Hz"), QStringLiteral("AG2: 0,50Hz"),
@@ -20,7 +30,7 @@ QStringList AgitationTexts()
 
 QString ReagentListLine(int number, const QByteArray &storedName)
 {
-    return QStringLiteral("Reagent ") + padded(number, 3) + QStringLiteral(": \"") + DecodeCp1252(storedName)
+    return ReagentNumberLabel(number) + QStringLiteral(": \"") + DecodeCp1252(storedName)
         + QLatin1Char('"');
 }
 

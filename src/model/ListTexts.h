@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+// A program or reagent as the utility names it in its messages: "Program07",
+// "Reagent 007".
+QString ProgramNumberLabel(int program);
+QString ReagentNumberLabel(int reagent);
+
 // "AG0: off" .. "AG5: 3,00Hz"; the list index is the agitation code.
 QStringList AgitationTexts();
 

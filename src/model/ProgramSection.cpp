@@ -66,7 +66,11 @@ QByteArray ReagentKey(int number)
 
 QByteArray NameValue(const QByteArray &storedName)
 {
-    const QByteArray name = FitName(storedName, false);
+    // A value ends at a NUL byte (a name read from blank instrument memory has
+    // them); the quoting is decided on what is left, or an opening quote would
+    // be written without its closing one.
+    const qsizetype nul = storedName.indexOf('\0');
+    const QByteArray name = FitName(nul < 0 ? storedName : storedName.left(nul), false);
     if (FitName(IniFile::ValueAsRead(name), false) == name)
         return name;
     return '"' + name + '"';

@@ -17,7 +17,8 @@ QByteArray ReagentKey(int number);
 
 // A 13-character name as it is written as a value: as it is, unless reading
 // would give back something else (leading blanks, matching outer quotes, a
-// trailing tab), then inside double quotes, which reading removes again.
+// trailing tab), then inside double quotes, which reading removes again. A
+// NUL byte ends the name, as it ends any value in the file.
 QByteArray NameValue(const QByteArray &storedName);
 
 // Writes all 147 keys of the program into the file's current section.

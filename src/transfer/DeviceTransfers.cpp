@@ -1,5 +1,6 @@
 #include "transfer/DeviceTransfers.h"
 
+#include "model/ListTexts.h"
 #include "model/LocalStore.h"
 #include "transfer/MemoryMap.h"
 #include "transfer/TransferMessages.h"

@@ -2,18 +2,6 @@
 
 #include "link/MemoryCommands.h"
 
-namespace {
-template<typename Result>
-MemoryFault faultOf(const Result &result)
-{
-    if (result.ok)
-        return MemoryFault::None;
-    if (result.portClosed)
-        return MemoryFault::NotConnected;
-    return result.noAnswer ? MemoryFault::NoAnswer : MemoryFault::WrongAnswer;
-}
-} // namespace
-
 LinkMemory::LinkMemory(CommandChannel &channel)
     : m_channel(channel)
 {
@@ -22,14 +10,10 @@ LinkMemory::LinkMemory(CommandChannel &channel)
 MemoryByte LinkMemory::readByte(int address)
 {
     const MemoryReadResult result = ReadMemory(m_channel, address);
-    MemoryByte byte;
-    byte.fault = faultOf(result);
-    if (byte.ok())
-        byte.value = static_cast<quint8>(result.value);
-    return byte;
+    return {result.ok() ? static_cast<quint8>(result.value) : quint8(0), result.fault};
 }
 
 MemoryFault LinkMemory::writeByte(int address, quint8 value)
 {
-    return faultOf(WriteMemory(m_channel, address, value));
+    return WriteMemory(m_channel, address, value).fault;
 }

@@ -1,14 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "link/MemoryFault.h"
 
-// Why a memory command gave up.
-enum class MemoryFault {
-    None,
-    NotConnected, // the serial port is not open
-    NoAnswer,     // every attempt timed out
-    WrongAnswer,  // answers came, but none echoed the address (and value) asked for
-};
+#include <QtGlobal>
 
 struct MemoryByte
 {

@@ -3,16 +3,6 @@
 #include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
 
-QString ProgramNumberLabel(int program)
-{
-    return QStringLiteral("Program%1").arg(program, 2, 10, QLatin1Char('0'));
-}
-
-QString ReagentNumberLabel(int reagent)
-{
-    return QStringLiteral("Reagent %1").arg(reagent, 3, 10, QLatin1Char('0'));
-}
-
 QString FaultReason(MemoryFault fault, bool writing)
 {
     switch (fault) {

@@ -4,10 +4,6 @@
 
 #include <QString>
 
-// Names as the utility shows them: "Program07", "Reagent 007".
-QString ProgramNumberLabel(int program);
-QString ReagentNumberLabel(int reagent);
-
 // Why a byte failed, as a clause: "the Corvex did not answer".
 QString FaultReason(MemoryFault fault, bool writing);
 

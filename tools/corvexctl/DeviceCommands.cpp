@@ -1,7 +1,6 @@
 #include "DeviceCommands.h"
 
 #include "DeviceSession.h"
-#include "StoreOption.h"
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
@@ -11,9 +10,6 @@
 #include <csignal>
 
 namespace {
-
-const QString ProgramWord = QStringLiteral("The program number");
-const QString ReagentWord = QStringLiteral("The reagent number");
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -70,116 +66,64 @@ private:
     int m_shownTenth = 0;
 };
 
-QString reagentLine(int number, const InstrumentData &data)
+// Prints the outcome's message unless the transfer was done.
+std::optional<int> failed(CommandContext &context, const TransferOutcome &outcome)
 {
-    return ReagentListLine(number, data.reagents[number]);
-}
-
-QString programNumber(int number)
-{
-    return QStringLiteral("Program%1").arg(number, 2, 10, QLatin1Char('0'));
+    if (outcome.status == TransferOutcome::Status::Done)
+        return std::nullopt;
+    return context.fail(outcome.message);
 }
 
 int identify(CommandContext &context)
 {
     DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
+    if (const std::optional<int> end = session.connect(context))
+        return *end;
     context.out << "A Corvex (" << DeviceConnection::Identification << ") answers on " << session.device() << ".\n";
     return ExitDone;
 }
 
-int readProgram(CommandContext &context)
+// read-program and send-program.
+TransferCommand programTransfer(bool sending)
 {
-    int number = 0;
-    if (!context.numberArgument(0, 1, ProgramCount, ProgramWord, number))
-        return ExitUsage;
-    InstrumentData data;
-    if (!LoadStoreFor(context, data, true))
-        return ExitFailed;
-    DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
+    return [sending](CommandContext &context, Subject &subject, DeviceTransfers &transfers) {
+        const int number = subject.number;
+        ProgressPrinter progress(context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading "))
+                                                  + ProgramNumberLabel(number));
+        const TransferOutcome outcome =
+            sending ? transfers.SendProgram(number, progress) : transfers.ReadProgram(number, progress);
+        if (const std::optional<int> end = failed(context, outcome))
+            return *end;
+        context.out << ProgramLabel(number, subject.data)
+                    << (sending ? " has been sent to the Corvex" : " has been read from the Corvex")
+                    << " and saved to \"" << StorePath(context) << "\".\n";
+        return ExitDone;
+    };
+}
 
-    DeviceTransfers transfers(session.memory(), data, StorePath(context));
-    ProgressPrinter progress(context.err, QStringLiteral("Reading ") + programNumber(number));
-    const TransferOutcome outcome = transfers.ReadProgram(number, progress);
-    if (outcome.status != TransferOutcome::Status::Done)
-        return context.fail(outcome.message);
-    context.out << ProgramLabel(number, data) << " has been read from the Corvex and saved to \"" << StorePath(context)
-                << "\".\n";
+// Like the utility, reading one reagent does not write the store.
+int readReagent(CommandContext &context, Subject &subject, DeviceTransfers &transfers)
+{
+    if (const std::optional<int> end = failed(context, transfers.ReadReagent(subject.number)))
+        return *end;
+    context.out << ReagentListLine(subject.number, subject.data.reagents[subject.number]) << '\n';
     return ExitDone;
 }
 
-int sendProgram(CommandContext &context)
+int readReagents(CommandContext &context, Subject &subject, DeviceTransfers &transfers)
 {
-    int number = 0;
-    if (!context.numberArgument(0, 1, ProgramCount, ProgramWord, number))
-        return ExitUsage;
-    InstrumentData data;
-    if (!LoadStoreFor(context, data, false))
-        return ExitFailed;
-    DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
-
-    DeviceTransfers transfers(session.memory(), data, StorePath(context));
-    ProgressPrinter progress(context.err, QStringLiteral("Sending ") + programNumber(number));
-    const TransferOutcome outcome = transfers.SendProgram(number, progress);
-    if (outcome.status != TransferOutcome::Status::Done)
-        return context.fail(outcome.message);
-    context.out << ProgramLabel(number, data) << " has been sent to the Corvex and saved to \"" << StorePath(context)
-                << "\".\n";
-    return ExitDone;
-}
-
-int readReagent(CommandContext &context)
-{
-    int number = 0;
-    if (!context.numberArgument(0, 1, ReagentCount, ReagentWord, number))
-        return ExitUsage;
-    DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
-
-    // Like the utility, reading one reagent does not write the store.
-    InstrumentData data;
-    DeviceTransfers transfers(session.memory(), data, StorePath(context));
-    const TransferOutcome outcome = transfers.ReadReagent(number);
-    if (outcome.status != TransferOutcome::Status::Done)
-        return context.fail(outcome.message);
-    context.out << reagentLine(number, data) << '\n';
-    return ExitDone;
-}
-
-int readReagents(CommandContext &context)
-{
-    InstrumentData data;
-    if (!LoadStoreFor(context, data, true))
-        return ExitFailed;
-    DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
-
-    DeviceTransfers transfers(session.memory(), data, StorePath(context));
     ProgressPrinter progress(context.err, QStringLiteral("Reading all reagents"));
     const InterruptAsStop stopOnCtrlC;
     const TransferOutcome outcome = transfers.ReadAllReagents(progress);
     for (int r = 1; r <= outcome.reagentsRead; ++r)
-        context.out << reagentLine(r, data) << '\n';
+        context.out << ReagentListLine(r, subject.data.reagents[r]) << '\n';
     switch (outcome.status) {
     case TransferOutcome::Status::Done:
         context.err << "All " << ReagentCount << " reagents have been read and saved to \"" << StorePath(context) << "\".\n";
         return ExitDone;
     case TransferOutcome::Status::Stopped:
-        return context.fail(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved to \"%2\".")
-                                .arg(outcome.reagentsRead, 3, 10, QLatin1Char('0'))
-                                .arg(StorePath(context)));
+        return context.fail(QStringLiteral("Stopped after %1; the reagents read have been saved to \"%2\".")
+                                .arg(ReagentNumberLabel(outcome.reagentsRead), StorePath(context)));
     default:
         return context.fail(outcome.message);
     }
@@ -187,9 +131,6 @@ int readReagents(CommandContext &context)
 
 int sendReagent(CommandContext &context)
 {
-    int number = 0;
-    if (!context.numberArgument(0, 1, ReagentCount, ReagentWord, number))
-        return ExitUsage;
     const QString typed = context.arguments.at(1);
     const QByteArray encoded = EncodeCp1252(typed);
     if (DecodeCp1252(encoded) != typed)
@@ -197,22 +138,15 @@ int sendReagent(CommandContext &context)
     if (encoded.size() > NameLength)
         context.err << "The name is cut to its first " << NameLength << " characters.\n";
 
-    InstrumentData data;
-    if (!LoadStoreFor(context, data, true))
-        return ExitFailed;
-    DeviceSession session;
-    int exitCode = ExitDone;
-    if (!session.connect(context, exitCode))
-        return exitCode;
-
-    data.reagents[number] = FitName(encoded, false);
-    DeviceTransfers transfers(session.memory(), data, StorePath(context));
-    const TransferOutcome outcome = transfers.SendReagent(number);
-    if (outcome.status != TransferOutcome::Status::Done)
-        return context.fail(outcome.message);
-    context.out << reagentLine(number, data) << " has been sent to the Corvex and saved to \"" << StorePath(context)
-                << "\".\n";
-    return ExitDone;
+    const auto send = [name = FitName(encoded, false)](CommandContext &context, Subject &subject, DeviceTransfers &transfers) {
+        subject.data.reagents[subject.number] = name;
+        if (const std::optional<int> end = failed(context, transfers.SendReagent(subject.number)))
+            return *end;
+        context.out << ReagentListLine(subject.number, name) << " has been sent to the Corvex and saved to \""
+                    << StorePath(context) << "\".\n";
+        return ExitDone;
+    };
+    return OnInstrument(NumberArgument::Reagent, StoreUse::MayBeMissing, send)(context);
 }
 
 Command deviceCommand(const QString &name, const QString &parameters, const QString &summary, int arguments,
@@ -228,14 +162,17 @@ QList<Command> DeviceCommands()
     return {
         deviceCommand(QStringLiteral("identify"), QString(), QStringLiteral("Look for the Corvex and say where it answers"), 0, identify),
         deviceCommand(QStringLiteral("read-program"), QStringLiteral("N"),
-                      QStringLiteral("Read program N from the Corvex and save it to the store"), 1, readProgram),
+                      QStringLiteral("Read program N from the Corvex and save it to the store"), 1,
+                      OnInstrument(NumberArgument::Program, StoreUse::MayBeMissing, programTransfer(false))),
         deviceCommand(QStringLiteral("send-program"), QStringLiteral("N"),
-                      QStringLiteral("Send program N of the store to the Corvex"), 1, sendProgram),
+                      QStringLiteral("Send program N of the store to the Corvex"), 1,
+                      OnInstrument(NumberArgument::Program, StoreUse::Existing, programTransfer(true))),
         deviceCommand(QStringLiteral("read-reagent"), QStringLiteral("N"),
-                      QStringLiteral("Read reagent N from the Corvex and show it (the store is not changed)"), 1, readReagent),
+                      QStringLiteral("Read reagent N from the Corvex and show it (the store is not changed)"), 1,
+                      OnInstrument(NumberArgument::Reagent, StoreUse::None, readReagent)),
         deviceCommand(QStringLiteral("read-reagents"), QString(),
                       QStringLiteral("Read all 200 reagents from the Corvex and save them to the store (Ctrl+C stops)"), 0,
-                      readReagents),
+                      OnInstrument(NumberArgument::None, StoreUse::MayBeMissing, readReagents)),
         deviceCommand(QStringLiteral("send-reagent"), QStringLiteral("N NAME"),
                       QStringLiteral("Name reagent N, send it to the Corvex and save the reagents to the store"), 2, sendReagent),
     };

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "Command.h"
+#include "StoreOption.h"
 
 #include "link/DeviceConnection.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
+#include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
 
 // The port, link and connection a device command works through.
@@ -15,9 +16,9 @@ public:
 
     // Connects as the options say: --port N (1..16) or --port PATH tries that
     // port only; without --port the stored port, or every port, as the utility
-    // does. Prints its own message and gives false when no instrument answered
-    // or the options are wrong (`exitCode` tells which).
-    bool connect(CommandContext &context, int &exitCode);
+    // does. When no instrument answered or the options are wrong, prints why
+    // and gives the exit code to end with.
+    std::optional<int> connect(CommandContext &context);
 
     // The device the session is connected to.
     QString device() const { return m_port.deviceName(); }
@@ -33,3 +34,10 @@ private:
 
 // --port PORT and the hidden --tick-ms MS.
 QList<CommandOption> DeviceOptions();
+
+using TransferCommand = std::function<int(CommandContext &, Subject &, DeviceTransfers &)>;
+
+// Like OnStore, and then connected to the instrument: `run` gets the
+// transfers between the instrument and the loaded data, which save to the
+// command's store.
+std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run);

@@ -2,6 +2,7 @@
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/ListTexts.h"
 #include "model/LocalStore.h"
 
 #include <QFileInfo>
@@ -34,7 +35,29 @@ bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsB
 
 QString ProgramLabel(int number, const InstrumentData &data)
 {
-    return QStringLiteral("Program%1 (\"%2\")")
-        .arg(number, 2, 10, QLatin1Char('0'))
-        .arg(DecodeCp1252(FitName(data.programs[number].Name, true)));
+    return ProgramNumberLabel(number) + QStringLiteral(" (\"")
+        + DecodeCp1252(FitName(data.programs[number].Name, true)) + QStringLiteral("\")");
+}
+
+std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject)
+{
+    if (number == NumberArgument::Program
+        && !context.numberArgument(0, 1, ProgramCount, QStringLiteral("The program number"), subject.number))
+        return ExitUsage;
+    if (number == NumberArgument::Reagent
+        && !context.numberArgument(0, 1, ReagentCount, QStringLiteral("The reagent number"), subject.number))
+        return ExitUsage;
+    if (use != StoreUse::None && !LoadStoreFor(context, subject.data, use == StoreUse::MayBeMissing))
+        return ExitFailed;
+    return std::nullopt;
+}
+
+std::function<int(CommandContext &)> OnStore(NumberArgument number, StoreUse use, SubjectCommand run)
+{
+    return [number, use, run = std::move(run)](CommandContext &context) {
+        Subject subject;
+        if (const std::optional<int> end = PrepareSubject(context, number, use, subject))
+            return *end;
+        return run(context, subject);
+    };
 }

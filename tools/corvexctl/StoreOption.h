@@ -4,6 +4,9 @@
 
 #include "model/InstrumentData.h"
 
+#include <functional>
+#include <optional>
+
 // The option --store PATH that every command on the local store takes.
 CommandOption StoreOption();
 
@@ -16,3 +19,30 @@ bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsB
 
 // Program07 ("name"), as the utility names a program in its messages.
 QString ProgramLabel(int number, const InstrumentData &data);
+
+// What a command works on, checked and loaded before its own work starts:
+// its argument N and the data of the store.
+struct Subject
+{
+    int number = 0;
+    InstrumentData data;
+};
+
+// The first argument of a command, when it is a number.
+enum class NumberArgument { None, Program, Reagent };
+
+enum class StoreUse {
+    None,         // the data starts blank; the store is neither read nor needed
+    Existing,     // the store must exist
+    MayBeMissing, // a missing store is blank data
+};
+
+using SubjectCommand = std::function<int(CommandContext &, Subject &)>;
+
+// Runs `run` once argument N has been checked and the store loaded as `use`
+// says; a failure there is printed and ends the command.
+std::function<int(CommandContext &)> OnStore(NumberArgument number, StoreUse use, SubjectCommand run);
+
+// Checks argument N and loads the store into `subject`. The exit code to end
+// with when that failed (after printing why), nothing when all is well.
+std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject);

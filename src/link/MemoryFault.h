@@ -1,0 +1,9 @@
+#pragma once
+
+// Why a memory command gave up after all its attempts.
+enum class MemoryFault {
+    None,
+    NotConnected, // the serial port is not open
+    NoAnswer,     // every attempt timed out
+    WrongAnswer,  // answers came, but none echoed the address (and value) asked for
+};
