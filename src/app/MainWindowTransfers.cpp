@@ -5,8 +5,8 @@
 
 #include "editor/ProgramEditor.h"
 #include "editor/ReagentEditor.h"
+#include "model/ListTexts.h"
 #include "transfer/DeviceTransfers.h"
-#include "transfer/TransferMessages.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
