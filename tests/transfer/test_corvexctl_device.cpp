@@ -128,6 +128,8 @@ private Q_SLOTS:
         QTest::newRow("reagent 201") << QStringList{"read-reagent", "201", "--port", "1"} << 2 << "from 1 to 200";
         QTest::newRow("name the Corvex cannot hold")
             << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
+        QTest::newRow("a line break in a name")
+            << QStringList{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"} << 2 << "cannot store";
         QTest::newRow("send-reagent without name") << QStringList{"send-reagent", "3", "--port", "1"} << 2 << "Too few arguments.";
     }
 

@@ -7,6 +7,7 @@
 #include "model/ListTexts.h"
 #include "transfer/DeviceTransfers.h"
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -133,7 +134,9 @@ int sendReagent(CommandContext &context)
 {
     const QString typed = context.arguments.at(1);
     const QByteArray encoded = EncodeCp1252(typed);
-    if (DecodeCp1252(encoded) != typed)
+    // Control characters cannot be typed on the instrument and would not survive the store.
+    const bool control = std::any_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    if (control || DecodeCp1252(encoded) != typed)
         return context.usageError(QStringLiteral("The name \"%1\" has characters the Corvex cannot store.").arg(typed));
     if (encoded.size() > NameLength)
         context.err << "The name is cut to its first " << NameLength << " characters.\n";
