@@ -1,5 +1,6 @@
 #include "model/LocalStore.h"
 #include "print/PrinterSurface.h"
+#include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,7 +66,7 @@ private Q_SLOTS:
 
         const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
         const mode_t previousMask = ::umask(022);
-        const ToolRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
+        const CtlRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
         ::umask(previousMask);
         QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err)); // nothing for a script's mail
         // An archive is readable like any other new file, not private to its writer.
@@ -135,7 +135,7 @@ private Q_SLOTS:
         if (!arguments.contains(QStringLiteral("--pdf")))
             arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");
         QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
-        const ToolRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
+        const CtlRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         // The target keeps what it held, and no part of a new one is left beside it.
@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("a printer is set up here; a test never prints a real page");
-        const ToolRun run = runTool({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
+        const CtlRun run = runTool({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QLatin1String("Unknown Printer Error. (no printer is set up on this system)")), qPrintable(run.err));
     }
@@ -166,28 +166,13 @@ private Q_SLOTS:
     }
 
 private:
-    struct ToolRun
-    {
-        int exitCode = -1;
-        QString out;
-        QString err;
-    };
-
     // The real program, started the way cron starts a script: no display, no runtime folder.
-    static ToolRun runTool(const QStringList &arguments)
+    static CtlRun runTool(const QStringList &arguments)
     {
-        QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
             environment.remove(QLatin1String(name));
-        tool.setProcessEnvironment(environment);
-        tool.start(qEnvironmentVariable("CORVEX_CTL"), arguments);
-        ToolRun run;
-        if (tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit)
-            run.exitCode = tool.exitCode();
-        run.out = QString::fromUtf8(tool.readAllStandardOutput());
-        run.err = QString::fromUtf8(tool.readAllStandardError());
-        return run;
+        return RunProcess(qEnvironmentVariable("CORVEX_CTL"), arguments, environment);
     }
 
     // File names of the arguments stand in the test's folder.

@@ -1,18 +1,9 @@
 #pragma once
 
 #include "CtlMain.h"
+#include "support/CtlProcess.h"
 
-#include <QString>
-#include <QStringList>
 #include <QTextStream>
-
-// What one run of the command-line tool printed, and how it ended.
-struct CtlRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // Runs the command-line tool in this process, with its output streams read back.
 inline CtlRun RunCtl(const QStringList &arguments)

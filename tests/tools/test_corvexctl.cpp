@@ -5,7 +5,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,30 +17,20 @@ namespace {
 // runs as the user nobody, from a copy in `folder` that nobody can reach.
 CtlRun runAsUser(const QStringList &arguments, const QString &folder)
 {
-    QProcess tool;
-    QString program = qEnvironmentVariable("CORVEX_CTL");
-    QStringList words = arguments;
-    if (geteuid() == 0) {
-        const QString copy = folder + QStringLiteral("/corvexctl");
-        QFile::remove(copy);
-        if (!QFile::copy(program, copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
-            return {};
-        words = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                            QStringLiteral("--clear-groups"), QStringLiteral("--"), copy}
-            + arguments;
-        program = QStringLiteral("setpriv");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of nobody's reach
-        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        tool.setProcessEnvironment(environment);
-    }
-    tool.start(program, words);
-    CtlRun result;
-    if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
-        result.exitCode = tool.exitCode();
-    result.out = QString::fromUtf8(tool.readAllStandardOutput());
-    result.err = QString::fromUtf8(tool.readAllStandardError());
-    return result;
+    const QString program = qEnvironmentVariable("CORVEX_CTL");
+    if (geteuid() != 0)
+        return RunProcess(program, arguments);
+
+    const QString copy = folder + QStringLiteral("/corvexctl");
+    QFile::remove(copy);
+    if (!QFile::copy(program, copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
+        return {};
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of nobody's reach
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    const QStringList asNobody{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                               QStringLiteral("--clear-groups"), QStringLiteral("--"), copy};
+    return RunProcess(QStringLiteral("setpriv"), asNobody + arguments, environment);
 }
 
 } // namespace

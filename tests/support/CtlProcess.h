@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// What one run of the command-line tool printed, and how it ended.
+struct CtlRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs a program (the real corvexctl, or a wrapper that starts it) as its
+// own process and reads back what it printed.
+inline CtlRun RunProcess(const QString &program, const QStringList &arguments,
+                         const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    CtlRun run;
+    if (tool.waitForFinished(60'000) && tool.exitStatus() == QProcess::NormalExit)
+        run.exitCode = tool.exitCode();
+    run.out = QString::fromUtf8(tool.readAllStandardOutput());
+    run.err = QString::fromUtf8(tool.readAllStandardError());
+    return run;
+}
