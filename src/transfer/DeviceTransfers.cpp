@@ -139,30 +139,29 @@ TransferOutcome DeviceTransfers::ReadAllReagents(TransferObserver &observer)
     const ReadAllResult read = ReadAllReagentBytes(m_memory, m_data.reagents, observer);
     TransferOutcome result = outcome(read.stopped ? Status::Stopped : Status::Done);
     result.reagentsRead = read.reagentsRead;
+    // The reagents read before a stop or failure are saved all the same.
+    const StoreResult saved = read.reagentsRead == 0 ? StoreResult::Done() : SaveToStore(0, m_storePath, m_data);
+    const QString storeProblem =
+        saved ? QString() : storeFailure(QStringLiteral("%1 reagents were read from the Corvex").arg(read.reagentsRead), saved);
 
-    if (!read.step.ok()) {
-        const int failed = read.reagentsRead + 1;
-        const QString kept = read.reagentsRead == 0
-            ? QStringLiteral("No reagent was read; all keep their previous names.")
-            : QStringLiteral("%1 to %2 were read and saved; %3 and the ones after it keep their previous names.")
-                  .arg(ReagentNumberLabel(1), ReagentNumberLabel(read.reagentsRead), ReagentNumberLabel(failed));
-        result.status = Status::DeviceFailed;
-        result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
-                             .arg(ReagentNumberLabel(failed), failurePlace(read.step, false), kept);
-    }
-    if (read.reagentsRead == 0)
-        return result;
-
-    const StoreResult saved = SaveToStore(0, m_storePath, m_data);
-    if (!saved) {
-        const QString problem = storeFailure(QStringLiteral("%1 reagents were read from the Corvex").arg(read.reagentsRead), saved);
-        if (result.status == Status::DeviceFailed) {
-            result.message.replace(QStringLiteral(" were read and saved;"), QStringLiteral(" were read;"));
-            result.message += QLatin1Char('\n') + problem;
-        } else {
+    if (read.step.ok()) {
+        if (!saved) {
             result.status = Status::StoreFailed;
-            result.message = problem;
+            result.message = storeProblem;
         }
+        return result;
     }
+
+    const int failed = read.reagentsRead + 1;
+    const QString kept = read.reagentsRead == 0
+        ? QStringLiteral("No reagent was read; all keep their previous names.")
+        : QStringLiteral("%1 to %2 were %3; %4 and the ones after it keep their previous names.")
+              .arg(ReagentNumberLabel(1), ReagentNumberLabel(read.reagentsRead),
+                   saved ? QStringLiteral("read and saved") : QStringLiteral("read"), ReagentNumberLabel(failed));
+    result.status = Status::DeviceFailed;
+    result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
+                         .arg(ReagentNumberLabel(failed), failurePlace(read.step, false), kept);
+    if (!saved)
+        result.message += QLatin1Char('\n') + storeProblem;
     return result;
 }
