@@ -153,3 +153,9 @@ QByteArray IniFile::ValueAsRead(const QByteArray &written)
 {
     return withoutTrailingSpaces(IniDocument::ValueAsRead(written).left(MaxValueLength));
 }
+
+QByteArray IniFile::Text()
+{
+    load();
+    return hasDocument() ? m_document.serialize() : QByteArray();
+}

@@ -55,6 +55,9 @@ public:
     // be read is never written.
     StoreResult Save();
 
+    // The whole file as Save() would write it now.
+    QByteArray Text();
+
     // Why the file could not be read; empty when it was read or is missing.
     QString ReadError();
 

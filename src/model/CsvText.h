@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Comma-separated text as spreadsheets read it (RFC 4180): fields separated
+// by commas, records ended by CRLF, a field in double quotes when it holds a
+// comma, a quote, CR or LF, a quote inside doubled.
+
+// One record with its CRLF, UTF-8. A field that a spreadsheet would take as a
+// formula (starting with '=', '+', '-', '@', a tab or CR), or that starts
+// with an apostrophe, gets a leading apostrophe, which CsvRecords removes.
+QByteArray CsvRecord(const QStringList &fields);
+
+struct CsvRow
+{
+    QStringList fields;
+    QString text;         // the record as it stood in the file, without its line end
+    bool damaged = false; // a quote that never closes, or text after a closing quote
+};
+
+// Every record of UTF-8 text; a record may span lines inside quotes. A
+// damaged record keeps its text and ends at the end of its line.
+QList<CsvRow> CsvRecords(const QByteArray &text);

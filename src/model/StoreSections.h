@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/IniFile.h"
+#include "model/InstrumentData.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Whole stores and parts of them, in the layout of CORVEX.ini: the section
+// "Reagents" (R001..R200) and "Program01".."Program99".
+
+// Which part of the data: programs first..last, and the reagents or not.
+struct StorePart
+{
+    int firstProgram = 1;
+    int lastProgram = ProgramCount;
+    bool reagents = true;
+
+    bool isWhole() const { return firstProgram == 1 && lastProgram == ProgramCount && reagents; }
+    bool hasPrograms() const { return firstProgram <= lastProgram; }
+    // "Program01-99 and reagents", "Program05", "reagents" ...
+    QString description() const;
+};
+
+// Writes the sections of the part into the file, each after the ones it has.
+void WriteStoreSections(IniFile &ini, const InstrumentData &data, const StorePart &part = {});
+
+// The sections of the part as a fresh store file would hold them.
+QByteArray StoreSectionsText(const InstrumentData &data, const StorePart &part = {});
+
+// First 12 hexadecimal digits (lower case) of the SHA-256 of the text.
+QString ContentFingerprint(const QByteArray &text);
+
+// The fingerprint of what a transfer of the part moves.
+QString PartFingerprint(const InstrumentData &data, const StorePart &part);

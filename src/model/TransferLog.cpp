@@ -1,0 +1,129 @@
+#include "model/TransferLog.h"
+
+#include "model/CsvText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString userName()
+{
+    const QString fromEnvironment = qEnvironmentVariable("USER");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const passwd *entry = getpwuid(getuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString::number(getuid());
+}
+
+QString isoTime(const QDateTime &time)
+{
+    // The offset is written even for local time, so that lines from machines
+    // in other zones (or written across a clock change) stay comparable.
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString failureText(const QString &path, const QString &why)
+{
+    return QStringLiteral("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
+}
+
+} // namespace
+
+TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, const QString &port)
+{
+    TransferLogEntry entry;
+    entry.time = QDateTime::currentDateTime();
+    entry.user = userName();
+    entry.host = QSysInfo::machineHostName();
+    entry.port = port;
+    entry.operation = operation;
+    entry.covered = covered;
+    return entry;
+}
+
+QStringList TransferLogColumns()
+{
+    return {QStringLiteral("Time"),      QStringLiteral("User"),   QStringLiteral("Host"),
+            QStringLiteral("Port"),      QStringLiteral("Operation"), QStringLiteral("Covered"),
+            QStringLiteral("Result"),    QStringLiteral("Message"), QStringLiteral("Fingerprint")};
+}
+
+QStringList TransferLogFields(const TransferLogEntry &entry)
+{
+    return {isoTime(entry.time), entry.user,   entry.host,    entry.port,       entry.operation,
+            entry.covered,       entry.result, entry.message, entry.fingerprint};
+}
+
+QString TransferLogPath()
+{
+    const QString dataFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
+    return QDir(dataFolder).filePath(QStringLiteral("transfer-log.csv"));
+}
+
+TransferLog::TransferLog(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString TransferLog::path() const
+{
+    return m_path.isEmpty() ? TransferLogPath() : m_path;
+}
+
+bool TransferLog::append(const TransferLogEntry &entry)
+{
+    const QString file = path();
+    const auto failed = [&](const QString &why) {
+        if (!m_failureReported && m_reporter)
+            m_reporter(failureText(file, why));
+        m_failureReported = true;
+        return false;
+    };
+
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return failed(QStringLiteral("its folder cannot be made"));
+    QFile log(file);
+    if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return failed(log.errorString());
+
+    QByteArray bytes;
+    if (log.size() == 0) {
+        bytes = CsvRecord(TransferLogColumns());
+    } else {
+        // A line cut short (by a crash or a full disk) ends here, so that
+        // it does not swallow the new one.
+        char last = '\n';
+        if (!log.seek(log.size() - 1) || !log.getChar(&last))
+            return failed(log.errorString());
+        if (last != '\n')
+            bytes = "\r\n";
+    }
+    bytes += CsvRecord(TransferLogFields(entry));
+    if (log.write(bytes) != bytes.size() || !log.flush())
+        return failed(log.errorString());
+    if (::fsync(log.handle()) != 0)
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+    return true;
+}
+
+TransferLog &ProgramTransferLog()
+{
+    static TransferLog log;
+    return log;
+}
+
+void LogTransfer(const TransferLogEntry &entry)
+{
+    ProgramTransferLog().append(entry);
+}

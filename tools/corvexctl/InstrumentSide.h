@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Command.h"
+
+#include "model/CompareSide.h"
+
+#include <optional>
+
+// The instrument as one side of a comparison: connected as the options say
+// and read whole, as a backup reads it. Prints why when it cannot be read.
+std::optional<CompareSide> ReadInstrumentSide(CommandContext &context);

@@ -1,0 +1,73 @@
+#include "LogCommands.h"
+
+#include "model/TransferLogReader.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString SinceOption = QStringLiteral("since");
+
+// "2026-12-06" (that day, local time, from midnight) or an ISO 8601 time.
+QDateTime sinceTime(const QString &text)
+{
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    if (day.isValid())
+        return day.startOfDay();
+    return QDateTime::fromString(text, Qt::ISODate);
+}
+
+QString lineText(const TransferLogLine &line)
+{
+    if (line.damaged)
+        return QStringLiteral("(damaged line) ") + line.text;
+    const TransferLogEntry &e = line.entry;
+    QString text = e.time.toString(Qt::ISODate) + QLatin1Char(' ') + e.user + QLatin1Char('@') + e.host + QLatin1Char(' ')
+        + e.operation;
+    if (!e.covered.isEmpty())
+        text += QStringLiteral(" \"") + e.covered + QLatin1Char('"');
+    if (!e.port.isEmpty())
+        text += QStringLiteral(" on ") + e.port;
+    text += QStringLiteral(": ") + e.result;
+    if (!e.message.isEmpty())
+        text += QStringLiteral(": ") + QString(e.message).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (!e.fingerprint.isEmpty())
+        text += QStringLiteral(" [") + e.fingerprint + QLatin1Char(']');
+    return text;
+}
+
+int showLog(CommandContext &context)
+{
+    QDateTime since;
+    if (context.hasOption(SinceOption)) {
+        since = sinceTime(context.option(SinceOption));
+        if (!since.isValid())
+            return context.usageError(QStringLiteral("--since needs a date such as 2026-03-01 or a time such as "
+                                                     "2026-03-01T14:00, not \"%1\".")
+                                          .arg(context.option(SinceOption)));
+    }
+    const QString path = TransferLogPath();
+    const TransferLogContent content = ReadTransferLog(path);
+    if (!content.error.isEmpty())
+        return context.fail(content.error);
+    QList<TransferLogLine> lines = NewestFirst(content.lines, since);
+    std::reverse(lines.begin(), lines.end());
+    for (const TransferLogLine &line : lines)
+        context.out << lineText(line) << '\n';
+    if (content.lines.isEmpty())
+        context.err << "The transfer log \"" << path << "\" is empty.\n";
+    return ExitDone;
+}
+
+} // namespace
+
+QList<Command> LogCommands()
+{
+    return {
+        {QStringLiteral("log"), QString(),
+         QStringLiteral("Show the transfer log: what was read, sent, backed up, restored, imported, exported and printed"),
+         0, 0,
+         {{SinceOption, QStringLiteral("DATE"), QStringLiteral("only lines from this date (2026-03-01) or time on")}},
+         showLog},
+    };
+}
