@@ -48,3 +48,13 @@ QString PartFingerprint(const InstrumentData &data, const StorePart &part)
 {
     return ContentFingerprint(StoreSectionsText(data, part));
 }
+
+QString ReagentFingerprint(const InstrumentData &data, int reagent)
+{
+    IniFile ini;
+    ini.SetFileName(QStringLiteral("sections"));
+    ini.StartEmpty();
+    ini.SetSectionName("Reagents");
+    ini.WriteString(ReagentKey(reagent), NameValue(data.reagents[reagent]));
+    return ContentFingerprint(ini.Text());
+}

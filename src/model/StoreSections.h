@@ -31,5 +31,9 @@ QByteArray StoreSectionsText(const InstrumentData &data, const StorePart &part =
 // First 12 hexadecimal digits (lower case) of the SHA-256 of the text.
 QString ContentFingerprint(const QByteArray &text);
 
+// The fingerprint of what a transfer of one reagent moves: its key alone in
+// the section "Reagents".
+QString ReagentFingerprint(const InstrumentData &data, int reagent);
+
 // The fingerprint of what a transfer of the part moves.
 QString PartFingerprint(const InstrumentData &data, const StorePart &part);

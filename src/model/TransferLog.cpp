@@ -37,7 +37,18 @@ QString failureText(const QString &path, const QString &why)
     return QStringLiteral("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
 }
 
+QString &loggedPort()
+{
+    static QString port;
+    return port;
+}
+
 } // namespace
+
+void SetLoggedPort(const QString &port)
+{
+    loggedPort() = port;
+}
 
 TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, const QString &port)
 {
@@ -45,7 +56,7 @@ TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, c
     entry.time = QDateTime::currentDateTime();
     entry.user = userName();
     entry.host = QSysInfo::machineHostName();
-    entry.port = port;
+    entry.port = port.isEmpty() ? loggedPort() : port;
     entry.operation = operation;
     entry.covered = covered;
     return entry;

@@ -44,8 +44,13 @@ inline const QString Stopped = QStringLiteral("stopped");
 inline const QString Failed = QStringLiteral("failed");
 } // namespace LogResult
 
-// An entry stamped now, with this user and host.
+// An entry stamped now, with this user and host, and the port of
+// SetLoggedPort when none is given.
 TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, const QString &port = {});
+
+// The port the instrument is connected on, for the entries of this run;
+// empty while not connected.
+void SetLoggedPort(const QString &port);
 
 // The column names of the header line, in order.
 QStringList TransferLogColumns();

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Makes the transfers as the utility runs them, on top of the instrument's
 // memory: they move data between the instrument and `data`, and save to the
 // local store at `storePath` exactly when the utility does.
@@ -29,7 +31,8 @@
 // instrument, and saves nothing. Read ALL keeps (and saves) the reagents read
 // before a failure; the failing reagent and those after it keep their names.
 // A number out of range, or a program with a value the instrument cannot
-// hold, is Refused before anything is sent. How stop() ends each job:
+// hold, is Refused before anything is sent. Every job adds a line to the
+// transfer log when it finishes. How stop() ends each job:
 // TransferJob.h.
 class DeviceTransfers
 {
@@ -51,6 +54,9 @@ public:
     TransferOutcome ReadAllReagents(TransferObserver &observer);
 
 private:
+    std::function<QString()> programFingerprint(int number) const;
+    std::function<QString()> reagentFingerprint(int number) const;
+
     MemoryAccess &m_memory;
     InstrumentData &m_data;
     QString m_storePath;

@@ -41,6 +41,7 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         {QStringLiteral("drop-every"), QStringLiteral("Do not answer every k-th command (a write still takes effect)."), QStringLiteral("k")},
         {QStringLiteral("wrong-address-every"), QStringLiteral("Echo a wrong address in the reply to every k-th command."), QStringLiteral("k")},
         {QStringLiteral("wrong-value-every"), QStringLiteral("Echo a wrong value in the reply to every k-th write."), QStringLiteral("k")},
+        {QStringLiteral("corrupt-every"), QStringLiteral("Alter the value digits of every k-th memory reply (the line still looks valid)."), QStringLiteral("k")},
         {QStringLiteral("noise"), QStringLiteral("Send these characters before every reply."), QStringLiteral("text")},
         {QStringLiteral("split"), QStringLiteral("Send replies in pieces of n characters."), QStringLiteral("n")},
         {QStringLiteral("split-delay"), QStringLiteral("Pause between pieces (default 3)."), QStringLiteral("ms")},
@@ -87,6 +88,7 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         || !readCount(parser, QStringLiteral("drop-every"), 1, &options.dropEvery, error)
         || !readCount(parser, QStringLiteral("wrong-address-every"), 1, &options.wrongAddressEvery, error)
         || !readCount(parser, QStringLiteral("wrong-value-every"), 1, &options.wrongValueEvery, error)
+        || !readCount(parser, QStringLiteral("corrupt-every"), 1, &options.corruptEvery, error)
         || !readCount(parser, QStringLiteral("split"), 1, &options.splitSize, error)
         || !readCount(parser, QStringLiteral("split-delay"), 0, &options.splitDelayMs, error))
         return std::nullopt;

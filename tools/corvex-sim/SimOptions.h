@@ -23,6 +23,7 @@ struct SimOptions
     int dropEvery = 0;          // drop the reply of every k-th command
     int wrongAddressEvery = 0;  // every k-th reply echoes a wrong address
     int wrongValueEvery = 0;    // every k-th write reply echoes a wrong value
+    int corruptEvery = 0;       // every k-th memory reply carries another value, still valid hexadecimal
     QByteArray noise;           // sent before every reply
     int splitSize = 0;          // send replies in pieces of this many characters
     int splitDelayMs = 3;       // pause between pieces

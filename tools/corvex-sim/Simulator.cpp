@@ -85,6 +85,11 @@ QByteArray Simulator::applyReplyFaults(const QByteArray &command, QByteArray rep
         const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
         reply.replace(ValueAt, reply.size() - ValueAt, Hex2(value ^ 0x01));
     }
+    if (memoryCommand && everyKth(m_options.corruptEvery)) {
+        // As a line without a checksum can alter a value: other digits, still a byte.
+        const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
+        reply.replace(ValueAt, reply.size() - ValueAt, Hex2(value + 0x37));
+    }
     return reply;
 }
 

@@ -1,8 +1,11 @@
 #include "CommandTable.h"
 
+#include "CompareCommands.h"
 #include "DeviceCommands.h"
+#include "LogCommands.h"
 #include "OfflineCommands.h"
 #include "PrintCommands.h"
+#include "WholeInstrumentCommands.h"
 
 #include <array>
 
@@ -13,6 +16,9 @@ constexpr std::array CommandGroups = {
     &OfflineCommands,
     &DeviceCommands,
     &PrintCommands,
+    &WholeInstrumentCommands,
+    &CompareCommands,
+    &LogCommands,
 };
 
 } // namespace

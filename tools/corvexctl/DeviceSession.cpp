@@ -1,6 +1,7 @@
 #include "DeviceSession.h"
 
 #include "link/PortTable.h"
+#include "model/TransferLog.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -10,6 +11,7 @@
 namespace {
 const QString PortOption = QStringLiteral("port");
 const QString TickOption = QStringLiteral("tick-ms");
+const QString VerifyOption = QStringLiteral("verify");
 
 // "A device on /dev/pts/0 answered "?1F1,4178-306", which is not a Corvex 4178-305."
 QString otherDeviceText(const QString &described, const QByteArray &reply)
@@ -41,6 +43,8 @@ QList<CommandOption> DeviceOptions()
     return {
         {PortOption, QStringLiteral("PORT"),
          QStringLiteral("serial port: a number 1..16 (COM1..COM16) or a device path (default: the utility's port)")},
+        {VerifyOption, QString(),
+         QStringLiteral("read every byte until two readings agree, read back every byte sent (about twice the time)")},
         tick,
     };
 }
@@ -54,7 +58,12 @@ DeviceSession::DeviceSession()
 
 void DeviceSession::connect(CommandContext &context, std::function<void(std::optional<int>)> connected)
 {
-    m_connected = std::move(connected);
+    m_connected = [this, connected = std::move(connected)](std::optional<int> failed) {
+        if (!failed)
+            SetLoggedPort(device());
+        connected(failed);
+    };
+    m_verify = context.hasOption(VerifyOption);
     if (context.hasOption(TickOption)) {
         bool ok = false;
         const int ms = context.option(TickOption).toInt(&ok);

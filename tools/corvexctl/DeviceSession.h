@@ -7,6 +7,7 @@
 #include "link/SerialLink.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
+#include "transfer/VerifiedMemory.h"
 
 #include <functional>
 
@@ -35,7 +36,8 @@ public:
     // The device the session is connected to.
     QString device() const { return m_port.deviceName(); }
 
-    LinkMemory &memory() { return m_memory; }
+    // The instrument's memory; with --verify every byte is checked.
+    MemoryAccess &memory() { return m_verify ? static_cast<MemoryAccess &>(m_verified) : m_memory; }
 
 private:
     void searchEnded(CommandContext &context, bool found);
@@ -45,10 +47,12 @@ private:
     SerialLink m_link;
     DeviceConnection m_connection;
     LinkMemory m_memory;
+    VerifiedMemory m_verified{m_memory};
+    bool m_verify = false;
     std::function<void(std::optional<int>)> m_connected;
 };
 
-// --port PORT and the hidden --tick-ms MS.
+// --port PORT, --verify and the hidden --tick-ms MS.
 QList<CommandOption> DeviceOptions();
 
 // What a device command does once connected: starts its work on the

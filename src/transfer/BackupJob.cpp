@@ -1,0 +1,183 @@
+#include "transfer/BackupJob.h"
+
+#include "model/FitName.h"
+#include "model/ListTexts.h"
+#include "transfer/MemoryMap.h"
+#include "transfer/TransferMessages.h"
+
+using namespace MemoryMap;
+using Status = TransferOutcome::Status;
+
+namespace {
+
+constexpr int NameBytes = ProgramCount * NameLength + ReagentCount * ReagentEntrySize;
+
+// The offsets a program read visits after the name.
+std::vector<int> offsetsAfterName(qint32 type)
+{
+    std::vector<int> offsets = ProgramReadOffsets(type);
+    offsets.erase(offsets.begin(), offsets.begin() + NameLength);
+    return offsets;
+}
+
+// Blank as the store sees it: nothing but spaces up to the first NUL byte.
+bool isBlankName(const QByteArray &name)
+{
+    const qsizetype nul = name.indexOf('\0');
+    return FitName(nul < 0 ? name : name.left(nul), true).isEmpty();
+}
+
+TransferOutcome makeOutcome(Status status, const QString &message)
+{
+    TransferOutcome result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+} // namespace
+
+BackupJob::BackupJob(MemoryAccess &memory, QString file, BackupInfo info, QObject *parent)
+    : TransferJob(parent)
+    , m_memory(memory)
+    , m_file(std::move(file))
+    , m_info(std::move(info))
+{
+}
+
+int BackupJob::bytesExpected() const
+{
+    return NameBytes + m_restExpected;
+}
+
+void BackupJob::start()
+{
+    if (isRunning() || isFinished())
+        return;
+    markStarted();
+    m_bytes = QByteArray(ProgramBlockSize, '\0');
+    emit progress(0, bytesExpected());
+    next();
+}
+
+void BackupJob::stopRequested()
+{
+    abandonReply();
+    finish(makeOutcome(Status::Stopped,
+                   QStringLiteral("The backup was stopped at %1; no backup file was written.").arg(whereText())));
+}
+
+int BackupJob::address() const
+{
+    switch (m_phase) {
+    case Phase::ProgramName:
+        return ProgramAddress(m_item) + NameOffset + m_index;
+    case Phase::ProgramRest:
+        return ProgramAddress(m_item) + m_restOffsets[size_t(m_index)];
+    case Phase::Reagents:
+        break;
+    }
+    return ReagentAddress(m_item) + m_index;
+}
+
+void BackupJob::next()
+{
+    if (hasEnded())
+        return;
+    const int at = address();
+    await(m_memory.readByte(at), [this, at](MemoryReply &reply) {
+        if (reply.ok())
+            byteRead(static_cast<quint8>(reply.value()));
+        else
+            failed(reply, at);
+    });
+}
+
+void BackupJob::byteRead(quint8 value)
+{
+    ++m_bytesRead;
+    const auto nextProgram = [this] {
+        m_index = 0;
+        m_bytes = QByteArray(ProgramBlockSize, '\0');
+        m_phase = Phase::ProgramName;
+        if (++m_item > ProgramCount) {
+            m_phase = Phase::Reagents;
+            m_item = 1;
+            m_bytes.clear();
+        }
+    };
+
+    switch (m_phase) {
+    case Phase::ProgramName:
+        m_bytes[NameOffset + m_index] = static_cast<char>(value);
+        if (++m_index < NameLength)
+            break;
+        if (isBlankName(m_bytes.mid(NameOffset, NameLength))) {
+            m_data.programs[m_item] = ProgramRecord::Empty();
+            nextProgram();
+            break;
+        }
+        m_phase = Phase::ProgramRest;
+        m_index = 0;
+        m_restOffsets = offsetsAfterName(TypeEM);
+        m_restExpected += int(m_restOffsets.size());
+        break;
+    case Phase::ProgramRest: {
+        const int offset = m_restOffsets[size_t(m_index)];
+        m_bytes[offset] = static_cast<char>(value);
+        ++m_index;
+        if (offset == TypeOffset && value == TypeLM) {
+            // Vials 13..24 of an LM program are not read.
+            const std::vector<int> lm = offsetsAfterName(TypeLM);
+            m_restExpected -= int(m_restOffsets.size() - lm.size());
+            m_restOffsets = lm;
+        }
+        if (m_index == int(m_restOffsets.size())) {
+            m_data.programs[m_item] = DecodeProgram(m_bytes);
+            nextProgram();
+        }
+        break;
+    }
+    case Phase::Reagents:
+        m_bytes.append(static_cast<char>(value));
+        if (++m_index < ReagentEntrySize)
+            break;
+        m_data.reagents[m_item] = std::exchange(m_bytes, {});
+        m_index = 0;
+        if (++m_item > ReagentCount) {
+            emit progress(m_bytesRead, bytesExpected());
+            complete();
+            return;
+        }
+        break;
+    }
+    emit progress(m_bytesRead, bytesExpected());
+    next();
+}
+
+QString BackupJob::whereText() const
+{
+    return m_phase == Phase::Reagents ? ReagentNumberLabel(m_item) : ProgramNumberLabel(m_item);
+}
+
+void BackupJob::failed(const MemoryReply &reply, int at)
+{
+    finish(makeOutcome(Status::DeviceFailed, QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
+                                             .arg(whereText(), AddressText(at), FaultReason(reply.fault(), false))));
+}
+
+void BackupJob::complete()
+{
+    if (m_file.isEmpty()) {
+        finish(makeOutcome(Status::Done, {}));
+        return;
+    }
+    const StoreResult written = WriteBackupFile(m_file, m_data, m_info);
+    if (!written) {
+        finish(makeOutcome(Status::StoreFailed,
+                       QStringLiteral("The Corvex was read whole, but the backup file could not be written: %1")
+                           .arg(written.error)));
+        return;
+    }
+    finish(makeOutcome(Status::Done, {}));
+}

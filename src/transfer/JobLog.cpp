@@ -1,0 +1,27 @@
+#include "transfer/JobLog.h"
+
+QString LogResultText(const TransferOutcome &outcome)
+{
+    switch (outcome.status) {
+    case TransferOutcome::Status::Done:
+        return LogResult::Done;
+    case TransferOutcome::Status::Stopped:
+        return LogResult::Stopped;
+    default:
+        return LogResult::Failed;
+    }
+}
+
+TransferJob *LogWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint)
+{
+    QObject::connect(job, &TransferJob::finished, job,
+                     [entry = std::move(entry), fingerprint = std::move(fingerprint)](const TransferOutcome &outcome) mutable {
+                         entry.time = QDateTime::currentDateTime();
+                         entry.result = LogResultText(outcome);
+                         entry.message = outcome.message;
+                         if (outcome.status == TransferOutcome::Status::Done && fingerprint)
+                             entry.fingerprint = fingerprint();
+                         LogTransfer(entry);
+                     });
+    return job;
+}

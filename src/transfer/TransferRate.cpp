@@ -1,0 +1,33 @@
+#include "transfer/TransferRate.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+double TransferRate::secondsLeft(int done, int total) const
+{
+    if (!m_clock.isValid() || done <= 0)
+        return -1;
+    const double elapsed = double(m_clock.elapsed()) / 1000.0;
+    return elapsed * double(total - done) / double(done);
+}
+
+QString TransferRate::progressText(int done, int total) const
+{
+    const QLocale english(QLocale::English);
+    QString text = QStringLiteral("%1 of %2 bytes").arg(english.toString(done), english.toString(total));
+    const double left = secondsLeft(done, total);
+    if (left >= 0 && done < total)
+        text += QStringLiteral(", about %1 left").arg(DurationText(left));
+    return text;
+}
+
+QString DurationText(double seconds)
+{
+    const int whole = int(std::lround(std::max(0.0, seconds)));
+    if (whole < 60)
+        return QStringLiteral("%1 s").arg(whole);
+    if (whole < 3600)
+        return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60, 2, 10, QLatin1Char('0'));
+}

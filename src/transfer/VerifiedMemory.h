@@ -1,0 +1,26 @@
+#pragma once
+
+#include "transfer/MemoryAccess.h"
+
+// The instrument's memory with every byte checked, for a line without a
+// checksum that may alter a value and still look valid:
+// - a read repeats until two readings agree, at most five readings; five
+//   that all differ fail the byte (WrongAnswer);
+// - a write reads the byte back and writes it again while it differs, at
+//   most five writes; a byte that never reads back right fails (WrongAnswer).
+// A memory command that fails all its attempts fails the byte as it is.
+// Reads take at least two commands and writes two: about twice the time.
+class VerifiedMemory : public MemoryAccess
+{
+public:
+    static constexpr int MaxReadings = 5;
+    static constexpr int MaxWrites = 5;
+
+    explicit VerifiedMemory(MemoryAccess &memory);
+
+    MemoryReply *readByte(int address) override;
+    MemoryReply *writeByte(int address, quint8 value) override;
+
+private:
+    MemoryAccess &m_memory;
+};

@@ -1,0 +1,202 @@
+#include "WholeInstrumentCommands.h"
+
+#include "DeviceSession.h"
+#include "InstrumentSide.h"
+#include "InterruptStop.h"
+
+#include "model/StorePath.h"
+#include "transfer/TransferRate.h"
+#include "transfer/WholeInstrumentJobs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+const QString ProgramsOption = QStringLiteral("programs");
+const QString NoReagentsOption = QStringLiteral("no-reagents");
+
+// Progress on the error stream at every tenth: bytes done and time left.
+void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
+{
+    auto rate = std::make_shared<TransferRate>();
+    rate->start();
+    auto shownTenth = std::make_shared<int>(0);
+    QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, rate, shownTenth](int done, int total) {
+        const int tenth = total > 0 ? done * 10 / total : 0;
+        if (tenth <= *shownTenth)
+            return;
+        *shownTenth = tenth;
+        stream << what << ": " << rate->progressText(done, total) << '\n';
+        stream.flush();
+    });
+}
+
+// Why a backup could not be written into `file`, found before the
+// instrument is read for minutes; empty when it can.
+QString backupTargetProblem(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.isDir())
+        return QStringLiteral("\"%1\" is a folder; give the name of the backup file.").arg(file);
+    const QString folder = info.absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
+    if (!IsWritableFolder(folder))
+        return QStringLiteral("Cannot write in the folder \"%1\".").arg(folder);
+    return {};
+}
+
+// Runs a backup (into `file`, or none) on a connected session to its end.
+void runBackup(CommandContext &context, DeviceSession &session, const QString &file,
+               std::function<void(const BackupJob &, const TransferOutcome &)> done)
+{
+    BackupJob *job = MakeBackup(session.memory(), file, session.device());
+    printProgress(*job, context.err, QStringLiteral("Backup"));
+    auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
+    QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnCtrlC](const TransferOutcome &outcome) mutable {
+        stopOnCtrlC.reset();
+        job->deleteLater();
+        done(*job, outcome);
+    });
+    job->start();
+}
+
+int backup(CommandContext &context)
+{
+    const QString file = context.arguments[0];
+    if (const QString problem = backupTargetProblem(file); !problem.isEmpty())
+        return context.fail(problem);
+    DeviceSession session;
+    return RunInEventLoop([&](const EndCommand &end) {
+        session.connect(context, [&, end](std::optional<int> failed) {
+            if (failed) {
+                end(*failed);
+                return;
+            }
+            runBackup(context, session, file, [&context, file, end](const BackupJob &job, const TransferOutcome &outcome) {
+                if (outcome.status != TransferOutcome::Status::Done) {
+                    end(context.fail(outcome.message));
+                    return;
+                }
+                context.out << "The Corvex has been backed up to \"" << file << "\" (" << job.bytesRead()
+                            << " bytes read).\n";
+                end(ExitDone);
+            });
+        });
+    });
+}
+
+// --programs A-B (or N) and --no-reagents.
+std::optional<StorePart> restorePart(CommandContext &context)
+{
+    StorePart part;
+    part.reagents = !context.hasOption(NoReagentsOption);
+    if (context.hasOption(ProgramsOption)) {
+        const QStringList ends = context.option(ProgramsOption).split(QLatin1Char('-'));
+        bool firstOk = false, lastOk = false;
+        part.firstProgram = ends.value(0).toInt(&firstOk);
+        part.lastProgram = ends.size() == 1 ? part.firstProgram : ends.value(1).toInt(&lastOk);
+        if (ends.size() == 1)
+            lastOk = firstOk;
+        if (ends.size() > 2 || !firstOk || !lastOk || !ProgramTable::isValidNumber(part.firstProgram)
+            || !ProgramTable::isValidNumber(part.lastProgram) || part.firstProgram > part.lastProgram) {
+            context.usageError(QStringLiteral("--programs needs a range of programs such as 1-20 or 7 (1 to 99), not \"%1\".")
+                                   .arg(context.option(ProgramsOption)));
+            return std::nullopt;
+        }
+    } else if (!part.reagents) {
+        part = {1, ProgramCount, false};
+    }
+    return part;
+}
+
+int restore(CommandContext &context)
+{
+    const QString file = context.arguments[0];
+    const std::optional<StorePart> part = restorePart(context);
+    if (!part)
+        return ExitUsage;
+    QString error;
+    const std::optional<CompareSide> backup = LoadCompareSide(file, error);
+    if (!backup)
+        return context.fail(error);
+    if (backup->programFile)
+        return context.fail(QStringLiteral("\"%1\" is a program file, not a backup; send it with import-program and "
+                                           "send-program.").arg(file));
+    Subject subject;
+    if (const std::optional<int> end = PrepareSubject(context, NumberArgument::None, StoreUse::MayBeMissing, subject))
+        return *end;
+
+    DeviceSession session;
+    return RunInEventLoop([&](const EndCommand &end) {
+        session.connect(context, [&, end](std::optional<int> failed) {
+            if (failed) {
+                end(*failed);
+                return;
+            }
+            RestoreJob *job = MakeRestore(session.memory(), backup->data, file, *part, subject.data, StorePath(context));
+            printProgress(*job, context.err, QStringLiteral("Restore"));
+            auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
+            QObject::connect(job, &TransferJob::finished, job,
+                             [&context, job, part, end, stopOnCtrlC](const TransferOutcome &outcome) mutable {
+                                 stopOnCtrlC.reset();
+                                 job->deleteLater();
+                                 if (outcome.status != TransferOutcome::Status::Done) {
+                                     end(context.fail(outcome.message));
+                                     return;
+                                 }
+                                 context.out << part->description() << " have been restored to the Corvex and saved to \""
+                                             << StorePath(context) << "\".\n";
+                                 end(ExitDone);
+                             });
+            job->start();
+        });
+    });
+}
+
+} // namespace
+
+std::optional<CompareSide> ReadInstrumentSide(CommandContext &context)
+{
+    DeviceSession session;
+    std::optional<CompareSide> side;
+    RunInEventLoop([&](const EndCommand &end) {
+        session.connect(context, [&, end](std::optional<int> failed) {
+            if (failed) {
+                end(*failed);
+                return;
+            }
+            runBackup(context, session, QString(), [&, end](const BackupJob &job, const TransferOutcome &outcome) {
+                if (outcome.status != TransferOutcome::Status::Done) {
+                    end(context.fail(outcome.message));
+                    return;
+                }
+                side = CompareSide{QStringLiteral("instrument"), job.data(), false};
+                end(ExitDone);
+            });
+        });
+    });
+    return side;
+}
+
+QList<Command> WholeInstrumentCommands()
+{
+    QList<CommandOption> backupOptions = DeviceOptions();
+    QList<CommandOption> restoreOptions{
+        {ProgramsOption, QStringLiteral("A-B"), QStringLiteral("restore only programs A to B (default: all 99)")},
+        {NoReagentsOption, QString(), QStringLiteral("leave the reagent names on the Corvex as they are")},
+    };
+    restoreOptions += DeviceOptions();
+    restoreOptions << StoreOption();
+    return {
+        {QStringLiteral("backup"), QStringLiteral("FILE"),
+         QStringLiteral("Read every program and reagent from the Corvex into a backup file (Ctrl+C stops, leaving no file)"),
+         1, 1, backupOptions, backup},
+        {QStringLiteral("restore"), QStringLiteral("FILE"),
+         QStringLiteral("Send a backup file's programs and reagents to the Corvex and save them to the store"), 1, 1,
+         restoreOptions, restore},
+    };
+}
