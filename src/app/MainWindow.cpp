@@ -2,6 +2,7 @@
 
 #include "app/ProgramFileCommands.h"
 #include "app/ServiceConsole.h"
+#include "app/WholeInstrumentActions.h"
 #include "app/WindowPlacement.h"
 #include "editor/ProgramEditor.h"
 #include "editor/ReagentEditor.h"
@@ -9,6 +10,8 @@
 #include "link/DeviceConnection.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
+#include "model/TransferLog.h"
+#include "link/PortTable.h"
 #include "print/frmPrint.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
@@ -84,6 +87,16 @@ void MainWindow::buildMenus()
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
+    auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, m_parts.link, m_parts.connection,
+                                              [this] { return m_programs->currentProgram(); },
+                                              [this] {
+                                                  m_reagents->fillList();
+                                                  m_programs->fillReagents();
+                                                  m_programs->showProgram();
+                                              }},
+                                             this);
+    whole->addTo(m_fileMenu);
+    m_fileMenu->addSeparator();
     add(m_fileMenu, "mnSettings", QStringLiteral("&Settings..."), [this] { openSettings(); });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnExit", QStringLiteral("&Exit"), [this] { close(); });
@@ -129,6 +142,7 @@ void MainWindow::loadStore()
 void MainWindow::showConnection(int port)
 {
     setWindowTitle(ConnectionTitle(port));
+    SetLoggedPort(port == 0 ? QString() : QStringLiteral("%1 (%2)").arg(PortName(port), m_parts.link.port().deviceName()));
     setTransferButtonsEnabled(port != 0);
 }
 

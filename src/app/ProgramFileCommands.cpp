@@ -3,6 +3,8 @@
 #include "editor/ProgramEditor.h"
 #include "editor/Questions.h"
 #include "model/ProgramFile.h"
+#include "model/ProgramFileLog.h"
+#include "model/TransferLog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -38,6 +40,7 @@ void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!AskYesNo(parent, QStringLiteral("Import File"), question))
         return;
     const ImportResult imported = ReadProgramFile(p, file, data);
+    LogProgramFile(LogOperation::Import, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
     editor.showProgram();
@@ -50,6 +53,7 @@ void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEdi
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = ExportProgram(p, file, data);
+    LogProgramFile(LogOperation::Export, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;

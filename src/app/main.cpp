@@ -5,6 +5,7 @@
 #include "model/LocalStore.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
+#include "transfer/UserVerifiedMemory.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,7 +22,8 @@ int main(int argc, char *argv[])
     SerialDevicePort port;
     SerialLink link(port);
     DeviceConnection connection(link);
-    LinkMemory memory(link);
+    LinkMemory linkMemory(link);
+    UserVerifiedMemory memory(linkMemory);
     const QString storePath = DefaultStorePath();
     DeviceTransfers transfers(memory, data, storePath);
 

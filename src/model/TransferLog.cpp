@@ -50,13 +50,14 @@ void SetLoggedPort(const QString &port)
     loggedPort() = port;
 }
 
-TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, const QString &port)
+TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, bool onInstrument)
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
     entry.user = userName();
     entry.host = QSysInfo::machineHostName();
-    entry.port = port.isEmpty() ? loggedPort() : port;
+    if (onInstrument)
+        entry.port = loggedPort();
     entry.operation = operation;
     entry.covered = covered;
     return entry;

@@ -44,9 +44,9 @@ inline const QString Stopped = QStringLiteral("stopped");
 inline const QString Failed = QStringLiteral("failed");
 } // namespace LogResult
 
-// An entry stamped now, with this user and host, and the port of
-// SetLoggedPort when none is given.
-TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, const QString &port = {});
+// An entry stamped now, with this user and host, and, for work on the
+// instrument, the port of SetLoggedPort.
+TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, bool onInstrument = true);
 
 // The port the instrument is connected on, for the entries of this run;
 // empty while not connected.

@@ -14,6 +14,7 @@ inline constexpr char MainLeft[] = "MainLeft";       // twips, decimal text of a
 inline constexpr char CommPort[] = "CommPort";       // 0 = search all, 1..16 = COM1..COM16
 inline constexpr char LogoPicture[] = "LogoPicture"; // full path of the logo file
 inline constexpr char Comment[] = "Comment";         // comment line of printed sheets
+inline constexpr char VerifyTransfers[] = "VerifyTransfers"; // true: every byte read twice, every byte sent read back
 
 // Device paths that override the built-in table of port numbers on this
 // machine: group "Ports", keys "COM1".."COM16".

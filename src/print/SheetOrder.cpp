@@ -2,6 +2,7 @@
 
 #include "print/LogoLoader.h"
 #include "print/PdfPrint.h"
+#include "print/PrintLog.h"
 #include "print/PrintLayout.h"
 #include "print/PrintStamp.h"
 #include "print/PrinterSurface.h"
@@ -69,6 +70,7 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
         result = PrintToPdfFile(data, request, order.pdfFile);
         destination = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(order.pdfFile));
     }
+    LogPrintRun(data, request, destination, result);
     if (!result)
         return failed(PrinterErrorText() + QStringLiteral(" (") + result.detail + QStringLiteral(")"));
     return {true, QStringLiteral("%1 printed to %2.").arg(describe(request), destination)};

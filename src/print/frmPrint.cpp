@@ -3,6 +3,7 @@
 #include "model/UserSettings.h"
 #include "print/LogoFit.h"
 #include "print/LogoLoader.h"
+#include "print/PrintLog.h"
 #include "print/PrintLayout.h"
 #include "print/PrintStamp.h"
 #include "print/PrinterSurface.h"
@@ -239,6 +240,18 @@ void frmPrint::cmdPreview_Click()
         m_seams.showMessage(this, QMessageBox::Warning, PrinterErrorTitle(), PrinterErrorText());
 }
 
+namespace {
+
+// Where a print run goes, for the transfer log.
+QString destinationOf(const QPrinter &printer)
+{
+    if (!printer.outputFileName().isEmpty())
+        return QStringLiteral("\"%1\"").arg(printer.outputFileName());
+    return QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+}
+
+} // namespace
+
 void frmPrint::cmdPrint_Click()
 {
     hide();
@@ -248,7 +261,9 @@ void frmPrint::cmdPrint_Click()
 
     const PrintRequest request = currentRequest();
     const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
-    if (!RunPrintLayout(m_data, request, *surface)) {
+    const PrintResult printed = RunPrintLayout(m_data, request, *surface);
+    LogPrintRun(m_data, request, destinationOf(m_printer), printed);
+    if (!printed) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.
         m_keptAfterFailure = true;
         m_seams.showMessage(parentWidget(), QMessageBox::Warning, PrinterErrorTitle(), PrinterErrorText());

@@ -8,6 +8,8 @@
 #include "model/ListTexts.h"
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
+#include "model/ProgramFileLog.h"
+#include "model/TransferLog.h"
 #include "model/ProgramType.h"
 
 namespace {
@@ -34,6 +36,7 @@ int exportProgram(CommandContext &context, Subject &subject)
 {
     const QString file = context.arguments.at(1);
     const StoreResult exported = ExportProgram(subject.number, file, subject.data);
+    LogProgramFile(LogOperation::Export, subject.number, file, subject.data, exported.error);
     if (!exported)
         return context.fail(exported.error);
     context.out << ProgramLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
@@ -45,10 +48,13 @@ int importProgram(CommandContext &context, Subject &subject)
     const QString file = context.arguments.at(1);
     const QString before = ProgramLabel(subject.number, subject.data);
     const ImportResult imported = ReadProgramFile(subject.number, file, subject.data);
-    if (!imported)
+    if (!imported) {
+        LogProgramFile(LogOperation::Import, subject.number, file, subject.data, imported.message);
         return context.fail(imported.message);
+    }
     const QString store = StorePath(context);
     const StoreResult saved = SaveToStore(subject.number, store, subject.data);
+    LogProgramFile(LogOperation::Import, subject.number, file, subject.data, saved.error);
     if (!saved)
         return context.fail(saved.error);
     context.out << before << " has been replaced by \""

@@ -1,5 +1,7 @@
 #include "CtlMain.h"
 
+#include "model/TransferLog.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVEX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    ProgramTransferLog().setFailureReporter([&err](const QString &message) {
+        err << message << '\n';
+        err.flush();
+    });
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return RunCorvexCtl(arguments, out, err);

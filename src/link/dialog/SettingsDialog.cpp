@@ -2,9 +2,11 @@
 
 #include "link/DeviceConnection.h"
 #include "link/PortTable.h"
+#include "model/UserSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,12 +90,22 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     grid->addWidget(m_device, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
+    // Kept only when the dialog is confirmed.
+    auto *verify = new QCheckBox(QStringLiteral("Verify every transfer: read each byte until two readings agree,\n"
+                                                "read back each byte sent (takes about twice as long)"),
+                                 this);
+    verify->setObjectName(QStringLiteral("chkVerify"));
+    verify->setChecked(ReadUserSetting(UserSetting::VerifyTransfers, false).toBool());
+    connect(this, &QDialog::accepted, this,
+            [verify] { WriteUserSetting(UserSetting::VerifyTransfers, verify->isChecked()); });
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addWidget(verify);
     layout->addLayout(buttons);
 
     connect(m_ports, &QComboBox::currentIndexChanged, this, &SettingsDialog::showDevice);

@@ -1,0 +1,203 @@
+#include "app/CompareDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Title = QStringLiteral("Compare");
+
+QString sourceName(CompareDialog::Source source)
+{
+    switch (source) {
+    case CompareDialog::Source::Instrument:
+        return QStringLiteral("The Corvex");
+    case CompareDialog::Source::LocalStore:
+        return QStringLiteral("The local store");
+    case CompareDialog::Source::File:
+        break;
+    }
+    return QStringLiteral("A file");
+}
+
+} // namespace
+
+CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentReader readInstrument, QWidget *parent)
+    : QDialog(parent)
+    , m_storePath(std::move(storePath))
+    , m_readInstrument(std::move(readInstrument))
+{
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(Title);
+
+    m_program = new QSpinBox(this);
+    m_program->setObjectName(QStringLiteral("spnProgram"));
+    m_program->setRange(1, ProgramCount);
+    m_program->setValue(ProgramTable::isValidNumber(currentProgram) ? currentProgram : 1);
+    auto *programRow = new QHBoxLayout;
+    auto *programLabel = new QLabel(QStringLiteral("A program file is compared with &program:"), this);
+    programLabel->setBuddy(m_program);
+    programRow->addWidget(programLabel);
+    programRow->addWidget(m_program);
+    programRow->addStretch();
+
+    m_compare = new QPushButton(QStringLiteral("&Compare"), this);
+    m_compare->setObjectName(QStringLiteral("cmdCompare"));
+    m_compare->setDefault(true);
+    connect(m_compare, &QPushButton::clicked, this, &CompareDialog::compare);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lstDifferences"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Left"), QStringLiteral("Right")});
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblSummary"));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(m_compare, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *sides = new QHBoxLayout;
+    sides->addWidget(makeSide(0, QStringLiteral("Left")));
+    sides->addWidget(makeSide(1, QStringLiteral("Right")));
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(sides);
+    layout->addLayout(programRow);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_summary);
+    layout->addWidget(buttons);
+    resize(720, 520);
+
+    setSide(0, Source::Instrument);
+    setSide(1, Source::LocalStore);
+}
+
+QWidget *CompareDialog::makeSide(int side, const QString &title)
+{
+    auto *box = new QGroupBox(title, this);
+    SideControls &controls = m_sides[side];
+    controls.source = new QComboBox(box);
+    controls.source->setObjectName(QStringLiteral("cbSource%1").arg(side));
+    for (const Source source : {Source::Instrument, Source::LocalStore, Source::File})
+        controls.source->addItem(sourceName(source), int(source));
+    controls.file = new QLineEdit(box);
+    controls.file->setObjectName(QStringLiteral("txtFile%1").arg(side));
+    controls.file->setPlaceholderText(QStringLiteral("A store, backup or program file"));
+    controls.browse = new QPushButton(QStringLiteral("Browse..."), box);
+    connect(controls.source, &QComboBox::currentIndexChanged, this, [this, side] { sourceChanged(side); });
+    connect(controls.browse, &QPushButton::clicked, this, [this, side] {
+        const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Compare with"), QString(),
+                                                          QStringLiteral("Corvex files (*.ini *.txt);;All files (*)"));
+        if (!file.isEmpty())
+            m_sides[side].file->setText(file);
+    });
+
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(controls.file, 1);
+    fileRow->addWidget(controls.browse);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(controls.source);
+    layout->addLayout(fileRow);
+    return box;
+}
+
+void CompareDialog::setSide(int side, Source source, const QString &file)
+{
+    m_sides[side].source->setCurrentIndex(m_sides[side].source->findData(int(source)));
+    if (!file.isEmpty())
+        m_sides[side].file->setText(file);
+    sourceChanged(side);
+}
+
+void CompareDialog::sourceChanged(int side)
+{
+    const bool isFile = m_sides[side].source->currentData().toInt() == int(Source::File);
+    m_sides[side].file->setEnabled(isFile);
+    m_sides[side].browse->setEnabled(isFile);
+}
+
+std::optional<CompareSide> CompareDialog::loadFileSide(int side, QString &error) const
+{
+    const auto source = Source(m_sides[side].source->currentData().toInt());
+    const QString file = source == Source::LocalStore ? m_storePath : m_sides[side].file->text();
+    if (file.isEmpty()) {
+        error = QStringLiteral("Choose the file to compare.");
+        return std::nullopt;
+    }
+    std::optional<CompareSide> loaded = LoadCompareSide(file, error);
+    if (loaded && source == Source::LocalStore)
+        loaded->label = QStringLiteral("Local store");
+    return loaded;
+}
+
+void CompareDialog::compare()
+{
+    const bool instrument[2] = {m_sides[0].source->currentData().toInt() == int(Source::Instrument),
+                                m_sides[1].source->currentData().toInt() == int(Source::Instrument)};
+    if (instrument[0] && instrument[1]) {
+        QMessageBox::warning(this, Title, QStringLiteral("Compare the Corvex with the local store or a file."));
+        return;
+    }
+    // The file side is read first, so that a wrong file is found before the Corvex is read for minutes.
+    const int fileSide = instrument[0] ? 1 : 0;
+    QString error;
+    std::optional<CompareSide> sides[2];
+    sides[fileSide] = loadFileSide(fileSide, error);
+    if (sides[fileSide] && !instrument[1 - fileSide])
+        sides[1 - fileSide] = loadFileSide(1 - fileSide, error);
+    if (!sides[fileSide] || (!instrument[1 - fileSide] && !sides[1 - fileSide])) {
+        QMessageBox::warning(this, Title, error);
+        return;
+    }
+    if (!instrument[1 - fileSide]) {
+        show(*sides[0], *sides[1]);
+        return;
+    }
+    setBusy(true);
+    m_readInstrument([self = QPointer<CompareDialog>(this), fileSide, known = *sides[fileSide]](std::optional<InstrumentData> data) {
+        if (!self)
+            return;
+        CompareDialog *dialog = self;
+        dialog->setBusy(false);
+        if (!data)
+            return;
+        const CompareSide read{QStringLiteral("Corvex"), *data, false};
+        dialog->show(fileSide == 0 ? known : read, fileSide == 0 ? read : known);
+    });
+}
+
+void CompareDialog::show(const CompareSide &left, const CompareSide &right)
+{
+    m_list->clear();
+    const CompareOutcome outcome = CompareSides(left, right, left.programFile || right.programFile ? m_program->value() : 0);
+    if (!outcome.error.isEmpty()) {
+        m_summary->setText(outcome.error);
+        return;
+    }
+    m_list->setHeaderLabels({QStringLiteral("Item"), left.label, right.label});
+    for (const DataDifference &difference : outcome.differences)
+        new QTreeWidgetItem(m_list, {difference.item, difference.left, difference.right});
+    m_list->header()->resizeSections(QHeaderView::ResizeToContents);
+    m_summary->setText(outcome.differences.isEmpty() ? QStringLiteral("No differences.")
+                                                     : QStringLiteral("%1 differences.").arg(outcome.differences.size()));
+}
+
+void CompareDialog::setBusy(bool busy)
+{
+    m_compare->setEnabled(!busy);
+    m_summary->setText(busy ? QStringLiteral("Reading the Corvex...") : QString());
+}

@@ -1,0 +1,59 @@
+#include "app/JobProgressDialog.h"
+
+#include "transfer/TransferJob.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWidget *parent)
+    : QDialog(parent)
+    , m_job(job)
+{
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(title);
+    setWindowModality(Qt::WindowModal);
+    m_label = new QLabel(QStringLiteral("Starting..."), this);
+    m_label->setObjectName(QStringLiteral("lblProgress"));
+    m_label->setMinimumWidth(360);
+    m_bar = new QProgressBar(this);
+    m_stop = new QPushButton(QStringLiteral("&Stop"), this);
+    m_stop->setObjectName(QStringLiteral("cmdStop"));
+    connect(m_stop, &QPushButton::clicked, this, &JobProgressDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_stop);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_label);
+    layout->addWidget(m_bar);
+    layout->addLayout(buttons);
+
+    m_rate.start();
+    connect(&job, &TransferJob::progress, this, &JobProgressDialog::showProgress);
+    connect(&job, &TransferJob::retrying, this, [this](int attempt, int attempts) {
+        m_label->setText(QStringLiteral("The Corvex does not answer; trying again (%1 of %2)...").arg(attempt).arg(attempts));
+    });
+    connect(&job, &TransferJob::finished, this, [this] {
+        // Closed for good: not a stop request.
+        QDialog::done(Accepted);
+    });
+}
+
+void JobProgressDialog::showProgress(int done, int total)
+{
+    m_bar->setRange(0, total);
+    m_bar->setValue(done);
+    if (!m_job.isStopping())
+        m_label->setText(m_rate.progressText(done, total));
+}
+
+void JobProgressDialog::reject()
+{
+    // The job decides when it can end (a restore finishes the program under way).
+    m_job.stop();
+    m_stop->setEnabled(false);
+    m_label->setText(QStringLiteral("Stopping..."));
+}

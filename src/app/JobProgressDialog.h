@@ -1,0 +1,37 @@
+#pragma once
+
+#include "transfer/TransferRate.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class TransferJob;
+
+// The progress of a long job (a backup, a restore): bytes done, the time
+// left at the rate measured so far, and Stop. It is opened window-modal
+// over its parent and closes itself when the job finishes; closing it asks
+// the job to stop, as Stop does.
+class JobProgressDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    JobProgressDialog(TransferJob &job, const QString &title, QWidget *parent);
+
+    QPushButton *stopButton() const { return m_stop; }
+    QLabel *progressLabel() const { return m_label; }
+
+protected:
+    void reject() override;
+
+private:
+    void showProgress(int done, int total);
+
+    TransferJob &m_job;
+    TransferRate m_rate;
+    QLabel *m_label = nullptr;
+    QProgressBar *m_bar = nullptr;
+    QPushButton *m_stop = nullptr;
+};

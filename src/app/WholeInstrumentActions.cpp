@@ -1,0 +1,205 @@
+#include "app/WholeInstrumentActions.h"
+
+#include "app/CompareDialog.h"
+#include "app/JobProgressDialog.h"
+#include "link/DeviceConnection.h"
+#include "link/PortTable.h"
+#include "model/BackupFile.h"
+#include "model/TransferLog.h"
+#include "transfer/WholeInstrumentJobs.h"
+#include "ui/TransferLogDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+const QString BackupTitle = QStringLiteral("Back Up Instrument");
+const QString RestoreTitle = QStringLiteral("Restore Instrument");
+const QString BackupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
+
+QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title, QString(), BackupFilter);
+    dialog.setObjectName(QStringLiteral("cdBackup"));
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(QStringLiteral("ini"));
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// What a restore of `backup` overwrites, for the question before it starts.
+QString restoreQuestion(const QString &file, const CompareSide &backup, const InstrumentData &local)
+{
+    QString text = QStringLiteral("All 99 programs and all 200 reagent names on the Corvex will be overwritten by "
+                                  "those of \"%1\"")
+                       .arg(file);
+    if (const std::optional<BackupInfo> info = ReadBackupInfo(file)) {
+        text += QStringLiteral(", backed up on %1 from %2")
+                    .arg(QLocale().toString(info->created, QLocale::ShortFormat), info->port);
+    }
+    const QList<DataDifference> differences = CompareData(local, backup.data);
+    text += differences.isEmpty()
+        ? QStringLiteral(".\n\nThe backup holds the same as the local store.")
+        : QStringLiteral(".\n\nIt differs from the local store (the last copy of the Corvex) in %1 items; the "
+                         "details list them.")
+              .arg(differences.size());
+    return text + QStringLiteral("\n\nRestore the backup now?");
+}
+
+} // namespace
+
+WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
+    : QObject(parent)
+    , m_parts(std::move(parts))
+    , m_linkMemory(m_parts.link)
+    , m_memory(m_linkMemory)
+{
+    ProgramTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Transfer Log"), message, QMessageBox::Ok, window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
+
+void WholeInstrumentActions::addTo(QMenu *menu)
+{
+    const auto add = [menu](const char *name, const QString &caption, auto slot) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        QObject::connect(action, &QAction::triggered, slot);
+    };
+    add("mnBackup", QStringLiteral("&Back Up Instrument..."), [this] { backUp(); });
+    add("mnRestore", QStringLiteral("Res&tore Instrument..."), [this] { restore(); });
+    add("mnCompare", QStringLiteral("&Compare..."), [this] { compare(); });
+    add("mnTransferLog", QStringLiteral("Transfer &Log..."), [this] { showLog(); });
+}
+
+bool WholeInstrumentActions::checkConnected(const QString &title)
+{
+    if (m_running)
+        return false;
+    if (m_parts.connection.isConnected())
+        return true;
+    QMessageBox::warning(m_parts.window, title,
+                         QStringLiteral("The Corvex is not connected. Connect it in File > Settings... first."));
+    return false;
+}
+
+void WholeInstrumentActions::showOutcome(const QString &title, const TransferOutcome &outcome, const QString &doneText)
+{
+    if (outcome.status == TransferOutcome::Status::Done)
+        QMessageBox::information(m_parts.window, title, doneText);
+    else
+        QMessageBox::warning(m_parts.window, title, outcome.message);
+}
+
+void WholeInstrumentActions::runBackup(const QString &file,
+                                       std::function<void(const BackupJob &, const TransferOutcome &)> done)
+{
+    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
+                                                         m_parts.link.port().deviceName());
+    BackupJob *job = MakeBackup(m_memory, file, port, this);
+    m_running = job;
+    // Over the Compare dialog when it asks for the read.
+    QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parts.window;
+    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? QStringLiteral("Reading the Corvex") : BackupTitle, over);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(job, &TransferJob::finished, this, [this, job, done](const TransferOutcome &outcome) {
+        m_running = nullptr;
+        job->deleteLater();
+        done(*job, outcome);
+    });
+    progress->open();
+    job->start();
+}
+
+void WholeInstrumentActions::backUp()
+{
+    if (!checkConnected(BackupTitle))
+        return;
+    const QString file = chooseFile(m_parts.window, BackupTitle, QFileDialog::AcceptSave);
+    if (file.isEmpty())
+        return;
+    runBackup(file, [this, file](const BackupJob &job, const TransferOutcome &outcome) {
+        showOutcome(BackupTitle, outcome,
+                    QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job.bytesRead()));
+    });
+}
+
+void WholeInstrumentActions::restore()
+{
+    if (!checkConnected(RestoreTitle))
+        return;
+    const QString file = chooseFile(m_parts.window, RestoreTitle, QFileDialog::AcceptOpen);
+    if (file.isEmpty())
+        return;
+    QString error;
+    const std::optional<CompareSide> backup = LoadCompareSide(file, error);
+    if (!backup || backup->programFile) {
+        QMessageBox::warning(m_parts.window, RestoreTitle,
+                             backup ? QStringLiteral("\"%1\" is a program file, not a backup; import it with File > "
+                                                     "Import Program...")
+                                          .arg(file)
+                                    : error);
+        return;
+    }
+
+    QMessageBox question(QMessageBox::Question, RestoreTitle, restoreQuestion(file, *backup, m_parts.data),
+                         QMessageBox::Yes | QMessageBox::No, m_parts.window);
+    QStringList lines;
+    for (const DataDifference &difference : CompareData(m_parts.data, backup->data))
+        lines << DifferenceLine(difference);
+    if (!lines.isEmpty())
+        question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+
+    RestoreJob *job = MakeRestore(m_memory, backup->data, file, StorePart(), m_parts.data, m_parts.storePath, this);
+    m_running = job;
+    auto *progress = new JobProgressDialog(*job, RestoreTitle, m_parts.window);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(job, &TransferJob::finished, this, [this, job, file](const TransferOutcome &outcome) {
+        m_running = nullptr;
+        job->deleteLater();
+        if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
+            m_parts.dataChanged();
+        showOutcome(RestoreTitle, outcome,
+                    QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
+    });
+    progress->open();
+    job->start();
+}
+
+void WholeInstrumentActions::compare()
+{
+    const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
+        if (!checkConnected(QStringLiteral("Compare"))) {
+            QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
+            return;
+        }
+        runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
+            if (outcome.status != TransferOutcome::Status::Done) {
+                QMessageBox::warning(m_parts.window, QStringLiteral("Compare"), outcome.message);
+                done(std::nullopt);
+                return;
+            }
+            done(job.data());
+        });
+    };
+    CompareDialog dialog(m_parts.storePath, m_parts.currentProgram(), readInstrument, m_parts.window);
+    dialog.exec();
+}
+
+void WholeInstrumentActions::showLog()
+{
+    TransferLogDialog dialog(ProgramTransferLog().path(), m_parts.window);
+    dialog.exec();
+}

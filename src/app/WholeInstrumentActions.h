@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "transfer/LinkMemory.h"
+#include "transfer/TransferOutcome.h"
+#include "transfer/UserVerifiedMemory.h"
+
+#include <QObject>
+
+#include <functional>
+
+class BackupJob;
+class DeviceConnection;
+class QMenu;
+class QWidget;
+class SerialLink;
+
+// The File menu's work on the whole instrument and on the record of
+// transfers: "Back Up Instrument...", "Restore Instrument...", "Compare..."
+// and "Transfer Log...". Backups and restores run as jobs under a progress
+// window with Stop, verified when the user's setting says so.
+class WholeInstrumentActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        QWidget *window;
+        InstrumentData &data;
+        QString storePath;
+        SerialLink &link;
+        DeviceConnection &connection;
+        std::function<int()> currentProgram;
+        // After a restore has changed the data.
+        std::function<void()> dataChanged;
+    };
+
+    WholeInstrumentActions(Parts parts, QObject *parent);
+
+    void addTo(QMenu *menu);
+
+    void backUp();
+    void restore();
+    void compare();
+    void showLog();
+
+    // Backs the instrument up into `file` (none when empty) under a progress
+    // window; `done` gets the job (valid during the call) and its outcome.
+    void runBackup(const QString &file, std::function<void(const BackupJob &, const TransferOutcome &)> done);
+
+    // The backup or restore under way, if any.
+    QObject *runningJob() const { return m_running; }
+
+private:
+    bool checkConnected(const QString &title);
+    void showOutcome(const QString &title, const TransferOutcome &outcome, const QString &doneText);
+
+    Parts m_parts;
+    LinkMemory m_linkMemory;
+    UserVerifiedMemory m_memory;
+    QObject *m_running = nullptr;
+};

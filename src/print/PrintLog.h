@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/InstrumentData.h"
+#include "print/PrintRequest.h"
+#include "print/PrintResult.h"
+
+// Adds the line of a print run to the transfer log: what was printed
+// (programs or the reagent list) to `destination` (a printer or a file), the
+// result, and the fingerprint of the sections printed.
+void LogPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
+                 const PrintResult &result);

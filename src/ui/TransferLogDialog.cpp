@@ -1,0 +1,134 @@
+#include "ui/TransferLogDialog.h"
+
+#include "model/CsvText.h"
+#include "model/TransferLogReader.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MessageColumn = 7;
+
+QList<QStandardItem *> rowItems(const TransferLogLine &line)
+{
+    QStringList fields;
+    if (line.damaged) {
+        fields = QStringList(TransferLogColumns().size(), QString());
+        fields[0] = QStringLiteral("(damaged line)");
+        fields[MessageColumn] = line.text;
+    } else {
+        fields = TransferLogFields(line.entry);
+    }
+    QList<QStandardItem *> items;
+    for (const QString &field : fields) {
+        auto *item = new QStandardItem(QString(field).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        item->setToolTip(field);
+        item->setEditable(false);
+        if (line.damaged)
+            item->setForeground(QColor(Qt::darkRed));
+        items << item;
+    }
+    return items;
+}
+
+} // namespace
+
+TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmTransferLog"));
+    setWindowTitle(QStringLiteral("Transfer Log"));
+
+    m_model = new QStandardItemModel(0, int(TransferLogColumns().size()), this);
+    m_model->setHorizontalHeaderLabels(TransferLogColumns());
+    m_shown = new QSortFilterProxyModel(this);
+    m_shown->setSourceModel(m_model);
+    m_shown->setFilterKeyColumn(-1);
+    m_shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter->setPlaceholderText(QStringLiteral("Show only lines that contain..."));
+    m_filter->setClearButtonEnabled(true);
+    connect(m_filter, &QLineEdit::textChanged, m_shown, &QSortFilterProxyModel::setFilterFixedString);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("tblLog"));
+    m_table->setModel(m_shown);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
+
+    auto *where = new QLabel(QStringLiteral("Kept in %1").arg(logPath), this);
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_export = new QPushButton(QStringLiteral("&Export..."), this);
+    m_export->setObjectName(QStringLiteral("cmdExport"));
+    connect(m_export, &QPushButton::clicked, this, &TransferLogDialog::exportClicked);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(m_export, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *filterRow = new QHBoxLayout;
+    filterRow->addWidget(new QLabel(QStringLiteral("&Filter:"), this));
+    filterRow->addWidget(m_filter, 1);
+    static_cast<QLabel *>(filterRow->itemAt(0)->widget())->setBuddy(m_filter);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(where);
+    layout->addWidget(buttons);
+    resize(960, 480);
+
+    load(logPath);
+}
+
+void TransferLogDialog::load(const QString &logPath)
+{
+    const TransferLogContent content = ReadTransferLog(logPath);
+    for (const TransferLogLine &line : NewestFirst(content.lines))
+        m_model->appendRow(rowItems(line));
+    m_table->resizeColumnsToContents();
+    if (!content.error.isEmpty())
+        m_table->setToolTip(content.error);
+}
+
+StoreResult TransferLogDialog::exportTo(const QString &file) const
+{
+    QByteArray bytes = CsvRecord(TransferLogColumns());
+    for (int row = 0; row < m_shown->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < m_shown->columnCount(); ++column)
+            fields << m_shown->index(row, column).data(Qt::ToolTipRole).toString();
+        bytes += CsvRecord(fields);
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
+        return StoreResult::Failed(
+            QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(file, out.errorString()));
+    return StoreResult::Done();
+}
+
+void TransferLogDialog::exportClicked()
+{
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Export Transfer Log"), QString(),
+                                                      QStringLiteral("CSV (*.csv)"));
+    if (file.isEmpty())
+        return;
+    const StoreResult written = exportTo(file);
+    if (!written)
+        QMessageBox::critical(this, QStringLiteral("Export Transfer Log"), written.error);
+}

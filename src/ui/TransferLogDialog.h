@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/StoreResult.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+
+// File > Transfer Log...: the transfer log as a table, newest line first,
+// with a filter over every column and Export of the lines shown.
+class TransferLogDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TransferLogDialog(const QString &logPath, QWidget *parent = nullptr);
+
+    // Writes the lines shown (with the header line) as CSV, whole or not at all.
+    StoreResult exportTo(const QString &file) const;
+
+    QTableView *table() const { return m_table; }
+    QLineEdit *filterBox() const { return m_filter; }
+
+private:
+    void load(const QString &logPath);
+    void exportClicked();
+
+    QStandardItemModel *m_model = nullptr;
+    QSortFilterProxyModel *m_shown = nullptr;
+    QTableView *m_table = nullptr;
+    QLineEdit *m_filter = nullptr;
+    QPushButton *m_export = nullptr;
+};
