@@ -34,8 +34,9 @@ QString withoutFormulaGuard(const QString &field)
 class RecordParser
 {
 public:
-    explicit RecordParser(const QString &text)
+    RecordParser(const QString &text, qsizetype fieldCount)
         : m_text(text)
+        , m_fieldCount(fieldCount)
     {
     }
 
@@ -78,20 +79,31 @@ public:
                 field += c;
             }
         }
-        if (quoted) {
-            // The quote never closed: the record is only its first line.
+        row.fields << withoutFormulaGuard(field);
+        const bool wrongCount = m_fieldCount > 0 && row.fields.size() != m_fieldCount;
+        if (quoted || ((row.damaged || wrongCount) && spansLines(start))) {
+            // A quote that never closes, or closes lines later in a record
+            // that makes no sense: the damaged record is only its first line.
             row.damaged = true;
             m_at = start;
             while (m_at < m_text.size() && m_text[m_at] != QLatin1Char('\r') && m_text[m_at] != QLatin1Char('\n'))
                 ++m_at;
         }
-        row.fields << withoutFormulaGuard(field);
         row.text = m_text.mid(start, m_at - start);
         skipLineEnd();
         return row;
     }
 
 private:
+    bool spansLines(qsizetype start) const
+    {
+        for (qsizetype i = start; i < m_at; ++i) {
+            if (m_text[i] == QLatin1Char('\r') || m_text[i] == QLatin1Char('\n'))
+                return true;
+        }
+        return false;
+    }
+
     void skipLineEnd()
     {
         if (m_at < m_text.size() && m_text[m_at] == QLatin1Char('\r'))
@@ -101,6 +113,7 @@ private:
     }
 
     const QString &m_text;
+    const qsizetype m_fieldCount;
     qsizetype m_at = 0;
 };
 
@@ -122,11 +135,11 @@ QByteArray CsvRecord(const QStringList &fields)
     return line.toUtf8() + "\r\n";
 }
 
-QList<CsvRow> CsvRecords(const QByteArray &text)
+QList<CsvRow> CsvRecords(const QByteArray &text, qsizetype fieldCount)
 {
     const QString decoded = QString::fromUtf8(text);
     QList<CsvRow> rows;
-    RecordParser parser(decoded);
+    RecordParser parser(decoded, fieldCount);
     while (!parser.atEnd()) {
         CsvRow row = parser.next();
         if (row.text.isEmpty() && !row.damaged)

@@ -22,5 +22,7 @@ struct CsvRow
 };
 
 // Every record of UTF-8 text; a record may span lines inside quotes. A
-// damaged record keeps its text and ends at the end of its line.
-QList<CsvRow> CsvRecords(const QByteArray &text);
+// damaged record keeps its text and ends at the end of its first line; so
+// does a record over several lines without `fieldCount` fields (when given),
+// so that a stray quote does not swallow the lines after it.
+QList<CsvRow> CsvRecords(const QByteArray &text, qsizetype fieldCount = 0);

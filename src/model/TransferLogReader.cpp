@@ -40,7 +40,7 @@ TransferLogContent ReadTransferLog(const QString &path)
         content.error = QStringLiteral("\"%1\" is too large (%2 bytes) to be a transfer log.").arg(path).arg(file.size());
         return content;
     }
-    const QList<CsvRow> rows = CsvRecords(file.readAll());
+    const QList<CsvRow> rows = CsvRecords(file.readAll(), TransferLogColumns().size());
     for (const CsvRow &row : rows) {
         if (!row.damaged && row.fields == TransferLogColumns())
             continue;

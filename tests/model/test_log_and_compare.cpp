@@ -1,0 +1,205 @@
+// The transfer log's lines and the comparison of two sets of data.
+#include "model/CompareSide.h"
+#include "model/LocalStore.h"
+#include "model/ProgramFile.h"
+#include "model/CsvText.h"
+#include "model/TransferLogReader.h"
+#include "support/FileFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+TransferLogEntry entryWith(const QString &field)
+{
+    TransferLogEntry entry;
+    entry.time = QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600);
+    entry.user = field;
+    entry.host = QStringLiteral("lab-pc");
+    entry.port = QStringLiteral("COM3 (/dev/ttyS2)");
+    entry.operation = LogOperation::Backup;
+    entry.covered = field;
+    entry.result = LogResult::Failed;
+    entry.message = field;
+    entry.fingerprint = QStringLiteral("0123456789ab");
+    return entry;
+}
+
+// A program with every vial used, for changing one field at a time.
+InstrumentData usedProgramData()
+{
+    InstrumentData data;
+    ProgramRecord &program = data.programs[7];
+    program.Name = "ROUTINE      ";
+    program.Type = TypeEM;
+    program.Duration = 300;
+    for (int v = 1; v <= VialCount; ++v)
+        program.vial(v) = {v + 1, 2, 0, 1, 10, 37};
+    data.reagents[14] = "Xylene       ";
+    return data;
+}
+
+} // namespace
+
+class TestLogAndCompare : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void logFieldsSurviveTheFile_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << QStringLiteral("Program07");
+        QTest::newRow("comma and quotes") << QStringLiteral("a,\"b\",c");
+        QTest::newRow("line breaks") << QStringLiteral("first\r\nsecond\nthird\r");
+        QTest::newRow("formula") << QStringLiteral("=HYPERLINK(\"x\")");
+        QTest::newRow("apostrophe then formula") << QStringLiteral("'=1+1");
+        QTest::newRow("apostrophe alone") << QStringLiteral("'");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ä€ é 日本");
+        QTest::newRow("empty") << QString();
+    }
+
+    void logFieldsSurviveTheFile()
+    {
+        QFETCH(QString, field);
+        const QString path = m_dir.filePath(QStringLiteral("log-%1.csv").arg(QLatin1String(QTest::currentDataTag())));
+        TransferLog log(path);
+        QVERIFY(log.append(entryWith(QStringLiteral("before"))));
+        QVERIFY(log.append(entryWith(field)));
+
+        const TransferLogContent read = ReadTransferLog(path);
+        QCOMPARE(read.lines.size(), 2);
+        QVERIFY(!read.lines[1].damaged);
+        QCOMPARE(read.lines[1].entry, entryWith(field));
+        // One header line; a spreadsheet never sees a formula.
+        const QByteArray bytes = ReadBytes(path);
+        QVERIFY(bytes.startsWith("Time,User,Host,Port,Operation,Covered,Result,Message,Fingerprint\r\n"
+                                 "2026-03-01T14:05:09+01:00,before,lab-pc,COM3 (/dev/ttyS2),backup,before,"));
+        QVERIFY(!bytes.contains(",=") && !bytes.contains(",\"="));
+    }
+
+    void damagedLinesAreShownAsSuch()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("damaged.csv"));
+        TransferLog log(path);
+        QVERIFY(log.append(entryWith(QStringLiteral("first"))));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("not a time,u,h,p,o,c,r,m,f\r\n"
+                   "too,few,fields\r\n"
+                   "2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra\r\n"
+                   "2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f\r\n"
+                   "2026-03-01T14:05:09+01:00,u,\"cut short");
+        file.close();
+        QVERIFY(log.append(entryWith(QStringLiteral("after a cut line"))));
+
+        const TransferLogContent read = ReadTransferLog(path);
+        QStringList kinds;
+        for (const TransferLogLine &line : read.lines)
+            kinds << (line.damaged ? QStringLiteral("damaged: ") + line.text : line.entry.user);
+        QCOMPARE(kinds, QStringList({QStringLiteral("first"), QStringLiteral("damaged: not a time,u,h,p,o,c,r,m,f"),
+                                     QStringLiteral("damaged: too,few,fields"),
+                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra"),
+                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f"),
+                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,u,\"cut short"),
+                                     QStringLiteral("after a cut line")}));
+        QCOMPARE(NewestFirst(read.lines).constFirst().entry.user, QStringLiteral("after a cut line"));
+    }
+
+    void anUnwritableLogIsReportedOnce()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("a-folder.csv"));
+        QVERIFY(QDir().mkpath(folder));
+        TransferLog log(folder);
+        QStringList reports;
+        log.setFailureReporter([&](const QString &message) { reports << message; });
+        QVERIFY(!log.append(entryWith(QStringLiteral("x"))));
+        QVERIFY(!log.append(entryWith(QStringLiteral("y"))));
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(folder), qPrintable(reports[0]));
+    }
+
+    void compareNamesExactlyTheFieldsThatDiffer_data()
+    {
+        QTest::addColumn<std::function<void(InstrumentData &)>>("change");
+        QTest::addColumn<QStringList>("lines");
+        using Change = std::function<void(InstrumentData &)>;
+        QTest::newRow("same") << Change([](InstrumentData &) {}) << QStringList();
+        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; })
+                                    << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
+        QTest::newRow("name, duration, pause") << Change([](InstrumentData &d) {
+            d.programs[7].Name = "ROUTINE 2    ";
+            d.programs[7].Duration = 301;
+            d.programs[7].vial(24).Pause = 1;
+        }) << QStringList{QStringLiteral("Program07 Name: \"ROUTINE\" -> \"ROUTINE 2\""),
+                          QStringLiteral("Program07 Duration: 300 -> 301"), QStringLiteral("Program07 V24Pause: 0 -> 1")};
+        QTest::newRow("reagent") << Change([](InstrumentData &d) { d.reagents[14] = "Xylene 2     "; })
+                                 << QStringList{QStringLiteral("Reagent 014: \"Xylene\" -> \"Xylene 2\"")};
+        QTest::newRow("name padded with NULs") << Change([](InstrumentData &d) {
+            d.programs[7].Name = QByteArray("ROUTINE") + QByteArray(6, '\0');
+            d.reagents[14] = QByteArray("Xylene") + QByteArray(7, '\0');
+        }) << QStringList();
+        QTest::newRow("emptied") << Change([](InstrumentData &d) { d.programs[7] = ProgramRecord::Empty(); })
+                                 << QStringList{QStringLiteral("Program07: \"ROUTINE\" -> (empty)")};
+        QTest::newRow("blank name hides the rest") << Change([](InstrumentData &d) {
+            d.programs[7].Name = QByteArray(NameLength, ' ');
+            d.programs[8] = d.programs[7];
+            d.programs[8].vial(1).Temp = 99;
+        }) << QStringList{QStringLiteral("Program07: \"ROUTINE\" -> (empty)")};
+        QTest::newRow("LM ignores vials 13..24") << Change([](InstrumentData &d) {
+            d.programs[7].Type = TypeLM;
+            d.programs[7].vial(13).Temp = 99;
+        }) << QStringList{QStringLiteral("Program07 Type: EM -> LM")} + [] {
+            QStringList blanked; // what an LM program holds in vials 13..24 on the instrument
+            for (int v = 13; v <= VialCount; ++v) {
+                const QString vial = QStringLiteral("Program07 V%1").arg(v);
+                blanked << vial + QStringLiteral("Reagent: %1 -> 1").arg(v + 1) << vial + QStringLiteral("Agit: 2 -> 0")
+                        << vial + QStringLiteral("Hrs: 1 -> 0") << vial + QStringLiteral("Min: 10 -> 0")
+                        << vial + QStringLiteral("Temp: 37 -> 0");
+            }
+            return blanked;
+        }();
+    }
+
+    void compareNamesExactlyTheFieldsThatDiffer()
+    {
+        QFETCH(std::function<void(InstrumentData &)>, change);
+        QFETCH(QStringList, lines);
+        const InstrumentData left = usedProgramData();
+        InstrumentData right = left;
+        change(right);
+        QStringList found;
+        for (const DataDifference &difference : CompareData(left, right))
+            found << DifferenceLine(difference);
+        QCOMPARE(found, lines);
+    }
+
+    void aProgramFileIsComparedWithTheProgramAsked()
+    {
+        const InstrumentData data = usedProgramData();
+        const QString store = m_dir.filePath(QStringLiteral("store.ini"));
+        const QString program = m_dir.filePath(QStringLiteral("program.txt"));
+        const QString other = m_dir.filePath(QStringLiteral("other.txt"));
+        QVERIFY(SaveToStore(7, store, data) && SaveToStore(0, store, data));
+        QVERIFY(ExportProgram(7, program, data));
+        QVERIFY(WriteBytes(other, "[Settings]\r\nA=1\r\n"));
+
+        QString error;
+        const std::optional<CompareSide> storeSide = LoadCompareSide(store, error);
+        const std::optional<CompareSide> programSide = LoadCompareSide(program, error);
+        QVERIFY(storeSide && !storeSide->programFile && programSide && programSide->programFile);
+        QVERIFY(CompareSides(*storeSide, *programSide, 7).differences.isEmpty());
+        QCOMPARE(CompareSides(*programSide, *storeSide, 8).differences.size(), 1); // empty slot 8
+        QVERIFY(!CompareSides(*storeSide, *programSide, 0).error.isEmpty());
+        QVERIFY(!LoadCompareSide(other, error));
+        QVERIFY2(error.contains(QStringLiteral("neither a store")), qPrintable(error));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogAndCompare)
+#include "test_log_and_compare.moc"
