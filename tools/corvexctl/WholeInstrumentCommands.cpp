@@ -9,6 +9,7 @@
 #include "transfer/WholeInstrumentJobs.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <memory>
@@ -18,17 +19,18 @@ namespace {
 const QString ProgramsOption = QStringLiteral("programs");
 const QString NoReagentsOption = QStringLiteral("no-reagents");
 
-// Progress on the error stream at every tenth: bytes done and time left.
+// Progress on the error stream about once a second, and at the end: bytes
+// done and time left.
 void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
 {
     auto rate = std::make_shared<TransferRate>();
     rate->start();
-    auto shownTenth = std::make_shared<int>(0);
-    QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, rate, shownTenth](int done, int total) {
-        const int tenth = total > 0 ? done * 10 / total : 0;
-        if (tenth <= *shownTenth)
+    auto sinceShown = std::make_shared<QElapsedTimer>();
+    sinceShown->start();
+    QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, rate, sinceShown](int done, int total) {
+        if (done < total && sinceShown->elapsed() < 1000)
             return;
-        *shownTenth = tenth;
+        sinceShown->restart();
         stream << what << ": " << rate->progressText(done, total) << '\n';
         stream.flush();
     });
