@@ -81,7 +81,7 @@ inline int pageCount(const QString &pdf)
 // The document's title, as a PDF viewer shows it.
 inline QString title(const QString &pdf)
 {
-    static const QRegularExpression title(QStringLiteral(R"(^Title:\s+(.*)$)"), QRegularExpression::MultilineOption);
+    static const QRegularExpression title(QStringLiteral(R"(^Title:[ \t]*(.*)$)"), QRegularExpression::MultilineOption);
     return title.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1);
 }
 
