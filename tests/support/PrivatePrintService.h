@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
 #include <grp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +39,8 @@ public:
             return fail(QStringLiteral("cannot set up the folder %1").arg(m_dir.path()));
         qputenv("CUPS_SERVER", QFile::encodeName(socketPath()));
         m_scheduler.setProcessChannelMode(QProcess::MergedChannels);
+        // A test that crashes takes its scheduler with it.
+        m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
                                                                 QStringLiteral("-s"), path("cups-files.conf")});
         if (!m_scheduler.waitForStarted(10'000))
