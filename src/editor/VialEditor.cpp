@@ -42,6 +42,9 @@ VialEditor::VialEditor(QWidget *parent)
     m_reagents->setObjectName(QStringLiteral("cbReagents"));
     m_reagents->setMinimumContentsLength(18);
     m_reagents->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Styles that open a drop-down as a menu the height of the screen ignore
+    // the row limit; as a list it holds.
+    m_reagents->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     m_reagents->setMaxVisibleItems(20);
 
     m_hours = NumberBox("txtHrs", QStringLiteral("00"), this);
