@@ -9,6 +9,7 @@
 #include "support/WidgetHelpers.h"
 
 #include <QAbstractItemView>
+#include <QScrollBar>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -283,8 +284,10 @@ private Q_SLOTS:
         QAbstractItemView *list = reagents->view();
         QTRY_VERIFY(list->isVisible());
         const int shown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() - list->indexAt(QPoint(1, 1)).row() + 1;
+        const bool scrolls = list->verticalScrollBar()->isVisible();
         reagents->hidePopup();
         QVERIFY2(shown >= 10 && shown <= 20, qPrintable(QString::number(shown)));
+        QVERIFY(scrolls);
     }
 
     void valuesWiderThanTheBoxesSurviveOk()
