@@ -56,19 +56,17 @@ public:
         int keptPosition = position;
         for (qsizetype i = 0; i < input.size(); ++i) {
             const QChar c = input.at(i);
-            const bool crBeforeLf = c == QLatin1Char('\r') && i + 1 < input.size() && input.at(i + 1) == QLatin1Char('\n');
-            if (c.category() == QChar::Other_Control && !crBeforeLf) {
-                kept.append(QLatin1Char(' '));
-                continue;
-            }
-            if (crBeforeLf || !IsCp1252Representable(c)) {
-                if (!crBeforeLf)
+            const bool lineBreakPair = c == QLatin1Char('\r') && i + 1 < input.size() && input.at(i + 1) == QLatin1Char('\n');
+            const bool storable = IsCp1252Representable(c);
+            if (lineBreakPair || !storable) {
+                // CR LF is one line break and becomes one space, that of its LF.
+                if (!lineBreakPair)
                     m_box->m_leftOut.append(c);
                 if (i < position)
                     --keptPosition;
                 continue;
             }
-            kept.append(c);
+            kept.append(c.category() == QChar::Other_Control ? QChar(QLatin1Char(' ')) : c);
         }
         kept.truncate(NameLength);
         input = kept;
