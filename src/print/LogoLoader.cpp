@@ -11,6 +11,10 @@ namespace {
 // logo of 6.6 cm at 600 dpi: a photo of many megapixels is read scaled down
 // to the size it is drawn at, instead of whole.
 constexpr int LogoLongSide = 1600;
+// Formats that cannot scale while they decode (PNG, BMP, GIF) are decoded
+// whole first: such a picture may take up to this many megabytes then, as a
+// scan of a page at 600 dpi does (140), above Qt's usual limit.
+constexpr int WholeDecodeLimitMegabytes = 512;
 // A logo file larger than this is not a logo; refuse it rather than exhaust memory.
 constexpr qint64 MaximumLogoFileSize = 64 * 1024 * 1024;
 
@@ -54,9 +58,15 @@ QImage readRaster(const QByteArray &bytes, QString &why)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (size.isValid() && qMax(size.width(), size.height()) > LogoLongSide)
-        reader.setScaledSize(size.scaled(LogoLongSide, LogoLongSide, Qt::KeepAspectRatio));
+    const bool large = size.isValid() && qMax(size.width(), size.height()) > LogoLongSide;
+    if (large)
+        reader.setScaledSize(size.scaled(LogoLongSide, LogoLongSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    const int usualLimit = QImageReader::allocationLimit();
+    const bool decodedWhole = large && !reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (decodedWhole && usualLimit > 0 && usualLimit < WholeDecodeLimitMegabytes)
+        QImageReader::setAllocationLimit(WholeDecodeLimitMegabytes);
     const QImage picture = reader.read();
+    QImageReader::setAllocationLimit(usualLimit);
     if (picture.isNull())
         why = reader.errorString();
     return picture;

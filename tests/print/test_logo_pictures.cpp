@@ -78,19 +78,28 @@ private Q_SLOTS:
         QVERIFY2(load.message.contains(message), qPrintable(load.message));
     }
 
-    void largePhotosAreReadAtTheSizeTheyAreDrawn()
+    void largePicturesAreReadAtTheSizeTheyAreDrawn_data()
     {
-        // A photo of many megapixels, which Qt's image allocation limit
+        QTest::addColumn<QString>("name");
+        QTest::newRow("photo") << "photo.jpg"; // scaled while it is decoded
+        QTest::newRow("scan") << "scan.png";   // decoded whole, then scaled
+    }
+
+    void largePicturesAreReadAtTheSizeTheyAreDrawn()
+    {
+        QFETCH(QString, name);
+        // A picture of many megapixels, which Qt's image allocation limit
         // refuses to read whole: here a smaller one under a lowered limit.
         const int previousLimit = QImageReader::allocationLimit();
         const auto restore = qScopeGuard([previousLimit] { QImageReader::setAllocationLimit(previousLimit); });
-        const QString path = m_dir.filePath(QStringLiteral("photo.jpg"));
+        const QString path = m_dir.filePath(name);
         QVERIFY(PictureFiles::writeRaster(path, 3200, 1600)); // 20 MB as a bitmap
         QImageReader::setAllocationLimit(8);
 
         const LogoLoad load = LoadLogoPicture(path);
         QVERIFY2(load.loaded(), qPrintable(load.message));
         QCOMPARE(load.picture.size(), QSize(1600, 800));
+        QCOMPARE(QImageReader::allocationLimit(), 8); // as it was for every other reader
     }
 
     void damagedMetafilesNeverBringTheProgramDown_data()
