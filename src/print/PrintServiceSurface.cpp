@@ -3,6 +3,7 @@
 #include "print/PrinterSurface.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPrintEngine>
 
 namespace {
@@ -40,6 +41,17 @@ PrintService::JobOptions jobOptions(const QPrinter &printer)
             add(chosen[i].toUtf8(), chosen[i + 1].toUtf8());
     }
     return options;
+}
+
+// Qt's PDF writer does not report a failed write (a full disk): a complete
+// document ends with its end-of-file marker.
+bool isCompletePdf(const QString &path)
+{
+    QFile file(path);
+    constexpr qint64 Tail = 32;
+    if (!file.open(QIODevice::ReadOnly) || file.size() < Tail || !file.seek(file.size() - Tail))
+        return false;
+    return file.read(Tail).contains("%%EOF");
 }
 
 } // namespace
@@ -118,7 +130,7 @@ bool PrintServiceSurface::endJob()
 {
     if (!ensureStarted())
         return false;
-    if (!m_pages->endJob())
+    if (!m_pages->endJob() || !isCompletePdf(m_document.fileName()))
         return failWith(QStringLiteral("cannot compose the job in %1").arg(QDir::toNativeSeparators(m_document.fileName())));
     const QString problem = PrintService::submitPdf(m_queue, m_document.fileName(), m_title, m_options);
     return problem.isEmpty() || failWith(problem);

@@ -101,6 +101,7 @@ private Q_SLOTS:
         QTest::newRow("printer removed") << Office << "lpadmin -x" << "the printer \"Office\" is not set up on this system";
         QTest::newRow("print service down") << Office << "stop" << "cannot be reached";
         QTest::newRow("no such queue") << "Nowhere" << "" << "the printer \"Nowhere\" is not set up on this system";
+        QTest::newRow("disk full while composing") << Office << "full disk" << "cannot compose the job";
     }
 
     void refusedJobsAreFailures()
@@ -114,20 +115,23 @@ private Q_SLOTS:
         printer.setPrinterName(Office);
         QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
         const QStringList before = jobs();
+        QStringList limits; // of the tool's process
         if (change == QLatin1String("stop")) {
             m_service.stop();
+        } else if (change == QLatin1String("full disk")) {
+            limits << QStringLiteral("trap '' XFSZ; ulimit -f 4;"); // files of at most 4 KiB
         } else if (!change.isEmpty()) {
             QStringList arguments = change.split(QLatin1Char(' ')) << queue;
             QVERIFY2(m_service.client(arguments.takeFirst(), arguments), qPrintable(m_service.errorString()));
         }
 
         const CtlRun run = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("1"),
-                                    QStringLiteral("--printer"), queue});
+                                    QStringLiteral("--printer"), queue}, limits.join(QString()));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith(QLatin1String("Unknown Printer Error. (")) && run.err.contains(detail), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
 
-        if (!change.isEmpty()) {
+        if (!change.isEmpty() && limits.isEmpty()) {
             QVERIFY(!printFromTheDialog(Office, &printer));
             QCOMPARE(m_messages, QStringList{QStringLiteral("Printer Error.|Unknown Printer Error.")});
         }
@@ -158,9 +162,14 @@ private:
         return !dialog.keptAfterFailure();
     }
 
-    CtlRun runTool(const QStringList &arguments) const
+    // The real tool, on the test's store; `limits` are shell commands run before it.
+    CtlRun runTool(const QStringList &arguments, const QString &limits = {}) const
     {
-        return RunProcess(qEnvironmentVariable("CORVEX_CTL"), QStringList(arguments) << QStringLiteral("--store") << m_store);
+        const QStringList all = QStringList(arguments) << QStringLiteral("--store") << m_store;
+        if (limits.isEmpty())
+            return RunProcess(qEnvironmentVariable("CORVEX_CTL"), all);
+        return RunProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
+                                                                   qEnvironmentVariable("CORVEX_CTL")} + all);
     }
 
     PrivatePrintService m_service;
