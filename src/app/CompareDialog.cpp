@@ -164,7 +164,7 @@ void CompareDialog::compare()
         return;
     }
     if (!instrument[1 - fileSide]) {
-        show(*sides[0], *sides[1]);
+        showDifferences(*sides[0], *sides[1]);
         return;
     }
     setBusy(true);
@@ -176,11 +176,11 @@ void CompareDialog::compare()
         if (!data)
             return;
         const CompareSide read{QStringLiteral("Corvex"), *data, false};
-        dialog->show(fileSide == 0 ? known : read, fileSide == 0 ? read : known);
+        dialog->showDifferences(fileSide == 0 ? known : read, fileSide == 0 ? read : known);
     });
 }
 
-void CompareDialog::show(const CompareSide &left, const CompareSide &right)
+void CompareDialog::showDifferences(const CompareSide &left, const CompareSide &right)
 {
     m_list->clear();
     const CompareOutcome outcome = CompareSides(left, right, left.programFile || right.programFile ? m_program->value() : 0);

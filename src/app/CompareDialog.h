@@ -49,7 +49,7 @@ private:
     QWidget *makeSide(int side, const QString &title);
     void sourceChanged(int side);
     std::optional<CompareSide> loadFileSide(int side, QString &error) const;
-    void show(const CompareSide &left, const CompareSide &right);
+    void showDifferences(const CompareSide &left, const CompareSide &right);
     void setBusy(bool busy);
 
     const QString m_storePath;

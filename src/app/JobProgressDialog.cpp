@@ -44,6 +44,11 @@ JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWi
 
 void JobProgressDialog::showProgress(int done, int total)
 {
+    // A few times a second is enough for the eye.
+    constexpr qint64 ShowEveryMs = 200;
+    if (done < total && m_sinceShown.isValid() && m_sinceShown.elapsed() < ShowEveryMs)
+        return;
+    m_sinceShown.start();
     m_bar->setRange(0, total);
     m_bar->setValue(done);
     if (!m_job.isStopping())

@@ -3,6 +3,7 @@
 #include "transfer/TransferRate.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QLabel;
 class QProgressBar;
@@ -31,6 +32,7 @@ private:
 
     TransferJob &m_job;
     TransferRate m_rate;
+    QElapsedTimer m_sinceShown;
     QLabel *m_label = nullptr;
     QProgressBar *m_bar = nullptr;
     QPushButton *m_stop = nullptr;

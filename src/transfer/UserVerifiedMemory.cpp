@@ -10,7 +10,11 @@ UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
 
 MemoryAccess &UserVerifiedMemory::chosen()
 {
-    if (ReadUserSetting(UserSetting::VerifyTransfers, false).toBool())
+    constexpr qint64 RestMs = 1000;
+    if (!m_sinceLastByte.isValid() || m_sinceLastByte.elapsed() > RestMs)
+        m_verifying = ReadUserSetting(UserSetting::VerifyTransfers, false).toBool();
+    m_sinceLastByte.start();
+    if (m_verifying)
         return m_verified;
     return m_plain;
 }

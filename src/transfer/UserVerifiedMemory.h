@@ -2,9 +2,12 @@
 
 #include "transfer/VerifiedMemory.h"
 
+#include <QElapsedTimer>
+
 // The instrument's memory, verified (VerifiedMemory) while the user's
-// setting "VerifyTransfers" is on, plain otherwise; the setting is looked
-// at for every byte, so a change in the settings dialog counts at once.
+// setting "VerifyTransfers" is on, plain otherwise. The setting is looked
+// at again whenever the line has rested for a second, that is at the start
+// of every transfer (the settings cannot change while one runs).
 class UserVerifiedMemory : public MemoryAccess
 {
 public:
@@ -18,4 +21,6 @@ private:
 
     MemoryAccess &m_plain;
     VerifiedMemory m_verified;
+    QElapsedTimer m_sinceLastByte;
+    bool m_verifying = false;
 };
