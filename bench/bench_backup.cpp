@@ -1,0 +1,111 @@
+// Times a backup of an instrument with twelve used programs against
+// corvex-sim with the line's 9600-baud timing, against the wire time of the
+// memory commands it sends, plain and verified.
+// Usage: bench_backup [path of corvex-sim]
+#include "link/SerialDevicePort.h"
+#include "link/SerialLink.h"
+#include "support/FileFixtures.h"
+#include "support/InstrumentImage.h"
+#include "support/SimulatorProcess.h"
+#include "transfer/BackupJob.h"
+#include "transfer/LinkMemory.h"
+#include "transfer/VerifiedMemory.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr double MsPerCharacter = 10.0 * 1000.0 / 9600.0;
+// "!125,AAAA" CR out, "?125,AAAA,VV" CR LF back; a write has three more out.
+constexpr int ReadCharacters = 10 + 14;
+constexpr int WriteCharacters = 13 + 14;
+constexpr double TargetPercent = 3.0;
+
+// Counts the characters of the memory commands that pass.
+class CountingMemory : public MemoryAccess
+{
+public:
+    explicit CountingMemory(MemoryAccess &memory)
+        : m_memory(memory)
+    {
+    }
+    MemoryReply *readByte(int address) override
+    {
+        ++commands;
+        characters += ReadCharacters;
+        return m_memory.readByte(address);
+    }
+    MemoryReply *writeByte(int address, quint8 value) override
+    {
+        ++commands;
+        characters += WriteCharacters;
+        return m_memory.writeByte(address, value);
+    }
+    int commands = 0;
+    qint64 characters = 0;
+
+private:
+    MemoryAccess &m_memory;
+};
+
+bool runBackup(const char *what, MemoryAccess &memory, CountingMemory &counted, const InstrumentData &truth)
+{
+    BackupJob job(memory, QString(), BackupInfo());
+    QElapsedTimer clock;
+    QObject::connect(&job, &TransferJob::finished, qApp, [] { QCoreApplication::exit(0); });
+    clock.start();
+    job.start();
+    QCoreApplication::exec();
+    const double measured = double(clock.elapsed()) / 1000.0;
+    const double wire = double(counted.characters) * MsPerCharacter / 1000.0;
+    const bool equal = job.data().programs == truth.programs && job.data().reagents == truth.reagents;
+    std::printf("%-9s %5d bytes, %6d commands: %7.1f s measured, %7.1f s wire time, %+5.2f %%%s\n", what,
+                job.bytesRead(), counted.commands, measured, wire, (measured - wire) / wire * 100.0,
+                job.outcome().status == TransferOutcome::Status::Done && equal ? "" : "  (FAILED)");
+    std::fflush(stdout);
+    return equal;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1)
+        qputenv("CORVEX_SIM", argv[1]);
+    else if (qEnvironmentVariableIsEmpty("CORVEX_SIM"))
+        qputenv("CORVEX_SIM", QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/corvex-sim")));
+
+    const InstrumentData truth = TwelveProgramData();
+    QTemporaryDir folder;
+    const QString image = folder.filePath(QStringLiteral("memory.bin"));
+    if (!WriteBytes(image, InstrumentImage(truth)))
+        return 1;
+    SimulatorProcess simulator;
+    if (!simulator.start({QStringLiteral("--wire-timing"), QStringLiteral("--memory"), image})) {
+        std::fprintf(stderr, "cannot start corvex-sim: %s\n", qPrintable(simulator.errorString()));
+        return 1;
+    }
+    SerialDevicePort port;
+    port.setDeviceName(simulator.devicePath());
+    if (!port.open()) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(simulator.devicePath()));
+        return 1;
+    }
+    SerialLink link(port);
+    LinkMemory linkMemory(link);
+
+    std::printf("Backup of 12 used programs and 200 reagents at 9600 baud (target: within %.0f %% of the wire time)\n",
+                TargetPercent);
+    CountingMemory plain(linkMemory);
+    bool ok = runBackup("plain", plain, plain, truth);
+    CountingMemory counted(linkMemory);
+    VerifiedMemory verified(counted);
+    ok = runBackup("verified", verified, counted, truth) && ok;
+    port.close();
+    return ok ? 0 : 1;
+}
