@@ -7,6 +7,8 @@
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 #include "link/DeviceConnection.h"
+#include "link/PortWatcher.h"
+#include "link/SerialLink.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
 #include "print/frmPrint.h"
@@ -31,6 +33,8 @@ namespace {
 // The window as designed, before it is placed on the screen.
 constexpr QSize DesignedSizeTwips(9900, 10350);
 
+const QString ClosingTitle = QStringLiteral("Finishing the transfer before closing...");
+
 } // namespace
 
 MainWindow::MainWindow(Parts parts, QWidget *parent)
@@ -38,7 +42,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     , m_parts(parts)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Varnel Corvex"));
+    m_title = QStringLiteral("Varnel Corvex");
+    setWindowTitle(m_title);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -55,12 +60,15 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
     connect(&m_parts.connection, &DeviceConnection::connected, this, &MainWindow::showConnection);
     connect(&m_parts.connection, &DeviceConnection::notConnected, this, [this] { showConnection(0); });
+    connect(&m_parts.connection, &DeviceConnection::connectionLost, this, [this] { showConnection(0); });
+    connect(&m_parts.watcher, &PortWatcher::instrumentFound, &m_parts.connection, &DeviceConnection::connectFoundPort);
+    connect(&m_busy, &BusyState::changed, this, &MainWindow::applyBusyState);
 
     connect(m_programs, &ProgramEditor::readProgramRequested, this, &MainWindow::readProgram);
     connect(m_programs, &ProgramEditor::sendProgramRequested, this, &MainWindow::sendProgram);
     connect(m_reagents, &ReagentEditor::readReagentRequested, this, &MainWindow::readReagent);
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
-    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, [this] { m_stopReadAll = true; });
+    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
 
     resize(TwipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
@@ -96,24 +104,44 @@ void MainWindow::buildMenus()
     add(m_helpMenu, "mnAbout", QStringLiteral("&About..."), [this] { ShowAboutBox(this); });
 }
 
-void MainWindow::load(const std::function<void()> &step)
+void MainWindow::load()
 {
-    const auto advance = [&step] {
-        if (step)
-            step();
-    };
     PlaceFromSettings(this);
-    m_parts.connection.ConnectDevice();
-    advance();
-    m_programs->fillAgitation();
-    advance();
-    loadStore();
-    advance();
-    m_programs->fillTypes();
-    advance();
-    m_programs->showProgram();
-    m_reagents->showNumberToRead();
-    advance();
+    // Start-up goes on whether or not the instrument answers.
+    auto *waiting = new QObject(this);
+    const auto connectionKnown = [this, waiting] {
+        delete waiting;
+        runLoadSteps(0);
+    };
+    connect(&m_parts.connection, &DeviceConnection::connected, waiting, connectionKnown);
+    connect(&m_parts.connection, &DeviceConnection::notConnected, waiting, connectionKnown);
+    m_parts.connection.connectDevice();
+}
+
+void MainWindow::runLoadSteps(int step)
+{
+    switch (step) {
+    case 0:
+        break;
+    case 1:
+        m_programs->fillAgitation();
+        break;
+    case 2:
+        loadStore();
+        break;
+    case 3:
+        m_programs->fillTypes();
+        break;
+    default:
+        m_programs->showProgram();
+        m_reagents->showNumberToRead();
+        emit loadStepDone();
+        emit loaded();
+        return;
+    }
+    emit loadStepDone();
+    // Each step from the event loop, so that the start-up window shows its progress.
+    QMetaObject::invokeMethod(this, [this, step] { runLoadSteps(step + 1); }, Qt::QueuedConnection);
 }
 
 void MainWindow::loadStore()
@@ -128,31 +156,39 @@ void MainWindow::loadStore()
 
 void MainWindow::showConnection(int port)
 {
-    setWindowTitle(ConnectionTitle(port));
-    setTransferButtonsEnabled(port != 0);
+    m_title = ConnectionTitle(port);
+    applyBusyState();
+    watchForInstrument();
 }
 
-void MainWindow::setTransferButtonsEnabled(bool enabled)
+void MainWindow::watchForInstrument()
 {
-    for (QPushButton *button : {m_programs->readButton(), m_programs->sendButton(), m_reagents->readAllButton(),
-                                m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(enabled);
+    // Only while nothing else may be opening ports: not during a search.
+    const bool watch = !m_parts.connection.isConnected() && !m_parts.connection.isSearching();
+    if (watch && !m_parts.watcher.isRunning())
+        m_parts.watcher.start();
+    else if (!watch)
+        m_parts.watcher.stop();
 }
 
-void MainWindow::EnableControls(bool enabled)
+void MainWindow::applyBusyState()
 {
+    const bool idle = m_busy.allowsUserActions();
+    const bool transfers = idle && m_parts.connection.isConnected();
+    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
+                                                            m_reagents->readButton(), m_reagents->sendButton()})
+        button->setEnabled(transfers);
+    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    m_reagents->setListMenuEnabled(idle);
+    m_fileMenu->menuAction()->setEnabled(idle);
+    m_helpMenu->menuAction()->setEnabled(idle);
     for (QWidget *control : std::initializer_list<QWidget *>{
-             m_reagents->readAllButton(), m_reagents->readButton(), m_reagents->sendButton()})
-        control->setEnabled(enabled);
-    m_fileMenu->menuAction()->setEnabled(enabled);
-    m_helpMenu->menuAction()->setEnabled(enabled);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             m_programs->numberBox(), m_programs->numberSpin(), m_programs->sendButton(), m_programs->okButton(),
-             m_programs->readButton(), m_programs->copyButton(), m_programs->deleteButton(), m_programs->vialList(),
-             m_programs->nameBox(), m_programs->typeBox()})
-        control->setEnabled(enabled);
-    if (m_programs->copiedProgram() >= 1)
-        m_programs->pasteButton()->setEnabled(enabled);
+             m_programs->numberBox(), m_programs->numberSpin(), m_programs->okButton(), m_programs->copyButton(),
+             m_programs->deleteButton(), m_programs->vialList(), m_programs->nameBox(), m_programs->typeBox()})
+        control->setEnabled(idle);
+    m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
+    setEnabled(m_busy.allowsWindow());
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::tabChanged(int index)
@@ -165,8 +201,14 @@ void MainWindow::tabChanged(int index)
 
 void MainWindow::openSettings()
 {
-    SettingsDialog dialog(m_parts.connection, this);
-    dialog.exec();
+    if (!m_busy.isIdle())
+        return;
+    // The dialog's searches and the watcher would open the same ports.
+    m_parts.watcher.stop();
+    auto *dialog = new SettingsDialog(m_parts.connection, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, &MainWindow::watchForInstrument);
+    dialog->open();
 }
 
 void MainWindow::openPrint()
@@ -195,7 +237,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::runServiceConsole()
 {
-    RunServiceConsole(this, m_parts.link);
+    if (!m_busy.isIdle())
+        return;
+    CommandReply *reply = SendServiceCommand(this, m_parts.link);
+    if (!reply)
+        return;
+    m_serviceReply = reply;
+    m_busy.begin(BusyState::Kind::ServiceCommand);
+    connect(reply, &CommandReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        m_busy.end();
+        ShowServiceResponse(this, *reply);
+    });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -210,17 +263,27 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    SavePlacement(this);
-    if (m_transferRunning) {
-        // The transfer unwinds first (Read ALL stops after its reagent);
-        // the window closes as soon as it has.
-        m_closeAfterTransfer = true;
-        m_stopReadAll = true;
-        hide();
+    if (!m_busy.isIdle()) {
+        // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();
+        if (m_busy.phase() == BusyState::Phase::Closing)
+            return;
+        SavePlacement(this);
+        const bool breakOff = m_busy.breaksOffAtClose();
+        m_busy.close();
+        if (m_serviceReply) {
+            m_serviceReply->abort();
+            m_serviceReply->deleteLater();
+            m_busy.end();
+            close();
+        } else if (breakOff && m_job) {
+            m_job->stop();
+        }
         return;
     }
-    m_parts.connection.ClosePort();
+    SavePlacement(this);
+    m_parts.watcher.stop();
+    m_parts.connection.closePort();
     event->accept();
     emit closed();
 }

@@ -8,7 +8,6 @@
 #include "print/PrinterSurface.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -242,7 +241,6 @@ void frmPrint::cmdPreview_Click()
 void frmPrint::cmdPrint_Click()
 {
     hide();
-    QCoreApplication::processEvents();
     m_keptAfterFailure = false;
     WriteUserSetting(UserSetting::Comment, txtComment->toPlainText());
 
