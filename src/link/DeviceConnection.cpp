@@ -1,24 +1,26 @@
 #include "link/DeviceConnection.h"
 
 #include "link/PortTable.h"
+#include "link/PortWatcher.h"
 
-DeviceConnection::DeviceConnection(SerialLink &link, QObject *parent)
+#include <QEventLoop>
+
+DeviceConnection::DeviceConnection(SerialLink &link, PortFactory factory, QObject *parent)
     : QObject(parent)
     , m_link(link)
+    , m_search(std::move(factory))
 {
+    connect(&m_search, &PortSearch::finished, this, &DeviceConnection::searchEnded);
+    connect(&m_link.port(), &DevicePort::lost, this, &DeviceConnection::portLost);
 }
 
-void DeviceConnection::setPortNumber(int port)
+void DeviceConnection::setTickInterval(std::chrono::milliseconds interval)
 {
-    m_portNumber = port;
+    m_link.setTickInterval(interval);
+    m_search.setTickInterval(interval);
 }
 
-bool DeviceConnection::OpenPort()
-{
-    return openDevice(PortDevice(m_portNumber));
-}
-
-void DeviceConnection::ClosePort()
+void DeviceConnection::closePort()
 {
     m_link.port().close();
 }
@@ -28,7 +30,12 @@ bool DeviceConnection::isConnected() const
     return m_link.port().isOpen();
 }
 
-bool DeviceConnection::openDevice(const QString &device)
+bool DeviceConnection::isSearching() const
+{
+    return m_pending != Pending::None;
+}
+
+bool DeviceConnection::openOnLink(const QString &device)
 {
     DevicePort &port = m_link.port();
     port.close();
@@ -38,41 +45,70 @@ bool DeviceConnection::openDevice(const QString &device)
     return port.open();
 }
 
-bool DeviceConnection::IdentifiesAsInstrument(const QString &device)
+void DeviceConnection::connectDevice()
 {
-    if (!openDevice(device))
-        return false;
-    const TransactionResult result = m_link.SendCommand(QByteArray(IdentifyCommand));
-    ClosePort();
-    return result.answered() && IsIdentificationReply(result.reply);
-}
-
-void DeviceConnection::ConnectDevice()
-{
-    ClosePort();
+    pauseWatching();
+    closePort();
     m_connectedPort = 0;
     const int stored = StoredCommPort().value_or(0);
-
-    int found = 0;
+    QList<PortCandidate> candidates;
     if (stored != 0) {
-        if (IdentifiesAsInstrument(PortDevice(stored)))
-            found = stored;
+        candidates << PortCandidate{stored, PortDevice(stored)};
     } else {
-        for (int port = FirstPort; port <= LastPort; ++port) {
-            if (IdentifiesAsInstrument(PortDevice(port)))
-                found = port;
-        }
+        for (int port = FirstPort; port <= LastPort; ++port)
+            candidates << PortCandidate{port, PortDevice(port)};
     }
+    m_pending = Pending::Search;
+    m_search.start(candidates);
+}
 
-    if (found == 0) {
+void DeviceConnection::connectToDevice(const QString &device)
+{
+    pauseWatching();
+    closePort();
+    m_connectedPort = 0;
+    m_pending = Pending::Device;
+    m_search.start({PortCandidate{0, device}});
+}
+
+void DeviceConnection::cancelSearch()
+{
+    m_search.cancel();
+}
+
+void DeviceConnection::connectFoundPort(int port)
+{
+    pauseWatching();
+    closePort();
+    m_connectedPort = 0;
+    StoreCommPort(port);
+    if (!openOnLink(PortDevice(port))) {
         setNotConnected();
         return;
     }
+    m_connectedPort = port;
+    emit connected(port);
+}
+
+void DeviceConnection::searchEnded()
+{
+    const Pending pending = std::exchange(m_pending, Pending::None);
+    if (pending == Pending::Device) {
+        const bool identified = m_search.hasFound() && openOnLink(m_search.found().device);
+        emit deviceChecked(identified);
+        return;
+    }
+    if (pending != Pending::Search)
+        return;
+    if (!m_search.hasFound()) {
+        setNotConnected();
+        return;
+    }
+    const int found = m_search.found().number;
     StoreCommPort(found);
-    setPortNumber(found);
-    if (!OpenPort()) {
-        // It answered a moment ago; a port that will not open again now
-        // cannot carry transfers.
+    // It answered a moment ago; a port that will not open again now cannot
+    // carry transfers.
+    if (!openOnLink(PortDevice(found))) {
         setNotConnected();
         return;
     }
@@ -80,22 +116,48 @@ void DeviceConnection::ConnectDevice()
     emit connected(found);
 }
 
-bool DeviceConnection::ConnectToDevice(const QString &device)
-{
-    m_connectedPort = 0;
-    return IdentifiesAsInstrument(device) && openDevice(device);
-}
-
 void DeviceConnection::setNotConnected()
 {
-    ClosePort();
+    closePort();
     m_connectedPort = 0;
     emit notConnected();
+    resumeWatching();
 }
 
-bool IsIdentificationReply(const QByteArray &reply)
+void DeviceConnection::portLost()
 {
-    return reply.mid(5) == DeviceConnection::Identification;
+    m_connectedPort = 0;
+    emit connectionLost();
+    resumeWatching();
+}
+
+void DeviceConnection::watchWhileNotConnected(PortWatcher &watcher)
+{
+    m_watcher = &watcher;
+    connect(&watcher, &PortWatcher::instrumentFound, this, &DeviceConnection::connectFoundPort, Qt::UniqueConnection);
+    if (!isConnected() && !isSearching())
+        resumeWatching();
+}
+
+void DeviceConnection::pauseWatching()
+{
+    if (m_watcher)
+        m_watcher->stop();
+}
+
+void DeviceConnection::resumeWatching()
+{
+    if (m_watcher && !m_watcher->isRunning())
+        m_watcher->start();
+}
+
+void DeviceConnection::ConnectDevice()
+{
+    QEventLoop loop;
+    connect(this, &DeviceConnection::connected, &loop, &QEventLoop::quit);
+    connect(this, &DeviceConnection::notConnected, &loop, &QEventLoop::quit);
+    connectDevice();
+    loop.exec();
 }
 
 QString ConnectionTitle(int connectedPort)

@@ -1,19 +1,31 @@
 #pragma once
 
+#include "link/PortSearch.h"
 #include "link/SerialLink.h"
 
 #include <QObject>
 #include <QString>
 
-// Finds the instrument and keeps its port open for the transfers.
+#include <QPointer>
+
+#include <chrono>
+
+class PortWatcher;
+
+// Finds the instrument and keeps its port (the link's port) open for the
+// transfers.
 //
-// ConnectDevice closes the port, then tries the stored port ("CommPort"), or
-// every port 1..16 when it is 0 or missing, keeping the highest that
-// identifies itself. A port that fails to open is skipped at once; one that
-// opens but does not answer costs one transaction time-out. On success the
-// port is stored, opened and stays open; connected(p) is emitted. Otherwise
-// the port stays closed, the stored port is unchanged and notConnected() is
-// emitted.
+// connectDevice() closes the port, then tries the stored port ("CommPort")
+// alone, or, when it is 0 or missing, every port 1..16 at the same time
+// (PortSearch), keeping the highest that identifies itself. On success the
+// port is stored, opened on the link and stays open; connected(p) is
+// emitted. Otherwise the port stays closed, the stored port is unchanged and
+// notConnected() is emitted. Exactly one of the two follows each
+// connectDevice(), from the event loop; cancelSearch() ends a search under
+// way with notConnected().
+//
+// When the open port is lost (cable pulled, adapter unplugged),
+// connectedPort() becomes 0 and connectionLost() is emitted.
 class DeviceConnection : public QObject
 {
     Q_OBJECT
@@ -22,47 +34,68 @@ public:
     static constexpr char IdentifyCommand[] = "F1";
     static constexpr char Identification[] = "4178-305";
 
-    explicit DeviceConnection(SerialLink &link, QObject *parent = nullptr);
+    explicit DeviceConnection(SerialLink &link, PortFactory factory = SerialPortFactory(), QObject *parent = nullptr);
 
-    // The port number OpenPort opens (1..16); set by ConnectDevice.
-    void setPortNumber(int port);
-    int portNumber() const { return m_portNumber; }
+    // The tick of the link and of the search's probes (1000 ms by default).
+    void setTickInterval(std::chrono::milliseconds interval);
 
-    // Opens the device of the current port number. No message.
-    bool OpenPort();
-    // Closes the port; closing a closed port does nothing.
-    void ClosePort();
+    void connectDevice();
+    void cancelSearch();
+    bool isSearching() const;
 
-    void ConnectDevice();
+    // Connects to the instrument on `port` (1..16) without a search, as when
+    // it was noticed plugged in: stores it and opens it. Emits connected().
+    void connectFoundPort(int port);
 
     // For a given device path (the command-line tool's --port): identifies
-    // the device and, when it is the instrument, keeps it open. Does not
-    // touch the stored port. Emits nothing.
-    bool ConnectToDevice(const QString &device);
+    // the device and, when it is the instrument, keeps it open on the link.
+    // Does not touch the stored port. Emits deviceChecked() with what the
+    // device did.
+    void connectToDevice(const QString &device);
 
-    // Opens the device, asks it to identify itself, closes it again.
-    bool IdentifiesAsInstrument(const QString &device);
+    // The search of the last connectDevice() or connectToDevice(): what each
+    // port answered.
+    const PortSearch &lastSearch() const { return m_search; }
 
-    // 1..16 while connected through ConnectDevice, otherwise 0.
+    // Lets `watcher` look for an instrument plugged in whenever this is not
+    // connected (after notConnected() or connectionLost()), and connects
+    // there (connectFoundPort) when it finds one. It does not look while
+    // connected or while a search runs.
+    void watchWhileNotConnected(PortWatcher &watcher);
+
+    // Closes the port; closing a closed port does nothing.
+    void closePort();
+
+    // 1..16 while connected through connectDevice, otherwise 0.
     int connectedPort() const { return m_connectedPort; }
     bool isConnected() const;
+
+    // Temporary: the blocking forms for callers not yet moved to the
+    // signals above. ConnectDevice waits in a local event loop.
+    void ConnectDevice();
+    void ClosePort() { closePort(); }
 
 Q_SIGNALS:
     void connected(int port);
     void notConnected();
+    void connectionLost();
+    void deviceChecked(bool isInstrument);
 
 private:
-    bool openDevice(const QString &device);
+    enum class Pending { None, Search, Device };
+    void searchEnded();
+    bool openOnLink(const QString &device);
+    void portLost();
     void setNotConnected();
+    void pauseWatching();
+    void resumeWatching();
 
     SerialLink &m_link;
-    int m_portNumber = 1;
+    QPointer<PortWatcher> m_watcher;
+    PortSearch m_search;
+    Pending m_pending = Pending::None;
     int m_connectedPort = 0;
 };
-
-// The reply to "F1" identifies the instrument: from its sixth character to
-// the end it is exactly "4178-305".
-bool IsIdentificationReply(const QByteArray &reply);
 
 // The main window's title for a connection state: "Varnel Corvex - connected
 // on COM3" for 3, "Varnel Corvex - not connected." for 0.

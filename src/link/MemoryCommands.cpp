@@ -1,6 +1,10 @@
 #include "link/MemoryCommands.h"
 
 #include "link/HexFormat.h"
+#include "link/MemoryReply.h"
+#include "link/SerialLink.h"
+
+#include <QPointer>
 
 namespace {
 
@@ -27,32 +31,86 @@ bool isByte(qint32 value)
     return value >= 0 && value <= 0xFF;
 }
 
-// Sends the command until a reply passes `passes`, at most five times, and
-// tells why every attempt failed if all of them did.
-template<typename Check>
-MemoryCommandResult attempt(CommandChannel &channel, const QByteArray &command, Check passes)
+// The attempts of one memory command; lives as a child of its reply.
+class MemoryCommandRun : public QObject
 {
-    MemoryCommandResult result;
-    int unanswered = 0;
-    int portClosed = 0;
-    while (result.attempts < MemoryAttempts) {
-        const TransactionResult transaction = channel.SendCommand(command);
-        ++result.attempts;
-        if (passes(transaction.reply))
-            return result;
-        if (transaction.ending == TransactionResult::Ending::TimedOut)
-            ++unanswered;
-        else if (transaction.ending == TransactionResult::Ending::PortClosed)
-            ++portClosed;
+public:
+    MemoryCommandRun(SerialLink &link, MemoryReply &reply, QByteArray command, qint32 address, std::optional<qint32> written)
+        : QObject(&reply)
+        , m_link(link)
+        , m_reply(reply)
+        , m_command(std::move(command))
+        , m_address(address)
+        , m_written(written)
+    {
+        connect(&m_reply, &MemoryReply::aborted, this, [this] {
+            if (m_sent)
+                m_sent->abort();
+        });
     }
-    if (portClosed == result.attempts)
-        result.fault = MemoryFault::NotConnected;
-    else if (unanswered + portClosed == result.attempts)
-        result.fault = MemoryFault::NoAnswer;
-    else
-        result.fault = MemoryFault::WrongAnswer;
-    return result;
-}
+
+    // A command not yet on the wire is never sent once its reply is gone.
+    ~MemoryCommandRun() override
+    {
+        if (m_sent)
+            m_sent->abort();
+    }
+
+    void attempt()
+    {
+        m_sent = m_link.sendCommand(m_command);
+        connect(m_sent, &CommandReply::finished, this, &MemoryCommandRun::attemptEnded);
+    }
+
+private:
+    void attemptEnded()
+    {
+        CommandReply *sent = m_sent;
+        m_sent = nullptr;
+        const QByteArray answer = sent->reply();
+        const CommandReply::Error error = sent->error();
+        sent->deleteLater();
+        ++m_attempts;
+
+        const std::optional<qint32> parsed = ReplyValue(answer);
+        if (!m_written && parsed)
+            m_value = *parsed;
+        const bool passes = m_written ? WriteReplyPasses(answer, m_address, *m_written) : ReadReplyPasses(answer, m_address);
+        if (passes) {
+            m_reply.finish(MemoryFault::None, m_written.value_or(m_value), m_attempts);
+            return;
+        }
+        const bool portClosed = error == CommandReply::Error::PortClosed || error == CommandReply::Error::PortLost;
+        if (error == CommandReply::Error::Timeout)
+            ++m_unanswered;
+        else if (portClosed)
+            ++m_portClosed;
+        if (m_attempts == MemoryAttempts) {
+            MemoryFault fault = MemoryFault::WrongAnswer;
+            if (m_portClosed == m_attempts)
+                fault = MemoryFault::NotConnected;
+            else if (m_unanswered + m_portClosed == m_attempts)
+                fault = MemoryFault::NoAnswer;
+            m_reply.finish(fault, m_written.value_or(m_value), m_attempts);
+            return;
+        }
+        if (!portClosed)
+            m_reply.reportRetry(m_attempts + 1);
+        if (!m_reply.isAborted())
+            attempt();
+    }
+
+    SerialLink &m_link;
+    MemoryReply &m_reply;
+    QByteArray m_command;
+    qint32 m_address;
+    std::optional<qint32> m_written;
+    QPointer<CommandReply> m_sent;
+    qint32 m_value = 0;
+    int m_attempts = 0;
+    int m_unanswered = 0;
+    int m_portClosed = 0;
+};
 
 } // namespace
 
@@ -89,21 +147,19 @@ std::optional<qint32> ReplyValue(QByteArrayView reply)
     return static_cast<qint32>(value);
 }
 
-MemoryReadResult ReadMemory(CommandChannel &channel, qint32 address)
+bool ReadReplyPasses(QByteArrayView reply, qint32 address)
 {
-    qint32 value = 0;
-    const MemoryCommandResult result = attempt(channel, ReadCommandText(address), [&](QByteArrayView reply) {
-        const std::optional<qint32> parsed = ReplyValue(reply);
-        if (parsed)
-            value = *parsed;
-        return ReplyAddressMatches(reply, address) && parsed && isByte(*parsed);
-    });
-    return {result, value};
+    const std::optional<qint32> value = ReplyValue(reply);
+    return ReplyAddressMatches(reply, address) && value && isByte(*value);
 }
 
-MemoryCommandResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value)
+bool WriteReplyPasses(QByteArrayView reply, qint32 address, qint32 value)
 {
-    return attempt(channel, WriteCommandText(address, value), [&](QByteArrayView reply) {
-        return ReplyAddressMatches(reply, address) && ReplyValue(reply) == value;
-    });
+    return ReplyAddressMatches(reply, address) && ReplyValue(reply) == value;
+}
+
+void RunMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
+                      std::optional<qint32> written)
+{
+    (new MemoryCommandRun(link, reply, command, address, written))->attempt();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "link/CommandChannel.h"
 #include "link/MemoryFault.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
 #include <optional>
+
+class MemoryReply;
+class SerialLink;
 
 // Reading and writing one byte of instrument memory, each with up to five
 // attempts. A read is "25," + Hex4(address), answered by
@@ -25,26 +27,21 @@ bool ReplyAddressMatches(QByteArrayView reply, qint32 address);
 // to eight digits (either case); nullopt when they are anything else.
 std::optional<qint32> ReplyValue(QByteArrayView reply);
 
-struct MemoryCommandResult
-{
-    // None when an attempt passed the checks; otherwise why all of them failed.
-    MemoryFault fault = MemoryFault::None;
-    int attempts = 0;
+// A read attempt succeeds when its reply echoes the address and carries a
+// byte value; a reply that echoes the address but whose value field is not a
+// byte is retried like any other failed attempt.
+bool ReadReplyPasses(QByteArrayView reply, qint32 address);
 
-    bool ok() const { return fault == MemoryFault::None; }
-};
+// A write attempt succeeds when its reply echoes the address and the value.
+// A value outside 0..255 sends its low byte and can never be confirmed.
+bool WriteReplyPasses(QByteArrayView reply, qint32 address, qint32 value);
 
-struct MemoryReadResult : MemoryCommandResult
-{
-    // The value parsed from the last reply that carried one (0 if none did).
-    qint32 value = 0;
-};
-
-// An attempt succeeds when its reply echoes the address and carries a byte
-// value; a reply that echoes the address but whose value field is not a byte
-// is retried like any other failed attempt.
-MemoryReadResult ReadMemory(CommandChannel &channel, qint32 address);
-
-// An attempt succeeds when its reply echoes the address and the value. A
-// value outside 0..255 sends its low byte and can never be confirmed.
-MemoryCommandResult WriteMemory(CommandChannel &channel, qint32 address, qint32 value);
+// Carries out a memory command on the link for `reply`: sends `command`
+// until a reply passes (a read when `written` is empty, else a write of that
+// value), at most five times, one attempt after the other from the link's
+// signals. The reply's fault says why all attempts failed, if they did: not
+// connected when every attempt found the port closed, no answer when none
+// was answered, wrong answer otherwise. A repeat after an attempt that went
+// on the wire is announced with MemoryReply::retrying.
+void RunMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
+                      std::optional<qint32> written);

@@ -1,5 +1,7 @@
 #include "link/SerialLink.h"
 
+#include "link/MemoryCommands.h"
+
 #include <QEventLoop>
 
 SerialLink::SerialLink(DevicePort &port, QObject *parent)
@@ -13,6 +15,14 @@ SerialLink::SerialLink(DevicePort &port, QObject *parent)
     connect(&m_timeOut, &QTimer::timeout, this, &SerialLink::tick);
     connect(&m_port, &DevicePort::readyRead, this, &SerialLink::readPort);
     connect(&m_port, &DevicePort::lost, this, &SerialLink::portLost);
+    // A command waiting for the previous line to drain gets its turn here.
+    connect(&m_port, &DevicePort::bytesWritten, this, &SerialLink::startNext);
+}
+
+SerialLink::~SerialLink()
+{
+    m_timeOut.stop();
+    m_queue.clear();
 }
 
 void SerialLink::setTickInterval(std::chrono::milliseconds interval)
@@ -20,48 +30,66 @@ void SerialLink::setTickInterval(std::chrono::milliseconds interval)
     m_timeOut.setInterval(interval);
 }
 
-std::chrono::milliseconds SerialLink::tickInterval() const
+bool SerialLink::isBusy() const
 {
-    return m_timeOut.intervalAsDuration();
+    return m_inTransaction || !m_queue.isEmpty();
 }
 
-TransactionResult SerialLink::SendCommand(const QByteArray &command)
+CommandReply *SerialLink::sendCommand(const QByteArray &command)
 {
-    // The previous transaction, possibly one that this call interrupts from
-    // inside its wait, ends first; so does the output of its last line.
-    waitWhile([this] { return isPending() || (m_port.isOpen() && m_port.bytesToWrite() > 0); });
+    auto *reply = new CommandReply(command, this);
+    m_queue.append(reply);
+    startNext();
+    return reply;
+}
 
-    TransactionResult result;
-    m_resendCount = 0;
-    m_receive.ReplyBuffer.clear();
-    m_sentLine = CommandLine(command);
-    m_receive.ExpectedPrefix = ExpectedPrefixFor(command);
+MemoryReply *SerialLink::readMemory(qint32 address)
+{
+    auto *reply = new MemoryReply(this);
+    RunMemoryCommand(*this, *reply, ReadCommandText(address), address, std::nullopt);
+    return reply;
+}
 
-    if (!m_port.isOpen()) {
-        m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-        m_lastTimedOut = true;
-        result.reply = m_receive.ReplyBuffer;
-        result.ending = TransactionResult::Ending::PortClosed;
-        return result;
+MemoryReply *SerialLink::writeMemory(qint32 address, qint32 value)
+{
+    auto *reply = new MemoryReply(this);
+    RunMemoryCommand(*this, *reply, WriteCommandText(address, value), address, value);
+    return reply;
+}
+
+void SerialLink::startNext()
+{
+    while (!m_inTransaction && !m_queue.isEmpty()) {
+        const QPointer<CommandReply> &next = m_queue.constFirst();
+        if (!next || next->isAborted()) {
+            m_queue.removeFirst();
+            continue;
+        }
+        // The output of the previous line drains first; bytesWritten brings us back.
+        if (m_port.isOpen() && m_port.bytesToWrite() > 0)
+            return;
+        CommandReply *reply = m_queue.takeFirst();
+        m_receive.ReplyBuffer.clear();
+        m_sentLine = CommandLine(reply->command());
+        m_receive.ExpectedPrefix = ExpectedPrefixFor(reply->command());
+        if (!m_port.isOpen()) {
+            m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
+            reply->finish(m_receive.ReplyBuffer, CommandReply::Error::PortClosed);
+            continue;
+        }
+        m_current = reply;
+        m_inTransaction = true;
+        m_ticks = 0;
+        m_timeOut.start();
+        m_port.write(m_sentLine);
     }
-
-    m_current = &result;
-    m_timeOut.start();
-    m_port.write(m_sentLine);
-    waitWhile([this, &result] { return m_current == &result; });
-    return result;
-}
-
-void SerialLink::HandleReceived(QByteArrayView characters)
-{
-    const std::optional<QByteArray> reply = ReceiveCharacters(m_receive, characters);
-    if (reply && isPending())
-        endTransaction(*reply, TransactionResult::Ending::Answered);
 }
 
 void SerialLink::readPort()
 {
-    HandleReceived(m_port.readAll());
+    const std::optional<QByteArray> reply = ReceiveCharacters(m_receive, m_port.readAll());
+    if (reply && m_inTransaction)
+        endTransaction(*reply, CommandReply::Error::NoError);
 }
 
 void SerialLink::tick()
@@ -70,49 +98,62 @@ void SerialLink::tick()
         portLost();
         return;
     }
-    ++m_resendCount;
-    if (m_resendCount < MaxTicks) {
+    ++m_ticks;
+    if (m_ticks < MaxTicks) {
         m_receive.ReplyBuffer.clear();
         m_port.write(m_sentLine);
         return;
     }
     m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-    endTransaction(m_receive.ReplyBuffer, TransactionResult::Ending::TimedOut);
+    endTransaction(m_receive.ReplyBuffer, CommandReply::Error::Timeout);
 }
 
 void SerialLink::portLost()
 {
-    if (!isPending())
+    if (!m_inTransaction)
         return;
     m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-    endTransaction(m_receive.ReplyBuffer, TransactionResult::Ending::PortClosed);
+    endTransaction(m_receive.ReplyBuffer, CommandReply::Error::PortLost);
 }
 
-void SerialLink::endTransaction(const QByteArray &reply, TransactionResult::Ending ending)
+void SerialLink::endTransaction(const QByteArray &reply, CommandReply::Error error)
 {
     m_timeOut.stop();
-    m_lastTimedOut = ending != TransactionResult::Ending::Answered;
-    if (m_current) {
-        m_current->reply = reply;
-        m_current->ending = ending;
-        m_current = nullptr;
-    }
-    emit transactionEnded();
+    m_inTransaction = false;
+    if (m_current)
+        m_current->finish(reply, error);
+    m_current.clear();
+    startNext();
 }
 
-template<typename Predicate>
-void SerialLink::waitWhile(Predicate busy)
+TransactionResult SerialLink::SendCommand(const QByteArray &command)
 {
-    while (busy()) {
-        QEventLoop loop;
-        connect(this, &SerialLink::transactionEnded, &loop, &QEventLoop::quit);
-        connect(&m_port, &DevicePort::bytesWritten, &loop, &QEventLoop::quit);
-        connect(&m_port, &DevicePort::lost, &loop, &QEventLoop::quit);
-        if (loop.exec() < 0) {
-            // The application is quitting and no event loop runs any more:
-            // nothing can answer, so the pending transaction ends here.
-            portLost();
-            return;
-        }
+    CommandReply *reply = sendCommand(command);
+    QEventLoop loop;
+    connect(reply, &CommandReply::finished, &loop, &QEventLoop::quit);
+    TransactionResult result;
+    if (loop.exec() < 0) {
+        // The application is quitting and no event loop runs any more.
+        reply->abort();
+        portLost();
+        result.reply = TimeOutSubstitute(ExpectedPrefixFor(command));
+        result.ending = TransactionResult::Ending::PortClosed;
+        reply->deleteLater();
+        return result;
     }
+    result.reply = reply->reply();
+    switch (reply->error()) {
+    case CommandReply::Error::NoError:
+        result.ending = TransactionResult::Ending::Answered;
+        break;
+    case CommandReply::Error::Timeout:
+        result.ending = TransactionResult::Ending::TimedOut;
+        break;
+    case CommandReply::Error::PortClosed:
+    case CommandReply::Error::PortLost:
+        result.ending = TransactionResult::Ending::PortClosed;
+        break;
+    }
+    reply->deleteLater();
+    return result;
 }

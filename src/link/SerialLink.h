@@ -1,31 +1,32 @@
 #pragma once
 
 #include "link/CommandChannel.h"
+#include "link/CommandReply.h"
 #include "link/DevicePort.h"
+#include "link/MemoryReply.h"
 #include "link/ReceiveRules.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
 
-// The request/reply transaction with the instrument over a DevicePort.
+// The request/reply transactions with the instrument over a DevicePort.
 //
-// SendCommand writes the command line and waits in a local event loop until
-// a reply with the expected prefix has been completed by CR, resending the
-// line on each tick of tmTimeOut; after the sixth tick the transaction ends
-// with the substitute reply. The user interface stays alive while it waits.
+// sendCommand queues the command and returns its reply at once. Commands go
+// out one at a time, in the order given: a transaction writes "!1" + command
+// + CR and ends when a reply with the expected prefix has been completed by
+// CR (receive rules in ReceiveRules.h), resending the line on each tick of
+// tmTimeOut; after the sixth tick it ends with Timeout and the substitute
+// reply. The next transaction starts once the previous has ended and its
+// output has drained. A command whose turn comes while the port is closed
+// ends at once with PortClosed (nothing is written); a port that goes away
+// during a transaction ends it with PortLost.
 //
-// A SendCommand issued while another transaction is pending (from a handler
-// that runs inside the wait) first waits until that transaction has ended
-// and the output has drained, then runs its own. Every call gets the reply
-// of its own transaction; ReplyBuffer() shows the shared buffer as the
-// receive handler leaves it.
-//
-// When the port is not open, SendCommand ends at once with the substitute
-// and TransactionResult::Ending::PortClosed: no line is written and no time
-// is spent waiting. A port that goes away during a transaction ends it the
-// same way.
+// readMemory / writeMemory run the memory commands (MemoryCommands.h) on top,
+// with up to five attempts each.
 class SerialLink : public QObject, public CommandChannel
 {
     Q_OBJECT
@@ -35,46 +36,43 @@ public:
     static constexpr int MaxTicks = 6;
 
     explicit SerialLink(DevicePort &port, QObject *parent = nullptr);
+    ~SerialLink() override;
 
-    TransactionResult SendCommand(const QByteArray &command) override;
+    CommandReply *sendCommand(const QByteArray &command);
 
-    // The receive handler: applies received characters to the link state.
-    // Public so that it can be driven without a port.
-    void HandleReceived(QByteArrayView characters);
+    // Reads one byte: "25," + Hex4(address). The reply's parent is the link.
+    MemoryReply *readMemory(qint32 address);
+    // Writes one byte: "26," + Hex4(address) + "," + Hex2(value).
+    MemoryReply *writeMemory(qint32 address, qint32 value);
 
     DevicePort &port() const { return m_port; }
 
     // The period of tmTimeOut; 1000 ms unless a test shortens it.
     void setTickInterval(std::chrono::milliseconds interval);
-    std::chrono::milliseconds tickInterval() const;
 
-    const QByteArray &ReplyBuffer() const { return m_receive.ReplyBuffer; }
-    const QByteArray &SentLine() const { return m_sentLine; }
-    const QByteArray &ExpectedPrefix() const { return m_receive.ExpectedPrefix; }
-    int ResendCount() const { return m_resendCount; }
+    // True while a transaction is on the wire or commands wait for their turn.
+    bool isBusy() const;
 
-    bool isPending() const { return m_timeOut.isActive(); }
-    // True when the last transaction that ended did not get its reply.
-    bool LastTimedOut() const { return m_lastTimedOut; }
-
-Q_SIGNALS:
-    // Emitted when a transaction ends, however it ends.
-    void transactionEnded();
+    // Temporary: the blocking form for callers not yet moved to replies.
+    // Waits in a local event loop; goes once every caller uses sendCommand.
+    TransactionResult SendCommand(const QByteArray &command) override;
 
 private:
+    void startNext();
     void readPort();
     void tick();
     void portLost();
-    void endTransaction(const QByteArray &reply, TransactionResult::Ending ending);
-    template<typename Predicate>
-    void waitWhile(Predicate busy);
+    void endTransaction(const QByteArray &reply, CommandReply::Error error);
 
     DevicePort &m_port;
     QTimer m_timeOut;
     ReceiveState m_receive;
     QByteArray m_sentLine;
-    int m_resendCount = 0;
-    bool m_lastTimedOut = false;
-    // The result slot of the transaction in progress.
-    TransactionResult *m_current = nullptr;
+    int m_ticks = 0;
+    QList<QPointer<CommandReply>> m_queue;
+    // The transaction on the wire; it stays current even when its reply has
+    // been aborted or deleted, so that the line keeps its exact timing.
+    QPointer<CommandReply> m_current;
+    bool m_inTransaction = false;
+    bool m_startQueued = false;
 };

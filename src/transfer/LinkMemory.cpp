@@ -1,19 +1,16 @@
 #include "transfer/LinkMemory.h"
 
-#include "link/MemoryCommands.h"
-
-LinkMemory::LinkMemory(CommandChannel &channel)
-    : m_channel(channel)
+LinkMemory::LinkMemory(SerialLink &link)
+    : m_link(link)
 {
 }
 
-MemoryByte LinkMemory::readByte(int address)
+MemoryReply *LinkMemory::readByte(int address)
 {
-    const MemoryReadResult result = ReadMemory(m_channel, address);
-    return {result.ok() ? static_cast<quint8>(result.value) : quint8(0), result.fault};
+    return m_link.readMemory(address);
 }
 
-MemoryFault LinkMemory::writeByte(int address, quint8 value)
+MemoryReply *LinkMemory::writeByte(int address, quint8 value)
 {
-    return WriteMemory(m_channel, address, value).fault;
+    return m_link.writeMemory(address, value);
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "link/CommandChannel.h"
+#include "link/SerialLink.h"
 #include "transfer/MemoryAccess.h"
 
 // The instrument's memory through the memory commands on a link.
 class LinkMemory : public MemoryAccess
 {
 public:
-    explicit LinkMemory(CommandChannel &channel);
+    explicit LinkMemory(SerialLink &link);
 
-    MemoryByte readByte(int address) override;
-    MemoryFault writeByte(int address, quint8 value) override;
+    MemoryReply *readByte(int address) override;
+    MemoryReply *writeByte(int address, quint8 value) override;
 
 private:
-    CommandChannel &m_channel;
+    SerialLink &m_link;
 };

@@ -7,65 +7,78 @@
 #include "model/ListTexts.h"
 #include "transfer/DeviceTransfers.h"
 
+#include <QSocketNotifier>
+
 #include <algorithm>
 #include <csignal>
+#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
-
-void noteInterrupt(int)
-{
-    interrupted = 1;
-}
-
-// Ctrl+C while it lives asks Read ALL to stop after the current reagent.
+// Ctrl+C while it lives stops the job (Read ALL: after the current reagent).
+// The signal handler only writes to a pipe; the event loop reads it.
 class InterruptAsStop
 {
 public:
-    InterruptAsStop()
+    explicit InterruptAsStop(TransferJob &job)
     {
-        interrupted = 0;
+        if (::pipe(s_pipe) != 0)
+            return;
+        m_notifier = std::make_unique<QSocketNotifier>(s_pipe[0], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &job, [&job] {
+            char ignored = 0;
+            static_cast<void>(::read(s_pipe[0], &ignored, 1));
+            job.stop();
+        });
         m_previous = std::signal(SIGINT, noteInterrupt);
     }
-    ~InterruptAsStop() { std::signal(SIGINT, m_previous); }
+    ~InterruptAsStop()
+    {
+        if (!m_notifier)
+            return;
+        std::signal(SIGINT, m_previous);
+        m_notifier.reset();
+        ::close(s_pipe[0]);
+        ::close(s_pipe[1]);
+    }
 
 private:
+    static void noteInterrupt(int)
+    {
+        const char note = 1;
+        static_cast<void>(::write(s_pipe[1], &note, 1));
+    }
+
+    static inline int s_pipe[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> m_notifier;
     void (*m_previous)(int) = nullptr;
 };
 
-// Shows progress on the error stream in steps of ten percent.
-class ProgressPrinter : public TransferObserver
+// Shows a job's progress on the error stream in steps of ten percent.
+void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
 {
-public:
-    ProgressPrinter(QTextStream &stream, QString what)
-        : m_stream(stream)
-        , m_what(std::move(what))
-    {
-    }
-
-    void setMaximum(int maximum) override { m_maximum = maximum; }
-    void stepDone() override { show(++m_value); }
-    void reagentDone(int reagent) override { show(reagent); }
-    bool stopRequested() override { return interrupted != 0; }
-
-private:
-    void show(int value)
-    {
-        const int tenth = m_maximum > 0 ? value * 10 / m_maximum : 0;
-        if (tenth == m_shownTenth)
+    auto shownTenth = std::make_shared<int>(0);
+    QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, shownTenth](int done, int maximum) {
+        const int tenth = maximum > 0 ? done * 10 / maximum : 0;
+        if (tenth == *shownTenth)
             return;
-        m_shownTenth = tenth;
-        m_stream << m_what << ": " << tenth * 10 << "%\n";
-        m_stream.flush();
-    }
+        *shownTenth = tenth;
+        stream << what << ": " << tenth * 10 << "%\n";
+        stream.flush();
+    });
+}
 
-    QTextStream &m_stream;
-    QString m_what;
-    int m_maximum = 0;
-    int m_value = 0;
-    int m_shownTenth = 0;
-};
+// Starts the job (owned by the caller's loop) and hands its outcome to `done`.
+void runJob(TransferJob *job, const std::function<void(const TransferOutcome &)> &done)
+{
+    QObject::connect(job, &TransferJob::finished, job, [job, done](const TransferOutcome &outcome) {
+        job->deleteLater();
+        done(outcome);
+    });
+    job->start();
+}
 
 // Prints the outcome's message unless the transfer was done.
 std::optional<int> failed(CommandContext &context, const TransferOutcome &outcome)
@@ -78,56 +91,69 @@ std::optional<int> failed(CommandContext &context, const TransferOutcome &outcom
 int identify(CommandContext &context)
 {
     DeviceSession session;
-    if (const std::optional<int> end = session.connect(context))
-        return *end;
-    context.out << "A Corvex (" << DeviceConnection::Identification << ") answers on " << session.device() << ".\n";
-    return ExitDone;
+    return RunInEventLoop([&](const EndCommand &end) {
+        session.connect(context, [&, end](std::optional<int> failed) {
+            if (!failed)
+                context.out << "A Corvex (" << DeviceConnection::Identification << ") answers on " << session.device() << ".\n";
+            end(failed.value_or(ExitDone));
+        });
+    });
 }
 
 // read-program and send-program.
 TransferCommand programTransfer(bool sending)
 {
-    return [sending](CommandContext &context, Subject &subject, DeviceTransfers &transfers) {
+    return [sending](CommandContext &context, Subject &subject, DeviceTransfers &transfers, const EndCommand &end) {
         const int number = subject.number;
-        ProgressPrinter progress(context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading "))
-                                                  + ProgramNumberLabel(number));
-        const TransferOutcome outcome =
-            sending ? transfers.SendProgram(number, progress) : transfers.ReadProgram(number, progress);
-        if (const std::optional<int> end = failed(context, outcome))
-            return *end;
-        context.out << ProgramLabel(number, subject.data)
-                    << (sending ? " has been sent to the Corvex" : " has been read from the Corvex")
-                    << " and saved to \"" << StorePath(context) << "\".\n";
-        return ExitDone;
+        TransferJob *job = sending ? transfers.sendProgram(number) : transfers.readProgram(number);
+        printProgress(*job, context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading ")) + ProgramNumberLabel(number));
+        runJob(job, [&context, &subject, number, sending, end](const TransferOutcome &outcome) {
+            if (const std::optional<int> code = failed(context, outcome)) {
+                end(*code);
+                return;
+            }
+            context.out << ProgramLabel(number, subject.data)
+                        << (sending ? " has been sent to the Corvex" : " has been read from the Corvex")
+                        << " and saved to \"" << StorePath(context) << "\".\n";
+            end(ExitDone);
+        });
     };
 }
 
 // Like the utility, reading one reagent does not write the store.
-int readReagent(CommandContext &context, Subject &subject, DeviceTransfers &transfers)
+void readReagent(CommandContext &context, Subject &subject, DeviceTransfers &transfers, const EndCommand &end)
 {
-    if (const std::optional<int> end = failed(context, transfers.ReadReagent(subject.number)))
-        return *end;
-    context.out << ReagentListLine(subject.number, subject.data.reagents[subject.number]) << '\n';
-    return ExitDone;
+    runJob(transfers.readReagent(subject.number), [&context, &subject, end](const TransferOutcome &outcome) {
+        if (const std::optional<int> code = failed(context, outcome)) {
+            end(*code);
+            return;
+        }
+        context.out << ReagentListLine(subject.number, subject.data.reagents[subject.number]) << '\n';
+        end(ExitDone);
+    });
 }
 
-int readReagents(CommandContext &context, Subject &subject, DeviceTransfers &transfers)
+void readReagents(CommandContext &context, Subject &subject, DeviceTransfers &transfers, const EndCommand &end)
 {
-    ProgressPrinter progress(context.err, QStringLiteral("Reading all reagents"));
-    const InterruptAsStop stopOnCtrlC;
-    const TransferOutcome outcome = transfers.ReadAllReagents(progress);
-    for (int r = 1; r <= outcome.reagentsRead; ++r)
-        context.out << ReagentListLine(r, subject.data.reagents[r]) << '\n';
-    switch (outcome.status) {
-    case TransferOutcome::Status::Done:
-        context.err << "All " << ReagentCount << " reagents have been read and saved to \"" << StorePath(context) << "\".\n";
-        return ExitDone;
-    case TransferOutcome::Status::Stopped:
-        return context.fail(QStringLiteral("Stopped after %1; the reagents read have been saved to \"%2\".")
-                                .arg(ReagentNumberLabel(outcome.reagentsRead), StorePath(context)));
-    default:
-        return context.fail(outcome.message);
-    }
+    TransferJob *job = transfers.readAllReagents();
+    printProgress(*job, context.err, QStringLiteral("Reading all reagents"));
+    auto stopOnCtrlC = std::make_shared<InterruptAsStop>(*job);
+    runJob(job, [&context, &subject, end, stopOnCtrlC](const TransferOutcome &outcome) {
+        for (int r = 1; r <= outcome.reagentsRead; ++r)
+            context.out << ReagentListLine(r, subject.data.reagents[r]) << '\n';
+        switch (outcome.status) {
+        case TransferOutcome::Status::Done:
+            context.err << "All " << ReagentCount << " reagents have been read and saved to \"" << StorePath(context) << "\".\n";
+            end(ExitDone);
+            return;
+        case TransferOutcome::Status::Stopped:
+            end(context.fail(QStringLiteral("Stopped after %1; the reagents read have been saved to \"%2\".")
+                                 .arg(ReagentNumberLabel(outcome.reagentsRead), StorePath(context))));
+            return;
+        default:
+            end(context.fail(outcome.message));
+        }
+    });
 }
 
 int sendReagent(CommandContext &context)
@@ -141,13 +167,18 @@ int sendReagent(CommandContext &context)
     if (encoded.size() > NameLength)
         context.err << "The name is cut to its first " << NameLength << " characters.\n";
 
-    const auto send = [name = FitName(encoded, false)](CommandContext &context, Subject &subject, DeviceTransfers &transfers) {
+    const auto send = [name = FitName(encoded, false)](CommandContext &context, Subject &subject, DeviceTransfers &transfers,
+                                                       const EndCommand &end) {
         subject.data.reagents[subject.number] = name;
-        if (const std::optional<int> end = failed(context, transfers.SendReagent(subject.number)))
-            return *end;
-        context.out << ReagentListLine(subject.number, name) << " has been sent to the Corvex and saved to \""
-                    << StorePath(context) << "\".\n";
-        return ExitDone;
+        runJob(transfers.sendReagent(subject.number), [&context, &subject, name, end](const TransferOutcome &outcome) {
+            if (const std::optional<int> code = failed(context, outcome)) {
+                end(*code);
+                return;
+            }
+            context.out << ReagentListLine(subject.number, name) << " has been sent to the Corvex and saved to \""
+                        << StorePath(context) << "\".\n";
+            end(ExitDone);
+        });
     };
     return OnInstrument(NumberArgument::Reagent, StoreUse::MayBeMissing, send)(context);
 }

@@ -2,12 +2,37 @@
 
 #include "link/PortTable.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <chrono>
 
 namespace {
 const QString PortOption = QStringLiteral("port");
 const QString TickOption = QStringLiteral("tick-ms");
+
+// "A device on /dev/pts/0 answered "?1F1,4178-306", which is not a Corvex 4178-305."
+QString otherDeviceText(const QString &described, const QByteArray &reply)
+{
+    return QStringLiteral("A device on %1 answered \"%2\", which is not a Corvex %3.")
+        .arg(described, QString::fromLatin1(reply), QLatin1String(DeviceConnection::Identification));
+}
 } // namespace
+
+int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
+{
+    int exitCode = ExitFailed;
+    bool ended = false;
+    const EndCommand end = [&](int code) {
+        if (std::exchange(ended, true))
+            return;
+        exitCode = code;
+        QCoreApplication::exit(0);
+    };
+    QTimer::singleShot(0, QCoreApplication::instance(), [&] { begin(end); });
+    QCoreApplication::exec();
+    return exitCode;
+}
 
 QList<CommandOption> DeviceOptions()
 {
@@ -27,25 +52,25 @@ DeviceSession::DeviceSession()
 {
 }
 
-std::optional<int> DeviceSession::connect(CommandContext &context)
+void DeviceSession::connect(CommandContext &context, std::function<void(std::optional<int>)> connected)
 {
+    m_connected = std::move(connected);
     if (context.hasOption(TickOption)) {
         bool ok = false;
         const int ms = context.option(TickOption).toInt(&ok);
-        if (!ok || ms < 1)
-            return context.usageError(QStringLiteral("--tick-ms needs a whole number of milliseconds, not \"%1\".").arg(context.option(TickOption)));
-        m_link.setTickInterval(std::chrono::milliseconds(ms));
+        if (!ok || ms < 1) {
+            m_connected(context.usageError(
+                QStringLiteral("--tick-ms needs a whole number of milliseconds, not \"%1\".").arg(context.option(TickOption))));
+            return;
+        }
+        m_connection.setTickInterval(std::chrono::milliseconds(ms));
     }
 
     if (!context.hasOption(PortOption)) {
-        m_connection.ConnectDevice();
-        if (m_connection.connectedPort() != 0)
-            return std::nullopt;
-        const std::optional<int> stored = StoredCommPort();
-        return context.fail(stored.value_or(0) == 0
-                                ? QStringLiteral("No Corvex answered on any port (COM1..COM16). Give the port with --port.")
-                                : QStringLiteral("No Corvex answered on %1 (%2), the port the utility uses. Give another with --port.")
-                                      .arg(PortName(*stored), PortDevice(*stored)));
+        QObject::connect(&m_connection, &DeviceConnection::connected, this, [this, &context] { searchEnded(context, true); });
+        QObject::connect(&m_connection, &DeviceConnection::notConnected, this, [this, &context] { searchEnded(context, false); });
+        m_connection.connectDevice();
+        return;
     }
 
     const QString port = context.option(PortOption);
@@ -54,18 +79,55 @@ std::optional<int> DeviceSession::connect(CommandContext &context)
     QString device = port;
     QString described = port;
     if (isNumber) {
-        if (!IsValidPortNumber(number))
-            return context.usageError(QStringLiteral("The port must be a number from 1 to 16 or a device path, not \"%1\".").arg(port));
+        if (!IsValidPortNumber(number)) {
+            m_connected(context.usageError(
+                QStringLiteral("The port must be a number from 1 to 16 or a device path, not \"%1\".").arg(port)));
+            return;
+        }
         device = PortDevice(number);
         described = QStringLiteral("%1 (%2)").arg(PortName(number), device);
     }
     m_port.setDeviceName(device);
-    if (!m_port.open())
-        return context.fail(QStringLiteral("Cannot open %1: %2").arg(described, m_port.errorString()));
+    if (!m_port.open()) {
+        m_connected(context.fail(QStringLiteral("Cannot open %1: %2").arg(described, m_port.errorString())));
+        return;
+    }
     m_port.close();
-    if (!m_connection.ConnectToDevice(device))
-        return context.fail(QStringLiteral("No Corvex answered on %1.").arg(described));
-    return std::nullopt;
+    QObject::connect(&m_connection, &DeviceConnection::deviceChecked, this,
+                     [this, &context, described](bool identified) { deviceChecked(context, described, identified); });
+    m_connection.connectToDevice(device);
+}
+
+void DeviceSession::searchEnded(CommandContext &context, bool found)
+{
+    if (found) {
+        m_connected(std::nullopt);
+        return;
+    }
+    for (const PortAnswer &answer : m_connection.lastSearch().answers()) {
+        if (answer.result == PortAnswer::Result::OtherDevice)
+            context.err << otherDeviceText(answer.candidate.device, answer.reply) << '\n';
+    }
+    const std::optional<int> stored = StoredCommPort();
+    m_connected(context.fail(
+        stored.value_or(0) == 0
+            ? QStringLiteral("No Corvex answered on any port (COM1..COM16). Give the port with --port.")
+            : QStringLiteral("No Corvex answered on %1 (%2), the port the utility uses. Give another with --port.")
+                  .arg(PortName(*stored), PortDevice(*stored))));
+}
+
+void DeviceSession::deviceChecked(CommandContext &context, const QString &described, bool identified)
+{
+    if (identified) {
+        m_connected(std::nullopt);
+        return;
+    }
+    const QList<PortAnswer> answers = m_connection.lastSearch().answers();
+    if (!answers.isEmpty() && answers.constFirst().result == PortAnswer::Result::OtherDevice) {
+        m_connected(context.fail(otherDeviceText(described, answers.constFirst().reply)));
+        return;
+    }
+    m_connected(context.fail(QStringLiteral("No Corvex answered on %1.").arg(described)));
 }
 
 std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run)
@@ -75,9 +137,16 @@ std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUs
         if (const std::optional<int> end = PrepareSubject(context, number, use, subject))
             return *end;
         DeviceSession session;
-        if (const std::optional<int> end = session.connect(context))
-            return *end;
-        DeviceTransfers transfers(session.memory(), subject.data, StorePath(context));
-        return run(context, subject, transfers);
+        std::unique_ptr<DeviceTransfers> transfers;
+        return RunInEventLoop([&](const EndCommand &end) {
+            session.connect(context, [&, end](std::optional<int> failed) {
+                if (failed) {
+                    end(*failed);
+                    return;
+                }
+                transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, StorePath(context));
+                run(context, subject, *transfers, end);
+            });
+        });
     };
 }

@@ -8,17 +8,29 @@
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
 
+#include <functional>
+
+// Ends the work of a command with its exit code; only the first call counts.
+using EndCommand = std::function<void(int exitCode)>;
+
+// Runs `begin` from the application's event loop, run here at the top level
+// of the command, until it calls `end`; returns the exit code given.
+int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin);
+
 // The port, link and connection a device command works through.
-class DeviceSession
+class DeviceSession : public QObject
 {
+    Q_OBJECT
+
 public:
     DeviceSession();
 
     // Connects as the options say: --port N (1..16) or --port PATH tries that
-    // port only; without --port the stored port, or every port, as the utility
-    // does. When no instrument answered or the options are wrong, prints why
-    // and gives the exit code to end with.
-    std::optional<int> connect(CommandContext &context);
+    // port only; without --port the stored port, or every port at once, as
+    // the utility does. Then calls `connected` with nothing, or, when no
+    // instrument answered or the options are wrong, prints why and calls it
+    // with the exit code to end with.
+    void connect(CommandContext &context, std::function<void(std::optional<int> failed)> connected);
 
     // The device the session is connected to.
     QString device() const { return m_port.deviceName(); }
@@ -26,18 +38,23 @@ public:
     LinkMemory &memory() { return m_memory; }
 
 private:
+    void searchEnded(CommandContext &context, bool found);
+    void deviceChecked(CommandContext &context, const QString &described, bool identified);
+
     SerialDevicePort m_port;
     SerialLink m_link;
     DeviceConnection m_connection;
     LinkMemory m_memory;
+    std::function<void(std::optional<int>)> m_connected;
 };
 
 // --port PORT and the hidden --tick-ms MS.
 QList<CommandOption> DeviceOptions();
 
-using TransferCommand = std::function<int(CommandContext &, Subject &, DeviceTransfers &)>;
+// What a device command does once connected: starts its work on the
+// transfers between the instrument and the loaded data (which save to the
+// command's store), and calls `end` once it is done.
+using TransferCommand = std::function<void(CommandContext &, Subject &, DeviceTransfers &, const EndCommand &end)>;
 
-// Like OnStore, and then connected to the instrument: `run` gets the
-// transfers between the instrument and the loaded data, which save to the
-// command's store.
+// Like OnStore, and then connected to the instrument.
 std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run);

@@ -1,0 +1,380 @@
+#include "transfer/TransferJobs.h"
+
+#include "model/ListTexts.h"
+#include "model/LocalStore.h"
+#include "transfer/MemoryMap.h"
+#include "transfer/TransferMessages.h"
+
+#include <vector>
+
+using namespace MemoryMap;
+using Status = TransferOutcome::Status;
+
+namespace {
+
+TransferOutcome makeOutcome(Status status, const QString &message = {})
+{
+    TransferOutcome result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+QString failurePlace(const StepResult &step, bool writing)
+{
+    return QStringLiteral("at %1 %2.").arg(AddressText(step.failedAddress), FaultReason(step.fault, writing));
+}
+
+QString incompleteOnInstrument(const QString &what, const StepResult &step, int total)
+{
+    if (step.bytesMoved == 0 && step.fault == MemoryFault::NotConnected)
+        return QStringLiteral("Nothing was sent.");
+    return QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
+                          "Corvex answers. The local store was not changed.")
+        .arg(what)
+        .arg(step.bytesMoved)
+        .arg(total);
+}
+
+QString storeFailure(const QString &done, const StoreResult &saved)
+{
+    return QStringLiteral("%1, but the local store could not be saved: %2").arg(done, saved.error);
+}
+
+TransferOutcome refusedNumber(const QString &what, int number)
+{
+    return makeOutcome(Status::Refused, QStringLiteral("There is no %1 %2.").arg(what).arg(number));
+}
+
+// Saves section `section` of the store (0: the reagents) after `done`.
+TransferOutcome saved(const TransferTarget &target, int section, const QString &done)
+{
+    const StoreResult result = SaveToStore(section, target.storePath, target.data);
+    if (!result)
+        return makeOutcome(Status::StoreFailed, storeFailure(done, result));
+    return makeOutcome(Status::Done);
+}
+
+class ProgramRead : public ByteJob
+{
+public:
+    using ByteJob::ByteJob;
+
+private:
+    std::optional<TransferOutcome> prepare() override
+    {
+        if (!ProgramTable::isValidNumber(m_number))
+            return refusedNumber(QStringLiteral("program"), m_number);
+        // The type decides how many vials follow; it is read before them.
+        m_offsets = ProgramReadOffsets(TypeEM);
+        m_block = QByteArray(ProgramBlockSize, '\0');
+        emit progress(0, m_maximum);
+        return std::nullopt;
+    }
+    int byteCount() const override { return int(m_offsets.size()); }
+    int addressAt(int index) const override { return ProgramAddress(m_number) + m_offsets[size_t(index)]; }
+    void byteMoved(int index, quint8 value) override
+    {
+        const int offset = m_offsets[size_t(index)];
+        m_block[offset] = static_cast<char>(value);
+        if (offset == TypeOffset && value == TypeLM) {
+            m_offsets = ProgramReadOffsets(TypeLM);
+            m_maximum = LmProgramReadBytes;
+        }
+        emit progress(m_moved, m_maximum);
+    }
+    void bytesDone() override
+    {
+        m_target.data.programs[m_number] = DecodeProgram(m_block);
+        finish(saved(m_target, m_number, QStringLiteral("%1 was read from the Corvex").arg(ProgramNumberLabel(m_number))));
+    }
+    void byteFailed(const StepResult &step) override
+    {
+        finish(makeOutcome(Status::DeviceFailed,
+                       QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous content.")
+                           .arg(ProgramNumberLabel(m_number), failurePlace(step, false))));
+    }
+    void stopRequested() override
+    {
+        abandonReply();
+        finish(makeOutcome(Status::Stopped));
+    }
+
+    std::vector<int> m_offsets;
+    QByteArray m_block;
+    int m_maximum = ProgramTransferBytes;
+};
+
+class ProgramSend : public ByteJob
+{
+public:
+    using ByteJob::ByteJob;
+
+private:
+    std::optional<TransferOutcome> prepare() override
+    {
+        if (!ProgramTable::isValidNumber(m_number))
+            return refusedNumber(QStringLiteral("program"), m_number);
+        const ProgramRecord &program = m_target.data.programs[m_number];
+        if (const auto problem = FindEncodingProblem(program)) {
+            const QString where =
+                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
+            return makeOutcome(Status::Refused,
+                           QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. "
+                                          "Nothing was sent.")
+                               .arg(ProgramNumberLabel(m_number))
+                               .arg(problem->value)
+                               .arg(QString::fromLatin1(problem->field), where));
+        }
+        // What is sent is the program as it was when the send began.
+        m_bytes = EncodeProgram(program);
+        emit progress(0, ProgramTransferBytes);
+        return std::nullopt;
+    }
+    int byteCount() const override { return int(m_bytes.size()); }
+    int addressAt(int index) const override { return ProgramAddress(m_number) + m_bytes[size_t(index)].offset; }
+    std::optional<quint8> valueAt(int index) const override { return static_cast<quint8>(m_bytes[size_t(index)].value); }
+    void byteMoved(int, quint8) override { emit progress(m_moved, ProgramTransferBytes); }
+    void bytesDone() override
+    {
+        finish(saved(m_target, m_number, QStringLiteral("%1 was sent to the Corvex").arg(ProgramNumberLabel(m_number))));
+    }
+    void byteFailed(const StepResult &step) override
+    {
+        const QString label = ProgramNumberLabel(m_number);
+        finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
+                                                 .arg(label, failurePlace(step, true),
+                                                      incompleteOnInstrument(label, step, ProgramTransferBytes))));
+    }
+    // The program under way is finished, so that the instrument never keeps half of it.
+    void stopRequested() override {}
+
+    std::vector<BlockByte> m_bytes;
+};
+
+class ReagentRead : public ByteJob
+{
+public:
+    using ByteJob::ByteJob;
+
+private:
+    std::optional<TransferOutcome> prepare() override
+    {
+        if (!ReagentTable::isValidNumber(m_number))
+            return refusedNumber(QStringLiteral("reagent"), m_number);
+        emit progress(0, ReagentEntrySize);
+        return std::nullopt;
+    }
+    int byteCount() const override { return ReagentEntrySize; }
+    int addressAt(int index) const override { return ReagentAddress(m_number) + index; }
+    void byteMoved(int, quint8 value) override
+    {
+        m_name.append(static_cast<char>(value));
+        emit progress(m_moved, ReagentEntrySize);
+    }
+    void bytesDone() override
+    {
+        m_target.data.reagents[m_number] = m_name;
+        finish(makeOutcome(Status::Done));
+    }
+    void byteFailed(const StepResult &step) override
+    {
+        finish(makeOutcome(Status::DeviceFailed,
+                       QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous name.")
+                           .arg(ReagentNumberLabel(m_number), failurePlace(step, false))));
+    }
+    void stopRequested() override
+    {
+        abandonReply();
+        finish(makeOutcome(Status::Stopped));
+    }
+
+    QByteArray m_name;
+};
+
+class ReagentSend : public ByteJob
+{
+public:
+    using ByteJob::ByteJob;
+
+private:
+    std::optional<TransferOutcome> prepare() override
+    {
+        if (!ReagentTable::isValidNumber(m_number))
+            return refusedNumber(QStringLiteral("reagent"), m_number);
+        m_bytes = m_target.data.reagents[m_number].leftJustified(ReagentEntrySize, ' ', true);
+        emit progress(0, ReagentEntrySize);
+        return std::nullopt;
+    }
+    int byteCount() const override { return ReagentEntrySize; }
+    int addressAt(int index) const override { return ReagentAddress(m_number) + index; }
+    std::optional<quint8> valueAt(int index) const override { return static_cast<quint8>(m_bytes[index]); }
+    void byteMoved(int, quint8) override { emit progress(m_moved, ReagentEntrySize); }
+    void bytesDone() override
+    {
+        finish(saved(m_target, 0, QStringLiteral("%1 was sent to the Corvex").arg(ReagentNumberLabel(m_number))));
+    }
+    void byteFailed(const StepResult &step) override
+    {
+        const QString label = ReagentNumberLabel(m_number);
+        finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
+                                                 .arg(label, failurePlace(step, true),
+                                                      incompleteOnInstrument(label, step, ReagentEntrySize))));
+    }
+    void stopRequested() override {}
+
+    QByteArray m_bytes;
+};
+
+// Reagents 1..200, each into the table as soon as it is complete.
+class ReadAll : public ByteJob
+{
+public:
+    ReadAll(TransferTarget target, QObject *parent)
+        : ByteJob(std::move(target), 0, parent)
+    {
+    }
+
+private:
+    std::optional<TransferOutcome> prepare() override
+    {
+        emit progress(0, ReagentCount);
+        return std::nullopt;
+    }
+    int byteCount() const override { return ReagentCount * ReagentEntrySize; }
+    int addressAt(int index) const override { return ReagentAddress(1) + index; }
+    void byteMoved(int index, quint8 value) override
+    {
+        m_name.append(static_cast<char>(value));
+        if (m_name.size() < ReagentEntrySize)
+            return;
+        const int reagent = index / ReagentEntrySize + 1;
+        m_target.data.reagents[reagent] = std::exchange(m_name, {});
+        m_read = reagent;
+        emit reagentDone(reagent);
+        emit progress(reagent, ReagentCount);
+        if (stopWanted() && reagent < ReagentCount)
+            end(StepResult(), true);
+    }
+    void bytesDone() override { end(StepResult(), false); }
+    void byteFailed(const StepResult &step) override { end(step, false); }
+    void stopRequested() override
+    {
+        if (replyIsRetrying())
+            endDuringRetries();
+    }
+    void retryStarted() override
+    {
+        if (stopWanted())
+            endDuringRetries();
+    }
+    // The instrument does not answer and the user wants to stop: the reagent
+    // under way is given up, those before it are kept.
+    void endDuringRetries()
+    {
+        abandonReply();
+        end(StepResult(), true);
+    }
+
+    void end(const StepResult &step, bool stopped)
+    {
+        TransferOutcome result = makeOutcome(stopped ? Status::Stopped : Status::Done);
+        result.reagentsRead = m_read;
+        // The reagents read before a stop or failure are saved all the same.
+        const StoreResult saved = m_read == 0 ? StoreResult::Done() : SaveToStore(0, m_target.storePath, m_target.data);
+        const QString storeProblem =
+            saved ? QString() : storeFailure(QStringLiteral("%1 reagents were read from the Corvex").arg(m_read), saved);
+        if (step.ok()) {
+            if (!saved) {
+                result.status = Status::StoreFailed;
+                result.message = storeProblem;
+            }
+            finish(result);
+            return;
+        }
+        const int failed = m_read + 1;
+        const QString kept = m_read == 0
+            ? QStringLiteral("No reagent was read; all keep their previous names.")
+            : QStringLiteral("%1 to %2 were %3; %4 and the ones after it keep their previous names.")
+                  .arg(ReagentNumberLabel(1), ReagentNumberLabel(m_read),
+                       saved ? QStringLiteral("read and saved") : QStringLiteral("read"), ReagentNumberLabel(failed));
+        result.status = Status::DeviceFailed;
+        result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
+                             .arg(ReagentNumberLabel(failed), failurePlace(step, false), kept);
+        if (!saved)
+            result.message += QLatin1Char('\n') + storeProblem;
+        finish(result);
+    }
+
+    QByteArray m_name;
+    int m_read = 0;
+};
+
+} // namespace
+
+ByteJob::ByteJob(TransferTarget target, int number, QObject *parent)
+    : TransferJob(parent)
+    , m_target(std::move(target))
+    , m_number(number)
+{
+}
+
+void ByteJob::start()
+{
+    if (isRunning() || isFinished())
+        return;
+    markStarted();
+    if (const std::optional<TransferOutcome> refusal = prepare()) {
+        finish(*refusal);
+        return;
+    }
+    next();
+}
+
+void ByteJob::next()
+{
+    if (hasEnded())
+        return;
+    if (m_index == byteCount()) {
+        bytesDone();
+        return;
+    }
+    const int address = addressAt(m_index);
+    const std::optional<quint8> value = valueAt(m_index);
+    MemoryReply *reply = value ? m_target.memory.writeByte(address, *value) : m_target.memory.readByte(address);
+    await(reply, [this, address](MemoryReply &done) {
+        if (!done.ok()) {
+            byteFailed({done.fault(), address, m_moved});
+            return;
+        }
+        ++m_moved;
+        byteMoved(m_index, static_cast<quint8>(done.value()));
+        ++m_index;
+        next();
+    });
+}
+
+ByteJob *MakeProgramRead(TransferTarget target, int number, QObject *parent)
+{
+    return new ProgramRead(std::move(target), number, parent);
+}
+
+ByteJob *MakeProgramSend(TransferTarget target, int number, QObject *parent)
+{
+    return new ProgramSend(std::move(target), number, parent);
+}
+
+ByteJob *MakeReagentRead(TransferTarget target, int number, QObject *parent)
+{
+    return new ReagentRead(std::move(target), number, parent);
+}
+
+ByteJob *MakeReagentSend(TransferTarget target, int number, QObject *parent)
+{
+    return new ReagentSend(std::move(target), number, parent);
+}
+
+ByteJob *MakeReadAll(TransferTarget target, QObject *parent)
+{
+    return new ReadAll(std::move(target), parent);
+}
