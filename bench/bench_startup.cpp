@@ -9,7 +9,6 @@
 #include "app/Startup.h"
 #include "link/DeviceConnection.h"
 #include "link/PortTable.h"
-#include "link/PortWatcher.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
 #include "model/LocalStore.h"
@@ -61,9 +60,14 @@ struct Utility
     DeviceConnection connection{link};
     LinkMemory memory{link};
     DeviceTransfers transfers{memory, data, storePath};
-    PortWatcher watcher;
-    Startup startup{{data, storePath, link, connection, transfers, watcher}};
+    Startup startup{{data, storePath, link, connection, transfers}};
 };
+
+std::unique_ptr<Utility> &CurrentUtility()
+{
+    static std::unique_ptr<Utility> current;
+    return current;
+}
 
 // Runs `runs` start-ups one after another from the event loop and hands the
 // times (ms) to `done`.
@@ -73,8 +77,8 @@ void StartRuns(const QString &storePath, int runs, std::vector<double> *times, s
         done();
         return;
     }
-    static std::unique_ptr<Utility> utility;
     static QElapsedTimer clock;
+    std::unique_ptr<Utility> &utility = CurrentUtility();
     utility = std::make_unique<Utility>(storePath);
     clock.start();
     QObject::connect(&utility->startup, &Startup::shown, [=](MainWindow *window) {
@@ -83,7 +87,7 @@ void StartRuns(const QString &storePath, int runs, std::vector<double> *times, s
             times->push_back(clock.nsecsElapsed() / 1e6);
             window->close();
             QTimer::singleShot(0, [=] {
-                utility.reset();
+                CurrentUtility().reset();
                 StartRuns(storePath, runs, times, done);
             });
         });
@@ -111,6 +115,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // each run closes its window
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath(QStringLiteral("config")));
     if (qEnvironmentVariableIsEmpty("CORVEX_SIM"))
         qputenv("CORVEX_SIM", (QCoreApplication::applicationDirPath() + QStringLiteral("/corvex-sim")).toLocal8Bit());

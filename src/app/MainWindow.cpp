@@ -7,10 +7,10 @@
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 #include "link/DeviceConnection.h"
-#include "link/PortWatcher.h"
 #include "link/SerialLink.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
+#include "transfer/TransferJob.h"
 #include "print/frmPrint.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
@@ -61,7 +61,6 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(&m_parts.connection, &DeviceConnection::connected, this, &MainWindow::showConnection);
     connect(&m_parts.connection, &DeviceConnection::notConnected, this, [this] { showConnection(0); });
     connect(&m_parts.connection, &DeviceConnection::connectionLost, this, [this] { showConnection(0); });
-    connect(&m_parts.watcher, &PortWatcher::instrumentFound, &m_parts.connection, &DeviceConnection::connectFoundPort);
     connect(&m_busy, &BusyState::changed, this, &MainWindow::applyBusyState);
 
     connect(m_programs, &ProgramEditor::readProgramRequested, this, &MainWindow::readProgram);
@@ -158,17 +157,6 @@ void MainWindow::showConnection(int port)
 {
     m_title = ConnectionTitle(port);
     applyBusyState();
-    watchForInstrument();
-}
-
-void MainWindow::watchForInstrument()
-{
-    // Only while nothing else may be opening ports: not during a search.
-    const bool watch = !m_parts.connection.isConnected() && !m_parts.connection.isSearching();
-    if (watch && !m_parts.watcher.isRunning())
-        m_parts.watcher.start();
-    else if (!watch)
-        m_parts.watcher.stop();
 }
 
 void MainWindow::applyBusyState()
@@ -203,11 +191,8 @@ void MainWindow::openSettings()
 {
     if (!m_busy.isIdle())
         return;
-    // The dialog's searches and the watcher would open the same ports.
-    m_parts.watcher.stop();
     auto *dialog = new SettingsDialog(m_parts.connection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, &MainWindow::watchForInstrument);
     dialog->open();
 }
 
@@ -282,7 +267,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     SavePlacement(this);
-    m_parts.watcher.stop();
     m_parts.connection.closePort();
     event->accept();
     emit closed();

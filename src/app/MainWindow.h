@@ -11,7 +11,6 @@
 class CommandReply;
 class DeviceConnection;
 class DeviceTransfers;
-class PortWatcher;
 class ProgramEditor;
 class QMenu;
 class QMessageBox;
@@ -25,9 +24,8 @@ struct TransferOutcome;
 // buttons, and the window's place on the screen.
 //
 // Everything it works on is handed over by its creator: the instrument data,
-// the path of the local store, the link with its connection, the watcher that
-// notices an instrument plugged in later, and the transfers. main() wires the
-// real ones; tests wire a simulator.
+// the path of the local store, the link with its connection, and the
+// transfers. main() wires the real ones; tests wire a simulator.
 //
 // Transfers run as jobs while the window goes on with its event loop; the
 // one BusyState decides meanwhile what can be used. Closing the window during
@@ -45,7 +43,6 @@ public:
         SerialLink &link;
         DeviceConnection &connection;
         DeviceTransfers &transfers;
-        PortWatcher &watcher;
     };
 
     explicit MainWindow(Parts parts, QWidget *parent = nullptr);
@@ -75,7 +72,6 @@ private:
     void runLoadSteps(int step);
     void loadStore();
     void showConnection(int port);
-    void watchForInstrument();
     // Enables what the busy state and the connection allow, and sets the title.
     void applyBusyState();
     void tabChanged(int index);

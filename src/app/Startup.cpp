@@ -25,8 +25,10 @@ void Startup::load()
     connect(m_window.get(), &MainWindow::loadStepDone, m_loading.get(), &LoadWindow::step);
     MainWindow *window = m_window.get();
     connect(window, &MainWindow::loaded, this, [this, window] {
-        m_loading.reset();
+        // Shown first, so that there is always a window: the application
+        // ends when its last window has gone.
         window->show();
+        m_loading.reset();
         emit shown(window);
     });
     // From the event loop, once the start-up window has been drawn.

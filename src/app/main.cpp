@@ -26,8 +26,9 @@ int main(int argc, char *argv[])
     const QString storePath = DefaultStorePath();
     DeviceTransfers transfers(memory, data, storePath);
     PortWatcher watcher;
+    connection.watchWhileNotConnected(watcher);
 
-    Startup startup({data, storePath, link, connection, transfers, watcher});
+    Startup startup({data, storePath, link, connection, transfers});
     QObject::connect(&startup, &Startup::shown, &app, [&app](MainWindow *window) {
         QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     });

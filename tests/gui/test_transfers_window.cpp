@@ -24,6 +24,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -210,12 +211,12 @@ private Q_SLOTS:
                                .arg(child<QLabel>("lblPercent")->text(),
                                     ClipboardMenuOf(list)->isVisible() ? QStringLiteral("shown") : QStringLiteral("not shown"));
             // The first click of a double-click: Stop, which stays locked until the run has ended.
-            ClickAt(readAll, 1000);
+            ClickAt(readAll, 1'000'000'000);
             afterStop = readAll->text() + (readAll->isEnabled() ? QStringLiteral(" enabled") : QStringLiteral(" locked"));
         });
         click("cmdReadAllReagents");
         QTRY_COMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
-        ClickAt(readAll, 1100); // the double-click's second click, after the end: not a new Read ALL
+        ClickAt(readAll, 1'000'000'100); // the double-click's second click, after the end: not a new Read ALL
         QCOMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
         waitUntilIdle();
 
@@ -285,7 +286,10 @@ private Q_SLOTS:
             QCOMPARE(m_app->data.programs[3], programBefore);
             QCOMPARE(storeText(), storeBefore);
         } else if (transfer == QLatin1String("send")) {
-            QCOMPARE(commands.filter(QRegularExpression(QStringLiteral("^26,"))).size(), MemoryMap::ProgramTransferBytes);
+            QSet<QString> written; // every byte, some perhaps sent again after a tick
+            for (const QString &command : commands.filter(QRegularExpression(QStringLiteral("^26,"))))
+                written.insert(command.section(QLatin1Char(','), 1, 1));
+            QCOMPARE(written.size(), MemoryMap::ProgramTransferBytes);
             QCOMPARE(reloadedStore().programs[3], m_app->data.programs[3]);
         } else {
             QCOMPARE(m_app->data.reagents[10], Stored("Isopropanol"));
@@ -391,7 +395,7 @@ private Q_SLOTS:
                                ports->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"));
             if (cancel)
                 Click(stopSearch);
-            QTest::qWaitFor([find] { return find->isEnabled(); });
+            static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
             states << find->text() << QString::number(ports->currentIndex());
             dialog->close();
         });

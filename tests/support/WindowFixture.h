@@ -59,11 +59,12 @@ struct AppFixture
         connection.setTickInterval(std::chrono::milliseconds(5));
         watcher.setTickInterval(std::chrono::milliseconds(5));
         watcher.setInterval(std::chrono::milliseconds(30));
+        connection.watchWhileNotConnected(watcher);
         for (int port = FirstPort; port <= LastPort; ++port)
             SetPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
     }
 
-    MainWindow::Parts parts() { return {data, storePath, link, connection, transfers, watcher}; }
+    MainWindow::Parts parts() { return {data, storePath, link, connection, transfers}; }
 
     // The main window as start-up leaves it, without the notice.
     std::unique_ptr<MainWindow> loadWindow()
