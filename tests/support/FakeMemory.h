@@ -1,17 +1,24 @@
 #pragma once
 
+#include "link/MemoryCommands.h"
 #include "transfer/MemoryAccess.h"
 #include "transfer/MemoryMap.h"
-#include "transfer/TransferObserver.h"
+#include "transfer/TransferJob.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStringList>
+#include <QTimer>
+
+#include <functional>
 
 // The instrument's memory as a plain 64 KiB image: records every address
-// read or written, and fails on request at chosen addresses.
-class FakeMemory : public MemoryAccess
+// read or written, and fails on request at chosen addresses (after all five
+// attempts, announcing the repeats) or, at `silentAt`, keeps retrying
+// without ever finishing. Replies finish from the event loop.
+class FakeMemory : public QObject, public MemoryAccess
 {
 public:
     QByteArray image = QByteArray(0x10000, '\0');
@@ -19,48 +26,90 @@ public:
     QList<int> writes;
     QSet<int> failing;
     MemoryFault fault = MemoryFault::NoAnswer;
+    int silentAt = -1;
+    // Called with the address of each command as it is made.
+    std::function<void(int address)> onCommand;
 
-    MemoryByte readByte(int address) override
+    MemoryReply *readByte(int address) override
     {
         reads << address;
-        if (failing.contains(address))
-            return {0, fault};
-        return {static_cast<quint8>(image[address]), MemoryFault::None};
+        if (onCommand)
+            onCommand(address);
+        return answer(address, static_cast<quint8>(image[address]));
     }
 
-    MemoryFault writeByte(int address, quint8 value) override
+    MemoryReply *writeByte(int address, quint8 value) override
     {
         writes << address;
-        if (failing.contains(address))
-            return fault;
-        image[address] = static_cast<char>(value);
-        return MemoryFault::None;
+        if (onCommand)
+            onCommand(address);
+        if (!failing.contains(address) && address != silentAt)
+            image[address] = static_cast<char>(value);
+        return answer(address, value);
     }
 
     void put(int address, const QByteArray &bytes) { image.replace(address, bytes.size(), bytes); }
+
+private:
+    MemoryReply *answer(int address, quint8 value)
+    {
+        auto *reply = new MemoryReply(this);
+        if (address == silentAt) {
+            QTimer::singleShot(0, reply, [reply] { reply->reportRetry(2); });
+            return reply;
+        }
+        if (!failing.contains(address)) {
+            reply->finish(MemoryFault::None, value, 1);
+            return reply;
+        }
+        QTimer::singleShot(0, reply, [reply, fault = fault] {
+            for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
+                reply->reportRetry(attempt);
+            reply->finish(fault, 0, MemoryAttempts);
+        });
+        return reply;
+    }
 };
 
-// Writes down what a transfer reports, e.g. "max 138", "step", "reagent 3";
-// asks to stop after a chosen reagent.
-class RecordingObserver : public TransferObserver
+// Writes down what a job reports, e.g. "max 138", "step", "reagent 3",
+// "retry 2 of 5"; runs jobs to their end.
+class JobRecorder : public QObject
 {
 public:
     QStringList events;
     int steps = 0;
-    int stopAfterReagent = 0;
 
-    void setMaximum(int maximum) override { events << QStringLiteral("max %1").arg(maximum); }
-    void stepDone() override
+    void watch(TransferJob &job)
     {
-        ++steps;
-        if (events.isEmpty() || events.constLast() != QLatin1String("step"))
-            events << QStringLiteral("step");
+        connect(&job, &TransferJob::progress, this, [this](int done, int maximum) {
+            if (maximum != m_maximum)
+                events << QStringLiteral("max %1").arg(m_maximum = maximum);
+            if (done > m_done && maximum != ReagentCountForEvents) {
+                ++steps;
+                if (events.constLast() != QLatin1String("step"))
+                    events << QStringLiteral("step");
+            }
+            m_done = done;
+        });
+        connect(&job, &TransferJob::reagentDone, this, [this](int r) { events << QStringLiteral("reagent %1").arg(r); });
+        connect(&job, &TransferJob::retrying, this,
+                [this](int attempt, int attempts) { events << QStringLiteral("retry %1 of %2").arg(attempt).arg(attempts); });
     }
-    void reagentDone(int reagent) override { events << QStringLiteral("reagent %1").arg(reagent); }
-    bool stopRequested() override
+
+    // Starts the job and waits (without a time limit worth mentioning) for its outcome.
+    static TransferOutcome run(TransferJob &job)
     {
-        return stopAfterReagent > 0 && events.constLast() == QStringLiteral("reagent %1").arg(stopAfterReagent);
+        QSignalSpy finished(&job, &TransferJob::finished);
+        job.start();
+        if (!finished.wait(120'000) || finished.size() != 1)
+            return {TransferOutcome::Status::DeviceFailed, QStringLiteral("the job did not finish once"), 0};
+        return job.outcome();
     }
+
+private:
+    static constexpr int ReagentCountForEvents = 200; // Read ALL counts reagents, not steps
+    int m_maximum = -1;
+    int m_done = 0;
 };
 
 // The 150-byte block of a program as the instrument keeps it.

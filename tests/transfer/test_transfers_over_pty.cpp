@@ -6,11 +6,14 @@
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
+
+Q_DECLARE_METATYPE(Status)
 
 namespace {
 
@@ -63,7 +66,15 @@ class TestTransfersOverPty : public QObject
     std::unique_ptr<SimulatedLink> m_sim;
     std::unique_ptr<LinkMemory> m_memory;
     std::unique_ptr<DeviceTransfers> m_transfers;
-    RecordingObserver m_observer;
+    std::unique_ptr<JobRecorder> m_recorder;
+
+    // Runs a job to its end, noting what it reports.
+    TransferOutcome run(TransferJob *made)
+    {
+        const std::unique_ptr<TransferJob> job(made);
+        m_recorder->watch(*job);
+        return JobRecorder::run(*job);
+    }
 
     // The simulator on the instrument's memory, and the transfers between it and the local data.
     DeviceTransfers &startInstrument(const QStringList &options = {}, qint32 programOneType = TypeEM)
@@ -97,7 +108,7 @@ private Q_SLOTS:
         m_data.programs[99].Name = "SEND ME      ";
         QVERIFY(SaveToStore(0, m_store, m_data) && SaveToStore(1, m_store, m_data) && SaveToStore(99, m_store, m_data));
         m_storeBefore = ReadBytes(m_store);
-        m_observer = RecordingObserver();
+        m_recorder = std::make_unique<JobRecorder>();
     }
 
     void cleanup()
@@ -125,12 +136,12 @@ private Q_SLOTS:
         QFETCH(QList<int>, addresses);
         QFETCH(QStringList, progress);
 
-        const TransferOutcome outcome = startInstrument({}, type).ReadProgram(1, m_observer);
+        const TransferOutcome outcome = run(startInstrument({}, type).readProgram(1));
         QCOMPARE(outcome.status, Status::Done);
         QVERIFY(outcome.message.isEmpty());
         QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), addresses));
-        QCOMPARE(m_observer.steps, int(addresses.size()));
-        QCOMPARE(m_observer.events, progress);
+        QCOMPARE(m_recorder->steps, int(addresses.size()));
+        QCOMPARE(m_recorder->events, progress);
 
         ProgramRecord expected = instrumentProgram(type);
         for (int v = 13; type == TypeLM && v <= VialCount; ++v)
@@ -143,9 +154,9 @@ private Q_SLOTS:
 
     void sendingProgram99()
     {
-        QCOMPARE(startInstrument().SendProgram(99, m_observer).status, Status::Done);
-        QCOMPARE(m_observer.events, (QStringList{"max 138", "step"}));
-        QCOMPARE(m_observer.steps, 138);
+        QCOMPARE(run(startInstrument().sendProgram(99)).status, Status::Done);
+        QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
+        QCOMPARE(m_recorder->steps, 138);
         const QStringList log = m_sim->finish();
         QStringList addresses;
         for (const QString &line : log)
@@ -163,13 +174,13 @@ private Q_SLOTS:
     void readingReagentsSavesOnlyWhenTheUtilityDoes()
     {
         DeviceTransfers &transfers = startInstrument();
-        QCOMPARE(transfers.ReadReagent(1).status, Status::Done);
-        QCOMPARE(transfers.ReadReagent(200).status, Status::Done);
+        QCOMPARE(run(transfers.readReagent(1)).status, Status::Done);
+        QCOMPARE(run(transfers.readReagent(200)).status, Status::Done);
         QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
         QCOMPARE(ReadBytes(m_store), m_storeBefore); // reading one reagent saves nothing
 
         m_data.reagents[7] = "Xylene       ";
-        QCOMPARE(transfers.SendReagent(7).status, Status::Done);
+        QCOMPARE(run(transfers.sendReagent(7)).status, Status::Done);
         const QStringList log = m_sim->finish();
         QCOMPARE(log.mid(0, 26), commands(QStringLiteral("25"), AddressRange(0x1000, 0x100C) + AddressRange(0x1A1B, 0x1A27)));
         QCOMPARE(log.mid(26), (QStringList{"26,104E,58", "26,104F,79", "26,1050,6C", "26,1051,65", "26,1052,6E",
@@ -182,12 +193,16 @@ private Q_SLOTS:
 
     void stopDuringReadAll()
     {
-        m_observer.stopAfterReagent = 57;
-        const TransferOutcome outcome = startInstrument().ReadAllReagents(m_observer);
+        TransferJob *job = startInstrument().readAllReagents(this);
+        connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
+            if (reagent == 57)
+                job->stop();
+        });
+        const TransferOutcome outcome = run(job);
         QCOMPARE(outcome.status, Status::Stopped);
         QCOMPARE(outcome.reagentsRead, 57);
-        QCOMPARE(m_observer.events.constFirst(), QStringLiteral("max 200"));
-        QCOMPARE(m_observer.events.constLast(), QStringLiteral("reagent 57"));
+        QCOMPARE(m_recorder->events.constFirst(), QStringLiteral("max 200"));
+        QCOMPARE(m_recorder->events.constLast(), QStringLiteral("reagent 57"));
         QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), AddressRange(0x1000, ReagentAddress(58) - 1)));
         const InstrumentData stored = reloadStore();
         QCOMPARE(stored.reagents[57], reagentName("Dev ", 57));
@@ -197,50 +212,55 @@ private Q_SLOTS:
     void silentInstrumentLosesNothing_data()
     {
         QTest::addColumn<QString>("transfer");
-        QTest::addColumn<int>("answered"); // commands answered before the instrument falls silent
+        QTest::addColumn<QString>("silentFrom"); // the address from which the instrument is silent
+        QTest::addColumn<int>("answered");       // commands answered before it
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("read program") << "read program" << 5 << "Program01 could not be read from the Corvex: at address 2005 hex the "
-                                                               "Corvex did not answer in 5 attempts.\nProgram01 keeps its previous content.";
-        QTest::newRow("read program, type byte") << "read program" << 17 << "address 2095 hex";
-        QTest::newRow("send program") << "send program" << 20 << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
-        QTest::newRow("read reagent") << "read reagent" << 12 << "Reagent 001 could not be read from the Corvex: at address 100C hex";
-        QTest::newRow("send reagent") << "send reagent" << 0 << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
-        QTest::newRow("read all") << "read all" << 3 * 13 + 2 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
+        QTest::newRow("read program") << "read program" << "2005" << 5 << "Program01 could not be read from the Corvex: at address 2005 hex the "
+                                                                      "Corvex did not answer in 5 attempts.\nProgram01 keeps its previous content.";
+        QTest::newRow("read program, type byte") << "read program" << "2095" << 17 << "address 2095 hex";
+        QTest::newRow("send program") << "send program" << "597F" << 20 << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
+        QTest::newRow("read reagent") << "read reagent" << "100C" << 12 << "Reagent 001 could not be read from the Corvex: at address 100C hex";
+        QTest::newRow("send reagent") << "send reagent" << "1000" << 0 << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
+        QTest::newRow("read all") << "read all" << "1029" << 3 * 13 + 2 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
     }
 
     void silentInstrumentLosesNothing()
     {
         QFETCH(QString, transfer);
+        QFETCH(QString, silentFrom);
         QFETCH(int, answered);
         QFETCH(QString, message);
 
-        DeviceTransfers &transfers = startInstrument({"--silent-after", QString::number(answered)});
+        DeviceTransfers &transfers = startInstrument({"--silent-from", silentFrom});
         m_sim->setTickInterval(10ms);
         const InstrumentData before = m_data;
-        TransferOutcome outcome;
+        TransferJob *job = nullptr;
         if (transfer == QLatin1String("read program"))
-            outcome = transfers.ReadProgram(1, m_observer);
+            job = transfers.readProgram(1);
         else if (transfer == QLatin1String("send program"))
-            outcome = transfers.SendProgram(99, m_observer);
+            job = transfers.sendProgram(99);
         else if (transfer == QLatin1String("read reagent"))
-            outcome = transfers.ReadReagent(1);
+            job = transfers.readReagent(1);
         else if (transfer == QLatin1String("send reagent"))
-            outcome = transfers.SendReagent(1);
+            job = transfers.sendReagent(1);
         else
-            outcome = transfers.ReadAllReagents(m_observer);
+            job = transfers.readAllReagents();
+        const TransferOutcome outcome = run(job);
 
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        // The failing byte had all its attempts, and nothing came after it.
+        // Each repeat was announced, and nothing came after the failing byte.
+        QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")),
+                 (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
         const QStringList log = m_sim->finish();
-        QCOMPARE(log.size(), answered + MemoryAttempts * SerialLink::MaxTicks);
+        QVERIFY(log.size() > answered);
         QCOMPARE(QSet<QString>(log.begin() + answered, log.end()).size(), 1);
         if (transfer != QLatin1String("read all")) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);
             QCOMPARE(ReadBytes(m_store), m_storeBefore);
-            QCOMPARE(m_observer.steps, transfer.endsWith(QLatin1String("program")) ? answered : 0);
+            QCOMPARE(m_recorder->steps, answered);
             return;
         }
         // Read ALL keeps and saves the reagents before the failing one; that one and the rest keep their names.
@@ -257,7 +277,7 @@ private Q_SLOTS:
         DeviceTransfers &transfers = startInstrument();
         m_sim->setTickInterval(1h);
         m_sim->port->close();
-        const TransferOutcome outcome = transfers.SendProgram(99, m_observer);
+        const TransferOutcome outcome = run(transfers.sendProgram(99));
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(QStringLiteral("not connected")), qPrintable(outcome.message));
         QVERIFY2(outcome.message.endsWith(QStringLiteral("Nothing was sent.")), qPrintable(outcome.message));
@@ -271,14 +291,14 @@ private Q_SLOTS:
         FakeMemory memory;
         DeviceTransfers transfers(memory, m_data, m_store);
         m_data.programs[5].vial(3).Hrs = 300;
-        const TransferOutcome outcome = transfers.SendProgram(5, m_observer);
+        const TransferOutcome outcome = run(transfers.sendProgram(5));
         QCOMPARE(outcome.status, Status::Refused);
         QCOMPARE(outcome.message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 cannot be stored on "
                                                  "the Corvex. Nothing was sent."));
-        QCOMPARE(transfers.ReadProgram(0, m_observer).status, Status::Refused);
-        QCOMPARE(transfers.SendProgram(100, m_observer).status, Status::Refused);
-        QCOMPARE(transfers.ReadReagent(201).status, Status::Refused);
-        QCOMPARE(transfers.SendReagent(-1).message, QStringLiteral("There is no reagent -1."));
+        QCOMPARE(run(transfers.readProgram(0)).status, Status::Refused);
+        QCOMPARE(run(transfers.sendProgram(100)).status, Status::Refused);
+        QCOMPARE(run(transfers.readReagent(201)).status, Status::Refused);
+        QCOMPARE(run(transfers.sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
         QVERIFY(memory.reads.isEmpty() && memory.writes.isEmpty());
         QCOMPARE(ReadBytes(m_store), m_storeBefore);
     }
@@ -290,7 +310,7 @@ private Q_SLOTS:
         FakeMemory memory;
         memory.put(ProgramAddress(1), ProgramBlock(instrumentProgram(TypeEM)));
         DeviceTransfers transfers(memory, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
-        const TransferOutcome outcome = transfers.ReadProgram(1, m_observer);
+        const TransferOutcome outcome = run(transfers.readProgram(1));
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());
         QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
@@ -302,13 +322,94 @@ private Q_SLOTS:
     {
         FakeMemory memory;
         DeviceTransfers transfers(memory, m_data, m_store);
-        m_observer.stopAfterReagent = 200; // a stop after the last changes nothing
-        const TransferOutcome outcome = transfers.ReadAllReagents(m_observer);
+        TransferJob *job = transfers.readAllReagents(this);
+        connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
+            if (reagent == ReagentCount)
+                job->stop(); // a stop after the last changes nothing
+        });
+        const TransferOutcome outcome = run(job);
         QCOMPARE(outcome.status, Status::Done);
         QCOMPARE(outcome.reagentsRead, 200);
         QCOMPARE(memory.reads, AddressRange(0x1000, 0x1A27));
         QCOMPARE(m_data.reagents[200], QByteArray(NameLength, '\0'));
         QCOMPARE(reloadStore().reagents[200], QByteArray(NameLength, ' ')); // blank memory, blank names
+    }
+
+    // How Stop ends each job: a read at once, saving nothing; a send after the
+    // whole program or reagent; Read ALL after the reagent under way, or at
+    // once while a byte is being retried, keeping what it read.
+    void stopRules_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<int>("stopAt");   // address whose command the Stop click follows
+        QTest::addColumn<bool>("silent");  // the instrument stops answering there
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<int>("commands"); // memory commands made in all
+        QTest::addColumn<int>("reagentsRead");
+
+        const int programOne = ProgramAddress(1);
+        const int programNinetyNine = ProgramAddress(99);
+        QTest::newRow("read program") << "read program" << programOne + 5 << false << Status::Stopped << 6 << 0;
+        QTest::newRow("send program") << "send program" << programNinetyNine + 5 << false << Status::Done << 138 << 0;
+        QTest::newRow("read reagent") << "read reagent" << ReagentAddress(9) + 2 << false << Status::Stopped << 3 << 0;
+        QTest::newRow("send reagent") << "send reagent" << ReagentAddress(9) + 2 << false << Status::Done << 13 << 0;
+        QTest::newRow("read all") << "read all" << ReagentAddress(4) + 5 << false << Status::Stopped << 4 * 13 << 4;
+        QTest::newRow("read all, instrument silent") << "read all" << ReagentAddress(4) + 5 << true << Status::Stopped << 3 * 13 + 6 << 3;
+    }
+
+    void stopRules()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(int, stopAt);
+        QFETCH(bool, silent);
+        QFETCH(Status, status);
+        QFETCH(int, commands);
+        QFETCH(int, reagentsRead);
+
+        FakeMemory memory;
+        for (int r = 1; r <= ReagentCount; ++r)
+            memory.put(ReagentAddress(r), reagentName("Dev ", r));
+        memory.put(ProgramAddress(1), ProgramBlock(instrumentProgram(TypeEM)));
+        DeviceTransfers transfers(memory, m_data, m_store);
+        TransferJob *job = transfer == QLatin1String("read program") ? transfers.readProgram(1, this)
+            : transfer == QLatin1String("send program")              ? transfers.sendProgram(99, this)
+            : transfer == QLatin1String("read reagent")              ? transfers.readReagent(9, this)
+            : transfer == QLatin1String("send reagent")              ? transfers.sendReagent(9, this)
+                                                                     : transfers.readAllReagents(this);
+        if (silent) {
+            memory.silentAt = stopAt;
+            connect(job, &TransferJob::retrying, job, [job] { job->stop(); });
+        } else {
+            // Stop is clicked while that command is under way.
+            memory.onCommand = [job, stopAt](int address) {
+                if (address == stopAt)
+                    QTimer::singleShot(0, job, [job] { job->stop(); });
+            };
+        }
+        QSignalSpy finished(job, &TransferJob::finished);
+        const TransferOutcome outcome = run(job);
+        job->stop(); // a second click after the end does nothing
+        QTest::qWait(20);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(outcome.status, status);
+        QVERIFY(outcome.message.isEmpty());
+        QCOMPARE(int(memory.reads.size() + memory.writes.size()), commands);
+        QCOMPARE(outcome.reagentsRead, reagentsRead);
+
+        const InstrumentData stored = reloadStore();
+        if (transfer == QLatin1String("read program") || transfer == QLatin1String("read reagent")) {
+            QCOMPARE(m_data.programs[1].Name, QByteArray("LOCAL        "));
+            QCOMPARE(m_data.reagents[9], reagentName("Old ", 9));
+            QCOMPARE(ReadBytes(m_store), m_storeBefore);
+        } else if (transfer == QLatin1String("send program")) {
+            QCOMPARE(DecodeProgram(memory.image.mid(ProgramAddress(99), MemoryMap::ProgramBlockSize)).Name, QByteArray("SEND ME      "));
+            QCOMPARE(stored.programs[99], m_data.programs[99]);
+        } else if (transfer == QLatin1String("send reagent")) {
+            QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
+        } else {
+            QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
+            QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
+        }
     }
 };
 

@@ -38,6 +38,7 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         {QStringLiteral("line-end"), QStringLiteral("End replies with \"crlf\" (default) or \"cr\"."), QStringLiteral("crlf|cr")},
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
         {QStringLiteral("silent-after"), QStringLiteral("Answer this many commands, then none."), QStringLiteral("n")},
+        {QStringLiteral("silent-from"), QStringLiteral("Answer nothing from the first read or write of this address (hexadecimal, as on the line: 1029 or 0x1029) on."), QStringLiteral("address")},
         {QStringLiteral("drop-every"), QStringLiteral("Do not answer every k-th command (a write still takes effect)."), QStringLiteral("k")},
         {QStringLiteral("wrong-address-every"), QStringLiteral("Echo a wrong address in the reply to every k-th command."), QStringLiteral("k")},
         {QStringLiteral("wrong-value-every"), QStringLiteral("Echo a wrong value in the reply to every k-th write."), QStringLiteral("k")},
@@ -83,6 +84,17 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
     }
     options.lineFeed = lineEnd != QLatin1String("cr");
 
+    if (parser.isSet(QStringLiteral("silent-from"))) {
+        QString text = parser.value(QStringLiteral("silent-from"));
+        if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+            text = text.mid(2);
+        bool ok = false;
+        options.silentFrom = text.toInt(&ok, 16);
+        if (!ok || text.size() > 4 || options.silentFrom < 0) {
+            *error = QStringLiteral("--silent-from needs a hexadecimal address 0..FFFF, not \"%1\"").arg(parser.value(QStringLiteral("silent-from")));
+            return std::nullopt;
+        }
+    }
     if (!readCount(parser, QStringLiteral("silent-after"), 0, &options.silentAfter, error)
         || !readCount(parser, QStringLiteral("drop-every"), 1, &options.dropEvery, error)
         || !readCount(parser, QStringLiteral("wrong-address-every"), 1, &options.wrongAddressEvery, error)

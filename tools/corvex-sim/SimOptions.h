@@ -20,6 +20,7 @@ struct SimOptions
 
     bool silent = false;
     int silentAfter = -1;       // answer this many commands, then none
+    int silentFrom = -1;        // answer nothing from the first command on this address on
     int dropEvery = 0;          // drop the reply of every k-th command
     int wrongAddressEvery = 0;  // every k-th reply echoes a wrong address
     int wrongValueEvery = 0;    // every k-th write reply echoes a wrong value

@@ -54,7 +54,10 @@ void Simulator::handleCommand(const QByteArray &command, qint64 lineStartNs, qsi
 {
     ++m_commandCount;
     log("command: " + command);
-    if (m_options.silent || (m_options.silentAfter >= 0 && m_commandCount > m_options.silentAfter)) {
+    if (m_options.silentFrom >= 0 && (command.startsWith("25,") || command.startsWith("26,"))
+        && command.mid(3, 4).toInt(nullptr, 16) == m_options.silentFrom)
+        m_silenced = true;
+    if (m_options.silent || m_silenced || (m_options.silentAfter >= 0 && m_commandCount > m_options.silentAfter)) {
         log("no answer (silent)");
         return;
     }

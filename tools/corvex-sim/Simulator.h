@@ -42,5 +42,6 @@ private:
     qint64 m_lineStartNs = 0;
     qsizetype m_lineLength = 0;
     int m_commandCount = 0;
+    bool m_silenced = false; // the address of --silent-from has come
     QTimer m_saveTimer;
 };
