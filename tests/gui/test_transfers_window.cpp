@@ -6,6 +6,7 @@
 #include "editor/Progress.h"
 #include "model/UserSettings.h"
 #include "transfer/MemoryMap.h"
+#include "transfer/TransferJob.h"
 
 #include "support/FileFixtures.h"
 #include "support/ModalAnswers.h"
@@ -66,10 +67,17 @@ private:
         return reloaded;
     }
     void showReagents() { child<QTabWidget>("SSTab1")->setCurrentIndex(1); }
+    // Notes what `label` shows each time the transfer just started announces a retry.
+    void noteRetries(const char *label, QStringList &notes)
+    {
+        const QList<TransferJob *> jobs = m_window->findChildren<TransferJob *>();
+        QVERIFY(!jobs.isEmpty());
+        connect(jobs.last(), &TransferJob::retrying, this, [this, label, &notes] { notes << child<QLabel>(label)->text(); });
+    }
     // Waits until the transfer under way has ended (its message box, if any, answered).
     void waitUntilIdle()
     {
-        QTRY_VERIFY(m_window->isEnabled() && child<QMenu>("mnFile")->menuAction()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->isEnabled() && child<QMenu>("mnFile")->menuAction()->isEnabled(), 60'000);
     }
     // The controls a transfer locks that are enabled now, by name.
     QStringList unlockedDuringTransfer()
@@ -215,7 +223,7 @@ private Q_SLOTS:
             afterStop = readAll->text() + (readAll->isEnabled() ? QStringLiteral(" enabled") : QStringLiteral(" locked"));
         });
         click("cmdReadAllReagents");
-        QTRY_COMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
+        QTRY_COMPARE_WITH_TIMEOUT(readAll->text(), QStringLiteral("Read ALL from Corvex"), 60'000);
         ClickAt(readAll, 1'000'000'100); // the double-click's second click, after the end: not a new Read ALL
         QCOMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
         waitUntilIdle();
@@ -278,7 +286,7 @@ private Q_SLOTS:
             else
                 Asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
         }
-        QVERIFY(closed.count() == 1 || closed.wait(10'000));
+        QVERIFY(closed.count() == 1 || closed.wait(60'000));
         QCOMPARE(whileClosing, QStringLiteral("Finishing the transfer before closing..., shown"));
         QVERIFY(!m_app->port.isOpen());
         const QStringList commands = m_sim->stop();
@@ -303,8 +311,14 @@ private Q_SLOTS:
         start({QStringLiteral("--demo"), QStringLiteral("--silent-after"), QStringLiteral("1")});
         const InstrumentData before = m_app->data;
         const QByteArray storeBefore = storeText();
-        const QString readFailure = Asked(QMessageBox::Ok, [this] { click("cmdReadProgram"); });
+        QStringList notes;
+        const QString readFailure = Asked(QMessageBox::Ok, [&] {
+            click("cmdReadProgram");
+            noteRetries("lblPercent2", notes);
+        });
         QVERIFY(readFailure.startsWith(QStringLiteral("Read from Corvex|")) && readFailure.endsWith(QStringLiteral("|x")));
+        QCOMPARE(notes.size(), 4);
+        QCOMPARE(notes.first(), QStringLiteral("No answer from the Corvex, trying again (2 of 5)..."));
         QVERIFY(m_app->data.programs == before.programs);
         QVERIFY(button("cmdReadProgram")->isEnabled());
         QCOMPARE(child<QProgressBar>("pbPrograms")->value(), 0);
@@ -320,6 +334,30 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>("txtReagent")->text(), QStringLiteral("Never sent"));
         QCOMPARE(storeText(), storeBefore);
         QVERIFY(m_window->isEnabled());
+    }
+
+    // Read ALL from an instrument that falls silent at reagent 20: the window
+    // says it is trying again, and Stop ends the run during the retries,
+    // keeping and saving the reagents read before.
+    void stopDuringRetriesKeepsWhatWasRead()
+    {
+        start(QStringList{QStringLiteral("--demo"), QStringLiteral("--silent-from"), QString::number(ReagentAddress(20), 16)});
+        m_app->link.setTickInterval(std::chrono::milliseconds(100)); // time to see a retry and press Stop
+        showReagents();
+        const QByteArray before = m_app->data.reagents[20];
+        QStringList notes;
+        click("cmdReadAllReagents");
+        noteRetries("lblPercent", notes);
+        QTRY_VERIFY_WITH_TIMEOUT(!notes.isEmpty(), 60'000);
+        QCOMPARE(notes.first(), QStringLiteral("No answer from the Corvex, trying again (2 of 5)..."));
+        click("cmdReadAllReagents");
+        waitUntilIdle();
+        QCOMPARE(QApplication::activeModalWidget(), nullptr); // stopped, not failed
+        QVERIFY(notes.size() < 4);
+        QCOMPARE(m_app->data.reagents[19], Stored("Osmium 1%")); // read from the instrument
+        QCOMPARE(m_app->data.reagents[20], before);
+        QVERIFY(reloadedStore().reagents == m_app->data.reagents);
+        QCOMPARE(child<QLabel>("lblPercent")->text(), QString());
     }
 
     void serviceConsole()
