@@ -193,6 +193,9 @@ void MainWindow::openSettings()
         return;
     auto *dialog = new SettingsDialog(m_parts.connection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // OK starts a new connection attempt, which closes the port first: until
+    // it answers the window says it is not connected.
+    connect(dialog, &QDialog::accepted, this, [this] { showConnection(m_parts.connection.connectedPort()); });
     dialog->open();
 }
 
