@@ -3,14 +3,14 @@
 // its characters. Usage: bench_link [path of corvex-sim]
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
-#include "model/ReagentTable.h"
 #include "support/SimulatorProcess.h"
+#include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
-#include "transfer/MemoryMap.h"
-#include "transfer/TransferSteps.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -30,31 +30,27 @@ double cpuSeconds()
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Passes commands to the link and notes, per command, the time it took
-// against the time its characters need on the line.
-class TimingChannel : public CommandChannel
+// Passes memory commands to the link and notes, per command, the time from
+// the request until its reply reports, against the time its characters
+// need on the line.
+class TimingMemory : public MemoryAccess
 {
 public:
-    explicit TimingChannel(SerialLink &link)
-        : m_link(link)
+    explicit TimingMemory(SerialLink &link)
+        : m_memory(link)
     {
     }
 
-    TransactionResult SendCommand(const QByteArray &command) override
+    MemoryReply *readByte(int address) override
     {
-        QElapsedTimer timer;
-        timer.start();
-        const TransactionResult result = m_link.SendCommand(command);
-        const double measured = double(timer.nsecsElapsed()) / 1e6;
-        // "!1" + command + CR out; the reply with CR LF back.
-        const qsizetype characters = command.size() + 3 + result.reply.size() + 2;
-        const double wire = double(characters) * MsPerCharacter + m_turnaroundMs;
-        m_overheads.push_back(measured - wire);
-        m_measuredTotal += measured;
-        m_wireTotal += wire;
-        if (!result.answered())
-            ++m_unanswered;
-        return result;
+        // "!125,AAAA" CR out; "?125,AAAA,VV" CR LF back.
+        return timed(m_memory.readByte(address), 10 + 14);
+    }
+
+    MemoryReply *writeByte(int address, quint8 value) override
+    {
+        // "!126,AAAA,VV" CR out; the echo with CR LF back.
+        return timed(m_memory.writeByte(address, value), 13 + 14);
     }
 
     void setTurnaround(double ms) { m_turnaroundMs = ms; }
@@ -85,7 +81,23 @@ public:
     }
 
 private:
-    SerialLink &m_link;
+    MemoryReply *timed(MemoryReply *reply, int characters)
+    {
+        auto timer = std::make_shared<QElapsedTimer>();
+        timer->start();
+        QObject::connect(reply, &MemoryReply::finished, reply, [this, reply, timer, characters] {
+            const double measured = double(timer->nsecsElapsed()) / 1e6;
+            const double wire = double(characters) * MsPerCharacter + m_turnaroundMs;
+            m_overheads.push_back(measured - wire);
+            m_measuredTotal += measured;
+            m_wireTotal += wire;
+            if (!reply->ok() || reply->attempts() != 1)
+                ++m_unanswered;
+        });
+        return reply;
+    }
+
+    LinkMemory m_memory;
     std::vector<double> m_overheads;
     double m_measuredTotal = 0;
     double m_wireTotal = 0;
@@ -93,7 +105,18 @@ private:
     int m_unanswered = 0;
 };
 
-bool report(const char *phase, TimingChannel::Summary s, double wallMs, double cpuMs)
+// Runs a job to its end.
+bool runJob(TransferJob *made)
+{
+    std::unique_ptr<TransferJob> job(made);
+    QEventLoop loop;
+    QObject::connect(job.get(), &TransferJob::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    return job->outcome().status == TransferOutcome::Status::Done || job->outcome().status == TransferOutcome::Status::Stopped;
+}
+
+bool report(const char *phase, TimingMemory::Summary s, double wallMs, double cpuMs)
 {
     const double cpuPercent = 100.0 * cpuMs / wallMs;
     const bool ok = s.unanswered == 0 && s.meanOverhead < OverheadBudgetMs && cpuPercent < CpuBudgetPercent;
@@ -111,8 +134,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc > 1)
         qputenv("CORVEX_SIM", argv[1]);
-    else if (qEnvironmentVariableIsEmpty("CORVEX_SIM"))
-        qputenv("CORVEX_SIM", (QCoreApplication::applicationDirPath() + QStringLiteral("/corvex-sim")).toLocal8Bit());
 
     constexpr double TurnaroundMs = 1.0;
     SimulatorProcess simulator;
@@ -128,10 +149,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     SerialLink link(port);
-    TimingChannel channel(link);
-    channel.setTurnaround(TurnaroundMs);
-    LinkMemory memory(channel);
-    TransferObserver quiet;
+    TimingMemory memory(link);
+    memory.setTurnaround(TurnaroundMs);
+    InstrumentData data;
+    QTemporaryDir folder;
+    DeviceTransfers transfers(memory, data, folder.filePath(QStringLiteral("CORVEX.ini")));
 
     std::printf("9600 baud: %.3f ms per character; instrument turnaround %.1f ms\n", MsPerCharacter, TurnaroundMs);
     bool ok = true;
@@ -142,19 +164,18 @@ int main(int argc, char *argv[])
         const bool moved = run();
         const double wallMs = double(wall.nsecsElapsed()) / 1e6;
         const double cpuMs = (cpuSeconds() - cpuBefore) * 1000.0;
-        ok = report(name, channel.takeSummary(), wallMs, cpuMs) && moved && ok;
+        ok = report(name, memory.takeSummary(), wallMs, cpuMs) && moved && ok;
     };
 
-    ProgramRecord program;
-    phase("read program 1 (EM)", [&] { return ReadProgramBytes(memory, 1, quiet, program).ok(); });
-    phase("send program 1", [&] { return SendProgramBytes(memory, 1, program, quiet).ok(); });
+    phase("read program 1 (EM)", [&] { return runJob(transfers.readProgram(1)); });
+    phase("send program 1", [&] { return runJob(transfers.sendProgram(1)); });
     phase("read reagents 1..20", [&] {
-        bool all = true;
-        for (int r = 1; r <= 20; ++r) {
-            QByteArray name;
-            all = ReadReagentBytes(memory, r, name).ok() && all;
-        }
-        return all;
+        TransferJob *job = transfers.readAllReagents();
+        QObject::connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
+            if (reagent == 20)
+                job->stop();
+        });
+        return runJob(job);
     });
 
     port.close();

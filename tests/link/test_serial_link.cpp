@@ -1,15 +1,53 @@
+#include "link/DeviceConnection.h"
+#include "link/PortTable.h"
+#include "link/PortWatcher.h"
 #include "link/SerialLink.h"
 #include "support/FakePort.h"
+#include "support/TestEnvironment.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
-using Ending = TransactionResult::Ending;
+using Error = CommandReply::Error;
 
-Q_DECLARE_METATYPE(Ending)
+namespace {
 
-// The transaction over an in-process port: resends, time-out, re-entry.
+// A fake port that notes each device opened through it.
+class NotingPort : public FakePort
+{
+public:
+    explicit NotingPort(QStringList &opened)
+        : m_opened(opened)
+    {
+    }
+    bool open() override
+    {
+        m_opened << deviceName();
+        return FakePort::open();
+    }
+
+private:
+    QStringList &m_opened;
+};
+
+// Ports named "fake-N": N in `corvexes` identify as the instrument, others stay silent.
+PortFactory fakePorts(QStringList &opened, QList<int> corvexes)
+{
+    return [&opened, corvexes] {
+        auto port = std::make_unique<NotingPort>(opened);
+        NotingPort *raw = port.get();
+        port->setResponder([raw, corvexes](const QByteArray &) -> QByteArray {
+            return corvexes.contains(raw->deviceName().mid(5).toInt()) ? "?1F1,4178-305\r\n" : "";
+        });
+        return port;
+    };
+}
+
+} // namespace
+
+// The transactions and the connection over an in-process port: resends,
+// time-out, queueing, a lost port, and noticing an instrument plugged in.
 class TestSerialLink : public QObject
 {
     Q_OBJECT
@@ -30,6 +68,12 @@ class TestSerialLink : public QObject
             }
             return answer;
         };
+    }
+
+    static bool finishes(CommandReply *reply)
+    {
+        QSignalSpy finished(reply, &CommandReply::finished);
+        return finished.wait(10'000) && finished.size() == 1;
     }
 
 private Q_SLOTS:
@@ -62,31 +106,25 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("answers");
         QTest::addColumn<int>("lines");       // lines written
         QTest::addColumn<QByteArray>("reply"); // the caller's reply
-        QTest::addColumn<QByteArray>("buffer"); // ReplyBuffer afterwards
-        QTest::addColumn<Ending>("ending");
-        QTest::addColumn<int>("resends");     // ResendCount afterwards
+        QTest::addColumn<Error>("error");
 
         const QByteArray substitute = "?12500000000";
         const QByteArray reply = "?125,2000,41";
-        const auto row = [](const char *name, const QByteArrayList &answers, int lines, const QByteArray &reply,
-                            const QByteArray &buffer, Ending ending, int resends) {
-            QTest::newRow(name) << answers << lines << reply << buffer << ending << resends;
+        const auto row = [](const char *name, const QByteArrayList &answers, int lines, const QByteArray &reply, Error error) {
+            QTest::newRow(name) << answers << lines << reply << error;
         };
-        row("answered at once", {"?125,2000,41\r\n"}, 1, reply, reply, Ending::Answered, 0);
-        row("answer to the third line", {"", "", "?125,2000,41\r"}, 3, reply, reply, Ending::Answered, 2);
-        row("answer to the sixth line", {"", "", "", "", "", "?125,2000,41\r"}, 6, reply, reply, Ending::Answered, 5);
-        row("silent: six lines, then the substitute", {}, 6, substitute, substitute, Ending::TimedOut, 6);
-        row("wrong prefix never completes", QByteArrayList(6, "?126,2000,41\r"), 6, substitute, substitute,
-            Ending::TimedOut, 6);
+        row("answered at once", {"?125,2000,41\r\n"}, 1, reply, Error::NoError);
+        row("answer to the third line", {"", "", "?125,2000,41\r"}, 3, reply, Error::NoError);
+        row("answer to the sixth line", {"", "", "", "", "", "?125,2000,41\r"}, 6, reply, Error::NoError);
+        row("silent: six lines, then the substitute", {}, 6, substitute, Error::Timeout);
+        row("wrong prefix never completes", QByteArrayList(6, "?126,2000,41\r"), 6, substitute, Error::Timeout);
         // Only a reply that begins after the last write counts.
-        row("each resend empties the buffer", {"?125,20", "00,41\r", "?125,2000,42\r"}, 3, "?125,2000,42",
-            "?125,2000,42", Ending::Answered, 2);
-        row("characters after the completing CR stay out of the reply", {"?125,2000,41\r\nZZ"}, 1, reply,
-            "?125,2000,41ZZ", Ending::Answered, 0);
-        row("a chattering line times out", {QByteArray(10'000, 'x')}, 6, substitute, substitute, Ending::TimedOut, 6);
-        row("unplugged while waiting", {"<unplug>"}, 1, substitute, substitute, Ending::PortClosed, 0);
-        row("closed while waiting: ends at the next tick", {"<close>"}, 1, substitute, substitute, Ending::PortClosed, 0);
-        row("closed before: nothing written, no wait", {"<closed>"}, 0, substitute, substitute, Ending::PortClosed, 0);
+        row("each resend empties the buffer", {"?125,20", "00,41\r", "?125,2000,42\r"}, 3, "?125,2000,42", Error::NoError);
+        row("characters after the completing CR stay out of the reply", {"?125,2000,41\r\nZZ"}, 1, reply, Error::NoError);
+        row("a chattering line times out", {QByteArray(10'000, 'x')}, 6, substitute, Error::Timeout);
+        row("unplugged while waiting", {"<unplug>"}, 1, substitute, Error::PortLost);
+        row("closed while waiting: ends at the next tick", {"<close>"}, 1, substitute, Error::PortLost);
+        row("closed before: nothing written, no wait", {"<closed>"}, 0, substitute, Error::PortClosed);
     }
 
     void transactions()
@@ -94,68 +132,106 @@ private Q_SLOTS:
         QFETCH(QByteArrayList, answers);
         QFETCH(int, lines);
         QFETCH(QByteArray, reply);
-        QFETCH(QByteArray, buffer);
-        QFETCH(Ending, ending);
-        QFETCH(int, resends);
+        QFETCH(Error, error);
 
         m_port->setResponder(script(answers));
         if (answers.value(0) == "<closed>")
             m_port->close();
         if (answers.value(0) == "<closed>" || answers.value(0) == "<unplug>")
             m_link->setTickInterval(1h); // what ends these is no time-out
-        const TransactionResult result = m_link->SendCommand("25,2000");
+        CommandReply *sent = m_link->sendCommand("25,2000");
+        QVERIFY(!sent->isFinished() || error == Error::PortClosed);
+        QVERIFY(finishes(sent));
         QCOMPARE(m_port->written, QByteArrayList(lines, "!125,2000\r"));
-        QCOMPARE(result.reply, reply);
-        QCOMPARE(m_link->ReplyBuffer(), buffer);
-        QCOMPARE(result.ending, ending);
-        QCOMPARE(m_link->LastTimedOut(), ending != Ending::Answered);
-        QCOMPARE(m_link->ResendCount(), resends);
-        QCOMPARE(m_link->SentLine(), QByteArray("!125,2000\r"));
-        QCOMPARE(m_link->ExpectedPrefix(), QByteArray("?125"));
-        QVERIFY(m_link->ReplyBuffer().size() <= ReplyBufferLimit);
-        QVERIFY(!m_link->isPending());
+        QCOMPARE(sent->reply(), reply);
+        QCOMPARE(sent->error(), error);
+        QVERIFY(!m_link->isBusy());
 
         // The next transaction starts afresh.
         m_port->open();
         m_port->setResponder(script({"?1F1,4178-305\r"}));
-        QCOMPARE(m_link->SendCommand("F1").reply, QByteArray("?1F1,4178-305"));
+        CommandReply *next = m_link->sendCommand("F1");
+        QVERIFY(finishes(next));
+        QCOMPARE(next->reply(), QByteArray("?1F1,4178-305"));
     }
 
-    void commandFromInsideTheWaitRunsAfterThePendingOne()
+    void commandsGoOutOneAtATime()
     {
         m_port->setResponder([](const QByteArray &line) -> QByteArray {
             return line == "!1F1\r" ? "?1F1,4178-305\r\n" : "?125,2000,41\r\n";
         });
-        TransactionResult nested;
-        bool startedWhilePending = false;
-        QTimer::singleShot(0, m_link.get(), [&] {
-            startedWhilePending = m_link->isPending();
-            nested = m_link->SendCommand("F1");
-        });
-        QSignalSpy ended(m_link.get(), &SerialLink::transactionEnded);
-
-        const TransactionResult first = m_link->SendCommand("25,2000");
-        QVERIFY(startedWhilePending);
+        CommandReply *first = m_link->sendCommand("25,2000");
+        CommandReply *given = m_link->sendCommand("25,2001");
+        CommandReply *second = m_link->sendCommand("F1");
+        given->abort(); // given up before its turn: never sent
+        QCOMPARE(m_port->written, QByteArrayList{"!125,2000\r"}); // the second waits for the first's reply
+        QSignalSpy firstDone(first, &CommandReply::finished);
+        QVERIFY(finishes(second));
+        QCOMPARE(firstDone.size(), 1);
         QCOMPARE(m_port->written, (QByteArrayList{"!125,2000\r", "!1F1\r"}));
-        QCOMPARE(nested.reply, QByteArray("?1F1,4178-305"));
-        QCOMPARE(first.reply, QByteArray("?125,2000,41"));
-        QCOMPARE(first.ending, Ending::Answered);
-        // The shared buffer holds the later transaction's reply.
-        QCOMPARE(m_link->ReplyBuffer(), QByteArray("?1F1,4178-305"));
-        QCOMPARE(ended.count(), 2);
+        QCOMPARE(first->reply(), QByteArray("?125,2000,41"));
+        QCOMPARE(second->reply(), QByteArray("?1F1,4178-305"));
     }
 
-    void applicationQuittingEndsThePendingTransaction()
+    // Cable pulled: the connection says so at once and the transaction under way ends.
+    void lostPortIsReported()
     {
-        // Once the application is told to quit, no nested event loop runs any
-        // more; the wait must end instead of spinning.
-        QTimer::singleShot(5ms, [] { QCoreApplication::exit(0); });
-        const TransactionResult result = m_link->SendCommand("25,2000");
-        QCOMPARE(result.ending, Ending::PortClosed);
-        QVERIFY(!m_link->isPending());
-        // A short run of the application's own loop clears the quit state for the next tests.
-        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
-        QCoreApplication::exec();
+        IsolatedUserFolders folders;
+        SetPortDeviceOverride(3, QStringLiteral("fake-3"));
+        m_port->close();
+        DeviceConnection connection(*m_link);
+        connection.connectFoundPort(3);
+        QCOMPARE(connection.connectedPort(), 3);
+        QCOMPARE(StoredCommPort(), std::optional<int>(3));
+        QSignalSpy lost(&connection, &DeviceConnection::connectionLost);
+
+        m_link->setTickInterval(1h);
+        CommandReply *pending = m_link->sendCommand("25,2000");
+        m_port->unplug();
+        QCOMPARE(lost.size(), 1);
+        QCOMPARE(connection.connectedPort(), 0);
+        QVERIFY(finishes(pending));
+        QCOMPARE(pending->error(), Error::PortLost);
+    }
+
+    // A device is asked once whether it is a Corvex when it appears, not
+    // again while it stays, and again after it has gone and come back.
+    void watcherProbesEachNewDeviceOnce()
+    {
+        IsolatedUserFolders folders;
+        for (int port = FirstPort; port <= LastPort; ++port)
+            SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
+        QStringList present{QStringLiteral("fake-1")};
+        int looks = 0;
+        QStringList opened;
+        PortWatcher watcher(fakePorts(opened, {5}), [&] {
+            ++looks;
+            return present;
+        });
+        watcher.setInterval(5ms);
+        watcher.setTickInterval(2ms);
+        QSignalSpy found(&watcher, &PortWatcher::instrumentFound);
+        const auto waitLooks = [&](int count) {
+            const int until = looks + count;
+            QTRY_VERIFY_WITH_TIMEOUT(looks >= until, 20'000);
+        };
+
+        watcher.start();
+        present << QStringLiteral("fake-2") << QStringLiteral("/dev/not-in-the-table");
+        waitLooks(10);
+        QCOMPARE(opened, QStringList{QStringLiteral("fake-2")}); // there before: not probed; silent: once
+
+        present.removeAll(QStringLiteral("fake-2"));
+        waitLooks(3);
+        present << QStringLiteral("fake-2") << QStringLiteral("fake-5");
+        QTRY_COMPARE_WITH_TIMEOUT(found.size(), 1, 20'000);
+        QCOMPARE(found.at(0).at(0).toInt(), 5);
+        QCOMPARE(opened, (QStringList{QStringLiteral("fake-2"), QStringLiteral("fake-2"), QStringLiteral("fake-5")}));
+        waitLooks(5);
+        QCOMPARE(found.size(), 1);
+
+        watcher.stop();
+        QVERIFY(!watcher.isRunning());
     }
 };
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "support/BuiltPrograms.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-// Runs corvex-sim (the path in the environment variable CORVEX_SIM) for a
+// Runs corvex-sim (see BuiltPrograms.h) for a
 // test: starts it with the given options (always logging), reads the path of
 // its pseudo-terminal and stops it cleanly at the end.
 class SimulatorProcess
@@ -20,11 +22,7 @@ public:
     // False when the simulator could not be started; errorString() says why.
     bool start(const QStringList &options = {})
     {
-        const QString program = qEnvironmentVariable("CORVEX_SIM");
-        if (program.isEmpty()) {
-            m_error = QStringLiteral("CORVEX_SIM is not set");
-            return false;
-        }
+        const QString program = SimulatorProgram();
         m_process.start(program, QStringList(options) << QStringLiteral("--verbose"));
         if (!m_process.waitForStarted(10'000)) {
             m_error = m_process.errorString();

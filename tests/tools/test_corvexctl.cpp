@@ -1,5 +1,6 @@
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
+#include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
@@ -17,7 +18,7 @@ namespace {
 // runs as the user nobody, from a copy in `folder` that nobody can reach.
 CtlRun runAsUser(const QStringList &arguments, const QString &folder)
 {
-    const QString program = qEnvironmentVariable("CORVEX_CTL");
+    const QString program = CtlProgram();
     if (geteuid() != 0)
         return RunProcess(program, arguments);
 
@@ -171,7 +172,6 @@ private Q_SLOTS:
         QFETCH(int, storeMode);
         QFETCH(QString, message);
 
-        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
         const QString folder = path("locked");
         const QString store = folder + QStringLiteral("/CORVEX.ini");
         const QString programFile = path("program.txt");
@@ -209,14 +209,13 @@ private Q_SLOTS:
 
     void theProgramPrintsUtf8AndItsExitCode()
     {
-        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
         QProcess tool;
-        tool.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("show-reagents"), QStringLiteral("--store"), m_store});
+        tool.start(CtlProgram(), {QStringLiteral("show-reagents"), QStringLiteral("--store"), m_store});
         QVERIFY(tool.waitForFinished(60'000));
         QCOMPARE(tool.exitCode(), 0);
         QVERIFY(tool.readAllStandardOutput().startsWith("Reagent 001: \"Paraffin \xC3\xA9t\xC3\xA9 \"\n"));
 
-        tool.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("show-program"), QStringLiteral("100")});
+        tool.start(CtlProgram(), {QStringLiteral("show-program"), QStringLiteral("100")});
         QVERIFY(tool.waitForFinished(60'000));
         QCOMPARE(tool.exitCode(), 2);
         QVERIFY(tool.readAllStandardError().contains("not \"100\""));

@@ -1,7 +1,9 @@
 #include "link/PortTable.h"
 #include "model/LocalStore.h"
+#include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
+#include "support/PseudoTerminal.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
 
@@ -90,7 +92,7 @@ private Q_SLOTS:
         QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
         QCOMPARE(onSimulator({QStringLiteral("read-program"), QStringLiteral("1")}).exitCode, 0);
         const QByteArray before = ReadBytes(m_store);
-        QVERIFY2(startSimulator({QStringLiteral("--silent-after"), QStringLiteral("3")}), qPrintable(m_sim->errorString()));
+        QVERIFY2(startSimulator({QStringLiteral("--silent-from"), QStringLiteral("2002")}), qPrintable(m_sim->errorString()));
         run = onSimulator({QStringLiteral("read-program"), QStringLiteral("1"), QStringLiteral("--tick-ms"), QStringLiteral("5")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QStringLiteral("Program01 could not be read from the Corvex: at address 2002 hex the Corvex did "
@@ -114,6 +116,32 @@ private Q_SLOTS:
         const CtlRun gone = RunCtl({QStringLiteral("identify")});
         QCOMPARE(gone.exitCode, 1);
         QCOMPARE(gone.err, QStringLiteral("No Corvex answered on COM4 (/nonexistent/tty), the port the utility uses. Give another with --port.\n"));
+    }
+
+    // The search asks every port at once: an instrument on COM16 behind
+    // fifteen ports that open but never answer is found within one
+    // time-out, and kept as the utility's port.
+    void searchFindsTheInstrumentBehindSilentPorts()
+    {
+        std::vector<std::unique_ptr<PseudoTerminal>> silent;
+        for (int port = FirstPort; port < LastPort; ++port) {
+            silent.push_back(std::make_unique<PseudoTerminal>());
+            QVERIFY(!silent.back()->path().isEmpty());
+            SetPortDeviceOverride(port, silent.back()->path());
+        }
+        SetPortDeviceOverride(LastPort, m_sim->devicePath());
+        const CtlRun run = RunCtl({QStringLiteral("identify"), QStringLiteral("--tick-ms"), QStringLiteral("50")});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
+        QCOMPARE(StoredCommPort(), std::optional<int>(16));
+    }
+
+    void deviceThatIsNoCorvexIsNamed()
+    {
+        PseudoTerminal other("?1F1,4178-306\r\n");
+        const CtlRun run = RunCtl({QStringLiteral("identify"), QStringLiteral("--port"), other.path(), QStringLiteral("--tick-ms"), QStringLiteral("50")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("A device on %1 answered \"?1F1,4178-306\", which is not a Corvex 4178-305.\n").arg(other.path()));
     }
 
     void wrongCommandLines_data()
@@ -159,7 +187,7 @@ private Q_SLOTS:
                  qPrintable(m_sim->errorString()));
         QProcess ctl;
         // Options before the command, as a new user might give them.
-        ctl.start(qEnvironmentVariable("CORVEX_CTL"), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"),
+        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"),
                                                        m_store, QStringLiteral("read-reagents")});
         ctl.setReadChannel(QProcess::StandardError);
         QByteArray progress;
