@@ -15,7 +15,10 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -35,21 +38,40 @@ public:
     }
     MemoryReply *readByte(int address) override
     {
-        ++commands;
         characters += ReadCharacters;
-        return m_memory.readByte(address);
+        return timed(m_memory.readByte(address), ReadCharacters);
     }
     MemoryReply *writeByte(int address, quint8 value) override
     {
-        ++commands;
         characters += WriteCharacters;
-        return m_memory.writeByte(address, value);
+        return timed(m_memory.writeByte(address, value), WriteCharacters);
     }
+
+    // The median of each command's time beyond its wire time: what the
+    // utility adds, without the pauses a busy machine hands out now and then.
+    double medianOverheadMs()
+    {
+        std::sort(m_overheadsMs.begin(), m_overheadsMs.end());
+        return m_overheadsMs.empty() ? 0 : m_overheadsMs[m_overheadsMs.size() / 2];
+    }
+
     int commands = 0;
     qint64 characters = 0;
 
 private:
+    MemoryReply *timed(MemoryReply *reply, int wireCharacters)
+    {
+        ++commands;
+        auto clock = std::make_shared<QElapsedTimer>();
+        clock->start();
+        QObject::connect(reply, &MemoryReply::finished, [this, clock, wireCharacters] {
+            m_overheadsMs.push_back(double(clock->nsecsElapsed()) / 1e6 - wireCharacters * MsPerCharacter);
+        });
+        return reply;
+    }
+
     MemoryAccess &m_memory;
+    std::vector<double> m_overheadsMs;
 };
 
 bool runBackup(const char *what, MemoryAccess &memory, CountingMemory &counted, const InstrumentData &truth)
@@ -63,8 +85,10 @@ bool runBackup(const char *what, MemoryAccess &memory, CountingMemory &counted, 
     const double measured = double(clock.elapsed()) / 1000.0;
     const double wire = double(counted.characters) * MsPerCharacter / 1000.0;
     const bool equal = job.data().programs == truth.programs && job.data().reagents == truth.reagents;
-    std::printf("%-9s %5d bytes, %6d commands: %7.1f s measured, %7.1f s wire time, %+5.2f %%%s\n", what,
-                job.bytesRead(), counted.commands, measured, wire, (measured - wire) / wire * 100.0,
+    std::printf("%-9s %5d bytes, %6d commands: %7.1f s measured, %7.1f s wire time, %+5.2f %%; median %+.2f ms "
+                "per command beyond its wire time (%+.2f %%)%s\n",
+                what, job.bytesRead(), counted.commands, measured, wire, (measured - wire) / wire * 100.0,
+                counted.medianOverheadMs(), counted.medianOverheadMs() / (ReadCharacters * MsPerCharacter) * 100.0,
                 job.outcome().status == TransferOutcome::Status::Done && equal ? "" : "  (FAILED)");
     std::fflush(stdout);
     return equal;

@@ -8,10 +8,12 @@
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 #include "link/DeviceConnection.h"
+#include "link/SerialLink.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/LocalStore.h"
 #include "model/TransferLog.h"
 #include "link/PortTable.h"
+#include "transfer/TransferJob.h"
 #include "print/frmPrint.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
@@ -34,6 +36,8 @@ namespace {
 // The window as designed, before it is placed on the screen.
 constexpr QSize DesignedSizeTwips(9900, 10350);
 
+const QString ClosingTitle = QStringLiteral("Finishing the transfer before closing...");
+
 } // namespace
 
 MainWindow::MainWindow(Parts parts, QWidget *parent)
@@ -41,7 +45,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     , m_parts(parts)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Varnel Corvex"));
+    m_title = QStringLiteral("Varnel Corvex");
+    setWindowTitle(m_title);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -58,12 +63,14 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
     connect(&m_parts.connection, &DeviceConnection::connected, this, &MainWindow::showConnection);
     connect(&m_parts.connection, &DeviceConnection::notConnected, this, [this] { showConnection(0); });
+    connect(&m_parts.connection, &DeviceConnection::connectionLost, this, [this] { showConnection(0); });
+    connect(&m_busy, &BusyState::changed, this, &MainWindow::applyBusyState);
 
     connect(m_programs, &ProgramEditor::readProgramRequested, this, &MainWindow::readProgram);
     connect(m_programs, &ProgramEditor::sendProgramRequested, this, &MainWindow::sendProgram);
     connect(m_reagents, &ReagentEditor::readReagentRequested, this, &MainWindow::readReagent);
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
-    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, [this] { m_stopReadAll = true; });
+    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
 
     resize(TwipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
@@ -109,24 +116,44 @@ void MainWindow::buildMenus()
     add(m_helpMenu, "mnAbout", QStringLiteral("&About..."), [this] { ShowAboutBox(this); });
 }
 
-void MainWindow::load(const std::function<void()> &step)
+void MainWindow::load()
 {
-    const auto advance = [&step] {
-        if (step)
-            step();
-    };
     PlaceFromSettings(this);
-    m_parts.connection.ConnectDevice();
-    advance();
-    m_programs->fillAgitation();
-    advance();
-    loadStore();
-    advance();
-    m_programs->fillTypes();
-    advance();
-    m_programs->showProgram();
-    m_reagents->showNumberToRead();
-    advance();
+    // Start-up goes on whether or not the instrument answers.
+    auto *waiting = new QObject(this);
+    const auto connectionKnown = [this, waiting] {
+        delete waiting;
+        runLoadSteps(0);
+    };
+    connect(&m_parts.connection, &DeviceConnection::connected, waiting, connectionKnown);
+    connect(&m_parts.connection, &DeviceConnection::notConnected, waiting, connectionKnown);
+    m_parts.connection.connectDevice();
+}
+
+void MainWindow::runLoadSteps(int step)
+{
+    switch (step) {
+    case 0:
+        break;
+    case 1:
+        m_programs->fillAgitation();
+        break;
+    case 2:
+        loadStore();
+        break;
+    case 3:
+        m_programs->fillTypes();
+        break;
+    default:
+        m_programs->showProgram();
+        m_reagents->showNumberToRead();
+        emit loadStepDone();
+        emit loaded();
+        return;
+    }
+    emit loadStepDone();
+    // Each step from the event loop, so that the start-up window shows its progress.
+    QMetaObject::invokeMethod(this, [this, step] { runLoadSteps(step + 1); }, Qt::QueuedConnection);
 }
 
 void MainWindow::loadStore()
@@ -141,32 +168,29 @@ void MainWindow::loadStore()
 
 void MainWindow::showConnection(int port)
 {
-    setWindowTitle(ConnectionTitle(port));
+    m_title = ConnectionTitle(port);
     SetLoggedPort(port == 0 ? QString() : QStringLiteral("%1 (%2)").arg(PortName(port), m_parts.link.port().deviceName()));
-    setTransferButtonsEnabled(port != 0);
+    applyBusyState();
 }
 
-void MainWindow::setTransferButtonsEnabled(bool enabled)
+void MainWindow::applyBusyState()
 {
-    for (QPushButton *button : {m_programs->readButton(), m_programs->sendButton(), m_reagents->readAllButton(),
-                                m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(enabled);
-}
-
-void MainWindow::EnableControls(bool enabled)
-{
+    const bool idle = m_busy.allowsUserActions();
+    const bool transfers = idle && m_parts.connection.isConnected();
+    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
+                                                            m_reagents->readButton(), m_reagents->sendButton()})
+        button->setEnabled(transfers);
+    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    m_reagents->setListMenuEnabled(idle);
+    m_fileMenu->menuAction()->setEnabled(idle);
+    m_helpMenu->menuAction()->setEnabled(idle);
     for (QWidget *control : std::initializer_list<QWidget *>{
-             m_reagents->readAllButton(), m_reagents->readButton(), m_reagents->sendButton()})
-        control->setEnabled(enabled);
-    m_fileMenu->menuAction()->setEnabled(enabled);
-    m_helpMenu->menuAction()->setEnabled(enabled);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             m_programs->numberBox(), m_programs->numberSpin(), m_programs->sendButton(), m_programs->okButton(),
-             m_programs->readButton(), m_programs->copyButton(), m_programs->deleteButton(), m_programs->vialList(),
-             m_programs->nameBox(), m_programs->typeBox()})
-        control->setEnabled(enabled);
-    if (m_programs->copiedProgram() >= 1)
-        m_programs->pasteButton()->setEnabled(enabled);
+             m_programs->numberBox(), m_programs->numberSpin(), m_programs->okButton(), m_programs->copyButton(),
+             m_programs->deleteButton(), m_programs->vialList(), m_programs->nameBox(), m_programs->typeBox()})
+        control->setEnabled(idle);
+    m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
+    setEnabled(m_busy.allowsWindow());
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::tabChanged(int index)
@@ -179,8 +203,14 @@ void MainWindow::tabChanged(int index)
 
 void MainWindow::openSettings()
 {
-    SettingsDialog dialog(m_parts.connection, this);
-    dialog.exec();
+    if (!m_busy.isIdle())
+        return;
+    auto *dialog = new SettingsDialog(m_parts.connection, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // OK starts a new connection attempt, which closes the port first: until
+    // it answers the window says it is not connected.
+    connect(dialog, &QDialog::accepted, this, [this] { showConnection(m_parts.connection.connectedPort()); });
+    dialog->open();
 }
 
 void MainWindow::openPrint()
@@ -209,7 +239,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::runServiceConsole()
 {
-    RunServiceConsole(this, m_parts.link);
+    if (!m_busy.isIdle())
+        return;
+    CommandReply *reply = SendServiceCommand(this, m_parts.link);
+    if (!reply)
+        return;
+    m_serviceReply = reply;
+    m_busy.begin(BusyState::Kind::ServiceCommand);
+    connect(reply, &CommandReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        m_busy.end();
+        ShowServiceResponse(this, *reply);
+    });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -224,17 +265,26 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    SavePlacement(this);
-    if (m_transferRunning) {
-        // The transfer unwinds first (Read ALL stops after its reagent);
-        // the window closes as soon as it has.
-        m_closeAfterTransfer = true;
-        m_stopReadAll = true;
-        hide();
+    if (!m_busy.isIdle()) {
+        // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();
+        if (m_busy.phase() == BusyState::Phase::Closing)
+            return;
+        SavePlacement(this);
+        const bool breakOff = m_busy.breaksOffAtClose();
+        m_busy.close();
+        if (m_serviceReply) {
+            m_serviceReply->abort();
+            m_serviceReply->deleteLater();
+            m_busy.end();
+            close();
+        } else if (breakOff && m_job) {
+            m_job->stop();
+        }
         return;
     }
-    m_parts.connection.ClosePort();
+    SavePlacement(this);
+    m_parts.connection.closePort();
     event->accept();
     emit closed();
 }

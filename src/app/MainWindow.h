@@ -1,19 +1,23 @@
 #pragma once
 
+#include "app/BusyState.h"
 #include "model/InstrumentData.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
+class CommandReply;
 class DeviceConnection;
 class DeviceTransfers;
 class ProgramEditor;
 class QMenu;
+class QMessageBox;
 class QTabWidget;
 class ReagentEditor;
 class SerialLink;
-class TransferObserver;
+class TransferJob;
 struct TransferOutcome;
 
 // frmMain: the two editor tabs, the menus, the transfers run from the tabs'
@@ -22,6 +26,11 @@ struct TransferOutcome;
 // Everything it works on is handed over by its creator: the instrument data,
 // the path of the local store, the link with its connection, and the
 // transfers. main() wires the real ones; tests wire a simulator.
+//
+// Transfers run as jobs while the window goes on with its event loop; the
+// one BusyState decides meanwhile what can be used. Closing the window during
+// a transfer keeps it visible and disabled until the transfer has ended: a
+// read is broken off, a send finishes, Read ALL stops after its reagent.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -40,18 +49,16 @@ public:
     ~MainWindow() override;
 
     // The load handler: places the window, connects to the instrument and
-    // loads the local store; `step` is called after each of its five steps.
-    void load(const std::function<void()> &step = {});
-
-    // Disables (false) or enables again the controls that a transfer must
-    // keep the user from: transfer buttons, menus, program editing.
-    void EnableControls(bool enabled);
+    // loads the local store, each step from the event loop;
+    // loadStepDone() follows each of its five steps, then loaded().
+    void load();
 
     ProgramEditor *programEditor() const { return m_programs; }
     ReagentEditor *reagentEditor() const { return m_reagents; }
-    bool transferRunning() const { return m_transferRunning; }
 
 signals:
+    void loadStepDone();
+    void loaded();
     // The window has been closed: its position is saved and the port closed.
     void closed();
 
@@ -62,9 +69,11 @@ protected:
 
 private:
     void buildMenus();
+    void runLoadSteps(int step);
     void loadStore();
     void showConnection(int port);
-    void setTransferButtonsEnabled(bool enabled);
+    // Enables what the busy state and the connection allow, and sets the title.
+    void applyBusyState();
     void tabChanged(int index);
 
     void openSettings();
@@ -73,20 +82,29 @@ private:
     void runServiceConsole();
 
     // Transfers (MainWindowTransfers.cpp).
-    enum class TransferLock { Controls, WholeWindow };
-    // Runs one transfer to its end with the controls of EnableControls, or
-    // the whole window, disabled meanwhile, and shows a failure under
-    // `title`. A transfer asked for while another runs is ignored; a close
-    // asked for meanwhile follows it.
-    void runTransfer(TransferLock lock, const QString &title, const std::function<TransferOutcome()> &transfer);
-    TransferOutcome programTransfer(TransferOutcome (DeviceTransfers::*transfer)(int, TransferObserver &), int n);
+    // Starts `job` in the busy state `kind`; when it has finished, `ended`
+    // tidies up, the window becomes idle again and a failure is shown under
+    // `title` (or the window closes, when that was asked for meanwhile).
+    void runJob(BusyState::Kind kind, const QString &title, TransferJob *job,
+                const std::function<void(const TransferOutcome &)> &ended);
+    void jobFinished(const QString &title, const TransferOutcome &outcome);
     void readProgram();
     void sendProgram();
+    void startSendProgram(int n);
+    void runProgramJob(BusyState::Kind kind, const QString &title, TransferJob *job);
     void readReagent();
     void readAllReagents();
+    void stopReadAll();
     void sendReagent(int number, const QByteArray &storedName);
+    QMessageBox *showFailure(const QString &title, const TransferOutcome &outcome);
+    void showRetrying(int attempt, int attempts);
 
     Parts m_parts;
+    BusyState m_busy;
+    QPointer<TransferJob> m_job;
+    QPointer<CommandReply> m_serviceReply;
+    // The title of the connection state, or "ERROR!" after a failed reagent read.
+    QString m_title;
     QTabWidget *m_tabs = nullptr;
     ProgramEditor *m_programs = nullptr;
     ReagentEditor *m_reagents = nullptr;
@@ -94,8 +112,5 @@ private:
     QMenu *m_helpMenu = nullptr;
     int m_lastTab = 0;
 
-    bool m_transferRunning = false;
-    bool m_stopReadAll = false;
-    bool m_closeAfterTransfer = false;
     bool m_shownBefore = false;
 };

@@ -1,159 +1,176 @@
-// The transfer buttons of both tabs: each runs one transfer to its end, with
-// the controls disabled and the progress shown, and tells the user when it
-// failed.
+// The transfer buttons of both tabs: each starts one transfer job, shows its
+// progress and retries, and tells the user when it failed.
 #include "app/MainWindow.h"
 
 #include "editor/ProgramEditor.h"
+#include "editor/Progress.h"
 #include "editor/ReagentEditor.h"
+#include "link/DeviceConnection.h"
 #include "model/ListTexts.h"
 #include "transfer/DeviceTransfers.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+using Kind = BusyState::Kind;
 
-class ProgramProgress : public TransferObserver
+void MainWindow::runJob(Kind kind, const QString &title, TransferJob *job,
+                        const std::function<void(const TransferOutcome &)> &ended)
 {
-public:
-    explicit ProgramProgress(ProgramEditor &editor)
-        : m_editor(editor)
-    {
-    }
-    void setMaximum(int maximum) override { m_editor.setProgressMaximum(maximum); }
-    void stepDone() override { m_editor.stepProgress(); }
+    m_job = job;
+    connect(job, &TransferJob::retrying, this, &MainWindow::showRetrying);
+    connect(job, &TransferJob::finished, this, [this, job, title, ended](const TransferOutcome &outcome) {
+        job->deleteLater();
+        ended(outcome);
+        jobFinished(title, outcome);
+    });
+    m_busy.begin(kind);
+    job->start();
+}
 
-private:
-    ProgramEditor &m_editor;
-};
-
-class ReadAllProgress : public TransferObserver
+void MainWindow::jobFinished(const QString &title, const TransferOutcome &outcome)
 {
-public:
-    ReadAllProgress(ReagentEditor &editor, const bool &stop)
-        : m_editor(editor)
-        , m_stop(stop)
-    {
-    }
-    void reagentDone(int reagent) override
-    {
-        m_editor.refreshLine(reagent);
-        m_editor.setReadAllProgress(reagent);
-        QCoreApplication::processEvents();
-    }
-    bool stopRequested() override { return m_stop; }
-
-private:
-    ReagentEditor &m_editor;
-    const bool &m_stop;
-};
-
-} // namespace
-
-void MainWindow::runTransfer(TransferLock lock, const QString &title, const std::function<TransferOutcome()> &transfer)
-{
-    if (m_transferRunning)
+    const Kind kind = m_busy.kind();
+    const bool closing = m_busy.end();
+    if (kind == Kind::SendReagent && !closing)
+        m_reagents->focusNameBox(); // the window was disabled meanwhile, which took the focus away
+    if (!outcome.transferred()) {
+        // Also when the window is closing: what failed is never hidden.
+        QMessageBox *box = showFailure(title, outcome);
+        if (closing)
+            connect(box, &QMessageBox::finished, this, &QWidget::close);
         return;
-    m_transferRunning = true;
-    const auto enable = [this, lock](bool enabled) {
-        if (lock == TransferLock::WholeWindow)
-            setEnabled(enabled);
-        else
-            EnableControls(enabled);
-    };
-    enable(false);
-    const TransferOutcome outcome = transfer();
-    enable(true);
-    if (!outcome.transferred() && !m_closeAfterTransfer) {
-        const QMessageBox::Icon icon =
-            outcome.status == TransferOutcome::Status::DeviceFailed ? QMessageBox::Critical : QMessageBox::Warning;
-        QMessageBox box(icon, title, outcome.message, QMessageBox::Ok, this);
-        box.exec();
     }
-    m_transferRunning = false;
-    if (m_closeAfterTransfer)
+    if (closing)
         close();
+}
+
+QMessageBox *MainWindow::showFailure(const QString &title, const TransferOutcome &outcome)
+{
+    const QMessageBox::Icon icon =
+        outcome.status == TransferOutcome::Status::DeviceFailed ? QMessageBox::Critical : QMessageBox::Warning;
+    auto *box = new QMessageBox(icon, title, outcome.message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
+void MainWindow::showRetrying(int attempt, int attempts)
+{
+    const QString note = RetryingText(attempt, attempts);
+    switch (m_busy.kind()) {
+    case Kind::ReadProgram:
+    case Kind::SendProgram:
+        m_programs->showProgressNote(note);
+        break;
+    default:
+        m_reagents->showProgressNote(note);
+        break;
+    }
 }
 
 void MainWindow::readProgram()
 {
-    runTransfer(TransferLock::Controls, QStringLiteral("Read from Corvex"), [this] {
-        const int n = m_programs->currentProgram();
-        m_programs->numberBox()->setText(QString::number(n));
-        return programTransfer(&DeviceTransfers::ReadProgram, n);
-    });
+    if (!m_busy.isIdle())
+        return;
+    const int n = m_programs->currentProgram();
+    m_programs->numberBox()->setText(QString::number(n));
+    runProgramJob(Kind::ReadProgram, QStringLiteral("Read from Corvex"), m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
 {
-    runTransfer(TransferLock::Controls, QStringLiteral("Send to Corvex"), [this] {
-        QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
-                             ProgramNumberLabel(m_programs->currentProgram())
-                                 + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
-                             QMessageBox::Yes | QMessageBox::No, this);
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() != QMessageBox::Yes)
-            return TransferOutcome();
-        return programTransfer(&DeviceTransfers::SendProgram, m_programs->currentProgram());
+    if (!m_busy.isIdle())
+        return;
+    const int n = m_programs->currentProgram();
+    auto *question = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
+                                     ProgramNumberLabel(n)
+                                         + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
+                                     QMessageBox::Yes | QMessageBox::No, this);
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question, n] {
+        if (question->clickedButton() == question->button(QMessageBox::Yes))
+            startSendProgram(n);
     });
+    question->open();
 }
 
-TransferOutcome MainWindow::programTransfer(TransferOutcome (DeviceTransfers::*transfer)(int, TransferObserver &), int n)
+void MainWindow::startSendProgram(int n)
 {
-    ProgramProgress progress(*m_programs);
-    const TransferOutcome outcome = (m_parts.transfers.*transfer)(n, progress);
-    m_programs->showProgram();
-    m_programs->resetProgress();
-    return outcome;
+    if (m_busy.isIdle())
+        runProgramJob(Kind::SendProgram, QStringLiteral("Send to Corvex"), m_parts.transfers.sendProgram(n, this));
+}
+
+void MainWindow::runProgramJob(Kind kind, const QString &title, TransferJob *job)
+{
+    connect(job, &TransferJob::progress, m_programs, &ProgramEditor::showProgress);
+    runJob(kind, title, job, [this](const TransferOutcome &) {
+        m_programs->showProgram();
+        m_programs->resetProgress();
+    });
 }
 
 void MainWindow::readReagent()
 {
-    runTransfer(TransferLock::Controls, QStringLiteral("Read from Corvex"), [this] {
-        const int r = m_reagents->numberToRead();
-        m_reagents->setNumberToRead(r);
-        const TransferOutcome outcome = m_parts.transfers.ReadReagent(r);
-        if (outcome.transferred())
-            m_reagents->refreshLine(r);
-        else
-            setWindowTitle(QStringLiteral("ERROR!"));
-        return outcome;
-    });
+    if (!m_busy.isIdle())
+        return;
+    const int r = m_reagents->numberToRead();
+    m_reagents->setNumberToRead(r);
+    runJob(Kind::ReadReagent, QStringLiteral("Read from Corvex"), m_parts.transfers.readReagent(r, this),
+           [this, r](const TransferOutcome &outcome) {
+               m_reagents->resetReadAllProgress();
+               if (outcome.transferred())
+                   m_reagents->refreshLine(r);
+               else if (m_parts.connection.isConnected())
+                   m_title = QStringLiteral("ERROR!");
+           });
 }
 
 void MainWindow::readAllReagents()
 {
-    runTransfer(TransferLock::Controls, QStringLiteral("Read ALL from Corvex"), [this] {
-        m_reagents->setReadAllRunning(true);
-        m_reagents->readAllButton()->setEnabled(true);
-        m_stopReadAll = false;
-        ReadAllProgress progress(*m_reagents, m_stopReadAll);
-        const TransferOutcome outcome = m_parts.transfers.ReadAllReagents(progress);
-        if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed)
-            setWindowTitle(QStringLiteral("ERROR!"));
-        m_reagents->setReadAllRunning(false);
-        m_reagents->resetReadAllProgress();
-        return outcome;
+    if (!m_busy.isIdle())
+        return;
+    TransferJob *job = m_parts.transfers.readAllReagents(this);
+    connect(job, &TransferJob::reagentDone, this, [this](int reagent) {
+        m_reagents->refreshLine(reagent);
+        m_reagents->setReadAllProgress(reagent);
     });
+    m_reagents->showReadAllButton(ReagentEditor::ReadAllButton::Stop);
+    runJob(Kind::ReadAll, QStringLiteral("Read ALL from Corvex"), job, [this](const TransferOutcome &outcome) {
+        if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
+            && m_parts.connection.isConnected())
+            m_title = QStringLiteral("ERROR!");
+        m_reagents->showReadAllButton(ReagentEditor::ReadAllButton::Start);
+        m_reagents->resetReadAllProgress();
+    });
+}
+
+void MainWindow::stopReadAll()
+{
+    if (!m_busy.allowsStop() || !m_job)
+        return;
+    m_busy.stop();
+    m_job->stop();
 }
 
 void MainWindow::sendReagent(int number, const QByteArray &storedName)
 {
-    if (!ReagentTable::isValidNumber(number))
+    if (!ReagentTable::isValidNumber(number) || !m_busy.isIdle())
         return;
-    runTransfer(TransferLock::WholeWindow, QStringLiteral("Send reagent"), [this, number, &storedName] {
-        const QByteArray previous = m_parts.data.reagents[number];
-        m_parts.data.reagents[number] = storedName;
-        const TransferOutcome outcome = m_parts.transfers.SendReagent(number);
-        if (outcome.status == TransferOutcome::Status::DeviceFailed || outcome.status == TransferOutcome::Status::Refused) {
-            // The table keeps showing what the instrument and the store hold; the
-            // typed name stays in the name box to be sent again.
-            m_parts.data.reagents[number] = previous;
-        } else {
-            m_reagents->refreshLine(number);
-        }
-        return outcome;
-    });
+    const QByteArray previous = m_parts.data.reagents[number];
+    m_parts.data.reagents[number] = storedName;
+    runJob(Kind::SendReagent, QStringLiteral("Send reagent"), m_parts.transfers.sendReagent(number, this),
+           [this, number, previous](const TransferOutcome &outcome) {
+               m_reagents->resetReadAllProgress();
+               if (outcome.status == TransferOutcome::Status::DeviceFailed
+                   || outcome.status == TransferOutcome::Status::Refused) {
+                   // The table keeps showing what the instrument and the store hold;
+                   // the typed name stays in the name box to be sent again.
+                   m_parts.data.reagents[number] = previous;
+               } else {
+                   m_reagents->refreshLine(number);
+               }
+           });
 }

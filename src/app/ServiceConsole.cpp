@@ -1,12 +1,12 @@
 #include "app/ServiceConsole.h"
 
-#include "link/CommandChannel.h"
+#include "link/SerialLink.h"
 #include "model/Cp1252.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 
-void RunServiceConsole(QWidget *parent, CommandChannel &channel)
+CommandReply *SendServiceCommand(QWidget *parent, SerialLink &link)
 {
     QInputDialog input(parent);
     input.setObjectName(QStringLiteral("ServiceCommandInput"));
@@ -14,14 +14,21 @@ void RunServiceConsole(QWidget *parent, CommandChannel &channel)
     input.setLabelText(QStringLiteral("Command?"));
     input.setInputMode(QInputDialog::TextInput);
     if (input.exec() != QDialog::Accepted || input.textValue().isEmpty())
-        return;
-    const TransactionResult result = channel.SendCommand(EncodeCp1252(input.textValue()));
-    if (result.ending == TransactionResult::Ending::PortClosed) {
-        QMessageBox::warning(parent, QStringLiteral("CORVEX"),
-                             QStringLiteral("The Corvex is not connected: the command was not sent."));
-        return;
+        return nullptr;
+    return link.sendCommand(EncodeCp1252(input.textValue()));
+}
+
+void ShowServiceResponse(QWidget *parent, const CommandReply &reply)
+{
+    QMessageBox *box = nullptr;
+    if (reply.error() == CommandReply::Error::PortClosed) {
+        box = new QMessageBox(QMessageBox::Warning, QStringLiteral("CORVEX"),
+                              QStringLiteral("The Corvex is not connected: the command was not sent."), QMessageBox::Ok,
+                              parent);
+    } else {
+        box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("CORVEX"),
+                              QStringLiteral("Response: ") + DecodeCp1252(reply.reply()), QMessageBox::Ok, parent);
     }
-    QMessageBox response(QMessageBox::NoIcon, QStringLiteral("CORVEX"),
-                         QStringLiteral("Response: ") + DecodeCp1252(result.reply), QMessageBox::Ok, parent);
-    response.exec();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

@@ -3,24 +3,34 @@
 #include "ui/LoadWindow.h"
 #include "ui/StartupNotice.h"
 
-#include <QCoreApplication>
-
-std::unique_ptr<MainWindow> StartMainWindow(MainWindow::Parts parts)
+Startup::Startup(MainWindow::Parts parts, QObject *parent)
+    : QObject(parent)
+    , m_parts(parts)
 {
-    ShowStartupNotice();
-    return LoadMainWindow(parts);
 }
 
-std::unique_ptr<MainWindow> LoadMainWindow(MainWindow::Parts parts)
+Startup::~Startup() = default;
+
+void Startup::start()
 {
-    auto loading = std::make_unique<LoadWindow>();
-    loading->show();
-    QCoreApplication::processEvents();
+    ShowStartupNotice();
+    load();
+}
 
-    auto window = std::make_unique<MainWindow>(parts);
-    window->load([&loading] { loading->step(); });
-
-    loading.reset();
-    window->show();
-    return window;
+void Startup::load()
+{
+    m_loading = std::make_unique<LoadWindow>();
+    m_loading->show();
+    m_window = std::make_unique<MainWindow>(m_parts);
+    connect(m_window.get(), &MainWindow::loadStepDone, m_loading.get(), &LoadWindow::step);
+    MainWindow *window = m_window.get();
+    connect(window, &MainWindow::loaded, this, [this, window] {
+        // Shown first, so that there is always a window: the application
+        // ends when its last window has gone.
+        window->show();
+        m_loading.reset();
+        emit shown(window);
+    });
+    // From the event loop, once the start-up window has been drawn.
+    QMetaObject::invokeMethod(m_window.get(), &MainWindow::load, Qt::QueuedConnection);
 }

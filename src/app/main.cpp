@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "link/DeviceConnection.h"
+#include "link/PortWatcher.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
 #include "model/LocalStore.h"
@@ -26,8 +27,13 @@ int main(int argc, char *argv[])
     UserVerifiedMemory memory(linkMemory);
     const QString storePath = DefaultStorePath();
     DeviceTransfers transfers(memory, data, storePath);
+    PortWatcher watcher;
+    connection.watchWhileNotConnected(watcher);
 
-    const std::unique_ptr<MainWindow> window = StartMainWindow({data, storePath, link, connection, transfers});
-    QObject::connect(window.get(), &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    Startup startup({data, storePath, link, connection, transfers});
+    QObject::connect(&startup, &Startup::shown, &app, [&app](MainWindow *window) {
+        QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    startup.start();
     return app.exec();
 }

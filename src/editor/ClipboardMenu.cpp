@@ -25,7 +25,7 @@ protected:
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::RightButton)
             return false;
-        if (release)
+        if (release && m_menu->isEnabled())
             m_menu->popup(mouse->globalPosition().toPoint());
         return true;
     }
@@ -55,4 +55,9 @@ QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &
     AddEntry(menu, QStringLiteral("&Delete"), names.remove, std::move(remove));
     list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));
     return pasteEntry;
+}
+
+QMenu *ClipboardMenuOf(const QAbstractItemView *list)
+{
+    return list->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
 }

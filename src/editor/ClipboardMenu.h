@@ -6,6 +6,7 @@
 
 class QAbstractItemView;
 class QAction;
+class QMenu;
 
 // Object names of a list's pop-up menu and of its three entries.
 struct ClipboardMenuNames
@@ -23,3 +24,6 @@ struct ClipboardMenuNames
 // on the line selected before. Returns the paste entry.
 QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
                              std::function<void()> paste, std::function<void()> remove);
+
+// The pop-up menu attached to `list`. While it is disabled it does not open.
+QMenu *ClipboardMenuOf(const QAbstractItemView *list);

@@ -287,15 +287,16 @@ void ProgramEditor::reagentsRenamed()
     selectVial(row);
 }
 
-void ProgramEditor::setProgressMaximum(int maximum)
+void ProgramEditor::showProgress(int done, int maximum)
 {
     m_progress->setMaximum(maximum);
+    m_progress->setValue(done);
+    m_percent->setText(PercentText(done, maximum));
 }
 
-void ProgramEditor::stepProgress()
+void ProgramEditor::showProgressNote(const QString &note)
 {
-    m_progress->setValue(m_progress->value() + 1);
-    m_percent->setText(PercentText(m_progress->value(), m_progress->maximum()));
+    m_percent->setText(note);
 }
 
 void ProgramEditor::resetProgress()

@@ -45,9 +45,10 @@ public:
     // Coming back from the "Reagents" tab: takes over renamed reagents.
     void reagentsRenamed();
 
-    // Progress of a program transfer: bar maximum, one byte, and back to idle.
-    void setProgressMaximum(int maximum);
-    void stepProgress();
+    // Progress of a program transfer: `done` bytes of `maximum`, and back to idle.
+    void showProgress(int done, int maximum);
+    // A note in place of the percentage (a retry) until the next step.
+    void showProgressNote(const QString &note);
     void resetProgress();
 
     int copiedProgram() const { return m_copiedProgram; }

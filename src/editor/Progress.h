@@ -4,3 +4,7 @@
 
 // "50%": the whole-number part of value / maximum * 100, followed by "%".
 QString PercentText(int value, int maximum);
+
+// Shown while a memory command is tried again: "No answer from the Corvex,
+// trying again (2 of 5)...".
+QString RetryingText(int attempt, int attempts);

@@ -6,6 +6,7 @@
 #include "editor/NameBox.h"
 #include "editor/Progress.h"
 #include "editor/Questions.h"
+#include "editor/SingleClickButton.h"
 #include "editor/SpinBar.h"
 #include "model/Cp1252.h"
 #include "model/FitName.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -84,6 +86,7 @@ QWidget *ReagentEditor::buildConnectionFrame()
     m_percent = frame->percent;
     // The caption changes to "Stop" while running; the button keeps its width.
     m_readAll->setMinimumWidth(m_readAll->sizeHint().width());
+    IgnoreSecondClickOfDoubleClick(m_readAll);
     return frame;
 }
 
@@ -119,6 +122,7 @@ void ReagentEditor::buildMenu()
     m_pasteAction = AttachClipboardMenu(
         m_list, {QStringLiteral("ReagentPopup"), "mnReagent", "mnReagentCopy", "mnReagentPaste", "mnReagentDelete"},
         [this] { copyReagent(); }, [this] { pasteReagent(); }, [this] { deleteReagent(); });
+    m_listMenu = ClipboardMenuOf(m_list);
 }
 
 void ReagentEditor::fillList()
@@ -201,20 +205,16 @@ void ReagentEditor::sendTypedName()
 
 void ReagentEditor::readAllClicked()
 {
-    if (readAllRunning())
+    if (m_readAllMeaning == ReadAllButton::Stop)
         emit stopReadAllRequested();
     else
         emit readAllRequested();
 }
 
-bool ReagentEditor::readAllRunning() const
+void ReagentEditor::showReadAllButton(ReadAllButton meaning)
 {
-    return m_readAll->text() != ReadAllCaption;
-}
-
-void ReagentEditor::setReadAllRunning(bool running)
-{
-    m_readAll->setText(running ? StopCaption : ReadAllCaption);
+    m_readAllMeaning = meaning;
+    m_readAll->setText(meaning == ReadAllButton::Stop ? StopCaption : ReadAllCaption);
 }
 
 void ReagentEditor::setReadAllProgress(int reagent)
@@ -223,10 +223,25 @@ void ReagentEditor::setReadAllProgress(int reagent)
     m_percent->setText(PercentText(reagent, ReagentCount));
 }
 
+void ReagentEditor::showProgressNote(const QString &note)
+{
+    m_percent->setText(note);
+}
+
 void ReagentEditor::resetReadAllProgress()
 {
     m_progress->setValue(1);
     m_percent->clear();
+}
+
+void ReagentEditor::setListMenuEnabled(bool enabled)
+{
+    m_listMenu->setEnabled(enabled);
+}
+
+void ReagentEditor::focusNameBox()
+{
+    m_name->setFocus();
 }
 
 void ReagentEditor::copyReagent()

@@ -9,6 +9,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class SpinBar;
@@ -43,11 +44,19 @@ public:
     // asks first for reagent 1, then requests the send of the typed name.
     void sendTypedName();
 
-    // Read ALL's two states, shown by its button caption.
-    bool readAllRunning() const;
-    void setReadAllRunning(bool running);
+    // Read ALL's button: "Read ALL from Corvex", which asks for Read ALL, or
+    // "Stop" while it runs, which asks for the stop.
+    enum class ReadAllButton { Start, Stop };
+    void showReadAllButton(ReadAllButton meaning);
     void setReadAllProgress(int reagent);
+    // A note in place of the percentage (a retry) until the next progress.
+    void showProgressNote(const QString &note);
     void resetReadAllProgress();
+
+    // The list's pop-up menu (copy, paste, delete).
+    void setListMenuEnabled(bool enabled);
+    // The keyboard focus into the name box, ready for the next name.
+    void focusNameBox();
 
     int copiedReagent() const { return m_copiedReagent; }
 
@@ -90,4 +99,6 @@ private:
     NameBox *m_name = nullptr;
     QPushButton *m_send = nullptr;
     QAction *m_pasteAction = nullptr;
+    QMenu *m_listMenu = nullptr;
+    ReadAllButton m_readAllMeaning = ReadAllButton::Start;
 };

@@ -80,7 +80,11 @@ QString SerialDevicePort::errorString() const
 
 void SerialDevicePort::handleError(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError || !m_port.isOpen())
+    // A device that went away reports a resource error; a pseudo-terminal
+    // whose other end has closed reads end-of-file, which comes as a read
+    // error, again on every notification while the port stays open.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!gone || !m_port.isOpen())
         return;
     m_errorString = m_port.errorString();
     m_port.close();

@@ -9,7 +9,6 @@
 #include "print/PrinterSurface.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -256,7 +255,6 @@ QString destinationOf(const QPrinter &printer)
 void frmPrint::cmdPrint_Click()
 {
     hide();
-    QCoreApplication::processEvents();
     m_keptAfterFailure = false;
     WriteUserSetting(UserSetting::Comment, txtComment->toPlainText());
 

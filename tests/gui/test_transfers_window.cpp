@@ -1,8 +1,12 @@
 // Transfers run from the main window's buttons against corvex-sim on a
 // pseudo-terminal: connection, program read and send, reagent read, send and
-// Read ALL with Stop, a silent instrument, the service console.
+// Read ALL with Stop, closing during a transfer, a silent instrument, a lost
+// port, the service console.
+#include "editor/ClipboardMenu.h"
 #include "editor/Progress.h"
 #include "model/UserSettings.h"
+#include "transfer/MemoryMap.h"
+#include "transfer/TransferJob.h"
 
 #include "support/FileFixtures.h"
 #include "support/ModalAnswers.h"
@@ -14,11 +18,33 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
+
+namespace {
+
+// A left click with its events stamped `milliseconds`, as the window system
+// stamps them: two within the double-click interval make a double-click.
+void ClickAt(QWidget *widget, quint64 milliseconds)
+{
+    const QPointF local = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(local);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, local, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        event.setTimestamp(milliseconds);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+} // namespace
 
 class TestTransfersWindow : public QObject
 {
@@ -41,6 +67,34 @@ private:
         return reloaded;
     }
     void showReagents() { child<QTabWidget>("SSTab1")->setCurrentIndex(1); }
+    // Notes what `label` shows each time the transfer just started announces a retry.
+    void noteRetries(const char *label, QStringList &notes)
+    {
+        const QList<TransferJob *> jobs = m_window->findChildren<TransferJob *>();
+        QVERIFY(!jobs.isEmpty());
+        connect(jobs.last(), &TransferJob::retrying, this, [this, label, &notes] { notes << child<QLabel>(label)->text(); });
+    }
+    // Waits until the transfer under way has ended (its message box, if any, answered).
+    void waitUntilIdle()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->isEnabled() && child<QMenu>("mnFile")->menuAction()->isEnabled(), 60'000);
+    }
+    // The controls a transfer locks that are enabled now, by name.
+    QStringList unlockedDuringTransfer()
+    {
+        QStringList enabled;
+        for (const char *name : {"cmdReadAllReagents", "cmdReadReagents", "cmdSend", "txtReadProgram", "VScroll2",
+                                 "cmdSendProgram", "cmdOK", "cmdReadProgram", "cmdCopy", "cmdPaste", "cmdDelete",
+                                 "lsVials", "txtProgramName", "cbType"}) {
+            if (child(name)->isEnabled())
+                enabled << QLatin1String(name);
+        }
+        for (const char *menu : {"mnFile", "mnHelp"}) {
+            if (child<QMenu>(menu)->menuAction()->isEnabled())
+                enabled << QLatin1String(menu);
+        }
+        return enabled;
+    }
 
     // The simulator on COM2, SampleData in the store, and the window loaded,
     // which finds the instrument by searching all ports.
@@ -80,21 +134,22 @@ private Q_SLOTS:
         QFETCH(int, steps);
         start();
         auto *bar = child<QProgressBar>("pbPrograms");
-        bool editingLocked = true;
+        QStringList unlocked;
         QStringList percents;
         connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
             if (value == 0)
                 return;
-            editingLocked = editingLocked && !child("txtProgramName")->isEnabled() && !button("cmdReadProgram")->isEnabled();
+            unlocked << unlockedDuringTransfer();
             percents.append(child<QLabel>("lblPercent2")->text()); // still the step before this one
         });
         child<QLineEdit>("txtReadProgram")->setText(QString::number(program));
         click("cmdReadProgram");
+        waitUntilIdle();
 
         QCOMPARE(percents.size(), steps);
         QCOMPARE(bar->maximum(), steps);
         QCOMPARE(percents.at(50), PercentText(50, steps));
-        QVERIFY(editingLocked);
+        QCOMPARE(unlocked, QStringList());
         QCOMPARE(child<QLineEdit>("txtProgramName")->text(), name);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(child<QLabel>("lblPercent2")->text(), QString());
@@ -116,6 +171,7 @@ private Q_SLOTS:
         QVERIFY(button("cmdSendProgram")->isEnabled());
 
         Asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
+        waitUntilIdle();
         QCOMPARE(reloadedStore().programs[5].Name, Stored("Sent one"));
     }
 
@@ -126,6 +182,7 @@ private Q_SLOTS:
         Retype(child<QLineEdit>("txtRead"), QStringLiteral("3"));
         const QByteArray before = storeText();
         click("cmdReadReagents");
+        waitUntilIdle();
         auto *list = child<QListWidget>("lsReagents");
         QCOMPARE(list->item(2)->text(), QStringLiteral("Reagent 003: \"Formalin 4%  \""));
         QCOMPARE(list->currentRow(), 2);
@@ -135,9 +192,11 @@ private Q_SLOTS:
         list->setCurrentRow(4);
         Retype(child<QLineEdit>("txtReagent"), QStringLiteral("Paraffin X"));
         click("cmdSend");
+        QVERIFY(!m_window->isEnabled());
+        waitUntilIdle();
         QCOMPARE(list->item(4)->text(), QStringLiteral("Reagent 005: \"Paraffin X   \""));
         QVERIFY(storeText().contains("R005=Paraffin X   \r\n"));
-        QVERIFY(m_window->isEnabled());
+        QCOMPARE(m_window->focusWidget(), child("txtReagent")); // ready for the next name
     }
 
     void readAllWithStop()
@@ -146,50 +205,105 @@ private Q_SLOTS:
         showReagents();
         auto *list = child<QListWidget>("lsReagents");
         auto *readAll = button("cmdReadAllReagents");
+        const QPoint inList = list->visualItemRect(list->item(3)).center();
         QString whileRunning;
+        QString afterStop;
         connect(list, &QListWidget::currentRowChanged, this, [&](int row) {
             if (row != 56 || !whileRunning.isEmpty())
                 return; // reagent 57 has been read; the bar still shows reagent 56
-            whileRunning = QStringLiteral("%1 %2, read %3, %4 %5")
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, inList);
+            whileRunning = QStringLiteral("%1 %2, read %3, %4 %5, menu %6")
                                .arg(readAll->text(), readAll->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"),
                                     button("cmdReadReagents")->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"))
                                .arg(child<QProgressBar>("pbReagents")->value())
-                               .arg(child<QLabel>("lblPercent")->text());
-            Click(readAll);
+                               .arg(child<QLabel>("lblPercent")->text(),
+                                    ClipboardMenuOf(list)->isVisible() ? QStringLiteral("shown") : QStringLiteral("not shown"));
+            // The first click of a double-click: Stop, which stays locked until the run has ended.
+            ClickAt(readAll, 1'000'000'000);
+            afterStop = readAll->text() + (readAll->isEnabled() ? QStringLiteral(" enabled") : QStringLiteral(" locked"));
         });
         click("cmdReadAllReagents");
+        QTRY_COMPARE_WITH_TIMEOUT(readAll->text(), QStringLiteral("Read ALL from Corvex"), 60'000);
+        ClickAt(readAll, 1'000'000'100); // the double-click's second click, after the end: not a new Read ALL
+        QCOMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
+        waitUntilIdle();
 
-        QCOMPARE(whileRunning, QStringLiteral("Stop enabled, read locked, 56 28%"));
+        QCOMPARE(whileRunning, QStringLiteral("Stop enabled, read locked, 56 28%, menu not shown"));
+        QCOMPARE(afterStop, QStringLiteral("Stop locked"));
         QCOMPARE(m_app->data.reagents[24], Stored("Buffer pH7.4"));
         QCOMPARE(m_app->data.reagents[57], QByteArray(13, ' ')); // read: blank on the instrument
         QCOMPARE(m_app->data.reagents[58], Stored("Reagent 058")); // not read any more
         QCOMPARE(list->item(57)->text(), QStringLiteral("Reagent 058: \"Reagent 058  \""));
-        QCOMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
         QCOMPARE(child<QProgressBar>("pbReagents")->value(), 1);
         QCOMPARE(child<QLabel>("lblPercent")->text(), QString());
         QVERIFY(button("cmdReadReagents")->isEnabled());
         QVERIFY(reloadedStore().reagents == m_app->data.reagents);
+
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, inList);
+        QVERIFY(ClipboardMenuOf(list)->isVisible()); // idle again: the menu opens
+        ClipboardMenuOf(list)->close();
     }
 
-    void closingDuringReadAllStopsItFirst()
+    // Closing the window during each kind of transfer: it stays, disabled and
+    // saying why, until the transfer has ended as closing asks, then closes.
+    void closingDuringATransfer_data()
     {
+        QTest::addColumn<QString>("transfer");
+        QTest::newRow("read: broken off, nothing saved") << "read";
+        QTest::newRow("send: the program finished, then closed") << "send";
+        QTest::newRow("Read ALL: stopped after its reagent, saved") << "Read ALL";
+    }
+    void closingDuringATransfer()
+    {
+        QFETCH(QString, transfer);
         start();
-        showReagents();
         QSignalSpy closed(m_window.get(), &MainWindow::closed);
-        int closedWhenAsked = -1;
-        connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&](int row) {
-            if (row == 9 && closedWhenAsked < 0) {
-                m_window->close();
-                closedWhenAsked = closed.count() + (m_window->isVisible() ? 10 : 0);
-            }
-        });
-        click("cmdReadAllReagents");
-        QCOMPARE(closedWhenAsked, 0); // hidden at once, closed only once the transfer has unwound
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(m_app->data.reagents[10], Stored("Isopropanol"));
-        QCOMPARE(m_app->data.reagents[11], Stored("Reagent 011"));
+        const QByteArray storeBefore = storeText();
+        const ProgramRecord programBefore = m_app->data.programs[3];
+        QString whileClosing;
+        const auto closeNow = [&] {
+            if (!whileClosing.isEmpty())
+                return;
+            m_window->close();
+            whileClosing = m_window->windowTitle() + (m_window->isVisible() ? QStringLiteral(", shown") : QString())
+                + (m_window->isEnabled() ? QStringLiteral(", enabled") : QString());
+        };
+        if (transfer == QLatin1String("Read ALL")) {
+            showReagents();
+            connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&](int row) {
+                if (row == 9)
+                    closeNow();
+            });
+            click("cmdReadAllReagents");
+        } else {
+            connect(child<QProgressBar>("pbPrograms"), &QProgressBar::valueChanged, this, [&](int value) {
+                if (value == 10)
+                    closeNow();
+            });
+            child<QLineEdit>("txtReadProgram")->setText(QStringLiteral("3"));
+            if (transfer == QLatin1String("read"))
+                click("cmdReadProgram");
+            else
+                Asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
+        }
+        QVERIFY(closed.count() == 1 || closed.wait(60'000));
+        QCOMPARE(whileClosing, QStringLiteral("Finishing the transfer before closing..., shown"));
         QVERIFY(!m_app->port.isOpen());
-        QCOMPARE(reloadedStore().reagents[10], Stored("Isopropanol"));
+        const QStringList commands = m_sim->stop();
+        if (transfer == QLatin1String("read")) {
+            QCOMPARE(m_app->data.programs[3], programBefore);
+            QCOMPARE(storeText(), storeBefore);
+        } else if (transfer == QLatin1String("send")) {
+            QSet<QString> written; // every byte, some perhaps sent again after a tick
+            for (const QString &command : commands.filter(QRegularExpression(QStringLiteral("^26,"))))
+                written.insert(command.section(QLatin1Char(','), 1, 1));
+            QCOMPARE(written.size(), MemoryMap::ProgramTransferBytes);
+            QCOMPARE(reloadedStore().programs[3], m_app->data.programs[3]);
+        } else {
+            QCOMPARE(m_app->data.reagents[10], Stored("Isopropanol"));
+            QCOMPARE(m_app->data.reagents[11], Stored("Reagent 011"));
+            QVERIFY(reloadedStore().reagents == m_app->data.reagents);
+        }
     }
 
     void aSilentInstrumentLosesNothing()
@@ -197,8 +311,14 @@ private Q_SLOTS:
         start({QStringLiteral("--demo"), QStringLiteral("--silent-after"), QStringLiteral("1")});
         const InstrumentData before = m_app->data;
         const QByteArray storeBefore = storeText();
-        const QString readFailure = Asked(QMessageBox::Ok, [this] { click("cmdReadProgram"); });
+        QStringList notes;
+        const QString readFailure = Asked(QMessageBox::Ok, [&] {
+            click("cmdReadProgram");
+            noteRetries("lblPercent2", notes);
+        });
         QVERIFY(readFailure.startsWith(QStringLiteral("Read from Corvex|")) && readFailure.endsWith(QStringLiteral("|x")));
+        QCOMPARE(notes.size(), 4);
+        QCOMPARE(notes.first(), QStringLiteral("No answer from the Corvex, trying again (2 of 5)..."));
         QVERIFY(m_app->data.programs == before.programs);
         QVERIFY(button("cmdReadProgram")->isEnabled());
         QCOMPARE(child<QProgressBar>("pbPrograms")->value(), 0);
@@ -214,6 +334,30 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>("txtReagent")->text(), QStringLiteral("Never sent"));
         QCOMPARE(storeText(), storeBefore);
         QVERIFY(m_window->isEnabled());
+    }
+
+    // Read ALL from an instrument that falls silent at reagent 20: the window
+    // says it is trying again, and Stop ends the run during the retries,
+    // keeping and saving the reagents read before.
+    void stopDuringRetriesKeepsWhatWasRead()
+    {
+        start(QStringList{QStringLiteral("--demo"), QStringLiteral("--silent-from"), QString::number(ReagentAddress(20), 16)});
+        m_app->link.setTickInterval(std::chrono::milliseconds(100)); // time to see a retry and press Stop
+        showReagents();
+        const QByteArray before = m_app->data.reagents[20];
+        QStringList notes;
+        click("cmdReadAllReagents");
+        noteRetries("lblPercent", notes);
+        QTRY_VERIFY_WITH_TIMEOUT(!notes.isEmpty(), 60'000);
+        QCOMPARE(notes.first(), QStringLiteral("No answer from the Corvex, trying again (2 of 5)..."));
+        click("cmdReadAllReagents");
+        waitUntilIdle();
+        QCOMPARE(QApplication::activeModalWidget(), nullptr); // stopped, not failed
+        QVERIFY(notes.size() < 4);
+        QCOMPARE(m_app->data.reagents[19], Stored("Osmium 1%")); // read from the instrument
+        QCOMPARE(m_app->data.reagents[20], before);
+        QVERIFY(reloadedStore().reagents == m_app->data.reagents);
+        QCOMPARE(child<QLabel>("lblPercent")->text(), QString());
     }
 
     void serviceConsole()
@@ -245,46 +389,84 @@ private Q_SLOTS:
         QTest::qWait(30);
         QCOMPARE(unexpected.seen(), QStringList());
 
-        m_app->connection.ClosePort(); // no instrument: said so, nothing sent
+        m_app->connection.closePort(); // no instrument: said so, nothing sent
         QVERIFY(console(QStringLiteral("F1")));
         QCOMPARE(answers.seen().last(), QStringLiteral("CORVEX|The Corvex is not connected: the command was not sent.|!"));
     }
 
+    // Find Device searches while the dialog stays usable; Cancel beside it ends the search.
+    void findDevice_data()
+    {
+        QTest::addColumn<bool>("instrumentOnCom5");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("line"); // selected in the list afterwards
+        QTest::addColumn<int>("commPort");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("found") << true << false << "" << "4" << 5 << "Varnel Corvex - connected on COM5";
+        QTest::newRow("not found") << false << false << "Find Device|Device couldn't be found.|x" << "1" << 0
+                                   << "Varnel Corvex - not connected.";
+        QTest::newRow("cancelled") << true << true << "" << "1" << 0 << "Varnel Corvex - not connected.";
+    }
     void findDevice()
     {
+        QFETCH(bool, instrumentOnCom5);
+        QFETCH(bool, cancel);
+        QFETCH(QString, message);
+        QFETCH(QString, line);
+        QFETCH(int, commPort);
+        QFETCH(QString, title);
         start();
-        SetPortDeviceOverride(2, QString());
-        SetPortDeviceOverride(5, m_sim->devicePath()); // the instrument moved to COM5
+        SetPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2")); // the instrument moved...
+        if (instrumentOnCom5)
+            SetPortDeviceOverride(5, m_sim->devicePath()); // ...to COM5
         ModalAnswers answers;
         QStringList states;
-        const auto find = [&states](QWidget *dialog) {
-            // While it searches, nothing starts another search or closes the dialog.
-            QTimer::singleShot(0, dialog, [&states, dialog] {
-                for (auto *control : dialog->findChildren<QPushButton *>())
-                    states.append(control->text() + (control->isEnabled() ? QStringLiteral(" enabled") : QString()));
-                dialog->close();
-            });
-            Click(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")));
-            states << (dialog->isVisible() ? QStringLiteral("still open") : QStringLiteral("closed"))
-                   << dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"))->text()
-                   << QString::number(dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentIndex());
+        answers.handle([&states, cancel](QWidget *dialog) {
+            auto *find = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"));
+            auto *ports = dialog->findChild<QComboBox *>(QStringLiteral("cbComm"));
+            auto *stopSearch = dialog->findChild<QPushButton *>(QStringLiteral("cmdCancelSearch"));
+            Click(find);
+            states << find->text() + (find->isEnabled() ? QStringLiteral(" enabled") : QString())
+                   << QStringLiteral("Cancel %1, list %2")
+                          .arg(stopSearch->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"),
+                               ports->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"));
+            if (cancel)
+                Click(stopSearch);
+            static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
+            states << find->text() << QString::number(ports->currentIndex());
             dialog->close();
-        };
-        answers.handle(find);
+        });
+        if (!message.isEmpty())
+            answers.click(QMessageBox::Ok);
         child<QAction>("mnSettings")->trigger();
         QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(states, QStringList({"Looking for Device...", "OK", "Cancel", "still open", "Find Device", "4"}));
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 5);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM5"));
+        QCOMPARE(states, QStringList({"Looking for Device...", "Cancel enabled, list enabled", "Find Device", line}));
+        QCOMPARE(answers.seen().size(), message.isEmpty() ? 1 : 2);
+        if (!message.isEmpty())
+            QCOMPARE(answers.seen().last(), message);
+        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), commPort);
+        QTRY_COMPARE(m_window->windowTitle(), title);
+    }
 
-        SetPortDeviceOverride(5, QString()); // and now it is gone
-        answers.handle(find);
-        answers.click(QMessageBox::Ok);
-        child<QAction>("mnSettings")->trigger();
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().last(), QStringLiteral("Find Device|Device couldn't be found.|x"));
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toString(), QStringLiteral("0"));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
+    // The cable pulled: the window says so at once; an instrument plugged in
+    // later is found and connected without asking.
+    void lostPortAndAnInstrumentPluggedInLater()
+    {
+        start();
+        m_sim->stop();
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
+        for (const char *name : {"cmdReadProgram", "cmdSendProgram", "cmdReadAllReagents", "cmdReadReagents", "cmdSend"})
+            QVERIFY2(!button(name)->isEnabled(), name);
+
+        SetPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2"));
+        SimulatorProcess pluggedIn;
+        QVERIFY2(pluggedIn.start({QStringLiteral("--demo")}), qPrintable(pluggedIn.errorString()));
+        SetPortDeviceOverride(6, pluggedIn.devicePath());
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM6"), 10'000);
+        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 6);
+        QVERIFY(button("cmdReadAllReagents")->isEnabled());
+        m_window.reset(); // closes the port before the simulator goes
     }
 };
 

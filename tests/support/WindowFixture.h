@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "link/DeviceConnection.h"
 #include "link/PortTable.h"
+#include "link/PortWatcher.h"
 #include "model/LocalStore.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -47,12 +49,17 @@ inline bool WriteStore(const QString &path, const InstrumentData &data)
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead
 // nowhere unless a test points one at a simulator. Time-outs tick every few
-// milliseconds instead of every second.
+// milliseconds instead of every second, and the watcher looks for a new
+// instrument every few tens of milliseconds.
 struct AppFixture
 {
     AppFixture()
     {
         link.setTickInterval(std::chrono::milliseconds(5));
+        connection.setTickInterval(std::chrono::milliseconds(5));
+        watcher.setTickInterval(std::chrono::milliseconds(5));
+        watcher.setInterval(std::chrono::milliseconds(30));
+        connection.watchWhileNotConnected(watcher);
         for (int port = FirstPort; port <= LastPort; ++port)
             SetPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
     }
@@ -63,7 +70,10 @@ struct AppFixture
     std::unique_ptr<MainWindow> loadWindow()
     {
         auto window = std::make_unique<MainWindow>(parts());
+        QSignalSpy loaded(window.get(), &MainWindow::loaded);
         window->load();
+        if (!loaded.wait(20'000))
+            qWarning("the main window did not finish loading");
         window->show();
         return window;
     }
@@ -77,4 +87,5 @@ struct AppFixture
     DeviceConnection connection{link};
     LinkMemory memory{link};
     DeviceTransfers transfers{memory, data, storePath};
+    PortWatcher watcher;
 };

@@ -83,12 +83,14 @@ private Q_SLOTS:
         run = RunCtl({QStringLiteral("diff"), backup, again});
         QCOMPARE(run.out, QString());
         QCOMPARE(run.exitCode, 0);
+        QCOMPARE(onSimulator({QStringLiteral("diff"), QStringLiteral("instrument"), store}).exitCode, 0);
 
         QStringList results;
         for (const TransferLogLine &line : ReadTransferLog(TransferLogPath()).lines)
             results << line.entry.operation + QLatin1Char(' ') + line.entry.result + QLatin1Char(' ') + line.entry.fingerprint;
-        QCOMPARE(results.size(), 3);
+        QCOMPARE(results.size(), 4); // the comparison reads the instrument as a backup does
         QCOMPARE(results[0], results[2]); // the same content backed up twice
+        QCOMPARE(results[3], results[0]);
         QVERIFY(results[0].startsWith(QStringLiteral("backup done ")));
         QCOMPARE(results[1], QStringLiteral("restore done ") + results[0].section(QLatin1Char(' '), 2));
     }

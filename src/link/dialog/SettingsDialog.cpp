@@ -5,7 +5,6 @@
 #include "model/UserSettings.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -77,6 +76,9 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 
     m_find = new QPushButton(FindCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
+    m_cancelSearch = new QPushButton(QStringLiteral("Cancel"), frame);
+    m_cancelSearch->setObjectName(QStringLiteral("cmdCancelSearch"));
+    m_cancelSearch->setEnabled(false);
 
     // The dialog keeps the width it opens with: the label and the button
     // have room for the longest text they show from the start (a dialog
@@ -100,7 +102,8 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     auto *grid = new QGridLayout(frame);
     grid->addWidget(m_ports, 0, 0);
     grid->addWidget(m_find, 0, 1);
-    grid->addWidget(m_device, 1, 0, 1, 2);
+    grid->addWidget(m_cancelSearch, 0, 2);
+    grid->addWidget(m_device, 1, 0, 1, 3);
     grid->setColumnStretch(0, 1);
 
     // Kept only when the dialog is confirmed.
@@ -123,6 +126,9 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 
     connect(m_ports, &QComboBox::currentIndexChanged, this, &SettingsDialog::showDevice);
     connect(m_find, &QPushButton::clicked, this, &SettingsDialog::findDevice);
+    connect(m_cancelSearch, &QPushButton::clicked, this, &SettingsDialog::cancelSearch);
+    connect(&m_connection, &DeviceConnection::connected, this, &SettingsDialog::searchEnded);
+    connect(&m_connection, &DeviceConnection::notConnected, this, [this] { searchEnded(0); });
     connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 
@@ -138,40 +144,55 @@ void SettingsDialog::showDevice(int line)
 
 void SettingsDialog::reject()
 {
-    if (!m_connecting)
-        QDialog::reject();
-}
-
-void SettingsDialog::setConnecting(bool connecting)
-{
-    m_connecting = connecting;
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ports, m_find, m_ok, m_cancel})
-        control->setEnabled(!connecting);
+    cancelSearch();
+    QDialog::reject();
 }
 
 void SettingsDialog::confirm()
 {
+    cancelSearch();
     StoreCommPort(m_ports->currentIndex() + 1);
-    setConnecting(true);
-    m_connection.ConnectDevice();
-    setConnecting(false);
+    // The main window shows the outcome when it comes.
+    m_connection.connectDevice();
     accept();
 }
 
 void SettingsDialog::findDevice()
 {
-    setConnecting(true);
-    m_find->setText(QStringLiteral("Looking for Device..."));
-    QApplication::processEvents();
-
+    if (m_searching)
+        return;
     StoreCommPort(0);
-    m_connection.ConnectDevice();
-    const int port = StoredCommPort().value_or(1);
-    if (port != 0)
-        m_ports->setCurrentIndex(port - 1);
-    else
-        QMessageBox::critical(this, QStringLiteral("Find Device"), QStringLiteral("Device couldn't be found."));
+    showSearching(true);
+    m_connection.connectDevice();
+}
 
-    setConnecting(false);
-    m_find->setText(FindCaption);
+void SettingsDialog::cancelSearch()
+{
+    if (!m_searching)
+        return;
+    showSearching(false);
+    m_connection.cancelSearch();
+}
+
+void SettingsDialog::searchEnded(int port)
+{
+    if (!m_searching)
+        return;
+    showSearching(false);
+    if (port != 0) {
+        m_ports->setCurrentIndex(port - 1);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Find Device"),
+                                QStringLiteral("Device couldn't be found."), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void SettingsDialog::showSearching(bool searching)
+{
+    m_searching = searching;
+    m_find->setEnabled(!searching);
+    m_find->setText(searching ? QStringLiteral("Looking for Device...") : FindCaption);
+    m_cancelSearch->setEnabled(searching);
 }

@@ -10,6 +10,9 @@ class QPushButton;
 // frmSettings: the port the instrument is on, "COM1".."COM16", each shown
 // with the device it opens on this machine, and Find Device to search them
 // all. Ok stores the choice and connects on it; Cancel changes nothing.
+//
+// The search runs while the dialog stays usable: "Cancel" beside it ends
+// it, and OK or Cancel of the dialog end it first.
 class SettingsDialog : public QDialog
 {
     Q_OBJECT
@@ -17,22 +20,23 @@ class SettingsDialog : public QDialog
 public:
     explicit SettingsDialog(DeviceConnection &connection, QWidget *parent = nullptr);
 
-    // Cancel, Esc and the close box; ignored while a connection attempt runs.
+    // Cancel, Esc and the close box; a search under way ends first.
     void reject() override;
 
 private:
     void showDevice(int line);
     void confirm();
     void findDevice();
-    // While a connection attempt runs, which can take a while, nothing in
-    // the dialog can start another one or close it.
-    void setConnecting(bool connecting);
+    void cancelSearch();
+    void searchEnded(int port);
+    void showSearching(bool searching);
 
     DeviceConnection &m_connection;
     QComboBox *m_ports = nullptr;
     QLabel *m_device = nullptr;
     QPushButton *m_find = nullptr;
+    QPushButton *m_cancelSearch = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
-    bool m_connecting = false;
+    bool m_searching = false;
 };
