@@ -30,14 +30,14 @@ for _ in $(seq 100); do [ -e "$world/line" ] && [ -e "$world/silent" ] && break;
 printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/line" >"$world/config/CORVEX/CORVEX.conf"
 
 # The local store is a backup of the Corvex; then the Corvex changes.
-ctl() { "$build/bin/corvexctl" "$@" --tick-ms 100 2>/dev/null || true; }
+ctl() { "$build/bin/corvexctl" "$@" 2>/dev/null || true; }
 ctl backup "$world/bin/CORVEX.ini" --port "$world/line"
 ctl export-program 2 "$world/biopsy.txt" --store "$world/bin/CORVEX.ini"
 sed -i 's/^V03Min=15/V03Min=25/; s/^V05Temp=0/V05Temp=40/' "$world/biopsy.txt"
 ctl import-program 2 "$world/biopsy.txt" --store "$world/changed.ini"
 ctl send-program 2 --port "$world/line" --store "$world/changed.ini"
 ctl send-reagent 11 "Xylene 2" --port "$world/line" --store "$world/changed.ini"
-ctl backup "$world/friday.ini" --port "$world/silent"
+ctl backup "$world/friday.ini" --port "$world/silent" --tick-ms 50
 
 "$world/bin/corvex" &
 utility=$!
@@ -45,13 +45,13 @@ sleep 1.5
 xdotool key Return                        # the notice
 sleep 1.5
 window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
-xdotool windowactivate --sync "$window" key alt+f c   # File > Compare...
+xdotool windowfocus "$window"; sleep 0.3; xdotool key alt+f; sleep 0.5; xdotool key c   # File > Compare...
 sleep 1
 xdotool key Return                        # Compare: the Corvex with the local store
 sleep 4
 import -window root "$prefix-compare.png"
 xdotool key Escape
 sleep 0.5
-xdotool windowactivate --sync "$window" key alt+f l   # File > Transfer Log...
+xdotool windowfocus "$window"; sleep 0.3; xdotool key alt+f; sleep 0.5; xdotool key l   # File > Transfer Log...
 sleep 1
 import -window root "$prefix-transfer-log.png"

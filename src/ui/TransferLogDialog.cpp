@@ -69,6 +69,8 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->setModel(m_shown);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
+    // The message, often long, goes last on screen (the file keeps its order).
+    m_table->horizontalHeader()->moveSection(MessageColumn, m_model->columnCount() - 1);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
 
@@ -91,7 +93,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     layout->addWidget(m_table, 1);
     layout->addWidget(where);
     layout->addWidget(buttons);
-    resize(960, 480);
+    resize(1000, 480);
 
     load(logPath);
 }
