@@ -84,6 +84,7 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
 
     setSide(0, Source::Instrument);
     setSide(1, Source::LocalStore);
+    m_compare->setFocus();
 }
 
 QWidget *CompareDialog::makeSide(int side, const QString &title)

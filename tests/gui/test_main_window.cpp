@@ -271,7 +271,9 @@ private Q_SLOTS:
                 captions.append(entry->isSeparator() ? QStringLiteral("-") : entry->objectName() + QLatin1Char('=') + entry->text());
         }
         QCOMPARE(captions, QStringList({"mnFile=&File", "mnImport=&Import Program...", "mnExport=Export &Program...",
-                                        "-", "mnPrint=P&rint...", "-", "mnSettings=&Settings...", "-", "mnExit=&Exit",
+                                        "-", "mnPrint=P&rint...", "-", "mnBackup=&Back Up Instrument...",
+                                        "mnRestore=Res&tore Instrument...", "mnCompare=&Compare...",
+                                        "mnTransferLog=Transfer &Log...", "-", "mnSettings=&Settings...", "-", "mnExit=&Exit",
                                         "mnHelp=&Help", "mnRequirements=System Requirements...", "-", "mnAbout=&About...",
                                         "mnVial=VialPopup", "mnCopy=&Copy", "mnPaste=&Paste", "mnDelete=&Delete",
                                         "mnReagent=ReagentPopup", "mnReagentCopy=&Copy", "mnReagentPaste=&Paste",

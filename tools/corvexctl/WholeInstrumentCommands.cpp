@@ -56,7 +56,7 @@ void runBackup(CommandContext &context, DeviceSession &session, const QString &f
                std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
     BackupJob *job = MakeBackup(session.memory(), file, session.device());
-    printProgress(*job, context.err, QStringLiteral("Backup"));
+    printProgress(*job, context.err, file.isEmpty() ? QStringLiteral("Reading the Corvex") : QStringLiteral("Backup"));
     auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
     QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnCtrlC](const TransferOutcome &outcome) mutable {
         stopOnCtrlC.reset();
