@@ -61,7 +61,8 @@ std::optional<int> DeviceSession::connect(CommandContext &context)
     }
     m_port.setDeviceName(device);
     if (!m_port.open())
-        return context.fail(QStringLiteral("Cannot open %1: %2").arg(described, m_port.errorString()));
+        return context.fail(isNumber ? QStringLiteral("%1: %2").arg(PortName(number), m_port.errorString())
+                                     : m_port.errorString());
     m_port.close();
     if (!m_connection.ConnectToDevice(device))
         return context.fail(QStringLiteral("No Corvex answered on %1.").arg(described));
