@@ -39,5 +39,6 @@ QString DefaultStorePath()
     // running program (the utility or the command-line tool) gives itself.
     const QString userDataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
-    return ChooseStorePath(programFolder, IsWritableFolder(programFolder), userDataFolder);
+    const bool installed = QDir(programFolder) == QDir(QStringLiteral(CORVEX_INSTALL_BINDIR));
+    return ChooseStorePath(programFolder, !installed && IsWritableFolder(programFolder), userDataFolder);
 }
