@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 bool IsWritableFolder(const QString &folder)
 {
     // Creating a file is the only test that also sees read-only mounts and ACLs.
@@ -22,8 +24,11 @@ QString ChooseStorePath(const QString &programFolder, bool programFolderWritable
         return besideProgram;
 
     const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
-    if (QFile::exists(perUser) || !QFile::exists(besideProgram))
+    if (QFile::exists(perUser) || !QFile::exists(besideProgram)) {
+        // A new user's first save needs the folder.
+        QDir().mkpath(userDataFolder);
         return perUser;
+    }
     if (QDir().mkpath(userDataFolder) && QFile::copy(besideProgram, perUser)) {
         // The copy keeps the read-only bits of its source; the copy is ours to change.
         QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner);
@@ -39,6 +44,8 @@ QString DefaultStorePath()
     // running program (the utility or the command-line tool) gives itself.
     const QString userDataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
-    const bool installed = QDir(programFolder) == QDir(QStringLiteral(CORVEX_INSTALL_BINDIR));
+    const QStringList installFolders = QStringLiteral(CORVEX_INSTALL_BINDIRS).split(QLatin1Char(':'));
+    const bool installed = std::any_of(installFolders.begin(), installFolders.end(),
+                                       [&](const QString &folder) { return QDir(programFolder) == QDir(folder); });
     return ChooseStorePath(programFolder, !installed && IsWritableFolder(programFolder), userDataFolder);
 }
