@@ -4,7 +4,7 @@
 set(CORVEX_PACKAGE_NAME corvex-utility)
 set(CORVEX_PACKAGE_MAINTAINER "Corvex Utility developers <corvex-utility@example.org>"
     CACHE STRING "Name and e-mail address of the package's maintainer")
-set(CORVEX_APP_ID org.example.CorvexUtility
+set(CORVEX_APP_ID org.example.corvex_utility
     CACHE STRING "AppStream component id (reverse domain name) of the utility")
 set(CORVEX_SCREENSHOT_URL https://corvex-utility.example.org/docs
     CACHE STRING "Web address of the folder holding the screenshots of docs/")
