@@ -60,6 +60,7 @@ PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &reque
     {
         QPrinter printer(QPrinter::HighResolution);
         SetUpPdfPrinter(printer, partial.fileName());
+        printer.setDocName(PrintJobTitle(request));
         PrinterSurface surface(printer);
         result = RunPrintLayout(data, request, surface);
     }
