@@ -12,7 +12,7 @@ DeviceAccess deviceAccess(const QString &device)
 {
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(device);
-    if (::access(path.constData(), R_OK | W_OK) != 0 && errno != ENOENT)
+    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
         return DeviceAccess::Denied;
 #else
     Q_UNUSED(device);
