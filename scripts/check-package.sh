@@ -89,7 +89,7 @@ echo "== remove"
 dpkg -r corvex-utility >/dev/null
 installed=false
 [ ! -e /usr/bin/corvexctl ] || fail "dpkg -r left /usr/bin/corvexctl"
-[ -z "$(dpkg-query -W -f='${db:Status-Status}' corvex-utility 2>/dev/null | grep -v not-installed)" ] ||
+! dpkg-query -W -f='${db:Status-Status}\n' corvex-utility 2>/dev/null | grep -qv not-installed ||
   fail "dpkg -r left corvex-utility registered"
 [ -f "$work/data/CORVEX/CORVEX.ini" ] || fail "removing the package removed the user's store"
 
