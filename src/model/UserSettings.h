@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/StoreResult.h"
+
 #include <QSettings>
 #include <QVariant>
 
@@ -24,7 +26,9 @@ inline constexpr char PortsGroup[] = "Ports";
 // isolate it with XDG_CONFIG_HOME).
 std::unique_ptr<QSettings> OpenUserSettings();
 
-// Reads and writes one key of the group "Settings".
+// Reads and writes one key of the group "Settings". A write replaces the
+// settings file whole or not at all; on failure it keeps its old content and
+// the result says why.
 QVariant ReadUserSetting(const char *key, const QVariant &fallback = {});
-void WriteUserSetting(const char *key, const QVariant &value);
+StoreResult WriteUserSetting(const char *key, const QVariant &value);
 bool HasUserSetting(const char *key);

@@ -3,33 +3,29 @@
 #include "print/PrintLayout.h"
 #include "print/PrinterSurface.h"
 
+#include "model/WholeFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
-
-#include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
-// The permissions a newly created file gets (the composing file is private).
-QFile::Permissions newFilePermissions()
+// A PDF is whole when it ends with its trailer and the cross-reference table
+// the trailer points at is where it says: a file cut short, or one with a
+// piece missing in between, fails one or the other.
+bool isCompletePdf(const QByteArray &bytes)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    QFile::Permissions permissions;
-    const std::pair<mode_t, QFile::Permission> bits[] = {
-        {S_IRUSR, QFile::ReadOwner}, {S_IWUSR, QFile::WriteOwner}, {S_IRGRP, QFile::ReadGroup},
-        {S_IWGRP, QFile::WriteGroup}, {S_IROTH, QFile::ReadOther}, {S_IWOTH, QFile::WriteOther},
-    };
-    for (const auto &[bit, permission] : bits) {
-        if (!(mask & bit))
-            permissions |= permission;
-    }
-    return permissions | (permissions & QFile::ReadOwner ? QFile::ReadUser : QFile::Permissions())
-        | (permissions & QFile::WriteOwner ? QFile::WriteUser : QFile::Permissions());
+    QByteArrayView tail = QByteArrayView(bytes).last(std::min<qsizetype>(bytes.size(), 64)).trimmed();
+    if (!tail.endsWith("%%EOF"))
+        return false;
+    const qsizetype start = tail.lastIndexOf("startxref");
+    if (start < 0)
+        return false;
+    bool ok = false;
+    const qsizetype offset = tail.sliced(start + 9).chopped(5).trimmed().toLongLong(&ok);
+    return ok && offset >= 0 && QByteArrayView(bytes).sliced(offset).startsWith("xref");
 }
 
 } // namespace
@@ -46,30 +42,18 @@ void SetUpPdfPrinter(QPrinter &printer, const QString &file)
 
 PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file)
 {
-    const QFileInfo target(file);
-    QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(target.fileName())));
-    if (!partial.open()) {
-        return PrintResult::Failed(PrintResult::Failure::PrinterFailed,
-                                   QStringLiteral("cannot write in %1: %2")
-                                       .arg(QDir::toNativeSeparators(target.absolutePath()), partial.errorString()));
-    }
-    partial.close();
-    partial.setPermissions(newFilePermissions());
-
+    const QString target = QFileInfo(file).absoluteFilePath();
     PrintResult result;
-    {
+    const auto compose = [&](const QString &scratch) {
         QPrinter printer(QPrinter::HighResolution);
-        SetUpPdfPrinter(printer, partial.fileName());
+        SetUpPdfPrinter(printer, scratch);
         PrinterSurface surface(printer);
         result = RunPrintLayout(data, request, surface);
-    }
-    if (!result)
-        return result;
-
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return PrintResult::Failed(PrintResult::Failure::PrinterFailed,
-                                   QStringLiteral("cannot replace %1").arg(QDir::toNativeSeparators(target.absoluteFilePath())));
-    }
-    partial.setAutoRemove(false);
+        return result ? StoreResult::Done() : StoreResult::Failed(result.detail);
+    };
+    const StoreResult written = ComposeWholeFile(target, compose, isCompletePdf);
+    // A job that failed while composing keeps its own failure.
+    if (result && !written)
+        return PrintResult::Failed(PrintResult::Failure::PrinterFailed, written.error);
     return result;
 }

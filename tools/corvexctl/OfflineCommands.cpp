@@ -10,7 +10,14 @@
 #include "model/ProgramFile.h"
 #include "model/ProgramType.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 namespace {
+
+const QString ForceOption = QStringLiteral("force");
 
 int showProgram(CommandContext &context, Subject &subject)
 {
@@ -30,9 +37,24 @@ int showReagents(CommandContext &context, Subject &subject)
     return ExitDone;
 }
 
+// True when both names lead to one file (also through links).
+bool isSameFile(const QString &a, const QString &b)
+{
+    struct stat first {}, second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 int exportProgram(CommandContext &context, Subject &subject)
 {
     const QString file = context.arguments.at(1);
+    const QFileInfo target(file);
+    if (isSameFile(file, StorePath(context)))
+        return context.fail(QStringLiteral("\"%1\" is the store itself; a program file is never saved over it.").arg(file));
+    if ((target.exists() || target.isSymLink()) && !context.hasOption(ForceOption)) {
+        return context.fail(
+            QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
+    }
     const StoreResult exported = ExportProgram(subject.number, file, subject.data);
     if (!exported)
         return context.fail(exported.error);
@@ -57,6 +79,14 @@ int importProgram(CommandContext &context, Subject &subject)
     return ExitDone;
 }
 
+Command exportCommand()
+{
+    return {QStringLiteral("export-program"), QStringLiteral("N FILE"),
+            QStringLiteral("Save program N of the store to a program file"), 2, 2,
+            {StoreOption(), {ForceOption, QString(), QStringLiteral("replace FILE if it exists")}},
+            OnStore(NumberArgument::Program, StoreUse::Existing, exportProgram)};
+}
+
 Command storeCommand(const QString &name, const QString &parameters, const QString &summary, int arguments,
                      std::function<int(CommandContext &)> run)
 {
@@ -73,9 +103,7 @@ QList<Command> OfflineCommands()
                      OnStore(NumberArgument::Program, StoreUse::Existing, showProgram)),
         storeCommand(QStringLiteral("show-reagents"), QString(), QStringLiteral("Show the 200 reagent names of the store"),
                      0, OnStore(NumberArgument::None, StoreUse::Existing, showReagents)),
-        storeCommand(QStringLiteral("export-program"), QStringLiteral("N FILE"),
-                     QStringLiteral("Save program N of the store to a program file"), 2,
-                     OnStore(NumberArgument::Program, StoreUse::Existing, exportProgram)),
+        exportCommand(),
         storeCommand(QStringLiteral("import-program"), QStringLiteral("N FILE"),
                      QStringLiteral("Replace program N of the store by the program in FILE"), 2,
                      OnStore(NumberArgument::Program, StoreUse::MayBeMissing, importProgram)),
