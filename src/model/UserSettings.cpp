@@ -2,6 +2,7 @@
 
 #include "model/WholeFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,35 @@ std::optional<SettingsValues> parsedSettings(const QByteArray &bytes, const QStr
     copy.close();
     const QSettings reading(copy.fileName(), QSettings::NativeFormat);
     return valuesOf(reading);
+}
+
+// Settings objects keep a file they read cached and read it again only when
+// its size or its modification time (in milliseconds) has changed; a file
+// replaced within the same millisecond by one of the same size must still be
+// read again.
+struct FileStamp
+{
+    qint64 size = -1;
+    QDateTime modified;
+
+    explicit FileStamp(const QString &file)
+    {
+        const QFileInfo info(file);
+        if (info.exists()) {
+            size = info.size();
+            modified = info.lastModified();
+        }
+    }
+    bool operator==(const FileStamp &other) const { return size == other.size && modified == other.modified; }
+};
+
+void keepChangeVisible(const FileStamp &before, const QString &file)
+{
+    if (before.size < 0 || !(FileStamp(file) == before))
+        return;
+    QFile changed(file);
+    if (changed.open(QIODevice::ReadWrite))
+        changed.setFileTime(before.modified.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -65,8 +95,12 @@ StoreResult WriteUserSetting(const char *key, const QVariant &value)
     // before it replaces the file.
     SettingsValues expected;
     const auto compose = [&](const QString &scratch) {
-        if (const StoreResult copied = WriteWholeFile(scratch, current); !copied)
-            return copied;
+        QFile copy(scratch);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(current) != current.size() || !copy.flush()) {
+            return StoreResult::Failed(
+                QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(file, copy.errorString()));
+        }
+        copy.close();
         QSettings settings(scratch, QSettings::NativeFormat);
         settings.beginGroup(QLatin1String(UserSetting::Group));
         settings.setValue(QLatin1String(key), value);
@@ -78,7 +112,11 @@ StoreResult WriteUserSetting(const char *key, const QVariant &value)
         return StoreResult::Done();
     };
     const auto isComplete = [&](const QByteArray &bytes) { return parsedSettings(bytes, file) == expected; };
-    return ComposeWholeFile(file, compose, isComplete);
+    const FileStamp before(file);
+    const StoreResult written = ComposeWholeFile(file, compose, isComplete);
+    if (written)
+        keepChangeVisible(before, file);
+    return written;
 }
 
 bool HasUserSetting(const char *key)
