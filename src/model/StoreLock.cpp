@@ -1,6 +1,7 @@
 #include "model/StoreLock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 StoreLock::StoreLock(const QString &storePath)
     : m_storePath(storePath)
@@ -12,7 +13,12 @@ StoreLock::StoreLock(const QString &storePath)
 
 QString StoreLock::LockFilePath(const QString &storePath)
 {
-    return storePath + QStringLiteral(".lock");
+    // One lock whatever name leads to the store (links, relative paths).
+    const QFileInfo store(storePath);
+    if (store.isSymLink() && !store.canonicalFilePath().isEmpty())
+        return store.canonicalFilePath() + QStringLiteral(".lock");
+    const QString folder = store.absoluteDir().canonicalPath();
+    return QDir(folder.isEmpty() ? store.absolutePath() : folder).filePath(store.fileName() + QStringLiteral(".lock"));
 }
 
 bool StoreLock::tryLock()
