@@ -43,11 +43,14 @@ bool syncToDisk(int handle, int &error)
 
 StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes)
 {
-    const std::optional<struct stat> old = statusOf(file);
+    std::optional<struct stat> old = statusOf(file);
+    if (old && !S_ISREG(old->st_mode))
+        old.reset(); // nothing of a device or the like is carried over
     const QString leftAsItWas = old ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.");
-    if (old && S_ISREG(old->st_mode) && (old->st_mode & AnyWriteBit) == 0) {
+    if (old && (old->st_mode & AnyWriteBit) == 0) {
         return StoreResult::Failed(
-            QStringLiteral("\"%1\" is not writable: it has no write permission. It was left as it is.").arg(file));
+            QStringLiteral("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
+                .arg(file));
     }
     const auto failed = [&](const QString &why) {
         return StoreResult::Failed(QStringLiteral("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);

@@ -25,7 +25,7 @@ bool isCompletePdf(const QByteArray &bytes)
         return false;
     bool ok = false;
     const qsizetype offset = tail.sliced(start + 9).chopped(5).trimmed().toLongLong(&ok);
-    return ok && offset >= 0 && QByteArrayView(bytes).sliced(offset).startsWith("xref");
+    return ok && offset >= 0 && offset < bytes.size() && QByteArrayView(bytes).sliced(offset).startsWith("xref");
 }
 
 } // namespace

@@ -171,8 +171,8 @@ private Q_SLOTS:
         QTest::newRow("a device in its place") << "device" << 0 << "not a regular file";
         QTest::newRow("its folder is a file") << "file as folder" << 7 << "";
         QTest::newRow("reagents, its folder is a file") << "file as folder" << 0 << "";
-        QTest::newRow("no write permission, whoever saves") << "mode 444" << 0 << "";
-        QTest::newRow("no write permission for anyone but its owner's reading") << "mode 400" << 7 << "";
+        QTest::newRow("no write permission bits, whoever saves") << "mode 444" << 0 << "";
+        QTest::newRow("read by its owner only") << "mode 400" << 7 << "";
         QTest::newRow("program 100") << "" << 100 << "";
         QTest::newRow("program -1") << "" << -1 << "";
     }
@@ -202,7 +202,7 @@ private Q_SLOTS:
             const QByteArray bytesBefore = ReadBytes(store);
             const QFile::Permissions permissionsBefore = QFile::permissions(store);
             const StoreResult saved = SaveToStore(number, store, FullSampleData());
-            QVERIFY2(!saved && saved.error.contains(QStringLiteral("no write permission")), qPrintable(saved.error));
+            QVERIFY2(!saved && saved.error.contains(QStringLiteral("is read-only")), qPrintable(saved.error));
             QCOMPARE(ReadBytes(store), bytesBefore);
             QCOMPARE(QFile::permissions(store), permissionsBefore);
             return;

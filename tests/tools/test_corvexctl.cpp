@@ -172,7 +172,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         QTest::newRow("read-only folder") << QStringLiteral("import-program") << 0555 << 0644 << QStringLiteral("Cannot write");
-        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("not writable");
+        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("is read-only");
         QTest::newRow("unreadable store, import") << QStringLiteral("import-program") << 0777 << 0 << QStringLiteral("Cannot read");
         QTest::newRow("unreadable store, show") << QStringLiteral("show-reagents") << 0777 << 0 << QStringLiteral("Cannot read");
         QTest::newRow("read-only folder, export") << QStringLiteral("export-program") << 0555 << 0444 << QStringLiteral("Cannot write");
