@@ -80,6 +80,11 @@ QVariant ReadUserSetting(const char *key, const QVariant &fallback)
 
 StoreResult WriteUserSetting(const char *key, const QVariant &value)
 {
+    return WriteUserSettings({{key, value}});
+}
+
+StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
+{
     const QString file = OpenUserSettings()->fileName();
     QByteArray current;
     if (QFileInfo::exists(file)) {
@@ -103,7 +108,8 @@ StoreResult WriteUserSetting(const char *key, const QVariant &value)
         copy.close();
         QSettings settings(scratch, QSettings::NativeFormat);
         settings.beginGroup(QLatin1String(UserSetting::Group));
-        settings.setValue(QLatin1String(key), value);
+        for (const auto &[key, value] : values)
+            settings.setValue(QLatin1String(key), value);
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)

@@ -5,7 +5,9 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // Per-user settings of the utility: application "CORVEX", group "Settings".
 // Every key the utility uses is listed here.
@@ -31,4 +33,6 @@ std::unique_ptr<QSettings> OpenUserSettings();
 // the result says why.
 QVariant ReadUserSetting(const char *key, const QVariant &fallback = {});
 StoreResult WriteUserSetting(const char *key, const QVariant &value);
+// Several keys of the group "Settings" in one write.
+StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
 bool HasUserSetting(const char *key);
