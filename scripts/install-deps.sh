@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   poppler-utils
   libwmf-dev libemf2svg-dev libuemf-dev qt6-svg-dev
+  libcups2-dev cups printer-driver-cups-pdf
   "$@"
 )
 

@@ -1,19 +1,41 @@
 #pragma once
 
-#include <QValidator>
+#include <QLineEdit>
 
-class QLineEdit;
+class QLabel;
 
-// Names are stored as Windows-1252 bytes, at most 13 of them. A name box
-// takes at most 13 characters and refuses any character the code page does
-// not have, so that what is typed is exactly what is stored.
-class Cp1252NameValidator : public QValidator
+// The box of a reagent or program name. Names are stored as Windows-1252
+// bytes, at most 13 of them, so the box holds only what can be stored:
+// whatever is typed, pasted or dropped into it, control characters (tabs,
+// line breaks) become spaces and characters the code page lacks are left
+// out, with a note that says so. The instrument, the store and the lists
+// thus all get the name the box shows.
+class NameBox : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &position) const override;
-};
+    explicit NameBox(QWidget *parent = nullptr);
 
-void MakeNameBox(QLineEdit *box);
+    // Shows a name as it is held, whatever characters it has, so that
+    // showing a name changes none of it. Clears the note.
+    void showName(const QString &name);
+
+    // A label that shows the note and is hidden while there is none.
+    QLabel *createNoteLabel(QWidget *parent);
+
+signals:
+    // Why characters were left out of the last edit; empty again after the
+    // next edit that is taken whole.
+    void noteChanged(const QString &note);
+
+private:
+    class Validator;
+
+    void edited();
+    void setNote(const QString &note);
+
+    bool m_showing = false;
+    QString m_leftOut; // characters refused since the last edit
+    QString m_note;
+};

@@ -13,7 +13,6 @@
 #include "model/ListTexts.h"
 #include "model/NumberText.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -113,9 +112,9 @@ QWidget *ProgramEditor::buildProgramFrame()
     normal.setBold(false);
     m_programFrame->setFont(Bold(normal));
 
-    m_name = new QLineEdit(m_programFrame);
+    m_name = new NameBox(m_programFrame);
     m_name->setObjectName(QStringLiteral("txtProgramName"));
-    MakeNameBox(m_name);
+    QLabel *nameNote = m_name->createNoteLabel(m_programFrame);
 
     m_type = new QComboBox(m_programFrame);
     m_type->setObjectName(QStringLiteral("cbType"));
@@ -131,8 +130,8 @@ QWidget *ProgramEditor::buildProgramFrame()
     auto *nameLabel = new QLabel(QStringLiteral("Program Name"), m_programFrame);
     auto *typeLabel = new QLabel(QStringLiteral("Program Type"), m_programFrame);
     for (QWidget *plain : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(typeLabel),
-                           static_cast<QWidget *>(m_copy), static_cast<QWidget *>(m_paste),
-                           static_cast<QWidget *>(m_delete)})
+                           static_cast<QWidget *>(nameNote), static_cast<QWidget *>(m_copy),
+                           static_cast<QWidget *>(m_paste), static_cast<QWidget *>(m_delete)})
         plain->setFont(normal);
     nameLabel->setBuddy(m_name);
     typeLabel->setBuddy(m_type);
@@ -149,6 +148,7 @@ QWidget *ProgramEditor::buildProgramFrame()
     buttons->addWidget(m_delete);
     grid->addWidget(m_duration, 1, 0, 1, 2);
     grid->addLayout(buttons, 1, 2, 1, 2);
+    grid->addWidget(nameNote, 2, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     return m_programFrame;
 }
@@ -197,7 +197,7 @@ void ProgramEditor::showProgram()
     const int n = currentProgram();
     m_spin->setSpinValue(n);
     m_programFrame->setTitle(QStringLiteral("Program %1").arg(n, 2, 10, QLatin1Char('0')));
-    m_name->setText(DecodeCp1252(FitName(m_data.programs[n].Name, true)));
+    m_name->showName(DecodeCp1252(FitName(m_data.programs[n].Name, true)));
     showDuration();
     m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);
 
@@ -308,8 +308,9 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return QWidget::keyPressEvent(event);
-    // Enter presses the focused button, anywhere else the vial's Ok.
-    if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled())
+    // Enter presses the focused push button, anywhere else the vial's Ok:
+    // on a check box or an option button too, which Space ticks instead.
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
         button->click();
     else if (okButton()->isEnabled())
         okButton()->click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/NameBox.h"
 #include "model/InstrumentData.h"
 
 #include <QWidget>
@@ -110,7 +111,7 @@ private:
     QProgressBar *m_progress = nullptr;
     QLabel *m_percent = nullptr;
     QGroupBox *m_programFrame = nullptr;
-    QLineEdit *m_name = nullptr;
+    NameBox *m_name = nullptr;
     QComboBox *m_type = nullptr;
     QLabel *m_duration = nullptr;
     QPushButton *m_copy = nullptr;

@@ -51,6 +51,8 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     buildMenu();
 
     connect(m_list, &QListWidget::currentRowChanged, this, &ReagentEditor::reagentSelected);
+    // A click on the line already selected changes no row, yet the name is what is edited next.
+    connect(m_list, &QListWidget::clicked, m_name, qOverload<>(&QWidget::setFocus));
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
     connect(m_read, &QPushButton::clicked, this, &ReagentEditor::readReagentRequested);
     connect(m_readAll, &QPushButton::clicked, this, &ReagentEditor::readAllClicked);
@@ -94,19 +96,21 @@ QWidget *ReagentEditor::buildNameRow()
     bold.setBold(true);
     m_nameLabel->setFont(bold);
 
-    m_name = new QLineEdit(row);
+    m_name = new NameBox(row);
     m_name->setObjectName(QStringLiteral("txtReagent"));
-    MakeNameBox(m_name);
     m_nameLabel->setBuddy(m_name);
 
     m_send = new QPushButton(QStringLiteral("&Send reagent"), row);
     m_send->setObjectName(QStringLiteral("cmdSend"));
 
-    auto *layout = new QHBoxLayout(row);
+    auto *line = new QHBoxLayout;
+    line->addWidget(m_nameLabel);
+    line->addWidget(m_name, 1);
+    line->addWidget(m_send);
+    auto *layout = new QVBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_nameLabel);
-    layout->addWidget(m_name, 1);
-    layout->addWidget(m_send);
+    layout->addLayout(line);
+    layout->addWidget(m_name->createNoteLabel(row));
     return row;
 }
 
@@ -173,7 +177,7 @@ void ReagentEditor::reagentSelected(int row)
     m_nameLabel->setText(NumberLabel(row + 1));
     if (row < 0)
         return;
-    m_name->setText(DecodeCp1252(FitName(m_data.reagents[row + 1], true)));
+    m_name->showName(DecodeCp1252(FitName(m_data.reagents[row + 1], true)));
     m_name->setFocus();
 }
 
@@ -238,7 +242,7 @@ void ReagentEditor::pasteReagent()
 {
     if (!ReagentTable::isValidNumber(m_copiedReagent))
         return;
-    m_name->setText(DecodeCp1252(m_data.reagents[m_copiedReagent]));
+    m_name->showName(DecodeCp1252(m_data.reagents[m_copiedReagent]));
     sendTypedName();
 }
 

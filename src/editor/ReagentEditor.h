@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class NameBox;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -86,7 +87,7 @@ private:
     QLabel *m_percent = nullptr;
     QListWidget *m_list = nullptr;
     QLabel *m_nameLabel = nullptr;
-    QLineEdit *m_name = nullptr;
+    NameBox *m_name = nullptr;
     QPushButton *m_send = nullptr;
     QAction *m_pasteAction = nullptr;
 };

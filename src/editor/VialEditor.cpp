@@ -5,6 +5,7 @@
 #include "model/ListTexts.h"
 #include "model/NumberText.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,7 +43,11 @@ VialEditor::VialEditor(QWidget *parent)
     m_reagents->setObjectName(QStringLiteral("cbReagents"));
     m_reagents->setMinimumContentsLength(18);
     m_reagents->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Styles that open a drop-down as a menu the height of the screen ignore
+    // the row limit; as a list, with a scroll bar for the rest, it holds.
+    m_reagents->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     m_reagents->setMaxVisibleItems(20);
+    m_reagents->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     m_hours = NumberBox("txtHrs", QStringLiteral("00"), this);
     m_minutes = NumberBox("txtMin", QStringLiteral("00"), this);

@@ -7,8 +7,14 @@
 
 namespace {
 
-// Metafiles are rendered at this size, plenty for a logo of 6.6 cm at 600 dpi.
-constexpr int MetafileLongSide = 1600;
+// Pictures are read at most this large on their longer side, plenty for a
+// logo of 6.6 cm at 600 dpi: a photo of many megapixels is read scaled down
+// to the size it is drawn at, instead of whole.
+constexpr int LogoLongSide = 1600;
+// Formats that cannot scale while they decode (PNG, BMP, GIF) are decoded
+// whole first: such a picture may take up to this many megabytes then, as a
+// scan of a page at 600 dpi does (140), above Qt's usual limit.
+constexpr int WholeDecodeLimitMegabytes = 512;
 // A logo file larger than this is not a logo; refuse it rather than exhaust memory.
 constexpr qint64 MaximumLogoFileSize = 64 * 1024 * 1024;
 
@@ -42,6 +48,30 @@ bool isEnhancedMetafile(const QByteArray &bytes)
     return le32(bytes, 0) == HeaderRecord && bytes.mid(40, 4) == " EMF";
 }
 
+// A raster picture, scaled down while it is read when it is larger than a
+// logo is drawn; a null image and Qt's reason when it cannot be read.
+QImage readRaster(const QByteArray &bytes, QString &why)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    const bool large = size.isValid() && qMax(size.width(), size.height()) > LogoLongSide;
+    if (large)
+        reader.setScaledSize(size.scaled(LogoLongSide, LogoLongSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    const int usualLimit = QImageReader::allocationLimit();
+    const bool decodedWhole = large && !reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (decodedWhole && usualLimit > 0 && usualLimit < WholeDecodeLimitMegabytes)
+        QImageReader::setAllocationLimit(WholeDecodeLimitMegabytes);
+    const QImage picture = reader.read();
+    QImageReader::setAllocationLimit(usualLimit);
+    if (picture.isNull())
+        why = reader.errorString();
+    return picture;
+}
+
 LogoLoad failed(const QString &message)
 {
     LogoLoad load;
@@ -62,19 +92,16 @@ LogoLoad LoadLogoPicture(const QString &path)
     const QByteArray bytes = file.readAll();
 
     LogoLoad load;
-    if (isEnhancedMetafile(bytes)) {
-        load.picture = RenderEnhancedMetafile(bytes, MetafileLongSide);
-    } else if (isWindowsMetafile(bytes)) {
-        load.picture = RenderWindowsMetafile(bytes, MetafileLongSide);
-    } else {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        reader.setAutoTransform(true);
-        load.picture = reader.read();
+    QString why;
+    if (isEnhancedMetafile(bytes))
+        load.picture = RenderEnhancedMetafile(bytes, LogoLongSide);
+    else if (isWindowsMetafile(bytes))
+        load.picture = RenderWindowsMetafile(bytes, LogoLongSide);
+    else
+        load.picture = readRaster(bytes, why);
+    if (load.picture.isNull()) {
+        const QString reason = why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why);
+        return failed(QStringLiteral("%1 is not a picture that can be read%2.").arg(shown, reason));
     }
-    if (load.picture.isNull())
-        return failed(QStringLiteral("%1 is not a picture that can be read.").arg(shown));
     return load;
 }

@@ -47,6 +47,7 @@ PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &reque
     const auto compose = [&](const QString &scratch) {
         QPrinter printer(QPrinter::HighResolution);
         SetUpPdfPrinter(printer, scratch);
+        printer.setDocName(PrintJobTitle(request));
         PrinterSurface surface(printer);
         result = RunPrintLayout(data, request, surface);
         return result ? StoreResult::Done() : StoreResult::Failed(result.detail);

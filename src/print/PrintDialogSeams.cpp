@@ -1,8 +1,33 @@
 #include "print/PrintDialogSeams.h"
 
+#include "print/PrintServiceSurface.h"
 #include "print/PrinterSurface.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QPointer>
+#include <QPrinter>
+
+namespace {
+
+// Owned by the application object: it lives as long as the session and is
+// gone before the print support it uses.
+class PrinterHolder : public QObject
+{
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+} // namespace
+
+QPrinter &SessionPrinter()
+{
+    static QPointer<PrinterHolder> holder;
+    if (!holder)
+        holder = new PrinterHolder(QCoreApplication::instance());
+    return holder->printer;
+}
 
 QString LogoFileFilter()
 {
@@ -27,8 +52,13 @@ PrintDialogSeams PrintDialogSeams::System()
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Logo..."), QString(), LogoFileFilter());
     };
     seams.openSurface = [](QPrinter &printer) -> std::shared_ptr<PrintSurface> {
+        // A printer of the print service is handed whole, checked jobs; the
+        // others (a PDF file) are drawn on directly.
+        if (printer.outputFormat() == QPrinter::NativeFormat)
+            return std::make_shared<PrintServiceSurface>(printer);
         return std::make_shared<PrinterSurface>(printer);
     };
     seams.now = [] { return QDateTime::currentDateTime(); };
+    seams.printer = &SessionPrinter();
     return seams;
 }

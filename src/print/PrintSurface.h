@@ -35,4 +35,7 @@ public:
     // Drops a job that a failure stopped half-way, so that nothing incomplete
     // is printed or left behind.
     virtual void discardJob() = 0;
+
+    // Why the last operation failed, when the surface knows more than that it did.
+    virtual QString failureDetail() const { return {}; }
 };

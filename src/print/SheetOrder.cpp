@@ -4,9 +4,11 @@
 #include "print/PdfPrint.h"
 #include "print/PrintLayout.h"
 #include "print/PrintStamp.h"
-#include "print/PrinterSurface.h"
+#include "print/PrintService.h"
+#include "print/PrintServiceSurface.h"
 
 #include <QDir>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -27,15 +29,21 @@ QString describe(const PrintRequest &request)
         .arg(last - first + 1);
 }
 
-PrintResult printOnDefaultPrinter(const InstrumentData &data, const PrintRequest &request, QString &printerName)
+PrintResult printOnPrintService(const InstrumentData &data, const PrintRequest &request, QString &queue)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return PrintResult::Failed(PrintResult::Failure::PrinterFailed, QStringLiteral("no printer is set up on this system"));
-    printerName = info.printerName();
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Corvex sheets"));
-    PrinterSurface surface(printer);
+    if (queue.isEmpty()) {
+        QString problem;
+        queue = PrintService::defaultQueue(problem);
+        if (queue.isEmpty())
+            return PrintResult::Failed(PrintResult::Failure::PrinterFailed, problem);
+    }
+    // The page layout the queue's printer gives a new job (paper, margins);
+    // A4 when Qt does not know the queue, which the submission then reports.
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+    if (!info.isNull())
+        layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+    PrintServiceSurface surface(queue, PrintJobTitle(request), layout);
     return RunPrintLayout(data, request, surface);
 }
 
@@ -63,7 +71,8 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
     QString destination;
     PrintResult result;
     if (order.pdfFile.isEmpty()) {
-        result = printOnDefaultPrinter(data, request, destination);
+        destination = order.printer;
+        result = printOnPrintService(data, request, destination);
         destination = QStringLiteral("the printer \"%1\"").arg(destination);
     } else {
         result = PrintToPdfFile(data, request, order.pdfFile);

@@ -7,13 +7,15 @@
 #include <QString>
 
 // Sheets ordered without the dialog, as from the command line: the reagent
-// list or a program range, into a PDF file or on the system's default printer.
+// list or a program range, into a PDF file or on a queue of the system's
+// print service.
 struct SheetOrder
 {
     PrintRequest::Content content = PrintRequest::Content::Programs;
     QString firstProgram = QStringLiteral("1");
     QString lastProgram = QStringLiteral("1");
-    QString pdfFile;  // empty: the default printer
+    QString pdfFile;  // empty: a printer
+    QString printer;  // the print service's queue; empty: the default printer
     QString logoFile; // empty: no logo
     bool date = false;
     bool time = false;

@@ -12,8 +12,11 @@ bool SheetWriter::fail(PrintResult::Failure failure, const QString &detail)
 
 bool SheetWriter::check(bool done, const char *what)
 {
-    if (!done)
-        fail(PrintResult::Failure::PrinterFailed, QStringLiteral("the printer failed to %1").arg(QLatin1String(what)));
+    if (!done) {
+        const QString known = m_surface.failureDetail();
+        fail(PrintResult::Failure::PrinterFailed,
+             known.isEmpty() ? QStringLiteral("the printer failed to %1").arg(QLatin1String(what)) : known);
+    }
     return done;
 }
 

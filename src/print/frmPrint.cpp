@@ -39,7 +39,8 @@ Widget *named(Widget *widget, const QString &name)
 } // namespace
 
 frmPrint::frmPrint(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
-    : QDialog(parent), m_data(data), m_seams(std::move(seams))
+    : QDialog(parent), m_data(data), m_seams(std::move(seams)),
+      m_printer(m_seams.printer ? *m_seams.printer : SessionPrinter())
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Program..."));
@@ -247,6 +248,7 @@ void frmPrint::cmdPrint_Click()
     WriteUserSetting(UserSetting::Comment, txtComment->toPlainText());
 
     const PrintRequest request = currentRequest();
+    m_printer.setDocName(PrintJobTitle(request));
     const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
     if (!RunPrintLayout(m_data, request, *surface)) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.

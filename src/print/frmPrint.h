@@ -42,6 +42,7 @@ public:
     bool keptAfterFailure() const { return m_keptAfterFailure; }
     // The request the controls describe now, stamped with the time of `now`.
     PrintRequest currentRequest() const;
+    // The printer Print Setup sets up and OK prints on (the session's one).
     QPrinter &printer() { return m_printer; }
 
     static int TwipsToPixels(double twips, int dpi);
@@ -63,7 +64,7 @@ private:
 
     const InstrumentData &m_data;
     PrintDialogSeams m_seams;
-    QPrinter m_printer{QPrinter::HighResolution};
+    QPrinter &m_printer;
     QString m_logoPath;
     QImage m_logo; // the picture the preview shows and the run draws
     bool m_keptAfterFailure = false;

@@ -15,7 +15,9 @@ LoadWindow::LoadWindow(QWidget *parent)
 
     auto *label = new QLabel(QStringLiteral("Loading..."), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(TwipsToPixels(QRect(180, 180, 3315, 435), this));
+    // The text sits at the top of the label, which ends where the bar begins.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(TwipsToPixels(QRect(180, 180, 3315, 300), this));
 
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("pbLoad"));

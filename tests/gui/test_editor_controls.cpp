@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QSignalSpy>
 
 class TestEditorControls : public QObject
@@ -83,24 +84,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "Ethanol 70%" << "" << "Ethanol 70%";
-        QTest::newRow("thirteen at most") << "Paraffin wax bath" << "" << "Paraffin wax ";
+        QTest::addColumn<QString>("note");
+        QTest::newRow("plain") << "Ethanol 70%" << "" << "Ethanol 70%" << "";
+        QTest::newRow("thirteen at most") << "Paraffin wax bath" << "" << "Paraffin wax " << "";
         QTest::newRow("code page letters") << QString::fromUtf8("Xyl\u00e8ne \u20ac\u0153") << ""
-                                           << QString::fromUtf8("Xyl\u00e8ne \u20ac\u0153");
-        QTest::newRow("characters the code page lacks") << QString::fromUtf8("\u03b1-Ethanol\u2713") << "" << "-Ethanol";
-        QTest::newRow("a paste it cannot store") << "Formalin" << QString::fromUtf8(" \u2713") << "Formalin";
+                                           << QString::fromUtf8("Xyl\u00e8ne \u20ac\u0153") << "";
+        QTest::newRow("tab and line breaks become spaces") << "" << "A\tB\nC\r\nD" << "A B C D" << "";
+        QTest::newRow("characters the code page lacks")
+            << QString::fromUtf8("\u03b1-Ethanol") << QString::fromUtf8("\u4e2d\u2713 1\u4e2d")
+            << "-Ethanol 1" << QString::fromUtf8("\u201c\u4e2d\u2713\u201d can't be stored on the Corvex and were left out.");
+        QTest::newRow("an emoji") << "Wax" << QString::fromUtf8(" \U0001F600") << "Wax "
+                                  << QString::fromUtf8("\u201c\U0001F600\u201d can't be stored on the Corvex and was left out.");
     }
     void nameBoxTakesOnlyWhatCanBeStored()
     {
         QFETCH(QString, typed);
         QFETCH(QString, pasted);
         QFETCH(QString, expected);
-        QLineEdit box;
-        MakeNameBox(&box);
-        TypeText(&box, typed);
+        QFETCH(QString, note);
+        QWidget row;
+        auto *box = new NameBox(&row);
+        QLabel *noteLabel = box->createNoteLabel(&row);
+        TypeText(box, typed);
         QGuiApplication::clipboard()->setText(pasted);
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), expected);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
+        QTest::keyClick(box, Qt::Key_Backspace); // an edit taken whole
+        QVERIFY(noteLabel->isHidden());
     }
 
     void percentText()

@@ -2,11 +2,13 @@
 // settings, its place on the screen, shutdown, the menus and their dialogs.
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
+#include "link/dialog/SettingsDialog.h"
 #include "model/Cp1252.h"
 #include "model/Duration.h"
 #include "model/FitName.h"
 #include "model/UserSettings.h"
 #include "ui/RequirementsWindow.h"
+#include "ui/LoadWindow.h"
 #include "ui/StartupNotice.h"
 #include "ui/Twips.h"
 
@@ -144,6 +146,35 @@ private Q_SLOTS:
                              .arg(child<QListWidget>("lsVials")->count()));
         });
         QCOMPARE(steps, QStringList({"0/0/0/0", "6/0/0/0", "6/200/0/0", "6/200/2/0", "6/200/2/24"}));
+    }
+
+    void smallWindowsShowTheirWholeTexts()
+    {
+        LoadWindow loading;
+        auto *label = Child<QLabel>(&loading, "Label1");
+        const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(),
+                                                        true, label->text());
+        QVERIFY(label->contentsRect().contains(text));
+        QVERIFY(!text.translated(label->pos()).intersects(Child<QWidget>(&loading, "pbLoad")->geometry()));
+
+        // The settings dialog keeps its width, whatever its changing texts say.
+        for (int port = FirstPort; port <= LastPort; ++port)
+            SetPortDeviceOverride(port, port < LastPort ? QStringLiteral("/dev/n") : QStringLiteral("/dev/serial/by-id/usb-0"));
+        SettingsDialog settings(m_app->connection);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        const int width = settings.width();
+        auto *find = Child<QPushButton>(&settings, "cmdFindDevice");
+        auto *device = Child<QLabel>(&settings, "lblDevice");
+        const QString caption = find->text();
+        find->setText(QStringLiteral("Looking for Device..."));
+        Child<QComboBox>(&settings, "cbComm")->setCurrentIndex(LastPort - 1);
+        QTest::qWait(10); // the layouts take the texts in
+        QVERIFY(find->width() >= find->sizeHint().width());
+        QVERIFY(device->width() >= device->sizeHint().width());
+        find->setText(caption);
+        QTest::qWait(10);
+        QCOMPARE(settings.width(), width);
     }
 
     void placement_data()

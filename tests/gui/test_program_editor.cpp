@@ -8,6 +8,8 @@
 #include "support/ModalAnswers.h"
 #include "support/WidgetHelpers.h"
 
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -251,6 +253,41 @@ private Q_SLOTS:
         paste("txtMin", QStringLiteral("42"));
         QTest::keyClick(box("txtMin"), Qt::Key_Return);
         QCOMPARE(m_data.programs[7].vial(6).Min, 42);
+    }
+
+    void enterOnAFocusedOptionPressesOk_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QList<int>>("stored"); // pause, temperature
+        QTest::newRow("check box") << "chkPause" << QList<int>{1, 0};
+        QTest::newRow("option button") << "opt_1" << QList<int>{0, 4};
+    }
+    void enterOnAFocusedOptionPressesOk()
+    {
+        QFETCH(QString, control);
+        QFETCH(QList<int>, stored);
+        choose(QStringLiteral("7"));
+        selectVial(2);
+        auto *option = child<QAbstractButton>(qPrintable(control));
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Space); // Space ticks
+        QTest::keyClick(option, Qt::Key_Return); // Enter presses Ok and leaves the tick alone
+        const VialStep &vial = m_data.programs[7].vial(2);
+        QCOMPARE(QList<int>({vial.Pause, vial.Temp}), stored);
+        QVERIFY(option->isChecked());
+    }
+
+    void reagentDropDownOpensWithAtMostTwentyLines()
+    {
+        auto *reagents = child<QComboBox>("cbReagents");
+        reagents->showPopup();
+        QAbstractItemView *list = reagents->view();
+        QTRY_VERIFY(list->isVisible());
+        const int shown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() - list->indexAt(QPoint(1, 1)).row() + 1;
+        const bool scrolls = list->verticalScrollBar()->isVisible();
+        reagents->hidePopup();
+        QVERIFY2(shown >= 10 && shown <= 20, qPrintable(QString::number(shown)));
+        QVERIFY(scrolls);
     }
 
     void valuesWiderThanTheBoxesSurviveOk()

@@ -109,6 +109,11 @@ private Q_SLOTS:
         QCOMPARE(m_data.reagents[7], Stored("Reagent 007")); // typing changes nothing yet
         Click(child<QPushButton>("cmdSend"));
         QCOMPARE(sent(), QStringList{"7=Xylene       "});
+
+        // Clicking the line already selected puts the focus in the name box too.
+        const QPoint onLine7 = list()->visualItemRect(list()->item(6)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);
+        QVERIFY(nameBox()->hasFocus());
     }
 
     void copyPasteAndDelete()

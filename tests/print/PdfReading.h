@@ -78,4 +78,11 @@ inline int pageCount(const QString &pdf)
     return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
 }
 
+// The document's title, as a PDF viewer shows it.
+inline QString title(const QString &pdf)
+{
+    static const QRegularExpression title(QStringLiteral(R"(^Title:[ \t]*(.*)$)"), QRegularExpression::MultilineOption);
+    return title.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1);
+}
+
 } // namespace PdfReading

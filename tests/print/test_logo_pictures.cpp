@@ -1,7 +1,9 @@
 #include "print/LogoLoader.h"
 #include "PictureFiles.h"
 
+#include <QImageReader>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,7 +56,7 @@ private Q_SLOTS:
         hugeRecord[95] = '\x7F';
         QTest::newRow("missing file") << QByteArray() << "bad.pic cannot be opened";
         QTest::newRow("empty file") << QByteArray("") << unreadable;
-        QTest::newRow("text") << QByteArray("[Program]\r\nName=Routine\r\n") << unreadable;
+        QTest::newRow("text, and why") << QByteArray("[Program]\r\nName=Routine\r\n") << unreadable + QStringLiteral(" (Unsupported image format).");
         QTest::newRow("truncated bitmap header") << QByteArray("BM\x10\x00", 4) << unreadable;
         QTest::newRow("metafile with garbage records") << wmf.left(40) + QByteArray(64, '\xFF') << unreadable;
         QTest::newRow("enhanced metafile cut in a record") << emf.left(100) << unreadable;
@@ -74,6 +76,30 @@ private Q_SLOTS:
         const LogoLoad load = LoadLogoPicture(path);
         QVERIFY(!load.loaded());
         QVERIFY2(load.message.contains(message), qPrintable(load.message));
+    }
+
+    void largePicturesAreReadAtTheSizeTheyAreDrawn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("photo") << "photo.jpg"; // scaled while it is decoded
+        QTest::newRow("scan") << "scan.png";   // decoded whole, then scaled
+    }
+
+    void largePicturesAreReadAtTheSizeTheyAreDrawn()
+    {
+        QFETCH(QString, name);
+        // A picture of many megapixels, which Qt's image allocation limit
+        // refuses to read whole: here a smaller one under a lowered limit.
+        const int previousLimit = QImageReader::allocationLimit();
+        const auto restore = qScopeGuard([previousLimit] { QImageReader::setAllocationLimit(previousLimit); });
+        const QString path = m_dir.filePath(name);
+        QVERIFY(PictureFiles::writeRaster(path, 3200, 1600)); // 20 MB as a bitmap
+        QImageReader::setAllocationLimit(8);
+
+        const LogoLoad load = LoadLogoPicture(path);
+        QVERIFY2(load.loaded(), qPrintable(load.message));
+        QCOMPARE(load.picture.size(), QSize(1600, 800));
+        QCOMPARE(QImageReader::allocationLimit(), 8); // as it was for every other reader
     }
 
     void damagedMetafilesNeverBringTheProgramDown_data()

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,16 +43,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QStringList>("onPage1");
         QTest::addColumn<QList<bool>>("footer"); // date, time
+        QTest::addColumn<QString>("title");
 
         QTest::newRow("programs with logo and comment")
             << QStringList{"print-programs", "2", "4", "--logo", "logo.emf", "--comment", "Archive 2026"} << 3
             << "Programs 02 to 04 (3 pages) printed to" << QStringList{"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"}
-            << QList<bool>{false, false};
+            << QList<bool>{false, false} << "Corvex programs 02\u201304";
         QTest::newRow("one program, date") << QStringList{"print-programs", "3", "3", "--date"} << 1 << "Program03 printed to"
-                                           << QStringList{"Biopsy", "Program Type: LM"} << QList<bool>{true, false};
+                                           << QStringList{"Biopsy", "Program Type: LM"} << QList<bool>{true, false}
+                                           << "Corvex program 03";
         QTest::newRow("reagent list, date and time") << QStringList{"print-reagents", "--date", "--time"} << 1
                                                      << "The reagent list printed to" << QStringList{"Reagent List", "003: Ethanol 70%"}
-                                                     << QList<bool>{true, true};
+                                                     << QList<bool>{true, true} << "Corvex reagent list";
     }
 
     void sheetsIntoAPdf()
@@ -63,6 +64,7 @@ private Q_SLOTS:
         QFETCH(QString, summary);
         QFETCH(QStringList, onPage1);
         QFETCH(QList<bool>, footer);
+        QFETCH(QString, title);
 
         const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
         const mode_t previousMask = ::umask(022);
@@ -73,6 +75,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(pdf).permissions().testFlag(QFile::ReadOther));
         QVERIFY2(run.out.startsWith(summary), qPrintable(run.out));
         QCOMPARE(PdfReading::pageCount(pdf), pages);
+        QCOMPARE(PdfReading::title(pdf), title); // what the job is, not the name of the file it was composed in
         const QString text = PdfReading::text(pdf, 1);
         for (const QString &expected : onPage1)
             QVERIFY2(text.contains(expected), qPrintable(expected));
@@ -141,15 +144,6 @@ private Q_SLOTS:
         // The target keeps what it held, and no part of a new one is left beside it.
         QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
-    }
-
-    void withoutAPrinterTheDefaultPrinterRunFails()
-    {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a printer is set up here; a test never prints a real page");
-        const CtlRun run = runTool({QStringLiteral("print-reagents"), QStringLiteral("--store"), m_store});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(QLatin1String("Unknown Printer Error. (no printer is set up on this system)")), qPrintable(run.err));
     }
 
     void aJobBrokenOffLeavesNoFile()

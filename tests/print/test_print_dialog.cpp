@@ -72,6 +72,7 @@ private Q_SLOTS:
         m_messages.clear();
         m_chosenFile.clear();
         m_recording = std::make_shared<RecordingSurface>();
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_data = SampleData();
         m_data.programs[7] = SampleProgram("Routine", TypeEM);
     }
@@ -219,6 +220,21 @@ private Q_SLOTS:
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::pageCount(pdf), 1);
         QVERIFY(PdfReading::text(pdf, 1).contains(QLatin1String("Program 07")));
+        QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
+    }
+
+    void thePrinterSetUpIsKeptForTheSession()
+    {
+        PrintDialogSeams session = seams();
+        session.printer = PrintDialogSeams::System().printer;
+        {
+            frmPrint first(m_data, 7, nullptr, session);
+            first.printer().setPageSize(QPageSize(QPageSize::A5)); // as Print Setup leaves it
+            first.printer().setPageOrientation(QPageLayout::Landscape);
+        }
+        frmPrint next(m_data, 7, nullptr, session);
+        QCOMPARE(next.printer().pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(next.printer().pageLayout().orientation(), QPageLayout::Landscape);
     }
 
     void previewDrawsWhatTheRunWouldPrint()
@@ -298,6 +314,7 @@ private:
         seams.chooseLogoFile = [this](QWidget *) { return m_chosenFile; };
         seams.openSurface = [this](QPrinter &) { return m_recording; };
         seams.now = [] { return Now; };
+        seams.printer = m_printer.get();
         return seams;
     }
 
@@ -314,6 +331,7 @@ private:
     std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<QTemporaryDir> m_files;
     std::shared_ptr<RecordingSurface> m_recording;
+    std::unique_ptr<QPrinter> m_printer;
     QStringList m_messages; // title|text|icon
     QString m_chosenFile;
     InstrumentData m_data;

@@ -9,7 +9,8 @@ namespace {
 QList<CommandOption> sheetOptions()
 {
     return {
-        {QStringLiteral("pdf"), QStringLiteral("FILE"), QStringLiteral("Write a PDF file instead of printing on the default printer")},
+        {QStringLiteral("printer"), QStringLiteral("NAME"), QStringLiteral("Print on this queue of the print service instead of the default printer")},
+        {QStringLiteral("pdf"), QStringLiteral("FILE"), QStringLiteral("Write a PDF file instead of printing")},
         {QStringLiteral("logo"), QStringLiteral("FILE"), QStringLiteral("Print this picture as the logo (BMP, JPEG, GIF, PNG, WMF, EMF)")},
         {QStringLiteral("date"), QString(), QStringLiteral("Print the current date in the footer")},
         {QStringLiteral("time"), QString(), QStringLiteral("Print the current time in the footer")},
@@ -20,10 +21,16 @@ QList<CommandOption> sheetOptions()
 
 int printSheets(CommandContext &context, SheetOrder order)
 {
+    const bool named = context.hasOption(QStringLiteral("printer"));
+    if (named && context.hasOption(QStringLiteral("pdf")))
+        return context.usageError(QStringLiteral("Give either --printer or --pdf, not both."));
+    if (named && context.option(QStringLiteral("printer")).isEmpty())
+        return context.usageError(QStringLiteral("--printer needs the name of a printer."));
     InstrumentData data;
     if (!LoadStoreFor(context, data, false))
         return ExitFailed;
     order.pdfFile = context.option(QStringLiteral("pdf"));
+    order.printer = context.option(QStringLiteral("printer"));
     order.logoFile = context.option(QStringLiteral("logo"));
     order.date = context.hasOption(QStringLiteral("date"));
     order.time = context.hasOption(QStringLiteral("time"));

@@ -3,5 +3,6 @@
 #include "Command.h"
 
 // print-programs and print-reagents: program sheets and the reagent list of
-// the store, into a PDF file or on the default printer.
+// the store, into a PDF file or on a queue of the print service (the default
+// printer unless --printer names one).
 QList<Command> PrintCommands();

@@ -76,6 +76,19 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_find = new QPushButton(FindCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
 
+    // The dialog keeps the width it opens with: the label and the button
+    // have room for the longest text they show from the start (a dialog
+    // that has grown does not shrink back).
+    int widestDevice = 0;
+    for (int line = -1; line < LastPort; ++line) {
+        showDevice(line);
+        widestDevice = std::max(widestDevice, m_device->sizeHint().width());
+    }
+    m_device->setMinimumWidth(widestDevice);
+    m_find->setText(QStringLiteral("Looking for Device..."));
+    m_find->setMinimumWidth(m_find->sizeHint().width());
+    m_find->setText(FindCaption);
+
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);

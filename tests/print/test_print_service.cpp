@@ -1,0 +1,184 @@
+#include "model/LocalStore.h"
+#include "print/frmPrint.h"
+#include "support/CtlProcess.h"
+#include "support/PrivatePrintService.h"
+#include "support/TestEnvironment.h"
+#include "PdfReading.h"
+#include "SheetFixtures.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <cups/cups.h>
+
+namespace {
+
+const QString Office = QStringLiteral("Office");
+
+// The jobs the print service knows, as "queue: title (state)".
+QStringList jobs(int which = CUPS_WHICHJOBS_ALL)
+{
+    cups_job_t *list = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, which);
+    QStringList found;
+    for (int i = 0; i < count; ++i)
+        found << QStringLiteral("%1: %2").arg(QString::fromUtf8(list[i].dest), QString::fromUtf8(list[i].title));
+    cupsFreeJobs(count, list);
+    found.sort();
+    return found;
+}
+
+int newestJob()
+{
+    cups_job_t *list = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = qMax(newest, list[i].id);
+    cupsFreeJobs(count, list);
+    return newest;
+}
+
+} // namespace
+
+// Printing through a real print service that the test runs itself: what
+// reaches a queue, and every way the service can refuse a job, seen from the
+// command-line tool and from the print dialog.
+class TestPrintService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folders = std::make_unique<IsolatedUserFolders>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
+        m_data = SampleData();
+        m_data.programs[1] = SampleProgram("Routine", TypeEM);
+        m_data.programs[7] = SampleProgram("Biopsy", TypeLM);
+        for (int p : {0, 1, 7})
+            QVERIFY(SaveToStore(p, m_store, m_data));
+        m_messages.clear();
+        QVERIFY2(m_service.start(), qPrintable(m_service.errorString()));
+        QVERIFY2(m_service.addQueue(Office) && m_service.client(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Office}),
+                 qPrintable(m_service.errorString()));
+    }
+
+    void acceptedJobsArePrintedUnderTheirNames()
+    {
+        QVERIFY2(m_service.addQueue(QStringLiteral("Lab")), qPrintable(m_service.errorString()));
+        const QStringList before = jobs();
+
+        const CtlRun programs = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("2")});
+        QVERIFY2(programs.exitCode == 0, qPrintable(programs.err));
+        QCOMPARE(programs.out.trimmed(), QStringLiteral("Programs 01 to 02 (2 pages) printed to the printer \"Office\"."));
+        const int programsJob = newestJob();
+        const CtlRun reagents = runTool({QStringLiteral("print-reagents"), QStringLiteral("--printer"), QStringLiteral("Lab")});
+        QVERIFY2(reagents.exitCode == 0, qPrintable(reagents.err));
+        QVERIFY(reagents.out.contains(QLatin1String("printed to the printer \"Lab\"")));
+        QVERIFY(printFromTheDialog(Office));
+        QVERIFY(m_messages.isEmpty());
+
+        QStringList expected = before;
+        expected << QStringLiteral("Office: Corvex programs 01\u201302") << QStringLiteral("Lab: Corvex reagent list")
+                 << QStringLiteral("Office: Corvex program 07");
+        expected.sort();
+        QTRY_COMPARE_WITH_TIMEOUT(jobs(CUPS_WHICHJOBS_COMPLETED), expected, 60'000);
+        const QString document = m_service.jobDocument(programsJob);
+        QCOMPARE(PdfReading::pageCount(document), 2);
+        QVERIFY(PdfReading::text(document, 2).contains(QLatin1String("Program 02")));
+        QCOMPARE(PdfReading::title(document), QStringLiteral("Corvex programs 01\u201302"));
+    }
+
+    void refusedJobsAreFailures_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("change"); // what happens to the print service after the printer was chosen
+        QTest::addColumn<QString>("detail");
+
+        QTest::newRow("queue rejects jobs") << Office << "cupsreject" << "the printer \"Office\" is not accepting jobs";
+        QTest::newRow("printer removed") << Office << "lpadmin -x" << "the printer \"Office\" is not set up on this system";
+        QTest::newRow("print service down") << Office << "stop" << "cannot be reached";
+        QTest::newRow("no such queue") << "Nowhere" << "" << "the printer \"Nowhere\" is not set up on this system";
+        QTest::newRow("disk full while composing") << Office << "full disk" << "cannot compose the job";
+    }
+
+    void refusedJobsAreFailures()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, change);
+        QFETCH(QString, detail);
+
+        // The dialog's printer is chosen while the queue still prints.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(Office);
+        QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
+        const QStringList before = jobs();
+        QStringList limits; // of the tool's process
+        if (change == QLatin1String("stop")) {
+            m_service.stop();
+        } else if (change == QLatin1String("full disk")) {
+            limits << QStringLiteral("trap '' XFSZ; ulimit -f 4;"); // files of at most 4 KiB
+        } else if (!change.isEmpty()) {
+            QStringList arguments = change.split(QLatin1Char(' ')) << queue;
+            QVERIFY2(m_service.client(arguments.takeFirst(), arguments), qPrintable(m_service.errorString()));
+        }
+
+        const CtlRun run = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("1"),
+                                    QStringLiteral("--printer"), queue}, limits.join(QString()));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.startsWith(QLatin1String("Unknown Printer Error. (")) && run.err.contains(detail), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+
+        if (!change.isEmpty() && limits.isEmpty()) {
+            QVERIFY(!printFromTheDialog(Office, &printer));
+            QCOMPARE(m_messages, QStringList{QStringLiteral("Printer Error.|Unknown Printer Error.")});
+        }
+        // Nothing reached a queue.
+        if (m_service.isRunning()) {
+            for (const QString &job : jobs())
+                QVERIFY2(before.contains(job), qPrintable(job));
+        }
+    }
+
+private:
+    // Prints program 7 with the dialog's OK on the printer chosen in its
+    // setup; false when the dialog kept itself after a failure.
+    bool printFromTheDialog(const QString &queue, QPrinter *chosen = nullptr)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!chosen) {
+            printer.setPrinterName(queue);
+            chosen = &printer;
+        }
+        PrintDialogSeams seams = PrintDialogSeams::System();
+        seams.showMessage = [this](QWidget *, QMessageBox::Icon, const QString &title, const QString &text) {
+            m_messages << title + QLatin1Char('|') + text;
+        };
+        seams.printer = chosen;
+        frmPrint dialog(m_data, 7, nullptr, seams);
+        dialog.findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+        return !dialog.keptAfterFailure();
+    }
+
+    // The real tool, on the test's store; `limits` are shell commands run before it.
+    CtlRun runTool(const QStringList &arguments, const QString &limits = {}) const
+    {
+        const QStringList all = QStringList(arguments) << QStringLiteral("--store") << m_store;
+        if (limits.isEmpty())
+            return RunProcess(qEnvironmentVariable("CORVEX_CTL"), all);
+        return RunProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
+                                                                   qEnvironmentVariable("CORVEX_CTL")} + all);
+    }
+
+    PrivatePrintService m_service;
+    std::unique_ptr<IsolatedUserFolders> m_folders;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_store;
+    InstrumentData m_data;
+    QStringList m_messages; // title|text
+};
+
+QTEST_MAIN(TestPrintService)
+#include "test_print_service.moc"

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <grp.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A print service (cupsd) of the test's own: configuration, socket, queues,
+// spool and logs in a temporary folder, listening only on its own socket,
+// so nothing of the machine's printing is seen or changed. Setting it up
+// points CUPS_SERVER of this process (and of the programs it starts) at it.
+// Queues print to nothing (file:///dev/null); the documents of the jobs are
+// kept in the spool folder for a test to read.
+class PrivatePrintService
+{
+public:
+    PrivatePrintService() = default;
+    PrivatePrintService(const PrivatePrintService &) = delete;
+    PrivatePrintService &operator=(const PrivatePrintService &) = delete;
+    ~PrivatePrintService() { stop(); }
+
+    // Starts the scheduler (again, after stop()) and waits until it answers;
+    // false when it does not, with errorString() saying why.
+    bool start()
+    {
+        if (isRunning())
+            return true;
+        if (!m_dir.isValid() || !writeConfiguration())
+            return fail(QStringLiteral("cannot set up the folder %1").arg(m_dir.path()));
+        qputenv("CUPS_SERVER", QFile::encodeName(socketPath()));
+        m_scheduler.setProcessChannelMode(QProcess::MergedChannels);
+        // A test that crashes takes its scheduler with it.
+        m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
+                                                                QStringLiteral("-s"), path("cups-files.conf")});
+        if (!m_scheduler.waitForStarted(10'000))
+            return fail(QStringLiteral("cupsd does not start: %1").arg(m_scheduler.errorString()));
+        const QDeadlineTimer deadline(30'000);
+        while (!answers()) {
+            if (deadline.hasExpired() || m_scheduler.state() != QProcess::Running) {
+                const QString said = QString::fromLocal8Bit(m_scheduler.readAll());
+                stop();
+                return fail(QStringLiteral("cupsd does not answer on %1: %2").arg(socketPath(), said));
+            }
+            QThread::msleep(50);
+        }
+        return true;
+    }
+
+    // Ends the scheduler by its process id; safe to call twice.
+    void stop()
+    {
+        if (m_scheduler.state() == QProcess::NotRunning)
+            return;
+        m_scheduler.terminate();
+        if (!m_scheduler.waitForFinished(10'000)) {
+            m_scheduler.kill();
+            m_scheduler.waitForFinished(10'000);
+        }
+    }
+
+    bool isRunning() const { return m_scheduler.state() == QProcess::Running; }
+    QString socketPath() const { return path("cups.sock"); }
+    QString errorString() const { return m_error; }
+
+    // Runs a client of the print service (lpadmin, cupsreject, lpstat...)
+    // against this scheduler; true when it ends with exit code 0.
+    bool client(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        const bool done = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+        if (!done)
+            m_error = QStringLiteral("%1 %2: %3").arg(program, arguments.join(QLatin1Char(' ')),
+                                                      QString::fromLocal8Bit(process.readAllStandardError()));
+        return done;
+    }
+
+    // True when the scheduler answers on its socket.
+    bool answers()
+    {
+        QProcess lpstat;
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+        return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
+    }
+
+    // Sets up a queue that accepts jobs and prints them to nothing.
+    bool addQueue(const QString &name)
+    {
+        return client(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
+                                                  QStringLiteral("-E")})
+            && client(QStringLiteral("cupsaccept"), {name});
+    }
+
+    // The document of a job as the print service received it.
+    QString jobDocument(int job) const { return path("spool") + QStringLiteral("/d%1-001").arg(job, 5, 10, QLatin1Char('0')); }
+
+private:
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    bool fail(const QString &message)
+    {
+        m_error = message;
+        return false;
+    }
+
+    // The scheduler runs its jobs as user lp and refuses to run them as root:
+    // the folders are the group lp's.
+    bool writeConfiguration()
+    {
+        const group *lp = ::getgrnam("lp");
+        if (!lp)
+            return false;
+        for (const char *folder : {"", "spool", "cache", "state", "tmp", "log"}) {
+            const QString at = path(folder);
+            if (!QDir().mkpath(at) || ::chown(QFile::encodeName(at).constData(), uid_t(-1), lp->gr_gid) != 0
+                || ::chmod(QFile::encodeName(at).constData(), 02775) != 0)
+                return false;
+        }
+        const QString root = m_dir.path();
+        const QByteArray scheduler = QStringLiteral("Listen %1\n"
+                                                    "Browsing No\n"
+                                                    "LogLevel warn\n"
+                                                    "PreserveJobFiles Yes\n"
+                                                    "DirtyCleanInterval 0\n"
+                                                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n")
+                                         .arg(socketPath())
+                                         .toUtf8();
+        const QByteArray files = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                                                "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                                                "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+                                                "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n")
+                                     .arg(root)
+                                     .toUtf8();
+        return writeFile(path("cupsd.conf"), scheduler) && writeFile(path("cups-files.conf"), files);
+    }
+
+    static bool writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_scheduler;
+    QString m_error;
+};
