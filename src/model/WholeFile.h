@@ -18,8 +18,8 @@
 // when root replaces it, its owner).
 StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes);
 
-// For files that a library writes itself (a PDF, the settings), and which
-// it may cut short without a word when the disk is full: `compose` writes
+// For files that a library writes itself (the settings), and which it may
+// cut short without a word when the disk is full: `compose` writes
 // into a scratch file beside the target, whose whole content must then pass
 // `isComplete` before it replaces the target through WriteWholeFile.
 using ComposeFile = std::function<StoreResult(const QString &scratch)>;
