@@ -140,8 +140,8 @@ private Q_SLOTS:
         QTest::newRow("store is a folder") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/program.txt"), s, QStringLiteral("<dir>")} << 1 << QStringLiteral("is a folder");
         QTest::newRow("not a program file") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), store, s, store} << 1 << QStringLiteral("This is not a valid Program File.");
         QTest::newRow("program file missing") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/none.txt"), s, store} << 1 << QStringLiteral("none.txt");
-        QTest::newRow("export onto the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), store, QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the store itself");
-        QTest::newRow("export onto a link to the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/link.ini"), QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the store itself");
+        QTest::newRow("export onto the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), store, QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the local store itself");
+        QTest::newRow("export onto a link to the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/link.ini"), QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the local store itself");
         QTest::newRow("export onto an existing file") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/program.txt"), s, store} << 1 << QStringLiteral("already exists. Give --force");
         QTest::newRow("export into nowhere") << QStringList{QStringLiteral("export-program"), QStringLiteral("3"), QStringLiteral("<dir>/CORVEX.ini/x.txt"), s, store} << 1 << QStringLiteral("Cannot write");
     }

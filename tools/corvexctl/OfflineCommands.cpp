@@ -10,10 +10,7 @@
 #include "model/ProgramFile.h"
 #include "model/ProgramType.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,25 +34,16 @@ int showReagents(CommandContext &context, Subject &subject)
     return ExitDone;
 }
 
-// True when both names lead to one file (also through links).
-bool isSameFile(const QString &a, const QString &b)
-{
-    struct stat first {}, second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
-        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 int exportProgram(CommandContext &context, Subject &subject)
 {
     const QString file = context.arguments.at(1);
     const QFileInfo target(file);
-    if (isSameFile(file, StorePath(context)))
-        return context.fail(QStringLiteral("\"%1\" is the store itself; a program file is never saved over it.").arg(file));
-    if ((target.exists() || target.isSymLink()) && !context.hasOption(ForceOption)) {
+    const QString store = StorePath(context);
+    if ((target.exists() || target.isSymLink()) && !IsSameFile(file, store) && !context.hasOption(ForceOption)) {
         return context.fail(
             QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
     }
-    const StoreResult exported = ExportProgram(subject.number, file, subject.data);
+    const StoreResult exported = ExportProgram(subject.number, file, subject.data, store);
     if (!exported)
         return context.fail(exported.error);
     context.out << ProgramLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
