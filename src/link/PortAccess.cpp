@@ -12,8 +12,12 @@ DeviceAccess deviceAccess(const QString &device)
 {
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(device);
-    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return DeviceAccess::Denied;
+    if (::access(path.constData(), R_OK | W_OK) != 0) {
+        if (errno == EACCES)
+            return DeviceAccess::Denied;
+        if (errno == ENOENT)
+            return DeviceAccess::Missing;
+    }
 #else
     Q_UNUSED(device);
 #endif
@@ -39,8 +43,15 @@ QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError 
                             DeviceAccess access)
 {
     if (error == QSerialPort::PermissionError) {
-        return access == DeviceAccess::Denied ? accessDeniedMessage(device)
-                                              : QStringLiteral("%1 is in use by another program.").arg(device);
+        switch (access) {
+        case DeviceAccess::Denied:
+            return accessDeniedMessage(device);
+        case DeviceAccess::Allowed:
+            return QStringLiteral("%1 is in use by another program.").arg(device);
+        case DeviceAccess::Missing:
+            // Another program opening the same absent path holds its lock file for a moment.
+            return QStringLiteral("Cannot open %1: there is no such device.").arg(device);
+        }
     }
     return QStringLiteral("Cannot open %1: %2").arg(device, errorString);
 }

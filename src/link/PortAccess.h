@@ -10,9 +10,10 @@
 // for one another program holds (its lock file, or TIOCEXCL's EBUSY). The
 // file's access rights tell them apart.
 
-enum class DeviceAccess { Allowed, Denied };
+enum class DeviceAccess { Allowed, Denied, Missing };
 
-// Whether this user may read and write the device (always Allowed for root).
+// Whether this user may read and write the device (always Allowed for root
+// when it exists).
 DeviceAccess deviceAccess(const QString &device);
 
 // The message for a failed open of device, such as

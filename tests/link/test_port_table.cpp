@@ -118,6 +118,9 @@ private Q_SLOTS:
                                                           "Ask the administrator of this computer for access to it.";
         QTest::newRow("access, but locked") << 0660 << int(QSerialPort::PermissionError) << allowed
                                             << "{device} is in use by another program.";
+        QTest::newRow("no such device, its lock file held") << 0660 << int(QSerialPort::PermissionError)
+                                                            << int(DeviceAccess::Missing)
+                                                            << "Cannot open {device}: there is no such device.";
         QTest::newRow("any other error keeps its text") << 0660 << int(QSerialPort::DeviceNotFoundError) << denied
                                                         << "Cannot open {device}: the error text";
     }
