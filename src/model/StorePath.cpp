@@ -1,12 +1,15 @@
 #include "model/StorePath.h"
 
 #include "model/LocalStore.h"
+#include "model/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 bool IsWritableFolder(const QString &folder)
 {
@@ -22,12 +25,17 @@ QString ChooseStorePath(const QString &programFolder, bool programFolderWritable
         return besideProgram;
 
     const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
-    if (QFile::exists(perUser) || !QFile::exists(besideProgram))
+    if (QFile::exists(perUser) || !QFile::exists(besideProgram)) {
+        // A new user's first save needs the folder.
+        QDir().mkpath(userDataFolder);
         return perUser;
-    if (QDir().mkpath(userDataFolder) && QFile::copy(besideProgram, perUser)) {
-        // The copy keeps the read-only bits of its source; the copy is ours to change.
-        QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner);
-        return perUser;
+    }
+    // The copy is a new file of the user's (not read-only like its source), written whole or not at all.
+    QFile source(besideProgram);
+    if (QDir().mkpath(userDataFolder) && source.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = source.readAll();
+        if (source.error() == QFileDevice::NoError && WriteWholeFile(perUser, bytes))
+            return perUser;
     }
     return besideProgram;
 }
@@ -39,5 +47,8 @@ QString DefaultStorePath()
     // running program (the utility or the command-line tool) gives itself.
     const QString userDataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
-    return ChooseStorePath(programFolder, IsWritableFolder(programFolder), userDataFolder);
+    const QStringList installFolders = QStringLiteral(CORVEX_INSTALL_BINDIRS).split(QLatin1Char(':'));
+    const bool installed = std::any_of(installFolders.begin(), installFolders.end(),
+                                       [&](const QString &folder) { return QDir(programFolder) == QDir(folder); });
+    return ChooseStorePath(programFolder, !installed && IsWritableFolder(programFolder), userDataFolder);
 }
