@@ -50,6 +50,9 @@ public:
     // The period of tmTimeOut; 1000 ms unless a test shortens it.
     void setTickInterval(std::chrono::milliseconds interval);
 
+    // True while a transaction is on the wire or commands wait for their turn.
+    bool isBusy() const;
+
     // Temporary: the blocking form for callers not yet moved to replies.
     // Waits in a local event loop; goes once every caller uses sendCommand.
     TransactionResult SendCommand(const QByteArray &command) override;
