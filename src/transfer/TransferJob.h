@@ -1,12 +1,12 @@
 #pragma once
 
+#include "link/MemoryReply.h"
 #include "transfer/TransferOutcome.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
-
-class MemoryReply;
 
 // One transfer between the instrument and the data (read or send a program,
 // read or send a reagent, Read ALL), made by DeviceTransfers. It runs its
@@ -40,7 +40,6 @@ public:
     void stop();
 
     bool isRunning() const { return m_started && !m_finished; }
-    bool isStopping() const { return m_stopRequested && !m_finished; }
     bool isFinished() const { return m_finished; }
     // Valid after finished().
     TransferOutcome outcome() const { return m_outcome; }
@@ -71,7 +70,7 @@ protected:
     void finish(const TransferOutcome &outcome);
 
 private:
-    MemoryReply *m_reply = nullptr;
+    QPointer<MemoryReply> m_reply;
     bool m_retrying = false;
     bool m_started = false;
     bool m_stopRequested = false;

@@ -4,6 +4,7 @@
 #include "model/TransferLog.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
@@ -31,7 +32,13 @@ int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
         exitCode = code;
         QCoreApplication::exit(0);
     };
-    QTimer::singleShot(0, QCoreApplication::instance(), [&] { begin(end); });
+    // The loop runs here, at the top level of the command, and nowhere else.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        qWarning("corvexctl: a device command cannot run inside a running event loop");
+        return ExitFailed;
+    }
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] { begin(end); });
     QCoreApplication::exec();
     return exitCode;
 }
