@@ -156,17 +156,23 @@ void MainWindow::loadStore()
 void MainWindow::showConnection(int port)
 {
     m_title = ConnectionTitle(port);
-    applyBusyState();
+    applyTransferState();
+}
+
+void MainWindow::applyTransferState()
+{
+    const bool transfers = m_busy.allowsUserActions() && m_parts.connection.isConnected();
+    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
+                                                            m_reagents->readButton(), m_reagents->sendButton()})
+        button->setEnabled(transfers);
+    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::applyBusyState()
 {
     const bool idle = m_busy.allowsUserActions();
-    const bool transfers = idle && m_parts.connection.isConnected();
-    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
-                                                            m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(transfers);
-    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    applyTransferState();
     m_reagents->setListMenuEnabled(idle);
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
@@ -176,7 +182,6 @@ void MainWindow::applyBusyState()
         control->setEnabled(idle);
     m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
     setEnabled(m_busy.allowsWindow());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::tabChanged(int index)
