@@ -87,7 +87,7 @@ void MainWindow::buildMenus()
         return action;
     };
     add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { ImportProgram(this, m_parts.data, *m_programs); });
-    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { ExportProgram(this, m_parts.data, *m_programs); });
+    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { ExportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();

@@ -43,13 +43,13 @@ void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     editor.showProgram();
 }
 
-void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor)
+void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
 {
     const QString file = ChooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
-    const StoreResult saved = ExportProgram(p, file, data);
+    const StoreResult saved = ExportProgram(p, file, data, storePath);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;

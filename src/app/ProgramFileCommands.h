@@ -2,6 +2,8 @@
 
 #include "model/InstrumentData.h"
 
+#include <QString>
+
 class ProgramEditor;
 class QWidget;
 
@@ -10,5 +12,5 @@ class QWidget;
 void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor);
 
 // "Export Program...": writes the current program to a program file and
-// confirms it, or says why it could not.
-void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor);
+// confirms it, or says why it could not (the store is never written over).
+void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath);

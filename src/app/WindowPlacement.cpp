@@ -4,6 +4,7 @@
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 
@@ -80,8 +81,10 @@ void SavePlacement(const QWidget *window)
     if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     const QPoint position = window->pos();
-    WriteUserSetting(UserSetting::MainTop,
-                     QString::number(static_cast<float>(PixelsToTwips(position.y(), window->logicalDpiY()))));
-    WriteUserSetting(UserSetting::MainLeft,
-                     QString::number(static_cast<float>(PixelsToTwips(position.x(), window->logicalDpiX()))));
+    const StoreResult saved = WriteUserSettings({
+        {UserSetting::MainTop, QString::number(static_cast<float>(PixelsToTwips(position.y(), window->logicalDpiY())))},
+        {UserSetting::MainLeft, QString::number(static_cast<float>(PixelsToTwips(position.x(), window->logicalDpiX())))},
+    });
+    if (!saved)
+        QMessageBox::warning(nullptr, QStringLiteral("Varnel Corvex"), saved.error);
 }

@@ -4,11 +4,13 @@
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
 #include "model/LocalStore.h"
+#include "model/StoreLock.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -24,6 +26,12 @@ int main(int argc, char *argv[])
     DeviceConnection connection(link);
     LinkMemory memory(link);
     const QString storePath = DefaultStorePath();
+    // Held for the whole run: one utility per store.
+    StoreLock storeLock(storePath);
+    if (!storeLock.tryLock()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Varnel Corvex"), storeLock.error());
+        return 1;
+    }
     DeviceTransfers transfers(memory, data, storePath);
     PortWatcher watcher;
     connection.watchWhileNotConnected(watcher);

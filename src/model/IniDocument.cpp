@@ -1,8 +1,12 @@
 #include "model/IniDocument.h"
 
+#include "model/Cp1252.h"
+
 #include <cstring>
 
 namespace {
+
+constexpr char Utf8Signature[] = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -137,7 +141,8 @@ bool IniDocument::FoldedEqual::operator()(QByteArrayView a, QByteArrayView b) co
 IniDocument IniDocument::Parse(const QByteArray &bytes)
 {
     IniDocument document;
-    document.m_source = bytes;
+    document.m_utf8 = bytes.startsWith(Utf8Signature);
+    document.m_source = document.m_utf8 ? bytes.sliced(3) : bytes;
     document.m_source.detach(); // unchanged lines point into it; it must own its bytes
     bool styleFound = false;
     const char *data = document.m_source.constData();
@@ -206,9 +211,19 @@ void IniDocument::indexKeyLine(Section &section, qsizetype index, QByteArrayView
     section.lastKeyLine = index;
 }
 
+QByteArray IniDocument::toFileBytes(const QByteArray &text) const
+{
+    return m_utf8 ? DecodeCp1252(text).toUtf8() : text;
+}
+
+QByteArray IniDocument::fromFileBytes(const QByteArray &bytes) const
+{
+    return m_utf8 ? EncodeCp1252(QString::fromUtf8(bytes)) : bytes;
+}
+
 qsizetype IniDocument::findSection(const QByteArray &section) const
 {
-    return m_firstSection.value(folded(section), -1);
+    return m_firstSection.value(folded(toFileBytes(section)), -1);
 }
 
 std::optional<QByteArray> IniDocument::value(qsizetype sectionIndex, QByteArrayView key) const
@@ -216,10 +231,11 @@ std::optional<QByteArray> IniDocument::value(qsizetype sectionIndex, QByteArrayV
     if (sectionIndex < 0 || sectionIndex >= qsizetype(m_sections.size()))
         return std::nullopt;
     const Section &section = m_sections[size_t(sectionIndex)];
-    const auto found = section.firstKeyLine.find(key);
+    const QByteArray fileKey = m_utf8 ? toFileBytes(key.toByteArray()) : QByteArray();
+    const auto found = section.firstKeyLine.find(m_utf8 ? QByteArrayView(fileKey) : key);
     if (found == section.firstKeyLine.end())
         return std::nullopt;
-    return valueFromRaw(interpret(section.body[size_t(found->second)].text).rawValue);
+    return fromFileBytes(valueFromRaw(interpret(section.body[size_t(found->second)].text).rawValue));
 }
 
 std::optional<QByteArray> IniDocument::value(const QByteArray &section, QByteArrayView key) const
@@ -227,12 +243,14 @@ std::optional<QByteArray> IniDocument::value(const QByteArray &section, QByteArr
     return value(findSection(section), key);
 }
 
-void IniDocument::setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
+void IniDocument::setValue(const QByteArray &sectionName, const QByteArray &keyName, const QByteArray &value)
 {
-    Q_ASSERT(IsUsableSectionName(section) && IsUsableKeyName(key));
-    const QByteArray valueText = writableValue(value);
+    Q_ASSERT(IsUsableSectionName(sectionName) && IsUsableKeyName(keyName));
+    const QByteArray section = toFileBytes(sectionName);
+    const QByteArray key = toFileBytes(keyName);
+    const QByteArray valueText = toFileBytes(writableValue(value));
 
-    const qsizetype sectionIndex = findSection(section);
+    const qsizetype sectionIndex = m_firstSection.value(folded(section), -1);
     if (sectionIndex < 0) {
         if (Line *last = lastLine(); last && last->end == LineEnd::None)
             last->end = m_style;
@@ -290,7 +308,9 @@ QByteArray IniDocument::serialize() const
     }
 
     QByteArray bytes;
-    bytes.reserve(total);
+    bytes.reserve(total + 3);
+    if (m_utf8)
+        bytes.append(Utf8Signature);
     const auto write = [&](const Line &line) {
         bytes.append(line.text);
         bytes.append(EndBytes[int(line.end)], endSize(line.end));

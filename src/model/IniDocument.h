@@ -19,6 +19,12 @@
 //   of its section, a new section is appended at the end.
 // Every line that is not changed serializes byte for byte; new lines take the
 // line end the file already uses (CRLF for a file that has none).
+//
+// Names, keys and values are Windows-1252 bytes on both sides of this class.
+// A file is read and written in Windows-1252, unless it starts with the UTF-8
+// signature (EF BB BF), as editors save it: then its lines are UTF-8, values
+// are converted at the boundary (characters that Windows-1252 lacks read as
+// '?'), and the file keeps its signature and encoding when written.
 class IniDocument
 {
 public:
@@ -47,8 +53,14 @@ public:
     static bool IsUsableSectionName(const QByteArray &name);
     static bool IsUsableKeyName(const QByteArray &name);
 
+    bool isUtf8() const { return m_utf8; }
+
 private:
     enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
+
+    // Windows-1252 bytes as the file spells them, and back.
+    QByteArray toFileBytes(const QByteArray &text) const;
+    QByteArray fromFileBytes(const QByteArray &bytes) const;
 
     struct Line
     {
@@ -87,4 +99,5 @@ private:
     std::vector<Section> m_sections;
     QHash<QByteArray, qsizetype> m_firstSection; // folded name -> index into m_sections
     LineEnd m_style = LineEnd::CrLf;
+    bool m_utf8 = false; // UTF-8 with its signature, instead of Windows-1252
 };

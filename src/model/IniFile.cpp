@@ -1,8 +1,9 @@
 #include "model/IniFile.h"
 
+#include "model/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -138,12 +139,8 @@ StoreResult IniFile::Save()
     if (!m_changed)
         return StoreResult::Done();
 
-    QSaveFile file(m_fileName);
-    const QByteArray bytes = m_document.serialize();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return StoreResult::Failed(
-            QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(m_fileName, file.errorString()));
-    }
+    if (const StoreResult written = WriteWholeFile(m_fileName, m_document.serialize()); !written)
+        return written;
     m_state = State::Loaded;
     m_changed = false;
     return StoreResult::Done();

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString NotAProgramFileMessage = QStringLiteral("This is not a valid Program File.");
@@ -37,10 +39,21 @@ ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &da
     return {};
 }
 
-StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data)
+bool IsSameFile(const QString &a, const QString &b)
+{
+    struct stat first {}, second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse)
 {
     if (!ProgramTable::isValidNumber(number))
         return StoreResult::Failed(QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number));
+    if (!storeInUse.isEmpty() && IsSameFile(file, storeInUse)) {
+        return StoreResult::Failed(
+            QStringLiteral("\"%1\" is the local store itself; a program file is never saved over it.").arg(file));
+    }
     IniFile ini;
     ini.SetFileName(file);
     ini.StartEmpty();

@@ -24,8 +24,12 @@ struct ImportResult
 ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data);
 
 // Replaces `file` (atomically) by a file that holds only the section
-// "Program" with program `number`.
-StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data);
+// "Program" with program `number`. The store in use (`storeInUse`, under
+// whatever name or link) is never written over.
+StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse = {});
+
+// True when both names lead to one existing file (also through links).
+bool IsSameFile(const QString &a, const QString &b);
 
 // True when the file can be opened for reading.
 bool FileExists(const QString &file);

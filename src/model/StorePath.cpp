@@ -1,6 +1,7 @@
 #include "model/StorePath.h"
 
 #include "model/LocalStore.h"
+#include "model/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,10 +25,12 @@ QString ChooseStorePath(const QString &programFolder, bool programFolderWritable
     const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
     if (QFile::exists(perUser) || !QFile::exists(besideProgram))
         return perUser;
-    if (QDir().mkpath(userDataFolder) && QFile::copy(besideProgram, perUser)) {
-        // The copy keeps the read-only bits of its source; the copy is ours to change.
-        QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner);
-        return perUser;
+    // The copy is a new file of the user's (not read-only like its source), written whole or not at all.
+    QFile source(besideProgram);
+    if (QDir().mkpath(userDataFolder) && source.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = source.readAll();
+        if (source.error() == QFileDevice::NoError && WriteWholeFile(perUser, bytes))
+            return perUser;
     }
     return besideProgram;
 }

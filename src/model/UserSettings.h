@@ -1,9 +1,13 @@
 #pragma once
 
+#include "model/StoreResult.h"
+
 #include <QSettings>
 #include <QVariant>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // Per-user settings of the utility: application "CORVEX", group "Settings".
 // Every key the utility uses is listed here.
@@ -24,7 +28,11 @@ inline constexpr char PortsGroup[] = "Ports";
 // isolate it with XDG_CONFIG_HOME).
 std::unique_ptr<QSettings> OpenUserSettings();
 
-// Reads and writes one key of the group "Settings".
+// Reads and writes one key of the group "Settings". A write replaces the
+// settings file whole or not at all; on failure it keeps its old content and
+// the result says why.
 QVariant ReadUserSetting(const char *key, const QVariant &fallback = {});
-void WriteUserSetting(const char *key, const QVariant &value);
+StoreResult WriteUserSetting(const char *key, const QVariant &value);
+// Several keys of the group "Settings" in one write.
+StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
 bool HasUserSetting(const char *key);

@@ -1,5 +1,6 @@
 #include "print/PrintDialogSeams.h"
 
+#include "print/PdfFileSurface.h"
 #include "print/PrintServiceSurface.h"
 #include "print/PrinterSurface.h"
 
@@ -56,6 +57,8 @@ PrintDialogSeams PrintDialogSeams::System()
         // others (a PDF file) are drawn on directly.
         if (printer.outputFormat() == QPrinter::NativeFormat)
             return std::make_shared<PrintServiceSurface>(printer);
+        if (!printer.outputFileName().isEmpty())
+            return std::make_shared<PdfFileSurface>(printer);
         return std::make_shared<PrinterSurface>(printer);
     };
     seams.now = [] { return QDateTime::currentDateTime(); };

@@ -383,6 +383,14 @@ private Q_SLOTS:
         QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("Export Program|")));
         QVERIFY(answers.seen().at(1).endsWith(QStringLiteral("|x")));
         QVERIFY(!answers.seen().at(1).contains(QStringLiteral("has been saved")));
+        store(SampleData());
+        const QByteArray storeBytes = ReadBytes(m_app->storePath);
+        answers.chooseFile(m_app->storePath);
+        answers.click(QMessageBox::Yes); // the dialog's own question about the existing file
+        answers.click(QMessageBox::Ok);
+        run(answers, "mnExport");
+        QVERIFY2(answers.seen().at(4).contains(QStringLiteral("is the local store itself")), qPrintable(answers.seen().at(4)));
+        QCOMPARE(ReadBytes(m_app->storePath), storeBytes);
 
         const QString file = m_app->folders.path() + QStringLiteral("/notes.txt");
         QVERIFY(WriteBytes(file, Garbage(4000, 7)));
@@ -392,11 +400,11 @@ private Q_SLOTS:
         answers.click(QMessageBox::Yes);
         answers.click(QMessageBox::Ok);
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().at(4), QStringLiteral("Import Program|This is not a valid Program File.|!"));
+        QCOMPARE(answers.seen().at(7), QStringLiteral("Import Program|This is not a valid Program File.|!"));
         QCOMPARE(m_app->data.programs[1], before);
         answers.chooseFile(QString()); // cancelled: nothing asked, nothing changed
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().size(), 6);
+        QCOMPARE(answers.seen().size(), 9);
         QCOMPARE(m_app->data.programs[1], before);
     }
 

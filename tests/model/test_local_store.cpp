@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray name13(const QByteArray &name)
@@ -168,6 +171,8 @@ private Q_SLOTS:
         QTest::newRow("a device in its place") << "device" << 0 << "not a regular file";
         QTest::newRow("its folder is a file") << "file as folder" << 7 << "";
         QTest::newRow("reagents, its folder is a file") << "file as folder" << 0 << "";
+        QTest::newRow("no write permission bits, whoever saves") << "mode 444" << 0 << "";
+        QTest::newRow("read by its owner only") << "mode 400" << 7 << "";
         QTest::newRow("program 100") << "" << 100 << "";
         QTest::newRow("program -1") << "" << -1 << "";
     }
@@ -185,11 +190,23 @@ private Q_SLOTS:
             QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(IniFile::MaxFileSize + 1));
         } else if (obstacle == QLatin1String("device")) {
             store = QStringLiteral("/dev/zero");
+        } else if (obstacle.startsWith(QLatin1String("mode"))) {
+            QVERIFY(SaveToStore(3, m_store, FullSampleData()));
+            QVERIFY(::chmod(QFile::encodeName(m_store).constData(), mode_t(obstacle.mid(5).toInt(nullptr, 8))) == 0);
         } else if (obstacle == QLatin1String("file as folder")) {
             WriteBytes(m_dir.filePath(QStringLiteral("blocker")), "x");
             store = m_dir.filePath(QStringLiteral("blocker/CORVEX.ini"));
         }
         const QFileInfo before(store);
+        if (obstacle.startsWith(QLatin1String("mode"))) {
+            const QByteArray bytesBefore = ReadBytes(store);
+            const QFile::Permissions permissionsBefore = QFile::permissions(store);
+            const StoreResult saved = SaveToStore(number, store, FullSampleData());
+            QVERIFY2(!saved && saved.error.contains(QStringLiteral("is read-only")), qPrintable(saved.error));
+            QCOMPARE(ReadBytes(store), bytesBefore);
+            QCOMPARE(QFile::permissions(store), permissionsBefore);
+            return;
+        }
         if (before.exists()) {
             // It cannot be read either: the load gives blank data, as at a first start, and says why.
             InstrumentData data = FullSampleData();
@@ -207,6 +224,52 @@ private Q_SLOTS:
         QCOMPARE(after.isDir(), before.isDir());
         QCOMPARE(after.size(), before.size());
         QDir(m_store).removeRecursively();
+    }
+
+    void aSaveKeepsTheModeAndOwner_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("private") << 0600;
+        QTest::newRow("shared with the group") << 0640;
+    }
+
+    void aSaveKeepsTheModeAndOwner()
+    {
+        QFETCH(int, mode);
+        QVERIFY(SaveToStore(0, m_store, InstrumentData()));
+        const QByteArray path = QFile::encodeName(m_store);
+        QVERIFY(::chmod(path.constData(), mode_t(mode)) == 0);
+        const bool root = ::geteuid() == 0; // only root can give a file away
+        if (root)
+            QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        QVERIFY(SaveToStore(0, m_store, FullSampleData()) && SaveToStore(7, m_store, FullSampleData()));
+        struct stat status {};
+        QVERIFY(::stat(path.constData(), &status) == 0);
+        QCOMPARE(int(status.st_mode & 07777), mode);
+        if (root)
+            QCOMPARE(int(status.st_uid), 65534);
+    }
+
+    void aStoreWithTheUtf8SignatureStaysUtf8()
+    {
+        // As an editor saves it: UTF-8 with its signature, a character Windows-1252 lacks, a comment in Greek.
+        const QByteArray before = "\xEF\xBB\xBF[Reagents]\r\nR001=Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n"
+                                  "; \xCE\xB1\xCE\xB2\r\nR002=\xE4\xB8\xAD Xylene\r\n[Program01]\r\nName=Fix\r\n";
+        InstrumentData data = load(before);
+        QCOMPARE(data.reagents[1], name13("Wax \xE9t\xE9 \x80"));
+        QCOMPARE(data.reagents[2], name13("? Xylene"));
+        QCOMPARE(data.programs[1].Name, name13("Fix"));
+
+        data.reagents[3] = name13("Ethanol \xB0");
+        QVERIFY(SaveToStore(0, m_store, data));
+        const QByteArray after = ReadBytes(m_store);
+        QVERIFY2(after.startsWith("\xEF\xBB\xBF[Reagents]\r\nR001=Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC    \r\n"
+                                  "; \xCE\xB1\xCE\xB2\r\nR002=? Xylene     \r\nR003=Ethanol \xC2\xB0    \r\n"),
+                 after.constData());
+        QVERIFY(after.endsWith("[Program01]\r\nName=Fix\r\n"));
+
+        // Without the signature the same bytes are Windows-1252, as always.
+        QCOMPARE(load(before.sliced(3)).reagents[1], name13("Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
     }
 
     void theStoreLivesWhereItCanBeWritten_data()

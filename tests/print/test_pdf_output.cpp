@@ -126,7 +126,7 @@ private Q_SLOTS:
         QTest::newRow("logo not a picture") << QStringList{"print-reagents", "--logo", "CORVEX.ini"} << 1 << "CORVEX.ini is not a picture that can be read";
         QTest::newRow("missing logo") << QStringList{"print-reagents", "--logo", "nothing.png"} << 1 << "nothing.png cannot be opened";
         QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1
-                                           << "cannot write in /nonexistent-folder";
+                                           << "Cannot write in \"/nonexistent-folder\"";
     }
 
     void refusedWithAClearMessage()

@@ -19,7 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using Item = RecordingSurface::Item;
 
@@ -221,6 +223,24 @@ private Q_SLOTS:
         QCOMPARE(PdfReading::pageCount(pdf), 1);
         QVERIFY(PdfReading::text(pdf, 1).contains(QLatin1String("Program 07")));
         QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
+
+        // On a full disk (files cut at 4 KiB) the file keeps its pages and the user is told.
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray printed = file.readAll();
+        file.close();
+        rlimit normal{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &normal) == 0);
+        rlimit full = normal;
+        full.rlim_cur = 4096;
+        const auto signalBefore = ::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
+        ::setrlimit(RLIMIT_FSIZE, &normal);
+        ::signal(SIGXFSZ, signalBefore);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), printed);
     }
 
     void thePrinterSetUpIsKeptForTheSession()

@@ -1,5 +1,7 @@
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
+#include "model/StoreLock.h"
+#include "model/UserSettings.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
@@ -9,7 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -96,6 +101,10 @@ private Q_SLOTS:
         QVERIFY(done.out.contains(QStringLiteral("Program07 (\"tab\tinside\") has been saved")));
         QCOMPARE(ReadBytes(m_store), m_storeBytes);
 
+        done = RunCtl({QStringLiteral("export-program"), QStringLiteral("9"), file, QStringLiteral("--store"), m_store, QStringLiteral("--force")});
+        QCOMPARE(done.exitCode, 0);
+        QCOMPARE(RunCtl({QStringLiteral("export-program"), QStringLiteral("7"), file, QStringLiteral("--store"), m_store, QStringLiteral("--force")}).exitCode, 0);
+
         done = RunCtl({QStringLiteral("import-program"), QStringLiteral("12"), file, QStringLiteral("--store"), m_store});
         QCOMPARE(done.exitCode, 0);
         QVERIFY2(done.out.startsWith(QStringLiteral("Program12 (\"\") has been replaced by \"tab\tinside\"")), qPrintable(done.out));
@@ -132,6 +141,9 @@ private Q_SLOTS:
         QTest::newRow("store is a folder") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/program.txt"), s, QStringLiteral("<dir>")} << 1 << QStringLiteral("is a folder");
         QTest::newRow("not a program file") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), store, s, store} << 1 << QStringLiteral("This is not a valid Program File.");
         QTest::newRow("program file missing") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/none.txt"), s, store} << 1 << QStringLiteral("none.txt");
+        QTest::newRow("export onto the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), store, QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the local store itself");
+        QTest::newRow("export onto a link to the store") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/link.ini"), QStringLiteral("--force"), s, store} << 1 << QStringLiteral("is the local store itself");
+        QTest::newRow("export onto an existing file") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/program.txt"), s, store} << 1 << QStringLiteral("already exists. Give --force");
         QTest::newRow("export into nowhere") << QStringList{QStringLiteral("export-program"), QStringLiteral("3"), QStringLiteral("<dir>/CORVEX.ini/x.txt"), s, store} << 1 << QStringLiteral("Cannot write");
     }
 
@@ -142,6 +154,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
 
         WriteBytes(path("program.txt"), "[Program]\r\nName=x\r\n");
+        QFile::link(m_store, path("link.ini"));
         for (QString &argument : arguments)
             argument.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
         const CtlRun failed = RunCtl(arguments);
@@ -149,6 +162,7 @@ private Q_SLOTS:
         QCOMPARE(failed.out, QString());
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
         QCOMPARE(ReadBytes(m_store), m_storeBytes);
+        QCOMPARE(ReadBytes(path("program.txt")), QByteArray("[Program]\r\nName=x\r\n"));
     }
 
     void permissionsAreRespected_data()
@@ -158,8 +172,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("storeMode");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("read-only folder and store") << QStringLiteral("import-program") << 0555 << 0444 << QStringLiteral("Cannot write");
-        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("not writable");
+        QTest::newRow("read-only folder") << QStringLiteral("import-program") << 0555 << 0644 << QStringLiteral("Cannot write");
+        QTest::newRow("read-only store") << QStringLiteral("import-program") << 0777 << 0444 << QStringLiteral("is read-only");
         QTest::newRow("unreadable store, import") << QStringLiteral("import-program") << 0777 << 0 << QStringLiteral("Cannot read");
         QTest::newRow("unreadable store, show") << QStringLiteral("show-reagents") << 0777 << 0 << QStringLiteral("Cannot read");
         QTest::newRow("read-only folder, export") << QStringLiteral("export-program") << 0555 << 0444 << QStringLiteral("Cannot write");
@@ -194,6 +208,116 @@ private Q_SLOTS:
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
         QCOMPARE(ReadBytes(store), m_storeBytes);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CORVEX.ini")});
+    }
+
+    void aFullDiskLeavesEveryFileAsItWas_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // empty: the per-user settings
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("limitKiB");
+
+        const QString s = QStringLiteral("--store");
+        QTest::newRow("store") << QStringList{QStringLiteral("import-program"), QStringLiteral("3"), QStringLiteral("<dir>/program.txt"), s, QStringLiteral("<store>")}
+                               << QStringLiteral("<store>") << 2;
+        QTest::newRow("program file") << QStringList{QStringLiteral("export-program"), QStringLiteral("7"), QStringLiteral("<dir>/program.txt"), QStringLiteral("--force"), s, QStringLiteral("<store>")}
+                                      << QStringLiteral("<dir>/program.txt") << 1;
+        QTest::newRow("pdf") << QStringList{QStringLiteral("print-reagents"), QStringLiteral("--pdf"), QStringLiteral("<dir>/sheets.pdf"), s, QStringLiteral("<store>")}
+                             << QStringLiteral("<dir>/sheets.pdf") << 4;
+        QTest::newRow("settings") << QStringList() << QString() << 1;
+    }
+
+    void aFullDiskLeavesEveryFileAsItWas()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, target);
+        QFETCH(int, limitKiB);
+
+        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
+        QVERIFY(ExportProgram(9, path("program.txt"), FullSampleData()));
+        QVERIFY(WriteBytes(path("sheets.pdf"), "the previous archive"));
+        QVERIFY(WriteUserSetting(UserSetting::Comment, QStringLiteral("before")));
+        if (target.isEmpty())
+            target = OpenUserSettings()->fileName();
+        for (QString *text : {&target})
+            text->replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
+        for (QString &argument : arguments)
+            argument.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
+        const QByteArray before = ReadBytes(target);
+        const QStringList filesBefore = QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden);
+
+        // Every file written is cut at the limit, with EFBIG instead of a signal, as on a full disk.
+        int exitCode = -1;
+        QString err;
+        if (arguments.isEmpty()) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const rlimit limit{rlim_t(limitKiB) * 1024, rlim_t(limitKiB) * 1024};
+                ::signal(SIGXFSZ, SIG_IGN);
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                ::_exit(WriteUserSetting(UserSetting::Comment, QString(6000, QLatin1Char('x'))) ? 0 : 1);
+            }
+            int status = 0;
+            QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status));
+            exitCode = WEXITSTATUS(status);
+        } else {
+            const CtlRun run = RunProcess(QStringLiteral("bash"),
+                                          QStringList{QStringLiteral("-c"),
+                                                      QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitKiB),
+                                                      qEnvironmentVariable("CORVEX_CTL")}
+                                              + arguments);
+            exitCode = run.exitCode;
+            err = run.err;
+            QVERIFY2(err.contains(QStringLiteral("Cannot write \"%1\"").arg(target)), qPrintable(err));
+        }
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(ReadBytes(target), before);
+        QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
+    }
+
+    void aStoreInUseIsRefused_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("staleLock");
+        QTest::addColumn<int>("exitCode");
+
+        QTest::newRow("saving") << QStringLiteral("import-program") << false << 1;
+        QTest::newRow("only showing") << QStringLiteral("show-program") << false << 0;
+        QTest::newRow("lock left by a crashed run") << QStringLiteral("import-program") << true << 0;
+    }
+
+    void aStoreInUseIsRefused()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, staleLock);
+        QFETCH(int, exitCode);
+
+        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
+        QVERIFY(ExportProgram(7, path("program.txt"), FullSampleData()));
+        const QString lockFile = StoreLock::LockFilePath(m_store);
+        auto held = std::make_unique<StoreLock>(m_store);
+        QVERIFY(held->tryLock());
+        if (staleLock) {
+            // The same lock, as a run that crashed leaves it: its process is gone.
+            QProcess ended;
+            ended.start(QStringLiteral("true"));
+            QVERIFY(ended.waitForStarted());
+            const qint64 deadPid = ended.processId();
+            QVERIFY(ended.waitForFinished());
+            QByteArray lock = ReadBytes(lockFile);
+            held.reset();
+            QVERIFY(WriteBytes(lockFile, QByteArray::number(deadPid) + lock.sliced(lock.indexOf('\n'))));
+        }
+
+        QStringList arguments{command, QStringLiteral("7")};
+        if (command == QLatin1String("import-program"))
+            arguments << path("program.txt");
+        const CtlRun run = RunProcess(qEnvironmentVariable("CORVEX_CTL"), arguments << QStringLiteral("--store") << m_store);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0) {
+            QVERIFY2(run.err.contains(QStringLiteral("is in use by another Corvex Utility")), qPrintable(run.err));
+            QCOMPARE(ReadBytes(m_store), m_storeBytes);
+        }
+        QCOMPARE(QFile::exists(lockFile), !staleLock); // a lock taken over goes with its run
     }
 
     void helpGoesToStandardOutput()

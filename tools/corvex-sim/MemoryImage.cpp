@@ -1,10 +1,10 @@
 #include "MemoryImage.h"
 
 #include "model/FitName.h"
+#include "model/WholeFile.h"
 #include "transfer/MemoryMap.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 MemoryImage::MemoryImage()
     : m_bytes(Size, '\0')
@@ -47,12 +47,10 @@ bool MemoryImage::load(const QString &file, QString *error)
 
 bool MemoryImage::save(const QString &file, QString *error) const
 {
-    QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly) || output.write(m_bytes) != m_bytes.size() || !output.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(file, output.errorString());
-        return false;
-    }
-    return true;
+    const StoreResult saved = WriteWholeFile(file, m_bytes);
+    if (!saved)
+        *error = saved.error;
+    return saved.ok;
 }
 
 namespace {

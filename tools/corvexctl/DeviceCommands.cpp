@@ -200,7 +200,7 @@ QList<Command> DeviceCommands()
                       OnInstrument(NumberArgument::Program, StoreUse::MayBeMissing, programTransfer(false))),
         deviceCommand(QStringLiteral("send-program"), QStringLiteral("N"),
                       QStringLiteral("Send program N of the store to the Corvex"), 1,
-                      OnInstrument(NumberArgument::Program, StoreUse::Existing, programTransfer(true))),
+                      OnInstrument(NumberArgument::Program, StoreUse::SavesExisting, programTransfer(true))),
         deviceCommand(QStringLiteral("read-reagent"), QStringLiteral("N"),
                       QStringLiteral("Read reagent N from the Corvex and show it (the store is not changed)"), 1,
                       OnInstrument(NumberArgument::Reagent, StoreUse::None, readReagent)),

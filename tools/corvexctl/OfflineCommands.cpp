@@ -10,7 +10,11 @@
 #include "model/ProgramFile.h"
 #include "model/ProgramType.h"
 
+#include <QFileInfo>
+
 namespace {
+
+const QString ForceOption = QStringLiteral("force");
 
 int showProgram(CommandContext &context, Subject &subject)
 {
@@ -33,7 +37,13 @@ int showReagents(CommandContext &context, Subject &subject)
 int exportProgram(CommandContext &context, Subject &subject)
 {
     const QString file = context.arguments.at(1);
-    const StoreResult exported = ExportProgram(subject.number, file, subject.data);
+    const QFileInfo target(file);
+    const QString store = StorePath(context);
+    if ((target.exists() || target.isSymLink()) && !IsSameFile(file, store) && !context.hasOption(ForceOption)) {
+        return context.fail(
+            QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
+    }
+    const StoreResult exported = ExportProgram(subject.number, file, subject.data, store);
     if (!exported)
         return context.fail(exported.error);
     context.out << ProgramLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
@@ -57,6 +67,14 @@ int importProgram(CommandContext &context, Subject &subject)
     return ExitDone;
 }
 
+Command exportCommand()
+{
+    return {QStringLiteral("export-program"), QStringLiteral("N FILE"),
+            QStringLiteral("Save program N of the store to a program file"), 2, 2,
+            {StoreOption(), {ForceOption, QString(), QStringLiteral("replace FILE if it exists")}},
+            OnStore(NumberArgument::Program, StoreUse::Existing, exportProgram)};
+}
+
 Command storeCommand(const QString &name, const QString &parameters, const QString &summary, int arguments,
                      std::function<int(CommandContext &)> run)
 {
@@ -73,9 +91,7 @@ QList<Command> OfflineCommands()
                      OnStore(NumberArgument::Program, StoreUse::Existing, showProgram)),
         storeCommand(QStringLiteral("show-reagents"), QString(), QStringLiteral("Show the 200 reagent names of the store"),
                      0, OnStore(NumberArgument::None, StoreUse::Existing, showReagents)),
-        storeCommand(QStringLiteral("export-program"), QStringLiteral("N FILE"),
-                     QStringLiteral("Save program N of the store to a program file"), 2,
-                     OnStore(NumberArgument::Program, StoreUse::Existing, exportProgram)),
+        exportCommand(),
         storeCommand(QStringLiteral("import-program"), QStringLiteral("N FILE"),
                      QStringLiteral("Replace program N of the store by the program in FILE"), 2,
                      OnStore(NumberArgument::Program, StoreUse::MayBeMissing, importProgram)),

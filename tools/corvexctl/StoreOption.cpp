@@ -47,6 +47,11 @@ std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number
     if (number == NumberArgument::Reagent
         && !context.numberArgument(0, 1, ReagentCount, QStringLiteral("The reagent number"), subject.number))
         return ExitUsage;
+    if (use == StoreUse::MayBeMissing || use == StoreUse::SavesExisting) {
+        subject.lock = std::make_unique<StoreLock>(StorePath(context));
+        if (!subject.lock->tryLock())
+            return context.fail(subject.lock->error());
+    }
     if (use != StoreUse::None && !LoadStoreFor(context, subject.data, use == StoreUse::MayBeMissing))
         return ExitFailed;
     return std::nullopt;

@@ -3,8 +3,10 @@
 #include "Command.h"
 
 #include "model/InstrumentData.h"
+#include "model/StoreLock.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The option --store PATH that every command on the local store takes.
@@ -26,15 +28,17 @@ struct Subject
 {
     int number = 0;
     InstrumentData data;
+    std::unique_ptr<StoreLock> lock; // held while a command that saves to the store runs
 };
 
 // The first argument of a command, when it is a number.
 enum class NumberArgument { None, Program, Reagent };
 
 enum class StoreUse {
-    None,         // the data starts blank; the store is neither read nor needed
-    Existing,     // the store must exist
-    MayBeMissing, // a missing store is blank data
+    None,          // the data starts blank; the store is neither read nor needed
+    Existing,      // the store must exist; the command only reads it
+    MayBeMissing,  // a missing store is blank data; the command saves to it
+    SavesExisting, // the store must exist; the command saves to it
 };
 
 using SubjectCommand = std::function<int(CommandContext &, Subject &)>;
@@ -43,6 +47,8 @@ using SubjectCommand = std::function<int(CommandContext &, Subject &)>;
 // says; a failure there is printed and ends the command.
 std::function<int(CommandContext &)> OnStore(NumberArgument number, StoreUse use, SubjectCommand run);
 
-// Checks argument N and loads the store into `subject`. The exit code to end
+// Checks argument N and loads the store into `subject`; a command that saves
+// to the store locks it first, so that it is refused while another utility
+// works on that store. The exit code to end
 // with when that failed (after printing why), nothing when all is well.
 std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject);

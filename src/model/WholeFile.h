@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/StoreResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Every file the utility writes goes through here, so that it is written
+// whole or not at all: the bytes go to a new file beside the target, every
+// write, the flush and the sync to disk are checked, and only then does the
+// new file take the target's place. On any failure the target keeps its old
+// bytes and the result says what failed.
+//
+// A target without any write permission bits is never replaced, whoever
+// runs the utility (root too). A replaced file keeps its permissions (and,
+// when root replaces it, its owner).
+StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes);
+
+// For files that a library writes itself (the settings), and which it may
+// cut short without a word when the disk is full: `compose` writes
+// into a scratch file beside the target, whose whole content must then pass
+// `isComplete` before it replaces the target through WriteWholeFile.
+using ComposeFile = std::function<StoreResult(const QString &scratch)>;
+using CompleteFile = std::function<bool(const QByteArray &bytes)>;
+StoreResult ComposeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete);
