@@ -261,7 +261,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         if (m_busy.phase() == BusyState::Phase::Closing)
             return;
-        SavePlacement(this);
         const bool breakOff = m_busy.breaksOffAtClose();
         m_busy.close();
         if (m_serviceReply) {
