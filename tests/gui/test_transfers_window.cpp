@@ -74,7 +74,7 @@ private:
         QVERIFY(!jobs.isEmpty());
         connect(jobs.last(), &TransferJob::retrying, this, [this, label, &notes] { notes << child<QLabel>(label)->text(); });
     }
-    // Waits until the transfer under way has ended (its message box, if any, answered).
+    // Waits until the transfer under way has ended and the window is idle again.
     void waitUntilIdle()
     {
         QTRY_VERIFY_WITH_TIMEOUT(m_window->isEnabled() && child<QMenu>("mnFile")->menuAction()->isEnabled(), 60'000);
