@@ -1,7 +1,7 @@
 // Feeds arbitrary byte batches to the receive rules, and the replies they
 // complete to the memory commands' checks. Input: one byte choosing the
 // command, then batches, each a length byte followed by that many bytes.
-#include "link/DeviceConnection.h"
+#include "link/PortSearch.h"
 #include "link/MemoryCommands.h"
 #include "link/ReceiveRules.h"
 
@@ -48,33 +48,6 @@ private:
     size_t m_at = 0;
 };
 
-// Each transaction receives the next batch; it is answered when the batch
-// completes a reply, and times out otherwise.
-class BatchChannel : public CommandChannel
-{
-public:
-    explicit BatchChannel(Batches &batches)
-        : m_batches(batches)
-    {
-    }
-
-    TransactionResult SendCommand(const QByteArray &command) override
-    {
-        ReceiveState state{{}, ExpectedPrefixFor(command)};
-        QByteArrayView batch;
-        if (m_batches.next(&batch)) {
-            if (const auto reply = ReceiveCharacters(state, batch)) {
-                check(reply->left(4) == state.ExpectedPrefix);
-                return {*reply, TransactionResult::Ending::Answered};
-            }
-        }
-        return {TimeOutSubstitute(state.ExpectedPrefix), TransactionResult::Ending::TimedOut};
-    }
-
-private:
-    Batches &m_batches;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -99,12 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         static_cast<void>(IsIdentificationReply(*reply));
     }
 
+    // Each batch as the reply of a transaction, through the memory commands' checks.
     Batches replies(data + 1, size - 1);
-    BatchChannel channel(replies);
-    const MemoryReadResult read = ReadMemory(channel, Address);
-    check(read.attempts >= 1 && read.attempts <= MemoryAttempts);
-    check(!read.ok() || (read.value >= 0 && read.value <= 0xFF));
-    const MemoryCommandResult written = WriteMemory(channel, Address, 0x41);
-    check(written.attempts >= 1 && written.attempts <= MemoryAttempts);
+    while (replies.next(&batch)) {
+        ReceiveState transaction{{}, ExpectedPrefixFor(command)};
+        const QByteArray reply = ReceiveCharacters(transaction, batch).value_or(TimeOutSubstitute(transaction.ExpectedPrefix));
+        if (ReadReplyPasses(reply, Address))
+            check(ReplyValue(reply).value() >= 0 && ReplyValue(reply).value() <= 0xFF);
+        if (WriteReplyPasses(reply, Address, 0x41))
+            check(ReplyValue(reply) == 0x41);
+    }
     return 0;
 }

@@ -31,7 +31,8 @@ public:
 
     // Gives the command up: one still waiting for its turn is never sent;
     // one on the wire runs to its end (the line is not left mid-exchange)
-    // but this reply no longer reports. Emits nothing.
+    // but this reply no longer reports. Emits nothing; the link deletes
+    // the reply once the command is off the line.
     void abort();
     bool isAborted() const { return m_aborted; }
 

@@ -46,10 +46,8 @@ void PortSearch::setTickInterval(std::chrono::milliseconds interval)
 
 void PortSearch::start(const QList<PortCandidate> &candidates)
 {
-    if (m_running) {
-        ++m_generation;
-        m_running = false;
-    }
+    // Whatever an earlier search still has to report is void from here on.
+    ++m_generation;
     releaseProbes();
     m_answers.clear();
     m_found = -1;

@@ -60,9 +60,11 @@ MemoryReply *SerialLink::writeMemory(qint32 address, qint32 value)
 void SerialLink::startNext()
 {
     while (!m_inTransaction && !m_queue.isEmpty()) {
-        const QPointer<CommandReply> &next = m_queue.constFirst();
+        const QPointer<CommandReply> next = m_queue.constFirst();
         if (!next || next->isAborted()) {
             m_queue.removeFirst();
+            if (next)
+                next->deleteLater();
             continue;
         }
         // The output of the previous line drains first; bytesWritten brings us back.
@@ -120,7 +122,9 @@ void SerialLink::endTransaction(const QByteArray &reply, CommandReply::Error err
 {
     m_timeOut.stop();
     m_inTransaction = false;
-    if (m_current)
+    if (m_current && m_current->isAborted())
+        m_current->deleteLater(); // nobody waits for it any more
+    else if (m_current)
         m_current->finish(reply, error);
     m_current.clear();
     startNext();

@@ -34,7 +34,8 @@ void TransferJob::abandonReply()
 {
     if (!m_reply)
         return;
-    MemoryReply *reply = std::exchange(m_reply, nullptr);
+    MemoryReply *reply = m_reply;
+    m_reply.clear();
     m_retrying = false;
     disconnect(reply, nullptr, this, nullptr);
     reply->abort();

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "link/MemoryReply.h"
 #include "transfer/TransferOutcome.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
-
-class MemoryReply;
 
 // One transfer between the instrument and the data (read or send a program,
 // read or send a reagent, Read ALL), made by DeviceTransfers. It runs its
@@ -71,7 +71,7 @@ protected:
     void finish(const TransferOutcome &outcome);
 
 private:
-    MemoryReply *m_reply = nullptr;
+    QPointer<MemoryReply> m_reply;
     bool m_retrying = false;
     bool m_started = false;
     bool m_stopRequested = false;

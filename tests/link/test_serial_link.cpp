@@ -194,6 +194,28 @@ private Q_SLOTS:
         QCOMPARE(pending->error(), Error::PortLost);
     }
 
+    // Find Device's Cancel ends a search of silent ports at once, with nothing stored.
+    void cancelledSearchEndsNotConnected()
+    {
+        IsolatedUserFolders folders;
+        for (int port = FirstPort; port <= LastPort; ++port)
+            SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
+        QStringList opened;
+        m_port->close();
+        DeviceConnection connection(*m_link, fakePorts(opened, {}));
+        connection.setTickInterval(1h);
+        QSignalSpy notConnected(&connection, &DeviceConnection::notConnected);
+        connection.connectDevice();
+        QVERIFY(connection.isSearching());
+        QCOMPARE(opened.size(), LastPort); // all at once
+        connection.cancelSearch();
+        QVERIFY(notConnected.wait(10'000));
+        QVERIFY(!connection.isSearching());
+        QVERIFY(!StoredCommPort());
+        QTest::qWait(10);
+        QCOMPARE(notConnected.size(), 1);
+    }
+
     // A device is asked once whether it is a Corvex when it appears, not
     // again while it stays, and again after it has gone and come back.
     void watcherProbesEachNewDeviceOnce()

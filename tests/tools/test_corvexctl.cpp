@@ -232,7 +232,6 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(int, limitKiB);
 
-        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
         QVERIFY(ExportProgram(9, path("program.txt"), FullSampleData()));
         QVERIFY(WriteBytes(path("sheets.pdf"), "the previous archive"));
         QVERIFY(WriteUserSetting(UserSetting::Comment, QStringLiteral("before")));
@@ -263,7 +262,7 @@ private Q_SLOTS:
             const CtlRun run = RunProcess(QStringLiteral("bash"),
                                           QStringList{QStringLiteral("-c"),
                                                       QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitKiB),
-                                                      qEnvironmentVariable("CORVEX_CTL")}
+                                                      CtlProgram()}
                                               + arguments);
             exitCode = run.exitCode;
             err = run.err;
@@ -291,7 +290,6 @@ private Q_SLOTS:
         QFETCH(bool, staleLock);
         QFETCH(int, exitCode);
 
-        QVERIFY2(qEnvironmentVariableIsSet("CORVEX_CTL"), "run by ctest, which names the tool");
         QVERIFY(ExportProgram(7, path("program.txt"), FullSampleData()));
         const QString lockFile = StoreLock::LockFilePath(m_store);
         auto held = std::make_unique<StoreLock>(m_store);
@@ -311,7 +309,7 @@ private Q_SLOTS:
         QStringList arguments{command, QStringLiteral("7")};
         if (command == QLatin1String("import-program"))
             arguments << path("program.txt");
-        const CtlRun run = RunProcess(qEnvironmentVariable("CORVEX_CTL"), arguments << QStringLiteral("--store") << m_store);
+        const CtlRun run = RunProcess(CtlProgram(), arguments << QStringLiteral("--store") << m_store);
         QCOMPARE(run.exitCode, exitCode);
         if (exitCode != 0) {
             QVERIFY2(run.err.contains(QStringLiteral("is in use by another Corvex Utility")), qPrintable(run.err));

@@ -250,12 +250,17 @@ private Q_SLOTS:
 
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        // Each repeat was announced, and nothing came after the failing byte.
-        QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")),
-                 (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
+        // Each repeat of the failing byte was announced (a short tick under
+        // load may add repeats before it), and nothing came after that byte.
+        const QStringList retries = m_recorder->events.filter(QStringLiteral("retry"));
+        QVERIFY2(retries.size() >= 4, qPrintable(retries.join(QLatin1Char(','))));
+        QCOMPARE(retries.mid(retries.size() - 4), (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
         const QStringList log = m_sim->finish();
         QVERIFY(log.size() > answered);
-        QCOMPARE(QSet<QString>(log.begin() + answered, log.end()).size(), 1);
+        QVERIFY2(log.constLast().contains(QStringLiteral(",") + silentFrom), qPrintable(log.constLast()));
+        const qsizetype failing = log.indexOf(log.constLast());
+        QVERIFY(failing >= answered);
+        QCOMPARE(QSet<QString>(log.begin() + failing, log.end()).size(), 1);
         if (transfer != QLatin1String("read all")) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);

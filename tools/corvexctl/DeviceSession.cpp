@@ -3,6 +3,7 @@
 #include "link/PortTable.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
@@ -29,7 +30,13 @@ int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
         exitCode = code;
         QCoreApplication::exit(0);
     };
-    QTimer::singleShot(0, QCoreApplication::instance(), [&] { begin(end); });
+    // The loop runs here, at the top level of the command, and nowhere else.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        qWarning("corvexctl: a device command cannot run inside a running event loop");
+        return ExitFailed;
+    }
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] { begin(end); });
     QCoreApplication::exec();
     return exitCode;
 }
