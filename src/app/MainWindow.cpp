@@ -165,6 +165,8 @@ void MainWindow::applyTransferState()
     for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
                                                             m_reagents->readButton(), m_reagents->sendButton()})
         button->setEnabled(transfers);
+    m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
+                                                                           : ReagentEditor::ReadAllButton::Start);
     m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
     setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
