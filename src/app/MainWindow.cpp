@@ -269,7 +269,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
             m_serviceReply->abort();
             m_serviceReply->deleteLater();
             m_busy.end();
-            close();
+            // Not from inside this close event, which would not close again.
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         } else if (breakOff && m_job) {
             m_job->stop();
         }
