@@ -31,7 +31,7 @@ public:
 
     // Starting a transfer, editing, the menus and the list menus.
     bool allowsUserActions() const { return isIdle(); }
-    // Read ALL's button while Read ALL runs, as "Stop".
+    // Read ALL's button while Read ALL runs ("Stop" as long as it runs).
     bool allowsStop() const { return m_phase == Phase::Transferring && m_kind == Kind::ReadAll; }
     // A reagent being renamed, and the wait before closing, lock the whole window.
     bool allowsWindow() const { return m_phase != Phase::Closing && m_kind != Kind::SendReagent; }

@@ -170,17 +170,25 @@ void MainWindow::showConnection(int port)
 {
     m_title = ConnectionTitle(port);
     SetLoggedPort(port == 0 ? QString() : QStringLiteral("%1 (%2)").arg(PortName(port), m_parts.link.port().deviceName()));
-    applyBusyState();
+    applyTransferState();
+}
+
+void MainWindow::applyTransferState()
+{
+    const bool transfers = m_busy.allowsUserActions() && m_parts.connection.isConnected();
+    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
+                                                            m_reagents->readButton(), m_reagents->sendButton()})
+        button->setEnabled(transfers);
+    m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
+                                                                           : ReagentEditor::ReadAllButton::Start);
+    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::applyBusyState()
 {
     const bool idle = m_busy.allowsUserActions();
-    const bool transfers = idle && m_parts.connection.isConnected();
-    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
-                                                            m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(transfers);
-    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
+    applyTransferState();
     m_reagents->setListMenuEnabled(idle);
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
@@ -190,7 +198,6 @@ void MainWindow::applyBusyState()
         control->setEnabled(idle);
     m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
     setEnabled(m_busy.allowsWindow());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
 }
 
 void MainWindow::tabChanged(int index)
@@ -270,14 +277,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         if (m_busy.phase() == BusyState::Phase::Closing)
             return;
-        SavePlacement(this);
         const bool breakOff = m_busy.breaksOffAtClose();
         m_busy.close();
         if (m_serviceReply) {
             m_serviceReply->abort();
             m_serviceReply->deleteLater();
             m_busy.end();
-            close();
+            // Not from inside this close event, which would not close again.
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         } else if (breakOff && m_job) {
             m_job->stop();
         }

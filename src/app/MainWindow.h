@@ -72,7 +72,9 @@ private:
     void runLoadSteps(int step);
     void loadStore();
     void showConnection(int port);
-    // Enables what the busy state and the connection allow, and sets the title.
+    // The transfer buttons and the title, from the busy state and the connection.
+    void applyTransferState();
+    // Everything the busy state decides: the above, editing, menus, the window.
     void applyBusyState();
     void tabChanged(int index);
 

@@ -137,12 +137,10 @@ void MainWindow::readAllReagents()
         m_reagents->refreshLine(reagent);
         m_reagents->setReadAllProgress(reagent);
     });
-    m_reagents->showReadAllButton(ReagentEditor::ReadAllButton::Stop);
     runJob(Kind::ReadAll, QStringLiteral("Read ALL from Corvex"), job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
             && m_parts.connection.isConnected())
             m_title = QStringLiteral("ERROR!");
-        m_reagents->showReadAllButton(ReagentEditor::ReadAllButton::Start);
         m_reagents->resetReadAllProgress();
     });
 }

@@ -3,7 +3,6 @@
 #include "link/PortTable.h"
 #include "link/PortWatcher.h"
 
-#include <QEventLoop>
 
 DeviceConnection::DeviceConnection(SerialLink &link, PortFactory factory, QObject *parent)
     : QObject(parent)
@@ -149,15 +148,6 @@ void DeviceConnection::resumeWatching()
 {
     if (m_watcher && !m_watcher->isRunning())
         m_watcher->start();
-}
-
-void DeviceConnection::ConnectDevice()
-{
-    QEventLoop loop;
-    connect(this, &DeviceConnection::connected, &loop, &QEventLoop::quit);
-    connect(this, &DeviceConnection::notConnected, &loop, &QEventLoop::quit);
-    connectDevice();
-    loop.exec();
 }
 
 QString ConnectionTitle(int connectedPort)

@@ -70,11 +70,6 @@ public:
     int connectedPort() const { return m_connectedPort; }
     bool isConnected() const;
 
-    // Temporary: the blocking forms for callers not yet moved to the
-    // signals above. ConnectDevice waits in a local event loop.
-    void ConnectDevice();
-    void ClosePort() { closePort(); }
-
 Q_SIGNALS:
     void connected(int port);
     void notConnected();

@@ -2,7 +2,6 @@
 
 #include "link/MemoryCommands.h"
 
-#include <QEventLoop>
 
 SerialLink::SerialLink(DevicePort &port, QObject *parent)
     : QObject(parent)
@@ -128,36 +127,4 @@ void SerialLink::endTransaction(const QByteArray &reply, CommandReply::Error err
         m_current->finish(reply, error);
     m_current.clear();
     startNext();
-}
-
-TransactionResult SerialLink::SendCommand(const QByteArray &command)
-{
-    CommandReply *reply = sendCommand(command);
-    QEventLoop loop;
-    connect(reply, &CommandReply::finished, &loop, &QEventLoop::quit);
-    TransactionResult result;
-    if (loop.exec() < 0) {
-        // The application is quitting and no event loop runs any more.
-        reply->abort();
-        portLost();
-        result.reply = TimeOutSubstitute(ExpectedPrefixFor(command));
-        result.ending = TransactionResult::Ending::PortClosed;
-        reply->deleteLater();
-        return result;
-    }
-    result.reply = reply->reply();
-    switch (reply->error()) {
-    case CommandReply::Error::NoError:
-        result.ending = TransactionResult::Ending::Answered;
-        break;
-    case CommandReply::Error::Timeout:
-        result.ending = TransactionResult::Ending::TimedOut;
-        break;
-    case CommandReply::Error::PortClosed:
-    case CommandReply::Error::PortLost:
-        result.ending = TransactionResult::Ending::PortClosed;
-        break;
-    }
-    reply->deleteLater();
-    return result;
 }

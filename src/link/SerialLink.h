@@ -1,6 +1,5 @@
 #pragma once
 
-#include "link/CommandChannel.h"
 #include "link/CommandReply.h"
 #include "link/DevicePort.h"
 #include "link/MemoryReply.h"
@@ -27,7 +26,7 @@
 //
 // readMemory / writeMemory run the memory commands (MemoryCommands.h) on top,
 // with up to five attempts each.
-class SerialLink : public QObject, public CommandChannel
+class SerialLink : public QObject
 {
     Q_OBJECT
 
@@ -52,10 +51,6 @@ public:
 
     // True while a transaction is on the wire or commands wait for their turn.
     bool isBusy() const;
-
-    // Temporary: the blocking form for callers not yet moved to replies.
-    // Waits in a local event loop; goes once every caller uses sendCommand.
-    TransactionResult SendCommand(const QByteArray &command) override;
 
 private:
     void startNext();

@@ -3,7 +3,6 @@
 #include "model/InstrumentData.h"
 #include "transfer/MemoryAccess.h"
 #include "transfer/TransferJob.h"
-#include "transfer/TransferObserver.h"
 #include "transfer/TransferOutcome.h"
 
 #include <QString>
@@ -44,14 +43,6 @@ public:
     TransferJob *readReagent(int number, QObject *parent = nullptr);
     TransferJob *sendReagent(int number, QObject *parent = nullptr);
     TransferJob *readAllReagents(QObject *parent = nullptr);
-
-    // Temporary: the blocking forms for callers not yet moved to jobs. They
-    // run the job in a local event loop; they go once every caller uses jobs.
-    TransferOutcome ReadProgram(int number, TransferObserver &observer);
-    TransferOutcome SendProgram(int number, TransferObserver &observer);
-    TransferOutcome ReadReagent(int number);
-    TransferOutcome SendReagent(int number);
-    TransferOutcome ReadAllReagents(TransferObserver &observer);
 
 private:
     std::function<QString()> programFingerprint(int number) const;

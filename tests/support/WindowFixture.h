@@ -48,16 +48,18 @@ inline bool WriteStore(const QString &path, const InstrumentData &data)
 
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead
-// nowhere unless a test points one at a simulator. Time-outs tick every few
-// milliseconds instead of every second, and the watcher looks for a new
-// instrument every few tens of milliseconds.
+// nowhere unless a test points one at a simulator. Transfers tick every few
+// milliseconds instead of every second; identification (the search, the
+// watcher's probes) ticks a little slower, so that a simulator slowed down by
+// a busy machine is still found; the watcher looks for a new instrument every
+// few tens of milliseconds.
 struct AppFixture
 {
     AppFixture()
     {
+        connection.setTickInterval(std::chrono::milliseconds(50));
         link.setTickInterval(std::chrono::milliseconds(5));
-        connection.setTickInterval(std::chrono::milliseconds(5));
-        watcher.setTickInterval(std::chrono::milliseconds(5));
+        watcher.setTickInterval(std::chrono::milliseconds(50));
         watcher.setInterval(std::chrono::milliseconds(30));
         connection.watchWhileNotConnected(watcher);
         for (int port = FirstPort; port <= LastPort; ++port)
