@@ -51,7 +51,7 @@ void JobProgressDialog::showProgress(int done, int total)
     m_sinceShown.start();
     m_bar->setRange(0, total);
     m_bar->setValue(done);
-    if (!m_job.isStopping())
+    if (!m_stopping)
         m_label->setText(m_rate.progressText(done, total));
 }
 
@@ -59,6 +59,7 @@ void JobProgressDialog::reject()
 {
     // The job decides when it can end (a restore finishes the program under way).
     m_job.stop();
+    m_stopping = true;
     m_stop->setEnabled(false);
     m_label->setText(QStringLiteral("Stopping..."));
 }

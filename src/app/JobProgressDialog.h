@@ -36,4 +36,5 @@ private:
     QLabel *m_label = nullptr;
     QProgressBar *m_bar = nullptr;
     QPushButton *m_stop = nullptr;
+    bool m_stopping = false;
 };

@@ -2,6 +2,7 @@
 
 #include "model/CsvText.h"
 #include "model/TransferLogReader.h"
+#include "model/WholeFile.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -117,11 +117,7 @@ StoreResult TransferLogDialog::exportTo(const QString &file) const
             fields << m_shown->index(row, column).data(Qt::ToolTipRole).toString();
         bytes += CsvRecord(fields);
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return StoreResult::Failed(
-            QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(file, out.errorString()));
-    return StoreResult::Done();
+    return WriteWholeFile(file, bytes);
 }
 
 void TransferLogDialog::exportClicked()
