@@ -11,6 +11,7 @@ packages=(
   poppler-utils
   libwmf-dev libemf2svg-dev libuemf-dev qt6-svg-dev
   libcups2-dev cups printer-driver-cups-pdf
+  dpkg-dev lintian desktop-file-utils appstream man-db bash-completion
   "$@"
 )
 

@@ -1,5 +1,7 @@
 #include "link/SerialDevicePort.h"
 
+#include "link/PortAccess.h"
+
 SerialDevicePort::SerialDevicePort(QObject *parent)
     : DevicePort(parent)
 {
@@ -25,7 +27,7 @@ bool SerialDevicePort::open()
     if (m_port.isOpen())
         m_port.close();
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_errorString = m_port.errorString();
+        m_errorString = describeOpenFailure(m_device, m_port.error(), m_port.errorString());
         return false;
     }
     const bool configured = m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8)

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 bool IsWritableFolder(const QString &folder)
 {
     // Creating a file is the only test that also sees read-only mounts and ACLs.
@@ -23,8 +25,11 @@ QString ChooseStorePath(const QString &programFolder, bool programFolderWritable
         return besideProgram;
 
     const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
-    if (QFile::exists(perUser) || !QFile::exists(besideProgram))
+    if (QFile::exists(perUser) || !QFile::exists(besideProgram)) {
+        // A new user's first save needs the folder.
+        QDir().mkpath(userDataFolder);
         return perUser;
+    }
     // The copy is a new file of the user's (not read-only like its source), written whole or not at all.
     QFile source(besideProgram);
     if (QDir().mkpath(userDataFolder) && source.open(QIODevice::ReadOnly)) {
@@ -42,5 +47,8 @@ QString DefaultStorePath()
     // running program (the utility or the command-line tool) gives itself.
     const QString userDataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
-    return ChooseStorePath(programFolder, IsWritableFolder(programFolder), userDataFolder);
+    const QStringList installFolders = QStringLiteral(CORVEX_INSTALL_BINDIRS).split(QLatin1Char(':'));
+    const bool installed = std::any_of(installFolders.begin(), installFolders.end(),
+                                       [&](const QString &folder) { return QDir(programFolder) == QDir(folder); });
+    return ChooseStorePath(programFolder, !installed && IsWritableFolder(programFolder), userDataFolder);
 }

@@ -313,6 +313,7 @@ private Q_SLOTS:
         const QString path = ChooseStorePath(program, writable, user);
         QCOMPARE(path, (userChosen ? user : program) + QStringLiteral("/CORVEX.ini"));
         QCOMPARE(ReadBytes(path), chosenHolds);
+        QVERIFY(QFileInfo(path).dir().exists()); // the first save needs it
         if (userChosen && !chosenHolds.isEmpty())
             QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner); // a copy is the user's to change
     }

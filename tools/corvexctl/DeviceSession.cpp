@@ -96,7 +96,8 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
     }
     m_port.setDeviceName(device);
     if (!m_port.open()) {
-        m_connected(context.fail(QStringLiteral("Cannot open %1: %2").arg(described, m_port.errorString())));
+        m_connected(context.fail(isNumber ? QStringLiteral("%1: %2").arg(PortName(number), m_port.errorString())
+                                          : m_port.errorString()));
         return;
     }
     m_port.close();

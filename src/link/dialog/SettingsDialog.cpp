@@ -1,6 +1,7 @@
 #include "link/dialog/SettingsDialog.h"
 
 #include "link/DeviceConnection.h"
+#include "link/PortAccess.h"
 #include "link/PortTable.h"
 
 #include <QAbstractItemView>
@@ -19,6 +20,14 @@ namespace {
 
 const QString FindCaption = QStringLiteral("Find Device");
 constexpr int DeviceRole = Qt::UserRole;
+
+// The device of a port as the list shows it, marked when this user may not
+// open it.
+QString listedDevice(int port)
+{
+    const QString device = PortDevice(port);
+    return deviceAccess(device) == DeviceAccess::Denied ? device + QStringLiteral(" (no access)") : device;
+}
 
 // Draws each port's item text ("COM3") and, right-aligned beside it in a
 // quieter colour, the device that port opens here.
@@ -62,16 +71,18 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_ports->setItemDelegate(new PortItemDelegate(m_ports));
     int widest = 0;
     for (int port = FirstPort; port <= LastPort; ++port) {
+        const QString device = listedDevice(port);
         m_ports->addItem(PortName(port));
-        m_ports->setItemData(port - 1, PortDevice(port), DeviceRole);
-        m_ports->setItemData(port - 1, PortDevice(port), Qt::ToolTipRole);
-        widest = std::max(widest, m_ports->fontMetrics().horizontalAdvance(PortName(port) + PortDevice(port)));
+        m_ports->setItemData(port - 1, device, DeviceRole);
+        m_ports->setItemData(port - 1, device, Qt::ToolTipRole);
+        widest = std::max(widest, m_ports->fontMetrics().horizontalAdvance(PortName(port) + device));
     }
     m_ports->view()->setMinimumWidth(widest + 60);
 
     m_device = new QLabel(frame);
     m_device->setObjectName(QStringLiteral("lblDevice"));
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_device->setWordWrap(true);
 
     m_find = new QPushButton(FindCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
@@ -120,8 +131,15 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 
 void SettingsDialog::showDevice(int line)
 {
-    m_device->setText(line < 0 ? QStringLiteral("Device: (search all ports)")
-                               : QStringLiteral("Device: ") + PortDevice(line + 1));
+    if (line < 0) {
+        m_device->setText(QStringLiteral("Device: (search all ports)"));
+        return;
+    }
+    const QString device = PortDevice(line + 1);
+    QString text = QStringLiteral("Device: ") + device;
+    if (deviceAccess(device) == DeviceAccess::Denied)
+        text += QLatin1Char('\n') + accessDeniedMessage(device);
+    m_device->setText(text);
 }
 
 void SettingsDialog::reject()
