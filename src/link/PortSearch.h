@@ -69,7 +69,6 @@ public:
     // Ends the search now: finished() is emitted with nothing found.
     void cancel();
     bool isRunning() const { return m_running; }
-    bool wasCancelled() const { return m_cancelled; }
 
     // After finished(): the candidate picked (number 0 and empty device when
     // none identified), and what each candidate did, in the given order.

@@ -40,7 +40,6 @@ public:
     void stop();
 
     bool isRunning() const { return m_started && !m_finished; }
-    bool isStopping() const { return m_stopRequested && !m_finished; }
     bool isFinished() const { return m_finished; }
     // Valid after finished().
     TransferOutcome outcome() const { return m_outcome; }
