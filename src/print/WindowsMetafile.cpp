@@ -29,6 +29,8 @@ using Api = std::unique_ptr<wmfAPI, ApiDeleter>;
 // drawing itself names the picture's own fonts.
 class FontSetup
 {
+    Q_DISABLE_COPY_MOVE(FontSetup) // the lists point into its own texts
+
 public:
     FontSetup()
     {
