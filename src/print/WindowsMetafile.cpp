@@ -23,7 +23,7 @@ struct ApiDeleter
 using Api = std::unique_ptr<wmfAPI, ApiDeleter>;
 
 // The metafile player maps a picture's fonts onto the 13 standard printer
-// faces and will not start without files for them. The faces that stand in
+// faces and needs files for them to measure text. The faces that stand in
 // for the fonts a Windows picture names (Arial, Times New Roman, Courier New)
 // take their place, wherever the system's font configuration finds them. The
 // drawing itself names the picture's own fonts.
