@@ -1,3 +1,4 @@
+#include "CommandTable.h"
 #include "CtlMain.h"
 
 #include "model/TransferLog.h"
@@ -41,5 +42,5 @@ int main(int argc, char *argv[])
     });
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return RunCorvexCtl(arguments, out, err);
+    return RunCorvexCtl(AllCommands(), arguments, out, err);
 }
