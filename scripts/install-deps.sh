@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   fonts-liberation
   poppler-utils
-  libwmf-dev libemf2svg-dev libuemf-dev qt6-svg-dev
+  libwmf-dev libemf2svg-dev libuemf-dev qt6-svg-dev libfontconfig-dev
   libcups2-dev cups printer-driver-cups-pdf
   dpkg-dev lintian desktop-file-utils appstream man-db bash-completion
   "$@"

@@ -1,5 +1,6 @@
 #include "print/PrintServiceSurface.h"
 
+#include "print/PdfFileSurface.h"
 #include "print/PrinterSurface.h"
 
 #include <QDir>
@@ -43,15 +44,11 @@ PrintService::JobOptions jobOptions(const QPrinter &printer)
     return options;
 }
 
-// Qt's PDF writer does not report a failed write (a full disk): a complete
-// document ends with its end-of-file marker.
+// Qt's PDF writer does not report a failed write (a full disk).
 bool isCompletePdf(const QString &path)
 {
     QFile file(path);
-    constexpr qint64 Tail = 32;
-    if (!file.open(QIODevice::ReadOnly) || file.size() < Tail || !file.seek(file.size() - Tail))
-        return false;
-    return file.read(Tail).contains("%%EOF");
+    return file.open(QIODevice::ReadOnly) && PdfFileSurface::IsCompletePdf(file.readAll());
 }
 
 } // namespace

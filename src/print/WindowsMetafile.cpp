@@ -2,11 +2,17 @@
 
 #include "print/SvgDrawing.h"
 
+#include <QByteArrayList>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fontconfig/fontconfig.h>
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
 
-#include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,28 +23,83 @@ struct ApiDeleter
 using Api = std::unique_ptr<wmfAPI, ApiDeleter>;
 
 // The metafile player maps a picture's fonts onto the 13 standard printer
-// faces and will not start without files for them; the metric-compatible
-// faces stand in. The drawing itself names the picture's own fonts.
-struct FontSetup
+// faces and needs files for them to measure text. The faces that stand in
+// for the fonts a Windows picture names (Arial, Times New Roman, Courier New)
+// take their place, wherever the system's font configuration finds them. The
+// drawing itself names the picture's own fonts.
+class FontSetup
 {
-    std::array<char *, 2> dirs{const_cast<char *>("/usr/share/fonts/truetype/liberation"), nullptr};
-    std::array<wmfMapping, 15> faces{{
-        {const_cast<char *>("Times-Roman"), const_cast<char *>("LiberationSerif-Regular.ttf")},
-        {const_cast<char *>("Times-Italic"), const_cast<char *>("LiberationSerif-Italic.ttf")},
-        {const_cast<char *>("Times-Bold"), const_cast<char *>("LiberationSerif-Bold.ttf")},
-        {const_cast<char *>("Times-BoldItalic"), const_cast<char *>("LiberationSerif-BoldItalic.ttf")},
-        {const_cast<char *>("Helvetica"), const_cast<char *>("LiberationSans-Regular.ttf")},
-        {const_cast<char *>("Helvetica-Oblique"), const_cast<char *>("LiberationSans-Italic.ttf")},
-        {const_cast<char *>("Helvetica-Bold"), const_cast<char *>("LiberationSans-Bold.ttf")},
-        {const_cast<char *>("Helvetica-BoldOblique"), const_cast<char *>("LiberationSans-BoldItalic.ttf")},
-        {const_cast<char *>("Courier"), const_cast<char *>("LiberationMono-Regular.ttf")},
-        {const_cast<char *>("Courier-Oblique"), const_cast<char *>("LiberationMono-Italic.ttf")},
-        {const_cast<char *>("Courier-Bold"), const_cast<char *>("LiberationMono-Bold.ttf")},
-        {const_cast<char *>("Courier-BoldOblique"), const_cast<char *>("LiberationMono-BoldItalic.ttf")},
-        {const_cast<char *>("Symbol"), const_cast<char *>("LiberationSans-Regular.ttf")},
-        {const_cast<char *>("ZapfDingbats"), const_cast<char *>("LiberationSans-Regular.ttf")},
-        {nullptr, nullptr},
-    }};
+    Q_DISABLE_COPY_MOVE(FontSetup) // the lists point into its own texts
+
+public:
+    FontSetup()
+    {
+        const std::pair<const char *, const char *> faces[] = {
+            {"Times-Roman", "Times New Roman"},
+            {"Times-Italic", "Times New Roman:italic"},
+            {"Times-Bold", "Times New Roman:bold"},
+            {"Times-BoldItalic", "Times New Roman:bold:italic"},
+            {"Helvetica", "Arial"},
+            {"Helvetica-Oblique", "Arial:italic"},
+            {"Helvetica-Bold", "Arial:bold"},
+            {"Helvetica-BoldOblique", "Arial:bold:italic"},
+            {"Courier", "Courier New"},
+            {"Courier-Oblique", "Courier New:italic"},
+            {"Courier-Bold", "Courier New:bold"},
+            {"Courier-BoldOblique", "Courier New:bold:italic"},
+            {"Symbol", "Arial"},
+            {"ZapfDingbats", "Arial"},
+        };
+        for (const auto &[standard, standIn] : faces) {
+            const QFileInfo file(fontFile(standIn));
+            if (file.fileName().isEmpty())
+                continue;
+            const QByteArray dir = QFile::encodeName(file.absolutePath());
+            if (!m_dirNames.contains(dir))
+                m_dirNames << dir;
+            m_names << QByteArray(standard) << QFile::encodeName(file.fileName());
+        }
+        for (QByteArray &dir : m_dirNames)
+            m_dirs.push_back(dir.data());
+        m_dirs.push_back(nullptr);
+        for (qsizetype i = 0; i + 1 < m_names.size(); i += 2) {
+            wmfMapping face{}; // the encoding stays unset
+            face.name = m_names[i].data();
+            face.mapping = m_names[i + 1].data();
+            m_faces.push_back(face);
+        }
+        m_faces.push_back(wmfMapping{}); // the end of the list
+    }
+
+    char **dirs() { return m_dirs.data(); }
+    wmfMapping *faces() { return m_faces.data(); }
+
+private:
+    // The file of the face that best matches the fontconfig pattern, or an
+    // empty text when there is none.
+    static QString fontFile(const char *pattern)
+    {
+        QString path;
+        FcPattern *wanted = FcNameParse(reinterpret_cast<const FcChar8 *>(pattern));
+        if (!wanted)
+            return path;
+        FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+        FcDefaultSubstitute(wanted);
+        FcResult result = FcResultNoMatch;
+        if (FcPattern *found = FcFontMatch(nullptr, wanted, &result)) {
+            FcChar8 *file = nullptr;
+            if (FcPatternGetString(found, FC_FILE, 0, &file) == FcResultMatch && file)
+                path = QFile::decodeName(reinterpret_cast<const char *>(file));
+            FcPatternDestroy(found);
+        }
+        FcPatternDestroy(wanted);
+        return path;
+    }
+
+    QByteArrayList m_dirNames;
+    QByteArrayList m_names; // standard name, file name, ...
+    std::vector<char *> m_dirs;
+    std::vector<wmfMapping> m_faces;
 };
 
 // The metafile as an SVG drawing, or an empty text when it cannot be played.
@@ -47,8 +108,8 @@ QByteArray metafileAsSvg(const QByteArray &bytes)
     static FontSetup fonts;
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
-    options.fontdirs = fonts.dirs.data();
-    options.font.ps = fonts.faces.data();
+    options.fontdirs = fonts.dirs();
+    options.font.ps = fonts.faces();
     const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_FONTDIRS | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL
                                 | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     wmfAPI *raw = nullptr;

@@ -36,6 +36,14 @@ Widget *named(Widget *widget, const QString &name)
     return widget;
 }
 
+// A setting that cannot be kept is no reason not to go on, but the user
+// learns that it will be lost.
+void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key, const QVariant &value)
+{
+    if (const StoreResult saved = WriteUserSetting(key, value); !saved)
+        seams.showMessage(parent, QMessageBox::Warning, QStringLiteral("Varnel Corvex"), saved.error);
+}
+
 } // namespace
 
 frmPrint::frmPrint(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
@@ -191,7 +199,7 @@ void frmPrint::cmdOpenPic_Click()
         return;
     m_logoPath = file;
     chk[0]->setChecked(true);
-    WriteUserSetting(UserSetting::LogoPicture, m_logoPath);
+    keepSetting(m_seams, this, UserSetting::LogoPicture, m_logoPath);
 }
 
 void frmPrint::cmdSetup_Click()
@@ -245,7 +253,7 @@ void frmPrint::cmdPrint_Click()
     hide();
     QCoreApplication::processEvents();
     m_keptAfterFailure = false;
-    WriteUserSetting(UserSetting::Comment, txtComment->toPlainText());
+    keepSetting(m_seams, parentWidget(), UserSetting::Comment, txtComment->toPlainText());
 
     const PrintRequest request = currentRequest();
     m_printer.setDocName(PrintJobTitle(request));

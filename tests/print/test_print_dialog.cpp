@@ -183,11 +183,24 @@ private Q_SLOTS:
         QVERIFY(m_messages.isEmpty()); // silent, as every failure of loading a logo
     }
 
+    void okPrintsWhatTheControlsSay_data()
+    {
+        QTest::addColumn<bool>("settingsWritable");
+
+        QTest::newRow("comment kept") << true;
+        // The sheets still go out; the user learns that the comment is lost.
+        QTest::newRow("settings read-only") << false;
+    }
+
     void okPrintsWhatTheControlsSay()
     {
+        QFETCH(bool, settingsWritable);
+
         const QString logo = m_files->filePath(QStringLiteral("tall.png"));
         QVERIFY(PictureFiles::writeRaster(logo, 200, 400));
-        WriteUserSetting(UserSetting::LogoPicture, logo);
+        QVERIFY(WriteUserSetting(UserSetting::LogoPicture, logo));
+        if (!settingsWritable)
+            QVERIFY(QFile::setPermissions(OpenUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
         frmPrint dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
@@ -205,7 +218,11 @@ private Q_SLOTS:
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).position, QPointF(1200, 1950));
         QCOMPARE(m_recording->pictures().value(0).target, QRectF(6750, 300, 1875, 3750));
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("Lab 2"));
+        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
+        QCOMPARE(m_messages.size(), settingsWritable ? 0 : 1);
+        if (!settingsWritable)
+            QVERIFY2(m_messages[0].endsWith(QLatin1String("read-only (it has no write permission), so it was not written; it stays as it is.|exclamation")),
+                     qPrintable(m_messages[0]));
     }
 
     void okPrintsOnThePrinterChosenInTheSetup()

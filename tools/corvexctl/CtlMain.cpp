@@ -1,7 +1,5 @@
 #include "CtlMain.h"
 
-#include "CommandTable.h"
-
 namespace {
 
 const QString ToolName = QStringLiteral("corvexctl");
@@ -177,9 +175,8 @@ QStringList commandFirst(const QList<Command> &commands, QStringList words)
     return QStringList{words.first()} + words.mid(1) + leading;
 }
 
-int runCommandLine(const QStringList &givenArguments, QTextStream &out, QTextStream &err)
+int runCommandLine(const QList<Command> &commands, const QStringList &givenArguments, QTextStream &out, QTextStream &err)
 {
-    const QList<Command> commands = AllCommands();
     const QStringList arguments = commandFirst(commands, givenArguments);
     if (arguments.isEmpty()) {
         printOverview(commands, err);
@@ -214,9 +211,9 @@ int runCommandLine(const QStringList &givenArguments, QTextStream &out, QTextStr
 
 } // namespace
 
-int RunCorvexCtl(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int RunCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const int exitCode = runCommandLine(arguments, out, err);
+    const int exitCode = runCommandLine(commands, arguments, out, err);
     out.flush();
     err.flush();
     return exitCode;

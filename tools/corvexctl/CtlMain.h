@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Command.h"
+
 #include <QStringList>
 #include <QTextStream>
 
-// The command-line tool: `arguments` without the program name; results go
-// to `out`, messages to `err`. Returns the exit code.
-int RunCorvexCtl(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// The command-line tool with `commands`, in the order --help lists them:
+// `arguments` without the program name; results go to `out`, messages to
+// `err`. Returns the exit code.
+int RunCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err);

@@ -1,3 +1,4 @@
+#include "CommandTable.h"
 #include "CtlMain.h"
 
 #include <QGuiApplication>
@@ -35,5 +36,5 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return RunCorvexCtl(arguments, out, err);
+    return RunCorvexCtl(AllCommands(), arguments, out, err);
 }
