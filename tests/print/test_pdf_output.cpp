@@ -1,5 +1,6 @@
 #include "model/LocalStore.h"
 #include "print/PrinterSurface.h"
+#include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
@@ -165,7 +166,7 @@ private:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
             environment.remove(QLatin1String(name));
-        return RunProcess(qEnvironmentVariable("CORVEX_CTL"), arguments, environment);
+        return RunProcess(CtlProgram(), arguments, environment);
     }
 
     // File names of the arguments stand in the test's folder.

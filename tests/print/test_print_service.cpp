@@ -1,5 +1,6 @@
 #include "model/LocalStore.h"
 #include "print/frmPrint.h"
+#include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/PrivatePrintService.h"
 #include "support/TestEnvironment.h"
@@ -167,9 +168,9 @@ private:
     {
         const QStringList all = QStringList(arguments) << QStringLiteral("--store") << m_store;
         if (limits.isEmpty())
-            return RunProcess(qEnvironmentVariable("CORVEX_CTL"), all);
+            return RunProcess(CtlProgram(), all);
         return RunProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
-                                                                   qEnvironmentVariable("CORVEX_CTL")} + all);
+                                                                   CtlProgram()} + all);
     }
 
     PrivatePrintService m_service;
