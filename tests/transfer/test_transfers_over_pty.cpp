@@ -391,8 +391,9 @@ private Q_SLOTS:
                     QTimer::singleShot(0, job, [job] { job->stop(); });
             };
         }
+        const std::unique_ptr<TransferJob> owned(job);
         QSignalSpy finished(job, &TransferJob::finished);
-        const TransferOutcome outcome = run(job);
+        const TransferOutcome outcome = JobRecorder::run(*job);
         job->stop(); // a second click after the end does nothing
         QTest::qWait(20);
         QCOMPARE(finished.size(), 1);
