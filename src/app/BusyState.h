@@ -12,7 +12,7 @@ class BusyState : public QObject
 
 public:
     enum class Phase { Idle, Transferring, Stopping, Closing };
-    enum class Kind { None, ReadProgram, SendProgram, ReadReagent, SendReagent, ReadAll, ServiceCommand };
+    enum class Kind { None, ReadProgram, SendProgram, ReadReagent, SendReagent, ReadAll, ServiceCommand, Backup, Restore };
 
     using QObject::QObject;
 
@@ -35,8 +35,10 @@ public:
     bool allowsStop() const { return m_phase == Phase::Transferring && m_kind == Kind::ReadAll; }
     // A reagent being renamed, and the wait before closing, lock the whole window.
     bool allowsWindow() const { return m_phase != Phase::Closing && m_kind != Kind::SendReagent; }
-    // A read can be broken off when the window closes: the instrument is left as
-    // it was. A send is finished so that the instrument is not left half-written.
+    // A read (and a backup, which then writes nothing) can be broken off when the
+    // window closes: the instrument is left as it was. A send is finished so that
+    // the instrument is not left half-written; a restore stops after the program
+    // or reagent under way.
     bool breaksOffAtClose() const { return m_kind != Kind::SendProgram && m_kind != Kind::SendReagent; }
 
 Q_SIGNALS:

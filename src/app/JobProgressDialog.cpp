@@ -62,4 +62,5 @@ void JobProgressDialog::reject()
     m_stopping = true;
     m_stop->setEnabled(false);
     m_label->setText(QStringLiteral("Stopping..."));
+    emit stopAsked();
 }

@@ -11,9 +11,9 @@ class QPushButton;
 class TransferJob;
 
 // The progress of a long job (a backup, a restore): bytes done, the time
-// left at the rate measured so far, and Stop. It is opened window-modal
-// over its parent and closes itself when the job finishes; closing it asks
-// the job to stop, as Stop does.
+// left at the rate measured so far, and Stop. It is window-modal unless the
+// caller makes it a plain window beside a busy main window, and closes itself
+// when the job finishes; closing it asks the job to stop, as Stop does.
 class JobProgressDialog : public QDialog
 {
     Q_OBJECT
@@ -23,6 +23,10 @@ public:
 
     QPushButton *stopButton() const { return m_stop; }
     QLabel *progressLabel() const { return m_label; }
+
+Q_SIGNALS:
+    // Stop was clicked or the window closed; the job has been asked to stop.
+    void stopAsked();
 
 protected:
     void reject() override;

@@ -100,6 +100,11 @@ void MainWindow::buildMenus()
                                                   m_reagents->fillList();
                                                   m_programs->fillReagents();
                                                   m_programs->showProgram();
+                                              },
+                                              m_busy,
+                                              [this](BusyState::Kind kind, const QString &title, TransferJob *job,
+                                                     const std::function<void(const TransferOutcome &)> &ended) {
+                                                  runJob(kind, title, job, ended);
                                               }},
                                              this);
     whole->addTo(m_fileMenu);

@@ -64,6 +64,9 @@ void MainWindow::showRetrying(int attempt, int attempts)
     case Kind::SendProgram:
         m_programs->showProgressNote(note);
         break;
+    case Kind::Backup:
+    case Kind::Restore:
+        break; // their progress window says so
     default:
         m_reagents->showProgressNote(note);
         break;

@@ -83,21 +83,13 @@ void WholeInstrumentActions::addTo(QMenu *menu)
 
 bool WholeInstrumentActions::checkConnected(const QString &title)
 {
-    if (m_running)
+    if (m_running || !m_parts.busy.isIdle())
         return false;
     if (m_parts.connection.isConnected())
         return true;
     QMessageBox::warning(m_parts.window, title,
                          QStringLiteral("The Corvex is not connected. Connect it in File > Settings... first."));
     return false;
-}
-
-void WholeInstrumentActions::showOutcome(const QString &title, const TransferOutcome &outcome, const QString &doneText)
-{
-    if (outcome.status == TransferOutcome::Status::Done)
-        QMessageBox::information(m_parts.window, title, doneText);
-    else
-        QMessageBox::warning(m_parts.window, title, outcome.message);
 }
 
 void WholeInstrumentActions::runBackup(const QString &file,
@@ -127,10 +119,42 @@ void WholeInstrumentActions::backUp()
     const QString file = chooseFile(m_parts.window, BackupTitle, QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
-    runBackup(file, [this, file](const BackupJob &job, const TransferOutcome &outcome) {
-        showOutcome(BackupTitle, outcome,
-                    QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job.bytesRead()));
+    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
+                                                         m_parts.link.port().deviceName());
+    BackupJob *job = MakeBackup(m_memory, file, port, this);
+    runBusy(BusyState::Kind::Backup, BackupTitle, job, [this, job, file](const TransferOutcome &outcome) {
+        showEnded(BackupTitle, outcome,
+                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
     });
+}
+
+void WholeInstrumentActions::runBusy(BusyState::Kind kind, const QString &title, TransferJob *job,
+                                     const std::function<void(const TransferOutcome &)> &ended)
+{
+    // A plain window: the main window stays usable as far as its busy state allows.
+    auto *progress = new JobProgressDialog(*job, title, m_parts.window);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->setWindowModality(Qt::NonModal);
+    connect(progress, &JobProgressDialog::stopAsked, &m_parts.busy, &BusyState::stop);
+    progress->show();
+    m_parts.runJob(kind, title, job, ended);
+}
+
+// What the window does not show itself: the success, and a stop on request.
+// Nothing while the window closes.
+void WholeInstrumentActions::showEnded(const QString &title, const TransferOutcome &outcome, const QString &doneText)
+{
+    if (m_parts.busy.phase() == BusyState::Phase::Closing)
+        return;
+    QMessageBox *box = nullptr;
+    if (outcome.status == TransferOutcome::Status::Done)
+        box = new QMessageBox(QMessageBox::Information, title, doneText, QMessageBox::Ok, m_parts.window);
+    else if (outcome.status == TransferOutcome::Status::Stopped)
+        box = new QMessageBox(QMessageBox::Warning, title, outcome.message, QMessageBox::Ok, m_parts.window);
+    if (!box)
+        return;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void WholeInstrumentActions::restore()
@@ -163,19 +187,12 @@ void WholeInstrumentActions::restore()
         return;
 
     RestoreJob *job = MakeRestore(m_memory, backup->data, file, StorePart(), m_parts.data, m_parts.storePath, this);
-    m_running = job;
-    auto *progress = new JobProgressDialog(*job, RestoreTitle, m_parts.window);
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    connect(job, &TransferJob::finished, this, [this, job, file](const TransferOutcome &outcome) {
-        m_running = nullptr;
-        job->deleteLater();
+    runBusy(BusyState::Kind::Restore, RestoreTitle, job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
-        showOutcome(RestoreTitle, outcome,
-                    QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
+        showEnded(RestoreTitle, outcome,
+                  QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
     });
-    progress->open();
-    job->start();
 }
 
 void WholeInstrumentActions::compare()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BusyState.h"
 #include "model/InstrumentData.h"
 #include "transfer/LinkMemory.h"
 #include "transfer/TransferOutcome.h"
@@ -14,11 +15,13 @@ class DeviceConnection;
 class QMenu;
 class QWidget;
 class SerialLink;
+class TransferJob;
 
 // The File menu's work on the whole instrument and on the record of
 // transfers: "Back Up Instrument...", "Restore Instrument...", "Compare..."
-// and "Transfer Log...". Backups and restores run as jobs under a progress
-// window with Stop, verified when the user's setting says so.
+// and "Transfer Log...". Backups and restores run as jobs in the window's busy
+// state, beside a progress window with Stop, verified when the user's setting
+// says so.
 class WholeInstrumentActions : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,12 @@ public:
         std::function<int()> currentProgram;
         // After a restore has changed the data.
         std::function<void()> dataChanged;
+        BusyState &busy;
+        // Runs `job` in the busy state `kind`; `ended` is called before the
+        // window becomes idle again, which shows a failure under `title`.
+        std::function<void(BusyState::Kind kind, const QString &title, TransferJob *job,
+                           const std::function<void(const TransferOutcome &)> &ended)>
+            runJob;
     };
 
     WholeInstrumentActions(Parts parts, QObject *parent);
@@ -54,7 +63,9 @@ public:
 
 private:
     bool checkConnected(const QString &title);
-    void showOutcome(const QString &title, const TransferOutcome &outcome, const QString &doneText);
+    void runBusy(BusyState::Kind kind, const QString &title, TransferJob *job,
+                 const std::function<void(const TransferOutcome &)> &ended);
+    void showEnded(const QString &title, const TransferOutcome &outcome, const QString &doneText);
 
     Parts m_parts;
     LinkMemory m_linkMemory;

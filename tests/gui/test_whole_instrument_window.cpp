@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTreeWidget>
 
@@ -101,6 +102,34 @@ private Q_SLOTS:
         QVERIFY(LoadStore(m_app->storePath, stored));
         QVERIFY(stored.programs == read.programs && stored.reagents == read.reagents);
         QCOMPARE(window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
+    }
+
+    // The backup runs in the window's busy state: closing the window stops it,
+    // writes no file, shows nothing and then closes the window.
+    void closingDuringABackupWritesNothingAndCloses()
+    {
+        SimulatorProcess sim;
+        const QString memory = path(QStringLiteral("memory.bin"));
+        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
+        QVERIFY2(sim.start({QStringLiteral("--memory"), memory}), qPrintable(sim.errorString()));
+        SetPortDeviceOverride(2, sim.devicePath());
+        const std::unique_ptr<MainWindow> window = m_app->loadWindow();
+        QSignalSpy closed(window.get(), &MainWindow::closed);
+
+        const QString backup = path(QStringLiteral("backup.ini"));
+        {
+            ModalAnswers answers;
+            answers.chooseFile(backup);
+            Child<QAction>(window.get(), "mnBackup")->trigger();
+            QVERIFY(answers.allAnswered());
+        }
+        QVERIFY(!Child<QMenu>(window.get(), "mnFile")->menuAction()->isEnabled());
+        window->close();
+        QVERIFY(window->isVisible()); // until the backup has ended
+        QVERIFY(closed.wait(30000));
+        QVERIFY(!window->isVisible());
+        QVERIFY(!QFile::exists(backup));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void compareShowsTheDifferencesSideBySide()

@@ -1,60 +1,17 @@
 #include "DeviceCommands.h"
 
 #include "DeviceSession.h"
+#include "InterruptStop.h"
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
 #include "model/ListTexts.h"
 #include "transfer/DeviceTransfers.h"
 
-#include <QSocketNotifier>
-
 #include <algorithm>
-#include <csignal>
 #include <memory>
 
-#include <unistd.h>
-
 namespace {
-
-// Ctrl+C while it lives stops the job (Read ALL: after the current reagent).
-// The signal handler only writes to a pipe; the event loop reads it.
-class InterruptAsStop
-{
-public:
-    explicit InterruptAsStop(TransferJob &job)
-    {
-        if (::pipe(s_pipe) != 0)
-            return;
-        m_notifier = std::make_unique<QSocketNotifier>(s_pipe[0], QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &job, [&job] {
-            char ignored = 0;
-            static_cast<void>(::read(s_pipe[0], &ignored, 1));
-            job.stop();
-        });
-        m_previous = std::signal(SIGINT, noteInterrupt);
-    }
-    ~InterruptAsStop()
-    {
-        if (!m_notifier)
-            return;
-        std::signal(SIGINT, m_previous);
-        m_notifier.reset();
-        ::close(s_pipe[0]);
-        ::close(s_pipe[1]);
-    }
-
-private:
-    static void noteInterrupt(int)
-    {
-        const char note = 1;
-        static_cast<void>(::write(s_pipe[1], &note, 1));
-    }
-
-    static inline int s_pipe[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> m_notifier;
-    void (*m_previous)(int) = nullptr;
-};
 
 // Shows a job's progress on the error stream in steps of ten percent.
 void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
@@ -137,7 +94,7 @@ void readReagents(CommandContext &context, Subject &subject, DeviceTransfers &tr
 {
     TransferJob *job = transfers.readAllReagents();
     printProgress(*job, context.err, QStringLiteral("Reading all reagents"));
-    auto stopOnCtrlC = std::make_shared<InterruptAsStop>(*job);
+    auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
     runJob(job, [&context, &subject, end, stopOnCtrlC](const TransferOutcome &outcome) {
         for (int r = 1; r <= outcome.reagentsRead; ++r)
             context.out << ReagentListLine(r, subject.data.reagents[r]) << '\n';

@@ -8,7 +8,8 @@ class QSocketNotifier;
 class TransferJob;
 
 // While it lives, Ctrl+C stops the job (from the event loop: the signal
-// handler only writes to a pipe).
+// handler only writes to a pipe). The job decides when it ends: Read ALL
+// after the reagent under way, a restore after the program under way.
 class StopOnInterrupt
 {
 public:
