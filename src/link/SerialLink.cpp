@@ -29,11 +29,6 @@ void SerialLink::setTickInterval(std::chrono::milliseconds interval)
     m_timeOut.setInterval(interval);
 }
 
-bool SerialLink::isBusy() const
-{
-    return m_inTransaction || !m_queue.isEmpty();
-}
-
 CommandReply *SerialLink::sendCommand(const QByteArray &command)
 {
     auto *reply = new CommandReply(command, this);

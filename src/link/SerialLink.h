@@ -49,9 +49,6 @@ public:
     // The period of tmTimeOut; 1000 ms unless a test shortens it.
     void setTickInterval(std::chrono::milliseconds interval);
 
-    // True while a transaction is on the wire or commands wait for their turn.
-    bool isBusy() const;
-
 private:
     void startNext();
     void readPort();
