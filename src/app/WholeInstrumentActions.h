@@ -58,7 +58,8 @@ public:
     // window; `done` gets the job (valid during the call) and its outcome.
     void runBackup(const QString &file, std::function<void(const BackupJob &, const TransferOutcome &)> done);
 
-    // The backup or restore under way, if any.
+    // The read for Compare under way, if any (backups and restores run in the
+    // window's busy state).
     QObject *runningJob() const { return m_running; }
 
 private:
