@@ -58,10 +58,6 @@ public:
     // window; `done` gets the job (valid during the call) and its outcome.
     void runBackup(const QString &file, std::function<void(const BackupJob &, const TransferOutcome &)> done);
 
-    // The read for Compare under way, if any (backups and restores run in the
-    // window's busy state).
-    QObject *runningJob() const { return m_running; }
-
 private:
     bool checkConnected(const QString &title);
     void runBusy(BusyState::Kind kind, const QString &title, TransferJob *job,
@@ -71,5 +67,7 @@ private:
     Parts m_parts;
     LinkMemory m_linkMemory;
     UserVerifiedMemory m_memory;
+    // The read for Compare under way, if any (backups and restores run in the
+    // window's busy state).
     QObject *m_running = nullptr;
 };
