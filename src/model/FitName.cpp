@@ -14,3 +14,9 @@ QByteArray FitName(const QByteArray &name, bool displayForm)
         --end;
     return name.left(end);
 }
+
+bool isBlankName(const QByteArray &name)
+{
+    const qsizetype nul = name.indexOf('\0');
+    return FitName(nul < 0 ? name : name.left(nul), true).isEmpty();
+}

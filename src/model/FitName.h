@@ -7,3 +7,6 @@
 // characters, or cut to the first 13. Display form (displayForm true): the
 // trailing spaces removed; leading spaces stay in both forms.
 QByteArray FitName(const QByteArray &name, bool displayForm);
+
+// Blank as the store sees a name: nothing but spaces up to the first NUL byte.
+bool isBlankName(const QByteArray &name);

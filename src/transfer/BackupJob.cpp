@@ -20,21 +20,6 @@ std::vector<int> offsetsAfterName(qint32 type)
     return offsets;
 }
 
-// Blank as the store sees it: nothing but spaces up to the first NUL byte.
-bool isBlankName(const QByteArray &name)
-{
-    const qsizetype nul = name.indexOf('\0');
-    return FitName(nul < 0 ? name : name.left(nul), true).isEmpty();
-}
-
-TransferOutcome makeOutcome(Status status, const QString &message)
-{
-    TransferOutcome result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
-
 } // namespace
 
 BackupJob::BackupJob(MemoryAccess &memory, QString file, BackupInfo info, QObject *parent)

@@ -11,20 +11,6 @@ using Status = TransferOutcome::Status;
 
 namespace {
 
-TransferOutcome makeOutcome(Status status, const QString &message = {})
-{
-    TransferOutcome result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
-
-bool isBlankName(const QByteArray &name)
-{
-    const qsizetype nul = name.indexOf('\0');
-    return FitName(nul < 0 ? name : name.left(nul), true).isEmpty();
-}
-
 // "Program01 to Program06", "Reagent 007", "" for an empty range.
 QString rangeText(const QString &first, const QString &last, int count)
 {

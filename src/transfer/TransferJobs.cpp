@@ -12,14 +12,6 @@ using Status = TransferOutcome::Status;
 
 namespace {
 
-TransferOutcome makeOutcome(Status status, const QString &message = {})
-{
-    TransferOutcome result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
-
 QString failurePlace(const StepResult &step, bool writing)
 {
     return QStringLiteral("at %1 %2.").arg(AddressText(step.failedAddress), FaultReason(step.fault, writing));

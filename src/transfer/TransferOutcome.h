@@ -25,4 +25,9 @@ struct TransferOutcome
     bool transferred() const { return status == Status::Done || status == Status::Stopped; }
 };
 
+inline TransferOutcome makeOutcome(TransferOutcome::Status status, const QString &message = {})
+{
+    return TransferOutcome{status, message};
+}
+
 Q_DECLARE_METATYPE(TransferOutcome)
