@@ -147,6 +147,18 @@ void DeviceSession::deviceChecked(CommandContext &context, const QString &descri
     m_connected(context.fail(QStringLiteral("No Corvex answered on %1.").arg(described)));
 }
 
+int RunConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work)
+{
+    return RunInEventLoop([&](const EndCommand &end) {
+        session.connect(context, [&work, end](std::optional<int> failed) {
+            if (failed)
+                end(*failed);
+            else
+                work(end);
+        });
+    });
+}
+
 std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run)
 {
     return [number, use, run = std::move(run)](CommandContext &context) {
@@ -155,15 +167,9 @@ std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUs
             return *end;
         DeviceSession session;
         std::unique_ptr<DeviceTransfers> transfers;
-        return RunInEventLoop([&](const EndCommand &end) {
-            session.connect(context, [&, end](std::optional<int> failed) {
-                if (failed) {
-                    end(*failed);
-                    return;
-                }
-                transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, StorePath(context));
-                run(context, subject, *transfers, end);
-            });
+        return RunConnected(context, session, [&](const EndCommand &end) {
+            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, StorePath(context));
+            run(context, subject, *transfers, end);
         });
     };
 }

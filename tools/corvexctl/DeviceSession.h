@@ -18,6 +18,13 @@ using EndCommand = std::function<void(int exitCode)>;
 // of the command, until it calls `end`; returns the exit code given.
 int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin);
 
+class CommandContext;
+class DeviceSession;
+
+// Runs the event loop as RunInEventLoop does, connects `session` as the
+// options say and then runs `work`; a failed connection ends the command.
+int RunConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work);
+
 // The port, link and connection a device command works through.
 class DeviceSession : public QObject
 {

@@ -72,21 +72,15 @@ int backup(CommandContext &context)
     if (const QString problem = backupTargetProblem(file); !problem.isEmpty())
         return context.fail(problem);
     DeviceSession session;
-    return RunInEventLoop([&](const EndCommand &end) {
-        session.connect(context, [&, end](std::optional<int> failed) {
-            if (failed) {
-                end(*failed);
+    return RunConnected(context, session, [&](const EndCommand &end) {
+        runBackup(context, session, file, [&context, file, end](const BackupJob &job, const TransferOutcome &outcome) {
+            if (outcome.status != TransferOutcome::Status::Done) {
+                end(context.fail(outcome.message));
                 return;
             }
-            runBackup(context, session, file, [&context, file, end](const BackupJob &job, const TransferOutcome &outcome) {
-                if (outcome.status != TransferOutcome::Status::Done) {
-                    end(context.fail(outcome.message));
-                    return;
-                }
-                context.out << "The Corvex has been backed up to \"" << file << "\" (" << job.bytesRead()
-                            << " bytes read).\n";
-                end(ExitDone);
-            });
+            context.out << "The Corvex has been backed up to \"" << file << "\" (" << job.bytesRead()
+                        << " bytes read).\n";
+            end(ExitDone);
         });
     });
 }
@@ -133,29 +127,23 @@ int restore(CommandContext &context)
         return *end;
 
     DeviceSession session;
-    return RunInEventLoop([&](const EndCommand &end) {
-        session.connect(context, [&, end](std::optional<int> failed) {
-            if (failed) {
-                end(*failed);
-                return;
-            }
-            RestoreJob *job = MakeRestore(session.memory(), backup->data, file, *part, subject.data, StorePath(context));
-            printProgress(*job, context.err, QStringLiteral("Restore"));
-            auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
-            QObject::connect(job, &TransferJob::finished, job,
-                             [&context, job, part, end, stopOnCtrlC](const TransferOutcome &outcome) mutable {
-                                 stopOnCtrlC.reset();
-                                 job->deleteLater();
-                                 if (outcome.status != TransferOutcome::Status::Done) {
-                                     end(context.fail(outcome.message));
-                                     return;
-                                 }
-                                 context.out << part->description() << " have been restored to the Corvex and saved to \""
-                                             << StorePath(context) << "\".\n";
-                                 end(ExitDone);
-                             });
-            job->start();
-        });
+    return RunConnected(context, session, [&](const EndCommand &end) {
+        RestoreJob *job = MakeRestore(session.memory(), backup->data, file, *part, subject.data, StorePath(context));
+        printProgress(*job, context.err, QStringLiteral("Restore"));
+        auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
+        QObject::connect(job, &TransferJob::finished, job,
+                         [&context, job, part, end, stopOnCtrlC](const TransferOutcome &outcome) mutable {
+                             stopOnCtrlC.reset();
+                             job->deleteLater();
+                             if (outcome.status != TransferOutcome::Status::Done) {
+                                 end(context.fail(outcome.message));
+                                 return;
+                             }
+                             context.out << part->description() << " have been restored to the Corvex and saved to \""
+                                         << StorePath(context) << "\".\n";
+                             end(ExitDone);
+                         });
+        job->start();
     });
 }
 
@@ -165,20 +153,14 @@ std::optional<CompareSide> ReadInstrumentSide(CommandContext &context)
 {
     DeviceSession session;
     std::optional<CompareSide> side;
-    RunInEventLoop([&](const EndCommand &end) {
-        session.connect(context, [&, end](std::optional<int> failed) {
-            if (failed) {
-                end(*failed);
+    RunConnected(context, session, [&](const EndCommand &end) {
+        runBackup(context, session, QString(), [&, end](const BackupJob &job, const TransferOutcome &outcome) {
+            if (outcome.status != TransferOutcome::Status::Done) {
+                end(context.fail(outcome.message));
                 return;
             }
-            runBackup(context, session, QString(), [&, end](const BackupJob &job, const TransferOutcome &outcome) {
-                if (outcome.status != TransferOutcome::Status::Done) {
-                    end(context.fail(outcome.message));
-                    return;
-                }
-                side = CompareSide{QStringLiteral("instrument"), job.data(), false};
-                end(ExitDone);
-            });
+            side = CompareSide{QStringLiteral("instrument"), job.data(), false};
+            end(ExitDone);
         });
     });
     return side;
