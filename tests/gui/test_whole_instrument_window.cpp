@@ -1,10 +1,8 @@
 // The File menu's Back Up Instrument, Restore Instrument, Compare and
 // Transfer Log, with the real dialogs; the first two against corvex-sim.
 #include "app/CompareDialog.h"
-#include "link/dialog/SettingsDialog.h"
 #include "model/BackupFile.h"
 #include "model/TransferLogReader.h"
-#include "model/UserSettings.h"
 #include "ui/TransferLogDialog.h"
 
 #include "support/FileFixtures.h"
@@ -16,7 +14,6 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
-#include <QCheckBox>
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,6 +30,24 @@ class TestWholeInstrumentWindow : public QObject
     std::unique_ptr<AppFixture> m_app;
 
     QString path(const QString &name) const { return m_app->folders.path() + QLatin1Char('/') + name; }
+
+    // The simulator on COM2 holding TwelveProgramData, and the window connected to it.
+    std::unique_ptr<MainWindow> startWindow(SimulatorProcess &sim)
+    {
+        const QString memory = path(QStringLiteral("memory.bin"));
+        if (!WriteBytes(memory, InstrumentImage(TwelveProgramData())) || !sim.start({QStringLiteral("--memory"), memory}))
+            qFatal("the simulator did not start: %s", qPrintable(sim.errorString()));
+        SetPortDeviceOverride(2, sim.devicePath());
+        return m_app->loadWindow();
+    }
+    // Starts a backup to `file` from the File menu.
+    static void backUp(MainWindow *window, const QString &file)
+    {
+        ModalAnswers answers;
+        answers.chooseFile(file);
+        Child<QAction>(window, "mnBackup")->trigger();
+        QVERIFY(QTest::qWaitFor([&answers] { return answers.allAnswered(); }));
+    }
 
     // Answers (OK) the message box that ends a long job, letting the
     // progress window before it be, and says how it read. The job runs in
@@ -63,24 +78,12 @@ private Q_SLOTS:
 
     void backUpThenRestoreFromTheFileMenu()
     {
-        SimulatorProcess sim;
-        const QString memory = path(QStringLiteral("memory.bin"));
-        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
-        QVERIFY2(sim.start({QStringLiteral("--memory"), memory}), qPrintable(sim.errorString()));
-        SetPortDeviceOverride(2, sim.devicePath());
         QVERIFY(WriteStore(m_app->storePath, SampleData()));
-        const std::unique_ptr<MainWindow> window = m_app->loadWindow();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
-
+        SimulatorProcess sim;
+        const std::unique_ptr<MainWindow> window = startWindow(sim);
         const QString backup = path(QStringLiteral("backup.ini"));
-        {
-            ModalAnswers answers;
-            answers.chooseFile(backup);
-            Child<QAction>(window.get(), "mnBackup")->trigger();
-            QVERIFY(window->findChild<QDialog *>(QStringLiteral("frmProgress")));
-        }
-
-
+        backUp(window.get(), backup);
+        QVERIFY(window->findChild<QDialog *>(QStringLiteral("frmProgress")));
         QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5147 bytes read).|i").arg(backup));
         InstrumentData read;
         QVERIFY(LoadStore(backup, read));
@@ -101,7 +104,6 @@ private Q_SLOTS:
         InstrumentData stored;
         QVERIFY(LoadStore(m_app->storePath, stored));
         QVERIFY(stored.programs == read.programs && stored.reagents == read.reagents);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
     }
 
     // The backup runs in the window's busy state: closing the window stops it,
@@ -109,20 +111,10 @@ private Q_SLOTS:
     void closingDuringABackupWritesNothingAndCloses()
     {
         SimulatorProcess sim;
-        const QString memory = path(QStringLiteral("memory.bin"));
-        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
-        QVERIFY2(sim.start({QStringLiteral("--memory"), memory}), qPrintable(sim.errorString()));
-        SetPortDeviceOverride(2, sim.devicePath());
-        const std::unique_ptr<MainWindow> window = m_app->loadWindow();
+        const std::unique_ptr<MainWindow> window = startWindow(sim);
         QSignalSpy closed(window.get(), &MainWindow::closed);
-
         const QString backup = path(QStringLiteral("backup.ini"));
-        {
-            ModalAnswers answers;
-            answers.chooseFile(backup);
-            Child<QAction>(window.get(), "mnBackup")->trigger();
-            QVERIFY(answers.allAnswered());
-        }
+        backUp(window.get(), backup);
         QVERIFY(!Child<QMenu>(window.get(), "mnFile")->menuAction()->isEnabled());
         window->close();
         QVERIFY(window->isVisible()); // until the backup has ended
@@ -186,15 +178,6 @@ private Q_SLOTS:
         QCOMPARE(content.lines[0].entry.operation, LogOperation::Restore);
     }
 
-    void verifyOptionIsKeptWhenConfirmed()
-    {
-        for (const bool confirm : {false, true}) {
-            SettingsDialog dialog(m_app->connection);
-            Child<QCheckBox>(&dialog, "chkVerify")->setChecked(true);
-            confirm ? dialog.accept() : dialog.reject();
-            QCOMPARE(ReadUserSetting(UserSetting::VerifyTransfers, false).toBool(), confirm);
-        }
-    }
 };
 
 QTEST_MAIN(TestWholeInstrumentWindow)
