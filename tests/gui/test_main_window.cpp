@@ -1,22 +1,29 @@
 // The main window as a whole: start-up with and without a store and
-// settings, its place on the screen, shutdown, and the dialogs of its menus.
+// settings, its place on the screen, shutdown, and the dialogs of its menus
+// that need no instrument.
+#include "app/CompareDialog.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/Cp1252.h"
 #include "model/Duration.h"
 #include "model/FitName.h"
+#include "model/BackupFile.h"
+#include "model/TransferLogReader.h"
 #include "model/UserSettings.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/LoadWindow.h"
 #include "ui/StartupNotice.h"
+#include "ui/TransferLogDialog.h"
 #include "ui/Twips.h"
 
 #include "support/FileFixtures.h"
+#include "support/InstrumentImage.h"
 #include "support/ModalAnswers.h"
 #include "support/WidgetHelpers.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +32,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -371,6 +380,60 @@ private Q_SLOTS:
         answers.handle([](QWidget *dialog) { dialog->close(); });
         run(answers, "mnPrint");
         QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|frmPrint")});
+    }
+    void compareShowsTheDifferencesSideBySide()
+    {
+        const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
+        const InstrumentData data = TwelveProgramData();
+        InstrumentData other = data;
+        other.programs[13].vial(4).Temp = 60;
+        other.reagents[9] = "Ethanol 96%  ";
+        QVERIFY(WriteBackupFile(otherFile, other, {}));
+        QVERIFY(WriteBackupFile(m_app->storePath, data, {}));
+
+        CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
+        dialog.show();
+        dialog.setSide(0, CompareDialog::Source::LocalStore);
+        dialog.setSide(1, CompareDialog::Source::File, otherFile);
+        Click(Child<QPushButton>(&dialog, "cmdCompare"));
+        QStringList rows;
+        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *item = dialog.list()->topLevelItem(i);
+            rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);
+        }
+        QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
+                                    QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
+        QCOMPARE(dialog.list()->headerItem()->text(2), otherFile);
+        QCOMPARE(dialog.summary()->text(), QStringLiteral("2 differences."));
+    }
+
+    void transferLogNewestFirstWithFilterAndExport()
+    {
+        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
+        TransferLog log(logPath);
+        for (const QString &operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print}) {
+            TransferLogEntry entry = NewLogEntry(operation, QStringLiteral("all"));
+            entry.result = LogResult::Done;
+            QVERIFY(log.append(entry));
+        }
+        QFile file(logPath);
+        QVERIFY(file.open(QIODevice::Append) && file.write("garbage\r\n") > 0);
+        file.close();
+
+        TransferLogDialog dialog(logPath);
+        dialog.show();
+        const QAbstractItemModel *shown = dialog.table()->model();
+        QCOMPARE(shown->rowCount(), 4);
+        QCOMPARE(shown->index(0, 0).data().toString(), QStringLiteral("(damaged line)"));
+        QCOMPARE(shown->index(1, 4).data().toString(), LogOperation::Print);
+        TypeText(dialog.filterBox(), QStringLiteral("RESTORE"));
+        QCOMPARE(shown->rowCount(), 1);
+
+        const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
+        QVERIFY(dialog.exportTo(exported));
+        const TransferLogContent content = ReadTransferLog(exported);
+        QCOMPARE(content.lines.size(), 1);
+        QCOMPARE(content.lines[0].entry.operation, LogOperation::Restore);
     }
 };
 

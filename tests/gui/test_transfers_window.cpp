@@ -1,7 +1,7 @@
-// Transfers run from the main window's buttons against corvex-sim on a
-// pseudo-terminal: connection, program read and send, reagent read, send and
-// Read ALL with Stop, closing during a transfer, a silent instrument, a lost
-// port, the service console.
+// Transfers run from the main window's buttons and File menu against
+// corvex-sim on a pseudo-terminal: connection, program read and send, reagent
+// read, send and Read ALL with Stop, closing during a transfer, a silent
+// instrument, a lost port, the service console, backup and restore.
 #include "editor/ClipboardMenu.h"
 #include "editor/Progress.h"
 #include "model/UserSettings.h"
@@ -9,6 +9,7 @@
 #include "transfer/TransferJob.h"
 
 #include "support/FileFixtures.h"
+#include "support/InstrumentImage.h"
 #include "support/ModalAnswers.h"
 #include "support/SimulatorProcess.h"
 #include "support/WidgetHelpers.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -88,6 +90,45 @@ private:
         // Retries only where a test asks for silence, also on a busy machine.
         m_app->link.setTickInterval(std::chrono::milliseconds(50));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
+    }
+
+    // The simulator holding TwelveProgramData, SampleData in the store.
+    void startWithTwelvePrograms()
+    {
+        const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
+        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
+        start({QStringLiteral("--memory"), memory});
+    }
+    // Starts a backup to `file` from the File menu.
+    static void backUp(MainWindow *window, const QString &file)
+    {
+        ModalAnswers answers;
+        answers.chooseFile(file);
+        Child<QAction>(window, "mnBackup")->trigger();
+        QVERIFY(QTest::qWaitFor([&answers] { return answers.allAnswered(); }));
+    }
+
+    // Answers (OK) the message box that ends a long job, letting the
+    // progress window before it be, and says how it read. The job runs in
+    // an event loop of its own meanwhile: qWait would pause between bytes.
+    static QString finalBox()
+    {
+        QString seen;
+        QEventLoop loop;
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&seen, &loop] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !seen.isEmpty())
+                return;
+            seen = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|')
+                + QStringLiteral(" i!x?").mid(box->icon(), 1).trimmed();
+            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            loop.quit();
+        });
+        look.start(5);
+        loop.exec();
+        return seen.isEmpty() ? QStringLiteral("no box") : seen;
     }
 
 private Q_SLOTS:
@@ -395,6 +436,52 @@ private Q_SLOTS:
         QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 6);
         QVERIFY(button("cmdReadAllReagents")->isEnabled());
         m_window.reset(); // closes the port before the simulator goes
+    }
+    void backUpThenRestoreFromTheFileMenu()
+    {
+        startWithTwelvePrograms();
+        MainWindow *window = m_window.get();
+        const QString backup = m_app->folders.path() + QStringLiteral("/backup.ini");
+        backUp(window, backup);
+        QVERIFY(window->findChild<QDialog *>(QStringLiteral("frmProgress")));
+        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5147 bytes read).|i").arg(backup));
+        InstrumentData read;
+        QVERIFY(LoadStore(backup, read));
+        QVERIFY(read.programs == TwelveProgramData().programs);
+
+        // The store holds other data: the question says how much differs, and Yes restores.
+        {
+            ModalAnswers answers;
+            answers.chooseFile(backup);
+            answers.click(QMessageBox::Yes);
+            Child<QAction>(window, "mnRestore")->trigger();
+            QVERIFY(answers.allAnswered());
+            QVERIFY2(answers.seen().value(1).contains(QStringLiteral("It differs from the local store")),
+                     qPrintable(answers.seen().join(QLatin1Char('\n'))));
+        }
+        QCOMPARE(finalBox(), QStringLiteral("Restore Instrument|\"%1\" has been restored to the Corvex and saved to the local store.|i").arg(backup));
+        QVERIFY(m_app->data.programs == read.programs && m_app->data.reagents == read.reagents);
+        InstrumentData stored;
+        QVERIFY(LoadStore(m_app->storePath, stored));
+        QVERIFY(stored.programs == read.programs && stored.reagents == read.reagents);
+    }
+
+    // The backup runs in the window's busy state: closing the window stops it,
+    // writes no file, shows nothing and then closes the window.
+    void closingDuringABackupWritesNothingAndCloses()
+    {
+        startWithTwelvePrograms();
+        MainWindow *window = m_window.get();
+        QSignalSpy closed(window, &MainWindow::closed);
+        const QString backup = m_app->folders.path() + QStringLiteral("/backup.ini");
+        backUp(window, backup);
+        QVERIFY(!Child<QMenu>(window, "mnFile")->menuAction()->isEnabled());
+        window->close();
+        QVERIFY(window->isVisible()); // until the backup has ended
+        QVERIFY(closed.wait(30000));
+        QVERIFY(!window->isVisible());
+        QVERIFY(!QFile::exists(backup));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
