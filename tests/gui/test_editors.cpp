@@ -1,6 +1,13 @@
-// The "Programs" tab driven through its controls: choosing a program, its
-// name and type, the vial editor and the program and vial clipboard.
+// The editors driven through their controls. The "Programs" tab: choosing a
+// program, its name and type, the vial editor and the program and vial
+// clipboard; the "Reagents" tab: the number selector, the list with its name
+// box, and the send, copy, paste and delete requests; and the small controls
+// both are built from.
+#include "editor/NameBox.h"
+#include "editor/NumberKeyFilter.h"
 #include "editor/ProgramEditor.h"
+#include "editor/Progress.h"
+#include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 #include "model/Duration.h"
 #include "model/ListTexts.h"
@@ -20,14 +27,16 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSignalSpy>
 
-class TestProgramEditor : public QObject
+class TestEditors : public QObject
 {
     Q_OBJECT
 
 private:
     InstrumentData m_data;
-    std::unique_ptr<ProgramEditor> m_editor;
+    std::unique_ptr<QWidget> m_editor; // the programs' editor, unless a test shows the reagents'
+    std::unique_ptr<QSignalSpy> m_sent;
 
     template<typename T = QWidget>
     T *child(const char *name) { return Child<T>(m_editor.get(), name); }
@@ -39,6 +48,31 @@ private:
     QString durationCaption() { return child<QLabel>("lblDuration")->text(); }
     QListWidget *vials() { return child<QListWidget>("lsVials"); }
     void selectVial(int v) { vials()->setCurrentRow(v - 1); }
+    ProgramEditor *programs() { return static_cast<ProgramEditor *>(m_editor.get()); }
+    ReagentEditor *reagents() { return static_cast<ReagentEditor *>(m_editor.get()); }
+    QLineEdit *nameBox() { return child<QLineEdit>("txtReagent"); }
+    QListWidget *list() { return child<QListWidget>("lsReagents"); }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    // The reagent sends requested so far: "5=Xylene       ".
+    QStringList sent()
+    {
+        QStringList requests;
+        for (const QList<QVariant> &request : *m_sent)
+            requests.append(request.at(0).toString() + QLatin1Char('=') + QString::fromLatin1(request.at(1).toByteArray()));
+        return requests;
+    }
+    void showReagents()
+    {
+        auto *editor = new ReagentEditor(m_data);
+        m_editor.reset(editor);
+        m_sent = std::make_unique<QSignalSpy>(editor, &ReagentEditor::sendReagentRequested);
+        editor->fillList();
+        editor->selectReagent(1);
+        editor->showNumberToRead();
+        editor->resize(700, 600);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+    }
     // Clicks into a number field (which empties it) and pastes `text`.
     void paste(const char *name, const QString &text)
     {
@@ -51,16 +85,21 @@ private Q_SLOTS:
     void init()
     {
         m_data = SampleData();
-        m_editor = std::make_unique<ProgramEditor>(m_data);
-        m_editor->fillAgitation();
-        m_editor->fillReagents();
-        m_editor->fillTypes();
-        m_editor->showProgram();
-        m_editor->resize(700, 700);
-        m_editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        auto *editor = new ProgramEditor(m_data);
+        m_editor.reset(editor);
+        editor->fillAgitation();
+        editor->fillReagents();
+        editor->fillTypes();
+        editor->showProgram();
+        editor->resize(700, 700);
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
     }
-    void cleanup() { m_editor.reset(); }
+    void cleanup()
+    {
+        m_sent.reset();
+        m_editor.reset();
+    }
 
     void choosingByTypedNumber_data()
     {
@@ -82,7 +121,7 @@ private Q_SLOTS:
         choose(typed);
         QCOMPARE(frameCaption(), caption);
         QCOMPARE(box("txtProgramName")->text(), name);
-        QCOMPARE(child<SpinBar>("VScroll2")->spinValue(), m_editor->currentProgram());
+        QCOMPARE(child<SpinBar>("VScroll2")->spinValue(), programs()->currentProgram());
     }
 
     void spinStepsAndWrapsAround()
@@ -356,7 +395,216 @@ private Q_SLOTS:
         QCOMPARE(vials()->currentRow(), 1);
         menu->close();
     }
+
+    void listShowsEveryReagentInFixedColumns()
+    {
+        showReagents();
+        QCOMPARE(list()->count(), 200);
+        QCOMPARE(list()->item(0)->text(), QStringLiteral("Reagent 001: \"Empty        \""));
+        QVERIFY(QFontInfo(list()->font()).fixedPitch());
+        const QFontMetrics metrics(list()->font());
+        QCOMPARE(metrics.horizontalAdvance(list()->item(0)->text()), metrics.horizontalAdvance(list()->item(150)->text()));
+    }
+
+    void numberSelector_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("reagent");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "57" << 57 << "57";
+        QTest::newRow("zero") << "0" << 1 << "1";
+        QTest::newRow("empty") << "" << 1 << "1";
+        QTest::newRow("999 held at 200") << "999" << 200 << "200";
+        QTest::newRow("four digits cannot be typed") << "1234" << 123 << "123";
+        QTest::newRow("letters cannot be typed") << "a7" << 7 << "7";
+    }
+    void numberSelector()
+    {
+        showReagents();
+        QFETCH(QString, typed);
+        QFETCH(int, reagent);
+        QFETCH(QString, shown);
+        auto *number = child<QLineEdit>("txtRead");
+        Retype(number, QStringLiteral("50"));
+        Retype(number, typed);
+        QCOMPARE(reagents()->numberToRead(), reagent);
+        QCOMPARE(child<SpinBar>("VScroll1")->spinValue(), reagent);
+        QCOMPARE(number->text(), shown);
+        QCOMPARE(list()->currentRow(), 0); // the selector does not select a line
+    }
+
+    void spinWrapsAround()
+    {
+        showReagents();
+        auto *spin = child<SpinBar>("VScroll1");
+        Retype(child<QLineEdit>("txtRead"), QStringLiteral("200"));
+        spin->stepUp();
+        QCOMPARE(child<QLineEdit>("txtRead")->text(), QStringLiteral("1"));
+        spin->stepDown();
+        QCOMPARE(child<QLineEdit>("txtRead")->text(), QStringLiteral("200"));
+        QCOMPARE(spin->spinValue(), 200);
+    }
+
+    void selectingALineFillsTheNameBox()
+    {
+        showReagents();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(6)).center());
+        QCOMPARE(child<QLabel>("lblReagents")->text(), QStringLiteral("Reagent 007:"));
+        QCOMPARE(nameBox()->text(), QStringLiteral("Reagent 007"));
+        QVERIFY(nameBox()->hasFocus());
+        Retype(nameBox(), QStringLiteral("Xylene"));
+        QCOMPARE(m_data.reagents[7], Stored("Reagent 007")); // typing changes nothing yet
+        Click(child<QPushButton>("cmdSend"));
+        QCOMPARE(sent(), QStringList{"7=Xylene       "});
+
+        // Clicking the line already selected puts the focus in the name box too.
+        const QPoint onLine7 = list()->visualItemRect(list()->item(6)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);
+        QVERIFY(nameBox()->hasFocus());
+    }
+
+    void copyPasteAndDelete()
+    {
+        showReagents();
+        QVERIFY(!child<QAction>("mnReagentPaste")->isEnabled());
+        reagents()->selectReagent(3);
+        trigger("mnReagentCopy");
+        QVERIFY(child<QAction>("mnReagentPaste")->isEnabled());
+        m_data.reagents[3] = Stored("Renamed 3"); // a paste takes the name as it is then
+        reagents()->selectReagent(9);
+        trigger("mnReagentPaste");
+        reagents()->selectReagent(10);
+        trigger("mnReagentPaste"); // stays available
+        reagents()->selectReagent(5);
+        trigger("mnReagentDelete");
+        QCOMPARE(sent(), QStringList({"9=Renamed 3    ", "10=Renamed 3    ", "5=             "}));
+    }
+
+    void renamingReagentOneAsksFirst()
+    {
+        showReagents();
+        const QString question = QStringLiteral("Are you sure?|Are you sure that you want to rename this reagent? It "
+                                                "is used by the Corvex to designate an empty vial.|?");
+        // On No nothing is sent; the box keeps what was typed, pasted or deleted.
+        reagents()->selectReagent(3);
+        trigger("mnReagentCopy");
+        reagents()->selectReagent(1);
+        QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnReagentPaste"); }), question);
+        QCOMPARE(nameBox()->text(), QStringLiteral("Reagent 003  "));
+        QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnReagentDelete"); }), question);
+        QCOMPARE(nameBox()->text(), QString());
+        TypeText(nameBox(), QStringLiteral("Nothing"));
+        QCOMPARE(Asked(QMessageBox::No, [this] { Click(child<QPushButton>("cmdSend")); }), question);
+        QCOMPARE(sent(), QStringList());
+        Asked(QMessageBox::Yes, [this] { Click(child<QPushButton>("cmdSend")); });
+        QCOMPARE(sent(), QStringList{"1=Nothing      "});
+    }
+
+    void numberBoxTakesDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("digits and their neighbours / and :") << "/0:9" << "09";
+        QTest::newRow("letters, signs, points, blanks") << "a-1 .b+" << "1";
+        QTest::newRow("code 233 dropped, codes beyond 255 pass") << QString::fromUtf8("\u00e93\u20ac") << QString::fromUtf8("3\u20ac");
+        QTest::newRow("length limit") << "12345" << "123";
+    }
+    void numberBoxTakesDigitsOnly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        const std::unique_ptr<QLineEdit> box(MakeNumberBox("box", QString(), 3, nullptr));
+        TypeText(box.get(), typed);
+        QCOMPARE(box->text(), expected);
+    }
+
+    void numberBoxKeepsEditingAndClipboardKeys()
+    {
+        QLineEdit box;
+        box.setMaxLength(3);
+        NumberKeyFilter::Install(&box);
+        QTest::keyClicks(&box, QStringLiteral("123"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Left);
+        // Delete as X11 sends it, with the control code DEL as its text.
+        QTest::sendKeyEvent(QTest::Press, &box, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+        QCOMPARE(box.text(), QStringLiteral("1"));
+
+        box.selectAll(); // Ctrl+A itself is a discarded code
+        QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("11"));
+
+        // Pasted text is not filtered; only the length limit applies.
+        QGuiApplication::clipboard()->setText(QStringLiteral("x9yz"));
+        box.clear();
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("x9y"));
+    }
+
+    void spinBarUpArrowIncreases()
+    {
+        SpinBar spin(0, 100);
+        spin.setSpinValue(5);
+        QSignalSpy changed(&spin, &SpinBar::spinValueChanged);
+        spin.setSpinValue(5); // no change, no handler
+        QCOMPARE(changed.count(), 0);
+
+        spin.resize(17, 120);
+        spin.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&spin));
+        QTest::keyClick(&spin, Qt::Key_Up);
+        QCOMPARE(spin.spinValue(), 6);
+        QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(8, 4)); // the top arrow
+        QCOMPARE(spin.spinValue(), 7);
+        QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(8, 116));
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(changed.last().first().toInt(), 6);
+    }
+
+    void nameBoxTakesOnlyWhatCanBeStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("plain") << "Ethanol 70%" << "" << "Ethanol 70%" << "";
+        QTest::newRow("thirteen at most") << "Paraffin wax bath" << "" << "Paraffin wax " << "";
+        QTest::newRow("code page letters") << QString::fromUtf8("Xyl\u00e8ne \u20ac\u0153") << ""
+                                           << QString::fromUtf8("Xyl\u00e8ne \u20ac\u0153") << "";
+        QTest::newRow("tab and line breaks become spaces") << "" << "A\tB\nC\r\nD" << "A B C D" << "";
+        QTest::newRow("characters the code page lacks")
+            << QString::fromUtf8("\u03b1-Ethanol") << QString::fromUtf8("\u4e2d\u2713 1\u4e2d")
+            << "-Ethanol 1" << QString::fromUtf8("\u201c\u4e2d\u2713\u201d can't be stored on the Corvex and were left out.");
+        QTest::newRow("an emoji") << "Wax" << QString::fromUtf8(" \U0001F600") << "Wax "
+                                  << QString::fromUtf8("\u201c\U0001F600\u201d can't be stored on the Corvex and was left out.");
+    }
+    void nameBoxTakesOnlyWhatCanBeStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, expected);
+        QFETCH(QString, note);
+        QWidget row;
+        auto *box = new NameBox(&row);
+        QLabel *noteLabel = box->createNoteLabel(&row);
+        TypeText(box, typed);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), expected);
+        QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
+        QTest::keyClick(box, Qt::Key_Backspace); // an edit taken whole
+        QVERIFY(noteLabel->isHidden());
+    }
+
+    void percentText()
+    {
+        const QStringList texts = {PercentText(1, 138), PercentText(69, 138), PercentText(138, 138),
+                                   PercentText(2, 200), PercentText(3, 0)};
+        QCOMPARE(texts, QStringList({"0%", "50%", "100%", "1%", "0%"}));
+    }
 };
 
-QTEST_MAIN(TestProgramEditor)
-#include "test_program_editor.moc"
+QTEST_MAIN(TestEditors)
+#include "test_editors.moc"
