@@ -247,11 +247,7 @@ private Q_SLOTS:
 
         const VialStep &vial = m_data.programs[7].vial(5);
         QCOMPARE(QList<int>({vial.Hrs, vial.Min, vial.Temp}), stored);
-        QCOMPARE(vials()->currentRow(), 4);
-        QCOMPARE(box("txtMin")->text(), shownMinutes);
-        QCOMPARE(m_data.programs[7].Duration, CalculateDuration(m_data.programs[7]));
-        QCOMPARE(durationCaption(), DurationCaption(m_data.programs[7].Duration));
-        QCOMPARE(vials()->item(4)->text(), VialLineText(5, vial, m_data.reagents));
+        QCOMPARE(box("txtMin")->text(), shownMinutes); // shown again as stored
     }
 
     void okTakesReagentAgitationAndPause()
