@@ -9,7 +9,6 @@
 #include "editor/Progress.h"
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
-#include "model/Duration.h"
 #include "model/ListTexts.h"
 
 #include "support/ModalAnswers.h"

@@ -5,7 +5,6 @@
 #include "editor/ClipboardMenu.h"
 #include "editor/Progress.h"
 #include "model/UserSettings.h"
-#include "transfer/MemoryMap.h"
 #include "transfer/TransferJob.h"
 
 #include "support/FileFixtures.h"
@@ -26,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
