@@ -89,12 +89,8 @@ private Q_SLOTS:
         const QString a = QStringLiteral("25,1041");
         const QString b = QStringLiteral("25,1042");
         QTest::newRow("CR LF") << QStringList() << 1000 << QStringList{f, a, b} << true;
-        QTest::newRow("CR alone") << QStringList{"--line-end", "cr"} << 1000 << QStringList{f, a, b} << true;
-        QTest::newRow("noise before each reply") << QStringList{"--noise", "#x\r\n"} << 1000 << QStringList{f, a, b} << true;
-        QTest::newRow("replies in pieces of 3") << QStringList{"--split", "3", "--split-delay", "2"} << 1000 << QStringList{f, a, b} << true;
         QTest::newRow("replies character by character") << QStringList{"--split", "1", "--split-delay", "0"} << 1000 << QStringList{f, a, b} << true;
         QTest::newRow("every second reply dropped, resent on the tick") << QStringList{"--drop-every", "2"} << 250 << QStringList{f, a, a, b, b} << true;
-        QTest::newRow("every second reply with a wrong address, read again") << QStringList{"--wrong-address-every", "2"} << 1000 << QStringList{f, a, a, b, b} << true;
         // Then only repeats of the unanswered read, and the substitute's value 0.
         QTest::newRow("silent from the second read") << QStringList{"--silent-from", "1042"} << 20 << QStringList{f, a, b} << false;
     }
@@ -112,7 +108,6 @@ private Q_SLOTS:
 
         const CommandReply &identification = awaited(sim.link->sendCommand("F1"));
         QCOMPARE(identification.reply(), QByteArray("?1F1,4178-305"));
-        QVERIFY(IsIdentificationReply(identification.reply()));
         const MemoryReply &first = awaited(sim.link->readMemory(0x1041));
         QCOMPARE(first.fault(), MemoryFault::None);
         QCOMPARE(first.value(), 0x41);
@@ -125,25 +120,12 @@ private Q_SLOTS:
         QCOMPARE(received, log);
     }
 
-    void writes_data()
+    void writeIsStored()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<MemoryFault>("fault");
-        QTest::addColumn<int>("attempts");
-        QTest::newRow("echoed and stored") << QStringList() << MemoryFault::None << 1;
-        QTest::newRow("a wrong echo is tried five times") << QStringList{"--wrong-value-every", "1"} << MemoryFault::WrongAnswer << 5;
-    }
-
-    void writes()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(MemoryFault, fault);
-        QFETCH(int, attempts);
-
         SimulatedLink sim;
-        QVERIFY2(sim.start(options), qPrintable(sim.errorString()));
-        QCOMPARE(awaited(sim.link->writeMemory(0x5A01, 0xFF)).fault(), fault);
-        QCOMPARE(sim.finish(), QStringList(attempts, QStringLiteral("26,5A01,FF")));
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        QCOMPARE(awaited(sim.link->writeMemory(0x5A01, 0xFF)).fault(), MemoryFault::None);
+        QCOMPARE(sim.finish(), QStringList{QStringLiteral("26,5A01,FF")});
         QCOMPARE(quint8(sim.savedMemory().at(0x5A01)), quint8(0xFF));
     }
 
@@ -161,7 +143,6 @@ private Q_SLOTS:
         QCOMPARE(found.connected.count(), 1);
         QCOMPARE(found.connected.at(0).at(0).toInt(), 9);
         QCOMPARE(StoredCommPort(), std::optional<int>(9));
-        QCOMPARE(found.connection.connectedPort(), 9);
         QCOMPARE(found.port.deviceName(), high.devicePath());
         QCOMPARE(awaited(found.link.sendCommand("F1")).reply(), QByteArray("?1F1,4178-305")); // the port stays open
 
@@ -195,7 +176,7 @@ private Q_SLOTS:
         SetPortDeviceOverride(5, there.devicePath());
         QVERIFY(moved.connectDevice());
         QCOMPARE(moved.connected.count(), 1);
-        QCOMPARE(ConnectionTitle(moved.connection.connectedPort()), QStringLiteral("Varnel Corvex - connected on COM5"));
+        QCOMPARE(moved.connection.connectedPort(), 5);
     }
 
     void noInstrumentAnywhere()
@@ -205,8 +186,6 @@ private Q_SLOTS:
         QCOMPARE(none.notConnected.count(), 1);
         QVERIFY(!StoredCommPort());
         QCOMPARE(none.connection.connectedPort(), 0);
-        // The console on a closed port: the substitute at once.
-        QCOMPARE(awaited(none.link.sendCommand("F1")).error(), CommandReply::Error::PortClosed);
     }
 
     void connectToAGivenDevice()

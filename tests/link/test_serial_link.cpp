@@ -1,4 +1,7 @@
 #include "link/DeviceConnection.h"
+#include "link/HexFormat.h"
+#include "link/MemoryCommands.h"
+#include "link/MemoryReply.h"
 #include "link/PortTable.h"
 #include "link/PortWatcher.h"
 #include "link/SerialLink.h"
@@ -10,6 +13,8 @@
 
 using namespace std::chrono_literals;
 using Error = CommandReply::Error;
+
+Q_DECLARE_METATYPE(MemoryFault)
 
 namespace {
 
@@ -70,9 +75,10 @@ class TestSerialLink : public QObject
         };
     }
 
-    static bool finishes(CommandReply *reply)
+    template<typename Reply>
+    static bool finishes(Reply *reply)
     {
-        QSignalSpy finished(reply, &CommandReply::finished);
+        QSignalSpy finished(reply, &Reply::finished);
         return finished.wait(10'000) && finished.size() == 1;
     }
 
@@ -89,16 +95,6 @@ private Q_SLOTS:
     {
         m_link.reset();
         m_port.reset();
-    }
-
-    void timerIsNamedAndTicksEachSecondByDefault()
-    {
-        FakePort port;
-        SerialLink link(port);
-        auto *timer = link.findChild<QTimer *>(QStringLiteral("tmTimeOut"));
-        QVERIFY(timer);
-        QCOMPARE(timer->interval(), 1000);
-        QVERIFY(!timer->isActive());
     }
 
     void transactions_data()
@@ -152,6 +148,70 @@ private Q_SLOTS:
         CommandReply *next = m_link->sendCommand("F1");
         QVERIFY(finishes(next));
         QCOMPARE(next->reply(), QByteArray("?1F1,4178-305"));
+    }
+
+    // The memory commands: up to five transactions, each checked for the
+    // address and a value (reads) or the echoed value (writes).
+    void memoryAttempts_data()
+    {
+        QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
+        QTest::addColumn<QByteArrayList>("answers");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<MemoryFault>("fault");
+        QTest::addColumn<int>("value"); // what a read returns
+
+        const QByteArrayList silent(SerialLink::MaxTicks, QByteArray()); // one unanswered transaction
+        const auto read = [](const char *name, const QByteArrayList &answers, int attempts, MemoryFault fault, int value) {
+            QTest::newRow(name) << -1 << answers << attempts << fault << value;
+        };
+        read("read answered at once", {"?125,2000,4A\r"}, 1, MemoryFault::None, 74);
+        read("wrong address every time keeps the parsed value", QByteArrayList(5, "?125,2001,4A\r"), 5, MemoryFault::WrongAnswer, 74);
+        read("no instrument gives 0", {}, 5, MemoryFault::NoAnswer, 0);
+        read("port closed", {"<closed>"}, 5, MemoryFault::NotConnected, 0);
+        read("answered on the last attempt", silent + silent + silent + silent + QByteArrayList{"?125,2000,00\r"}, 5,
+             MemoryFault::None, 0);
+        read("unreadable value is retried", {"?125,2000,4G\r", "?125,2000,4A\r"}, 2, MemoryFault::None, 74);
+        read("value beyond a byte is retried", {"?125,2000,141\r", "?125,2000,41\r"}, 2, MemoryFault::None, 0x41);
+        read("answers mixed with time-outs count as wrong",
+             silent + QByteArrayList{"?125,2001,10\r", "?125,2001,20\r", "?125,2001,30\r", "?125,2001,40\r"}, 5,
+             MemoryFault::WrongAnswer, 0x40);
+        read("the substitute's value counts as parsed", {"?125,2001,10\r"}, 5, MemoryFault::WrongAnswer, 0);
+        read("empty value never succeeds", QByteArrayList(5, "?125,2000,\r"), 5, MemoryFault::WrongAnswer, 0);
+
+        const auto write = [](const char *name, int written, const QByteArrayList &answers, int attempts, MemoryFault fault) {
+            QTest::newRow(name) << written << answers << attempts << fault << 0;
+        };
+        write("echo confirms", 0x41, {"?126,2000,41\r"}, 1, MemoryFault::None);
+        write("wrong echo is repeated", 0x41, {"?126,2000,40\r", "?126,2000,41\r"}, 2, MemoryFault::None);
+        write("wrong address is repeated", 0x41, {"?126,2001,41\r", "?126,2000,41\r"}, 2, MemoryFault::None);
+        write("an earlier echo does not confirm a later reply", 0x41,
+              {"?126,2001,41\r", "?126,2000,ZZ\r", "?126,2000,41\r"}, 3, MemoryFault::None);
+        write("value 300 sends 2C and is never confirmed", 300, QByteArrayList(5, "?126,2000,2C\r"), 5, MemoryFault::WrongAnswer);
+        write("no instrument", 0x41, {}, 5, MemoryFault::NoAnswer);
+        write("port closed", 0, {"<closed>"}, 5, MemoryFault::NotConnected);
+    }
+
+    void memoryAttempts()
+    {
+        QFETCH(int, written);
+        QFETCH(QByteArrayList, answers);
+        QFETCH(int, attempts);
+        QFETCH(MemoryFault, fault);
+        QFETCH(int, value);
+
+        m_port->setResponder(script(answers));
+        const bool closed = answers.value(0) == "<closed>";
+        if (closed)
+            m_port->close();
+        MemoryReply *reply = written < 0 ? m_link->readMemory(0x2000) : m_link->writeMemory(0x2000, written);
+        QVERIFY(finishes(reply));
+        QCOMPARE(reply->fault(), fault);
+        QCOMPARE(reply->attempts(), attempts);
+        if (written < 0)
+            QCOMPARE(reply->value(), value);
+        const QByteArray line = written < 0 ? "!125,2000\r" : "!126,2000," + Hex2(written) + "\r";
+        QCOMPARE(m_port->written.isEmpty(), closed); // a closed port gets nothing
+        QCOMPARE(m_port->written.count(line), m_port->written.size());
     }
 
     void commandsGoOutOneAtATime()

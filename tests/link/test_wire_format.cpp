@@ -2,69 +2,10 @@
 #include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
 #include "link/ReceiveRules.h"
-#include "link/SerialLink.h"
-#include "support/FakePort.h"
-
-#include <QSignalSpy>
 
 #include <QTest>
 
-namespace {
-
-// A link on an in-process port that answers each transaction with the next
-// scripted reply (the last one repeats). "TIMEOUT" stays silent through the
-// six lines of a transaction; "CLOSED" (alone) leaves the port closed.
-class ScriptedLink
-{
-public:
-    explicit ScriptedLink(QByteArrayList replies)
-        : m_replies(std::move(replies))
-    {
-        m_link.setTickInterval(std::chrono::milliseconds(20));
-        if (m_replies != QByteArrayList{"CLOSED"})
-            m_port.open();
-        m_port.setResponder([this](const QByteArray &line) -> QByteArray {
-            if (m_silentLines == 0)
-                commands << line.mid(2, line.size() - 3);
-            const QByteArray scripted = m_replies.at(std::min(m_transaction, m_replies.size() - 1));
-            if (scripted == "TIMEOUT") {
-                if (++m_silentLines == SerialLink::MaxTicks) {
-                    m_silentLines = 0;
-                    ++m_transaction;
-                }
-                return {};
-            }
-            ++m_transaction;
-            // Delivered before any tick could come.
-            QMetaObject::invokeMethod(&m_port, [this, scripted] { m_port.receive(scripted + "\r"); }, Qt::QueuedConnection);
-            return {};
-        });
-    }
-
-    // Runs a memory reply to its end.
-    static MemoryReply &finished(MemoryReply *reply)
-    {
-        QSignalSpy done(reply, &MemoryReply::finished);
-        done.wait(30'000);
-        return *reply;
-    }
-
-    FakePort m_port;
-    SerialLink m_link{m_port};
-    QByteArrayList commands;
-
-private:
-    QByteArrayList m_replies;
-    qsizetype m_transaction = 0;
-    int m_silentLines = 0;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(MemoryFault)
-
-// Framing, recognition and field checks of the wire format, and the memory
-// commands' attempts, without a port.
+// Framing, recognition and field checks of the wire format.
 class TestWireFormat : public QObject
 {
     Q_OBJECT
@@ -227,74 +168,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, reply);
         QFETCH(bool, identifies);
         QCOMPARE(IsIdentificationReply(reply), identifies);
-    }
-
-    void titles()
-    {
-        QCOMPARE(ConnectionTitle(3), QStringLiteral("Varnel Corvex - connected on COM3"));
-        QCOMPARE(ConnectionTitle(16), QStringLiteral("Varnel Corvex - connected on COM16"));
-        QCOMPARE(ConnectionTitle(0), QStringLiteral("Varnel Corvex - not connected."));
-    }
-
-    void attemptsAndChecks_data()
-    {
-        QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
-        QTest::addColumn<QByteArrayList>("replies");
-        QTest::addColumn<int>("attempts");
-        QTest::addColumn<MemoryFault>("fault");
-        QTest::addColumn<int>("value"); // what a read returns
-
-        const auto read = [](const char *name, const QByteArrayList &replies, int attempts, MemoryFault fault, int value) {
-            QTest::newRow(name) << -1 << replies << attempts << fault << value;
-        };
-        read("read answered at once", {"?125,2000,4A"}, 1, MemoryFault::None, 74);
-        read("wrong address every time keeps the parsed value", {"?125,2001,4A"}, 5, MemoryFault::WrongAnswer, 74);
-        read("no instrument gives 0", {"TIMEOUT"}, 5, MemoryFault::NoAnswer, 0);
-        read("port closed", {"CLOSED"}, 5, MemoryFault::NotConnected, 0);
-        read("answered on the last attempt", {"TIMEOUT", "TIMEOUT", "TIMEOUT", "TIMEOUT", "?125,2000,00"}, 5,
-             MemoryFault::None, 0);
-        read("unreadable value is retried", {"?125,2000,4G", "?125,2000,4A"}, 2, MemoryFault::None, 74);
-        read("value beyond a byte is retried", {"?125,2000,141", "?125,2000,41"}, 2, MemoryFault::None, 0x41);
-        read("answers mixed with time-outs count as wrong",
-             {"TIMEOUT", "?125,2001,10", "?125,2001,20", "?125,2001,30", "?125,2001,40"}, 5, MemoryFault::WrongAnswer, 0x40);
-        read("the substitute's value counts as parsed", {"?125,2001,10", "TIMEOUT"}, 5, MemoryFault::WrongAnswer, 0);
-        read("empty value never succeeds", {"?125,2000,"}, 5, MemoryFault::WrongAnswer, 0);
-
-        const auto write = [](const char *name, int written, const QByteArrayList &replies, int attempts, MemoryFault fault) {
-            QTest::newRow(name) << written << replies << attempts << fault << 0;
-        };
-        write("echo confirms", 0x41, {"?126,2000,41"}, 1, MemoryFault::None);
-        write("wrong echo is repeated", 0x41, {"?126,2000,40", "?126,2000,41"}, 2, MemoryFault::None);
-        write("wrong address is repeated", 0x41, {"?126,2001,41", "?126,2000,41"}, 2, MemoryFault::None);
-        write("an earlier echo does not confirm a later reply", 0x41, {"?126,2001,41", "?126,2000,ZZ", "?126,2000,41"}, 3,
-              MemoryFault::None);
-        write("value 300 sends 2C and is never confirmed", 300, {"?126,2000,2C"}, 5, MemoryFault::WrongAnswer);
-        write("no instrument", 0x41, {"TIMEOUT"}, 5, MemoryFault::NoAnswer);
-        write("port closed", 0, {"CLOSED"}, 5, MemoryFault::NotConnected);
-    }
-
-    void attemptsAndChecks()
-    {
-        QFETCH(int, written);
-        QFETCH(QByteArrayList, replies);
-        QFETCH(int, attempts);
-        QFETCH(MemoryFault, fault);
-        QFETCH(int, value);
-
-        ScriptedLink channel(replies);
-        const int sent = replies == QByteArrayList{"CLOSED"} ? 0 : attempts; // a closed port gets nothing
-        if (written < 0) {
-            const MemoryReply &result = ScriptedLink::finished(channel.m_link.readMemory(0x2000));
-            QCOMPARE(result.fault(), fault);
-            QCOMPARE(result.attempts(), attempts);
-            QCOMPARE(result.value(), value);
-            QCOMPARE(channel.commands, QByteArrayList(sent, "25,2000"));
-        } else {
-            const MemoryReply &result = ScriptedLink::finished(channel.m_link.writeMemory(0x2000, written));
-            QCOMPARE(result.fault(), fault);
-            QCOMPARE(result.attempts(), attempts);
-            QCOMPARE(channel.commands, QByteArrayList(sent, "26,2000," + Hex2(written)));
-        }
     }
 };
 

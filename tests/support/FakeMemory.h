@@ -48,8 +48,6 @@ public:
         return answer(address, value);
     }
 
-    void put(int address, const QByteArray &bytes) { image.replace(address, bytes.size(), bytes); }
-
 private:
     MemoryReply *answer(int address, quint8 value)
     {
@@ -71,8 +69,7 @@ private:
     }
 };
 
-// Writes down what a job reports, e.g. "max 138", "step", "reagent 3",
-// "retry 2 of 5"; runs jobs to their end.
+// Writes down what a job reports, e.g. "max 138", "step", "retry 2 of 5"; runs jobs to their end.
 class JobRecorder : public QObject
 {
 public:
@@ -91,7 +88,6 @@ public:
             }
             m_done = done;
         });
-        connect(&job, &TransferJob::reagentDone, this, [this](int r) { events << QStringLiteral("reagent %1").arg(r); });
         connect(&job, &TransferJob::retrying, this,
                 [this](int attempt, int attempts) { events << QStringLiteral("retry %1 of %2").arg(attempt).arg(attempts); });
     }

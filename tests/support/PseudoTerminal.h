@@ -9,21 +9,18 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-// A pseudo-terminal whose other end this process holds: a port that opens
-// but never answers (a PC's built-in serial port without a device), or,
-// given an answer, a device that answers every line with it.
+// A pseudo-terminal whose other end this process holds: a device that
+// answers every line with `answer`.
 class PseudoTerminal
 {
 public:
-    explicit PseudoTerminal(QByteArray answer = {})
+    explicit PseudoTerminal(QByteArray answer)
         : m_answer(std::move(answer))
     {
         m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
         if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
             return;
         m_path = QString::fromLocal8Bit(::ptsname(m_master));
-        if (m_answer.isEmpty())
-            return;
         m_notifier = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { readLines(); });
     }

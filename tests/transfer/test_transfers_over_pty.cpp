@@ -14,6 +14,7 @@ using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
 
 Q_DECLARE_METATYPE(Status)
+Q_DECLARE_METATYPE(MemoryFault)
 
 namespace {
 
@@ -43,6 +44,16 @@ QByteArray instrumentMemory(qint32 programOneType)
     return memory;
 }
 
+// Program 1 is read, program 99 sent, reagent `reagent` read or sent.
+TransferJob *makeJob(DeviceTransfers &transfers, const QString &transfer, int reagent, QObject *parent = nullptr)
+{
+    return transfer == QLatin1String("read program") ? transfers.readProgram(1, parent)
+        : transfer == QLatin1String("send program")  ? transfers.sendProgram(99, parent)
+        : transfer == QLatin1String("read reagent")  ? transfers.readReagent(reagent, parent)
+        : transfer == QLatin1String("send reagent")  ? transfers.sendReagent(reagent, parent)
+                                                     : transfers.readAllReagents(parent);
+}
+
 QStringList commands(const QString &code, const QList<int> &addresses)
 {
     QStringList lines;
@@ -53,8 +64,8 @@ QStringList commands(const QString &code, const QList<int> &addresses)
 
 } // namespace
 
-// The transfers as the utility runs them: over the real port against the
-// simulator, with the local store in a temporary folder.
+// The transfers on an in-process instrument memory, and once over the real
+// port against the simulator, with the local store in a temporary folder.
 class TestTransfersOverPty : public QObject
 {
     Q_OBJECT
@@ -63,9 +74,10 @@ class TestTransfersOverPty : public QObject
     InstrumentData m_data;
     QString m_store;
     QByteArray m_storeBefore;
+    std::unique_ptr<FakeMemory> m_fake;
     std::unique_ptr<SimulatedLink> m_sim;
     std::unique_ptr<LinkMemory> m_memory;
-    std::unique_ptr<DeviceTransfers> m_transfers;
+    std::unique_ptr<DeviceTransfers> m_transfers; // on m_fake unless the simulator runs
     std::unique_ptr<JobRecorder> m_recorder;
 
     // Runs a job to its end, noting what it reports.
@@ -76,17 +88,6 @@ class TestTransfersOverPty : public QObject
         return JobRecorder::run(*job);
     }
 
-    // The simulator on the instrument's memory, and the transfers between it and the local data.
-    DeviceTransfers &startInstrument(const QStringList &options = {}, qint32 programOneType = TypeEM)
-    {
-        m_sim = std::make_unique<SimulatedLink>();
-        if (!m_sim->start(options, instrumentMemory(programOneType)))
-            qFatal("%s", qPrintable(m_sim->errorString()));
-        m_memory = std::make_unique<LinkMemory>(*m_sim->link);
-        m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
-        return *m_transfers;
-    }
-
     InstrumentData reloadStore() const
     {
         InstrumentData loaded;
@@ -95,7 +96,8 @@ class TestTransfersOverPty : public QObject
     }
 
 private Q_SLOTS:
-    // The store starts with "Old 001".., program 1 "LOCAL" and program 99 "SEND ME" (LM).
+    // The store starts with "Old 001".., program 1 "LOCAL" and program 99 "SEND ME" (LM);
+    // the instrument holds "Dev 001".. and an EM program 1.
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -109,6 +111,9 @@ private Q_SLOTS:
         QVERIFY(SaveToStore(0, m_store, m_data) && SaveToStore(1, m_store, m_data) && SaveToStore(99, m_store, m_data));
         m_storeBefore = ReadBytes(m_store);
         m_recorder = std::make_unique<JobRecorder>();
+        m_fake = std::make_unique<FakeMemory>();
+        m_fake->image = instrumentMemory(TypeEM);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_fake, m_data, m_store);
     }
 
     void cleanup()
@@ -116,6 +121,7 @@ private Q_SLOTS:
         m_transfers.reset();
         m_memory.reset();
         m_sim.reset();
+        m_fake.reset();
     }
 
     void readingProgram1_data()
@@ -136,10 +142,11 @@ private Q_SLOTS:
         QFETCH(QList<int>, addresses);
         QFETCH(QStringList, progress);
 
-        const TransferOutcome outcome = run(startInstrument({}, type).readProgram(1));
+        m_fake->image = instrumentMemory(type);
+        const TransferOutcome outcome = run(m_transfers->readProgram(1));
         QCOMPARE(outcome.status, Status::Done);
         QVERIFY(outcome.message.isEmpty());
-        QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), addresses));
+        QCOMPARE(m_fake->reads, addresses);
         QCOMPARE(m_recorder->steps, int(addresses.size()));
         QCOMPARE(m_recorder->events, progress);
 
@@ -152,9 +159,14 @@ private Q_SLOTS:
         QCOMPARE(stored.reagents[1], reagentName("Old ", 1));
     }
 
+    // Over the real port: the bytes in the order they go, and what the instrument keeps.
     void sendingProgram99()
     {
-        QCOMPARE(run(startInstrument().sendProgram(99)).status, Status::Done);
+        m_sim = std::make_unique<SimulatedLink>();
+        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+        m_memory = std::make_unique<LinkMemory>(*m_sim->link);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
+        QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
         const QStringList log = m_sim->finish();
@@ -173,128 +185,82 @@ private Q_SLOTS:
 
     void readingReagentsSavesOnlyWhenTheUtilityDoes()
     {
-        DeviceTransfers &transfers = startInstrument();
-        QCOMPARE(run(transfers.readReagent(1)).status, Status::Done);
-        QCOMPARE(run(transfers.readReagent(200)).status, Status::Done);
+        QCOMPARE(run(m_transfers->readReagent(200)).status, Status::Done);
+        QCOMPARE(m_fake->reads, AddressRange(0x1A1B, 0x1A27));
         QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
         QCOMPARE(ReadBytes(m_store), m_storeBefore); // reading one reagent saves nothing
 
         m_data.reagents[7] = "Xylene       ";
-        QCOMPARE(run(transfers.sendReagent(7)).status, Status::Done);
-        const QStringList log = m_sim->finish();
-        QCOMPARE(log.mid(0, 26), commands(QStringLiteral("25"), AddressRange(0x1000, 0x100C) + AddressRange(0x1A1B, 0x1A27)));
-        QCOMPARE(log.mid(26), (QStringList{"26,104E,58", "26,104F,79", "26,1050,6C", "26,1051,65", "26,1052,6E",
-                                           "26,1053,65", "26,1054,20", "26,1055,20", "26,1056,20", "26,1057,20",
-                                           "26,1058,20", "26,1059,20", "26,105A,20"}));
+        QCOMPARE(run(m_transfers->sendReagent(7)).status, Status::Done);
+        QCOMPARE(m_fake->writes, AddressRange(0x104E, 0x105A));
+        QCOMPARE(m_fake->image.mid(0x104E, NameLength), QByteArray("Xylene       "));
         const InstrumentData stored = reloadStore(); // sending one saves all 200
         QCOMPARE(stored.reagents[7], QByteArray("Xylene       "));
         QCOMPARE(stored.reagents[200], reagentName("Dev ", 200));
     }
 
-    void stopDuringReadAll()
-    {
-        TransferJob *job = startInstrument().readAllReagents(this);
-        connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
-            if (reagent == 57)
-                job->stop();
-        });
-        const TransferOutcome outcome = run(job);
-        QCOMPARE(outcome.status, Status::Stopped);
-        QCOMPARE(outcome.reagentsRead, 57);
-        QCOMPARE(m_recorder->events.constFirst(), QStringLiteral("max 200"));
-        QCOMPARE(m_recorder->events.constLast(), QStringLiteral("reagent 57"));
-        QCOMPARE(m_sim->finish(), commands(QStringLiteral("25"), AddressRange(0x1000, ReagentAddress(58) - 1)));
-        const InstrumentData stored = reloadStore();
-        QCOMPARE(stored.reagents[57], reagentName("Dev ", 57));
-        QCOMPARE(stored.reagents[58], reagentName("Old ", 58));
-    }
-
-    void silentInstrumentLosesNothing_data()
+    // A failing byte ends every job there, announced attempt by attempt; only
+    // Read ALL keeps (and saves) the reagents read before it.
+    void failureLosesNothing_data()
     {
         QTest::addColumn<QString>("transfer");
-        QTest::addColumn<QString>("silentFrom"); // the address from which the instrument is silent
-        QTest::addColumn<int>("answered");       // commands answered before it
+        QTest::addColumn<int>("failing"); // the address that is never answered
+        QTest::addColumn<MemoryFault>("fault");
+        QTest::addColumn<int>("answered"); // commands answered before it
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("read program") << "read program" << "2005" << 5 << "Program01 could not be read from the Corvex: at address 2005 hex the "
-                                                                      "Corvex did not answer in 5 attempts.\nProgram01 keeps its previous content.";
-        QTest::newRow("read program, type byte") << "read program" << "2095" << 17 << "address 2095 hex";
-        QTest::newRow("send program") << "send program" << "597F" << 20 << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
-        QTest::newRow("read reagent") << "read reagent" << "100C" << 12 << "Reagent 001 could not be read from the Corvex: at address 100C hex";
-        QTest::newRow("send reagent") << "send reagent" << "1000" << 0 << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
-        QTest::newRow("read all") << "read all" << "1029" << 3 * 13 + 2 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
+        QTest::newRow("read program") << "read program" << 0x2005 << MemoryFault::NoAnswer << 5
+                                      << "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not "
+                                         "answer in 5 attempts.\nProgram01 keeps its previous content.";
+        QTest::newRow("read program, type byte") << "read program" << 0x2095 << MemoryFault::NoAnswer << 17 << "address 2095 hex";
+        QTest::newRow("send program") << "send program" << 0x597F << MemoryFault::WrongAnswer << 20
+                                      << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
+        QTest::newRow("read reagent") << "read reagent" << 0x100C << MemoryFault::WrongAnswer << 12
+                                      << "Reagent 001 could not be read from the Corvex: at address 100C hex the Corvex gave no valid";
+        QTest::newRow("send reagent") << "send reagent" << 0x1000 << MemoryFault::NoAnswer << 0
+                                      << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
+        QTest::newRow("port closed") << "send reagent" << 0x1000 << MemoryFault::NotConnected << 0
+                                     << "at address 1000 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.";
+        QTest::newRow("read all") << "read all" << 0x1029 << MemoryFault::NoAnswer << 3 * 13 + 2
+                                  << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
     }
 
-    void silentInstrumentLosesNothing()
+    void failureLosesNothing()
     {
         QFETCH(QString, transfer);
-        QFETCH(QString, silentFrom);
+        QFETCH(int, failing);
+        QFETCH(MemoryFault, fault);
         QFETCH(int, answered);
         QFETCH(QString, message);
 
-        DeviceTransfers &transfers = startInstrument({"--silent-from", silentFrom});
-        m_sim->setTickInterval(10ms);
+        m_fake->failing = {failing};
+        m_fake->fault = fault;
         const InstrumentData before = m_data;
-        TransferJob *job = nullptr;
-        if (transfer == QLatin1String("read program"))
-            job = transfers.readProgram(1);
-        else if (transfer == QLatin1String("send program"))
-            job = transfers.sendProgram(99);
-        else if (transfer == QLatin1String("read reagent"))
-            job = transfers.readReagent(1);
-        else if (transfer == QLatin1String("send reagent"))
-            job = transfers.sendReagent(1);
-        else
-            job = transfers.readAllReagents();
-        const TransferOutcome outcome = run(job);
+        const TransferOutcome outcome = run(makeJob(*m_transfers, transfer, 1));
 
         QCOMPARE(outcome.status, Status::DeviceFailed);
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        // Each repeat of the failing byte was announced (a short tick under
-        // load may add repeats before it), and nothing came after that byte.
-        const QStringList retries = m_recorder->events.filter(QStringLiteral("retry"));
-        QVERIFY2(retries.size() >= 4, qPrintable(retries.join(QLatin1Char(','))));
-        QCOMPARE(retries.mid(retries.size() - 4), (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
-        const QStringList log = m_sim->finish();
-        QVERIFY(log.size() > answered);
-        QVERIFY2(log.constLast().contains(QStringLiteral(",") + silentFrom), qPrintable(log.constLast()));
-        const qsizetype failing = log.indexOf(log.constLast());
-        QVERIFY(failing >= answered);
-        QCOMPARE(QSet<QString>(log.begin() + failing, log.end()).size(), 1);
+        QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")), (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
+        const QList<int> made = m_fake->reads + m_fake->writes;
+        QCOMPARE(made.size(), answered + 1);
+        QCOMPARE(made.constLast(), failing);
         if (transfer != QLatin1String("read all")) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);
             QCOMPARE(ReadBytes(m_store), m_storeBefore);
-            QCOMPARE(m_recorder->steps, answered);
             return;
         }
-        // Read ALL keeps and saves the reagents before the failing one; that one and the rest keep their names.
         QVERIFY2(outcome.message.contains(QStringLiteral("Reagent 001 to Reagent 003 were read and saved")), qPrintable(outcome.message));
         QCOMPARE(outcome.reagentsRead, 3);
-        QCOMPARE(m_data.reagents[4], reagentName("Old ", 4));
         const InstrumentData stored = reloadStore();
         QCOMPARE(stored.reagents[3], reagentName("Dev ", 3));
         QCOMPARE(stored.reagents[4], reagentName("Old ", 4));
     }
 
-    void closedPortFailsAtOnce()
-    {
-        DeviceTransfers &transfers = startInstrument();
-        m_sim->setTickInterval(1h);
-        m_sim->port->close();
-        const TransferOutcome outcome = run(transfers.sendProgram(99));
-        QCOMPARE(outcome.status, Status::DeviceFailed);
-        QVERIFY2(outcome.message.contains(QStringLiteral("not connected")), qPrintable(outcome.message));
-        QVERIFY2(outcome.message.endsWith(QStringLiteral("Nothing was sent.")), qPrintable(outcome.message));
-        QVERIFY(m_sim->finish().isEmpty());
-        QCOMPARE(ReadBytes(m_store), m_storeBefore);
-    }
-
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
-        FakeMemory memory;
-        DeviceTransfers transfers(memory, m_data, m_store);
+        DeviceTransfers &transfers = *m_transfers;
         m_data.programs[5].vial(3).Hrs = 300;
         const TransferOutcome outcome = run(transfers.sendProgram(5));
         QCOMPARE(outcome.status, Status::Refused);
@@ -304,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(run(transfers.sendProgram(100)).status, Status::Refused);
         QCOMPARE(run(transfers.readReagent(201)).status, Status::Refused);
         QCOMPARE(run(transfers.sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
-        QVERIFY(memory.reads.isEmpty() && memory.writes.isEmpty());
+        QVERIFY(m_fake->reads.isEmpty() && m_fake->writes.isEmpty());
         QCOMPARE(ReadBytes(m_store), m_storeBefore);
     }
 
@@ -312,9 +278,7 @@ private Q_SLOTS:
     {
         // A store whose folder is a file can never be written, even by root.
         QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
-        FakeMemory memory;
-        memory.put(ProgramAddress(1), ProgramBlock(instrumentProgram(TypeEM)));
-        DeviceTransfers transfers(memory, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
+        DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
         const TransferOutcome outcome = run(transfers.readProgram(1));
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());
@@ -325,9 +289,8 @@ private Q_SLOTS:
 
     void readAllReadsEveryReagentInOrder()
     {
-        FakeMemory memory;
-        DeviceTransfers transfers(memory, m_data, m_store);
-        TransferJob *job = transfers.readAllReagents(this);
+        m_fake->image.fill('\0');
+        TransferJob *job = m_transfers->readAllReagents(this);
         connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
             if (reagent == ReagentCount)
                 job->stop(); // a stop after the last changes nothing
@@ -335,7 +298,7 @@ private Q_SLOTS:
         const TransferOutcome outcome = run(job);
         QCOMPARE(outcome.status, Status::Done);
         QCOMPARE(outcome.reagentsRead, 200);
-        QCOMPARE(memory.reads, AddressRange(0x1000, 0x1A27));
+        QCOMPARE(m_fake->reads, AddressRange(0x1000, 0x1A27));
         QCOMPARE(m_data.reagents[200], QByteArray(NameLength, '\0'));
         QCOMPARE(reloadStore().reagents[200], QByteArray(NameLength, ' ')); // blank memory, blank names
     }
@@ -371,16 +334,8 @@ private Q_SLOTS:
         QFETCH(int, commands);
         QFETCH(int, reagentsRead);
 
-        FakeMemory memory;
-        for (int r = 1; r <= ReagentCount; ++r)
-            memory.put(ReagentAddress(r), reagentName("Dev ", r));
-        memory.put(ProgramAddress(1), ProgramBlock(instrumentProgram(TypeEM)));
-        DeviceTransfers transfers(memory, m_data, m_store);
-        TransferJob *job = transfer == QLatin1String("read program") ? transfers.readProgram(1, this)
-            : transfer == QLatin1String("send program")              ? transfers.sendProgram(99, this)
-            : transfer == QLatin1String("read reagent")              ? transfers.readReagent(9, this)
-            : transfer == QLatin1String("send reagent")              ? transfers.sendReagent(9, this)
-                                                                     : transfers.readAllReagents(this);
+        FakeMemory &memory = *m_fake;
+        TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
         if (silent) {
             memory.silentAt = stopAt;
             connect(job, &TransferJob::retrying, job, [job] { job->stop(); });
