@@ -12,15 +12,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Memory where each reagent byte holds the low byte of its address.
-QByteArray patternedMemory()
-{
-    QByteArray memory(SimulatedLink::MemorySize, '\0');
-    for (int address = 0x1000; address < 0x1100; ++address)
-        memory[address] = static_cast<char>(address & 0xFF);
-    return memory;
-}
-
 // A real port and link with the connection on top, watching what it reports.
 struct Connection
 {
@@ -86,13 +77,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("secondOk");
 
         const QString f = QStringLiteral("F1");
-        const QString a = QStringLiteral("25,1041");
-        const QString b = QStringLiteral("25,1042");
+        const QString a = QStringLiteral("25,100D"); // "Formalin 10% ", reagent 2 of the demonstration data
+        const QString b = QStringLiteral("25,100E");
         QTest::newRow("CR LF") << QStringList() << 1000 << QStringList{f, a, b} << true;
         QTest::newRow("replies character by character") << QStringList{"--split", "1", "--split-delay", "0"} << 1000 << QStringList{f, a, b} << true;
         QTest::newRow("every second reply dropped, resent on the tick") << QStringList{"--drop-every", "2"} << 250 << QStringList{f, a, a, b, b} << true;
         // Then only repeats of the unanswered read, and the substitute's value 0.
-        QTest::newRow("silent from the second read") << QStringList{"--silent-from", "1042"} << 20 << QStringList{f, a, b} << false;
+        QTest::newRow("silent from the second read") << QStringList{"--silent-from", "100E"} << 20 << QStringList{f, a, b} << false;
     }
 
     void identifyAndReadUnderFaults()
@@ -103,17 +94,17 @@ private Q_SLOTS:
         QFETCH(bool, secondOk);
 
         SimulatedLink sim;
-        QVERIFY2(sim.start(options, patternedMemory()), qPrintable(sim.errorString()));
+        QVERIFY2(sim.start(options), qPrintable(sim.errorString()));
         sim.setTickInterval(std::chrono::milliseconds(tickMs));
 
-        const CommandReply &identification = awaited(sim.link->sendCommand("F1"));
+        const CommandReply &identification = awaited(sim.link.sendCommand("F1"));
         QCOMPARE(identification.reply(), QByteArray("?1F1,4178-305"));
-        const MemoryReply &first = awaited(sim.link->readMemory(0x1041));
+        const MemoryReply &first = awaited(sim.link.readMemory(0x100D));
         QCOMPARE(first.fault(), MemoryFault::None);
-        QCOMPARE(first.value(), 0x41);
-        const MemoryReply &second = awaited(sim.link->readMemory(0x1042));
+        QCOMPARE(first.value(), int('F'));
+        const MemoryReply &second = awaited(sim.link.readMemory(0x100E));
         QCOMPARE(second.fault(), secondOk ? MemoryFault::None : MemoryFault::NoAnswer);
-        QCOMPARE(second.value(), secondOk ? 0x42 : 0);
+        QCOMPARE(second.value(), secondOk ? int('o') : 0);
         QStringList received = sim.finish();
         if (!secondOk)
             received.removeDuplicates();
@@ -124,9 +115,9 @@ private Q_SLOTS:
     {
         SimulatedLink sim;
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        QCOMPARE(awaited(sim.link->writeMemory(0x5A01, 0xFF)).fault(), MemoryFault::None);
-        QCOMPARE(sim.finish(), QStringList{QStringLiteral("26,5A01,FF")});
-        QCOMPARE(quint8(sim.savedMemory().at(0x5A01)), quint8(0xFF));
+        QCOMPARE(awaited(sim.link.writeMemory(0x5A01, 0xFF)).fault(), MemoryFault::None);
+        QCOMPARE(awaited(sim.link.readMemory(0x5A01)).value(), 0xFF);
+        QCOMPARE(sim.finish(), (QStringList{"26,5A01,FF", "25,5A01"}));
     }
 
     void searchFindsTheHighestAnsweringPort()

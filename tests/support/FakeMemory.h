@@ -30,41 +30,33 @@ public:
     // Called with the address of each command as it is made.
     std::function<void(int address)> onCommand;
 
-    MemoryReply *readByte(int address) override
-    {
-        reads << address;
-        if (onCommand)
-            onCommand(address);
-        return answer(address, static_cast<quint8>(image[address]));
-    }
+    MemoryReply *readByte(int address) override { return answer(reads, address, static_cast<quint8>(image[address])); }
 
     MemoryReply *writeByte(int address, quint8 value) override
     {
-        writes << address;
-        if (onCommand)
-            onCommand(address);
         if (!failing.contains(address) && address != silentAt)
             image[address] = static_cast<char>(value);
-        return answer(address, value);
+        return answer(writes, address, value);
     }
 
 private:
-    MemoryReply *answer(int address, quint8 value)
+    MemoryReply *answer(QList<int> &made, int address, quint8 value)
     {
+        made << address;
+        if (onCommand)
+            onCommand(address);
         auto *reply = new MemoryReply(this);
         if (address == silentAt) {
             QTimer::singleShot(0, reply, [reply] { reply->reportRetry(2); });
-            return reply;
-        }
-        if (!failing.contains(address)) {
+        } else if (!failing.contains(address)) {
             reply->finish(MemoryFault::None, value, 1);
-            return reply;
+        } else {
+            QTimer::singleShot(0, reply, [reply, fault = fault] {
+                for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
+                    reply->reportRetry(attempt);
+                reply->finish(fault, 0, MemoryAttempts);
+            });
         }
-        QTimer::singleShot(0, reply, [reply, fault = fault] {
-            for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
-                reply->reportRetry(attempt);
-            reply->finish(fault, 0, MemoryAttempts);
-        });
         return reply;
     }
 };

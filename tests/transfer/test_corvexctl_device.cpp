@@ -161,8 +161,8 @@ private Q_SLOTS:
                  qPrintable(m_sim->errorString()));
         QProcess ctl;
         // Options before the command, as a new user might give them.
-        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"),
-                                                       m_store, QStringLiteral("read-reagents")});
+        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"), m_store,
+                                 QStringLiteral("read-reagents")});
         ctl.setReadChannel(QProcess::StandardError);
         QByteArray progress;
         while (!progress.contains("Reading all reagents: 10%") && ctl.waitForReadyRead(30'000))
@@ -172,15 +172,12 @@ private Q_SLOTS:
         QCOMPARE(ctl.exitStatus(), QProcess::NormalExit);
         QCOMPARE(ctl.exitCode(), 1);
         progress += ctl.readAllStandardError();
-        const QList<QByteArray> lines = ctl.readAllStandardOutput().split('\n');
-        const int read = int(lines.size()) - 1;
+        const int read = int(ctl.readAllStandardOutput().count('\n'));
         QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
         QVERIFY2(progress.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved")
                                        .arg(read, 3, 10, QLatin1Char('0')).toLatin1()),
                  progress.constData());
-        const InstrumentData data = stored();
-        QCOMPARE(data.reagents[read], lines[read - 1].mid(lines[read - 1].indexOf('"') + 1, NameLength));
-        QCOMPARE(data.reagents[read + 1], QByteArray(NameLength, ' '));
+        QCOMPARE(stored().reagents[read + 1], QByteArray(NameLength, ' '));
     }
 };
 

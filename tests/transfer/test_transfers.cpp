@@ -1,3 +1,4 @@
+#include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
 #include "model/LocalStore.h"
 #include "support/FakeMemory.h"
@@ -15,6 +16,7 @@ using Status = TransferOutcome::Status;
 
 Q_DECLARE_METATYPE(Status)
 Q_DECLARE_METATYPE(MemoryFault)
+Q_DECLARE_METATYPE(VialStep)
 
 namespace {
 
@@ -37,7 +39,7 @@ QByteArray reagentName(const char *prefix, int r)
 // The instrument's memory: reagents "Dev 001".., program 1 of the given type.
 QByteArray instrumentMemory(qint32 programOneType)
 {
-    QByteArray memory(SimulatedLink::MemorySize, '\0');
+    QByteArray memory(0x10000, '\0');
     for (int r = 1; r <= ReagentCount; ++r)
         memory.replace(ReagentAddress(r), NameLength, reagentName("Dev ", r));
     memory.replace(ProgramAddress(1), MemoryMap::ProgramBlockSize, ProgramBlock(instrumentProgram(programOneType)));
@@ -54,19 +56,12 @@ TransferJob *makeJob(DeviceTransfers &transfers, const QString &transfer, int re
                                                      : transfers.readAllReagents(parent);
 }
 
-QStringList commands(const QString &code, const QList<int> &addresses)
-{
-    QStringList lines;
-    for (const int address : addresses)
-        lines << code + QStringLiteral(",%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
-    return lines;
-}
-
 } // namespace
 
-// The transfers on an in-process instrument memory, and once over the real
-// port against the simulator, with the local store in a temporary folder.
-class TestTransfersOverPty : public QObject
+// The byte encoding of programs, and the transfers on an in-process
+// instrument memory and once over the real port against the simulator, with
+// the local store in a temporary folder.
+class TestTransfers : public QObject
 {
     Q_OBJECT
 
@@ -164,22 +159,17 @@ private Q_SLOTS:
     {
         m_sim = std::make_unique<SimulatedLink>();
         QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        m_memory = std::make_unique<LinkMemory>(*m_sim->link);
+        m_memory = std::make_unique<LinkMemory>(m_sim->link);
         m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
         QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
-        const QStringList log = m_sim->finish();
-        QStringList addresses;
-        for (const QString &line : log)
-            addresses << line.left(7);
-        QCOMPARE(addresses, commands(QStringLiteral("26"), AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4)));
-        QCOMPARE(log.at(0), QStringLiteral("26,596C,53")); // 'S'
-        QCOMPARE(log.at(17), QStringLiteral("26,5A01,00")); // LM
-
-        const QByteArray block = m_sim->savedMemory().mid(ProgramAddress(99), MemoryMap::ProgramBlockSize);
-        QCOMPARE(DecodeProgram(block).Name, QByteArray("SEND ME      "));
-        QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000"));
+        const QByteArray block = ProgramBlock(m_data.programs[99]);
+        QStringList sent; // the name, the type byte, then the rest
+        for (const int address : AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4))
+            sent << QStringLiteral("26,%1,%2").arg(QLatin1String(Hex4(address)), QLatin1String(Hex2(quint8(block[address - 0x596C]))));
+        QCOMPARE(m_sim->finish(), sent);
+        QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
     }
 
@@ -287,22 +277,6 @@ private Q_SLOTS:
         QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
     }
 
-    void readAllReadsEveryReagentInOrder()
-    {
-        m_fake->image.fill('\0');
-        TransferJob *job = m_transfers->readAllReagents(this);
-        connect(job, &TransferJob::reagentDone, job, [job](int reagent) {
-            if (reagent == ReagentCount)
-                job->stop(); // a stop after the last changes nothing
-        });
-        const TransferOutcome outcome = run(job);
-        QCOMPARE(outcome.status, Status::Done);
-        QCOMPARE(outcome.reagentsRead, 200);
-        QCOMPARE(m_fake->reads, AddressRange(0x1000, 0x1A27));
-        QCOMPARE(m_data.reagents[200], QByteArray(NameLength, '\0'));
-        QCOMPARE(reloadStore().reagents[200], QByteArray(NameLength, ' ')); // blank memory, blank names
-    }
-
     // How Stop ends each job: a read at once, saving nothing; a send after the
     // whole program or reagent; Read ALL after the reagent under way, or at
     // once while a byte is being retried, keeping what it read.
@@ -323,6 +297,7 @@ private Q_SLOTS:
         QTest::newRow("send reagent") << "send reagent" << ReagentAddress(9) + 2 << false << Status::Done << 13 << 0;
         QTest::newRow("read all") << "read all" << ReagentAddress(4) + 5 << false << Status::Stopped << 4 * 13 << 4;
         QTest::newRow("read all, instrument silent") << "read all" << ReagentAddress(4) + 5 << true << Status::Stopped << 3 * 13 + 6 << 3;
+        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << false << Status::Done << 2600 << 200;
     }
 
     void stopRules()
@@ -358,21 +333,119 @@ private Q_SLOTS:
         QCOMPARE(outcome.reagentsRead, reagentsRead);
 
         const InstrumentData stored = reloadStore();
-        if (transfer == QLatin1String("read program") || transfer == QLatin1String("read reagent")) {
+        if (transfer.startsWith(QLatin1String("read all"))) {
+            QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
+            if (reagentsRead < ReagentCount)
+                QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
+        } else if (transfer.startsWith(QLatin1String("read"))) {
             QCOMPARE(m_data.programs[1].Name, QByteArray("LOCAL        "));
             QCOMPARE(m_data.reagents[9], reagentName("Old ", 9));
             QCOMPARE(ReadBytes(m_store), m_storeBefore);
         } else if (transfer == QLatin1String("send program")) {
-            QCOMPARE(DecodeProgram(memory.image.mid(ProgramAddress(99), MemoryMap::ProgramBlockSize)).Name, QByteArray("SEND ME      "));
+            QCOMPARE(memory.image.mid(ProgramAddress(99), NameLength), QByteArray("SEND ME      "));
             QCOMPARE(stored.programs[99], m_data.programs[99]);
-        } else if (transfer == QLatin1String("send reagent")) {
-            QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
         } else {
-            QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
-            QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
+            QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
+        }
+    }
+
+    // The byte encoding of programs.
+    void vialByte_data()
+    {
+        QTest::addColumn<int>("pause");
+        QTest::addColumn<int>("agit");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<bool>("encoded"); // false: read only
+        QTest::newRow("pause with AG3") << 1 << 3 << 0x83 << true;
+        QTest::newRow("continue with AG5") << 0 << 5 << 0x05 << true;
+        QTest::newRow("pause with AG0") << 1 << 0 << 0x80 << true;
+        QTest::newRow("agitation 15 read as it is") << 1 << 15 << 0x8F << false;
+        QTest::newRow("bits 4 to 6 ignored") << 0 << 3 << 0x73 << false;
+    }
+
+    void vialByte()
+    {
+        QFETCH(int, pause);
+        QFETCH(int, agit);
+        QFETCH(int, byte);
+        QFETCH(bool, encoded);
+        const VialStep vial{12, agit, pause, 3, 45, 37};
+        if (encoded)
+            QCOMPARE(EncodeVial(vial), (std::array<int, 5>{12, byte, 3, 45, 37}));
+        const std::array<quint8, 5> raw{12, quint8(byte), 3, 45, 37};
+        QCOMPARE(DecodeVial(raw.data()), vial);
+    }
+
+    void durationBytes_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("90") << 90 << QByteArray::fromHex("0000005A");
+        QTest::newRow("-1") << -1 << QByteArray::fromHex("FFFFFFFF");
+        QTest::newRow("most significant first") << 0x12345678 << QByteArray::fromHex("12345678");
+        QTest::newRow("negative when the first byte is 80 or more") << int(0x80000001u) << QByteArray::fromHex("80000001");
+    }
+
+    void durationBytes()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QByteArray, bytes);
+        const auto encoded = EncodeDuration(minutes);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(encoded.data()), 4), bytes);
+        QCOMPARE(DecodeDuration(reinterpret_cast<const quint8 *>(bytes.constData())), minutes);
+    }
+
+    void programsSurviveEncodingAndDecoding()
+    {
+        ProgramRecord em = instrumentProgram(TypeEM);
+        em.Name = QByteArray("AB\0 \xE9XYZ     ", 13);
+        QCOMPARE(DecodeProgram(ProgramBlock(em)), em); // the name keeps its zero byte
+
+        // Reading takes the type byte as it comes: any type but LM has 24 vials.
+        QByteArray typed = ProgramBlock(em);
+        typed[MemoryMap::TypeOffset] = char(7);
+        QCOMPARE(DecodeProgram(typed).Type, 7);
+        QCOMPARE(DecodeProgram(typed).vial(24), em.vial(24));
+        QCOMPARE(ProgramReadOffsets(7).size(), size_t(138));
+        QCOMPARE(DecodeProgram(QByteArray()).Type, TypeLM); // missing bytes are 0
+    }
+
+    void encodingProblems_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("vial");
+        QTest::addColumn<VialStep>("step");
+        QTest::addColumn<QByteArray>("field"); // empty: no problem
+
+        QTest::newRow("ordinary vial") << TypeEM << 3 << VialStep{200, 5, 1, 99, 59, 60} << QByteArray();
+        QTest::newRow("hours beyond a byte") << TypeEM << 3 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+        QTest::newRow("negative temperature") << TypeEM << 24 << VialStep{2, 0, 0, 0, 0, -1} << QByteArray("Temp");
+        QTest::newRow("reagent 256") << TypeEM << 1 << VialStep{256, 0, 0, 0, 0, 0} << QByteArray("Reagent");
+        QTest::newRow("minutes beyond a byte") << TypeEM << 1 << VialStep{2, 0, 0, 0, 256, 0} << QByteArray("Min");
+        QTest::newRow("pause -1") << TypeEM << 2 << VialStep{2, 0, -1, 0, 0, 0} << QByteArray("Pause");
+        QTest::newRow("agitation into the pause bits") << TypeEM << 2 << VialStep{2, 16, 0, 0, 0, 0} << QByteArray("Agit");
+        QTest::newRow("LM vial 20 is sent empty anyway") << TypeLM << 20 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray();
+        QTest::newRow("LM vial 12 is sent") << TypeLM << 12 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+    }
+
+    void encodingProblems()
+    {
+        QFETCH(int, type);
+        QFETCH(int, vial);
+        QFETCH(VialStep, step);
+        QFETCH(QByteArray, field);
+
+        ProgramRecord program = ProgramRecord::Empty();
+        program.Type = type;
+        program.vial(vial) = step;
+        const auto problem = FindEncodingProblem(program);
+        QCOMPARE(problem.has_value(), !field.isEmpty());
+        if (problem) {
+            QCOMPARE(problem->field, field);
+            QCOMPARE(problem->vial, vial);
         }
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransfersOverPty)
-#include "test_transfers_over_pty.moc"
+QTEST_GUILESS_MAIN(TestTransfers)
+#include "test_transfers.moc"
