@@ -205,7 +205,6 @@ private Q_SLOTS:
             << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
         QTest::newRow("a line break in a name")
             << QStringList{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"} << 2 << "cannot store";
-        QTest::newRow("send-reagent without name") << QStringList{"send-reagent", "3", "--port", "1"} << 2 << "Too few arguments.";
     }
 
     void wrongCommandLines()
@@ -305,7 +304,6 @@ private Q_SLOTS:
         QTest::newRow("program file") << QStringList{p, a, QStringLiteral("--program"), QStringLiteral("8")} << 0 << QString();
         QTest::newRow("program file, no number") << QStringList{p, a} << 2 << QString();
         QTest::newRow("missing file") << QStringList{a, QStringLiteral("missing.ini")} << 2 << QString();
-        QTest::newRow("one side") << QStringList{a} << 2 << QString();
         QTest::newRow("bad number") << QStringList{a, b, QStringLiteral("--program"), QStringLiteral("100")} << 2 << QString();
     }
 
