@@ -2,15 +2,27 @@
 #include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
 #include "link/MemoryReply.h"
+#include "link/PortAccess.h"
 #include "link/PortTable.h"
 #include "link/PortWatcher.h"
 #include "link/ReceiveRules.h"
+#include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
+#include "model/UserSettings.h"
 #include "support/FakePort.h"
+#include "support/SimulatedLink.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using Error = CommandReply::Error;
@@ -35,15 +47,55 @@ PortFactory fakePorts(QStringList &asked, QList<int> corvexes)
     };
 }
 
+
+// A real port and link with the connection on top, watching what it reports.
+struct Connection
+{
+    explicit Connection(std::chrono::milliseconds tick) { connection.setTickInterval(tick); }
+
+    // Starts connectDevice() and waits for its one signal.
+    bool connectDevice()
+    {
+        const qsizetype before = connected.size() + notConnected.size();
+        connection.connectDevice();
+        return QTest::qWaitFor([&] { return connected.size() + notConnected.size() > before; }, 60'000);
+    }
+
+    // Checks a given device and waits for the answer.
+    bool connectToDevice(const QString &device)
+    {
+        QSignalSpy checked(&connection, &DeviceConnection::deviceChecked);
+        connection.connectToDevice(device);
+        return checked.wait(60'000) && checked.at(0).at(0).toBool();
+    }
+
+    SerialDevicePort port;
+    SerialLink link{port};
+    DeviceConnection connection{link};
+    QSignalSpy connected{&connection, &DeviceConnection::connected};
+    QSignalSpy notConnected{&connection, &DeviceConnection::notConnected};
+};
+
+// Waits for a reply and gives it.
+template<typename Reply>
+Reply &awaited(Reply *reply)
+{
+    QSignalSpy finished(reply, &Reply::finished);
+    finished.wait(60'000);
+    return *reply;
+}
+
 } // namespace
 
-// The wire format, and the transactions and the connection over an
-// in-process port: resends, time-out, queueing, a lost port, and noticing an
-// instrument plugged in.
-class TestSerialLink : public QObject
+// The serial link: its wire format; its transactions, memory commands and
+// connection over an in-process port; port numbers and their devices; and
+// the link over a real port on corvex-sim's pseudo-terminal. Each test runs
+// in its own user settings.
+class TestLink : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<IsolatedUserFolders> m_folders;
     std::unique_ptr<FakePort> m_port;
     std::unique_ptr<SerialLink> m_link;
 
@@ -69,9 +121,18 @@ class TestSerialLink : public QObject
         return finished.wait(10'000) && finished.size() == 1;
     }
 
+    // Every port number points at a path that does not exist, so a search
+    // never touches this machine's real serial ports.
+    static void noRealPorts()
+    {
+        for (int port = FirstPort; port <= LastPort; ++port)
+            SetPortDeviceOverride(port, QStringLiteral("/nonexistent/corvex-test-port%1").arg(port));
+    }
+
 private Q_SLOTS:
     void init()
     {
+        m_folders = std::make_unique<IsolatedUserFolders>();
         m_port = std::make_unique<FakePort>();
         m_link = std::make_unique<SerialLink>(*m_port);
         m_link->setTickInterval(20ms);
@@ -82,6 +143,7 @@ private Q_SLOTS:
     {
         m_link.reset();
         m_port.reset();
+        m_folders.reset();
     }
 
     void transactions_data()
@@ -222,7 +284,6 @@ private Q_SLOTS:
     // Cable pulled: the connection says so at once and the transaction under way ends.
     void lostPortIsReported()
     {
-        IsolatedUserFolders folders;
         SetPortDeviceOverride(3, QStringLiteral("fake-3"));
         m_port->close();
         DeviceConnection connection(*m_link);
@@ -243,7 +304,6 @@ private Q_SLOTS:
     // Find Device's Cancel ends a search of silent ports at once, with nothing stored.
     void cancelledSearchEndsNotConnected()
     {
-        IsolatedUserFolders folders;
         for (int port = FirstPort; port <= LastPort; ++port)
             SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
         QStringList opened;
@@ -266,7 +326,6 @@ private Q_SLOTS:
     // again while it stays, and again after it has gone and come back.
     void watcherProbesEachNewDeviceOnce()
     {
-        IsolatedUserFolders folders;
         for (int port = FirstPort; port <= LastPort; ++port)
             SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
         QStringList present{QStringLiteral("fake-1")};
@@ -459,7 +518,270 @@ private Q_SLOTS:
         QFETCH(bool, identifies);
         QCOMPARE(IsIdentificationReply(reply), identifies);
     }
+
+    // Port numbers, their devices and the stored port.
+    void defaultDevices_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("COM1") << 1 << "/dev/ttyS0";
+        QTest::newRow("COM16") << 16 << "/dev/ttyACM3";
+        QTest::newRow("17 has none") << 17 << "";
+    }
+
+    void defaultDevices()
+    {
+        QFETCH(int, port);
+        QFETCH(QString, device);
+        QCOMPARE(DefaultPortDevice(port), device);
+        QCOMPARE(PortDevice(port), device);
+    }
+
+    void overridesArePerNumberAndRemovable()
+    {
+        SetPortDeviceOverride(3, QStringLiteral(" /dev/pts/7 "));
+        QCOMPARE(PortDevice(3), QStringLiteral("/dev/pts/7"));
+        QCOMPARE(PortDeviceOverride(3), QStringLiteral("/dev/pts/7"));
+        QCOMPARE(PortDevice(4), DefaultPortDevice(4));
+        {
+            auto settings = OpenUserSettings();
+            QCOMPARE(settings->value(QStringLiteral("Ports/COM3")).toString(), QStringLiteral("/dev/pts/7"));
+        }
+        SetPortDeviceOverride(3, QStringLiteral("  "));
+        QCOMPARE(PortDevice(3), DefaultPortDevice(3));
+        QVERIFY(PortDeviceOverride(3).isEmpty());
+
+        SetPortDeviceOverride(17, QStringLiteral("/dev/pts/7"));
+        QVERIFY(PortDeviceOverride(17).isEmpty());
+    }
+
+    void storedPort_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("expected"); // -1: none
+
+        QTest::newRow("missing") << QVariant() << -1;
+        QTest::newRow("search all") << QVariant(0) << 0;
+        QTest::newRow("COM3") << QVariant(3) << 3;
+        QTest::newRow("text 16") << QVariant(QStringLiteral("16")) << 16;
+        QTest::newRow("blanks around") << QVariant(QStringLiteral(" 7 ")) << 7;
+        QTest::newRow("17") << QVariant(17) << -1;
+        QTest::newRow("negative") << QVariant(-1) << -1;
+        QTest::newRow("word") << QVariant(QStringLiteral("COM3")) << -1;
+        QTest::newRow("fraction") << QVariant(QStringLiteral("2.5")) << -1;
+    }
+
+    void storedPort()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(int, expected);
+        if (stored.isValid())
+            WriteUserSetting(UserSetting::CommPort, stored);
+        QCOMPARE(StoredCommPort().value_or(-1), expected);
+        StoreCommPort(12);
+        QCOMPARE(OpenUserSettings()->value(QStringLiteral("Settings/CommPort")).toInt(), 12);
+    }
+
+    // A permission error is told apart by the device's rights: the user who
+    // may not open it learns which group to join; otherwise another program
+    // holds it. Runs as root too, where every device opens.
+    void openFailureSaysWhatToDo_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("access");
+        QTest::addColumn<QString>("expected"); // with the device, its group and owner filled in
+
+        const int denied = int(DeviceAccess::Denied);
+        const int allowed = int(DeviceAccess::Allowed);
+        QTest::newRow("no access, the group may") << 0660 << int(QSerialPort::PermissionError) << denied
+                                                  << "You may not open {device}: it belongs to the group \"{group}\". "
+                                                     "Add your user to the group {group} and log in again.";
+        QTest::newRow("no access, only the owner may") << 0600 << int(QSerialPort::PermissionError) << denied
+                                                       << "You may not open {device}: only its owner \"{owner}\" may read and write it. "
+                                                          "Ask the administrator of this computer for access to it.";
+        QTest::newRow("access, but locked") << 0660 << int(QSerialPort::PermissionError) << allowed
+                                            << "{device} is in use by another program.";
+        QTest::newRow("no such device, its lock file held") << 0660 << int(QSerialPort::PermissionError)
+                                                            << int(DeviceAccess::Missing)
+                                                            << "Cannot open {device}: there is no such device.";
+        QTest::newRow("any other error keeps its text") << 0660 << int(QSerialPort::DeviceNotFoundError) << denied
+                                                        << "Cannot open {device}: the error text";
+    }
+
+    void openFailureSaysWhatToDo()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, error);
+        QFETCH(int, access);
+        QFETCH(QString, expected);
+
+        QTemporaryDir dir;
+        const QString device = dir.filePath(QStringLiteral("ttyS0"));
+        QFile file(device);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(::chmod(QFile::encodeName(device).constData(), mode_t(mode)) == 0);
+
+        const QFileInfo info(device);
+        QCOMPARE(describeOpenFailure(device, QSerialPort::SerialPortError(error), QStringLiteral("the error text"),
+                                     DeviceAccess(access)),
+                 expected.replace(QStringLiteral("{device}"), device)
+                     .replace(QStringLiteral("{group}"), info.group())
+                     .replace(QStringLiteral("{owner}"), info.owner()));
+        if (::geteuid() != 0) {
+            QVERIFY(::chmod(QFile::encodeName(device).constData(), 0) == 0);
+            QCOMPARE(deviceAccess(device), DeviceAccess::Denied);
+        }
+    }
+
+    // A second open of a held pseudo-terminal, through the port the window
+    // and the tool use.
+    void heldPortIsInUse()
+    {
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0);
+        QVERIFY(::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(master));
+
+        SerialDevicePort holder, second;
+        holder.setDeviceName(device);
+        second.setDeviceName(device);
+        QVERIFY2(holder.open(), qPrintable(holder.errorString()));
+        QVERIFY(!second.open());
+        QCOMPARE(second.errorString(), device + QStringLiteral(" is in use by another program."));
+        holder.close();
+        ::close(master);
+    }
+
+    // Over a real port on the simulator.
+    void identifyAndReadUnderFaults_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("tickMs");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<bool>("secondOk");
+
+        const QString f = QStringLiteral("F1");
+        const QString a = QStringLiteral("25,100D"); // "Formalin 10% ", reagent 2 of the demonstration data
+        const QString b = QStringLiteral("25,100E");
+        QTest::newRow("CR LF") << QStringList() << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("replies character by character") << QStringList{"--split", "1", "--split-delay", "0"} << 1000 << QStringList{f, a, b} << true;
+        QTest::newRow("every second reply dropped, resent on the tick") << QStringList{"--drop-every", "2"} << 250 << QStringList{f, a, a, b, b} << true;
+        // Then only repeats of the unanswered read, and the substitute's value 0.
+        QTest::newRow("silent from the second read") << QStringList{"--silent-from", "100E"} << 20 << QStringList{f, a, b} << false;
+    }
+
+    void identifyAndReadUnderFaults()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, tickMs);
+        QFETCH(QStringList, log);
+        QFETCH(bool, secondOk);
+
+        SimulatedLink sim;
+        QVERIFY2(sim.start(options), qPrintable(sim.errorString()));
+        sim.setTickInterval(std::chrono::milliseconds(tickMs));
+
+        const CommandReply &identification = awaited(sim.link.sendCommand("F1"));
+        QCOMPARE(identification.reply(), QByteArray("?1F1,4178-305"));
+        const MemoryReply &first = awaited(sim.link.readMemory(0x100D));
+        QCOMPARE(first.fault(), MemoryFault::None);
+        QCOMPARE(first.value(), int('F'));
+        const MemoryReply &second = awaited(sim.link.readMemory(0x100E));
+        QCOMPARE(second.fault(), secondOk ? MemoryFault::None : MemoryFault::NoAnswer);
+        QCOMPARE(second.value(), secondOk ? int('o') : 0);
+        QStringList received = sim.finish();
+        if (!secondOk)
+            received.removeDuplicates();
+        QCOMPARE(received, log);
+    }
+
+    void writeIsStored()
+    {
+        SimulatedLink sim;
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        QCOMPARE(awaited(sim.link.writeMemory(0x5A01, 0xFF)).fault(), MemoryFault::None);
+        QCOMPARE(awaited(sim.link.readMemory(0x5A01)).value(), 0xFF);
+        QCOMPARE(sim.finish(), (QStringList{"26,5A01,FF", "25,5A01"}));
+    }
+
+    void searchFindsTheHighestAnsweringPort()
+    {
+        noRealPorts();
+        SimulatorProcess low, high, silent;
+        QVERIFY2(low.start() && high.start() && silent.start({"--silent"}), "corvex-sim did not start");
+        SetPortDeviceOverride(3, low.devicePath());
+        SetPortDeviceOverride(9, high.devicePath());
+        SetPortDeviceOverride(12, silent.devicePath());
+
+        Connection found(20ms);
+        QVERIFY(found.connectDevice());
+        QCOMPARE(found.notConnected.count(), 0);
+        QCOMPARE(found.connected.count(), 1);
+        QCOMPARE(found.connected.at(0).at(0).toInt(), 9);
+        QCOMPARE(StoredCommPort(), std::optional<int>(9));
+        QCOMPARE(found.port.deviceName(), high.devicePath());
+        QCOMPARE(awaited(found.link.sendCommand("F1")).reply(), QByteArray("?1F1,4178-305")); // the port stays open
+
+        found.connection.closePort();
+        // Each was asked to identify itself, and nothing else.
+        for (SimulatorProcess *asked : {&low, &high, &silent}) {
+            const QStringList received = asked->stop();
+            QVERIFY(!received.isEmpty());
+            QCOMPARE(QSet<QString>(received.cbegin(), received.cend()), QSet<QString>{QStringLiteral("F1")});
+        }
+    }
+
+    void storedPortIsTheOnlyOneTried()
+    {
+        noRealPorts();
+        SimulatorProcess instrument;
+        QVERIFY2(instrument.start(), qPrintable(instrument.errorString()));
+        SetPortDeviceOverride(2, instrument.devicePath());
+        StoreCommPort(5);
+
+        Connection moved(1000ms);
+        QVERIFY(moved.connectDevice());
+        QCOMPARE(moved.notConnected.count(), 1);
+        QCOMPARE(moved.connected.count(), 0);
+        QCOMPARE(StoredCommPort(), std::optional<int>(5));
+        QVERIFY(!moved.port.isOpen());
+        QVERIFY(instrument.stop().isEmpty());
+
+        // Once the stored port is the right one, it connects there.
+        SimulatorProcess there;
+        QVERIFY2(there.start(), qPrintable(there.errorString()));
+        SetPortDeviceOverride(5, there.devicePath());
+        QVERIFY(moved.connectDevice());
+        QCOMPARE(moved.connected.count(), 1);
+        QCOMPARE(moved.connection.connectedPort(), 5);
+    }
+
+    void noInstrumentAnywhere()
+    {
+        noRealPorts();
+        Connection none(1h); // ports that do not open cost no time-out
+        QVERIFY(none.connectDevice());
+        QCOMPARE(none.notConnected.count(), 1);
+        QVERIFY(!StoredCommPort());
+        QCOMPARE(none.connection.connectedPort(), 0);
+    }
+
+    void connectToAGivenDevice()
+    {
+        SimulatorProcess instrument, other;
+        QVERIFY2(instrument.start() && other.start({"--silent"}), "corvex-sim did not start");
+        Connection given(20ms);
+        QVERIFY(!given.connectToDevice(other.devicePath()));
+        QVERIFY(!given.port.isOpen());
+        QVERIFY(!given.connectToDevice(QStringLiteral("/nonexistent/tty")));
+        QVERIFY(given.connectToDevice(instrument.devicePath()));
+        QVERIFY(given.port.isOpen());
+        QVERIFY(!StoredCommPort());
+        QCOMPARE(given.connected.count() + given.notConnected.count(), 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSerialLink)
-#include "test_serial_link.moc"
+QTEST_GUILESS_MAIN(TestLink)
+#include "test_link.moc"
