@@ -29,8 +29,13 @@ public:
     int silentAt = -1;
     // Called with the address of each command as it is made.
     std::function<void(int address)> onCommand;
+    // When set, what the n-th read (from 0) gives instead of the image.
+    std::function<int(int n)> readValue;
 
-    MemoryReply *readByte(int address) override { return answer(reads, address, static_cast<quint8>(image[address])); }
+    MemoryReply *readByte(int address) override
+    {
+        return answer(reads, address, static_cast<quint8>(readValue ? readValue(int(reads.size())) : image[address]));
+    }
 
     MemoryReply *writeByte(int address, quint8 value) override
     {

@@ -10,47 +10,13 @@
 #include "support/PseudoTerminal.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
-#include "transfer/VerifiedMemory.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
-
-namespace {
-
-// A memory whose reads give `read(n)` for the n-th reading (from 0) and
-// whose writes are all confirmed.
-class ScriptedMemory : public MemoryAccess
-{
-public:
-    explicit ScriptedMemory(std::function<int(int)> read)
-        : m_read(std::move(read))
-    {
-    }
-    MemoryReply *readByte(int) override { return answered(m_read(readings++)); }
-    MemoryReply *writeByte(int, quint8 value) override
-    {
-        ++writes;
-        return answered(value);
-    }
-    int readings = 0;
-    int writes = 0;
-
-private:
-    static MemoryReply *answered(int value)
-    {
-        auto *reply = new MemoryReply;
-        reply->finish(MemoryFault::None, value, 1);
-        return reply;
-    }
-    std::function<int(int)> m_read;
-};
-
-} // namespace
 
 // The device commands of corvexctl, backup, restore, compare and the transfer
 // log, against corvex-sim on a pseudo-terminal.
@@ -364,42 +330,6 @@ private Q_SLOTS:
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
         QCOMPARE(QFile::exists(command == QLatin1String("backup") ? backup : store), false);
         QCOMPARE(ReadTransferLog(TransferLogPath()).lines.constLast().entry.result, LogResult::Failed);
-    }
-
-    void verificationGivesUpAfterFive_data()
-    {
-        QTest::addColumn<bool>("writing");
-        QTest::addColumn<std::function<int(int)>>("read");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("readings");
-        QTest::addColumn<int>("writes");
-        using Read = std::function<int(int)>;
-        QTest::newRow("read, agreeing at once") << false << Read([](int) { return 7; }) << int(MemoryFault::None) << 2 << 0;
-        QTest::newRow("read, agreeing at the fifth") << false << Read([](int n) { return n == 4 ? 1 : n; })
-                                                     << int(MemoryFault::None) << 5 << 0;
-        QTest::newRow("read, never agreeing") << false << Read([](int n) { return n; }) << int(MemoryFault::WrongAnswer) << 5 << 0;
-        QTest::newRow("write, read back right") << true << Read([](int) { return 7; }) << int(MemoryFault::None) << 1 << 1;
-        QTest::newRow("write, right the third time") << true << Read([](int n) { return n < 2 ? 0 : 7; })
-                                                     << int(MemoryFault::None) << 3 << 3;
-        QTest::newRow("write, never read back right") << true << Read([](int) { return 8; })
-                                                      << int(MemoryFault::WrongAnswer) << 5 << 5;
-    }
-
-    void verificationGivesUpAfterFive()
-    {
-        QFETCH(bool, writing);
-        QFETCH(std::function<int(int)>, read);
-        QFETCH(int, fault);
-        QFETCH(int, readings);
-        QFETCH(int, writes);
-        ScriptedMemory memory(read);
-        VerifiedMemory verified(memory);
-        std::unique_ptr<MemoryReply> reply(writing ? verified.writeByte(0x1000, 7) : verified.readByte(0x1000));
-        QSignalSpy finished(reply.get(), &MemoryReply::finished);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(int(reply->fault()), fault);
-        QCOMPARE(memory.readings, readings);
-        QCOMPARE(memory.writes, writes);
     }
 
     void ctrlCEndsABackupWithoutAFile()

@@ -6,6 +6,7 @@
 #include "support/SimulatedLink.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
+#include "transfer/VerifiedMemory.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -347,6 +348,45 @@ private Q_SLOTS:
         } else {
             QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
         }
+    }
+
+    // Verified reads repeat until two readings agree, verified writes until
+    // the byte reads back right; both give up after five.
+    void verificationGivesUpAfterFive_data()
+    {
+        QTest::addColumn<bool>("writing");
+        QTest::addColumn<std::function<int(int)>>("read");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("readings");
+        QTest::addColumn<int>("writes");
+        using Read = std::function<int(int)>;
+        QTest::newRow("read, agreeing at once") << false << Read([](int) { return 7; }) << int(MemoryFault::None) << 2 << 0;
+        QTest::newRow("read, agreeing at the fifth") << false << Read([](int n) { return n == 4 ? 1 : n; })
+                                                     << int(MemoryFault::None) << 5 << 0;
+        QTest::newRow("read, never agreeing") << false << Read([](int n) { return n; }) << int(MemoryFault::WrongAnswer) << 5 << 0;
+        QTest::newRow("write, read back right") << true << Read([](int) { return 7; }) << int(MemoryFault::None) << 1 << 1;
+        QTest::newRow("write, right the third time") << true << Read([](int n) { return n < 2 ? 0 : 7; })
+                                                     << int(MemoryFault::None) << 3 << 3;
+        QTest::newRow("write, never read back right") << true << Read([](int) { return 8; })
+                                                      << int(MemoryFault::WrongAnswer) << 5 << 5;
+    }
+
+    void verificationGivesUpAfterFive()
+    {
+        QFETCH(bool, writing);
+        QFETCH(std::function<int(int)>, read);
+        QFETCH(int, fault);
+        QFETCH(int, readings);
+        QFETCH(int, writes);
+        FakeMemory memory;
+        memory.readValue = read;
+        VerifiedMemory verified(memory);
+        std::unique_ptr<MemoryReply> reply(writing ? verified.writeByte(0x1000, 7) : verified.readByte(0x1000));
+        QSignalSpy finished(reply.get(), &MemoryReply::finished);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(int(reply->fault()), fault);
+        QCOMPARE(int(memory.reads.size()), readings);
+        QCOMPARE(int(memory.writes.size()), writes);
     }
 
     // The byte encoding of programs.
