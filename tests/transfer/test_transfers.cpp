@@ -190,64 +190,6 @@ private Q_SLOTS:
         QCOMPARE(stored.reagents[200], reagentName("Dev ", 200));
     }
 
-    // A failing byte ends every job there, announced attempt by attempt; only
-    // Read ALL keeps (and saves) the reagents read before it.
-    void failureLosesNothing_data()
-    {
-        QTest::addColumn<QString>("transfer");
-        QTest::addColumn<int>("failing"); // the address that is never answered
-        QTest::addColumn<MemoryFault>("fault");
-        QTest::addColumn<int>("answered"); // commands answered before it
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("read program") << "read program" << 0x2005 << MemoryFault::NoAnswer << 5
-                                      << "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not "
-                                         "answer in 5 attempts.\nProgram01 keeps its previous content.";
-        QTest::newRow("read program, type byte") << "read program" << 0x2095 << MemoryFault::NoAnswer << 17 << "address 2095 hex";
-        QTest::newRow("send program") << "send program" << 0x597F << MemoryFault::WrongAnswer << 20
-                                      << "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)";
-        QTest::newRow("read reagent") << "read reagent" << 0x100C << MemoryFault::WrongAnswer << 12
-                                      << "Reagent 001 could not be read from the Corvex: at address 100C hex the Corvex gave no valid";
-        QTest::newRow("send reagent") << "send reagent" << 0x1000 << MemoryFault::NoAnswer << 0
-                                      << "Reagent 001 on the Corvex may now be incomplete (0 of 13 bytes confirmed)";
-        QTest::newRow("port closed") << "send reagent" << 0x1000 << MemoryFault::NotConnected << 0
-                                     << "at address 1000 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.";
-        QTest::newRow("read all") << "read all" << 0x1029 << MemoryFault::NoAnswer << 3 * 13 + 2
-                                  << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
-    }
-
-    void failureLosesNothing()
-    {
-        QFETCH(QString, transfer);
-        QFETCH(int, failing);
-        QFETCH(MemoryFault, fault);
-        QFETCH(int, answered);
-        QFETCH(QString, message);
-
-        m_fake->failing = {failing};
-        m_fake->fault = fault;
-        const InstrumentData before = m_data;
-        const TransferOutcome outcome = run(makeJob(*m_transfers, transfer, 1));
-
-        QCOMPARE(outcome.status, Status::DeviceFailed);
-        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")), (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
-        const QList<int> made = m_fake->reads + m_fake->writes;
-        QCOMPARE(made.size(), answered + 1);
-        QCOMPARE(made.constLast(), failing);
-        if (transfer != QLatin1String("read all")) {
-            QCOMPARE(m_data.programs, before.programs);
-            QCOMPARE(m_data.reagents, before.reagents);
-            QCOMPARE(ReadBytes(m_store), m_storeBefore);
-            return;
-        }
-        QVERIFY2(outcome.message.contains(QStringLiteral("Reagent 001 to Reagent 003 were read and saved")), qPrintable(outcome.message));
-        QCOMPARE(outcome.reagentsRead, 3);
-        const InstrumentData stored = reloadStore();
-        QCOMPARE(stored.reagents[3], reagentName("Dev ", 3));
-        QCOMPARE(stored.reagents[4], reagentName("Old ", 4));
-    }
-
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
@@ -278,69 +220,108 @@ private Q_SLOTS:
         QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
     }
 
-    // How Stop ends each job: a read at once, saving nothing; a send after the
-    // whole program or reagent; Read ALL after the reagent under way, or at
-    // once while a byte is being retried, keeping what it read.
-    void stopRules_data()
+    // How each job ends when a byte fails for good: there, announced attempt
+    // by attempt, losing nothing; or on Stop: a read at once, saving nothing;
+    // a send after the whole program or reagent; Read ALL after the reagent
+    // under way, or at once while a byte is being retried. Read ALL keeps
+    // (and saves) the reagents read before it ends.
+    void howJobsEnd_data()
     {
         QTest::addColumn<QString>("transfer");
-        QTest::addColumn<int>("stopAt");   // address whose command the Stop click follows
-        QTest::addColumn<bool>("silent");  // the instrument stops answering there
+        QTest::addColumn<int>("at");       // the failing address, or the one whose command Stop follows
+        QTest::addColumn<QString>("end");  // "fail", "stop", or "stop while silent"
+        QTest::addColumn<MemoryFault>("fault");
         QTest::addColumn<Status>("status");
         QTest::addColumn<int>("commands"); // memory commands made in all
         QTest::addColumn<int>("reagentsRead");
+        QTest::addColumn<QString>("message");
 
-        const int programOne = ProgramAddress(1);
-        const int programNinetyNine = ProgramAddress(99);
-        QTest::newRow("read program") << "read program" << programOne + 5 << false << Status::Stopped << 6 << 0;
-        QTest::newRow("send program") << "send program" << programNinetyNine + 5 << false << Status::Done << 138 << 0;
-        QTest::newRow("read reagent") << "read reagent" << ReagentAddress(9) + 2 << false << Status::Stopped << 3 << 0;
-        QTest::newRow("send reagent") << "send reagent" << ReagentAddress(9) + 2 << false << Status::Done << 13 << 0;
-        QTest::newRow("read all") << "read all" << ReagentAddress(4) + 5 << false << Status::Stopped << 4 * 13 << 4;
-        QTest::newRow("read all, instrument silent") << "read all" << ReagentAddress(4) + 5 << true << Status::Stopped << 3 * 13 + 6 << 3;
-        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << false << Status::Done << 2600 << 200;
+        const int p1 = ProgramAddress(1), p99 = ProgramAddress(99), r9 = ReagentAddress(9), r4 = ReagentAddress(4);
+        const auto failed = [](const char *name, const char *transfer, int at, MemoryFault fault, int answered, const QString &message) {
+            QTest::newRow(name) << transfer << at << "fail" << fault << Status::DeviceFailed << answered + 1 << 0 << message;
+        };
+        failed("read program fails", "read program", p1 + 5, MemoryFault::NoAnswer, 5,
+               "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not answer in 5 attempts.\n"
+               "Program01 keeps its previous content.");
+        failed("read program fails at the type byte", "read program", 0x2095, MemoryFault::NoAnswer, 17, "address 2095 hex");
+        failed("send program fails", "send program", p99 + 19, MemoryFault::WrongAnswer, 20,
+               "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)");
+        failed("read reagent fails", "read reagent", r9 + 12, MemoryFault::WrongAnswer, 12,
+               "Reagent 009 could not be read from the Corvex: at address 1074 hex the Corvex gave no valid");
+        failed("send reagent fails", "send reagent", r9, MemoryFault::NoAnswer, 0,
+               "Reagent 009 on the Corvex may now be incomplete (0 of 13 bytes confirmed)");
+        failed("port closed", "send reagent", r9, MemoryFault::NotConnected, 0,
+               "at address 1068 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.");
+        QTest::newRow("read all fails") << "read all" << r4 + 2 << "fail" << MemoryFault::NoAnswer << Status::DeviceFailed
+                                        << 3 * 13 + 3 << 3 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
+
+        const auto stopped = [](const char *transfer, int at, Status status, int commands, int reagentsRead) {
+            QTest::newRow(transfer) << transfer << at << "stop" << MemoryFault::None << status << commands << reagentsRead << QString();
+        };
+        stopped("read program", p1 + 5, Status::Stopped, 6, 0);
+        stopped("send program", p99 + 5, Status::Done, 138, 0);
+        stopped("read reagent", r9 + 2, Status::Stopped, 3, 0);
+        stopped("send reagent", r9 + 2, Status::Done, 13, 0);
+        stopped("read all", r4 + 5, Status::Stopped, 4 * 13, 4);
+        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << "stop" << MemoryFault::None
+                                                         << Status::Done << 2600 << 200 << QString();
+        QTest::newRow("read all, instrument silent") << "read all" << r4 + 5 << "stop while silent" << MemoryFault::None
+                                                     << Status::Stopped << 3 * 13 + 6 << 3 << QString();
     }
 
-    void stopRules()
+    void howJobsEnd()
     {
         QFETCH(QString, transfer);
-        QFETCH(int, stopAt);
-        QFETCH(bool, silent);
+        QFETCH(int, at);
+        QFETCH(QString, end);
+        QFETCH(MemoryFault, fault);
         QFETCH(Status, status);
         QFETCH(int, commands);
         QFETCH(int, reagentsRead);
+        QFETCH(QString, message);
 
         FakeMemory &memory = *m_fake;
         TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
-        if (silent) {
-            memory.silentAt = stopAt;
-            connect(job, &TransferJob::retrying, job, [job] { job->stop(); });
-        } else {
+        if (end == QLatin1String("fail")) {
+            memory.failing = {at};
+            memory.fault = fault;
+        } else if (end == QLatin1String("stop")) {
             // Stop is clicked while that command is under way.
-            memory.onCommand = [job, stopAt](int address) {
-                if (address == stopAt)
+            memory.onCommand = [job, at](int address) {
+                if (address == at)
                     QTimer::singleShot(0, job, [job] { job->stop(); });
             };
+        } else {
+            memory.silentAt = at;
+            connect(job, &TransferJob::retrying, job, [job] { job->stop(); });
         }
+        const InstrumentData before = m_data;
         const std::unique_ptr<TransferJob> owned(job);
+        m_recorder->watch(*job);
         QSignalSpy finished(job, &TransferJob::finished);
         const TransferOutcome outcome = JobRecorder::run(*job);
         job->stop(); // a second click after the end does nothing
         QTest::qWait(20);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(outcome.status, status);
-        QVERIFY(outcome.message.isEmpty());
-        QCOMPARE(int(memory.reads.size() + memory.writes.size()), commands);
+        QVERIFY2(message.isEmpty() ? outcome.message.isEmpty() : outcome.message.contains(message), qPrintable(outcome.message));
+        const QList<int> made = memory.reads + memory.writes;
+        QCOMPARE(int(made.size()), commands);
         QCOMPARE(outcome.reagentsRead, reagentsRead);
+        if (end == QLatin1String("fail")) {
+            QCOMPARE(made.constLast(), at);
+            QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")),
+                     (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
+        }
 
         const InstrumentData stored = reloadStore();
-        if (transfer.startsWith(QLatin1String("read all"))) {
+        if (transfer == QLatin1String("read all")) {
             QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
             if (reagentsRead < ReagentCount)
                 QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
-        } else if (transfer.startsWith(QLatin1String("read"))) {
-            QCOMPARE(m_data.programs[1].Name, QByteArray("LOCAL        "));
-            QCOMPARE(m_data.reagents[9], reagentName("Old ", 9));
+        } else if (status != Status::Done) {
+            QCOMPARE(m_data.programs, before.programs);
+            QCOMPARE(m_data.reagents, before.reagents);
             QCOMPARE(ReadBytes(m_store), m_storeBefore);
         } else if (transfer == QLatin1String("send program")) {
             QCOMPARE(memory.image.mid(ProgramAddress(99), NameLength), QByteArray("SEND ME      "));
