@@ -613,20 +613,6 @@ private Q_SLOTS:
         }
     }
 
-    // A second open of a held port, through the port the window and the tool use.
-    void heldPortIsInUse()
-    {
-        SimulatorProcess sim;
-        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
-        const QString device = sim.devicePath();
-        SerialDevicePort holder, second;
-        holder.setDeviceName(device);
-        second.setDeviceName(device);
-        QVERIFY2(holder.open(), qPrintable(holder.errorString()));
-        QVERIFY(!second.open());
-        QCOMPARE(second.errorString(), device + QStringLiteral(" is in use by another program."));
-    }
-
     // Over a real port on the simulator.
     void identifyAndReadUnderFaults_data()
     {
@@ -753,6 +739,11 @@ private Q_SLOTS:
         QVERIFY(given.port.isOpen());
         QVERIFY(!StoredCommPort());
         QCOMPARE(given.connected.count() + given.notConnected.count(), 0);
+
+        SerialDevicePort second; // the port the window and the tool use, opened again
+        second.setDeviceName(instrument.devicePath());
+        QVERIFY(!second.open());
+        QCOMPARE(second.errorString(), instrument.devicePath() + QStringLiteral(" is in use by another program."));
     }
 };
 
