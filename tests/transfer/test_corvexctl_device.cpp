@@ -63,18 +63,19 @@ class TestCorvexctlDevice : public QObject
         return RunCtl(arguments);
     }
 
-    InstrumentData stored() const
+    InstrumentData stored() const { return loaded(m_store); }
+    static InstrumentData loaded(const QString &file)
     {
         InstrumentData data;
-        LoadStore(m_store, data);
+        LoadStore(file, data);
         return data;
     }
 
     // True when the store or backup `file` holds exactly `data`.
     static bool holds(const QString &file, const InstrumentData &data)
     {
-        InstrumentData loaded;
-        return LoadStore(file, loaded) && loaded.programs == data.programs && loaded.reagents == data.reagents;
+        const InstrumentData found = loaded(file);
+        return found.programs == data.programs && found.reagents == data.reagents;
     }
 
 private Q_SLOTS:
