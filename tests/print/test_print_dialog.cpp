@@ -215,6 +215,7 @@ private Q_SLOTS:
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).text, QStringLiteral("Reagent List"));
+        QCOMPARE(m_recording->pictures().size(), 1); // the logo is on the reagent list too
         QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
         QCOMPARE(m_messages.size(), settingsWritable ? 0 : 1);
         if (!settingsWritable)

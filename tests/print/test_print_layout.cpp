@@ -153,7 +153,7 @@ private Q_SLOTS:
 
         QTest::newRow("3 to 5") << QStringList{"3", "5"} << QList<int>{3, 5};
         QTest::newRow("last below first is raised") << QStringList{"5", "3"} << QList<int>{5, 5};
-        QTest::newRow("150 gives 99") << QStringList{"150", "150"} << QList<int>{99, 99};
+        QTest::newRow("0 gives 1, 150 gives 99") << QStringList{"0", "150"} << QList<int>{1, 99};
     }
 
     void programRange()
