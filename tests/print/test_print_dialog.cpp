@@ -235,8 +235,6 @@ private Q_SLOTS:
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
 
         QVERIFY(m_messages.isEmpty());
-        QCOMPARE(PdfReading::pageCount(pdf), 1);
-        QVERIFY(PdfReading::text(pdf, 1).contains(QLatin1String("Program 07")));
         QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
 
         // On a full disk (files cut at 4 KiB) the file keeps its pages and the user is told.
