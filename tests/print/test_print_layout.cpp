@@ -146,38 +146,51 @@ private Q_SLOTS:
                  }), variant.greyRows);
     }
 
-    void programRange_data()
+    void sheetsOfOneJob_data()
     {
-        QTest::addColumn<QStringList>("typed"); // first and last as typed
-        QTest::addColumn<QList<int>>("printed"); // first and last printed
-
-        QTest::newRow("3 to 5") << QStringList{"3", "5"} << QList<int>{3, 5};
-        QTest::newRow("last below first is raised") << QStringList{"5", "3"} << QList<int>{5, 5};
-        QTest::newRow("0 gives 1, 150 gives 99") << QStringList{"0", "150"} << QList<int>{1, 99};
+        QTest::addColumn<QStringList>("typed"); // first and last program as typed; none: the reagent list
+        QTest::addColumn<QList<int>>("printed"); // first and last sheet
+        QTest::addColumn<QString>("footer"); // which of date and time
+        QTest::newRow("3 to 5, date and time") << QStringList{"3", "5"} << QList<int>{3, 5} << "date time";
+        QTest::newRow("last below first is raised, no footer") << QStringList{"5", "3"} << QList<int>{5, 5} << "";
+        QTest::newRow("0 gives 1, 150 gives 99, date") << QStringList{"0", "150"} << QList<int>{1, 99} << "date";
+        QTest::newRow("reagent list, time") << QStringList() << QList<int>{1, 1} << "time";
     }
 
-    void programRange()
+    void sheetsOfOneJob()
     {
         QFETCH(QStringList, typed);
         QFETCH(QList<int>, printed);
+        QFETCH(QString, footer);
 
         InstrumentData data = SampleData();
         for (int p = 1; p <= ProgramCount; ++p)
             data.programs[p] = SampleProgram("Routine", TypeEM);
-        PrintRequest request = sheetsRequest(1, 1);
-        request.firstProgram = typed[0];
-        request.lastProgram = typed[1];
+        PrintRequest request = sheetsRequest(1, 1, typed.isEmpty() ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
+        request.firstProgram = typed.value(0);
+        request.lastProgram = typed.value(1);
+        request.date = footer.contains(QLatin1String("date"));
+        request.time = footer.contains(QLatin1String("time"));
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
         const int sheets = printed[1] - printed[0] + 1;
         QCOMPARE(surface.pageCount(), sheets);
-        for (int page = 1; page <= sheets; ++page) {
+        for (int page = 1; page <= sheets && !typed.isEmpty(); ++page) {
             const QString numberLine = QStringLiteral("Program %1").arg(printed[0] + page - 1, 2, 10, QLatin1Char('0'));
             QCOMPARE(surface.findText(numberLine, page).position, QPointF(1500, 2550));
             // Every sheet starts again in the base font, whatever the last one ended with.
-            QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
+            if (request.date)
+                QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
         }
+        QStringList footerTexts;
+        for (const Item &item : TextsAtY(surface, 15000, sheets))
+            footerTexts << QStringLiteral("%1@%2").arg(item.text).arg(item.position.x());
+        QCOMPARE(footerTexts.join(QLatin1Char(' ')), footer.replace(QLatin1String("date"), QLatin1String("06.12.2026@750"))
+                                                          .replace(QLatin1String("time"), QLatin1String("18:30@9000")));
+        QCOMPARE(ruleCoordinates(surface, true).contains(15300), request.date || request.time);
+        for (const Item &item : surface.lines())
+            QCOMPARE(item.colour, QColor(Qt::black));
         // One job: the drawing mode 10 first, new pages only between sheets, the end once at the very end.
         QList<Item::Kind> steps, expected{Item::DrawingMode};
         for (const Item &item : surface.items()) {
@@ -187,44 +200,6 @@ private Q_SLOTS:
         expected << QList<Item::Kind>(sheets - 1, Item::NewPage) << Item::EndJob;
         QCOMPARE(steps, expected);
         QCOMPARE(surface.items().first().mode, 10);
-    }
-
-    void footerAndRules_data()
-    {
-        QTest::addColumn<bool>("reagentList");
-        QTest::addColumn<bool>("date");
-        QTest::addColumn<bool>("time");
-
-        QTest::newRow("program, date and time") << false << true << true;
-        QTest::newRow("program, neither") << false << false << false;
-        QTest::newRow("reagent list, date only") << true << true << false;
-        QTest::newRow("reagent list, time only") << true << false << true;
-    }
-
-    void footerAndRules()
-    {
-        QFETCH(bool, reagentList);
-        QFETCH(bool, date);
-        QFETCH(bool, time);
-
-        PrintRequest request = sheetsRequest(1, 1, reagentList ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
-        request.date = date;
-        request.time = time;
-        RecordingSurface surface;
-        QVERIFY(RunPrintLayout(SampleData(), request, surface));
-
-        QStringList footer;
-        for (const Item &item : TextsAtY(surface, 15000))
-            footer << QStringLiteral("%1@%2").arg(item.text).arg(item.position.x());
-        QStringList expectedFooter;
-        if (date)
-            expectedFooter << QStringLiteral("06.12.2026@750");
-        if (time)
-            expectedFooter << QStringLiteral("18:30@9000");
-        QCOMPARE(footer, expectedFooter);
-        QCOMPARE(ruleCoordinates(surface, true).contains(15300), date || time);
-        for (const Item &item : surface.lines())
-            QCOMPARE(item.colour, QColor(Qt::black));
     }
 
     void reagentListColumns_data()
