@@ -170,10 +170,8 @@ private Q_SLOTS:
         QVERIFY(!ini.FileOk());
         QCOMPARE(ini.WriteString("", "v"), 2);
         ini.SetSectionName("S");
-        QCOMPARE(ini.WriteString("", "v"), 3);
-        QCOMPARE(ini.WriteString("bad=key", "v"), 3);
-        QCOMPARE(ini.WriteString("[bad", "v"), 3);
-        QCOMPARE(ini.WriteString(";bad", "v"), 3);
+        for (const char *key : {"", "bad=key", "[bad", ";bad"})
+            QCOMPARE(ini.WriteString(key, "v"), 3);
         ini.SetSectionName("bad]section");
         QCOMPARE(ini.WriteString("k", "v"), 2);
         QCOMPARE(value, QByteArray("kept"));
@@ -184,19 +182,14 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadString("k", value), 0);
         QVERIFY(ini.Save());
         QCOMPARE(ReadBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
-    }
-
-    void theFileIsReadOnce()
-    {
-        const QString path = write("[S]\r\nk=1\r\n");
-        IniFile ini;
-        ini.SetFileName(path);
-        ini.SetSectionName("S");
-        QByteArray value;
-        QCOMPARE(ini.ReadString("k", value), 0);
-        WriteBytes(path, "[S]\r\nk=2\r\n");
-        QCOMPARE(ini.ReadString("k", value), 0);
-        QCOMPARE(value, QByteArray("1"));
+        // The file is read once: a change behind the object's back is not seen.
+        IniFile once;
+        once.SetFileName(missing);
+        once.SetSectionName("S");
+        QCOMPARE(once.ReadString("k", value), 0);
+        WriteBytes(missing, "[S]\r\nk=2\r\n");
+        QCOMPARE(once.ReadString("k", value), 0);
+        QCOMPARE(value, QByteArray("v"));
     }
 
     void anythingReadWritesBackUnchanged_data()
@@ -223,12 +216,11 @@ private Q_SLOTS:
         const QByteArray saved = ReadBytes(path);
         QVERIFY(saved.startsWith(bytes));
         QVERIFY(saved.mid(bytes.size()).contains("[Added]"));
-        IniFile again;
+        IniFile again; // and reads back whatever the bytes before it were
         again.SetFileName(path);
         again.SetSectionName("added");
         QByteArray value;
-        QCOMPARE(again.ReadString("K", value), 0);
-        QCOMPARE(value, QByteArray("v"));
+        QVERIFY(again.ReadString("K", value) == 0 && value == "v");
     }
 };
 
