@@ -49,6 +49,9 @@ struct Variant { bool emptySlot = false; int type = TypeEM, duration = 0, rows =
 
 // What goes wrong in a run: the printer at an operation, a vial's reagent
 // number, or an empty logo.
+// The reagent list with a non-blank name beyond 50 (or 0): how many entries, their font state, the vertical rules.
+struct Columns { int extraName, entries; const char *style; QList<double> verticals; };
+
 struct Breakdown { std::optional<Item::Kind> printerFailsAt; int badReagent = 0; bool emptyLogo = false; PrintResult::Failure failure{}; };
 
 } // namespace
@@ -181,32 +184,25 @@ private Q_SLOTS:
 
     void reagentListColumns_data()
     {
-        QTest::addColumn<int>("extraName"); // a non-blank name beyond 50, or 0
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<QList<double>>("verticals");
-
-        QTest::newRow("names 51..200 blank: two columns") << 0 << 50 << "18" << QList<double>{750, 5640, 10500};
-        QTest::newRow("name 51: four columns") << 51 << 200 << "10" << QList<double>{750, 5640, 10500, 3195, 8085};
-        QTest::newRow("name 200: four columns") << 200 << 200 << "10" << QList<double>{750, 5640, 10500, 3195, 8085};
+        QTest::addColumn<Columns>("columns");
+        QTest::newRow("names 51..200 blank: two columns") << Columns{0, 50, "18", {750, 5640, 10500}};
+        QTest::newRow("name 51: four columns") << Columns{51, 200, "10", {750, 5640, 10500, 3195, 8085}};
+        QTest::newRow("name 200: four columns") << Columns{200, 200, "10", {750, 5640, 10500, 3195, 8085}};
     }
 
     void reagentListColumns()
     {
-        QFETCH(int, extraName);
-        QFETCH(int, entries);
-        QFETCH(QString, style);
-        QFETCH(QList<double>, verticals);
-
+        QFETCH(Columns, columns);
+        const int entries = columns.entries;
         InstrumentData data = SampleData();
-        if (extraName)
-            data.reagents[extraName] = FitName("  x", false);
+        if (columns.extraName)
+            data.reagents[columns.extraName] = FitName("  x", false);
         data.reagents[30] = QByteArray(NameLength, ' '); // blank names print too
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(1, 1, PrintRequest::Content::ReagentList), surface));
 
         QCOMPARE(surface.pageCount(), 1);
-        QCOMPARE(ruleCoordinates(surface, false), verticals);
+        QCOMPARE(ruleCoordinates(surface, false), columns.verticals);
         const int rowsPerColumn = entries == 50 ? 25 : 50;
         int rows = 0;
         for (const Item &item : surface.texts()) {
@@ -216,7 +212,7 @@ private Q_SLOTS:
             const int column = (number - 1) / rowsPerColumn, row = (number - 1) % rowsPerColumn + 1;
             QCOMPARE(item.position, entries == 50 ? QPointF(1050 + 4890 * column, 3825 + 420 * row)
                                                   : QPointF(900 + 2445 * column, 4050 + 210 * row));
-            QCOMPARE(item.style, StyleOf(style));
+            QCOMPARE(item.style, StyleOf(QLatin1String(columns.style)));
             QCOMPARE(item.text.mid(5), QString::fromLatin1(data.reagents[number]));
             ++rows;
         }
@@ -245,10 +241,8 @@ private Q_SLOTS:
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(SampleData(), request, surface));
         QCOMPARE(surface.pictures().size(), surface.pageCount());
-        for (const Item &item : surface.pictures()) {
-            QCOMPARE(item.target, target);
-            QCOMPARE(item.pictureSize, picture);
-        }
+        for (const Item &item : surface.pictures())
+            QVERIFY(item.target == target && item.pictureSize == picture);
     }
 
     void failureEndsTheRun_data()
