@@ -83,8 +83,7 @@ private Q_SLOTS:
         data.programs[5].Name = "Old          ";
         data.programs[5].Type = 1 - type;
         const ImportResult result = ReadProgramFile(5, m_file, data);
-        QVERIFY(result);
-        QVERIFY(result.message.isEmpty());
+        QVERIFY(result && result.message.isEmpty());
         const ProgramRecord &p = data.programs[5];
         QCOMPARE(p.Name, name);
         QCOMPARE(p.Type, type);
@@ -123,10 +122,8 @@ private Q_SLOTS:
         const ImportResult result = ReadProgramFile(5, m_file, data);
         QVERIFY(!result);
         QCOMPARE(int(result.status), status);
-        if (status == ImportResult::NotAProgramFile)
-            QCOMPARE(result.message, QStringLiteral("This is not a valid Program File."));
-        else
-            QVERIFY2(result.message.contains(m_file), qPrintable(result.message));
+        QVERIFY2(status == ImportResult::NotAProgramFile ? result.message == QStringLiteral("This is not a valid Program File.")
+                                                         : result.message.contains(m_file), qPrintable(result.message));
         QVERIFY(data.programs == FullSampleData().programs);
         QDir(m_file).removeRecursively();
     }

@@ -48,7 +48,6 @@ QSize previewSize(QWidget &dialog) { return child<QLabel>(&dialog, QStringLitera
 void whenModalShown(QObject *owner, std::function<void(QWidget *)> act)
 {
     auto *timer = new QTimer(owner);
-    timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
@@ -57,7 +56,7 @@ void whenModalShown(QObject *owner, std::function<void(QWidget *)> act)
         timer->deleteLater();
         act(modal);
     });
-    timer->start();
+    timer->start(10);
 }
 
 } // namespace

@@ -120,7 +120,8 @@ private Q_SLOTS:
             QVERIFY(!printFromTheDialog(Office, &printer));
             QCOMPARE(m_messages, QStringList{QStringLiteral("Printer Error.|Unknown Printer Error.")});
         }
-        QVERIFY(!m_service.isRunning() || jobs() == before); // nothing reached a queue
+        for (const QString &job : jobs()) // none reached a queue
+            QVERIFY2(before.contains(job), qPrintable(job));
     }
 
 private:
