@@ -8,36 +8,13 @@
 
 // A file as the Windows profile functions leave it after an earlier utility
 // and a user's text editor have both been at it.
-static const char WindowsText[] =
-    "; CORVEX store\r\n"
-    "orphan=before any section\r\n"
-    "[Reagents]\r\n"
-    "R001=Xylene       \r\n"
-    "r002 = Ethanol \xE9t\xE9  \r\n"
-    "\r\n"
-    "[ program07 ]  trailing words\r\n"
-    "NAME=\"  Fix 1        \"\r\n"
-    "Duration\t=\t95\r\n"
-    "Type=LM\r\n"
-    ";V01Hrs=9\r\n"
-    "  ; Name=commented\r\n"
-    "#Hash=1\r\n"
-    "no equals sign here\r\n"
-    "Note=a;b=c\r\n"
-    "Single='  kept  '\r\n"
-    "Unmatched=\"open\r\n"
-    "Mixed=\"ab'\r\n"
-    "Lone=\"\r\n"
-    "Empty=\r\n"
-    "Blank=     \r\n"
-    "Default=DefaultValue here\r\n"
-    "Dup=first\r\n"
-    "dup=second\r\n"
-    "Nu\0l=with a NUL\r\n"
-    "[Program07]\r\n"
-    "Later=never read\r\n"
-    "[Unclosed\r\n"
-    "k=v\r\n";
+static const char WindowsText[] = "; CORVEX store\r\norphan=before any section\r\n"
+                                  "[Reagents]\r\nR001=Xylene       \r\nr002 = Ethanol \xE9t\xE9  \r\n\r\n"
+                                  "[ program07 ]  trailing words\r\nNAME=\"  Fix 1        \"\r\nDuration\t=\t95\r\nType=LM\r\n"
+                                  ";V01Hrs=9\r\n  ; Name=commented\r\n#Hash=1\r\nno equals sign here\r\nNote=a;b=c\r\n"
+                                  "Single='  kept  '\r\nUnmatched=\"open\r\nMixed=\"ab'\r\nLone=\"\r\nEmpty=\r\nBlank=     \r\n"
+                                  "Default=DefaultValue here\r\nDup=first\r\ndup=second\r\nNu\0l=with a NUL\r\n"
+                                  "[Program07]\r\nLater=never read\r\n[Unclosed\r\nk=v\r\n";
 // A read gives at most 254 characters, and trailing spaces go after the cut.
 static const QByteArray WindowsFile = QByteArray(WindowsText, sizeof(WindowsText) - 1) + "[Long]\r\nLong="
     + QByteArray(252, 'x') + "  yz\r\n";

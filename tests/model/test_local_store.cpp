@@ -157,8 +157,7 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(QString, why);
         const QString store = obstacle == QLatin1String("device") ? QStringLiteral("/dev/zero")
-            : obstacle == QLatin1String("file as folder")         ? m_dir.filePath(QStringLiteral("blocker/CORVEX.ini"))
-                                                                  : m_store;
+            : obstacle == QLatin1String("file as folder") ? m_dir.filePath(QStringLiteral("blocker/CORVEX.ini")) : m_store;
         if (obstacle == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(m_store));
         } else if (obstacle == QLatin1String("too large")) {

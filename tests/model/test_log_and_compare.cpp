@@ -116,8 +116,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         using Change = std::function<void(InstrumentData &)>;
         QTest::newRow("same") << Change([](InstrumentData &) {}) << QStringList();
-        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; })
-                                    << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
+        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; }) << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
         QTest::newRow("name, duration, pause") << Change([](InstrumentData &d) {
             d.programs[7].Name = "ROUTINE 2    ";
             d.programs[7].Duration = 301;

@@ -65,10 +65,8 @@ private Q_SLOTS:
         QTest::newRow("complete file") << programFile() << QByteArray("Imported     ") << 1;
         QTest::newRow("no name keeps the old one") << programFile("Name=Imported") << QByteArray("Old          ") << 1;
         QTest::newRow("empty name imports") << programFile("Name=Imported", "Name=\r\n") << QByteArray(13, ' ') << 1;
-        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n")
-                                       << QByteArray("A name far to") << 1;
-        QTest::newRow("LM, other sections and keys ignored")
-            << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
+        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n") << QByteArray("A name far to") << 1;
+        QTest::newRow("LM, other sections and keys ignored") << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
             << QByteArray("Imported     ") << 0;
     }
 
@@ -103,8 +101,7 @@ private Q_SLOTS:
         QTest::newRow("no duration") << programFile("Duration=120") << notAProgram;
         QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram;
         QTest::newRow("not a number") << programFile("V05Min=5", "V05Min=five\r\n") << notAProgram;
-        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n")
-                                   << notAProgram;
+        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n") << notAProgram;
         QTest::newRow("missing file") << QByteArray("<none>") << int(ImportResult::Unreadable);
         QTest::newRow("a folder") << QByteArray("<folder>") << int(ImportResult::Unreadable);
     }

@@ -157,8 +157,7 @@ private Q_SLOTS:
         frmPrint dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
-            QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height())
-                                    : WriteBytes(m_chosenFile, bytes));
+            QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height()) : WriteBytes(m_chosenFile, bytes));
         }
         child<QPushButton>(&dialog, QStringLiteral("cmdOpenPic"))->click();
 

@@ -210,8 +210,7 @@ private Q_SLOTS:
                 continue;
             const int number = item.text.left(3).toInt();
             const int column = (number - 1) / rowsPerColumn, row = (number - 1) % rowsPerColumn + 1;
-            QCOMPARE(item.position, entries == 50 ? QPointF(1050 + 4890 * column, 3825 + 420 * row)
-                                                  : QPointF(900 + 2445 * column, 4050 + 210 * row));
+            QCOMPARE(item.position, entries == 50 ? QPointF(1050 + 4890 * column, 3825 + 420 * row) : QPointF(900 + 2445 * column, 4050 + 210 * row));
             QCOMPARE(item.style, StyleOf(QLatin1String(columns.style)));
             QCOMPARE(item.text.mid(5), QString::fromLatin1(data.reagents[number]));
             ++rows;
