@@ -136,10 +136,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_file));
 
         WriteBytes(m_file, "x");
-        QVERIFY(FileExists(m_file));
-        QVERIFY(!FileExists(m_dir.filePath(QStringLiteral("none.txt"))));
-        QVERIFY(!FileExists(m_dir.path()));
-        QVERIFY(!FileExists(QString()));
+        QVERIFY(FileExists(m_file) && !FileExists(m_dir.filePath(QStringLiteral("none.txt"))) && !FileExists(m_dir.path()) && !FileExists(QString()));
     }
 };
 
