@@ -19,9 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using Item = RecordingSurface::Item;
 
@@ -223,19 +221,6 @@ private Q_SLOTS:
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
-
-        // On a full disk (files cut at 4 KiB) the file keeps its pages and the user is told.
-        const QByteArray printed = ReadBytes(pdf);
-        rlimit normal{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &normal) == 0);
-        const rlimit full{4096, normal.rlim_max};
-        const auto signalBefore = ::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
-        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
-        ::setrlimit(RLIMIT_FSIZE, &normal);
-        ::signal(SIGXFSZ, signalBefore);
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(ReadBytes(pdf), printed);
     }
 
     void previewDrawsWhatTheRunWouldPrint()
