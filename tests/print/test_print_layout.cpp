@@ -82,12 +82,8 @@ private Q_SLOTS:
 
         InstrumentData data = SampleData();
         ProgramRecord &program = data.programs[7] = SampleProgram("  Routine  \xC4", TypeLM);
-        program.vial(1) = VialStep{3, 3, 0, 1, 30, 37};
-        program.vial(2) = VialStep{1, 4, 1, 2, 0, 45};
-        program.vial(3) = VialStep{2, 0, 1, 0, 5, 0};
-        program.vial(4) = VialStep{4, 5, 0, 12, 0, 4};
-        program.vial(5) = VialStep{2, 1, 2, 123, 7, 160};
-        program.vial(6) = VialStep{2, 1, 0, -3, -5, -4};
+        const VialStep vials[] = {{3, 3, 0, 1, 30, 37}, {1, 4, 1, 2, 0, 45}, {2, 0, 1, 0, 5, 0}, {4, 5, 0, 12, 0, 4}, {2, 1, 2, 123, 7, 160}, {2, 1, 0, -3, -5, -4}};
+        std::copy(std::begin(vials), std::end(vials), program.Vials.begin());
         program.vial(12) = VialStep::Blank();
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(7, 7), surface));

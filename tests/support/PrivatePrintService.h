@@ -42,6 +42,11 @@ public:
         m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
                                                                 QStringLiteral("-s"), path("cups-files.conf")});
         const QDeadlineTimer deadline(30'000);
+        const auto answers = [] { // lpstat ends with 0 whether the scheduler answers on its socket or not
+            QProcess lpstat;
+            lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+            return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
+        };
         while (!answers()) {
             if (deadline.hasExpired() || !m_scheduler.waitForStarted(10'000) || m_scheduler.state() != QProcess::Running) {
                 m_error = QStringLiteral("cupsd does not answer on %1: %2 %3")
@@ -78,14 +83,6 @@ public:
         if (!done)
             m_error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + QString::fromLocal8Bit(process.readAllStandardError());
         return done;
-    }
-
-    // True when the scheduler answers on its socket (lpstat ends with 0 either way).
-    static bool answers()
-    {
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-        return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
     }
 
     // Sets up a queue that accepts jobs and prints them to nothing.
