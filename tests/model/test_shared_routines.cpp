@@ -116,7 +116,6 @@ private Q_SLOTS:
     void listLines()
     {
         QCOMPARE(ReagentComboLine(200, FitName("", false)), QStringLiteral("200:              "));
-        QCOMPARE(ProgramNumberLabel(7), QStringLiteral("Program07"));
 
         ReagentTable reagents;
         reagents[5] = FitName("Ethanol 70%", false);

@@ -1,5 +1,4 @@
 #include "model/LocalStore.h"
-#include "print/PrinterSurface.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
@@ -106,19 +105,6 @@ private Q_SLOTS:
         // The target keeps what it held, and no part of a new one is left beside it.
         QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
-    }
-
-    void aJobBrokenOffLeavesNoFile()
-    {
-        // A printer that the print setup pointed at a PDF file, as in the dialog.
-        const QString pdf = m_dir->filePath(QStringLiteral("chosen.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        SetUpPdfPrinter(printer, pdf);
-        PrinterSurface surface(printer);
-        QVERIFY(surface.printText(QPointF(0, 0), QStringLiteral("half"), PrintTextStyle()));
-        QVERIFY(QFile::exists(pdf));
-        surface.discardJob();
-        QVERIFY(!QFile::exists(pdf));
     }
 
 private:

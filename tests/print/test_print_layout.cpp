@@ -279,24 +279,6 @@ private Q_SLOTS:
         // Sheets that cannot be composed never reach the printer; a job the printer broke off is dropped.
         QVERIFY(breakdown.printerFailsAt ? surface.discarded() : surface.items().isEmpty());
     }
-
-    void footerTimeIsTheClockTime_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("de_DE") << "de_DE" << "18:30:05";
-        QTest::newRow("en_US") << "en_US" << "6:30:05 PM";
-        QTest::newRow("zone in brackets") << "eu_ES" << "18:30:05";
-        QTest::newRow("zone after a comma") << "sq_AL" << "6:30:05 E PASDITES";
-    }
-
-    void footerTimeIsTheClockTime()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QCOMPARE(FooterTimeText(QDateTime(QDate(2026, 12, 6), QTime(18, 30, 5)), QLocale(locale)), text);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPrintLayout)

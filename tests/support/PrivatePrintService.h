@@ -39,8 +39,7 @@ public:
         m_scheduler.setProcessChannelMode(QProcess::MergedChannels);
         // A test that crashes takes its scheduler with it.
         m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
-                                                                QStringLiteral("-s"), path("cups-files.conf")});
+        m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"), QStringLiteral("-s"), path("cups-files.conf")});
         const QDeadlineTimer deadline(30'000);
         const auto answers = [] { // lpstat ends with 0 whether the scheduler answers on its socket or not
             QProcess lpstat;
@@ -62,8 +61,6 @@ public:
     // Ends the scheduler by its process id; safe to call twice.
     void stop()
     {
-        if (m_scheduler.state() == QProcess::NotRunning)
-            return;
         m_scheduler.terminate();
         if (!m_scheduler.waitForFinished(10'000))
             m_scheduler.kill();
@@ -88,8 +85,7 @@ public:
     // Sets up a queue that accepts jobs and prints them to nothing.
     bool addQueue(const QString &name)
     {
-        return client(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                                                  QStringLiteral("-E")})
+        return client(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-E")})
             && client(QStringLiteral("cupsaccept"), {name});
     }
 
