@@ -197,7 +197,7 @@ void ProgramEditor::showProgram()
     const int n = currentProgram();
     m_spin->setSpinValue(n);
     m_programFrame->setTitle(QStringLiteral("Program %1").arg(n, 2, 10, QLatin1Char('0')));
-    m_name->showName(DecodeCp1252(FitName(m_data.programs[n].Name, true)));
+    m_name->showName(DecodeCp1252(nameForDisplay(m_data.programs[n].Name)));
     showDuration();
     m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);
 
@@ -218,7 +218,7 @@ void ProgramEditor::showDuration()
 
 void ProgramEditor::nameEdited(const QString &text)
 {
-    m_data.programs[currentProgram()].Name = FitName(EncodeCp1252(text), false);
+    m_data.programs[currentProgram()].Name = nameForStorage(EncodeCp1252(text));
 }
 
 void ProgramEditor::typeChosen(int index)

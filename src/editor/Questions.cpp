@@ -8,7 +8,7 @@
 QString NumberedName(const QString &word, int number, const QByteArray &name)
 {
     return word + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) + QStringLiteral(" (\"")
-        + DecodeCp1252(FitName(name, true)) + QStringLiteral("\")");
+        + DecodeCp1252(nameForDisplay(name)) + QStringLiteral("\")");
 }
 
 QString OverwriteQuestion(const QString &word, int number, const QByteArray &name)

@@ -173,7 +173,7 @@ int ReagentEditor::selectedReagent() const
 
 QByteArray ReagentEditor::typedName() const
 {
-    return FitName(EncodeCp1252(m_name->text()), false);
+    return nameForStorage(EncodeCp1252(m_name->text()));
 }
 
 void ReagentEditor::reagentSelected(int row)
@@ -181,7 +181,7 @@ void ReagentEditor::reagentSelected(int row)
     m_nameLabel->setText(NumberLabel(row + 1));
     if (row < 0)
         return;
-    m_name->showName(DecodeCp1252(FitName(m_data.reagents[row + 1], true)));
+    m_name->showName(DecodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
     m_name->setFocus();
 }
 

@@ -12,17 +12,17 @@ const QString EmptyText = QStringLiteral("(empty)");
 QByteArray storedName(const QByteArray &name)
 {
     const qsizetype nul = name.indexOf('\0');
-    return FitName(nul < 0 ? name : name.left(nul), false);
+    return nameForStorage(nul < 0 ? name : name.left(nul));
 }
 
 bool isBlank(const QByteArray &name)
 {
-    return FitName(name, true).isEmpty();
+    return nameForDisplay(name).isEmpty();
 }
 
 QString nameText(const QByteArray &name)
 {
-    return QLatin1Char('"') + DecodeCp1252(FitName(name, true)) + QLatin1Char('"');
+    return QLatin1Char('"') + DecodeCp1252(nameForDisplay(name)) + QLatin1Char('"');
 }
 
 ProgramRecord asInstrumentHolds(const ProgramRecord &given)

@@ -52,7 +52,7 @@ QString TemperatureText(qint32 temp)
 QString VialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents)
 {
     const QByteArray name = ReagentTable::isValidNumber(vial.Reagent) ? reagents[vial.Reagent]
-                                                                      : FitName("(unknown)", false);
+                                                                      : nameForStorage("(unknown)");
     return QStringLiteral("Vial ") + padded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
         + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + padded(vial.Hrs, 2)
         + QLatin1Char(':') + padded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)

@@ -14,7 +14,7 @@ void loadReagents(IniFile &ini, ReagentTable &reagents)
     for (int n = 1; n <= ReagentCount; ++n) {
         QByteArray name;
         ini.ReadString(ReagentKey(n), name);
-        reagents[n] = FitName(name, false);
+        reagents[n] = nameForStorage(name);
     }
 }
 
@@ -28,7 +28,7 @@ ProgramRecord loadProgram(IniFile &ini, int number)
         return ProgramRecord::Empty();
     ProgramRecord program;
     ReadProgramNumbers(ini, program);
-    program.Name = FitName(name, false);
+    program.Name = nameForStorage(name);
     return program;
 }
 

@@ -34,7 +34,7 @@ ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &da
         return {ImportResult::NotAProgramFile, NotAProgramFileMessage};
     QByteArray name = imported.Name;
     ini.ReadString("Name", name); // a file without a name keeps the program's name
-    imported.Name = FitName(name, false);
+    imported.Name = nameForStorage(name);
     data.programs[number] = imported;
     return {};
 }

@@ -70,8 +70,8 @@ QByteArray NameValue(const QByteArray &storedName)
     // them); the quoting is decided on what is left, or an opening quote would
     // be written without its closing one.
     const qsizetype nul = storedName.indexOf('\0');
-    const QByteArray name = FitName(nul < 0 ? storedName : storedName.left(nul), false);
-    if (FitName(IniFile::ValueAsRead(name), false) == name)
+    const QByteArray name = nameForStorage(nul < 0 ? storedName : storedName.left(nul));
+    if (nameForStorage(IniFile::ValueAsRead(name)) == name)
         return name;
     return '"' + name + '"';
 }

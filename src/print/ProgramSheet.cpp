@@ -103,5 +103,5 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
     writer.setSize(14);
     writer.printAt(1500, 2550, QStringLiteral("Program ") + ZeroPadded(programNumber, 2));
 
-    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(FitName(program.Name, true)));
+    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(nameForDisplay(program.Name)));
 }

@@ -23,7 +23,7 @@ constexpr ListMode FourColumns{4, 50, 10, 900, 2445, 4050, 210};
 bool fitsTwoColumns(const ReagentTable &reagents)
 {
     for (int number = TwoColumns.columns * TwoColumns.rows + 1; number <= ReagentCount; ++number) {
-        if (!FitName(reagents[number], true).isEmpty())
+        if (!nameForDisplay(reagents[number]).isEmpty())
             return false;
     }
     return true;

@@ -121,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->data.programs[1], first);
         for (int p = 2; p <= ProgramCount; ++p)
             QCOMPARE(m_app->data.programs[p], stored.programs[p]);
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(FitName(stored.programs[1].Name, true)));
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(nameForDisplay(stored.programs[1].Name)));
         QCOMPARE(child<QListWidget>("lsReagents")->item(199)->text(),
                  QStringLiteral("Reagent 200: \"") + DecodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
     }
