@@ -196,7 +196,7 @@ void ProgramEditor::showProgram()
 {
     const int n = currentProgram();
     m_spin->setSpinValue(n);
-    m_programFrame->setTitle(QStringLiteral("Program %1").arg(n, 2, 10, QLatin1Char('0')));
+    m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
     m_name->showName(DecodeCp1252(nameForDisplay(m_data.programs[n].Name)));
     showDuration();
     m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);

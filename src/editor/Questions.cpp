@@ -2,12 +2,13 @@
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/NumberText.h"
 
 #include <QMessageBox>
 
 QString NumberedName(const QString &word, int number, const QByteArray &name)
 {
-    return word + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) + QStringLiteral(" (\"")
+    return word + zeroPadded(number, 2) + QStringLiteral(" (\"")
         + DecodeCp1252(nameForDisplay(name)) + QStringLiteral("\")");
 }
 

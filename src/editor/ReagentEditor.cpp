@@ -29,7 +29,7 @@ const QString StopCaption = QStringLiteral("Stop");
 
 QString NumberLabel(int number)
 {
-    return QStringLiteral("Reagent %1:").arg(number, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("Reagent %1:").arg(zeroPadded(number, 3));
 }
 
 } // namespace

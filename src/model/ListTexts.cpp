@@ -2,24 +2,16 @@
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
-
-namespace {
-
-QString padded(qint32 number, int width)
-{
-    return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
-}
-
-} // namespace
+#include "model/NumberText.h"
 
 QString ProgramNumberLabel(int program)
 {
-    return QStringLiteral("Program") + padded(program, 2);
+    return QStringLiteral("Program") + zeroPadded(program, 2);
 }
 
 QString ReagentNumberLabel(int reagent)
 {
-    return QStringLiteral("Reagent ") + padded(reagent, 3);
+    return QStringLiteral("Reagent ") + zeroPadded(reagent, 3);
 }
 
 QStringList AgitationTexts()
@@ -36,7 +28,7 @@ QString ReagentListLine(int number, const QByteArray &storedName)
 
 QString ReagentComboLine(int number, const QByteArray &storedName)
 {
-    return padded(number, 3) + QStringLiteral(": ") + DecodeCp1252(storedName);
+    return zeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(storedName);
 }
 
 QString PauseText(qint32 pause)
@@ -46,15 +38,15 @@ QString PauseText(qint32 pause)
 
 QString TemperatureText(qint32 temp)
 {
-    return (temp == 0 ? QStringLiteral("--") : padded(temp, 2)) + QStringLiteral("\u00B0C");
+    return (temp == 0 ? QStringLiteral("--") : zeroPadded(temp, 2)) + QStringLiteral("\u00B0C");
 }
 
 QString VialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents)
 {
     const QByteArray name = ReagentTable::isValidNumber(vial.Reagent) ? reagents[vial.Reagent]
                                                                       : nameForStorage("(unknown)");
-    return QStringLiteral("Vial ") + padded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
-        + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + padded(vial.Hrs, 2)
-        + QLatin1Char(':') + padded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)
+    return QStringLiteral("Vial ") + zeroPadded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
+        + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + zeroPadded(vial.Hrs, 2)
+        + QLatin1Char(':') + zeroPadded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)
         + QLatin1Char(' ') + PauseText(vial.Pause);
 }

@@ -26,7 +26,7 @@ constexpr std::array<VialField, 6> VialFields = {{
 
 QByteArray twoDigits(int number)
 {
-    return QByteArray::number(number).rightJustified(2, '0');
+    return zeroPadded(number, 2).toLatin1();
 }
 
 // V01Reagent .. V24Temp, in the order they are written: [vial - 1][field].
@@ -61,7 +61,7 @@ QByteArray ProgramSectionName(int number, bool numbered)
 
 QByteArray ReagentKey(int number)
 {
-    return 'R' + QByteArray::number(number).rightJustified(3, '0');
+    return 'R' + zeroPadded(number, 3).toLatin1();
 }
 
 QByteArray NameValue(const QByteArray &storedName)

@@ -3,6 +3,7 @@
 #include "model/FitName.h"
 #include "model/IniFile.h"
 #include "model/ListTexts.h"
+#include "model/NumberText.h"
 #include "transfer/MemoryMap.h"
 #include "transfer/TransferMessages.h"
 
@@ -50,7 +51,7 @@ void RestoreJob::start()
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
         if (const auto problem = FindEncodingProblem(m_backup.programs[p])) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
+                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             finish(makeOutcome(Status::Refused, QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
                                                            "on the Corvex. Nothing was sent.")
                                                 .arg(ProgramNumberLabel(p))

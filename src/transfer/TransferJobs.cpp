@@ -2,6 +2,7 @@
 
 #include "model/ListTexts.h"
 #include "model/LocalStore.h"
+#include "model/NumberText.h"
 #include "transfer/MemoryMap.h"
 #include "transfer/TransferMessages.h"
 
@@ -110,7 +111,7 @@ private:
         const ProgramRecord &program = m_target.data.programs[m_number];
         if (const auto problem = FindEncodingProblem(program)) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
+                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             return makeOutcome(Status::Refused,
                            QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. "
                                           "Nothing was sent.")

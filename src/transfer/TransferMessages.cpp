@@ -21,5 +21,5 @@ QString FaultReason(MemoryFault fault, bool writing)
 
 QString AddressText(int address)
 {
-    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(Hex4(address)));
+    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
 }

@@ -169,9 +169,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, hex2);
         QFETCH(QByteArray, hex4);
         QFETCH(QByteArray, hex8);
-        QCOMPARE(Hex2(value), hex2);
-        QCOMPARE(Hex4(value), hex4);
-        QCOMPARE(Hex8(value), hex8);
+        QCOMPARE(hexDigits(value, 2), hex2);
+        QCOMPARE(hexDigits(value, 4), hex4);
+        QCOMPARE(hexDigits(value, 8), hex8);
     }
 
     void replyFields_data()
@@ -293,7 +293,7 @@ private Q_SLOTS:
             const MemoryReply &result = ScriptedLink::finished(channel.m_link.writeMemory(0x2000, written));
             QCOMPARE(result.fault(), fault);
             QCOMPARE(result.attempts(), attempts);
-            QCOMPARE(channel.commands, QByteArrayList(sent, "26,2000," + Hex2(written)));
+            QCOMPARE(channel.commands, QByteArrayList(sent, "26,2000," + hexDigits(written, 2)));
         }
     }
 };
