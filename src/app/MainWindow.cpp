@@ -10,6 +10,7 @@
 #include "link/DeviceConnection.h"
 #include "link/SerialLink.h"
 #include "link/dialog/SettingsDialog.h"
+#include "model/ListTexts.h"
 #include "model/LocalStore.h"
 #include "model/TransferLog.h"
 #include "link/PortTable.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     , m_parts(parts)
 {
     setObjectName(QStringLiteral("frmMain"));
-    m_title = QStringLiteral("Varnel Corvex");
+    m_title = utilityTitle();
     setWindowTitle(m_title);
 
     m_tabs = new QTabWidget(this);
@@ -168,13 +169,13 @@ void MainWindow::loadStore()
     m_programs->fillReagents();
     m_reagents->selectReagent(1);
     if (!loaded)
-        QMessageBox::warning(this, QStringLiteral("Varnel Corvex"), loaded.error);
+        QMessageBox::warning(this, utilityTitle(), loaded.error);
 }
 
 void MainWindow::showConnection(int port)
 {
     m_title = ConnectionTitle(port);
-    SetLoggedPort(port == 0 ? QString() : QStringLiteral("%1 (%2)").arg(PortName(port), m_parts.link.port().deviceName()));
+    SetLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
     applyTransferState();
 }
 

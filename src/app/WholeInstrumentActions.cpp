@@ -95,8 +95,7 @@ bool WholeInstrumentActions::checkConnected(const QString &title)
 void WholeInstrumentActions::runBackup(const QString &file,
                                        std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
-    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
-                                                         m_parts.link.port().deviceName());
+    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
     BackupJob *job = MakeBackup(m_memory, file, port, this);
     m_running = job;
     // Over the Compare dialog when it asks for the read.
@@ -119,8 +118,7 @@ void WholeInstrumentActions::backUp()
     const QString file = chooseFile(m_parts.window, BackupTitle, QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
-    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
-                                                         m_parts.link.port().deviceName());
+    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
     BackupJob *job = MakeBackup(m_memory, file, port, this);
     runBusy(BusyState::Kind::Backup, BackupTitle, job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(BackupTitle, outcome,

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include "model/ListTexts.h"
 #include "model/UserSettings.h"
 #include "ui/Twips.h"
 
@@ -86,5 +87,5 @@ void SavePlacement(const QWidget *window)
         {UserSetting::MainLeft, QString::number(static_cast<float>(PixelsToTwips(position.x(), window->logicalDpiX())))},
     });
     if (!saved)
-        QMessageBox::warning(nullptr, QStringLiteral("Varnel Corvex"), saved.error);
+        QMessageBox::warning(nullptr, utilityTitle(), saved.error);
 }

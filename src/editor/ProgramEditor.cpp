@@ -87,7 +87,7 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .spinName = "VScroll2",
                                        .count = ProgramCount,
                                        .firstButtonName = "cmdReadProgram",
-                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .firstCaption = ReadFromCorvexCaption,
                                        .secondButtonName = "cmdSendProgram",
                                        .secondCaption = QStringLiteral("Send to Corvex"),
                                        .barName = "pbPrograms",

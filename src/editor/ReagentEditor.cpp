@@ -24,7 +24,6 @@
 
 namespace {
 
-const QString ReadAllCaption = QStringLiteral("Read ALL from Corvex");
 const QString StopCaption = QStringLiteral("Stop");
 
 QString NumberLabel(int number)
@@ -70,7 +69,7 @@ QWidget *ReagentEditor::buildConnectionFrame()
                                        .spinName = "VScroll1",
                                        .count = ReagentCount,
                                        .firstButtonName = "cmdReadReagents",
-                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .firstCaption = ReadFromCorvexCaption,
                                        .secondButtonName = "cmdReadAllReagents",
                                        .secondCaption = ReadAllCaption,
                                        .barName = "pbReagents",

@@ -4,6 +4,16 @@
 #include "model/FitName.h"
 #include "model/NumberText.h"
 
+QString utilityTitle()
+{
+    return QStringLiteral("Varnel Corvex");
+}
+
+QString noSuchProgramMessage(int number)
+{
+    return QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number);
+}
+
 QString ProgramNumberLabel(int program)
 {
     return QStringLiteral("Program") + zeroPadded(program, 2);

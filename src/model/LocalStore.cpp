@@ -2,6 +2,7 @@
 
 #include "model/FitName.h"
 #include "model/IniFile.h"
+#include "model/ListTexts.h"
 #include "model/ProgramSection.h"
 
 namespace {
@@ -64,7 +65,7 @@ StoreResult SaveToStore(int number, const QString &storePath, const InstrumentDa
 StoreResult WriteProgramSection(int number, const QString &file, bool numbered, const InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
-        return StoreResult::Failed(QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number));
+        return StoreResult::Failed(noSuchProgramMessage(number));
     IniFile ini;
     ini.SetFileName(file);
     ini.SetSectionName(ProgramSectionName(number, numbered));

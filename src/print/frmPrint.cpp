@@ -1,5 +1,6 @@
 #include "print/frmPrint.h"
 
+#include "model/ListTexts.h"
 #include "model/UserSettings.h"
 #include "print/LogoFit.h"
 #include "print/LogoLoader.h"
@@ -41,7 +42,7 @@ Widget *named(Widget *widget, const QString &name)
 void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key, const QVariant &value)
 {
     if (const StoreResult saved = WriteUserSetting(key, value); !saved)
-        seams.showMessage(parent, QMessageBox::Warning, QStringLiteral("Varnel Corvex"), saved.error);
+        seams.showMessage(parent, QMessageBox::Warning, utilityTitle(), saved.error);
 }
 
 } // namespace

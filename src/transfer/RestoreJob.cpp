@@ -52,8 +52,8 @@ void RestoreJob::start()
         if (const auto problem = FindEncodingProblem(m_backup.programs[p])) {
             const QString where =
                 problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
-            finish(makeOutcome(Status::Refused, QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
-                                                           "on the Corvex. Nothing was sent.")
+            finish(makeOutcome(Status::Refused, (QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
+                                                            "on the Corvex. ") + nothingWasSent())
                                                 .arg(ProgramNumberLabel(p))
                                                 .arg(problem->value)
                                                 .arg(QString::fromLatin1(problem->field), where)));
@@ -155,7 +155,7 @@ void RestoreJob::failed(const MemoryReply &reply, int address)
     QString message = QStringLiteral("Restoring stopped at %1: at %2 %3.\n")
                           .arg(label, AddressText(address), FaultReason(reply.fault(), true));
     if (m_bytesSent == 0 && reply.fault() == MemoryFault::NotConnected) {
-        message += QStringLiteral("Nothing was sent.");
+        message += nothingWasSent();
     } else {
         message += QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it again "
                                   "when the Corvex answers. ")

@@ -21,7 +21,7 @@ QString failurePlace(const StepResult &step, bool writing)
 QString incompleteOnInstrument(const QString &what, const StepResult &step, int total)
 {
     if (step.bytesMoved == 0 && step.fault == MemoryFault::NotConnected)
-        return QStringLiteral("Nothing was sent.");
+        return nothingWasSent();
     return QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
                           "Corvex answers. The local store was not changed.")
         .arg(what)
@@ -113,8 +113,8 @@ private:
             const QString where =
                 problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             return makeOutcome(Status::Refused,
-                           QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. "
-                                          "Nothing was sent.")
+                           (QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. ")
+                            + nothingWasSent())
                                .arg(ProgramNumberLabel(m_number))
                                .arg(problem->value)
                                .arg(QString::fromLatin1(problem->field), where));

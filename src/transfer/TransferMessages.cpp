@@ -19,6 +19,11 @@ QString FaultReason(MemoryFault fault, bool writing)
     return {};
 }
 
+QString nothingWasSent()
+{
+    return QStringLiteral("Nothing was sent.");
+}
+
 QString AddressText(int address)
 {
     return QStringLiteral("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
