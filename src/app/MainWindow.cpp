@@ -4,6 +4,7 @@
 #include "app/ServiceConsole.h"
 #include "app/WholeInstrumentActions.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowTitle.h"
 #include "editor/ProgramEditor.h"
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
@@ -174,7 +175,7 @@ void MainWindow::loadStore()
 
 void MainWindow::showConnection(int port)
 {
-    m_title = ConnectionTitle(port);
+    m_title = connectionTitle(port);
     SetLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
     applyTransferState();
 }

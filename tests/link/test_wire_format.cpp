@@ -229,13 +229,6 @@ private Q_SLOTS:
         QCOMPARE(IsIdentificationReply(reply), identifies);
     }
 
-    void titles()
-    {
-        QCOMPARE(ConnectionTitle(3), QStringLiteral("Varnel Corvex - connected on COM3"));
-        QCOMPARE(ConnectionTitle(16), QStringLiteral("Varnel Corvex - connected on COM16"));
-        QCOMPARE(ConnectionTitle(0), QStringLiteral("Varnel Corvex - not connected."));
-    }
-
     void attemptsAndChecks_data()
     {
         QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
