@@ -75,7 +75,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
 
-    resize(TwipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
+    resize(twipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,6 +1,7 @@
 #include "print/frmPrint.h"
 
 #include "model/ListTexts.h"
+#include "model/Twips.h"
 #include "model/UserSettings.h"
 #include "print/LogoFit.h"
 #include "print/LogoLoader.h"
@@ -58,11 +59,6 @@ frmPrint::frmPrint(const InstrumentData &data, int currentProgram, QWidget *pare
     runOpeningSteps(currentProgram);
 }
 
-int frmPrint::TwipsToPixels(double twips, int dpi)
-{
-    return int(std::lround(twips * dpi / 1440.0));
-}
-
 void frmPrint::buildControls()
 {
     Frame2 = named(new QGroupBox(QStringLiteral("Print What"), this), QStringLiteral("Frame2"));
@@ -97,7 +93,7 @@ void frmPrint::buildControls()
     what->setColumnStretch(4, 1);
 
     Frame1 = named(new QGroupBox(QStringLiteral("Logo Preview"), this), QStringLiteral("Frame1"));
-    const int side = TwipsToPixels(LogoPreviewSide, logicalDpiX());
+    const int side = twipsToPixels(LogoPreviewSide, logicalDpiX());
     auto *square = new QWidget(Frame1);
     square->setFixedSize(side, side);
     LogoPicture = named(new QLabel(square), QStringLiteral("LogoPicture"));
@@ -170,8 +166,8 @@ bool frmPrint::showLogo(const QImage &picture)
         return false;
     m_logo = picture;
     LogoPicture->setPixmap(QPixmap::fromImage(picture));
-    LogoPicture->setGeometry(0, 0, TwipsToPixels(fitted->width(), logicalDpiX()),
-                             TwipsToPixels(fitted->height(), logicalDpiY()));
+    LogoPicture->setGeometry(0, 0, twipsToPixels(fitted->width(), logicalDpiX()),
+                             twipsToPixels(fitted->height(), logicalDpiY()));
     return true;
 }
 

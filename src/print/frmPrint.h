@@ -45,8 +45,6 @@ public:
     // The printer Print Setup sets up and OK prints on (the session's one).
     QPrinter &printer() { return m_printer; }
 
-    static int TwipsToPixels(double twips, int dpi);
-
     // Closing the dialog in any way (OK, Cancel, Escape, the close box) unloads it.
     void done(int result) override;
 

@@ -208,7 +208,7 @@ private Q_SLOTS:
         // The window is placed before it has a frame, whose few pixels the placement cannot know yet.
         const int frameWidth = frame.width() - m_window->width();
         if (expected == QStringLiteral("stored"))
-            QCOMPARE(frame.topLeft(), QPoint(TwipsToPixels(750, m_window->logicalDpiX()), TwipsToPixels(1500, m_window->logicalDpiY())));
+            QCOMPARE(frame.topLeft(), QPoint(twipsToPixels(750, m_window->logicalDpiX()), twipsToPixels(1500, m_window->logicalDpiY())));
         else if (expected == QStringLiteral("top"))
             QCOMPARE(frame.topLeft(), screen.topLeft());
         else if (expected == QStringLiteral("bottom right"))
@@ -251,8 +251,8 @@ private Q_SLOTS:
         }
         QCOMPARE(closed.count(), 1);
         QVERIFY(!m_window->isVisible());
-        const QString top = maximised ? QStringLiteral("111") : QString::number(float(PixelsToTwips(80, m_window->logicalDpiY())));
-        const QString left = maximised ? QStringLiteral("222") : QString::number(float(PixelsToTwips(120, m_window->logicalDpiX())));
+        const QString top = maximised ? QStringLiteral("111") : QString::number(float(pixelsToTwips(80, m_window->logicalDpiY())));
+        const QString left = maximised ? QStringLiteral("222") : QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())));
         QCOMPARE(ReadUserSetting(UserSetting::MainTop).toString(), top);
         QCOMPARE(ReadUserSetting(UserSetting::MainLeft).toString(), left);
     }

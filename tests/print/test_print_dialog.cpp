@@ -1,3 +1,4 @@
+#include "model/Twips.h"
 #include "model/UserSettings.h"
 #include "print/PrintStamp.h"
 #include "print/frmPrint.h"
@@ -38,8 +39,8 @@ Widget *child(QWidget *dialog, const QString &name)
 
 QSize pixels(QWidget &dialog, QSizeF twips)
 {
-    return {frmPrint::TwipsToPixels(twips.width(), dialog.logicalDpiX()),
-            frmPrint::TwipsToPixels(twips.height(), dialog.logicalDpiY())};
+    return {twipsToPixels(twips.width(), dialog.logicalDpiX()),
+            twipsToPixels(twips.height(), dialog.logicalDpiY())};
 }
 
 QSize previewSize(QWidget &dialog) { return child<QLabel>(&dialog, QStringLiteral("LogoPicture"))->size(); }
