@@ -16,7 +16,7 @@
 #include "model/TransferLog.h"
 #include "link/PortTable.h"
 #include "transfer/TransferJob.h"
-#include "print/frmPrint.h"
+#include "print/PrintDialog.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/Twips.h"
@@ -229,7 +229,7 @@ void MainWindow::openSettings()
 
 void MainWindow::openPrint()
 {
-    frmPrint::ShowModal(m_parts.data, m_programs->currentProgram(), this);
+    PrintDialog::showModal(m_parts.data, m_programs->currentProgram(), this);
 }
 
 void MainWindow::openRequirements()

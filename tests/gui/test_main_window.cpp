@@ -444,7 +444,7 @@ private Q_SLOTS:
         ModalAnswers answers;
         answers.handle([](QWidget *dialog) { dialog->close(); });
         run(answers, "mnPrint");
-        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|frmPrint")});
+        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|PrintDialog")});
     }
 };
 

@@ -1,7 +1,7 @@
 #include "model/Twips.h"
 #include "model/UserSettings.h"
 #include "print/PrintStamp.h"
-#include "print/frmPrint.h"
+#include "print/PrintDialog.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
 #include "PictureFiles.h"
@@ -105,7 +105,7 @@ private Q_SLOTS:
             WriteUserSetting(UserSetting::LogoPicture, path);
         WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
 
-        frmPrint dialog(m_data, 7, nullptr, seams());
+        PrintDialog dialog(m_data, 7, nullptr, seams());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Program..."));
         QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
         QCOMPARE(dialog.logoPath(), logo ? path : QString());
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
         if (!accepted)
             WriteUserSetting(UserSetting::LogoPicture, previous);
-        frmPrint dialog(m_data, 1, nullptr, seams());
+        PrintDialog dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
             QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height())
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QVERIFY(WriteUserSetting(UserSetting::LogoPicture, logo));
         if (!settingsWritable)
             QVERIFY(QFile::setPermissions(OpenUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
@@ -230,7 +230,7 @@ private Q_SLOTS:
     {
         PrintDialogSeams real = seams();
         real.openSurface = PrintDialogSeams::System().openSurface;
-        frmPrint dialog(m_data, 7, nullptr, real);
+        PrintDialog dialog(m_data, 7, nullptr, real);
         // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         dialog.printer().setOutputFormat(QPrinter::PdfFormat);
@@ -266,18 +266,18 @@ private Q_SLOTS:
         PrintDialogSeams session = seams();
         session.printer = PrintDialogSeams::System().printer;
         {
-            frmPrint first(m_data, 7, nullptr, session);
+            PrintDialog first(m_data, 7, nullptr, session);
             first.printer().setPageSize(QPageSize(QPageSize::A5)); // as Print Setup leaves it
             first.printer().setPageOrientation(QPageLayout::Landscape);
         }
-        frmPrint next(m_data, 7, nullptr, session);
+        PrintDialog next(m_data, 7, nullptr, session);
         QCOMPARE(next.printer().pageLayout().pageSize().id(), QPageSize::A5);
         QCOMPARE(next.printer().pageLayout().orientation(), QPageLayout::Landscape);
     }
 
     void previewDrawsWhatTheRunWouldPrint()
     {
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
         whenModalShown(&dialog, [&pages](QWidget *preview) {
@@ -308,7 +308,7 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 7, nullptr, seams());
+        PrintDialog::showModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
         // OK stores the comment even when the run then fails.
@@ -321,7 +321,7 @@ private Q_SLOTS:
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        PrintDialog::showModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
         QCOMPARE(state, QStringLiteral("7-9 edited"));
@@ -334,7 +334,7 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("not stored"));
             child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
         });
-        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        PrintDialog::showModal(m_data, 2, nullptr, seams());
         QCOMPARE(state, QStringLiteral("2-2 edited"));
         QVERIFY(shown.value(2).isNull());
         QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
