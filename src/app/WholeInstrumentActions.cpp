@@ -196,13 +196,13 @@ void WholeInstrumentActions::restore()
 void WholeInstrumentActions::compare()
 {
     const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
-        if (!checkConnected(QStringLiteral("Compare"))) {
+        if (!checkConnected(CompareTitle)) {
             QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
             return;
         }
         runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
-                QMessageBox::warning(m_parts.window, QStringLiteral("Compare"), outcome.message);
+                QMessageBox::warning(m_parts.window, CompareTitle, outcome.message);
                 done(std::nullopt);
                 return;
             }

@@ -7,6 +7,7 @@
 #include "print/LogoLoader.h"
 #include "print/PrintLog.h"
 #include "print/PrintLayout.h"
+#include "print/PrintService.h"
 #include "print/PrintStamp.h"
 #include "print/PrinterSurface.h"
 
@@ -249,7 +250,7 @@ QString destinationOf(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
         return QStringLiteral("\"%1\"").arg(printer.outputFileName());
-    return QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+    return PrintService::printerText(printer.printerName());
 }
 
 } // namespace

@@ -75,7 +75,7 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
     if (order.pdfFile.isEmpty()) {
         destination = order.printer;
         result = printOnPrintService(data, request, destination);
-        destination = QStringLiteral("the printer \"%1\"").arg(destination);
+        destination = PrintService::printerText(destination);
     } else {
         result = PrintToPdfFile(data, request, order.pdfFile);
         destination = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(order.pdfFile));
