@@ -1,33 +1,40 @@
 // The main window as a whole: start-up with and without a store and
-// settings, its place on the screen, shutdown, the menus and their dialogs.
+// settings, its place on the screen, shutdown, and the dialogs of its menus
+// that need no instrument.
+#include "app/CompareDialog.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "link/dialog/SettingsDialog.h"
 #include "model/Cp1252.h"
 #include "model/Duration.h"
 #include "model/FitName.h"
+#include "model/BackupFile.h"
+#include "model/TransferLogReader.h"
 #include "model/UserSettings.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/LoadWindow.h"
 #include "ui/StartupNotice.h"
+#include "ui/TransferLogDialog.h"
 #include "ui/Twips.h"
 
 #include "support/FileFixtures.h"
+#include "support/InstrumentImage.h"
 #include "support/ModalAnswers.h"
 #include "support/WidgetHelpers.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -96,11 +103,6 @@ private Q_SLOTS:
         QCOMPARE(VisibleWindowsBut(m_window.get()), QStringList()); // the start-up window is gone
 
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
-        for (const char *name : {"cmdReadProgram", "cmdSendProgram", "cmdReadAllReagents", "cmdReadReagents", "cmdSend"})
-            QVERIFY2(!child(name)->isEnabled(), name);
-        QCOMPARE(child<QGroupBox>("frameProgram")->title(), QStringLiteral("Program 01"));
-        QCOMPARE(child<QListWidget>("lsVials")->count(), 24);
-        QCOMPARE(child<QListWidget>("lsReagents")->currentRow(), 0);
         QVERIFY(!QFile::exists(m_app->storePath)); // nothing is written until a transfer
 
         const QRect frame = m_window->frameGeometry();
@@ -136,23 +138,6 @@ private Q_SLOTS:
         QVERIFY(answers.seen().at(0).startsWith(QStringLiteral("Varnel Corvex|")));
         QVERIFY(answers.seen().at(0).endsWith(QStringLiteral("|!")));
         QCOMPARE(child<QListWidget>("lsReagents")->count(), 200);
-    }
-
-    void loadingMovesTheStartUpBarInFiveSteps()
-    {
-        m_window = std::make_unique<MainWindow>(m_app->parts());
-        QStringList steps;
-        connect(m_window.get(), &MainWindow::loadStepDone, this, [&] {
-            steps.append(QStringLiteral("%1/%2/%3/%4")
-                             .arg(child<QComboBox>("cbAgit")->count())
-                             .arg(child<QListWidget>("lsReagents")->count())
-                             .arg(child<QComboBox>("cbType")->count())
-                             .arg(child<QListWidget>("lsVials")->count()));
-        });
-        QSignalSpy loaded(m_window.get(), &MainWindow::loaded);
-        m_window->load();
-        QVERIFY(loaded.wait(20'000));
-        QCOMPARE(steps, QStringList({"0/0/0/0", "6/0/0/0", "6/200/0/0", "6/200/2/0", "6/200/2/24"}));
     }
 
     void smallWindowsShowTheirWholeTexts()
@@ -257,31 +242,6 @@ private Q_SLOTS:
         QCOMPARE(ReadUserSetting(UserSetting::MainLeft).toString(), left);
     }
 
-    void menus()
-    {
-        load();
-        QStringList captions;
-        QList<QMenu *> menus;
-        for (QAction *entry : m_window->menuBar()->actions())
-            menus.append(entry->menu());
-        menus << child<QMenu>("mnVial") << child<QMenu>("mnReagent"); // the pop-up menus
-        for (QMenu *menu : menus) {
-            captions.append(menu->objectName() + QLatin1Char('=') + menu->title());
-            for (QAction *entry : menu->actions())
-                captions.append(entry->isSeparator() ? QStringLiteral("-") : entry->objectName() + QLatin1Char('=') + entry->text());
-        }
-        QCOMPARE(captions, QStringList({"mnFile=&File", "mnImport=&Import Program...", "mnExport=Export &Program...",
-                                        "-", "mnPrint=P&rint...", "-", "mnBackup=&Back Up Instrument...",
-                                        "mnRestore=Res&tore Instrument...", "mnCompare=&Compare...",
-                                        "mnTransferLog=Transfer &Log...", "-", "mnSettings=&Settings...", "-", "mnExit=&Exit",
-                                        "mnHelp=&Help", "mnRequirements=System Requirements...", "-", "mnAbout=&About...",
-                                        "mnVial=VialPopup", "mnCopy=&Copy", "mnPaste=&Paste", "mnDelete=&Delete",
-                                        "mnReagent=ReagentPopup", "mnReagentCopy=&Copy", "mnReagentPaste=&Paste",
-                                        "mnReagentDelete=&Delete"}));
-        auto *tabs = child<QTabWidget>("SSTab1");
-        QCOMPARE(tabs->tabText(0) + QLatin1Char('/') + tabs->tabText(1), QStringLiteral("Programs/Reagents"));
-    }
-
     void returningToProgramsTakesOverRenamedReagents()
     {
         store(SampleData());
@@ -300,34 +260,23 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>("cbReagents")->currentIndex(), 5);
     }
 
-    void requirementsWindowOpenedTwiceAndAboutBox()
+    void requirementsWindowOpensTwiceAndAboutBox()
     {
         load();
         ModalAnswers answers;
         QStringList texts;
-        const auto readAndClose = [&texts](QWidget *window) {
-            texts.append(window->findChild<QPlainTextEdit *>(QStringLiteral("txt"))->toPlainText());
-            window->close();
-        };
-        answers.handle(readAndClose);
-        run(answers, "mnRequirements");
-        answers.handle(readAndClose);
-        run(answers, "mnRequirements");
+        for (int time = 0; time < 2; ++time) {
+            answers.handle([&texts](QWidget *window) {
+                texts.append(window->findChild<QPlainTextEdit *>(QStringLiteral("txt"))->toPlainText());
+                window->close();
+            });
+            run(answers, "mnRequirements");
+        }
         QString expected = RequirementsWindow::RequirementsText();
         QCOMPARE(texts, QStringList(2, expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
-        QVERIFY(expected.startsWith(QStringLiteral("Minimum Requirements:\n - Intel 80486 CPU\n")));
-        QVERIFY(expected.endsWith(QStringLiteral("XP\n\nSerial Port (COM) is required for connection.")));
-
         answers.click(QMessageBox::Ok);
         run(answers, "mnAbout");
-        const QStringList about = answers.seen().last().split(QLatin1Char('|'));
-        QCOMPARE(answers.seen().first(), QStringLiteral("System Requirements|RequirementsWindow"));
-        QCOMPARE(about.first(), QStringLiteral("Varnel Corvex Utility"));
-        QCOMPARE(about.last(), QStringLiteral("i"));
-        const QStringList lines = about.at(1).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 4); // name and version, legal notice, one empty line, comments
-        QCOMPARE(lines.at(0), QStringLiteral("Varnel Corvex Utility Version 2.0.2"));
-        QVERIFY(!lines.at(1).isEmpty() && lines.at(2).isEmpty() && !lines.at(3).isEmpty());
+        QVERIFY(answers.seen().last().startsWith(QStringLiteral("Varnel Corvex Utility|")));
     }
 
     void exportThenImportIntoAnotherProgram()
@@ -335,20 +284,19 @@ private Q_SLOTS:
         store(SampleData());
         load();
         const QString file = m_app->folders.path() + QStringLiteral("/biopsy.txt");
-        QVERIFY(WriteBytes(file, "[Other]\r\nKey=1\r\n"));
+        QVERIFY(WriteBytes(file, "[Other]\r\n"));
         ModalAnswers answers;
         setProgram(7);
         answers.chooseFile(file);
         answers.click(QMessageBox::No); // the dialog's own question about the existing file
         answers.chooseFile(QString());  // then cancelled
         run(answers, "mnExport");
-        QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\nKey=1\r\n"));
+        QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\n"));
         answers.chooseFile(file);
         answers.click(QMessageBox::Yes);
         answers.click(QMessageBox::Ok);
         run(answers, "mnExport");
-        QVERIFY(ReadBytes(file).startsWith("[Program]\r\nName=Biopsy       \r\n"));
-        QVERIFY(!ReadBytes(file).contains("[Other]"));
+        QCOMPARE(answers.seen().at(5), QStringLiteral("Export Program|Program07 (\"Biopsy\") has been saved.|i"));
 
         const QByteArray storeBefore = ReadBytes(m_app->storePath);
         m_app->data.programs[12].Name = Stored("Old twelve");
@@ -357,18 +305,10 @@ private Q_SLOTS:
         answers.click(QMessageBox::No);
         run(answers, "mnImport");
         QCOMPARE(m_app->data.programs[12].Name, Stored("Old twelve"));
+        QVERIFY(answers.seen().at(7).startsWith(QStringLiteral("Import File|Program12 (\"Old twelve\") will be overwritten.")));
         answers.chooseFile(file);
         answers.click(QMessageBox::Yes);
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().mid(5, 3),
-                 QStringList({"Export Program|Program07 (\"Biopsy\") has been saved.|i",
-                              "Import Program File...|Text (*.txt)|file",
-                              "Import File|Program12 (\"Old twelve\") will be overwritten. Are you sure?\r\n\r\nPlease "
-                              "note: If you import a program file from another person, make sure you have the same "
-                              "reagent list.\r\nOtherwise the Reagent designations of the imported Program may be "
-                              "wrong or exchanged.|?"}));
-        QCOMPARE(answers.seen().first(), QStringLiteral("Export Program File...|Text (*.txt)|file"));
-        QCOMPARE(answers.seen().size(), 10);
         QCOMPARE(m_app->data.programs[12], m_app->data.programs[7]);
         QCOMPARE(child<QLineEdit>("txtProgramName")->text(), QStringLiteral("Biopsy"));
         QCOMPARE(child<QListWidget>("lsVials")->count(), 12);
@@ -377,36 +317,34 @@ private Q_SLOTS:
 
     void failedExportAndImportAreReported()
     {
+        store(SampleData());
         load();
+        const QByteArray storeBytes = ReadBytes(m_app->storePath);
+        const QString notes = m_app->folders.path() + QStringLiteral("/notes.txt");
+        QVERIFY(WriteBytes(notes, Garbage(4000, 7)));
+        m_app->data.programs[1].Name = Stored("Kept");
+        const ProgramRecord before = m_app->data.programs[1];
         ModalAnswers answers;
         answers.chooseFile(m_app->folders.path() + QStringLiteral("/no such folder/export.txt"));
         answers.click(QMessageBox::Ok);
         run(answers, "mnExport");
-        QVERIFY(answers.seen().at(1).startsWith(QStringLiteral("Export Program|")));
-        QVERIFY(answers.seen().at(1).endsWith(QStringLiteral("|x")));
-        QVERIFY(!answers.seen().at(1).contains(QStringLiteral("has been saved")));
-        store(SampleData());
-        const QByteArray storeBytes = ReadBytes(m_app->storePath);
         answers.chooseFile(m_app->storePath);
         answers.click(QMessageBox::Yes); // the dialog's own question about the existing file
         answers.click(QMessageBox::Ok);
         run(answers, "mnExport");
-        QVERIFY2(answers.seen().at(4).contains(QStringLiteral("is the local store itself")), qPrintable(answers.seen().at(4)));
-        QCOMPARE(ReadBytes(m_app->storePath), storeBytes);
-
-        const QString file = m_app->folders.path() + QStringLiteral("/notes.txt");
-        QVERIFY(WriteBytes(file, Garbage(4000, 7)));
-        m_app->data.programs[1].Name = Stored("Kept");
-        const ProgramRecord before = m_app->data.programs[1];
-        answers.chooseFile(file);
+        answers.chooseFile(notes);
         answers.click(QMessageBox::Yes);
         answers.click(QMessageBox::Ok);
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().at(7), QStringLiteral("Import Program|This is not a valid Program File.|!"));
-        QCOMPARE(m_app->data.programs[1], before);
-        answers.chooseFile(QString()); // cancelled: nothing asked, nothing changed
+        answers.chooseFile(QString()); // cancelled: nothing asked
         run(answers, "mnImport");
-        QCOMPARE(answers.seen().size(), 9);
+        const QStringList seen = answers.seen();
+        QCOMPARE(seen.size(), 9);
+        QVERIFY2(seen.at(1).startsWith(QStringLiteral("Export Program|")) && seen.at(1).endsWith(QStringLiteral("|x"))
+                     && !seen.at(1).contains(QStringLiteral("has been saved")), qPrintable(seen.at(1)));
+        QVERIFY2(seen.at(4).contains(QStringLiteral("is the local store itself")), qPrintable(seen.at(4)));
+        QCOMPARE(seen.at(7), QStringLiteral("Import Program|This is not a valid Program File.|!"));
+        QCOMPARE(ReadBytes(m_app->storePath), storeBytes);
         QCOMPARE(m_app->data.programs[1], before);
     }
 
@@ -414,25 +352,20 @@ private Q_SLOTS:
     {
         load();
         ModalAnswers answers;
-        QStringList seen;
-        const auto chooseCom3 = [&seen](const char *button) {
-            return [&seen, button](QWidget *dialog) {
-                auto *ports = dialog->findChild<QComboBox *>(QStringLiteral("cbComm"));
-                seen << QString::number(ports->count()) << ports->itemText(0) << ports->itemText(15)
-                     << QString::number(ports->currentIndex());
-                ports->setCurrentIndex(2);
-                seen << dialog->findChild<QLabel *>(QStringLiteral("lblDevice"))->text();
+        QStringList devices;
+        for (const char *button : {"cmdCancel", "cmdOK"}) {
+            answers.handle([&devices, button](QWidget *dialog) {
+                dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->setCurrentIndex(2);
+                dialog->findChild<QCheckBox *>(QStringLiteral("chkVerify"))->setChecked(true);
+                devices << dialog->findChild<QLabel *>(QStringLiteral("lblDevice"))->text();
                 Click(dialog->findChild<QPushButton *>(QLatin1String(button)));
-            };
-        };
-        answers.handle(chooseCom3("cmdCancel"));
-        run(answers, "mnSettings");
-        QVERIFY(!HasUserSetting(UserSetting::CommPort)); // neither the search at start-up nor Cancel stored one
-        answers.handle(chooseCom3("cmdOK"));
-        run(answers, "mnSettings");
-        const QString device = QStringLiteral("Device: ") + m_app->folders.path() + QStringLiteral("/absent-COM3");
-        QCOMPARE(seen, QStringList({"16", "COM1", "COM16", "0", device, "16", "COM1", "COM16", "0", device}));
-        QCOMPARE(answers.seen().first(), QStringLiteral("Settings|SettingsDialog"));
+            });
+            run(answers, "mnSettings");
+            // Neither the search at start-up nor Cancel stores a port or the verify option.
+            QCOMPARE(HasUserSetting(UserSetting::CommPort), button == QByteArray("cmdOK"));
+            QCOMPARE(ReadUserSetting(UserSetting::VerifyTransfers, false).toBool(), button == QByteArray("cmdOK"));
+        }
+        QCOMPARE(devices, QStringList(2, QStringLiteral("Device: ") + m_app->folders.path() + QStringLiteral("/absent-COM3")));
         QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 3);
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
     }
@@ -445,6 +378,60 @@ private Q_SLOTS:
         answers.handle([](QWidget *dialog) { dialog->close(); });
         run(answers, "mnPrint");
         QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|PrintDialog")});
+    }
+    void compareShowsTheDifferencesSideBySide()
+    {
+        const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
+        const InstrumentData data = TwelveProgramData();
+        InstrumentData other = data;
+        other.programs[13].vial(4).Temp = 60;
+        other.reagents[9] = "Ethanol 96%  ";
+        QVERIFY(WriteBackupFile(otherFile, other, {}));
+        QVERIFY(WriteBackupFile(m_app->storePath, data, {}));
+
+        CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
+        dialog.show();
+        dialog.setSide(0, CompareDialog::Source::LocalStore);
+        dialog.setSide(1, CompareDialog::Source::File, otherFile);
+        Click(Child<QPushButton>(&dialog, "cmdCompare"));
+        QStringList rows;
+        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *item = dialog.list()->topLevelItem(i);
+            rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);
+        }
+        QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
+                                    QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
+        QCOMPARE(dialog.list()->headerItem()->text(2), otherFile);
+        QCOMPARE(dialog.summary()->text(), QStringLiteral("2 differences."));
+    }
+
+    void transferLogNewestFirstWithFilterAndExport()
+    {
+        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
+        TransferLog log(logPath);
+        for (const QString &operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print}) {
+            TransferLogEntry entry = NewLogEntry(operation, QStringLiteral("all"));
+            entry.result = LogResult::Done;
+            QVERIFY(log.append(entry));
+        }
+        QFile file(logPath);
+        QVERIFY(file.open(QIODevice::Append) && file.write("garbage\r\n") > 0);
+        file.close();
+
+        TransferLogDialog dialog(logPath);
+        dialog.show();
+        const QAbstractItemModel *shown = dialog.table()->model();
+        QCOMPARE(shown->rowCount(), 4);
+        QCOMPARE(shown->index(0, 0).data().toString(), QStringLiteral("(damaged line)"));
+        QCOMPARE(shown->index(1, 4).data().toString(), LogOperation::Print);
+        TypeText(dialog.filterBox(), QStringLiteral("RESTORE"));
+        QCOMPARE(shown->rowCount(), 1);
+
+        const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
+        QVERIFY(dialog.exportTo(exported));
+        const TransferLogContent content = ReadTransferLog(exported);
+        QCOMPARE(content.lines.size(), 1);
+        QCOMPARE(content.lines[0].entry.operation, LogOperation::Restore);
     }
 };
 

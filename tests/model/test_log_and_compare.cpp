@@ -88,27 +88,22 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("damaged.csv"));
         TransferLog log(path);
         QVERIFY(log.append(entryWith(QStringLiteral("first"))));
+        const QStringList damaged{QStringLiteral("not a time,u,h,p,o,c,r,m,f"), QStringLiteral("too,few,fields"),
+                                  QStringLiteral("2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra"),
+                                  QStringLiteral("2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f"),
+                                  QStringLiteral("2026-03-01T14:05:09+01:00,u,\"cut short")}; // the last without a line end
         QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("not a time,u,h,p,o,c,r,m,f\r\n"
-                   "too,few,fields\r\n"
-                   "2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra\r\n"
-                   "2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f\r\n"
-                   "2026-03-01T14:05:09+01:00,u,\"cut short");
+        QVERIFY(file.open(QIODevice::Append) && file.write(damaged.join(QStringLiteral("\r\n")).toUtf8()) > 0);
         file.close();
         QVERIFY(log.append(entryWith(QStringLiteral("after a cut line"))));
 
-        const TransferLogContent read = ReadTransferLog(path);
-        QStringList kinds;
-        for (const TransferLogLine &line : read.lines)
+        QStringList kinds, expected{QStringLiteral("first")};
+        for (const TransferLogLine &line : ReadTransferLog(path).lines)
             kinds << (line.damaged ? QStringLiteral("damaged: ") + line.text : line.entry.user);
-        QCOMPARE(kinds, QStringList({QStringLiteral("first"), QStringLiteral("damaged: not a time,u,h,p,o,c,r,m,f"),
-                                     QStringLiteral("damaged: too,few,fields"),
-                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra"),
-                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f"),
-                                     QStringLiteral("damaged: 2026-03-01T14:05:09+01:00,u,\"cut short"),
-                                     QStringLiteral("after a cut line")}));
-        QCOMPARE(NewestFirst(read.lines).constFirst().entry.user, QStringLiteral("after a cut line"));
+        for (const QString &line : damaged)
+            expected << QStringLiteral("damaged: ") + line;
+        QCOMPARE(kinds, expected << QStringLiteral("after a cut line"));
+        QCOMPARE(NewestFirst(ReadTransferLog(path).lines).constFirst().entry.user, QStringLiteral("after a cut line"));
     }
 
     void anUnwritableLogIsReportedOnce()

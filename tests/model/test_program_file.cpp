@@ -70,8 +70,6 @@ private Q_SLOTS:
         QTest::newRow("LM, other sections and keys ignored")
             << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
             << QByteArray("Imported     ") << 0;
-        QTest::newRow("LF, mixed case") << programFile().replace("\r\n", "\n").replace("V13Temp", "v13temp")
-                                        << QByteArray("Imported     ") << 1;
     }
 
     void importEditsOnlyWhatTheFileSays()
@@ -100,7 +98,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
 
         const int notAProgram = ImportResult::NotAProgramFile;
-        QTest::newRow("plain text") << QByteArray("Dear colleague,\r\nhere is the program.\r\n") << notAProgram;
         QTest::newRow("empty file") << QByteArray() << notAProgram;
         QTest::newRow("garbage") << Garbage(10'000, 5) << notAProgram;
         QTest::newRow("store section instead") << programFile().replace("[Program]", "[Program07]") << notAProgram;

@@ -3,7 +3,6 @@
 #include "model/FitName.h"
 #include "model/ListTexts.h"
 #include "model/NumberText.h"
-#include "model/ProgramType.h"
 
 #include <QTest>
 
@@ -90,15 +89,6 @@ private Q_SLOTS:
         QCOMPARE(nameForDisplay("  a  "), QByteArray("  a"));
         // A zero byte from the instrument is a character like any other.
         QCOMPARE(nameForDisplay(QByteArray("AB\0 ", 4)), QByteArray("AB\0", 3));
-    }
-
-    void programType()
-    {
-        QCOMPARE(ProgramTypeName(0), QStringLiteral("LM"));
-        QCOMPARE(ProgramTypeName(2), QStringLiteral("EM"));
-        QCOMPARE(ProgramTypeFromText("LM"), 0);
-        QCOMPARE(ProgramTypeFromText("lm"), 1);
-        QCOMPARE(ProgramTypeFromText(""), 1);
     }
 
     void cp1252()

@@ -31,13 +31,21 @@ QList<double> ruleCoordinates(const RecordingSurface &surface, bool horizontal)
     return found;
 }
 
-// One line of a program sheet: its texts left to right (split by '|'), their
-// x positions and their font state (see StyleOf).
+// The texts whose top stands at `y`, left to right as drawn, joined by '|'.
+QString textsAt(const RecordingSurface &surface, double y)
+{
+    QStringList found;
+    for (const Item &item : TextsAtY(surface, y))
+        found << item.text;
+    return found.join(QLatin1Char('|'));
+}
+
+// One line of a program sheet: its texts left to right (split by '|') and
+// their font state (see StyleOf).
 struct SheetLine
 {
     int y = 0;
     const char *texts = "";
-    QList<int> xs;
     const char *style = "";
 };
 
@@ -48,7 +56,7 @@ struct Variant
     int duration = 0;
     int rows = 0;
     int greyRows = 0;
-    const char *lines = ""; // type line | duration line | title
+    const char *lines = ""; // duration and type line | title
 };
 
 // What goes wrong in a run: the printer at an operation, a vial's reagent
@@ -72,23 +80,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<SheetLine>("line");
 
-        QTest::newRow("comment") << SheetLine{450, "Histology lab 2", {0}, "10b"};
-        QTest::newRow("title keeps leading blanks") << SheetLine{1875, "  Routine  \u00C4", {1200}, "24bu"};
-        QTest::newRow("number line") << SheetLine{2550, "Program 07", {1500}, "14"};
-        QTest::newRow("duration and type") << SheetLine{3600, "Duration: 2 hours, 5 minutes.|Program Type: LM", {450, 4200}, "12"};
-        QTest::newRow("headings") << SheetLine{4350, "Vials|Agitation|Duration|Temp.|Pause/Cont.", {2100, 4275, 5700, 7425, 8775}, "12b"};
-        QTest::newRow("footer") << SheetLine{15000, "06.12.2026|18:30", {750, 9000}, "10"};
-        QTest::newRow("used vial") << SheetLine{4800, "Vial 01: Ethanol 70%  |AG3|01:30|37\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
-        QTest::newRow("empty vial, all grey") << SheetLine{5100, "Vial 02: (Empty)|AG4|02:00|45\u00B0C|Pause", {1050, 4575, 5925, 7575, 9075}, "12g"};
-        QTest::newRow("next used vial black, heater off")
-            << SheetLine{5400, "Vial 03: Formalin 10% |AG0|00:05|H/C off|Pause", {1050, 4575, 5925, 7425, 9075}, "12"};
-        QTest::newRow("windows-1252 name, 4 degrees")
-            << SheetLine{5700, "Vial 04: Xylol \u00E4      |AG5|12:00|04\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
-        QTest::newRow("long numbers, pause 2")
-            << SheetLine{6000, "Vial 05: Formalin 10% |AG1|123:07|160\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
-        QTest::newRow("negative numbers keep their sign")
-            << SheetLine{6300, "Vial 06: Formalin 10% |AG1|-03:-05|-04\u00B0C|Cont.", {1050, 4575, 5925, 7575, 9150}, "12"};
-        QTest::newRow("last row empty") << SheetLine{8100, "Vial 12: (Empty)|AG0|00:00|H/C off|Cont.", {1050, 4575, 5925, 7425, 9150}, "12g"};
+        QTest::newRow("title keeps leading blanks") << SheetLine{1875, "  Routine  \u00C4", "24bu"};
+        QTest::newRow("duration and type") << SheetLine{3600, "Duration: 2 hours, 5 minutes.|Program Type: LM", "12"};
+        QTest::newRow("used vial") << SheetLine{4800, "Vial 01: Ethanol 70%  |AG3|01:30|37\u00B0C|Cont.", "12"};
+        QTest::newRow("empty vial, all grey") << SheetLine{5100, "Vial 02: (Empty)|AG4|02:00|45\u00B0C|Pause", "12g"};
+        QTest::newRow("next used vial black, heater off") << SheetLine{5400, "Vial 03: Formalin 10% |AG0|00:05|H/C off|Pause", "12"};
+        QTest::newRow("windows-1252 name, 4 degrees") << SheetLine{5700, "Vial 04: Xylol \u00E4      |AG5|12:00|04\u00B0C|Cont.", "12"};
+        QTest::newRow("long numbers, pause 2") << SheetLine{6000, "Vial 05: Formalin 10% |AG1|123:07|160\u00B0C|Cont.", "12"};
+        QTest::newRow("negative numbers keep their sign") << SheetLine{6300, "Vial 06: Formalin 10% |AG1|-03:-05|-04\u00B0C|Cont.", "12"};
+        QTest::newRow("last row empty") << SheetLine{8100, "Vial 12: (Empty)|AG0|00:00|H/C off|Cont.", "12g"};
     }
 
     void programSheetLines()
@@ -107,24 +107,18 @@ private Q_SLOTS:
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(7, 7), surface));
 
-        QStringList foundTexts;
-        QList<int> foundXs;
-        for (const Item &item : TextsAtY(surface, line.y)) {
-            foundTexts << item.text;
-            foundXs << int(item.position.x());
+        for (const Item &item : TextsAtY(surface, line.y))
             QCOMPARE(item.style, StyleOf(QString::fromUtf8(line.style)));
-        }
-        QCOMPARE(foundTexts.join(QLatin1Char('|')), QString::fromUtf8(line.texts));
-        QCOMPARE(foundXs, line.xs);
+        QCOMPARE(textsAt(surface, line.y), QString::fromUtf8(line.texts));
     }
 
     void programVariants_data()
     {
         QTest::addColumn<Variant>("variant");
 
-        QTest::newRow("LM, 59 minutes") << Variant{false, TypeLM, 59, 12, 0, "Program Type: LM|Duration: 0 hours, 59 minutes.|Routine"};
-        QTest::newRow("EM, 60 minutes, no singular") << Variant{false, TypeEM, 60, 24, 0, "Program Type: EM|Duration: 1 hours, 0 minutes.|Routine"};
-        QTest::newRow("slot without a program") << Variant{true, TypeEM, 0, 24, 24, "Program Type: EM|Duration: 0 hours, 0 minutes.|"};
+        QTest::newRow("LM, 59 minutes") << Variant{false, TypeLM, 59, 12, 0, "Duration: 0 hours, 59 minutes.|Program Type: LM|Routine"};
+        QTest::newRow("EM, 60 minutes, no singular") << Variant{false, TypeEM, 60, 24, 0, "Duration: 1 hours, 0 minutes.|Program Type: EM|Routine"};
+        QTest::newRow("slot without a program") << Variant{true, TypeEM, 0, 24, 24, "Duration: 0 hours, 0 minutes.|Program Type: EM|"};
     }
 
     void programVariants()
@@ -142,12 +136,9 @@ private Q_SLOTS:
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
-        const QStringList expected = QString::fromUtf8(variant.lines).split(QLatin1Char('|'));
-        QCOMPARE(surface.findText(expected[0]).position, QPointF(4200, 3600));
-        QCOMPARE(surface.findText(expected[1]).position, QPointF(450, 3600));
         // An empty title and an empty comment still print, at their places.
-        QCOMPARE(TextsAtY(surface, 1875).value(0).text, expected[2]);
-        QCOMPARE(TextsAtY(surface, 450).size(), 1);
+        QCOMPARE(textsAt(surface, 3600) + QLatin1Char('|') + textsAt(surface, 1875), QString::fromUtf8(variant.lines));
+        QCOMPARE(TextsAtY(surface, 1875).size() + TextsAtY(surface, 450).size(), 2);
         const QList<Item> texts = surface.texts();
         QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) { return i.position.x() == 1050; }), variant.rows);
         QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) {
@@ -155,41 +146,51 @@ private Q_SLOTS:
                  }), variant.greyRows);
     }
 
-    void programRange_data()
+    void sheetsOfOneJob_data()
     {
-        QTest::addColumn<QStringList>("typed"); // first and last as typed
-        QTest::addColumn<QList<int>>("printed"); // first and last printed
-
-        QTest::newRow("3 to 5") << QStringList{"3", "5"} << QList<int>{3, 5};
-        QTest::newRow("last below first is raised") << QStringList{"5", "3"} << QList<int>{5, 5};
-        QTest::newRow("0 gives program 1") << QStringList{"0", "1"} << QList<int>{1, 1};
-        QTest::newRow("150 gives 99") << QStringList{"150", "150"} << QList<int>{99, 99};
-        QTest::newRow("garbage gives 1") << QStringList{"abc", ""} << QList<int>{1, 1};
-        QTest::newRow("half to even") << QStringList{"2.5", "3.5"} << QList<int>{2, 4};
+        QTest::addColumn<QStringList>("typed"); // first and last program as typed; none: the reagent list
+        QTest::addColumn<QList<int>>("printed"); // first and last sheet
+        QTest::addColumn<QString>("footer"); // which of date and time
+        QTest::newRow("3 to 5, date and time") << QStringList{"3", "5"} << QList<int>{3, 5} << "date time";
+        QTest::newRow("last below first is raised, no footer") << QStringList{"5", "3"} << QList<int>{5, 5} << "";
+        QTest::newRow("0 gives 1, 150 gives 99, date") << QStringList{"0", "150"} << QList<int>{1, 99} << "date";
+        QTest::newRow("reagent list, time") << QStringList() << QList<int>{1, 1} << "time";
     }
 
-    void programRange()
+    void sheetsOfOneJob()
     {
         QFETCH(QStringList, typed);
         QFETCH(QList<int>, printed);
+        QFETCH(QString, footer);
 
         InstrumentData data = SampleData();
         for (int p = 1; p <= ProgramCount; ++p)
             data.programs[p] = SampleProgram("Routine", TypeEM);
-        PrintRequest request = sheetsRequest(1, 1);
-        request.firstProgram = typed[0];
-        request.lastProgram = typed[1];
+        PrintRequest request = sheetsRequest(1, 1, typed.isEmpty() ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
+        request.firstProgram = typed.value(0);
+        request.lastProgram = typed.value(1);
+        request.date = footer.contains(QLatin1String("date"));
+        request.time = footer.contains(QLatin1String("time"));
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, request, surface));
 
         const int sheets = printed[1] - printed[0] + 1;
         QCOMPARE(surface.pageCount(), sheets);
-        for (int page = 1; page <= sheets; ++page) {
+        for (int page = 1; page <= sheets && !typed.isEmpty(); ++page) {
             const QString numberLine = QStringLiteral("Program %1").arg(printed[0] + page - 1, 2, 10, QLatin1Char('0'));
             QCOMPARE(surface.findText(numberLine, page).position, QPointF(1500, 2550));
             // Every sheet starts again in the base font, whatever the last one ended with.
-            QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
+            if (request.date)
+                QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
         }
+        QStringList footerTexts;
+        for (const Item &item : TextsAtY(surface, 15000, sheets))
+            footerTexts << QStringLiteral("%1@%2").arg(item.text).arg(item.position.x());
+        QCOMPARE(footerTexts.join(QLatin1Char(' ')), footer.replace(QLatin1String("date"), QLatin1String("06.12.2026@750"))
+                                                          .replace(QLatin1String("time"), QLatin1String("18:30@9000")));
+        QCOMPARE(ruleCoordinates(surface, true).contains(15300), request.date || request.time);
+        for (const Item &item : surface.lines())
+            QCOMPARE(item.colour, QColor(Qt::black));
         // One job: the drawing mode 10 first, new pages only between sheets, the end once at the very end.
         QList<Item::Kind> steps, expected{Item::DrawingMode};
         for (const Item &item : surface.items()) {
@@ -199,55 +200,6 @@ private Q_SLOTS:
         expected << QList<Item::Kind>(sheets - 1, Item::NewPage) << Item::EndJob;
         QCOMPARE(steps, expected);
         QCOMPARE(surface.items().first().mode, 10);
-    }
-
-    void footerAndRules_data()
-    {
-        QTest::addColumn<bool>("reagentList");
-        QTest::addColumn<bool>("date");
-        QTest::addColumn<bool>("time");
-
-        QTest::newRow("program, date and time") << false << true << true;
-        QTest::newRow("program, neither") << false << false << false;
-        QTest::newRow("reagent list, date only") << true << true << false;
-        QTest::newRow("reagent list, time only") << true << false << true;
-        QTest::newRow("reagent list, neither") << true << false << false;
-    }
-
-    void footerAndRules()
-    {
-        QFETCH(bool, reagentList);
-        QFETCH(bool, date);
-        QFETCH(bool, time);
-
-        PrintRequest request = sheetsRequest(1, 1, reagentList ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
-        request.date = date;
-        request.time = time;
-        RecordingSurface surface;
-        QVERIFY(RunPrintLayout(SampleData(), request, surface));
-
-        QStringList footer;
-        for (const Item &item : TextsAtY(surface, 15000))
-            footer << QStringLiteral("%1@%2").arg(item.text).arg(item.position.x());
-        QStringList expectedFooter;
-        if (date)
-            expectedFooter << QStringLiteral("06.12.2026@750");
-        if (time)
-            expectedFooter << QStringLiteral("18:30@9000");
-        QCOMPARE(footer, expectedFooter);
-
-        QList<double> ys = reagentList ? QList<double>{14940, 4050, 4125} : QList<double>{14940, 4050, 4125, 4725};
-        if (date || time)
-            ys.prepend(15300);
-        QCOMPARE(ruleCoordinates(surface, true), ys);
-        if (!reagentList)
-            QCOMPARE(ruleCoordinates(surface, false), (QList<double>{750, 4050, 5550, 7050, 8550, 10500}));
-        for (const Item &item : surface.lines()) {
-            QCOMPARE(item.colour, QColor(Qt::black));
-            const bool horizontal = item.line.y1() == item.line.y2();
-            QCOMPARE(item.line, horizontal ? QLineF(0, item.line.y1(), 11250, item.line.y1())
-                                           : QLineF(item.line.x1(), 4125, item.line.x1(), 14940));
-        }
     }
 
     void reagentListColumns_data()
@@ -292,31 +244,25 @@ private Q_SLOTS:
             ++rows;
         }
         QCOMPARE(rows, entries);
-        QCOMPARE(surface.findText(QStringLiteral("Reagent List")).position, QPointF(1200, 1950));
-        QCOMPARE(surface.findText(QStringLiteral("Reagent List")).style, StyleOf(QStringLiteral("24bu")));
-        QCOMPARE(surface.findText(QStringLiteral("Histology lab 2")).style, StyleOf(QStringLiteral("10b")));
     }
 
     void logoRule_data()
     {
         QTest::addColumn<QSize>("picture");
-        QTest::addColumn<bool>("reagentList");
         QTest::addColumn<QRectF>("target");
 
-        QTest::newRow("twice as wide") << QSize(400, 200) << false << QRectF(6750, 1237.5, 3750, 1875);
-        QTest::newRow("twice as high") << QSize(200, 400) << false << QRectF(6750, 300, 1875, 3750);
-        QTest::newRow("square") << QSize(50, 50) << false << QRectF(6750, 300, 3750, 3750);
-        QTest::newRow("three times as high, single precision") << QSize(100, 300) << false << QRectF(6750, 300, double(250.0f / 3.0f * 15.0f), 3750);
-        QTest::newRow("reagent list, wide") << QSize(400, 200) << true << QRectF(6750, 1237.5, 3750, 1875);
+        QTest::newRow("twice as wide") << QSize(400, 200) << QRectF(6750, 1237.5, 3750, 1875);
+        QTest::newRow("twice as high") << QSize(200, 400) << QRectF(6750, 300, 1875, 3750);
+        QTest::newRow("square") << QSize(50, 50) << QRectF(6750, 300, 3750, 3750);
+        QTest::newRow("three times as high, single precision") << QSize(100, 300) << QRectF(6750, 300, double(250.0f / 3.0f * 15.0f), 3750);
     }
 
     void logoRule()
     {
         QFETCH(QSize, picture);
-        QFETCH(bool, reagentList);
         QFETCH(QRectF, target);
 
-        PrintRequest request = sheetsRequest(1, 3, reagentList ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
+        PrintRequest request = sheetsRequest(1, 3);
         request.logo = true;
         request.logoPicture = QImage(picture, QImage::Format_RGB32);
         RecordingSurface surface;

@@ -16,28 +16,20 @@ namespace {
 
 const QString Office = QStringLiteral("Office");
 
-// The jobs the print service knows, as "queue: title (state)".
-QStringList jobs(int which = CUPS_WHICHJOBS_ALL)
+// The jobs the print service knows, as "queue: title", sorted; `newest` gets the highest job id.
+QStringList jobs(int which = CUPS_WHICHJOBS_ALL, int *newest = nullptr)
 {
     cups_job_t *list = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, which);
     QStringList found;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         found << QStringLiteral("%1: %2").arg(QString::fromUtf8(list[i].dest), QString::fromUtf8(list[i].title));
+        if (newest)
+            *newest = qMax(*newest, list[i].id);
+    }
     cupsFreeJobs(count, list);
     found.sort();
     return found;
-}
-
-int newestJob()
-{
-    cups_job_t *list = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
-    int newest = 0;
-    for (int i = 0; i < count; ++i)
-        newest = qMax(newest, list[i].id);
-    cupsFreeJobs(count, list);
-    return newest;
 }
 
 } // namespace
@@ -68,22 +60,18 @@ private Q_SLOTS:
 
     void acceptedJobsArePrintedUnderTheirNames()
     {
-        QVERIFY2(m_service.addQueue(QStringLiteral("Lab")), qPrintable(m_service.errorString()));
         const QStringList before = jobs();
 
         const CtlRun programs = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("2")});
         QVERIFY2(programs.exitCode == 0, qPrintable(programs.err));
         QCOMPARE(programs.out.trimmed(), QStringLiteral("Programs 01 to 02 (2 pages) printed to the printer \"Office\"."));
-        const int programsJob = newestJob();
-        const CtlRun reagents = runTool({QStringLiteral("print-reagents"), QStringLiteral("--printer"), QStringLiteral("Lab")});
-        QVERIFY2(reagents.exitCode == 0, qPrintable(reagents.err));
-        QVERIFY(reagents.out.contains(QLatin1String("printed to the printer \"Lab\"")));
+        int programsJob = 0;
+        jobs(CUPS_WHICHJOBS_ALL, &programsJob);
         QVERIFY(printFromTheDialog(Office));
         QVERIFY(m_messages.isEmpty());
 
         QStringList expected = before;
-        expected << QStringLiteral("Office: Corvex programs 01\u201302") << QStringLiteral("Lab: Corvex reagent list")
-                 << QStringLiteral("Office: Corvex program 07");
+        expected << QStringLiteral("Office: Corvex programs 01\u201302") << QStringLiteral("Office: Corvex program 07");
         expected.sort();
         QTRY_COMPARE_WITH_TIMEOUT(jobs(CUPS_WHICHJOBS_COMPLETED), expected, 60'000);
         const QString document = m_service.jobDocument(programsJob);

@@ -29,50 +29,44 @@ public:
     int silentAt = -1;
     // Called with the address of each command as it is made.
     std::function<void(int address)> onCommand;
+    // When set, what the n-th read (from 0) gives instead of the image.
+    std::function<int(int n)> readValue;
 
     MemoryReply *readByte(int address) override
     {
-        reads << address;
-        if (onCommand)
-            onCommand(address);
-        return answer(address, static_cast<quint8>(image[address]));
+        return answer(reads, address, static_cast<quint8>(readValue ? readValue(int(reads.size())) : image[address]));
     }
 
     MemoryReply *writeByte(int address, quint8 value) override
     {
-        writes << address;
-        if (onCommand)
-            onCommand(address);
         if (!failing.contains(address) && address != silentAt)
             image[address] = static_cast<char>(value);
-        return answer(address, value);
+        return answer(writes, address, value);
     }
 
-    void put(int address, const QByteArray &bytes) { image.replace(address, bytes.size(), bytes); }
-
 private:
-    MemoryReply *answer(int address, quint8 value)
+    MemoryReply *answer(QList<int> &made, int address, quint8 value)
     {
+        made << address;
+        if (onCommand)
+            onCommand(address);
         auto *reply = new MemoryReply(this);
         if (address == silentAt) {
             QTimer::singleShot(0, reply, [reply] { reply->reportRetry(2); });
-            return reply;
-        }
-        if (!failing.contains(address)) {
+        } else if (!failing.contains(address)) {
             reply->finish(MemoryFault::None, value, 1);
-            return reply;
+        } else {
+            QTimer::singleShot(0, reply, [reply, fault = fault] {
+                for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
+                    reply->reportRetry(attempt);
+                reply->finish(fault, 0, MemoryAttempts);
+            });
         }
-        QTimer::singleShot(0, reply, [reply, fault = fault] {
-            for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
-                reply->reportRetry(attempt);
-            reply->finish(fault, 0, MemoryAttempts);
-        });
         return reply;
     }
 };
 
-// Writes down what a job reports, e.g. "max 138", "step", "reagent 3",
-// "retry 2 of 5"; runs jobs to their end.
+// Writes down what a job reports, e.g. "max 138", "step", "retry 2 of 5"; runs jobs to their end.
 class JobRecorder : public QObject
 {
 public:
@@ -91,7 +85,6 @@ public:
             }
             m_done = done;
         });
-        connect(&job, &TransferJob::reagentDone, this, [this](int r) { events << QStringLiteral("reagent %1").arg(r); });
         connect(&job, &TransferJob::retrying, this,
                 [this](int attempt, int attempts) { events << QStringLiteral("retry %1 of %2").arg(attempt).arg(attempts); });
     }

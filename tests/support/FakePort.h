@@ -19,7 +19,6 @@ public:
     using DevicePort::DevicePort;
 
     void setResponder(Responder responder) { m_responder = std::move(responder); }
-    void setOpenable(bool openable) { m_openable = openable; }
 
     // Characters arriving from the line, as one receive event.
     void receive(const QByteArray &characters)
@@ -37,7 +36,7 @@ public:
 
     void setDeviceName(const QString &device) override { m_device = device; }
     QString deviceName() const override { return m_device; }
-    bool open() override { return m_open = m_openable; }
+    bool open() override { return m_open = true; }
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     qint64 write(const QByteArray &data) override
@@ -62,5 +61,4 @@ private:
     QByteArray m_input;
     QString m_device;
     bool m_open = false;
-    bool m_openable = true;
 };

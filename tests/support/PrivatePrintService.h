@@ -37,7 +37,7 @@ public:
             return true;
         if (!m_dir.isValid() || !writeConfiguration())
             return fail(QStringLiteral("cannot set up the folder %1").arg(m_dir.path()));
-        qputenv("CUPS_SERVER", QFile::encodeName(socketPath()));
+        qputenv("CUPS_SERVER", QFile::encodeName(path("cups.sock")));
         m_scheduler.setProcessChannelMode(QProcess::MergedChannels);
         // A test that crashes takes its scheduler with it.
         m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -50,7 +50,7 @@ public:
             if (deadline.hasExpired() || m_scheduler.state() != QProcess::Running) {
                 const QString said = QString::fromLocal8Bit(m_scheduler.readAll());
                 stop();
-                return fail(QStringLiteral("cupsd does not answer on %1: %2").arg(socketPath(), said));
+                return fail(QStringLiteral("cupsd does not answer on %1: %2").arg(path("cups.sock"), said));
             }
             QThread::msleep(50);
         }
@@ -70,7 +70,6 @@ public:
     }
 
     bool isRunning() const { return m_scheduler.state() == QProcess::Running; }
-    QString socketPath() const { return path("cups.sock"); }
     QString errorString() const { return m_error; }
 
     // Runs a client of the print service (lpadmin, cupsreject, lpstat...)
@@ -87,8 +86,8 @@ public:
         return done;
     }
 
-    // True when the scheduler answers on its socket.
-    bool answers()
+    // True when the scheduler answers on its socket (lpstat ends with 0 either way).
+    static bool answers()
     {
         QProcess lpstat;
         lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
@@ -135,7 +134,7 @@ private:
                                                     "PreserveJobFiles Yes\n"
                                                     "DirtyCleanInterval 0\n"
                                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n")
-                                         .arg(socketPath())
+                                         .arg(path("cups.sock"))
                                          .toUtf8();
         const QByteArray files = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
                                                 "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
@@ -143,13 +142,9 @@ private:
                                                 "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n")
                                      .arg(root)
                                      .toUtf8();
-        return writeFile(path("cupsd.conf"), scheduler) && writeFile(path("cups-files.conf"), files);
-    }
-
-    static bool writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(name);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        QFile schedulerFile(path("cupsd.conf")), filesFile(path("cups-files.conf"));
+        return schedulerFile.open(QIODevice::WriteOnly) && schedulerFile.write(scheduler) == scheduler.size()
+            && filesFile.open(QIODevice::WriteOnly) && filesFile.write(files) == files.size();
     }
 
     QTemporaryDir m_dir;

@@ -9,23 +9,27 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-// A pseudo-terminal whose other end this process holds: a port that opens
-// but never answers (a PC's built-in serial port without a device), or,
-// given an answer, a device that answers every line with it.
+// A pseudo-terminal whose other end this process holds: a device that
+// answers every line with `answer`. path() is empty when none could be made.
 class PseudoTerminal
 {
 public:
-    explicit PseudoTerminal(QByteArray answer = {})
+    explicit PseudoTerminal(QByteArray answer)
         : m_answer(std::move(answer))
+        , m_master(::posix_openpt(O_RDWR | O_NOCTTY))
     {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
         if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
             return;
         m_path = QString::fromLocal8Bit(::ptsname(m_master));
-        if (m_answer.isEmpty())
-            return;
         m_notifier = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { readLines(); });
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+            char buffer[256];
+            const ssize_t count = ::read(m_master, buffer, sizeof buffer);
+            for (ssize_t i = 0; i < count; ++i) {
+                if (buffer[i] == '\r')
+                    static_cast<void>(::write(m_master, m_answer.constData(), size_t(m_answer.size())));
+            }
+        });
     }
     PseudoTerminal(const PseudoTerminal &) = delete;
     PseudoTerminal &operator=(const PseudoTerminal &) = delete;
@@ -36,22 +40,11 @@ public:
             ::close(m_master);
     }
 
-    // Empty when no pseudo-terminal could be made.
     QString path() const { return m_path; }
 
 private:
-    void readLines()
-    {
-        char buffer[256];
-        const ssize_t count = ::read(m_master, buffer, sizeof buffer);
-        for (ssize_t i = 0; i < count; ++i) {
-            if (buffer[i] == '\r')
-                static_cast<void>(::write(m_master, m_answer.constData(), size_t(m_answer.size())));
-        }
-    }
-
-    int m_master = -1;
-    QString m_path;
     QByteArray m_answer;
+    int m_master;
+    QString m_path;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };

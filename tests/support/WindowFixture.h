@@ -4,6 +4,7 @@
 #include "link/DeviceConnection.h"
 #include "link/PortTable.h"
 #include "link/PortWatcher.h"
+#include "model/BackupFile.h"
 #include "model/LocalStore.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
@@ -13,37 +14,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <memory>
 
-// Writes a whole store holding `data`: the reagents and all 99 programs.
-// The same data is written once per test program and copied after that.
+// A whole store holding `data`, written in one go (a backup file is a store).
 inline bool WriteStore(const QString &path, const InstrumentData &data)
 {
-    static QHash<QString, QByteArray> written;
-    QString key;
-    for (int p = 1; p <= ProgramCount; ++p)
-        key += QString::fromLatin1(data.programs[p].Name);
-    key += QString::fromLatin1(data.reagents[ReagentCount]);
-    if (auto cached = written.constFind(key); cached != written.cend()) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(*cached) == cached->size();
-    }
-    if (!SaveToStore(0, path, data))
-        return false;
-    for (int p = 1; p <= ProgramCount; ++p) {
-        if (!SaveToStore(p, path, data))
-            return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    written.insert(key, file.readAll());
-    return true;
+    return static_cast<bool>(WriteBackupFile(path, data, {}));
 }
 
 // Everything a main window needs, real and wired as main() wires it, but in

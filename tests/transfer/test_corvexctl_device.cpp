@@ -1,18 +1,25 @@
 #include "link/PortTable.h"
+#include "model/BackupFile.h"
 #include "model/LocalStore.h"
+#include "model/ProgramFile.h"
+#include "model/TransferLogReader.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
+#include "support/InstrumentImage.h"
 #include "support/PseudoTerminal.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
 
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <csignal>
 
-// The device commands of corvexctl against the simulator's demonstration data.
+// The device commands of corvexctl, backup, restore, compare and the transfer
+// log, against corvex-sim on a pseudo-terminal.
 class TestCorvexctlDevice : public QObject
 {
     Q_OBJECT
@@ -21,31 +28,61 @@ class TestCorvexctlDevice : public QObject
     std::unique_ptr<SimulatorProcess> m_sim;
     QString m_store;
 
+    QString path(const QString &name) const { return m_folders->path() + QLatin1Char('/') + name; }
+
+    // The simulator on its demonstration data.
     bool startSimulator(const QStringList &options = {})
     {
         m_sim = std::make_unique<SimulatorProcess>();
         return m_sim->start(QStringList{QStringLiteral("--demo")} + options);
     }
 
-    // The command on the simulator's line and the test's store.
+    // The simulator on a memory image holding `data` (all zero when null).
+    void startImage(const InstrumentData *data, const QStringList &options = {})
+    {
+        const QString memory = path(QStringLiteral("memory-%1.bin").arg(QDateTime::currentMSecsSinceEpoch()));
+        QVERIFY(WriteBytes(memory, data ? InstrumentImage(*data) : QByteArray(0x10000, '\0')));
+        m_sim = std::make_unique<SimulatorProcess>();
+        QVERIFY2(m_sim->start(QStringList{QStringLiteral("--memory"), memory} + options), qPrintable(m_sim->errorString()));
+    }
+
+    // A device command on the simulator's line and the test's store.
     CtlRun onSimulator(QStringList arguments) const
     {
         return RunCtl(arguments << QStringLiteral("--port") << m_sim->devicePath() << QStringLiteral("--store") << m_store);
     }
 
-    InstrumentData stored() const
+    // A whole-instrument command, with a short tick where the instrument is
+    // silent on purpose; a busy machine may then make the link repeat a
+    // command now and then.
+    CtlRun onInstrument(QStringList arguments, bool shortTick = true) const
+    {
+        arguments << QStringLiteral("--port") << m_sim->devicePath();
+        if (shortTick)
+            arguments << QStringLiteral("--tick-ms") << QStringLiteral("10");
+        return RunCtl(arguments);
+    }
+
+    InstrumentData stored() const { return loaded(m_store); }
+    static InstrumentData loaded(const QString &file)
     {
         InstrumentData data;
-        LoadStore(m_store, data);
+        LoadStore(file, data);
         return data;
+    }
+
+    // True when the store or backup `file` holds exactly `data`.
+    static bool holds(const QString &file, const InstrumentData &data)
+    {
+        const InstrumentData found = loaded(file);
+        return found.programs == data.programs && found.reagents == data.reagents;
     }
 
 private Q_SLOTS:
     void init()
     {
         m_folders = std::make_unique<IsolatedUserFolders>();
-        m_store = m_folders->path() + QStringLiteral("/CORVEX.ini");
-        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
+        m_store = path(QStringLiteral("CORVEX.ini"));
     }
 
     void cleanup()
@@ -54,13 +91,14 @@ private Q_SLOTS:
         m_folders.reset();
     }
 
-    void readAndSendSaveAsTheUtilityDoes()
+    // One run of each device command: what it prints, and its exit code.
+    void commandsPrintWhatTheyDid()
     {
+        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
         CtlRun run = onSimulator({QStringLiteral("identify")});
         QCOMPARE(run.out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
         run = onSimulator({QStringLiteral("read-reagent"), QStringLiteral("11")});
         QCOMPARE(run.out, QStringLiteral("Reagent 011: \"Xylene       \"\n"));
-        QVERIFY(!QFile::exists(m_store)); // reading one reagent writes no store
 
         run = onSimulator({QStringLiteral("read-program"), QStringLiteral("2")});
         QCOMPARE(run.exitCode, 0);
@@ -77,32 +115,26 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QStringLiteral("The name is cut to its first 13 characters.\n"));
         QCOMPARE(stored().reagents[30], QByteArray("Paraffin extr"));
-        QCOMPARE(stored().reagents[2], QByteArray("Formalin 10% "));
-        QCOMPARE(onSimulator({QStringLiteral("read-reagent"), QStringLiteral("30")}).out,
-                 QStringLiteral("Reagent 030: \"Paraffin extr\"\n"));
     }
 
-    void failuresLeaveTheStoreAlone()
+    void failuresEndWithOne()
     {
+        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
         CtlRun run = onSimulator({QStringLiteral("send-program"), QStringLiteral("1")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.startsWith(QStringLiteral("There is no store")));
         QCOMPARE(m_sim->stop(), QStringList());
 
-        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
-        QCOMPARE(onSimulator({QStringLiteral("read-program"), QStringLiteral("1")}).exitCode, 0);
-        const QByteArray before = ReadBytes(m_store);
         QVERIFY2(startSimulator({QStringLiteral("--silent-from"), QStringLiteral("2002")}), qPrintable(m_sim->errorString()));
         run = onSimulator({QStringLiteral("read-program"), QStringLiteral("1"), QStringLiteral("--tick-ms"), QStringLiteral("5")});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("Program01 could not be read from the Corvex: at address 2002 hex the Corvex did "
-                                                 "not answer in 5 attempts.\nProgram01 keeps its previous content.\n")),
-                 qPrintable(run.err));
-        QCOMPARE(ReadBytes(m_store), before);
+        QVERIFY2(run.err.contains(QStringLiteral("Program01 could not be read from the Corvex: at address 2002 hex")), qPrintable(run.err));
+        QVERIFY(!QFile::exists(m_store));
     }
 
     void portsByNumberAndStoredPort()
     {
+        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
         SetPortDeviceOverride(4, m_sim->devicePath());
         QCOMPARE(RunCtl({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("4")}).exitCode, 0);
         QVERIFY(!StoredCommPort());
@@ -116,24 +148,6 @@ private Q_SLOTS:
         const CtlRun gone = RunCtl({QStringLiteral("identify")});
         QCOMPARE(gone.exitCode, 1);
         QCOMPARE(gone.err, QStringLiteral("No Corvex answered on COM4 (/nonexistent/tty), the port the utility uses. Give another with --port.\n"));
-    }
-
-    // The search asks every port at once: an instrument on COM16 behind
-    // fifteen ports that open but never answer is found within one
-    // time-out, and kept as the utility's port.
-    void searchFindsTheInstrumentBehindSilentPorts()
-    {
-        std::vector<std::unique_ptr<PseudoTerminal>> silent;
-        for (int port = FirstPort; port < LastPort; ++port) {
-            silent.push_back(std::make_unique<PseudoTerminal>());
-            QVERIFY(!silent.back()->path().isEmpty());
-            SetPortDeviceOverride(port, silent.back()->path());
-        }
-        SetPortDeviceOverride(LastPort, m_sim->devicePath());
-        const CtlRun run = RunCtl({QStringLiteral("identify"), QStringLiteral("--tick-ms"), QStringLiteral("50")});
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
-        QCOMPARE(StoredCommPort(), std::optional<int>(16));
     }
 
     void deviceThatIsNoCorvexIsNamed()
@@ -158,7 +172,6 @@ private Q_SLOTS:
             << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
         QTest::newRow("a line break in a name")
             << QStringList{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"} << 2 << "cannot store";
-        QTest::newRow("send-reagent without name") << QStringList{"send-reagent", "3", "--port", "1"} << 2 << "Too few arguments.";
     }
 
     void wrongCommandLines()
@@ -187,8 +200,8 @@ private Q_SLOTS:
                  qPrintable(m_sim->errorString()));
         QProcess ctl;
         // Options before the command, as a new user might give them.
-        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"),
-                                                       m_store, QStringLiteral("read-reagents")});
+        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"), m_store,
+                                 QStringLiteral("read-reagents")});
         ctl.setReadChannel(QProcess::StandardError);
         QByteArray progress;
         while (!progress.contains("Reading all reagents: 10%") && ctl.waitForReadyRead(30'000))
@@ -198,15 +211,152 @@ private Q_SLOTS:
         QCOMPARE(ctl.exitStatus(), QProcess::NormalExit);
         QCOMPARE(ctl.exitCode(), 1);
         progress += ctl.readAllStandardError();
-        const QList<QByteArray> lines = ctl.readAllStandardOutput().split('\n');
-        const int read = int(lines.size()) - 1;
+        const int read = int(ctl.readAllStandardOutput().count('\n'));
         QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
         QVERIFY2(progress.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved")
                                        .arg(read, 3, 10, QLatin1Char('0')).toLatin1()),
                  progress.constData());
-        const InstrumentData data = stored();
-        QCOMPARE(data.reagents[read], lines[read - 1].mid(lines[read - 1].indexOf('"') + 1, NameLength));
-        QCOMPARE(data.reagents[read + 1], QByteArray(NameLength, ' '));
+        QCOMPARE(stored().reagents[read + 1], QByteArray(NameLength, ' '));
+    }
+
+    void backupReadsWhatIsUsedAndRestoresEqual()
+    {
+        const InstrumentData truth = TwelveProgramData();
+        startImage(&truth);
+        const QString backup = path(QStringLiteral("backup.ini"));
+        CtlRun run = onInstrument({QStringLiteral("backup"), backup}, false);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.endsWith(QStringLiteral("Backup: 5,147 of 5,147 bytes\n")), qPrintable(run.err));
+        const QStringList reads = m_sim->stop().filter(QRegularExpression(QStringLiteral("^25,")));
+        QCOMPARE(QSet<QString>(reads.begin(), reads.end()).size(), 5147);
+        QVERIFY(holds(backup, truth));
+        const std::optional<BackupInfo> info = ReadBackupInfo(backup);
+        QVERIFY(info && info->identification == QStringLiteral("4178-305") && info->port == m_sim->devicePath());
+
+        // Onto a blank instrument, and back again.
+        startImage(nullptr);
+        const QString store = path(QStringLiteral("CORVEX.ini"));
+        run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), store});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(holds(store, truth));
+        const QString again = path(QStringLiteral("again.ini"));
+        QCOMPARE(onInstrument({QStringLiteral("backup"), again}).exitCode, 0);
+        run = RunCtl({QStringLiteral("diff"), backup, again});
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(onInstrument({QStringLiteral("diff"), QStringLiteral("instrument"), store}).exitCode, 0);
+
+        QStringList results;
+        for (const TransferLogLine &line : ReadTransferLog(TransferLogPath()).lines)
+            results << line.entry.operation + QLatin1Char(' ') + line.entry.result + QLatin1Char(' ') + line.entry.fingerprint;
+        QCOMPARE(results.size(), 4); // the comparison reads the instrument as a backup does
+        QCOMPARE(results[0], results[2]); // the same content backed up twice
+        QCOMPARE(results[3], results[0]);
+        QVERIFY(results[0].startsWith(QStringLiteral("backup done ")));
+        QCOMPARE(results[1], QStringLiteral("restore done ") + results[0].section(QLatin1Char(' '), 2));
+    }
+
+    void diffSaysWhatDiffers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        const QString a = QStringLiteral("a.ini"), b = QStringLiteral("b.ini"), p = QStringLiteral("p.txt");
+        QTest::newRow("equal") << QStringList{a, a} << 0 << QString();
+        QTest::newRow("different") << QStringList{a, b} << 1
+                                   << QStringLiteral("Program05 V02Min: 25 -> 26\nProgram70: \"Program 70\" -> (empty)\n"
+                                                     "Reagent 200: \"Reagent 200\" -> \"Formalin\"\n");
+        QTest::newRow("one program") << QStringList{a, b, QStringLiteral("--program"), QStringLiteral("5")} << 1
+                                     << QStringLiteral("Program05 V02Min: 25 -> 26\n");
+        QTest::newRow("program file") << QStringList{p, a, QStringLiteral("--program"), QStringLiteral("8")} << 0 << QString();
+        QTest::newRow("program file, no number") << QStringList{p, a} << 2 << QString();
+        QTest::newRow("missing file") << QStringList{a, QStringLiteral("missing.ini")} << 2 << QString();
+        QTest::newRow("bad number") << QStringList{a, b, QStringLiteral("--program"), QStringLiteral("100")} << 2 << QString();
+    }
+
+    void diffSaysWhatDiffers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        const InstrumentData data = TwelveProgramData();
+        InstrumentData changed = data;
+        changed.programs[5].vial(2).Min += 1;
+        changed.programs[70] = ProgramRecord::Empty();
+        changed.reagents[200] = "Formalin     ";
+        QVERIFY(WriteBackupFile(path(QStringLiteral("a.ini")), data, {}));
+        QVERIFY(WriteBackupFile(path(QStringLiteral("b.ini")), changed, {}));
+        QVERIFY(ExportProgram(8, path(QStringLiteral("p.txt")), data));
+        for (QString &argument : arguments) {
+            if (argument.contains(QLatin1Char('.')))
+                argument = path(argument);
+        }
+        const CtlRun run = RunCtl(QStringList{QStringLiteral("diff")} + arguments);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.exitCode, exitCode);
+    }
+
+    void failuresSayWhereAndLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("silentFrom");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("backup") << QStringLiteral("backup") << QStringLiteral("2278")
+                                << QStringLiteral("The backup stopped at Program05: at address 2278 hex the Corvex did "
+                                                  "not answer in 5 attempts.\nNo backup file was written.\n");
+        QTest::newRow("restore") << QStringLiteral("restore") << QStringLiteral("2143")
+                                 << QStringLiteral("Restoring stopped at Program03: at address 2143 hex the Corvex did not "
+                                                   "answer in 5 attempts.\nProgram03 on the Corvex may now be incomplete (24 "
+                                                   "of 138 bytes confirmed); restore it again when the Corvex answers. "
+                                                   "Program01 to Program02 were sent. Program04 to Program99 and Reagent 001 "
+                                                   "to Reagent 200 were not sent.\nThe local store was not changed.\n");
+    }
+
+    void failuresSayWhereAndLeaveNothing()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, silentFrom);
+        QFETCH(QString, message);
+        const InstrumentData truth = TwelveProgramData();
+        const QString backup = path(QStringLiteral("backup.ini"));
+        const QString store = path(QStringLiteral("CORVEX.ini"));
+        if (command == QLatin1String("restore"))
+            QVERIFY(WriteBackupFile(backup, truth, {}));
+        startImage(&truth, {QStringLiteral("--silent-from"), silentFrom});
+        QStringList arguments{command, backup};
+        if (command == QLatin1String("restore"))
+            arguments << QStringLiteral("--store") << store;
+        const CtlRun run = onInstrument(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
+        QCOMPARE(QFile::exists(command == QLatin1String("backup") ? backup : store), false);
+        QCOMPARE(ReadTransferLog(TransferLogPath()).lines.constLast().entry.result, LogResult::Failed);
+    }
+
+    void ctrlCEndsABackupWithoutAFile()
+    {
+        const InstrumentData truth = TwelveProgramData();
+        startImage(&truth, {QStringLiteral("--wire-timing")});
+        const QString backup = path(QStringLiteral("backup.ini"));
+        QProcess tool;
+        tool.start(CtlProgram(), {QStringLiteral("backup"), backup, QStringLiteral("--port"), m_sim->devicePath()});
+        QVERIFY(tool.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("Backup: "), 30000);
+        ::kill(pid_t(tool.processId()), SIGINT);
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY2(tool.readAllStandardError().contains("The backup was stopped at Program"), err.constData());
+        QVERIFY(!QFile::exists(backup));
+    }
+
+    void verifiedBackupOverACorruptingLine()
+    {
+        const InstrumentData truth = TwelveProgramData();
+        startImage(&truth, {QStringLiteral("--corrupt-every"), QStringLiteral("7")});
+        const QString backup = path(QStringLiteral("backup.ini"));
+        QCOMPARE(onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")}).exitCode, 0);
+        QVERIFY(holds(backup, truth));
     }
 };
 

@@ -1,13 +1,10 @@
 #include "CtlMain.h"
 
+#include "CommandLine.h"
+
 namespace {
 
 const QString ToolName = QStringLiteral("corvexctl");
-
-bool isHelp(const QString &argument)
-{
-    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
-}
 
 void printOverview(const QList<Command> &commands, QTextStream &stream)
 {
@@ -46,60 +43,6 @@ const Command *findCommand(const QList<Command> &commands, const QString &name)
             return &command;
     }
     return nullptr;
-}
-
-const CommandOption *findOption(const Command &command, const QString &name)
-{
-    for (const CommandOption &option : command.options) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
-}
-
-// Splits the words after the command name into arguments and options.
-// Returns false after printing a usage error.
-bool parseWords(const QStringList &words, CommandContext &context, int &exitCode)
-{
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString &word = words[i];
-        if (optionsEnded || !word.startsWith(QLatin1String("--"))) {
-            context.arguments << word;
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        const qsizetype equals = word.indexOf(QLatin1Char('='));
-        const QString name = word.mid(2, equals < 0 ? -1 : equals - 2);
-        const CommandOption *option = findOption(context.command(), name);
-        if (!option) {
-            exitCode = context.usageError(QStringLiteral("Unknown option \"%1\".").arg(word));
-            return false;
-        }
-        QString value;
-        if (!option->valueName.isEmpty()) {
-            if (equals >= 0) {
-                value = word.mid(equals + 1);
-            } else if (i + 1 < words.size()) {
-                value = words[++i];
-            } else {
-                exitCode = context.usageError(QStringLiteral("The option --%1 needs a %2.").arg(name, option->valueName));
-                return false;
-            }
-            if (value.isEmpty()) {
-                exitCode = context.usageError(QStringLiteral("The option --%1 needs a %2.").arg(name, option->valueName));
-                return false;
-            }
-        } else if (equals >= 0) {
-            exitCode = context.usageError(QStringLiteral("The option --%1 takes no value.").arg(name));
-            return false;
-        }
-        context.options.insert(name, value);
-    }
-    return true;
 }
 
 } // namespace
@@ -147,61 +90,34 @@ QString Command::usage() const
 
 namespace {
 
-// True when some command has an option of this name that takes a value.
-bool optionTakesValue(const QList<Command> &commands, const QString &name)
+int runCommandLine(const QList<Command> &commands, const QStringList &words, QTextStream &out, QTextStream &err)
 {
-    for (const Command &command : commands) {
-        const CommandOption *option = findOption(command, name);
-        if (option && !option->valueName.isEmpty())
-            return true;
+    bool helpAsked = false;
+    const qsizetype nameIndex = commandNameIndex(commands, words, &helpAsked);
+    const QString name = words.value(nameIndex);
+    if (nameIndex < 0 || name == QLatin1String("help")) {
+        const bool asked = helpAsked || nameIndex >= 0;
+        printOverview(commands, asked ? out : err);
+        return asked ? ExitDone : ExitUsage;
     }
-    return false;
-}
-
-// "corvexctl --port P read-program 1" reads as "corvexctl read-program 1 --port P":
-// options given before the command move behind it.
-QStringList commandFirst(const QList<Command> &commands, QStringList words)
-{
-    QStringList leading;
-    while (!words.isEmpty() && words.first().startsWith(QLatin1String("--")) && words.first() != QLatin1String("--")
-           && !isHelp(words.first())) {
-        const QString option = words.takeFirst();
-        leading << option;
-        if (!option.contains(QLatin1Char('=')) && optionTakesValue(commands, option.mid(2)) && !words.isEmpty())
-            leading << words.takeFirst();
-    }
-    if (words.isEmpty())
-        return leading;
-    return QStringList{words.first()} + words.mid(1) + leading;
-}
-
-int runCommandLine(const QList<Command> &commands, const QStringList &givenArguments, QTextStream &out, QTextStream &err)
-{
-    const QStringList arguments = commandFirst(commands, givenArguments);
-    if (arguments.isEmpty()) {
-        printOverview(commands, err);
-        return ExitUsage;
-    }
-    if (isHelp(arguments.first()) || arguments.first() == QLatin1String("help")) {
-        printOverview(commands, out);
-        return ExitDone;
-    }
-    const Command *command = findCommand(commands, arguments.first());
+    const Command *command = findCommand(commands, name);
     if (!command) {
-        err << "Unknown command \"" << arguments.first() << "\". Run \"" << ToolName
-            << " --help\" for the list of commands.\n";
+        err << "Unknown command \"" << name << "\". Run \"" << ToolName << " --help\" for the list of commands.\n";
         return ExitUsage;
     }
-    const QStringList words = arguments.mid(1);
-    if (std::any_of(words.begin(), words.end(), isHelp)) {
+    QStringList commandWords = words;
+    commandWords.removeAt(nameIndex);
+    const CommandWords read = readCommandWords(*command, commandWords);
+    if (read.helpAsked) {
         printCommandHelp(*command, out);
         return ExitDone;
     }
 
     CommandContext context(*command, out, err);
-    int exitCode = ExitDone;
-    if (!parseWords(words, context, exitCode))
-        return exitCode;
+    if (!read.error.isEmpty())
+        return context.usageError(read.error);
+    context.arguments = read.arguments;
+    context.options = read.options;
     if (context.arguments.size() < command->minArguments)
         return context.usageError(QStringLiteral("Too few arguments."));
     if (context.arguments.size() > command->maxArguments)

@@ -1,0 +1,472 @@
+#include "link/HexFormat.h"
+#include "link/MemoryCommands.h"
+#include "model/LocalStore.h"
+#include "support/FakeMemory.h"
+#include "support/FileFixtures.h"
+#include "support/SimulatedLink.h"
+#include "transfer/DeviceTransfers.h"
+#include "transfer/LinkMemory.h"
+#include "transfer/VerifiedMemory.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace std::chrono_literals;
+using Status = TransferOutcome::Status;
+
+Q_DECLARE_METATYPE(Status)
+Q_DECLARE_METATYPE(MemoryFault)
+Q_DECLARE_METATYPE(VialStep)
+
+namespace {
+
+ProgramRecord instrumentProgram(qint32 type)
+{
+    ProgramRecord program = ProgramRecord::Empty();
+    program.Name = "DEVICE PROG  ";
+    program.Duration = 321;
+    program.Type = type;
+    for (int v = 1; v <= VialCount; ++v)
+        program.vial(v) = VialStep{v + 10, v % 6, v % 2, v % 4, v * 2, v % 5 == 0 ? 0 : 30 + v};
+    return program;
+}
+
+QByteArray reagentName(const char *prefix, int r)
+{
+    return (prefix + QByteArray::number(r).rightJustified(3, '0')).leftJustified(NameLength, ' ');
+}
+
+// The instrument's memory: reagents "Dev 001".., program 1 of the given type.
+QByteArray instrumentMemory(qint32 programOneType)
+{
+    QByteArray memory(0x10000, '\0');
+    for (int r = 1; r <= ReagentCount; ++r)
+        memory.replace(ReagentAddress(r), NameLength, reagentName("Dev ", r));
+    memory.replace(ProgramAddress(1), MemoryMap::ProgramBlockSize, ProgramBlock(instrumentProgram(programOneType)));
+    return memory;
+}
+
+// Program 1 is read, program 99 sent, reagent `reagent` read or sent.
+TransferJob *makeJob(DeviceTransfers &transfers, const QString &transfer, int reagent, QObject *parent = nullptr)
+{
+    return transfer == QLatin1String("read program") ? transfers.readProgram(1, parent)
+        : transfer == QLatin1String("send program")  ? transfers.sendProgram(99, parent)
+        : transfer == QLatin1String("read reagent")  ? transfers.readReagent(reagent, parent)
+        : transfer == QLatin1String("send reagent")  ? transfers.sendReagent(reagent, parent)
+                                                     : transfers.readAllReagents(parent);
+}
+
+} // namespace
+
+// The byte encoding of programs, and the transfers on an in-process
+// instrument memory and once over the real port against the simulator, with
+// the local store in a temporary folder.
+class TestTransfers : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    InstrumentData m_data;
+    QString m_store;
+    QByteArray m_storeBefore;
+    std::unique_ptr<FakeMemory> m_fake;
+    std::unique_ptr<SimulatedLink> m_sim;
+    std::unique_ptr<LinkMemory> m_memory;
+    std::unique_ptr<DeviceTransfers> m_transfers; // on m_fake unless the simulator runs
+    std::unique_ptr<JobRecorder> m_recorder;
+
+    // Runs a job to its end, noting what it reports.
+    TransferOutcome run(TransferJob *made)
+    {
+        const std::unique_ptr<TransferJob> job(made);
+        m_recorder->watch(*job);
+        return JobRecorder::run(*job);
+    }
+
+    InstrumentData reloadStore() const
+    {
+        InstrumentData loaded;
+        LoadStore(m_store, loaded);
+        return loaded;
+    }
+
+private Q_SLOTS:
+    // The store starts with "Old 001".., program 1 "LOCAL" and program 99 "SEND ME" (LM);
+    // the instrument holds "Dev 001".. and an EM program 1.
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
+        m_data = InstrumentData();
+        for (int r = 1; r <= ReagentCount; ++r)
+            m_data.reagents[r] = reagentName("Old ", r);
+        m_data.programs[1].Name = "LOCAL        ";
+        m_data.programs[99] = instrumentProgram(TypeLM);
+        m_data.programs[99].Name = "SEND ME      ";
+        QVERIFY(SaveToStore(0, m_store, m_data) && SaveToStore(1, m_store, m_data) && SaveToStore(99, m_store, m_data));
+        m_storeBefore = ReadBytes(m_store);
+        m_recorder = std::make_unique<JobRecorder>();
+        m_fake = std::make_unique<FakeMemory>();
+        m_fake->image = instrumentMemory(TypeEM);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_fake, m_data, m_store);
+    }
+
+    void cleanup()
+    {
+        m_transfers.reset();
+        m_memory.reset();
+        m_sim.reset();
+        m_fake.reset();
+    }
+
+    void readingProgram1_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<int>>("addresses");
+        QTest::addColumn<QStringList>("progress");
+        QTest::newRow("EM: 138 reads") << TypeEM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x2088)
+                                       << QStringList{"max 138", "step"};
+        // The maximum drops once the type byte is in, before that byte's step.
+        QTest::newRow("LM: 78 reads") << TypeLM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x204C)
+                                      << QStringList{"max 138", "step", "max 78", "step"};
+    }
+
+    void readingProgram1()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<int>, addresses);
+        QFETCH(QStringList, progress);
+
+        m_fake->image = instrumentMemory(type);
+        const TransferOutcome outcome = run(m_transfers->readProgram(1));
+        QCOMPARE(outcome.status, Status::Done);
+        QVERIFY(outcome.message.isEmpty());
+        QCOMPARE(m_fake->reads, addresses);
+        QCOMPARE(m_recorder->steps, int(addresses.size()));
+        QCOMPARE(m_recorder->events, progress);
+
+        ProgramRecord expected = instrumentProgram(type);
+        for (int v = 13; type == TypeLM && v <= VialCount; ++v)
+            expected.vial(v) = VialStep::Blank();
+        QCOMPARE(m_data.programs[1], expected);
+        const InstrumentData stored = reloadStore();
+        QCOMPARE(stored.programs[1], expected);
+        QCOMPARE(stored.reagents[1], reagentName("Old ", 1));
+    }
+
+    // Over the real port: the bytes in the order they go, and what the instrument keeps.
+    void sendingProgram99()
+    {
+        m_sim = std::make_unique<SimulatedLink>();
+        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+        m_memory = std::make_unique<LinkMemory>(m_sim->link);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
+        QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
+        QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
+        QCOMPARE(m_recorder->steps, 138);
+        const QByteArray block = ProgramBlock(m_data.programs[99]);
+        QStringList sent; // the name, the type byte, then the rest
+        for (const int address : AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4))
+            sent << QStringLiteral("26,%1,%2").arg(QLatin1String(hexDigits(address, 4)), QLatin1String(hexDigits(quint8(block[address - 0x596C]), 2)));
+        QCOMPARE(m_sim->finish(), sent);
+        QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
+        QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
+    }
+
+    void readingReagentsSavesOnlyWhenTheUtilityDoes()
+    {
+        QCOMPARE(run(m_transfers->readReagent(200)).status, Status::Done);
+        QCOMPARE(m_fake->reads, AddressRange(0x1A1B, 0x1A27));
+        QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
+        QCOMPARE(ReadBytes(m_store), m_storeBefore); // reading one reagent saves nothing
+
+        m_data.reagents[7] = "Xylene       ";
+        QCOMPARE(run(m_transfers->sendReagent(7)).status, Status::Done);
+        QCOMPARE(m_fake->writes, AddressRange(0x104E, 0x105A));
+        QCOMPARE(m_fake->image.mid(0x104E, NameLength), QByteArray("Xylene       "));
+        const InstrumentData stored = reloadStore(); // sending one saves all 200
+        QCOMPARE(stored.reagents[7], QByteArray("Xylene       "));
+        QCOMPARE(stored.reagents[200], reagentName("Dev ", 200));
+    }
+
+    // Without a line: what is refused before sending, and a store that cannot be written.
+    void refusalsNeedNoInstrument()
+    {
+        DeviceTransfers &transfers = *m_transfers;
+        m_data.programs[5].vial(3).Hrs = 300;
+        const TransferOutcome outcome = run(transfers.sendProgram(5));
+        QCOMPARE(outcome.status, Status::Refused);
+        QCOMPARE(outcome.message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 cannot be stored on "
+                                                 "the Corvex. Nothing was sent."));
+        QCOMPARE(run(transfers.readProgram(0)).status, Status::Refused);
+        QCOMPARE(run(transfers.sendProgram(100)).status, Status::Refused);
+        QCOMPARE(run(transfers.readReagent(201)).status, Status::Refused);
+        QCOMPARE(run(transfers.sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
+        QVERIFY(m_fake->reads.isEmpty() && m_fake->writes.isEmpty());
+        QCOMPARE(ReadBytes(m_store), m_storeBefore);
+    }
+
+    void aStoreThatCannotBeWrittenIsReported()
+    {
+        // A store whose folder is a file can never be written, even by root.
+        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
+        DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
+        const TransferOutcome outcome = run(transfers.readProgram(1));
+        QCOMPARE(outcome.status, Status::StoreFailed);
+        QVERIFY(!outcome.transferred());
+        QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
+                 qPrintable(outcome.message));
+        QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
+    }
+
+    // How each job ends when a byte fails for good: there, announced attempt
+    // by attempt, losing nothing; or on Stop: a read at once, saving nothing;
+    // a send after the whole program or reagent; Read ALL after the reagent
+    // under way, or at once while a byte is being retried. Read ALL keeps
+    // (and saves) the reagents read before it ends.
+    void howJobsEnd_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<int>("at");       // the failing address, or the one whose command Stop follows
+        QTest::addColumn<QString>("end");  // "fail", "stop", or "stop while silent"
+        QTest::addColumn<MemoryFault>("fault");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<int>("commands"); // memory commands made in all
+        QTest::addColumn<int>("reagentsRead");
+        QTest::addColumn<QString>("message");
+
+        const int p1 = ProgramAddress(1), p99 = ProgramAddress(99), r9 = ReagentAddress(9), r4 = ReagentAddress(4);
+        const auto failed = [](const char *name, const char *transfer, int at, MemoryFault fault, int answered, const QString &message) {
+            QTest::newRow(name) << transfer << at << "fail" << fault << Status::DeviceFailed << answered + 1 << 0 << message;
+        };
+        failed("read program fails", "read program", p1 + 5, MemoryFault::NoAnswer, 5,
+               "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not answer in 5 attempts.\n"
+               "Program01 keeps its previous content.");
+        failed("read program fails at the type byte", "read program", 0x2095, MemoryFault::NoAnswer, 17, "address 2095 hex");
+        failed("send program fails", "send program", p99 + 19, MemoryFault::WrongAnswer, 20,
+               "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)");
+        failed("read reagent fails", "read reagent", r9 + 12, MemoryFault::WrongAnswer, 12,
+               "Reagent 009 could not be read from the Corvex: at address 1074 hex the Corvex gave no valid");
+        failed("send reagent fails", "send reagent", r9, MemoryFault::NoAnswer, 0,
+               "Reagent 009 on the Corvex may now be incomplete (0 of 13 bytes confirmed)");
+        failed("port closed", "send reagent", r9, MemoryFault::NotConnected, 0,
+               "at address 1068 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.");
+        QTest::newRow("read all fails") << "read all" << r4 + 2 << "fail" << MemoryFault::NoAnswer << Status::DeviceFailed
+                                        << 3 * 13 + 3 << 3 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
+
+        const auto stopped = [](const char *transfer, int at, Status status, int commands, int reagentsRead) {
+            QTest::newRow(transfer) << transfer << at << "stop" << MemoryFault::None << status << commands << reagentsRead << QString();
+        };
+        stopped("read program", p1 + 5, Status::Stopped, 6, 0);
+        stopped("send program", p99 + 5, Status::Done, 138, 0);
+        stopped("read reagent", r9 + 2, Status::Stopped, 3, 0);
+        stopped("send reagent", r9 + 2, Status::Done, 13, 0);
+        stopped("read all", r4 + 5, Status::Stopped, 4 * 13, 4);
+        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << "stop" << MemoryFault::None
+                                                         << Status::Done << 2600 << 200 << QString();
+        QTest::newRow("read all, instrument silent") << "read all" << r4 + 5 << "stop while silent" << MemoryFault::None
+                                                     << Status::Stopped << 3 * 13 + 6 << 3 << QString();
+    }
+
+    void howJobsEnd()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(int, at);
+        QFETCH(QString, end);
+        QFETCH(MemoryFault, fault);
+        QFETCH(Status, status);
+        QFETCH(int, commands);
+        QFETCH(int, reagentsRead);
+        QFETCH(QString, message);
+
+        FakeMemory &memory = *m_fake;
+        TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
+        if (end == QLatin1String("fail")) {
+            memory.failing = {at};
+            memory.fault = fault;
+        } else if (end == QLatin1String("stop")) {
+            // Stop is clicked while that command is under way.
+            memory.onCommand = [job, at](int address) {
+                if (address == at)
+                    QTimer::singleShot(0, job, [job] { job->stop(); });
+            };
+        } else {
+            memory.silentAt = at;
+            connect(job, &TransferJob::retrying, job, [job] { job->stop(); });
+        }
+        const InstrumentData before = m_data;
+        const std::unique_ptr<TransferJob> owned(job);
+        m_recorder->watch(*job);
+        QSignalSpy finished(job, &TransferJob::finished);
+        const TransferOutcome outcome = JobRecorder::run(*job);
+        job->stop(); // a second click after the end does nothing
+        QTest::qWait(20);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(outcome.status, status);
+        QVERIFY2(message.isEmpty() ? outcome.message.isEmpty() : outcome.message.contains(message), qPrintable(outcome.message));
+        const QList<int> made = memory.reads + memory.writes;
+        QCOMPARE(int(made.size()), commands);
+        QCOMPARE(outcome.reagentsRead, reagentsRead);
+        if (end == QLatin1String("fail")) {
+            QCOMPARE(made.constLast(), at);
+            QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")),
+                     (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
+        }
+
+        const InstrumentData stored = reloadStore();
+        if (transfer == QLatin1String("read all")) {
+            QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
+            if (reagentsRead < ReagentCount)
+                QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
+        } else if (status != Status::Done) {
+            QCOMPARE(m_data.programs, before.programs);
+            QCOMPARE(m_data.reagents, before.reagents);
+            QCOMPARE(ReadBytes(m_store), m_storeBefore);
+        } else if (transfer == QLatin1String("send program")) {
+            QCOMPARE(memory.image.mid(ProgramAddress(99), NameLength), QByteArray("SEND ME      "));
+            QCOMPARE(stored.programs[99], m_data.programs[99]);
+        } else {
+            QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
+        }
+    }
+
+    // Verified reads repeat until two readings agree, verified writes until
+    // the byte reads back right; both give up after five.
+    void verificationGivesUpAfterFive_data()
+    {
+        QTest::addColumn<bool>("writing");
+        QTest::addColumn<std::function<int(int)>>("read");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("readings");
+        QTest::addColumn<int>("writes");
+        using Read = std::function<int(int)>;
+        QTest::newRow("read, agreeing at once") << false << Read([](int) { return 7; }) << int(MemoryFault::None) << 2 << 0;
+        QTest::newRow("read, agreeing at the fifth") << false << Read([](int n) { return n == 4 ? 1 : n; })
+                                                     << int(MemoryFault::None) << 5 << 0;
+        QTest::newRow("read, never agreeing") << false << Read([](int n) { return n; }) << int(MemoryFault::WrongAnswer) << 5 << 0;
+        QTest::newRow("write, read back right") << true << Read([](int) { return 7; }) << int(MemoryFault::None) << 1 << 1;
+        QTest::newRow("write, right the third time") << true << Read([](int n) { return n < 2 ? 0 : 7; })
+                                                     << int(MemoryFault::None) << 3 << 3;
+        QTest::newRow("write, never read back right") << true << Read([](int) { return 8; })
+                                                      << int(MemoryFault::WrongAnswer) << 5 << 5;
+    }
+
+    void verificationGivesUpAfterFive()
+    {
+        QFETCH(bool, writing);
+        QFETCH(std::function<int(int)>, read);
+        QFETCH(int, fault);
+        QFETCH(int, readings);
+        QFETCH(int, writes);
+        FakeMemory memory;
+        memory.readValue = read;
+        VerifiedMemory verified(memory);
+        std::unique_ptr<MemoryReply> reply(writing ? verified.writeByte(0x1000, 7) : verified.readByte(0x1000));
+        QSignalSpy finished(reply.get(), &MemoryReply::finished);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(int(reply->fault()), fault);
+        QCOMPARE(int(memory.reads.size()), readings);
+        QCOMPARE(int(memory.writes.size()), writes);
+    }
+
+    // The byte encoding of programs.
+    void vialByte_data()
+    {
+        QTest::addColumn<int>("pause");
+        QTest::addColumn<int>("agit");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<bool>("encoded"); // false: read only
+        QTest::newRow("pause with AG3") << 1 << 3 << 0x83 << true;
+        QTest::newRow("continue with AG5") << 0 << 5 << 0x05 << true;
+        QTest::newRow("pause with AG0") << 1 << 0 << 0x80 << true;
+        QTest::newRow("agitation 15 read as it is") << 1 << 15 << 0x8F << false;
+        QTest::newRow("bits 4 to 6 ignored") << 0 << 3 << 0x73 << false;
+    }
+
+    void vialByte()
+    {
+        QFETCH(int, pause);
+        QFETCH(int, agit);
+        QFETCH(int, byte);
+        QFETCH(bool, encoded);
+        const VialStep vial{12, agit, pause, 3, 45, 37};
+        if (encoded)
+            QCOMPARE(EncodeVial(vial), (std::array<int, 5>{12, byte, 3, 45, 37}));
+        const std::array<quint8, 5> raw{12, quint8(byte), 3, 45, 37};
+        QCOMPARE(DecodeVial(raw.data()), vial);
+    }
+
+    void durationBytes_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("90") << 90 << QByteArray::fromHex("0000005A");
+        QTest::newRow("-1") << -1 << QByteArray::fromHex("FFFFFFFF");
+        QTest::newRow("most significant first") << 0x12345678 << QByteArray::fromHex("12345678");
+        QTest::newRow("negative when the first byte is 80 or more") << int(0x80000001u) << QByteArray::fromHex("80000001");
+    }
+
+    void durationBytes()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QByteArray, bytes);
+        const auto encoded = EncodeDuration(minutes);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(encoded.data()), 4), bytes);
+        QCOMPARE(DecodeDuration(reinterpret_cast<const quint8 *>(bytes.constData())), minutes);
+    }
+
+    void programsSurviveEncodingAndDecoding()
+    {
+        ProgramRecord em = instrumentProgram(TypeEM);
+        em.Name = QByteArray("AB\0 \xE9XYZ     ", 13);
+        QCOMPARE(DecodeProgram(ProgramBlock(em)), em); // the name keeps its zero byte
+
+        // Reading takes the type byte as it comes: any type but LM has 24 vials.
+        QByteArray typed = ProgramBlock(em);
+        typed[MemoryMap::TypeOffset] = char(7);
+        QCOMPARE(DecodeProgram(typed).Type, 7);
+        QCOMPARE(DecodeProgram(typed).vial(24), em.vial(24));
+        QCOMPARE(ProgramReadOffsets(7).size(), size_t(138));
+        QCOMPARE(DecodeProgram(QByteArray()).Type, TypeLM); // missing bytes are 0
+    }
+
+    void encodingProblems_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("vial");
+        QTest::addColumn<VialStep>("step");
+        QTest::addColumn<QByteArray>("field"); // empty: no problem
+
+        QTest::newRow("ordinary vial") << TypeEM << 3 << VialStep{200, 5, 1, 99, 59, 60} << QByteArray();
+        QTest::newRow("hours beyond a byte") << TypeEM << 3 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+        QTest::newRow("negative temperature") << TypeEM << 24 << VialStep{2, 0, 0, 0, 0, -1} << QByteArray("Temp");
+        QTest::newRow("reagent 256") << TypeEM << 1 << VialStep{256, 0, 0, 0, 0, 0} << QByteArray("Reagent");
+        QTest::newRow("minutes beyond a byte") << TypeEM << 1 << VialStep{2, 0, 0, 0, 256, 0} << QByteArray("Min");
+        QTest::newRow("pause -1") << TypeEM << 2 << VialStep{2, 0, -1, 0, 0, 0} << QByteArray("Pause");
+        QTest::newRow("agitation into the pause bits") << TypeEM << 2 << VialStep{2, 16, 0, 0, 0, 0} << QByteArray("Agit");
+        QTest::newRow("LM vial 20 is sent empty anyway") << TypeLM << 20 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray();
+        QTest::newRow("LM vial 12 is sent") << TypeLM << 12 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+    }
+
+    void encodingProblems()
+    {
+        QFETCH(int, type);
+        QFETCH(int, vial);
+        QFETCH(VialStep, step);
+        QFETCH(QByteArray, field);
+
+        ProgramRecord program = ProgramRecord::Empty();
+        program.Type = type;
+        program.vial(vial) = step;
+        const auto problem = FindEncodingProblem(program);
+        QCOMPARE(problem.has_value(), !field.isEmpty());
+        if (problem) {
+            QCOMPARE(problem->field, field);
+            QCOMPARE(problem->vial, vial);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransfers)
+#include "test_transfers.moc"
