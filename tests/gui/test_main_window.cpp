@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->data.programs[1], first);
         for (int p = 2; p <= ProgramCount; ++p)
             QCOMPARE(m_app->data.programs[p], stored.programs[p]);
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(FitName(stored.programs[1].Name, true)));
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(nameForDisplay(stored.programs[1].Name)));
         QCOMPARE(child<QListWidget>("lsReagents")->item(199)->text(),
                  QStringLiteral("Reagent 200: \"") + DecodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
     }
@@ -193,7 +193,7 @@ private Q_SLOTS:
         // The window is placed before it has a frame, whose few pixels the placement cannot know yet.
         const int frameWidth = frame.width() - m_window->width();
         if (expected == QStringLiteral("stored"))
-            QCOMPARE(frame.topLeft(), QPoint(TwipsToPixels(750, m_window->logicalDpiX()), TwipsToPixels(1500, m_window->logicalDpiY())));
+            QCOMPARE(frame.topLeft(), QPoint(twipsToPixels(750, m_window->logicalDpiX()), twipsToPixels(1500, m_window->logicalDpiY())));
         else if (expected == QStringLiteral("top"))
             QCOMPARE(frame.topLeft(), screen.topLeft());
         else if (expected == QStringLiteral("bottom right"))
@@ -236,8 +236,8 @@ private Q_SLOTS:
         }
         QCOMPARE(closed.count(), 1);
         QVERIFY(!m_window->isVisible());
-        const QString top = maximised ? QStringLiteral("111") : QString::number(float(PixelsToTwips(80, m_window->logicalDpiY())));
-        const QString left = maximised ? QStringLiteral("222") : QString::number(float(PixelsToTwips(120, m_window->logicalDpiX())));
+        const QString top = maximised ? QStringLiteral("111") : QString::number(float(pixelsToTwips(80, m_window->logicalDpiY())));
+        const QString left = maximised ? QStringLiteral("222") : QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())));
         QCOMPARE(ReadUserSetting(UserSetting::MainTop).toString(), top);
         QCOMPARE(ReadUserSetting(UserSetting::MainLeft).toString(), left);
     }
@@ -377,7 +377,7 @@ private Q_SLOTS:
         ModalAnswers answers;
         answers.handle([](QWidget *dialog) { dialog->close(); });
         run(answers, "mnPrint");
-        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|frmPrint")});
+        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Print Program...|PrintDialog")});
     }
     void compareShowsTheDifferencesSideBySide()
     {

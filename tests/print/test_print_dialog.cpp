@@ -1,6 +1,7 @@
+#include "model/Twips.h"
 #include "model/UserSettings.h"
+#include "print/PrintDialog.h"
 #include "print/PrintStamp.h"
-#include "print/frmPrint.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
 #include "PictureFiles.h"
@@ -86,7 +87,7 @@ private Q_SLOTS:
             QVERIFY((logo ? PictureFiles::writeRaster(path, 400, 200) : WriteBytes(path, "not a picture")) && WriteUserSetting(UserSetting::LogoPicture, path));
         WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
 
-        frmPrint dialog(m_data, 7, nullptr, seams());
+        PrintDialog dialog(m_data, 7, nullptr, seams());
         QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
         QCOMPARE(dialog.logoPath(), logo ? path : QString());
         QVERIFY(checkBox(dialog, 1)->isChecked() && checkBox(dialog, 2)->isChecked() && child<QRadioButton>(&dialog, QStringLiteral("opt_1"))->isChecked());
@@ -129,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
         if (!accepted)
             WriteUserSetting(UserSetting::LogoPicture, previous);
-        frmPrint dialog(m_data, 1, nullptr, seams());
+        PrintDialog dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
             QVERIFY(size.isEmpty() ? WriteBytes(m_chosenFile, "hello") : PictureFiles::writeRaster(m_chosenFile, size.width(), size.height()));
@@ -163,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(WriteUserSetting(UserSetting::LogoPicture, logo));
         if (!settingsWritable)
             QVERIFY(QFile::setPermissions(OpenUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
@@ -190,12 +191,12 @@ private Q_SLOTS:
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         {
             // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
-            frmPrint first(m_data, 7, nullptr, real);
+            PrintDialog first(m_data, 7, nullptr, real);
             first.printer().setOutputFormat(QPrinter::PdfFormat);
             first.printer().setOutputFileName(pdf);
         }
         // The next opening in the session prints where the setup said.
-        frmPrint dialog(m_data, 7, nullptr, real);
+        PrintDialog dialog(m_data, 7, nullptr, real);
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
@@ -203,7 +204,7 @@ private Q_SLOTS:
 
     void previewDrawsWhatTheRunWouldPrint()
     {
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
         whenModalShown(&dialog, [&pages](QWidget *preview) {
@@ -233,7 +234,7 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 7, nullptr, seams());
+        PrintDialog::showModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
         // OK stores the comment even when the run then fails.
@@ -246,7 +247,7 @@ private Q_SLOTS:
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        PrintDialog::showModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
         QCOMPARE(state, QStringLiteral("7-9 edited"));

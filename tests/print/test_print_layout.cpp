@@ -192,7 +192,7 @@ private Q_SLOTS:
         const int entries = columns.entries;
         InstrumentData data = SampleData();
         if (columns.extraName)
-            data.reagents[columns.extraName] = FitName("  x", false);
+            data.reagents[columns.extraName] = nameForStorage("  x");
         data.reagents[30] = QByteArray(NameLength, ' '); // blank names print too
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(1, 1, PrintRequest::Content::ReagentList), surface));
