@@ -2,7 +2,6 @@
 #include "model/IniFile.h"
 #include "support/FileFixtures.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -2,7 +2,6 @@
 #include "model/CompareSide.h"
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
-#include "model/CsvText.h"
 #include "model/TransferLogReader.h"
 #include "support/FileFixtures.h"
 

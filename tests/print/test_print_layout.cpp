@@ -189,7 +189,6 @@ private Q_SLOTS:
     void reagentListColumns()
     {
         QFETCH(Columns, columns);
-        const int entries = columns.entries;
         InstrumentData data = SampleData();
         if (columns.extraName)
             data.reagents[columns.extraName] = nameForStorage("  x");
@@ -199,7 +198,7 @@ private Q_SLOTS:
 
         QCOMPARE(surface.pageCount(), 1);
         QCOMPARE(ruleCoordinates(surface, false), columns.verticals);
-        const int rowsPerColumn = entries == 50 ? 25 : 50;
+        const int entries = columns.entries, rowsPerColumn = entries == 50 ? 25 : 50;
         int rows = 0;
         for (const Item &item : surface.texts()) {
             if (item.text.mid(3, 2) != QLatin1String(": "))
