@@ -31,10 +31,7 @@ public:
     {
         handle([button](QWidget *window) {
             auto *box = qobject_cast<QMessageBox *>(window);
-            if (box && box->button(button))
-                box->button(button)->click();
-            else
-                window->close();
+            box && box->button(button) ? box->button(button)->click() : static_cast<void>(window->close());
         });
     }
 
@@ -97,7 +94,6 @@ private:
             else
                 m_answers.push_front(std::move(answer)); // gone before its turn: keep the answer
             m_busy.removeAll(window);
-            m_busy.removeAll(nullptr);
             --m_pending;
         });
         m_answers.pop_front();
