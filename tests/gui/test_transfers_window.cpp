@@ -93,13 +93,6 @@ private:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM2"));
     }
 
-    // The simulator holding TwelveProgramData, SampleData in the store.
-    void startWithTwelvePrograms()
-    {
-        const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
-        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
-        start({QStringLiteral("--memory"), memory});
-    }
     // Starts a backup from the File menu.
     void backUp()
     {
@@ -122,8 +115,7 @@ private:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !seen.isEmpty())
                 return;
-            seen = box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|')
-                + QStringLiteral(" i!x?").mid(box->icon(), 1).trimmed();
+            seen = ModalAnswers::describe(box);
             QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
             loop.quit();
         });
@@ -421,7 +413,9 @@ private Q_SLOTS:
     }
     void backUpThenRestoreFromTheFileMenu()
     {
-        startWithTwelvePrograms();
+        const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
+        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
+        start({QStringLiteral("--memory"), memory}); // the instrument holds other data than the store
         const QString backup = backupPath();
         backUp();
         QVERIFY(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")));

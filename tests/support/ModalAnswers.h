@@ -65,7 +65,6 @@ public:
     bool allAnswered() const { return m_answers.empty() && m_pending == 0; }
     const QStringList &seen() const { return m_seen; }
 
-private:
     static QString describe(QWidget *window)
     {
         const QString title = window->windowTitle() + QLatin1Char('|');
@@ -78,6 +77,7 @@ private:
         return title + QString::fromLatin1(window->metaObject()->className());
     }
 
+private:
     void look()
     {
         QWidget *window = QApplication::activeModalWidget();

@@ -13,9 +13,7 @@
 #include "transfer/LinkMemory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <memory>
