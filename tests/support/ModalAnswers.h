@@ -21,11 +21,7 @@
 class ModalAnswers : public QObject
 {
 public:
-    ModalAnswers()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { look(); });
-        m_timer.start(5);
-    }
+    ModalAnswers() { m_timer.callOnTimeout(this, &ModalAnswers::look); m_timer.start(5); }
 
     void click(QMessageBox::StandardButton button)
     {
@@ -35,16 +31,17 @@ public:
         });
     }
 
-    // Chooses `path` in the next file dialog, or cancels it for an empty path.
+    // Chooses `path` in the next file dialog, or cancels it for an empty path. Typed as a user
+    // would (selectFile() does not take a file that does not exist yet), and accepted with the
+    // dialog's own checks.
     void chooseFile(const QString &path)
     {
         handle([path](QWidget *window) {
             auto *name = window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             if (!qobject_cast<QFileDialog *>(window) || !name || path.isEmpty())
                 return static_cast<void>(window->close());
-            // Typed as a user would: selectFile() does not take a file that does not exist yet.
             name->setText(path);
-            static_cast<QDialog *>(window)->accept(); // runs the file dialog's own checks
+            static_cast<QDialog *>(window)->accept();
         });
     }
 
@@ -53,10 +50,7 @@ public:
     {
         handle([text](QWidget *window) {
             auto *input = qobject_cast<QInputDialog *>(window);
-            if (!input || text.isEmpty())
-                return static_cast<void>(window->close());
-            input->setTextValue(text);
-            input->accept();
+            input && !text.isEmpty() ? (input->setTextValue(text), input->accept()) : static_cast<void>(window->close());
         });
     }
 
