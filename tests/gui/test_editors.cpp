@@ -21,8 +21,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QSignalSpy>
 
 class TestEditors : public QObject
 {
@@ -37,12 +35,18 @@ private:
     T *child(const char *name) { return Child<T>(m_editor.get(), name); }
     QLineEdit *box(const char *name) { return child<QLineEdit>(name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
+    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void choose(const QString &number) { Retype(box("txtReadProgram"), number); }
     void choose(int program) { choose(QString::number(program)); }
     QString durationCaption() { return child<QLabel>("lblDuration")->text(); }
     QListWidget *vials() { return child<QListWidget>("lsVials"); }
     void selectVial(int v) { vials()->setCurrentRow(v - 1); }
+    void chooseVial(int program, int v)
+    {
+        choose(program);
+        selectVial(v);
+    }
     const VialStep &vial(int program, int v) { return m_data.programs[program].vial(v); }
     ReagentEditor *reagents() { return static_cast<ReagentEditor *>(m_editor.get()); }
     QLineEdit *nameBox() { return child<QLineEdit>("txtReagent"); }
@@ -161,19 +165,6 @@ private Q_SLOTS:
         QCOMPARE(vials()->item(19)->text(), VialLineText(20, before.vial(20), m_data.reagents));
     }
 
-    void storedDurationIsShownUntilRecomputed()
-    {
-        m_data.programs[4] = m_data.programs[3];
-        m_data.programs[4].Duration = 7505;
-        m_data.programs[5] = m_data.programs[4];
-        choose(3);
-        choose(4); // same type as program 3: nothing recomputes it
-        QCOMPARE(durationCaption() + QString::number(m_data.programs[4].Duration), QStringLiteral("Total Time: 125h 05min7505"));
-        choose(7); // LM
-        choose(5); // EM after LM: the type handler recomputes
-        QCOMPARE(durationCaption() + QString::number(m_data.programs[5].Duration), QStringLiteral("Total Time: 05h 00min300"));
-    }
-
     void vialFieldsShowTheSelectedVial()
     {
         const auto fields = [this] {
@@ -184,8 +175,7 @@ private Q_SLOTS:
                 shown << QString::number(child<QAbstractButton>(name)->isChecked());
             return shown;
         };
-        choose(3);
-        selectVial(3); // reagent 4, agitation 3, pause, 0 h 3 min, 37 degrees
+        chooseVial(3, 3); // reagent 4, agitation 3, pause, 0 h 3 min, 37 degrees
         QCOMPARE(fields(), QStringList({"0", "03", "37", "1", "3", "3", "1", "1", "0"}));
         selectVial(4); // heater off
         QCOMPARE(fields(), QStringList({"0", "04", "--", "0", "4", "4", "0", "0", "1"}));
@@ -209,33 +199,30 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, typed);
         QFETCH(QString, stored);
-        choose(7);
-        selectVial(5);
+        chooseVial(7, 5);
         paste("txtHrs", typed[0]);
         paste("txtMin", typed[1]);
-        Click(child<QAbstractButton>(typed[2] == QStringLiteral("off") ? "opt_0" : "opt_1"));
+        QTest::mouseClick(child<QAbstractButton>(typed[2] == QStringLiteral("off") ? "opt_0" : "opt_1"), Qt::LeftButton);
         if (typed[2] != QStringLiteral("off"))
             paste("txtDeg", typed[2]);
-        Click(button("cmdOK"));
+        click("cmdOK");
         QCOMPARE(QStringLiteral("%1 %2 %3 ").arg(vial(7, 5).Hrs).arg(vial(7, 5).Min).arg(vial(7, 5).Temp) + box("txtMin")->text(), stored);
     }
 
     void okTakesReagentAgitationAndPause()
     {
-        choose(7);
-        selectVial(2);
+        chooseVial(7, 2);
         child<QComboBox>("cbReagents")->setCurrentIndex(199);
         child<QComboBox>("cbAgit")->setCurrentIndex(5);
-        Click(child<QAbstractButton>("chkPause"));
-        Click(button("cmdOK"));
+        QTest::mouseClick(child<QAbstractButton>("chkPause"), Qt::LeftButton);
+        click("cmdOK");
         QCOMPARE(QList<int>({vial(7, 2).Reagent, vial(7, 2).Agit, vial(7, 2).Pause}), QList<int>({200, 5, 1}));
         QVERIFY(vials()->item(1)->text().endsWith(QStringLiteral(" PAUSE")));
     }
 
     void editsCountOnlyWithOkOrEnter()
     {
-        choose(7);
-        selectVial(6);
+        chooseVial(7, 6);
         paste("txtMin", QStringLiteral("42"));
         selectVial(7);
         selectVial(6);
@@ -257,7 +244,7 @@ private Q_SLOTS:
         m_data.programs[8].vial(1) = VialStep{0, 9, 0, 150, 5, 125};
         choose(8);
         QCOMPARE(box("txtHrs")->text() + QLatin1Char('/') + box("txtDeg")->text(), QStringLiteral("150/125"));
-        Click(button("cmdOK"));
+        click("cmdOK");
         // Hours and a choice no list holds are kept; the temperature is clamped as typed ones are.
         QCOMPARE(QList<int>({vial(8, 1).Hrs, vial(8, 1).Reagent, vial(8, 1).Agit, vial(8, 1).Temp}), QList<int>({150, 0, 9, 60}));
         QTest::mouseClick(box("txtHrs"), Qt::LeftButton); // emptied, and takes two digits again
@@ -271,20 +258,20 @@ private Q_SLOTS:
     {
         QVERIFY(!button("cmdPaste")->isEnabled());
         choose(3);
-        Click(button("cmdCopy"));
+        click("cmdCopy");
         Retype(box("txtProgramName"), QStringLiteral("Renamed"));
         choose(7);
         const ProgramRecord seven = m_data.programs[7];
-        QCOMPARE(Asked(QMessageBox::No, [this] { Click(button("cmdPaste")); }),
+        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdPaste"); }),
                  QStringLiteral("Paste Program|Program07 (\"Biopsy\") will be overwritten. Are you sure?|?"));
-        QCOMPARE(Asked(QMessageBox::No, [this] { Click(button("cmdDelete")); }),
+        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdDelete"); }),
                  QStringLiteral("Delete Program|Program07 (\"Biopsy\") will be deleted. Are you sure?|?"));
         QCOMPARE(m_data.programs[7], seven);
 
-        Asked(QMessageBox::Yes, [this] { Click(button("cmdPaste")); });
+        Asked(QMessageBox::Yes, [this] { click("cmdPaste"); });
         QCOMPARE(m_data.programs[7], m_data.programs[3]);
         QCOMPARE(box("txtProgramName")->text() + QString::number(vials()->count()), QStringLiteral("Renamed24"));
-        Asked(QMessageBox::Yes, [this] { Click(button("cmdDelete")); });
+        Asked(QMessageBox::Yes, [this] { click("cmdDelete"); });
         QCOMPARE(m_data.programs[7], ProgramRecord::Empty());
         QCOMPARE(box("txtProgramName")->text() + child<QComboBox>("cbType")->currentText() + durationCaption(),
                  QStringLiteral("EMTotal Time: 00h 00min"));
@@ -293,12 +280,10 @@ private Q_SLOTS:
     void vialCopyPasteDelete()
     {
         QVERIFY(!child<QAction>("mnPaste")->isEnabled());
-        choose(3);
-        selectVial(2);
+        chooseVial(3, 2);
         trigger("mnCopy");
         m_data.programs[3].vial(2).Min = 44; // taken at paste time
-        choose(7); // LM: a vial of an EM program onto vial 4
-        selectVial(4);
+        chooseVial(7, 4); // LM: a vial of an EM program onto vial 4
         QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnPaste"); }),
                  QStringLiteral("Paste Vial|Vial04 (\"Reagent 014\") will be overwritten. Are you sure?|?"));
         QCOMPARE(vial(7, 4).Reagent, 14);
@@ -313,18 +298,6 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({vial(7, 6).Reagent, m_data.programs[7].Duration}), QList<int>({16, 10 * 60 + 44})); // nothing moved up
         QCOMPARE(vials()->item(4)->text(), VialLineText(5, VialStep::Blank(), m_data.reagents));
         QCOMPARE(vials()->currentRow(), 4);
-    }
-
-    void rightButtonOpensTheVialMenuWithoutSelecting()
-    {
-        choose(3);
-        selectVial(2);
-        const QPoint onVial6 = vials()->visualItemRect(vials()->item(5)).center();
-        QTest::mousePress(vials()->viewport(), Qt::RightButton, {}, onVial6);
-        QTest::mouseRelease(vials()->viewport(), Qt::RightButton, {}, onVial6);
-        QTRY_VERIFY(child<QMenu>("mnVial")->isVisible());
-        QCOMPARE(vials()->currentRow(), 1);
-        child<QMenu>("mnVial")->close();
     }
 
     void numberSelector_data()
@@ -365,7 +338,7 @@ private Q_SLOTS:
         QVERIFY(nameBox()->hasFocus());
         Retype(nameBox(), QStringLiteral("Xylene"));
         QCOMPARE(m_data.reagents[7], Stored("Reagent 007")); // typing changes nothing yet
-        Click(button("cmdSend"));
+        click("cmdSend");
         QCOMPARE(m_sent, QStringList{"7=Xylene       "});
         // Clicking the line already selected puts the focus in the name box too.
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);
@@ -398,9 +371,9 @@ private Q_SLOTS:
         QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnReagentDelete"); }), question);
         QCOMPARE(nameBox()->text(), QString());
         TypeText(nameBox(), QStringLiteral("Nothing"));
-        QCOMPARE(Asked(QMessageBox::No, [this] { Click(button("cmdSend")); }), question);
+        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdSend"); }), question);
         QCOMPARE(m_sent, QStringList());
-        Asked(QMessageBox::Yes, [this] { Click(button("cmdSend")); });
+        Asked(QMessageBox::Yes, [this] { click("cmdSend"); });
         QCOMPARE(m_sent, QStringList{"1=Nothing      "});
     }
 
@@ -439,16 +412,6 @@ private Q_SLOTS:
         box->clear();
         QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), QStringLiteral("x9y"));
-    }
-
-    void spinBarUpArrowIncreases()
-    {
-        SpinBar spin(0, 100);
-        spin.setSpinValue(5);
-        QSignalSpy changed(&spin, &SpinBar::spinValueChanged);
-        spin.setSpinValue(5); // no change, no handler
-        QTest::keyClick(&spin, Qt::Key_Up);
-        QCOMPARE(QList<QList<QVariant>>(changed), QList<QList<QVariant>>({{6}}));
     }
 
     void nameBoxTakesOnlyWhatCanBeStored_data()

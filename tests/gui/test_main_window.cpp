@@ -7,11 +7,9 @@
 #include "model/Cp1252.h"
 #include "model/Duration.h"
 #include "model/FitName.h"
-#include "model/TransferLogReader.h"
 #include "model/UserSettings.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/StartupNotice.h"
-#include "ui/TransferLogDialog.h"
 #include "ui/Twips.h"
 
 #include "support/FileFixtures.h"
@@ -20,15 +18,12 @@
 #include "support/WidgetHelpers.h"
 #include "support/WindowFixture.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTableView>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -57,7 +52,7 @@ private:
     T *child(const char *name) { return Child<T>(m_window.get(), name); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void load() { m_window = m_app->loadWindow(); }
-    void store(const InstrumentData &data) { QVERIFY(WriteStore(m_app->storePath, data)); }
+    void store(const InstrumentData &data) { QVERIFY(WriteBackupFile(m_app->storePath, data, {})); }
     void setProgram(int n) { child<QLineEdit>("txtReadProgram")->setText(QString::number(n)); }
     // Arms `answers`, runs the menu entry and waits until every answer is given.
     void run(ModalAnswers &answers, const char *action)
@@ -155,12 +150,10 @@ private Q_SLOTS:
 
     void fitFormToScreen()
     {
-        const QRect screen(0, 0, 800, 600);
-        const QList<QRect> fitted = {FitFormToScreen({10, 20, 300, 200}, screen), FitFormToScreen({50, 60, 1000, 900}, screen),
-                                     FitFormToScreen({10, -400, 300, 200}, screen), FitFormToScreen({700, 20, 300, 200}, screen),
-                                     FitFormToScreen({10, 590, 300, 200}, screen)};
-        QCOMPARE(fitted, QList<QRect>({{10, 20, 300, 200}, {0, 0, 800, 600}, {10, 0, 300, 200}, {500, 20, 300, 200},
-                                       {10, 400, 300, 200}}));
+        QList<QRect> fitted; // within, larger than, above, right of and below a screen of 800 x 600
+        for (const QRect &window : QList<QRect>{{10, 20, 300, 200}, {50, 60, 1000, 900}, {10, -400, 300, 200}, {700, 20, 300, 200}, {10, 590, 300, 200}})
+            fitted << FitFormToScreen(window, QRect(0, 0, 800, 600));
+        QCOMPARE(fitted, QList<QRect>({{10, 20, 300, 200}, {0, 0, 800, 600}, {10, 0, 300, 200}, {500, 20, 300, 200}, {10, 400, 300, 200}}));
     }
 
     void shutdownSavesThePositionOnlyInNormalState_data()
@@ -190,22 +183,6 @@ private Q_SLOTS:
         QCOMPARE(saved, maximised ? QStringList({"111", "222"})
                                   : QStringList({QString::number(float(PixelsToTwips(80, m_window->logicalDpiY()))),
                                                  QString::number(float(PixelsToTwips(120, m_window->logicalDpiX())))}));
-    }
-
-    void returningToProgramsTakesOverRenamedReagents()
-    {
-        store(SampleData());
-        load();
-        auto *vials = child<QListWidget>("lsVials");
-        auto *reagents = child<QComboBox>("cbReagents");
-        setProgram(3);
-        vials->setCurrentRow(4);
-        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        m_app->data.reagents[6] = Stored("Renamed six"); // as a send on this tab leaves it
-        QVERIFY(reagents->itemText(5).endsWith(QStringLiteral("Reagent 006  ")));
-        child<QTabWidget>("SSTab1")->setCurrentIndex(0);
-        QCOMPARE(QStringList({reagents->itemText(5), vials->item(4)->text().left(26)}), QStringList({"006: Renamed six  ", "Vial 05: Renamed six   AG5"}));
-        QCOMPARE(QList<int>({vials->currentRow(), reagents->currentIndex()}), QList<int>({4, 5}));
     }
 
     // The requirements window opens again after being closed; About and Print open theirs.
@@ -296,7 +273,7 @@ private Q_SLOTS:
                 dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->setCurrentIndex(2);
                 dialog->findChild<QAbstractButton *>(QStringLiteral("chkVerify"))->setChecked(true);
                 devices << dialog->findChild<QLabel *>(QStringLiteral("lblDevice"))->text();
-                Click(dialog->findChild<QPushButton *>(QLatin1String(button)));
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
             });
             run(answers, "mnSettings");
             // Neither the search at start-up nor Cancel stores a port or the verify option.
@@ -314,43 +291,21 @@ private Q_SLOTS:
         InstrumentData other = TwelveProgramData();
         other.programs[13].vial(4).Temp = 60;
         other.reagents[9] = "Ethanol 96%  ";
-        QVERIFY(WriteStore(otherFile, other) && WriteStore(m_app->storePath, TwelveProgramData()));
+        QVERIFY(WriteBackupFile(otherFile, other, {}) && WriteBackupFile(m_app->storePath, TwelveProgramData(), {}));
 
         CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
         dialog.show();
         dialog.setSide(0, CompareDialog::Source::LocalStore);
         dialog.setSide(1, CompareDialog::Source::File, otherFile);
-        Click(Child<QPushButton>(&dialog, "cmdCompare"));
+        QTest::mouseClick(Child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
         QStringList rows;
-        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *item = dialog.list()->topLevelItem(i);
+        for (const QTreeWidgetItem *item : dialog.list()->findItems(QString(), Qt::MatchContains))
             rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);
-        }
         QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
                                     QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
         QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
     }
 
-    void transferLogNewestFirstWithFilterAndExport()
-    {
-        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
-        TransferLog log(logPath);
-        for (const QString &operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print})
-            QVERIFY(log.append(NewLogEntry(operation, QStringLiteral("all"))));
-        QVERIFY(WriteBytes(logPath, ReadBytes(logPath) + "garbage\r\n"));
-
-        TransferLogDialog dialog(logPath);
-        dialog.show();
-        const QAbstractItemModel *shown = dialog.table()->model();
-        QCOMPARE(QStringList({QString::number(shown->rowCount()), shown->index(0, 0).data().toString(), shown->index(1, 4).data().toString()}),
-                 QStringList({"4", "(damaged line)", LogOperation::Print}));
-        TypeText(dialog.filterBox(), QStringLiteral("RESTORE"));
-        QCOMPARE(shown->rowCount(), 1);
-        const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
-        QVERIFY(dialog.exportTo(exported));
-        const TransferLogContent content = ReadTransferLog(exported);
-        QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == LogOperation::Restore);
-    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -16,11 +16,6 @@ T *Child(const QObject *parent, const char *name)
     return found;
 }
 
-inline void Click(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Types text key by key, also characters beyond ASCII (which QTest's own
 // keyClicks refuses): each key press carries its character as its text.
 inline void TypeText(QWidget *widget, const QString &text)
