@@ -60,6 +60,14 @@ private:
         trigger(action);
         QTRY_VERIFY(answers.allAnswered());
     }
+    // Runs the menu entry, choosing `file` (empty: cancelling) and answering the message boxes after it with `buttons`.
+    void runWithFile(ModalAnswers &answers, const char *action, const QString &file, std::initializer_list<QMessageBox::StandardButton> buttons = {})
+    {
+        answers.chooseFile(file);
+        for (const QMessageBox::StandardButton button : buttons)
+            answers.click(button);
+        run(answers, action);
+    }
     // The frame's width: the window is placed before it has a frame, whose few pixels the placement cannot know yet.
     int frameWidth() { return m_window->frameGeometry().width() - m_window->width(); }
 
@@ -112,11 +120,8 @@ private Q_SLOTS:
     void unreadableStoreIsReported()
     {
         QVERIFY(QDir().mkpath(m_app->storePath)); // a folder where the file should be
-        ModalAnswers answers;
-        answers.click(QMessageBox::Ok);
-        load();
-        QTRY_VERIFY(answers.allAnswered());
-        QVERIFY(answers.seen().at(0).startsWith(QStringLiteral("Varnel Corvex|")) && answers.seen().at(0).endsWith(QStringLiteral("|!")));
+        const QString report = Asked(QMessageBox::Ok, [this] { load(); });
+        QVERIFY(report.startsWith(QStringLiteral("Varnel Corvex|")) && report.endsWith(QStringLiteral("|!")));
         QCOMPARE(child<QListWidget>("lsReagents")->count(), 200);
     }
 
@@ -217,43 +222,27 @@ private Q_SLOTS:
         setProgram(7);
         answers.chooseFile(file);
         answers.click(QMessageBox::No); // the dialog's own question about the existing file
-        answers.chooseFile(QString());  // then cancelled
-        run(answers, "mnExport");
+        runWithFile(answers, "mnExport", QString()); // then cancelled
         QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\n"));
-        answers.chooseFile(file);
-        answers.click(QMessageBox::Yes);
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnExport");
+        runWithFile(answers, "mnExport", file, {QMessageBox::Yes, QMessageBox::Ok});
         QCOMPARE(answers.seen().at(5), QStringLiteral("Export Program|Program07 (\"Biopsy\") has been saved.|i"));
 
         m_app->data.programs[12].Name = Stored("Old twelve");
         setProgram(12);
-        answers.chooseFile(file);
-        answers.click(QMessageBox::No);
-        run(answers, "mnImport");
+        runWithFile(answers, "mnImport", file, {QMessageBox::No});
         QCOMPARE(m_app->data.programs[12].Name, Stored("Old twelve"));
         QVERIFY(answers.seen().at(7).startsWith(QStringLiteral("Import File|Program12 (\"Old twelve\") will be overwritten.")));
-        answers.chooseFile(file);
-        answers.click(QMessageBox::Yes);
-        run(answers, "mnImport");
+        runWithFile(answers, "mnImport", file, {QMessageBox::Yes});
         QCOMPARE(m_app->data.programs[12], m_app->data.programs[7]);
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(child<QListWidget>("lsVials")->count()), QStringLiteral("Biopsy12"));
 
         const ProgramRecord before = m_app->data.programs[12];
         QVERIFY(WriteBytes(file, Garbage(4000, 7)));
-        answers.chooseFile(m_app->folders.path() + QStringLiteral("/no such folder/export.txt"));
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnExport");
-        answers.chooseFile(m_app->storePath);
-        answers.click(QMessageBox::Yes); // the dialog's own question about the existing file
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnExport");
-        answers.chooseFile(file);
-        answers.click(QMessageBox::Yes);
-        answers.click(QMessageBox::Ok);
-        run(answers, "mnImport");
-        answers.chooseFile(QString()); // cancelled: nothing asked
-        run(answers, "mnImport");
+        runWithFile(answers, "mnExport", m_app->folders.path() + QStringLiteral("/no such folder/export.txt"), {QMessageBox::Ok});
+        // Yes: the dialog's own question about the existing file.
+        runWithFile(answers, "mnExport", m_app->storePath, {QMessageBox::Yes, QMessageBox::Ok});
+        runWithFile(answers, "mnImport", file, {QMessageBox::Yes, QMessageBox::Ok});
+        runWithFile(answers, "mnImport", QString()); // cancelled: nothing asked
         const QStringList seen = answers.seen().mid(10);
         QCOMPARE(seen.size(), 9);
         QVERIFY(seen.at(1).startsWith(QStringLiteral("Export Program|")) && seen.at(1).endsWith(QStringLiteral("|x"))
