@@ -112,7 +112,7 @@ private Q_SLOTS:
         InstrumentData expected = stored;
         RecalculateDuration(expected.programs[1]);
         QVERIFY(m_app->data.reagents == expected.reagents && m_app->data.programs == expected.programs);
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(FitName(stored.programs[1].Name, true)));
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(nameForDisplay(stored.programs[1].Name)));
         QCOMPARE(child<QListWidget>("lsReagents")->item(199)->text(),
                  QStringLiteral("Reagent 200: \"") + DecodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
     }
@@ -146,7 +146,7 @@ private Q_SLOTS:
         QTRY_VERIFY(screen.contains(m_window->frameGeometry()));
         const QRect frame = m_window->frameGeometry();
         if (expected == QStringLiteral("stored"))
-            QCOMPARE(frame.topLeft(), QPoint(TwipsToPixels(750, m_window->logicalDpiX()), TwipsToPixels(1500, m_window->logicalDpiY())));
+            QCOMPARE(frame.topLeft(), QPoint(twipsToPixels(750, m_window->logicalDpiX()), twipsToPixels(1500, m_window->logicalDpiY())));
         else if (expected == QStringLiteral("bottom right"))
             QVERIFY((frame.bottomRight() - screen.bottomRight()).manhattanLength() <= 2 * frameWidth());
         else
@@ -186,8 +186,8 @@ private Q_SLOTS:
         QVERIFY(closed.count() == 1 && !m_window->isVisible());
         const QStringList saved = {ReadUserSetting(UserSetting::MainTop).toString(), ReadUserSetting(UserSetting::MainLeft).toString()};
         QCOMPARE(saved, maximised ? QStringList({"111", "222"})
-                                  : QStringList({QString::number(float(PixelsToTwips(80, m_window->logicalDpiY()))),
-                                                 QString::number(float(PixelsToTwips(120, m_window->logicalDpiX())))}));
+                                  : QStringList({QString::number(float(pixelsToTwips(80, m_window->logicalDpiY()))),
+                                                 QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())))}));
     }
 
     // The requirements window opens again after being closed; About and Print open theirs.
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QString expected = RequirementsWindow::RequirementsText();
         QCOMPARE(texts, QStringList(2, expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         QVERIFY(answers.seen().at(2).startsWith(QStringLiteral("Varnel Corvex Utility|")));
-        QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|frmPrint"));
+        QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|PrintDialog"));
     }
 
     // Export, then import into another program; failures are reported and change nothing.

@@ -256,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(reply->attempts(), attempts);
         if (written < 0)
             QCOMPARE(reply->value(), value);
-        const QByteArray line = written < 0 ? "!125,2000\r" : "!126,2000," + Hex2(written) + "\r";
+        const QByteArray line = written < 0 ? "!125,2000\r" : "!126,2000," + hexDigits(written, 2) + "\r";
         QCOMPARE(m_port->written.isEmpty(), closed); // a closed port gets nothing
         QCOMPARE(m_port->written.count(line), m_port->written.size());
     }
@@ -457,9 +457,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, hex2);
         QFETCH(QByteArray, hex4);
         QFETCH(QByteArray, hex8);
-        QCOMPARE(Hex2(value), hex2);
-        QCOMPARE(Hex4(value), hex4);
-        QCOMPARE(Hex8(value), hex8);
+        QCOMPARE(hexDigits(value, 2), hex2);
+        QCOMPARE(hexDigits(value, 4), hex4);
+        QCOMPARE(hexDigits(value, 8), hex8);
     }
 
     void replyFields_data()

@@ -82,13 +82,13 @@ private Q_SLOTS:
 
     void fitName()
     {
-        QCOMPARE(FitName("", false), QByteArray(13, ' '));
-        QCOMPARE(FitName("ABCDEFGHIJKLMNOPQRST", false), QByteArray("ABCDEFGHIJKLM"));
-        QCOMPARE(FitName("  a  ", false), QByteArray("  a          "));
-        QCOMPARE(FitName(QByteArray(13, ' '), true), QByteArray());
-        QCOMPARE(FitName("  a  ", true), QByteArray("  a"));
+        QCOMPARE(nameForStorage(""), QByteArray(13, ' '));
+        QCOMPARE(nameForStorage("ABCDEFGHIJKLMNOPQRST"), QByteArray("ABCDEFGHIJKLM"));
+        QCOMPARE(nameForStorage("  a  "), QByteArray("  a          "));
+        QCOMPARE(nameForDisplay(QByteArray(13, ' ')), QByteArray());
+        QCOMPARE(nameForDisplay("  a  "), QByteArray("  a"));
         // A zero byte from the instrument is a character like any other.
-        QCOMPARE(FitName(QByteArray("AB\0 ", 4), true), QByteArray("AB\0", 3));
+        QCOMPARE(nameForDisplay(QByteArray("AB\0 ", 4)), QByteArray("AB\0", 3));
     }
 
     void cp1252()
@@ -125,15 +125,15 @@ private Q_SLOTS:
 
     void listLines()
     {
-        QCOMPARE(ReagentListLine(1, FitName("Caf\xe9", false)), QString::fromUtf8("Reagent 001: \"Caf\u00e9         \""));
-        QCOMPARE(ReagentComboLine(200, FitName("", false)), QStringLiteral("200:              "));
+        QCOMPARE(ReagentListLine(1, nameForStorage("Caf\xe9")), QString::fromUtf8("Reagent 001: \"Caf\u00e9         \""));
+        QCOMPARE(ReagentComboLine(200, nameForStorage("")), QStringLiteral("200:              "));
         QCOMPARE(ProgramNumberLabel(7), QStringLiteral("Program07"));
 
         ReagentTable reagents;
-        reagents[5] = FitName("Ethanol 70%", false);
+        reagents[5] = nameForStorage("Ethanol 70%");
         QCOMPARE(VialLineText(1, {5, 2, 0, 1, 30, 37}, reagents),
                  QString::fromUtf8("Vial 01: Ethanol 70%   AG2 01:30 37\u00b0C CONT"));
-        reagents[1] = FitName("(empty)", false);
+        reagents[1] = nameForStorage("(empty)");
         QCOMPARE(VialLineText(24, VialStep::Blank(), reagents),
                  QString::fromUtf8("Vial 24: (empty)       AG0 00:00 --\u00b0C CONT"));
         QVERIFY(VialLineText(3, {1, 0, 1, 0, 5, 4}, reagents).endsWith(QString::fromUtf8("00:05 04\u00b0C PAUSE")));

@@ -1,6 +1,7 @@
+#include "model/Twips.h"
 #include "model/UserSettings.h"
+#include "print/PrintDialog.h"
 #include "print/PrintStamp.h"
-#include "print/frmPrint.h"
 #include "support/TestEnvironment.h"
 #include "PdfReading.h"
 #include "PictureFiles.h"
@@ -38,8 +39,8 @@ Widget *child(QWidget *dialog, const QString &name)
 
 QSize pixels(QWidget &dialog, QSizeF twips)
 {
-    return {frmPrint::TwipsToPixels(twips.width(), dialog.logicalDpiX()),
-            frmPrint::TwipsToPixels(twips.height(), dialog.logicalDpiY())};
+    return {twipsToPixels(twips.width(), dialog.logicalDpiX()),
+            twipsToPixels(twips.height(), dialog.logicalDpiY())};
 }
 
 QSize previewSize(QWidget &dialog) { return child<QLabel>(&dialog, QStringLiteral("LogoPicture"))->size(); }
@@ -103,7 +104,7 @@ private Q_SLOTS:
             WriteUserSetting(UserSetting::LogoPicture, path);
         WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
 
-        frmPrint dialog(m_data, 7, nullptr, seams());
+        PrintDialog dialog(m_data, 7, nullptr, seams());
         QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
         QCOMPARE(dialog.logoPath(), logo ? path : QString());
         if (logo)
@@ -163,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
         if (!accepted)
             WriteUserSetting(UserSetting::LogoPicture, previous);
-        frmPrint dialog(m_data, 1, nullptr, seams());
+        PrintDialog dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
             QVERIFY(bytes.isEmpty() ? PictureFiles::writeRaster(m_chosenFile, size.width(), size.height())
@@ -199,7 +200,7 @@ private Q_SLOTS:
         QVERIFY(WriteUserSetting(UserSetting::LogoPicture, logo));
         if (!settingsWritable)
             QVERIFY(QFile::setPermissions(OpenUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
@@ -231,12 +232,12 @@ private Q_SLOTS:
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         {
             // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
-            frmPrint first(m_data, 7, nullptr, real);
+            PrintDialog first(m_data, 7, nullptr, real);
             first.printer().setOutputFormat(QPrinter::PdfFormat);
             first.printer().setOutputFileName(pdf);
         }
         // The next opening in the session prints where the setup said.
-        frmPrint dialog(m_data, 7, nullptr, real);
+        PrintDialog dialog(m_data, 7, nullptr, real);
         child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
@@ -262,7 +263,7 @@ private Q_SLOTS:
 
     void previewDrawsWhatTheRunWouldPrint()
     {
-        frmPrint dialog(m_data, 3, nullptr, seams());
+        PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
         whenModalShown(&dialog, [&pages](QWidget *preview) {
@@ -293,7 +294,7 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 7, nullptr, seams());
+        PrintDialog::showModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
         // OK stores the comment even when the run then fails.
@@ -306,7 +307,7 @@ private Q_SLOTS:
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        PrintDialog::showModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
         QCOMPARE(state, QStringLiteral("7-9 edited"));
@@ -319,7 +320,7 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("not stored"));
             child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
         });
-        frmPrint::ShowModal(m_data, 2, nullptr, seams());
+        PrintDialog::showModal(m_data, 2, nullptr, seams());
         QCOMPARE(state, QStringLiteral("2-2 edited"));
         QVERIFY(shown.value(2).isNull());
         QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));

@@ -223,7 +223,7 @@ private Q_SLOTS:
 
         InstrumentData data = SampleData();
         if (extraName)
-            data.reagents[extraName] = FitName("  x", false);
+            data.reagents[extraName] = nameForStorage("  x");
         data.reagents[30] = QByteArray(NameLength, ' '); // blank names print too
         RecordingSurface surface;
         QVERIFY(RunPrintLayout(data, sheetsRequest(1, 1, PrintRequest::Content::ReagentList), surface));

@@ -1,5 +1,5 @@
 #include "model/LocalStore.h"
-#include "print/frmPrint.h"
+#include "print/PrintDialog.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/PrivatePrintService.h"
@@ -146,7 +146,7 @@ private:
             m_messages << title + QLatin1Char('|') + text;
         };
         seams.printer = chosen;
-        frmPrint dialog(m_data, 7, nullptr, seams);
+        PrintDialog dialog(m_data, 7, nullptr, seams);
         dialog.findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
         return !dialog.keptAfterFailure();
     }
