@@ -1,7 +1,7 @@
 #include "print/PrintDialog.h"
 
 #include "model/ListTexts.h"
-#include "model/Twips.h"
+#include "model/TwipConversion.h"
 #include "model/UserSettings.h"
 #include "print/LogoFit.h"
 #include "print/LogoLoader.h"

@@ -1,6 +1,6 @@
 #include "print/PrinterSurface.h"
 
-#include "model/Twips.h"
+#include "model/TwipConversion.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Twips.h"
+#include "model/TwipConversion.h"
 
 #include <QRect>
 #include <QSize>

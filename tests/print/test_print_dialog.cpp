@@ -1,4 +1,4 @@
-#include "model/Twips.h"
+#include "model/TwipConversion.h"
 #include "model/UserSettings.h"
 #include "print/PrintDialog.h"
 #include "print/PrintStamp.h"

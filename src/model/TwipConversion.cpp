@@ -1,4 +1,4 @@
-#include "model/Twips.h"
+#include "model/TwipConversion.h"
 
 #include <cmath>
 
