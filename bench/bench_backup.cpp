@@ -2,14 +2,14 @@
 // corvex-sim with the line's 9600-baud timing, against the wire time of the
 // memory commands it sends, plain and verified.
 // Usage: bench_backup [path of corvex-sim]
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"
 #include "support/SimulatorProcess.h"
-#include "transfer/BackupJob.h"
-#include "transfer/LinkMemory.h"
-#include "transfer/VerifiedMemory.h"
+#include "BackupJob.h"
+#include "LinkMemory.h"
+#include "VerifiedMemory.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Times the print run: the layout alone, and whole PDF documents.
-#include "model/FitName.h"
-#include "print/PdfPrint.h"
-#include "print/PrintLayout.h"
-#include "print/RecordingSurface.h"
+#include "FitName.h"
+#include "PdfPrint.h"
+#include "PrintLayout.h"
+#include "RecordingSurface.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // answer (as a PC's built-in serial ports do), in process and through
 // corvexctl identify; and an instrument that answers at once, with every
 // other port absent. Usage: bench_search [path of corvex-sim]
-#include "link/DeviceConnection.h"
-#include "link/PortTable.h"
-#include "link/SerialDevicePort.h"
+#include "DeviceConnection.h"
+#include "PortTable.h"
+#include "SerialDevicePort.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/PseudoTerminal.h"

@@ -6,15 +6,15 @@
 // identification time-out at the product's 1 s tick). Prints the first (cold)
 // run and the median of the following runs of each.
 // Usage: bench_startup [runs] (corvex-sim from CORVEX_SIM or beside this program)
-#include "app/Startup.h"
-#include "link/DeviceConnection.h"
-#include "link/PortTable.h"
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
-#include "model/LocalStore.h"
+#include "Startup.h"
+#include "DeviceConnection.h"
+#include "PortTable.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
+#include "LocalStore.h"
 #include "support/SimulatorProcess.h"
-#include "transfer/DeviceTransfers.h"
-#include "transfer/LinkMemory.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // reagents) and the save of one program section and of the reagent section.
 // Usage: bench_store [runs]   (default 200)
 
-#include "model/LocalStore.h"
+#include "LocalStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // Aborts when a file does not serialize back byte for byte, when a written
 // value does not read back, or when a write disturbs any other key.
 
-#include "model/IniDocument.h"
+#include "IniDocument.h"
 
 #include <QList>
 

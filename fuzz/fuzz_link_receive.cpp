@@ -1,9 +1,9 @@
 // Feeds arbitrary byte batches to the receive rules, and the replies they
 // complete to the memory commands' checks. Input: one byte choosing the
 // command, then batches, each a length byte followed by that many bytes.
-#include "link/PortSearch.h"
-#include "link/MemoryCommands.h"
-#include "link/ReceiveRules.h"
+#include "PortSearch.h"
+#include "MemoryCommands.h"
+#include "ReceiveRules.h"
 
 #include <cstdint>
 #include <cstdlib>

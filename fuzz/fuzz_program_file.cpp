@@ -3,8 +3,8 @@
 // imports again unchanged; a store of any bytes loads, and a program saved
 // into it loads back unchanged.
 
-#include "model/LocalStore.h"
-#include "model/ProgramFile.h"
+#include "LocalStore.h"
+#include "ProgramFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/BusyState.h"
+#include "BusyState.h"
 
 bool BusyState::begin(Kind kind)
 {

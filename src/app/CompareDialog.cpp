@@ -1,4 +1,4 @@
-#include "app/CompareDialog.h"
+#include "CompareDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CompareSide.h"
+#include "CompareSide.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "app/JobProgressDialog.h"
+#include "JobProgressDialog.h"
 
-#include "transfer/TransferJob.h"
+#include "TransferJob.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

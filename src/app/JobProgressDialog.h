@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/TransferRate.h"
+#include "TransferRate.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

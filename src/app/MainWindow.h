@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BusyState.h"
-#include "model/InstrumentData.h"
+#include "BusyState.h"
+#include "InstrumentData.h"
 
 #include <QMainWindow>
 #include <QPointer>

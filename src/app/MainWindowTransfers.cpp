@@ -1,14 +1,14 @@
 // The transfer buttons of both tabs: each starts one transfer job, shows its
 // progress and retries, and tells the user when it failed.
-#include "app/MainWindow.h"
+#include "MainWindow.h"
 
-#include "editor/ConnectionFrame.h"
-#include "editor/ProgramEditor.h"
-#include "editor/Progress.h"
-#include "editor/ReagentEditor.h"
-#include "link/DeviceConnection.h"
-#include "model/ListTexts.h"
-#include "transfer/DeviceTransfers.h"
+#include "ConnectionFrame.h"
+#include "ProgramEditor.h"
+#include "Progress.h"
+#include "ReagentEditor.h"
+#include "DeviceConnection.h"
+#include "ListTexts.h"
+#include "DeviceTransfers.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "app/ProgramFileCommands.h"
+#include "ProgramFileCommands.h"
 
-#include "editor/ProgramEditor.h"
-#include "editor/Questions.h"
-#include "model/ProgramFile.h"
-#include "model/ProgramFileLog.h"
-#include "model/TransferLog.h"
+#include "ProgramEditor.h"
+#include "Questions.h"
+#include "ProgramFile.h"
+#include "ProgramFileLog.h"
+#include "TransferLog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

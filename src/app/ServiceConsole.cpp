@@ -1,7 +1,7 @@
-#include "app/ServiceConsole.h"
+#include "ServiceConsole.h"
 
-#include "link/SerialLink.h"
-#include "model/Cp1252.h"
+#include "SerialLink.h"
+#include "Cp1252.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

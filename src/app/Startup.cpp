@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "Startup.h"
 
-#include "ui/LoadWindow.h"
-#include "ui/StartupNotice.h"
+#include "LoadWindow.h"
+#include "StartupNotice.h"
 
 Startup::Startup(MainWindow::Parts parts, QObject *parent)
     : QObject(parent)

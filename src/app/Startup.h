@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "MainWindow.h"
 
 #include <QObject>
 

@@ -1,13 +1,13 @@
-#include "app/WholeInstrumentActions.h"
+#include "WholeInstrumentActions.h"
 
-#include "app/CompareDialog.h"
-#include "app/JobProgressDialog.h"
-#include "link/DeviceConnection.h"
-#include "link/PortTable.h"
-#include "model/BackupFile.h"
-#include "model/TransferLog.h"
-#include "transfer/WholeInstrumentJobs.h"
-#include "ui/TransferLogDialog.h"
+#include "CompareDialog.h"
+#include "JobProgressDialog.h"
+#include "DeviceConnection.h"
+#include "PortTable.h"
+#include "BackupFile.h"
+#include "TransferLog.h"
+#include "WholeInstrumentJobs.h"
+#include "TransferLogDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/BusyState.h"
-#include "model/InstrumentData.h"
-#include "transfer/LinkMemory.h"
-#include "transfer/TransferOutcome.h"
-#include "transfer/UserVerifiedMemory.h"
+#include "BusyState.h"
+#include "InstrumentData.h"
+#include "LinkMemory.h"
+#include "TransferOutcome.h"
+#include "UserVerifiedMemory.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
-#include "app/WindowPlacement.h"
+#include "WindowPlacement.h"
 
-#include "model/ListTexts.h"
-#include "model/UserSettings.h"
-#include "ui/Twips.h"
+#include "ListTexts.h"
+#include "UserSettings.h"
+#include "Twips.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "app/WindowTitle.h"
+#include "WindowTitle.h"
 
-#include "link/PortTable.h"
-#include "model/ListTexts.h"
+#include "PortTable.h"
+#include "ListTexts.h"
 
 QString connectionTitle(int connectedPort)
 {

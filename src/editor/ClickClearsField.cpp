@@ -1,4 +1,4 @@
-#include "editor/ClickClearsField.h"
+#include "ClickClearsField.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "editor/ClipboardMenu.h"
+#include "ClipboardMenu.h"
 
 #include <QAbstractItemView>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "editor/ConnectionFrame.h"
+#include "ConnectionFrame.h"
 
-#include "editor/NumberKeyFilter.h"
-#include "editor/SpinBar.h"
+#include "NumberKeyFilter.h"
+#include "SpinBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "editor/FixedPitchFont.h"
+#include "FixedPitchFont.h"
 
 QFont FixedPitchListFont()
 {

@@ -1,7 +1,7 @@
-#include "editor/NameBox.h"
+#include "NameBox.h"
 
-#include "model/Cp1252.h"
-#include "model/Limits.h"
+#include "Cp1252.h"
+#include "Limits.h"
 
 #include <QLabel>
 #include <QScopedValueRollback>

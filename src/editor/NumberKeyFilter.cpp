@@ -1,4 +1,4 @@
-#include "editor/NumberKeyFilter.h"
+#include "NumberKeyFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // Copy, paste and delete of whole programs and of single vials. The clipboard
 // holds numbers only: a paste takes what the source holds at that moment.
-#include "editor/ProgramEditor.h"
+#include "ProgramEditor.h"
 
-#include "editor/Questions.h"
+#include "Questions.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/NameBox.h"
-#include "model/InstrumentData.h"
+#include "NameBox.h"
+#include "InstrumentData.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "editor/Progress.h"
+#include "Progress.h"
 
 QString PercentText(int value, int maximum)
 {

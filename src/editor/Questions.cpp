@@ -1,8 +1,8 @@
-#include "editor/Questions.h"
+#include "Questions.h"
 
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/NumberText.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "NumberText.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "editor/SingleClickButton.h"
+#include "SingleClickButton.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

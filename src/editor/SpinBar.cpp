@@ -1,4 +1,4 @@
-#include "editor/SpinBar.h"
+#include "SpinBar.h"
 
 SpinBar::SpinBar(int minimum, int maximum, QWidget *parent)
     : QScrollBar(Qt::Vertical, parent)

@@ -1,9 +1,9 @@
-#include "editor/VialEditor.h"
+#include "VialEditor.h"
 
-#include "editor/ClickClearsField.h"
-#include "editor/NumberKeyFilter.h"
-#include "model/ListTexts.h"
-#include "model/NumberText.h"
+#include "ClickClearsField.h"
+#include "NumberKeyFilter.h"
+#include "ListTexts.h"
+#include "NumberText.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>

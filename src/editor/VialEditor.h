@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ReagentTable.h"
-#include "model/VialStep.h"
+#include "ReagentTable.h"
+#include "VialStep.h"
 
 #include <QGroupBox>
 

@@ -1,4 +1,4 @@
-#include "link/CommandReply.h"
+#include "CommandReply.h"
 
 CommandReply::CommandReply(QByteArray command, QObject *parent)
     : QObject(parent)

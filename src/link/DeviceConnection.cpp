@@ -1,7 +1,7 @@
-#include "link/DeviceConnection.h"
+#include "DeviceConnection.h"
 
-#include "link/PortTable.h"
-#include "link/PortWatcher.h"
+#include "PortTable.h"
+#include "PortWatcher.h"
 
 
 DeviceConnection::DeviceConnection(SerialLink &link, PortFactory factory, QObject *parent)

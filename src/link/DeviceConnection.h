@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/PortSearch.h"
-#include "link/SerialLink.h"
+#include "PortSearch.h"
+#include "SerialLink.h"
 
 #include <QObject>
 #include <QString>

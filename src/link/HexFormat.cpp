@@ -1,4 +1,4 @@
-#include "link/HexFormat.h"
+#include "HexFormat.h"
 
 QByteArray hexDigits(qint32 value, int count)
 {

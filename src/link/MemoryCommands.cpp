@@ -1,8 +1,8 @@
-#include "link/MemoryCommands.h"
+#include "MemoryCommands.h"
 
-#include "link/HexFormat.h"
-#include "link/MemoryReply.h"
-#include "link/SerialLink.h"
+#include "HexFormat.h"
+#include "MemoryReply.h"
+#include "SerialLink.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/MemoryFault.h"
+#include "MemoryFault.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

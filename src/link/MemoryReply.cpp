@@ -1,6 +1,6 @@
-#include "link/MemoryReply.h"
+#include "MemoryReply.h"
 
-#include "link/MemoryCommands.h"
+#include "MemoryCommands.h"
 
 MemoryReply::MemoryReply(QObject *parent)
     : QObject(parent)

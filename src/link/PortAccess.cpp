@@ -1,4 +1,4 @@
-#include "link/PortAccess.h"
+#include "PortAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

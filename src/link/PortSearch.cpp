@@ -1,7 +1,7 @@
-#include "link/PortSearch.h"
+#include "PortSearch.h"
 
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
 
 namespace {
 constexpr char IdentifyCommand[] = "F1";

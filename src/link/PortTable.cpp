@@ -1,6 +1,6 @@
-#include "link/PortTable.h"
+#include "PortTable.h"
 
-#include "model/UserSettings.h"
+#include "UserSettings.h"
 
 namespace {
 

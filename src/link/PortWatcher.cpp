@@ -1,6 +1,6 @@
-#include "link/PortWatcher.h"
+#include "PortWatcher.h"
 
-#include "link/PortTable.h"
+#include "PortTable.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>

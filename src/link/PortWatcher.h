@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/PortSearch.h"
+#include "PortSearch.h"
 
 #include <QObject>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "link/ReceiveRules.h"
+#include "ReceiveRules.h"
 
 namespace {
 constexpr char CR = '\r';

@@ -1,6 +1,6 @@
-#include "link/SerialDevicePort.h"
+#include "SerialDevicePort.h"
 
-#include "link/PortAccess.h"
+#include "PortAccess.h"
 
 SerialDevicePort::SerialDevicePort(QObject *parent)
     : DevicePort(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/DevicePort.h"
+#include "DevicePort.h"
 
 #include <QSerialPort>
 

@@ -1,6 +1,6 @@
-#include "link/SerialLink.h"
+#include "SerialLink.h"
 
-#include "link/MemoryCommands.h"
+#include "MemoryCommands.h"
 
 
 SerialLink::SerialLink(DevicePort &port, QObject *parent)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/CommandReply.h"
-#include "link/DevicePort.h"
-#include "link/MemoryReply.h"
-#include "link/ReceiveRules.h"
+#include "CommandReply.h"
+#include "DevicePort.h"
+#include "MemoryReply.h"
+#include "ReceiveRules.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "model/BackupFile.h"
+#include "BackupFile.h"
 
-#include "model/Cp1252.h"
-#include "model/IniFile.h"
-#include "model/StoreSections.h"
+#include "Cp1252.h"
+#include "IniFile.h"
+#include "StoreSections.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "model/StoreResult.h"
+#include "InstrumentData.h"
+#include "StoreResult.h"
 
 #include <QDateTime>
 #include <QString>

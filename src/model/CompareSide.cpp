@@ -1,10 +1,10 @@
-#include "model/CompareSide.h"
+#include "CompareSide.h"
 
-#include "model/IniFile.h"
-#include "model/ListTexts.h"
-#include "model/LocalStore.h"
-#include "model/ProgramFile.h"
-#include "model/ProgramSection.h"
+#include "IniFile.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
+#include "ProgramFile.h"
+#include "ProgramSection.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DataCompare.h"
+#include "DataCompare.h"
 
 #include <QString>
 

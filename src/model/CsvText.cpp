@@ -1,4 +1,4 @@
-#include "model/CsvText.h"
+#include "CsvText.h"
 
 namespace {
 

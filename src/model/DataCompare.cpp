@@ -1,10 +1,10 @@
-#include "model/DataCompare.h"
+#include "DataCompare.h"
 
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "model/NumberText.h"
-#include "model/ProgramType.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "NumberText.h"
+#include "ProgramType.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "model/StoreSections.h"
+#include "InstrumentData.h"
+#include "StoreSections.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "model/Duration.h"
+#include "Duration.h"
 
-#include "model/NumberText.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "model/FitName.h"
+#include "FitName.h"
 
-#include "model/Limits.h"
+#include "Limits.h"
 
 QByteArray nameForStorage(const QByteArray &name)
 {

@@ -1,6 +1,6 @@
-#include "model/IniDocument.h"
+#include "IniDocument.h"
 
-#include "model/Cp1252.h"
+#include "Cp1252.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "model/IniFile.h"
+#include "IniFile.h"
 
-#include "model/WholeFile.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

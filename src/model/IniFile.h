@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/IniDocument.h"
-#include "model/StoreResult.h"
+#include "IniDocument.h"
+#include "StoreResult.h"
 
 #include <QByteArray>
 #include <QString>

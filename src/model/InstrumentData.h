@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ProgramTable.h"
-#include "model/ReagentTable.h"
+#include "ProgramTable.h"
+#include "ReagentTable.h"
 
 // The one in-memory copy of the instrument's data that every part of the
 // utility reads and edits. The application owns a single instance for the

@@ -1,8 +1,8 @@
-#include "model/ListTexts.h"
+#include "ListTexts.h"
 
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/NumberText.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "NumberText.h"
 
 QString utilityTitle()
 {

@@ -1,4 +1,4 @@
-#include "model/NumberText.h"
+#include "NumberText.h"
 
 #include <cmath>
 #include <limits>

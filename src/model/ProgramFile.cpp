@@ -1,9 +1,9 @@
-#include "model/ProgramFile.h"
+#include "ProgramFile.h"
 
-#include "model/FitName.h"
-#include "model/IniFile.h"
-#include "model/ListTexts.h"
-#include "model/ProgramSection.h"
+#include "FitName.h"
+#include "IniFile.h"
+#include "ListTexts.h"
+#include "ProgramSection.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "model/ProgramFileLog.h"
+#include "ProgramFileLog.h"
 
-#include "model/ListTexts.h"
-#include "model/StoreSections.h"
-#include "model/TransferLog.h"
+#include "ListTexts.h"
+#include "StoreSections.h"
+#include "TransferLog.h"
 
 void LogProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure)

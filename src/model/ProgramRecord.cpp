@@ -1,4 +1,4 @@
-#include "model/ProgramRecord.h"
+#include "ProgramRecord.h"
 
 VialStep &ProgramRecord::vial(int number)
 {

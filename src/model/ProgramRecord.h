@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Limits.h"
-#include "model/VialStep.h"
+#include "Limits.h"
+#include "VialStep.h"
 
 #include <QByteArray>
 

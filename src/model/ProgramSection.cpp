@@ -1,8 +1,8 @@
-#include "model/ProgramSection.h"
+#include "ProgramSection.h"
 
-#include "model/FitName.h"
-#include "model/NumberText.h"
-#include "model/ProgramType.h"
+#include "FitName.h"
+#include "NumberText.h"
+#include "ProgramType.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/IniFile.h"
-#include "model/ProgramRecord.h"
+#include "IniFile.h"
+#include "ProgramRecord.h"
 
 #include <QByteArray>
 

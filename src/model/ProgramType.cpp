@@ -1,6 +1,6 @@
-#include "model/ProgramType.h"
+#include "ProgramType.h"
 
-#include "model/Limits.h"
+#include "Limits.h"
 
 QString ProgramTypeName(qint32 type)
 {

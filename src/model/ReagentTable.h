@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Limits.h"
+#include "Limits.h"
 
 #include <QByteArray>
 

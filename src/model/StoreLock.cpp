@@ -1,4 +1,4 @@
-#include "model/StoreLock.h"
+#include "StoreLock.h"
 
 #include <QDir>
 #include <QFileInfo>

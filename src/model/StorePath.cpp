@@ -1,7 +1,7 @@
-#include "model/StorePath.h"
+#include "StorePath.h"
 
-#include "model/LocalStore.h"
-#include "model/WholeFile.h"
+#include "LocalStore.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "model/StoreSections.h"
+#include "StoreSections.h"
 
-#include "model/ListTexts.h"
-#include "model/NumberText.h"
-#include "model/ProgramSection.h"
+#include "ListTexts.h"
+#include "NumberText.h"
+#include "ProgramSection.h"
 
 #include <QCryptographicHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/IniFile.h"
-#include "model/InstrumentData.h"
+#include "IniFile.h"
+#include "InstrumentData.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "model/TransferLog.h"
+#include "TransferLog.h"
 
-#include "model/CsvText.h"
+#include "CsvText.h"
 
 #include <QDir>
 #include <QFile>

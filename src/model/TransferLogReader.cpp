@@ -1,7 +1,7 @@
-#include "model/TransferLogReader.h"
+#include "TransferLogReader.h"
 
-#include "model/CsvText.h"
-#include "model/WholeFile.h"
+#include "CsvText.h"
+#include "WholeFile.h"
 
 #include <QFile>
 

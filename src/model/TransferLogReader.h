@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TransferLog.h"
+#include "TransferLog.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "model/TwipConversion.h"
+#include "TwipConversion.h"
 
 #include <cmath>
 

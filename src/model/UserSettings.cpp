@@ -1,6 +1,6 @@
-#include "model/UserSettings.h"
+#include "UserSettings.h"
 
-#include "model/WholeFile.h"
+#include "WholeFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "model/WholeFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "print/LogoFit.h"
+#include "LogoFit.h"
 
 namespace {
 

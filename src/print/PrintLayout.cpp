@@ -1,9 +1,9 @@
-#include "print/PrintLayout.h"
+#include "PrintLayout.h"
 
-#include "model/NumberText.h"
-#include "print/RecordingSurface.h"
-#include "print/SheetGeometry.h"
-#include "print/Sheets.h"
+#include "NumberText.h"
+#include "RecordingSurface.h"
+#include "SheetGeometry.h"
+#include "Sheets.h"
 
 std::pair<int, int> PrintRange(const PrintRequest &request)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/PrintRequest.h"
-#include "print/PrintResult.h"
-#include "print/PrintSurface.h"
+#include "InstrumentData.h"
+#include "PrintRequest.h"
+#include "PrintResult.h"
+#include "PrintSurface.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "print/PrintLog.h"
+#include "PrintLog.h"
 
-#include "model/NumberText.h"
-#include "model/StoreSections.h"
-#include "model/TransferLog.h"
+#include "NumberText.h"
+#include "StoreSections.h"
+#include "TransferLog.h"
 
 void LogPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
                  const PrintResult &result)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/PrintRequest.h"
-#include "print/PrintResult.h"
+#include "InstrumentData.h"
+#include "PrintRequest.h"
+#include "PrintResult.h"
 
 // Adds the line of a print run to the transfer log: what was printed
 // (programs or the reagent list) to `destination` (a printer or a file), the

@@ -1,4 +1,4 @@
-#include "print/PrintStamp.h"
+#include "PrintStamp.h"
 
 namespace {
 

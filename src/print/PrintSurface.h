@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintTextStyle.h"
+#include "PrintTextStyle.h"
 
 #include <QColor>
 #include <QImage>

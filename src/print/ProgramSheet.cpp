@@ -1,9 +1,9 @@
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/NumberText.h"
-#include "model/ProgramType.h"
-#include "print/SheetGeometry.h"
-#include "print/Sheets.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "NumberText.h"
+#include "ProgramType.h"
+#include "SheetGeometry.h"
+#include "Sheets.h"
 
 namespace {
 

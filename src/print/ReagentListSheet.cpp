@@ -1,8 +1,8 @@
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/NumberText.h"
-#include "print/SheetGeometry.h"
-#include "print/Sheets.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "NumberText.h"
+#include "SheetGeometry.h"
+#include "Sheets.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "print/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 void RecordingSurface::failAt(Item::Kind kind, int n)
 {

@@ -1,7 +1,7 @@
-#include "print/SheetWriter.h"
+#include "SheetWriter.h"
 
-#include "print/LogoFit.h"
-#include "print/SheetGeometry.h"
+#include "LogoFit.h"
+#include "SheetGeometry.h"
 
 bool SheetWriter::fail(PrintResult::Failure failure, const QString &detail)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "print/PrintRequest.h"
-#include "print/PrintResult.h"
-#include "print/PrintSurface.h"
+#include "PrintRequest.h"
+#include "PrintResult.h"
+#include "PrintSurface.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/SheetWriter.h"
+#include "InstrumentData.h"
+#include "SheetWriter.h"
 
 #include <QString>
 

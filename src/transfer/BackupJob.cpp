@@ -1,9 +1,9 @@
-#include "transfer/BackupJob.h"
+#include "BackupJob.h"
 
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "transfer/MemoryMap.h"
-#include "transfer/TransferMessages.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "MemoryMap.h"
+#include "TransferMessages.h"
 
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/BackupFile.h"
-#include "model/InstrumentData.h"
-#include "transfer/MemoryAccess.h"
-#include "transfer/TransferJob.h"
+#include "BackupFile.h"
+#include "InstrumentData.h"
+#include "MemoryAccess.h"
+#include "TransferJob.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "transfer/DeviceTransfers.h"
+#include "DeviceTransfers.h"
 
-#include "model/ListTexts.h"
-#include "model/StoreSections.h"
-#include "transfer/JobLog.h"
-#include "transfer/TransferJobs.h"
+#include "ListTexts.h"
+#include "StoreSections.h"
+#include "JobLog.h"
+#include "TransferJobs.h"
 
 DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath)
     : m_memory(memory)

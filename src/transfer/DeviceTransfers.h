@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "transfer/MemoryAccess.h"
-#include "transfer/TransferJob.h"
-#include "transfer/TransferOutcome.h"
+#include "InstrumentData.h"
+#include "MemoryAccess.h"
+#include "TransferJob.h"
+#include "TransferOutcome.h"
 
 #include <QString>
 

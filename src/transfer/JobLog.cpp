@@ -1,4 +1,4 @@
-#include "transfer/JobLog.h"
+#include "JobLog.h"
 
 QString LogResultText(const TransferOutcome &outcome)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TransferLog.h"
-#include "transfer/TransferJob.h"
+#include "TransferLog.h"
+#include "TransferJob.h"
 
 #include <functional>
 

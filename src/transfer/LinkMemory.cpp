@@ -1,4 +1,4 @@
-#include "transfer/LinkMemory.h"
+#include "LinkMemory.h"
 
 LinkMemory::LinkMemory(SerialLink &link)
     : m_link(link)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SerialLink.h"
-#include "transfer/MemoryAccess.h"
+#include "SerialLink.h"
+#include "MemoryAccess.h"
 
 // The instrument's memory through the memory commands on a link.
 class LinkMemory : public MemoryAccess

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/MemoryFault.h"
-#include "link/MemoryReply.h"
+#include "MemoryFault.h"
+#include "MemoryReply.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "transfer/MemoryMap.h"
+#include "MemoryMap.h"
 
-#include "link/HexFormat.h"
+#include "HexFormat.h"
 
 using namespace MemoryMap;
 

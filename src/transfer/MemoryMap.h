@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProgramRecord.h"
+#include "ProgramRecord.h"
 
 #include <QByteArray>
 

@@ -1,11 +1,11 @@
-#include "transfer/RestoreJob.h"
+#include "RestoreJob.h"
 
-#include "model/FitName.h"
-#include "model/IniFile.h"
-#include "model/ListTexts.h"
-#include "model/NumberText.h"
-#include "transfer/MemoryMap.h"
-#include "transfer/TransferMessages.h"
+#include "FitName.h"
+#include "IniFile.h"
+#include "ListTexts.h"
+#include "NumberText.h"
+#include "MemoryMap.h"
+#include "TransferMessages.h"
 
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;

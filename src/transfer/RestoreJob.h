@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "model/StoreSections.h"
-#include "transfer/MemoryAccess.h"
-#include "transfer/TransferJob.h"
+#include "InstrumentData.h"
+#include "StoreSections.h"
+#include "MemoryAccess.h"
+#include "TransferJob.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "transfer/TransferJob.h"
+#include "TransferJob.h"
 
-#include "link/MemoryReply.h"
+#include "MemoryReply.h"
 
 void TransferJob::stop()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/MemoryReply.h"
-#include "transfer/TransferOutcome.h"
+#include "MemoryReply.h"
+#include "TransferOutcome.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
-#include "transfer/TransferJobs.h"
+#include "TransferJobs.h"
 
-#include "model/ListTexts.h"
-#include "model/LocalStore.h"
-#include "model/NumberText.h"
-#include "transfer/MemoryMap.h"
-#include "transfer/TransferMessages.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
+#include "NumberText.h"
+#include "MemoryMap.h"
+#include "TransferMessages.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "transfer/MemoryAccess.h"
-#include "transfer/TransferJob.h"
+#include "InstrumentData.h"
+#include "MemoryAccess.h"
+#include "TransferJob.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "transfer/TransferMessages.h"
+#include "TransferMessages.h"
 
-#include "link/HexFormat.h"
-#include "link/MemoryCommands.h"
+#include "HexFormat.h"
+#include "MemoryCommands.h"
 
 QString FaultReason(MemoryFault fault, bool writing)
 {

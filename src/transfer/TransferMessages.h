@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/MemoryAccess.h"
+#include "MemoryAccess.h"
 
 #include <QString>
 

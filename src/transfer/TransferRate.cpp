@@ -1,6 +1,6 @@
-#include "transfer/TransferRate.h"
+#include "TransferRate.h"
 
-#include "model/NumberText.h"
+#include "NumberText.h"
 
 #include <QLocale>
 

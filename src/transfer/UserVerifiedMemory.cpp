@@ -1,6 +1,6 @@
-#include "transfer/UserVerifiedMemory.h"
+#include "UserVerifiedMemory.h"
 
-#include "model/UserSettings.h"
+#include "UserSettings.h"
 
 UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
     : m_plain(memory)

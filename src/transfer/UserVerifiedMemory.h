@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/VerifiedMemory.h"
+#include "VerifiedMemory.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "transfer/VerifiedMemory.h"
+#include "VerifiedMemory.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/MemoryAccess.h"
+#include "MemoryAccess.h"
 
 // The instrument's memory with every byte checked, for a line without a
 // checksum that may alter a value and still look valid:

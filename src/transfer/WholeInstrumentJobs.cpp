@@ -1,7 +1,7 @@
-#include "transfer/WholeInstrumentJobs.h"
+#include "WholeInstrumentJobs.h"
 
-#include "link/DeviceConnection.h"
-#include "transfer/JobLog.h"
+#include "DeviceConnection.h"
+#include "JobLog.h"
 
 BackupJob *MakeBackup(MemoryAccess &memory, const QString &file, const QString &port, QObject *parent)
 {

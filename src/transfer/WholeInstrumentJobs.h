@@ -1,7 +1,7 @@
 #pragma once
 
-#include "transfer/BackupJob.h"
-#include "transfer/RestoreJob.h"
+#include "BackupJob.h"
+#include "RestoreJob.h"
 
 // The backup and the restore as the utility and the command-line tool run
 // them: each adds its line to the transfer log when it finishes.

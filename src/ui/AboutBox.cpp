@@ -1,4 +1,4 @@
-#include "ui/AboutBox.h"
+#include "AboutBox.h"
 
 #include <QMessageBox>
 #include <QVersionNumber>

@@ -1,6 +1,6 @@
-#include "ui/LoadWindow.h"
+#include "LoadWindow.h"
 
-#include "ui/Twips.h"
+#include "Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "ui/RequirementsWindow.h"
+#include "RequirementsWindow.h"
 
-#include "ui/Twips.h"
+#include "Twips.h"
 
 #include <QFont>
 #include <QPlainTextEdit>

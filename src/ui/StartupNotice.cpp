@@ -1,6 +1,6 @@
-#include "ui/StartupNotice.h"
+#include "StartupNotice.h"
 
-#include "model/ListTexts.h"
+#include "ListTexts.h"
 
 #include <QMessageBox>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "ui/TransferLogDialog.h"
+#include "TransferLogDialog.h"
 
-#include "model/CsvText.h"
-#include "model/TransferLogReader.h"
-#include "model/WholeFile.h"
+#include "CsvText.h"
+#include "TransferLogReader.h"
+#include "WholeFile.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/StoreResult.h"
+#include "StoreResult.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TwipConversion.h"
+#include "TwipConversion.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,16 +1,16 @@
 // The main window as a whole: start-up with and without a store and
 // settings, its place on the screen, shutdown, and the dialogs of its menus
 // that need no instrument.
-#include "app/CompareDialog.h"
-#include "app/Startup.h"
-#include "app/WindowPlacement.h"
-#include "model/Cp1252.h"
-#include "model/Duration.h"
-#include "model/FitName.h"
-#include "model/UserSettings.h"
-#include "ui/RequirementsWindow.h"
-#include "ui/StartupNotice.h"
-#include "ui/Twips.h"
+#include "CompareDialog.h"
+#include "Startup.h"
+#include "WindowPlacement.h"
+#include "Cp1252.h"
+#include "Duration.h"
+#include "FitName.h"
+#include "UserSettings.h"
+#include "RequirementsWindow.h"
+#include "StartupNotice.h"
+#include "Twips.h"
 
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"

@@ -2,10 +2,10 @@
 // corvex-sim on a pseudo-terminal: connection, program read and send, reagent
 // read, send and Read ALL with Stop, closing during a transfer, a silent
 // instrument, a lost port, the service console, backup and restore.
-#include "editor/ClipboardMenu.h"
-#include "editor/Progress.h"
-#include "model/UserSettings.h"
-#include "transfer/TransferJob.h"
+#include "ClipboardMenu.h"
+#include "Progress.h"
+#include "UserSettings.h"
+#include "TransferJob.h"
 
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"

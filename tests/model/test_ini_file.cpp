@@ -1,5 +1,5 @@
-#include "model/IniDocument.h"
-#include "model/IniFile.h"
+#include "IniDocument.h"
+#include "IniFile.h"
 #include "support/FileFixtures.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "model/IniFile.h"
-#include "model/LocalStore.h"
-#include "model/StorePath.h"
+#include "IniFile.h"
+#include "LocalStore.h"
+#include "StorePath.h"
 #include "support/FileFixtures.h"
 
 #include <QCoreApplication>

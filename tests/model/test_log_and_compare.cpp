@@ -1,8 +1,8 @@
 // The transfer log's lines and the comparison of two sets of data.
-#include "model/CompareSide.h"
-#include "model/LocalStore.h"
-#include "model/ProgramFile.h"
-#include "model/TransferLogReader.h"
+#include "CompareSide.h"
+#include "LocalStore.h"
+#include "ProgramFile.h"
+#include "TransferLogReader.h"
 #include "support/FileFixtures.h"
 
 #include <QDir>

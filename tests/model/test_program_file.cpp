@@ -1,5 +1,5 @@
-#include "model/LocalStore.h"
-#include "model/ProgramFile.h"
+#include "LocalStore.h"
+#include "ProgramFile.h"
 #include "support/FileFixtures.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "model/Cp1252.h"
-#include "model/Duration.h"
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "model/NumberText.h"
+#include "Cp1252.h"
+#include "Duration.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "NumberText.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PdfPrint.h"
+#include "PdfPrint.h"
 
 #include <QPageLayout>
 #include <QPointF>

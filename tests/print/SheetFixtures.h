@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FitName.h"
-#include "model/InstrumentData.h"
-#include "print/RecordingSurface.h"
+#include "FitName.h"
+#include "InstrumentData.h"
+#include "RecordingSurface.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "model/LocalStore.h"
+#include "LocalStore.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"

@@ -1,5 +1,5 @@
-#include "print/PrintLayout.h"
-#include "print/PrintStamp.h"
+#include "PrintLayout.h"
+#include "PrintStamp.h"
 #include "SheetFixtures.h"
 
 #include <QTest>

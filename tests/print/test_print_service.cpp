@@ -1,5 +1,5 @@
-#include "model/LocalStore.h"
-#include "print/PrintDialog.h"
+#include "LocalStore.h"
+#include "PrintDialog.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/PrivatePrintService.h"

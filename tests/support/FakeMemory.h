@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/MemoryCommands.h"
-#include "transfer/MemoryAccess.h"
-#include "transfer/MemoryMap.h"
-#include "transfer/TransferJob.h"
+#include "MemoryCommands.h"
+#include "MemoryAccess.h"
+#include "MemoryMap.h"
+#include "TransferJob.h"
 
 #include <QByteArray>
 #include <QList>

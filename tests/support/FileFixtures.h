@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/InstrumentData.h"
+#include "InstrumentData.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FitName.h"
-#include "model/InstrumentData.h"
-#include "transfer/MemoryMap.h"
+#include "FitName.h"
+#include "InstrumentData.h"
+#include "MemoryMap.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
 #include "support/SimulatorProcess.h"
 
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/InstrumentData.h"
+#include "InstrumentData.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "link/DeviceConnection.h"
-#include "link/PortTable.h"
-#include "link/PortWatcher.h"
-#include "model/BackupFile.h"
-#include "model/LocalStore.h"
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
+#include "MainWindow.h"
+#include "DeviceConnection.h"
+#include "PortTable.h"
+#include "PortWatcher.h"
+#include "BackupFile.h"
+#include "LocalStore.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
 #include "support/TestEnvironment.h"
-#include "transfer/DeviceTransfers.h"
-#include "transfer/LinkMemory.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,12 +1,12 @@
-#include "link/HexFormat.h"
-#include "link/MemoryCommands.h"
-#include "model/LocalStore.h"
+#include "HexFormat.h"
+#include "MemoryCommands.h"
+#include "LocalStore.h"
 #include "support/FakeMemory.h"
 #include "support/FileFixtures.h"
 #include "support/SimulatedLink.h"
-#include "transfer/DeviceTransfers.h"
-#include "transfer/LinkMemory.h"
-#include "transfer/VerifiedMemory.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
+#include "VerifiedMemory.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "Instrument.h"
 
-#include "link/HexFormat.h"
+#include "HexFormat.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "MemoryImage.h"
 
-#include "model/FitName.h"
-#include "model/WholeFile.h"
-#include "transfer/MemoryMap.h"
+#include "FitName.h"
+#include "WholeFile.h"
+#include "MemoryMap.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "Simulator.h"
 
-#include "link/HexFormat.h"
+#include "HexFormat.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #include "DeviceSession.h"
 #include "InstrumentSide.h"
 
-#include "model/CompareSide.h"
+#include "CompareSide.h"
 
 namespace {
 

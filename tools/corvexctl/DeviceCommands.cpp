@@ -3,10 +3,10 @@
 #include "DeviceSession.h"
 #include "InterruptStop.h"
 
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "transfer/DeviceTransfers.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "DeviceTransfers.h"
 
 #include <algorithm>
 #include <memory>

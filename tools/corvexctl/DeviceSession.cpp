@@ -1,7 +1,7 @@
 #include "DeviceSession.h"
 
-#include "link/PortTable.h"
-#include "model/TransferLog.h"
+#include "PortTable.h"
+#include "TransferLog.h"
 
 #include <QCoreApplication>
 #include <QThread>

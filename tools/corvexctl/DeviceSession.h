@@ -2,12 +2,12 @@
 
 #include "StoreOption.h"
 
-#include "link/DeviceConnection.h"
-#include "link/SerialDevicePort.h"
-#include "link/SerialLink.h"
-#include "transfer/DeviceTransfers.h"
-#include "transfer/LinkMemory.h"
-#include "transfer/VerifiedMemory.h"
+#include "DeviceConnection.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
+#include "VerifiedMemory.h"
 
 #include <functional>
 

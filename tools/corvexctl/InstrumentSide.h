@@ -2,7 +2,7 @@
 
 #include "Command.h"
 
-#include "model/CompareSide.h"
+#include "CompareSide.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "InterruptStop.h"
 
-#include "transfer/TransferJob.h"
+#include "TransferJob.h"
 
 #include <QSocketNotifier>
 

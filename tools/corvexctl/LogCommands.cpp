@@ -1,6 +1,6 @@
 #include "LogCommands.h"
 
-#include "model/TransferLogReader.h"
+#include "TransferLogReader.h"
 
 #include <algorithm>
 

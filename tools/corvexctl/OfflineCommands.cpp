@@ -2,15 +2,15 @@
 
 #include "StoreOption.h"
 
-#include "model/Cp1252.h"
-#include "model/Duration.h"
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "model/LocalStore.h"
-#include "model/ProgramFile.h"
-#include "model/ProgramFileLog.h"
-#include "model/TransferLog.h"
-#include "model/ProgramType.h"
+#include "Cp1252.h"
+#include "Duration.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
+#include "ProgramFile.h"
+#include "ProgramFileLog.h"
+#include "TransferLog.h"
+#include "ProgramType.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 
 #include "StoreOption.h"
 
-#include "print/SheetOrder.h"
+#include "SheetOrder.h"
 
 namespace {
 

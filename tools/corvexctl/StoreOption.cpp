@@ -1,9 +1,9 @@
 #include "StoreOption.h"
 
-#include "model/Cp1252.h"
-#include "model/FitName.h"
-#include "model/ListTexts.h"
-#include "model/LocalStore.h"
+#include "Cp1252.h"
+#include "FitName.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
 
 #include <QFileInfo>
 

@@ -2,8 +2,8 @@
 
 #include "Command.h"
 
-#include "model/InstrumentData.h"
-#include "model/StoreLock.h"
+#include "InstrumentData.h"
+#include "StoreLock.h"
 
 #include <functional>
 #include <memory>

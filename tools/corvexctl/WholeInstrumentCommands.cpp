@@ -4,9 +4,9 @@
 #include "InstrumentSide.h"
 #include "InterruptStop.h"
 
-#include "model/StorePath.h"
-#include "transfer/TransferRate.h"
-#include "transfer/WholeInstrumentJobs.h"
+#include "StorePath.h"
+#include "TransferRate.h"
+#include "WholeInstrumentJobs.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "CommandTable.h"
 #include "CtlMain.h"
 
-#include "model/TransferLog.h"
+#include "TransferLog.h"
 
 #include <QGuiApplication>
 

@@ -1,9 +1,9 @@
-#include "link/dialog/SettingsDialog.h"
+#include "SettingsDialog.h"
 
-#include "link/DeviceConnection.h"
-#include "link/PortAccess.h"
-#include "link/PortTable.h"
-#include "model/UserSettings.h"
+#include "DeviceConnection.h"
+#include "PortAccess.h"
+#include "PortTable.h"
+#include "UserSettings.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "print/PdfPrint.h"
+#include "PdfPrint.h"
 
-#include "print/PdfFileSurface.h"
-#include "print/PrintLayout.h"
+#include "PdfFileSurface.h"
+#include "PrintLayout.h"
 
 #include <QFileInfo>
 #include <QPageSize>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/PrintDialogSeams.h"
-#include "print/PrintRequest.h"
+#include "InstrumentData.h"
+#include "PrintDialogSeams.h"
+#include "PrintRequest.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "print/PrintDialogSeams.h"
+#include "PrintDialogSeams.h"
 
-#include "print/PdfFileSurface.h"
-#include "print/PrintServiceSurface.h"
-#include "print/PrinterSurface.h"
+#include "PdfFileSurface.h"
+#include "PrintServiceSurface.h"
+#include "PrinterSurface.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "print/LogoLoader.h"
+#include "LogoLoader.h"
 
-#include "print/SvgDrawing.h"
+#include "SvgDrawing.h"
 
 #include <emf2svg.h>
 #include <uemf_safe.h>

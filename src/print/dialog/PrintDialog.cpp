@@ -1,15 +1,15 @@
-#include "print/PrintDialog.h"
+#include "PrintDialog.h"
 
-#include "model/ListTexts.h"
-#include "model/TwipConversion.h"
-#include "model/UserSettings.h"
-#include "print/LogoFit.h"
-#include "print/LogoLoader.h"
-#include "print/PrintLog.h"
-#include "print/PrintLayout.h"
-#include "print/PrintService.h"
-#include "print/PrintStamp.h"
-#include "print/PrinterSurface.h"
+#include "ListTexts.h"
+#include "TwipConversion.h"
+#include "UserSettings.h"
+#include "LogoFit.h"
+#include "LogoLoader.h"
+#include "PrintLog.h"
+#include "PrintLayout.h"
+#include "PrintService.h"
+#include "PrintStamp.h"
+#include "PrinterSurface.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

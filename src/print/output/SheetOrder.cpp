@@ -1,13 +1,13 @@
-#include "print/SheetOrder.h"
+#include "SheetOrder.h"
 
-#include "model/NumberText.h"
-#include "print/LogoLoader.h"
-#include "print/PdfPrint.h"
-#include "print/PrintLog.h"
-#include "print/PrintLayout.h"
-#include "print/PrintStamp.h"
-#include "print/PrintService.h"
-#include "print/PrintServiceSurface.h"
+#include "NumberText.h"
+#include "LogoLoader.h"
+#include "PdfPrint.h"
+#include "PrintLog.h"
+#include "PrintLayout.h"
+#include "PrintStamp.h"
+#include "PrintService.h"
+#include "PrintServiceSurface.h"
 
 #include <QDir>
 #include <QPageLayout>

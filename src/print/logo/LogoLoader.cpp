@@ -1,4 +1,4 @@
-#include "print/LogoLoader.h"
+#include "LogoLoader.h"
 
 #include <QBuffer>
 #include <QDir>

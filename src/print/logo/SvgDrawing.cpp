@@ -1,4 +1,4 @@
-#include "print/SvgDrawing.h"
+#include "SvgDrawing.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

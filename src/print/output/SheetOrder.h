@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/PrintRequest.h"
+#include "InstrumentData.h"
+#include "PrintRequest.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "print/PrintService.h"
+#include "PrintService.h"
 
 #include <QFile>
 

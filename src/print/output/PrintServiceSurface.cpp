@@ -1,7 +1,7 @@
-#include "print/PrintServiceSurface.h"
+#include "PrintServiceSurface.h"
 
-#include "print/PdfFileSurface.h"
-#include "print/PrinterSurface.h"
+#include "PdfFileSurface.h"
+#include "PrinterSurface.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/InstrumentData.h"
-#include "print/PrintRequest.h"
-#include "print/PrintResult.h"
+#include "InstrumentData.h"
+#include "PrintRequest.h"
+#include "PrintResult.h"
 
 #include <QString>
 

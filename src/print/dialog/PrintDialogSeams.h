@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintSurface.h"
+#include "PrintSurface.h"
 
 #include <QDateTime>
 #include <QMessageBox>

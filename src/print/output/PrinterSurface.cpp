@@ -1,6 +1,6 @@
-#include "print/PrinterSurface.h"
+#include "PrinterSurface.h"
 
-#include "model/TwipConversion.h"
+#include "TwipConversion.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrinterSurface.h"
+#include "PrinterSurface.h"
 
 #include <QString>
 #include <QTemporaryFile>

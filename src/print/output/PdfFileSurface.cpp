@@ -1,6 +1,6 @@
-#include "print/PdfFileSurface.h"
+#include "PdfFileSurface.h"
 
-#include "model/WholeFile.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/PrintService.h"
-#include "print/PrintSurface.h"
+#include "PrintService.h"
+#include "PrintSurface.h"
 
 #include <QPrinter>
 #include <QTemporaryFile>
