@@ -20,13 +20,15 @@
 #include <memory>
 #include <vector>
 
+using namespace corvex;
+
 namespace {
 
-constexpr double MsPerCharacter = 10.0 * 1000.0 / 9600.0;
+constexpr double msPerCharacter = 10.0 * 1000.0 / 9600.0;
 // "!125,AAAA" CR out, "?125,AAAA,VV" CR LF back; a write has three more out.
-constexpr int ReadCharacters = 10 + 14;
-constexpr int WriteCharacters = 13 + 14;
-constexpr double TargetPercent = 3.0;
+constexpr int readCharacters = 10 + 14;
+constexpr int writeCharacters = 13 + 14;
+constexpr double targetPercent = 3.0;
 
 // Counts the characters of the memory commands that pass.
 class CountingMemory : public MemoryAccess
@@ -38,13 +40,13 @@ public:
     }
     MemoryReply *readByte(int address) override
     {
-        characters += ReadCharacters;
-        return timed(m_memory.readByte(address), ReadCharacters);
+        characters += readCharacters;
+        return timed(m_memory.readByte(address), readCharacters);
     }
     MemoryReply *writeByte(int address, quint8 value) override
     {
-        characters += WriteCharacters;
-        return timed(m_memory.writeByte(address, value), WriteCharacters);
+        characters += writeCharacters;
+        return timed(m_memory.writeByte(address, value), writeCharacters);
     }
 
     // The median of each command's time beyond its wire time: what the
@@ -65,7 +67,7 @@ private:
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
         QObject::connect(reply, &MemoryReply::finished, [this, clock, wireCharacters] {
-            m_overheadsMs.push_back(double(clock->nsecsElapsed()) / 1e6 - wireCharacters * MsPerCharacter);
+            m_overheadsMs.push_back(double(clock->nsecsElapsed()) / 1e6 - wireCharacters * msPerCharacter);
         });
         return reply;
     }
@@ -83,12 +85,12 @@ bool runBackup(const char *what, MemoryAccess &memory, CountingMemory &counted, 
     job.start();
     QCoreApplication::exec();
     const double measured = double(clock.elapsed()) / 1000.0;
-    const double wire = double(counted.characters) * MsPerCharacter / 1000.0;
+    const double wire = double(counted.characters) * msPerCharacter / 1000.0;
     const bool equal = job.data().programs == truth.programs && job.data().reagents == truth.reagents;
     std::printf("%-9s %5d bytes, %6d commands: %7.1f s measured, %7.1f s wire time, %+5.2f %%; median %+.2f ms "
                 "per command beyond its wire time (%+.2f %%)%s\n",
                 what, job.bytesRead(), counted.commands, measured, wire, (measured - wire) / wire * 100.0,
-                counted.medianOverheadMs(), counted.medianOverheadMs() / (ReadCharacters * MsPerCharacter) * 100.0,
+                counted.medianOverheadMs(), counted.medianOverheadMs() / (readCharacters * msPerCharacter) * 100.0,
                 job.outcome().status == TransferOutcome::Status::Done && equal ? "" : "  (FAILED)");
     std::fflush(stdout);
     return equal;
@@ -104,10 +106,10 @@ int main(int argc, char *argv[])
     else if (qEnvironmentVariableIsEmpty("CORVEX_SIM"))
         qputenv("CORVEX_SIM", QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/corvex-sim")));
 
-    const InstrumentData truth = TwelveProgramData();
+    const InstrumentData truth = twelveProgramData();
     QTemporaryDir folder;
     const QString image = folder.filePath(QStringLiteral("memory.bin"));
-    if (!WriteBytes(image, InstrumentImage(truth)))
+    if (!writeBytes(image, instrumentImage(truth)))
         return 1;
     SimulatorProcess simulator;
     if (!simulator.start({QStringLiteral("--wire-timing"), QStringLiteral("--memory"), image})) {
@@ -124,7 +126,7 @@ int main(int argc, char *argv[])
     LinkMemory linkMemory(link);
 
     std::printf("Backup of 12 used programs and 200 reagents at 9600 baud (target: within %.0f %% of the wire time)\n",
-                TargetPercent);
+                targetPercent);
     CountingMemory plain(linkMemory);
     bool ok = runBackup("plain", plain, plain, truth);
     CountingMemory counted(linkMemory);

@@ -17,11 +17,13 @@
 #include <sys/resource.h>
 #include <vector>
 
+using namespace corvex;
+
 namespace {
 
-constexpr double MsPerCharacter = 10.0 * 1000.0 / 9600.0;
-constexpr double OverheadBudgetMs = 2.0;
-constexpr double CpuBudgetPercent = 5.0;
+constexpr double msPerCharacter = 10.0 * 1000.0 / 9600.0;
+constexpr double overheadBudgetMs = 2.0;
+constexpr double cpuBudgetPercent = 5.0;
 
 double cpuSeconds()
 {
@@ -87,7 +89,7 @@ private:
         timer->start();
         QObject::connect(reply, &MemoryReply::finished, reply, [this, reply, timer, characters] {
             const double measured = double(timer->nsecsElapsed()) / 1e6;
-            const double wire = double(characters) * MsPerCharacter + m_turnaroundMs;
+            const double wire = double(characters) * msPerCharacter + m_turnaroundMs;
             m_overheads.push_back(measured - wire);
             m_measuredTotal += measured;
             m_wireTotal += wire;
@@ -119,7 +121,7 @@ bool runJob(TransferJob *made)
 bool report(const char *phase, TimingMemory::Summary s, double wallMs, double cpuMs)
 {
     const double cpuPercent = 100.0 * cpuMs / wallMs;
-    const bool ok = s.unanswered == 0 && s.meanOverhead < OverheadBudgetMs && cpuPercent < CpuBudgetPercent;
+    const bool ok = s.unanswered == 0 && s.meanOverhead < overheadBudgetMs && cpuPercent < cpuBudgetPercent;
     std::printf("%-22s %5zu cmds  per command: measured %6.2f ms  wire %6.2f ms  overhead mean %5.2f  p95 %5.2f  max %5.2f ms"
                 "  | total %7.0f ms  CPU %5.2f%%  %s\n",
                 phase, s.commands, s.meanMeasured, s.meanWire, s.meanOverhead, s.p95Overhead, s.maxOverhead, wallMs,
@@ -135,10 +137,10 @@ int main(int argc, char *argv[])
     if (argc > 1)
         qputenv("CORVEX_SIM", argv[1]);
 
-    constexpr double TurnaroundMs = 1.0;
+    constexpr double turnaroundMs = 1.0;
     SimulatorProcess simulator;
     if (!simulator.start({QStringLiteral("--demo"), QStringLiteral("--wire-timing"), QStringLiteral("--turnaround"),
-                          QString::number(TurnaroundMs)})) {
+                          QString::number(turnaroundMs)})) {
         std::fprintf(stderr, "bench_link: %s\n", qPrintable(simulator.errorString()));
         return 2;
     }
@@ -150,12 +152,12 @@ int main(int argc, char *argv[])
     }
     SerialLink link(port);
     TimingMemory memory(link);
-    memory.setTurnaround(TurnaroundMs);
+    memory.setTurnaround(turnaroundMs);
     InstrumentData data;
     QTemporaryDir folder;
     DeviceTransfers transfers(memory, data, folder.filePath(QStringLiteral("CORVEX.ini")));
 
-    std::printf("9600 baud: %.3f ms per character; instrument turnaround %.1f ms\n", MsPerCharacter, TurnaroundMs);
+    std::printf("9600 baud: %.3f ms per character; instrument turnaround %.1f ms\n", msPerCharacter, turnaroundMs);
     bool ok = true;
     auto phase = [&](const char *name, auto &&run) {
         QElapsedTimer wall;
@@ -180,7 +182,7 @@ int main(int argc, char *argv[])
 
     port.close();
     simulator.stop();
-    std::printf("budget: overhead under %.1f ms per command, CPU under %.0f%% of wall time: %s\n", OverheadBudgetMs,
-                CpuBudgetPercent, ok ? "met" : "NOT met");
+    std::printf("budget: overhead under %.1f ms per command, CPU under %.0f%% of wall time: %s\n", overheadBudgetMs,
+                cpuBudgetPercent, ok ? "met" : "NOT met");
     return ok ? 0 : 1;
 }

@@ -10,20 +10,22 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+using namespace corvex;
+
 namespace {
 
 InstrumentData fullData()
 {
     InstrumentData data;
-    for (int n = 1; n <= ReagentCount; ++n)
+    for (int n = 1; n <= reagentCount; ++n)
         data.reagents[n] = nameForStorage("Reagent " + QByteArray::number(n));
-    for (int p = 1; p <= ProgramCount; ++p) {
+    for (int p = 1; p <= programCount; ++p) {
         ProgramRecord &program = data.programs[p];
-        program.Name = nameForStorage("Program " + QByteArray::number(p));
-        program.Type = TypeEM;
-        for (int v = 1; v <= VialCount; ++v)
+        program.name = nameForStorage("Program " + QByteArray::number(p));
+        program.type = typeEm;
+        for (int v = 1; v <= vialCount; ++v)
             program.vial(v) = VialStep{1 + (p + v) % 200, v % 6, v % 2, 1, 30, 37};
-        program.Duration = 24 * 90;
+        program.duration = 24 * 90;
     }
     return data;
 }
@@ -56,21 +58,21 @@ int main(int argc, char *argv[])
     all.logoPicture.fill(Qt::darkBlue);
 
     out << "layout of 99 program sheets (recorded): "
-        << millisecondsPerRun(20, [&] { RecordingSurface surface; RunPrintLayout(data, all, surface); }) << " ms\n";
+        << millisecondsPerRun(20, [&] { RecordingSurface surface; runPrintLayout(data, all, surface); }) << " ms\n";
 
     const QString pdf = dir.filePath(QStringLiteral("all.pdf"));
-    out << "PDF of 99 program sheets with logo: " << millisecondsPerRun(3, [&] { PrintToPdfFile(data, all, pdf); })
+    out << "PDF of 99 program sheets with logo: " << millisecondsPerRun(3, [&] { printToPdfFile(data, all, pdf); })
         << " ms, " << QFileInfo(pdf).size() / 1024 << " KiB\n";
 
     PrintRequest one = all;
     one.lastProgram = QStringLiteral("1");
     one.logo = false;
-    out << "PDF of one program sheet: " << millisecondsPerRun(10, [&] { PrintToPdfFile(data, one, pdf); }) << " ms, "
+    out << "PDF of one program sheet: " << millisecondsPerRun(10, [&] { printToPdfFile(data, one, pdf); }) << " ms, "
         << QFileInfo(pdf).size() / 1024 << " KiB\n";
 
     PrintRequest reagents = one;
     reagents.content = PrintRequest::Content::ReagentList;
     out << "PDF of the reagent list (four columns): "
-        << millisecondsPerRun(10, [&] { PrintToPdfFile(data, reagents, pdf); }) << " ms\n";
+        << millisecondsPerRun(10, [&] { printToPdfFile(data, reagents, pdf); }) << " ms\n";
     return 0;
 }

@@ -20,10 +20,12 @@
 #include <memory>
 #include <vector>
 
+using namespace corvex;
+
 namespace {
 
-constexpr double SearchBudgetMs = 6500;
-constexpr double ToolBudgetMs = 8000;
+constexpr double searchBudgetMs = 6500;
+constexpr double toolBudgetMs = 8000;
 
 // Milliseconds until connectDevice() has connected; negative when it did not.
 double timeSearch(int expectedPort)
@@ -72,31 +74,31 @@ int main(int argc, char *argv[])
     bool ok = true;
 
     // An instrument that answers at once, the other ports absent.
-    for (int port = FirstPort; port < LastPort; ++port)
-        SetPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
-    SetPortDeviceOverride(LastPort, simulator.devicePath());
-    timeSearch(LastPort); // the first run also loads what a search needs
-    StoreCommPort(0);
-    ok = report("COM16 answers at once, COM1..COM15 absent", timeSearch(LastPort), 0) && ok;
-    StoreCommPort(LastPort);
-    ok = report("stored port COM16 answers at once", timeSearch(LastPort), 0) && ok;
-    StoreCommPort(0);
+    for (int port = firstPort; port < lastPort; ++port)
+        setPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
+    setPortDeviceOverride(lastPort, simulator.devicePath());
+    timeSearch(lastPort); // the first run also loads what a search needs
+    storeCommPort(0);
+    ok = report("COM16 answers at once, COM1..COM15 absent", timeSearch(lastPort), 0) && ok;
+    storeCommPort(lastPort);
+    ok = report("stored port COM16 answers at once", timeSearch(lastPort), 0) && ok;
+    storeCommPort(0);
 
     std::vector<std::unique_ptr<PseudoTerminal>> silent;
-    for (int port = FirstPort; port < LastPort; ++port) {
+    for (int port = firstPort; port < lastPort; ++port) {
         silent.push_back(std::make_unique<PseudoTerminal>(QByteArray()));
-        SetPortDeviceOverride(port, silent.back()->path());
+        setPortDeviceOverride(port, silent.back()->path());
     }
-    ok = report("COM16 behind 15 silent pseudo-terminals (budget 6.5 s)", timeSearch(LastPort), SearchBudgetMs) && ok;
+    ok = report("COM16 behind 15 silent pseudo-terminals (budget 6.5 s)", timeSearch(lastPort), searchBudgetMs) && ok;
 
-    StoreCommPort(0);
+    storeCommPort(0);
     QElapsedTimer timer;
     timer.start();
-    const CtlRun identify = RunProcess(CtlProgram(), {QStringLiteral("identify")});
+    const CtlRun identify = runProcess(ctlProgram(), {QStringLiteral("identify")});
     const double toolMs = double(timer.nsecsElapsed()) / 1e6;
-    const bool stored = StoredCommPort() == std::optional<int>(LastPort);
+    const bool stored = storedCommPort() == std::optional<int>(lastPort);
     ok = report("corvexctl identify, same ports (budget 8 s, stores CommPort=16)",
-                identify.exitCode == 0 && stored ? toolMs : -toolMs, ToolBudgetMs)
+                identify.exitCode == 0 && stored ? toolMs : -toolMs, toolBudgetMs)
         && ok;
 
     simulator.stop();

@@ -28,20 +28,22 @@
 #include <memory>
 #include <vector>
 
+using namespace corvex;
+
 namespace {
 
-InstrumentData FullStoreData()
+InstrumentData fullStoreData()
 {
     InstrumentData data;
-    for (int r = 1; r <= ReagentCount; ++r)
-        data.reagents[r] = QByteArray("Reagent ").append(QByteArray::number(r)).leftJustified(NameLength, ' ');
-    for (int p = 1; p <= ProgramCount; ++p) {
+    for (int r = 1; r <= reagentCount; ++r)
+        data.reagents[r] = QByteArray("Reagent ").append(QByteArray::number(r)).leftJustified(nameLength, ' ');
+    for (int p = 1; p <= programCount; ++p) {
         ProgramRecord &program = data.programs[p];
-        program.Name = QByteArray("Program ").append(QByteArray::number(p)).leftJustified(NameLength, ' ');
-        program.Type = p % 2;
-        for (int v = 1; v <= VialCount; ++v)
-            program.vial(v) = VialStep{1 + (p * v) % ReagentCount, v % 6, v % 2, v % 3, (p + v) % 60, v % 3 ? 0 : 40};
-        program.Duration = 1000 + p;
+        program.name = QByteArray("Program ").append(QByteArray::number(p)).leftJustified(nameLength, ' ');
+        program.type = p % 2;
+        for (int v = 1; v <= vialCount; ++v)
+            program.vial(v) = VialStep{1 + (p * v) % reagentCount, v % 6, v % 2, v % 3, (p + v) % 60, v % 3 ? 0 : 40};
+        program.duration = 1000 + p;
     }
     return data;
 }
@@ -63,7 +65,7 @@ struct Utility
     Startup startup{{data, storePath, link, connection, transfers}};
 };
 
-std::unique_ptr<Utility> &CurrentUtility()
+std::unique_ptr<Utility> &currentUtility()
 {
     static std::unique_ptr<Utility> current;
     return current;
@@ -71,14 +73,14 @@ std::unique_ptr<Utility> &CurrentUtility()
 
 // Runs `runs` start-ups one after another from the event loop and hands the
 // times (ms) to `done`.
-void StartRuns(const QString &storePath, int runs, std::vector<double> *times, std::function<void()> done)
+void startRuns(const QString &storePath, int runs, std::vector<double> *times, std::function<void()> done)
 {
     if (int(times->size()) >= runs) {
         done();
         return;
     }
     static QElapsedTimer clock;
-    std::unique_ptr<Utility> &utility = CurrentUtility();
+    std::unique_ptr<Utility> &utility = currentUtility();
     utility = std::make_unique<Utility>(storePath);
     clock.start();
     QObject::connect(&utility->startup, &Startup::shown, [=](MainWindow *window) {
@@ -87,15 +89,15 @@ void StartRuns(const QString &storePath, int runs, std::vector<double> *times, s
             times->push_back(clock.nsecsElapsed() / 1e6);
             window->close();
             QTimer::singleShot(0, [=] {
-                CurrentUtility().reset();
-                StartRuns(storePath, runs, times, done);
+                currentUtility().reset();
+                startRuns(storePath, runs, times, done);
             });
         });
     });
     utility->startup.load();
 }
 
-void Report(const char *what, const std::vector<double> &times)
+void report(const char *what, const std::vector<double> &times)
 {
     std::vector<double> warm(times.begin() + 1, times.end());
     std::sort(warm.begin(), warm.end());
@@ -119,13 +121,13 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath(QStringLiteral("config")));
     if (qEnvironmentVariableIsEmpty("CORVEX_SIM"))
         qputenv("CORVEX_SIM", (QCoreApplication::applicationDirPath() + QStringLiteral("/corvex-sim")).toLocal8Bit());
-    for (int p = FirstPort; p <= LastPort; ++p)
-        SetPortDeviceOverride(p, folder.filePath(QStringLiteral("absent-COM%1").arg(p)));
+    for (int p = firstPort; p <= lastPort; ++p)
+        setPortDeviceOverride(p, folder.filePath(QStringLiteral("absent-COM%1").arg(p)));
 
     const QString storePath = folder.filePath(QStringLiteral("CORVEX.ini"));
-    const InstrumentData full = FullStoreData();
-    for (int number = 0; number <= ProgramCount; ++number) {
-        if (!SaveToStore(number, storePath, full)) {
+    const InstrumentData full = fullStoreData();
+    for (int number = 0; number <= programCount; ++number) {
+        if (!saveToStore(number, storePath, full)) {
             std::fprintf(stderr, "cannot write the store\n");
             return 1;
         }
@@ -134,7 +136,7 @@ int main(int argc, char *argv[])
     QElapsedTimer loadClock;
     loadClock.start();
     InstrumentData loaded;
-    LoadStore(storePath, loaded);
+    loadStore(storePath, loaded);
     std::printf("loading the full store alone: %.1f ms\n", loadClock.nsecsElapsed() / 1e6);
 
     const int runs = argc > 1 ? std::max(2, atoi(argv[1])) : 15;
@@ -148,15 +150,15 @@ int main(int argc, char *argv[])
     std::vector<double> noPort;
     std::vector<double> storedAnswers;
     std::vector<double> storedSilent;
-    StartRuns(storePath, runs, &noPort, [&] {
-        Report("no port that opens", noPort);
-        SetPortDeviceOverride(3, answering.devicePath());
-        StoreCommPort(3);
-        StartRuns(storePath, runs, &storedAnswers, [&] {
-            Report("stored port answers", storedAnswers);
-            SetPortDeviceOverride(3, silent.devicePath());
-            StartRuns(storePath, 2, &storedSilent, [&] {
-                Report("stored port silent", storedSilent);
+    startRuns(storePath, runs, &noPort, [&] {
+        report("no port that opens", noPort);
+        setPortDeviceOverride(3, answering.devicePath());
+        storeCommPort(3);
+        startRuns(storePath, runs, &storedAnswers, [&] {
+            report("stored port answers", storedAnswers);
+            setPortDeviceOverride(3, silent.devicePath());
+            startRuns(storePath, 2, &storedSilent, [&] {
+                report("stored port silent", storedSilent);
                 QCoreApplication::quit();
             });
         });

@@ -14,20 +14,22 @@
 #include <functional>
 #include <vector>
 
+using namespace corvex;
+
 namespace {
 
 InstrumentData fullData()
 {
     InstrumentData data;
-    for (int n = 1; n <= ReagentCount; ++n)
-        data.reagents[n] = QByteArray("Reagent " + QByteArray::number(n) + "     ").left(NameLength);
-    for (int p = 1; p <= ProgramCount; ++p) {
+    for (int n = 1; n <= reagentCount; ++n)
+        data.reagents[n] = QByteArray("Reagent " + QByteArray::number(n) + "     ").left(nameLength);
+    for (int p = 1; p <= programCount; ++p) {
         ProgramRecord &program = data.programs[p];
-        program.Name = QByteArray("Program " + QByteArray::number(p) + "     ").left(NameLength);
-        program.Type = TypeEM;
-        for (int v = 1; v <= VialCount; ++v)
+        program.name = QByteArray("Program " + QByteArray::number(p) + "     ").left(nameLength);
+        program.type = typeEm;
+        for (int v = 1; v <= vialCount; ++v)
             program.vial(v) = {1 + (p + v) % 200, v % 6, v % 2, v % 10, (p * v) % 60, 37};
-        program.Duration = p * 60;
+        program.duration = p * 60;
     }
     return data;
 }
@@ -65,30 +67,30 @@ int main(int argc, char *argv[])
     const QString store = dir.filePath(QStringLiteral("CORVEX.ini"));
 
     InstrumentData data = fullData();
-    bool ok = bool(SaveToStore(0, store, data));
-    for (int p = 1; p <= ProgramCount; ++p)
-        ok = ok && SaveToStore(p, store, data);
+    bool ok = bool(saveToStore(0, store, data));
+    for (int p = 1; p <= programCount; ++p)
+        ok = ok && saveToStore(p, store, data);
     if (!ok) {
         out << "Could not write the store in " << dir.path() << '\n';
         return 1;
     }
-    out << "Store: " << ProgramCount << " programs of " << VialCount << " vials, " << ReagentCount << " reagents, "
+    out << "Store: " << programCount << " programs of " << vialCount << " vials, " << reagentCount << " reagents, "
         << QFileInfo(store).size() << " bytes\n";
 
     report(out, "LoadStore", time(runs, [&](int) {
         InstrumentData loaded;
-        if (!LoadStore(store, loaded) || loaded.programs[99].Duration != 99 * 60)
+        if (!loadStore(store, loaded) || loaded.programs[99].duration != 99 * 60)
             qFatal("the store did not load");
     }));
     report(out, "SaveToStore(program)", time(runs, [&](int run) {
-        const int number = 1 + run % ProgramCount;
-        data.programs[number].Duration += 1;
-        if (!SaveToStore(number, store, data))
+        const int number = 1 + run % programCount;
+        data.programs[number].duration += 1;
+        if (!saveToStore(number, store, data))
             qFatal("the program was not saved");
     }));
     report(out, "SaveToStore(reagents)", time(runs, [&](int run) {
-        data.reagents[1 + run % ReagentCount][0] = char('A' + run % 26);
-        if (!SaveToStore(0, store, data))
+        data.reagents[1 + run % reagentCount][0] = char('A' + run % 26);
+        if (!saveToStore(0, store, data))
             qFatal("the reagents were not saved");
     }));
     return 0;

@@ -11,6 +11,8 @@
 #include <optional>
 #include <utility>
 
+using namespace corvex;
+
 namespace {
 
 using Probe = std::pair<QByteArray, QByteArray>; // section, key

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace corvex;
+
 namespace {
 
 constexpr qint32 Address = 0x2000;

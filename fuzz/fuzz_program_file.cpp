@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace corvex;
+
 namespace {
 
 void check(bool condition)

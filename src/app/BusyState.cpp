@@ -1,5 +1,8 @@
 #include "BusyState.h"
 
+namespace corvex {
+
+
 bool BusyState::begin(Kind kind)
 {
     if (!isIdle())
@@ -35,3 +38,5 @@ void BusyState::set(Phase phase, Kind kind)
     m_kind = kind;
     emit changed();
 }
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+namespace corvex {
+
+
 // What the main window is doing, which alone decides what the user can do in
 // it: nothing (Idle), a transfer of some kind (Transferring), Read ALL asked
 // to stop after its reagent (Stopping), or waiting for a transfer to end
@@ -50,3 +53,5 @@ private:
     Phase m_phase = Phase::Idle;
     Kind m_kind = Kind::None;
 };
+
+} // namespace corvex

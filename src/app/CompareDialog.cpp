@@ -16,6 +16,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace corvex {
+
+
 namespace {
 
 QString sourceName(CompareDialog::Source source)
@@ -39,11 +42,11 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     , m_readInstrument(std::move(readInstrument))
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(CompareTitle);
+    setWindowTitle(compareTitle);
 
     m_program = new QSpinBox(this);
     m_program->setObjectName(QStringLiteral("spnProgram"));
-    m_program->setRange(1, ProgramCount);
+    m_program->setRange(1, programCount);
     m_program->setValue(ProgramTable::isValidNumber(currentProgram) ? currentProgram : 1);
     auto *programRow = new QHBoxLayout;
     auto *programLabel = new QLabel(QStringLiteral("A program file is compared with &program:"), this);
@@ -137,7 +140,7 @@ std::optional<CompareSide> CompareDialog::loadFileSide(int side, QString &error)
         error = QStringLiteral("Choose the file to compare.");
         return std::nullopt;
     }
-    std::optional<CompareSide> loaded = LoadCompareSide(file, error);
+    std::optional<CompareSide> loaded = loadCompareSide(file, error);
     if (loaded && source == Source::LocalStore)
         loaded->label = QStringLiteral("Local store");
     return loaded;
@@ -148,7 +151,7 @@ void CompareDialog::compare()
     const bool instrument[2] = {m_sides[0].source->currentData().toInt() == int(Source::Instrument),
                                 m_sides[1].source->currentData().toInt() == int(Source::Instrument)};
     if (instrument[0] && instrument[1]) {
-        QMessageBox::warning(this, CompareTitle, QStringLiteral("Compare the Corvex with the local store or a file."));
+        QMessageBox::warning(this, compareTitle, QStringLiteral("Compare the Corvex with the local store or a file."));
         return;
     }
     // The file side is read first, so that a wrong file is found before the Corvex is read for minutes.
@@ -159,7 +162,7 @@ void CompareDialog::compare()
     if (sides[fileSide] && !instrument[1 - fileSide])
         sides[1 - fileSide] = loadFileSide(1 - fileSide, error);
     if (!sides[fileSide] || (!instrument[1 - fileSide] && !sides[1 - fileSide])) {
-        QMessageBox::warning(this, CompareTitle, error);
+        QMessageBox::warning(this, compareTitle, error);
         return;
     }
     if (!instrument[1 - fileSide]) {
@@ -182,7 +185,7 @@ void CompareDialog::compare()
 void CompareDialog::showDifferences(const CompareSide &left, const CompareSide &right)
 {
     m_list->clear();
-    const CompareOutcome outcome = CompareSides(left, right, left.programFile || right.programFile ? m_program->value() : 0);
+    const CompareOutcome outcome = compareSides(left, right, left.programFile || right.programFile ? m_program->value() : 0);
     if (!outcome.error.isEmpty()) {
         m_summary->setText(outcome.error);
         return;
@@ -200,3 +203,5 @@ void CompareDialog::setBusy(bool busy)
     m_compare->setEnabled(!busy);
     m_summary->setText(busy ? QStringLiteral("Reading the Corvex...") : QString());
 }
+
+} // namespace corvex

@@ -6,16 +6,19 @@
 
 #include <functional>
 #include <optional>
-
-// The dialog's title, also the title of what the Compare command reports.
-inline const QString CompareTitle = QStringLiteral("Compare");
-
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
+
+namespace corvex {
+
+
+// The dialog's title, also the title of what the Compare command reports.
+inline const QString compareTitle = QStringLiteral("Compare");
+
 
 // File > Compare...: two sides, each the Corvex, the local store or a file
 // (a store, a backup or a program file), and what differs between them as a
@@ -63,3 +66,5 @@ private:
     QTreeWidget *m_list = nullptr;
     QLabel *m_summary = nullptr;
 };
+
+} // namespace corvex

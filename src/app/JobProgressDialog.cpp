@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace corvex {
+
+
 JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWidget *parent)
     : QDialog(parent)
     , m_job(job)
@@ -45,8 +48,8 @@ JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWi
 void JobProgressDialog::showProgress(int done, int total)
 {
     // A few times a second is enough for the eye.
-    constexpr qint64 ShowEveryMs = 200;
-    if (done < total && m_sinceShown.isValid() && m_sinceShown.elapsed() < ShowEveryMs)
+    constexpr qint64 showEveryMs = 200;
+    if (done < total && m_sinceShown.isValid() && m_sinceShown.elapsed() < showEveryMs)
         return;
     m_sinceShown.start();
     m_bar->setRange(0, total);
@@ -64,3 +67,5 @@ void JobProgressDialog::reject()
     m_label->setText(QStringLiteral("Stopping..."));
     emit stopAsked();
 }
+
+} // namespace corvex

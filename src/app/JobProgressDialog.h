@@ -8,6 +8,9 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+
+namespace corvex {
+
 class TransferJob;
 
 // The progress of a long job (a backup, a restore): bytes done, the time
@@ -42,3 +45,5 @@ private:
     QPushButton *m_stop = nullptr;
     bool m_stopping = false;
 };
+
+} // namespace corvex

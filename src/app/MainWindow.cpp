@@ -33,12 +33,15 @@
 #include <QTabWidget>
 #include <QTimer>
 
+namespace corvex {
+
+
 namespace {
 
 // The window as designed, before it is placed on the screen.
-constexpr QSize DesignedSizeTwips(9900, 10350);
+constexpr QSize designedSizeTwips(9900, 10350);
 
-const QString ClosingTitle = QStringLiteral("Finishing the transfer before closing...");
+const QString closingTitle = QStringLiteral("Finishing the transfer before closing...");
 
 } // namespace
 
@@ -75,7 +78,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
 
-    resize(twipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
+    resize(twipsToPixels(designedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -91,8 +94,8 @@ void MainWindow::buildMenus()
         QObject::connect(action, &QAction::triggered, slot);
         return action;
     };
-    add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { ImportProgram(this, m_parts.data, *m_programs); });
-    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { ExportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
+    add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs); });
+    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
@@ -120,12 +123,12 @@ void MainWindow::buildMenus()
     m_helpMenu->menuAction()->setObjectName(QStringLiteral("mnHelp"));
     add(m_helpMenu, "mnRequirements", QStringLiteral("System Requirements..."), [this] { openRequirements(); });
     m_helpMenu->addSeparator();
-    add(m_helpMenu, "mnAbout", QStringLiteral("&About..."), [this] { ShowAboutBox(this); });
+    add(m_helpMenu, "mnAbout", QStringLiteral("&About..."), [this] { showAboutBox(this); });
 }
 
 void MainWindow::load()
 {
-    PlaceFromSettings(this);
+    placeFromSettings(this);
     // Start-up goes on whether or not the instrument answers.
     auto *waiting = new QObject(this);
     const auto connectionKnown = [this, waiting] {
@@ -165,7 +168,7 @@ void MainWindow::runLoadSteps(int step)
 
 void MainWindow::loadStore()
 {
-    const StoreResult loaded = LoadStore(m_parts.storePath, m_parts.data);
+    const StoreResult loaded = corvex::loadStore(m_parts.storePath, m_parts.data);
     m_reagents->fillList();
     m_programs->fillReagents();
     m_reagents->selectReagent(1);
@@ -176,7 +179,7 @@ void MainWindow::loadStore()
 void MainWindow::showConnection(int port)
 {
     m_title = connectionTitle(port);
-    SetLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
+    setLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
     applyTransferState();
 }
 
@@ -189,7 +192,7 @@ void MainWindow::applyTransferState()
     m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
                                                                            : ReagentEditor::ReadAllButton::Start);
     m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? ClosingTitle : m_title);
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title);
 }
 
 void MainWindow::applyBusyState()
@@ -255,7 +258,7 @@ void MainWindow::runServiceConsole()
 {
     if (!m_busy.isIdle())
         return;
-    CommandReply *reply = SendServiceCommand(this, m_parts.link);
+    CommandReply *reply = sendServiceCommand(this, m_parts.link);
     if (!reply)
         return;
     m_serviceReply = reply;
@@ -263,7 +266,7 @@ void MainWindow::runServiceConsole()
     connect(reply, &CommandReply::finished, this, [this, reply] {
         reply->deleteLater();
         m_busy.end();
-        ShowServiceResponse(this, *reply);
+        showServiceResponse(this, *reply);
     });
 }
 
@@ -274,7 +277,7 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     m_shownBefore = true;
     // The frame exists only now; the window manager may add it a little later.
-    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
+    QTimer::singleShot(0, this, [this] { keepOnScreen(this); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -297,8 +300,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    SavePlacement(this);
+    savePlacement(this);
     m_parts.connection.closePort();
     event->accept();
     emit closed();
 }
+
+} // namespace corvex

@@ -7,14 +7,17 @@
 #include <QPointer>
 
 #include <functional>
+class QMenu;
+class QMessageBox;
+class QTabWidget;
+
+namespace corvex {
+
 
 class CommandReply;
 class DeviceConnection;
 class DeviceTransfers;
 class ProgramEditor;
-class QMenu;
-class QMessageBox;
-class QTabWidget;
 class ReagentEditor;
 class SerialLink;
 class TransferJob;
@@ -116,3 +119,5 @@ private:
 
     bool m_shownBefore = false;
 };
+
+} // namespace corvex

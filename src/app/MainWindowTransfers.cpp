@@ -14,6 +14,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace corvex {
+
+
 using Kind = BusyState::Kind;
 
 void MainWindow::runJob(Kind kind, const QString &title, TransferJob *job,
@@ -59,7 +62,7 @@ QMessageBox *MainWindow::showFailure(const QString &title, const TransferOutcome
 
 void MainWindow::showRetrying(int attempt, int attempts)
 {
-    const QString note = RetryingText(attempt, attempts);
+    const QString note = retryingText(attempt, attempts);
     switch (m_busy.kind()) {
     case Kind::ReadProgram:
     case Kind::SendProgram:
@@ -80,7 +83,7 @@ void MainWindow::readProgram()
         return;
     const int n = m_programs->currentProgram();
     m_programs->numberBox()->setText(QString::number(n));
-    runProgramJob(Kind::ReadProgram, ReadFromCorvexCaption, m_parts.transfers.readProgram(n, this));
+    runProgramJob(Kind::ReadProgram, readFromCorvexCaption, m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
@@ -89,7 +92,7 @@ void MainWindow::sendProgram()
         return;
     const int n = m_programs->currentProgram();
     auto *question = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
-                                     ProgramNumberLabel(n)
+                                     programNumberLabel(n)
                                          + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
@@ -122,7 +125,7 @@ void MainWindow::readReagent()
         return;
     const int r = m_reagents->numberToRead();
     m_reagents->setNumberToRead(r);
-    runJob(Kind::ReadReagent, ReadFromCorvexCaption, m_parts.transfers.readReagent(r, this),
+    runJob(Kind::ReadReagent, readFromCorvexCaption, m_parts.transfers.readReagent(r, this),
            [this, r](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.transferred())
@@ -141,7 +144,7 @@ void MainWindow::readAllReagents()
         m_reagents->refreshLine(reagent);
         m_reagents->setReadAllProgress(reagent);
     });
-    runJob(Kind::ReadAll, ReadAllCaption, job, [this](const TransferOutcome &outcome) {
+    runJob(Kind::ReadAll, readAllCaption, job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
             && m_parts.connection.isConnected())
             m_title = QStringLiteral("ERROR!");
@@ -176,3 +179,5 @@ void MainWindow::sendReagent(int number, const QByteArray &storedName)
                }
            });
 }
+
+} // namespace corvex

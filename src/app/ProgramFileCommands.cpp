@@ -9,14 +9,17 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace corvex {
+
+
 namespace {
 
-const QString TextFilter = QStringLiteral("Text (*.txt)");
+const QString textFilter = QStringLiteral("Text (*.txt)");
 
 // The file the user picks, or empty on cancel.
-QString ChooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
+QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), TextFilter);
+    QFileDialog dialog(parent, title, QString(), textFilter);
     dialog.setObjectName(QStringLiteral("cd"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -27,38 +30,40 @@ QString ChooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 
 } // namespace
 
-void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
+void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
 {
-    const QString file = ChooseFile(parent, QStringLiteral("Import Program File..."), QFileDialog::AcceptOpen);
+    const QString file = chooseFile(parent, QStringLiteral("Import Program File..."), QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
-    const QString question = OverwriteQuestion(QStringLiteral("Program"), p, data.programs[p].Name)
+    const QString question = overwriteQuestion(QStringLiteral("Program"), p, data.programs[p].name)
         + QStringLiteral("\r\n\r\nPlease note: If you import a program file from another person, make sure you have "
                          "the same reagent list.\r\nOtherwise the Reagent designations of the imported Program may "
                          "be wrong or exchanged.");
-    if (!AskYesNo(parent, QStringLiteral("Import File"), question))
+    if (!askYesNo(parent, QStringLiteral("Import File"), question))
         return;
-    const ImportResult imported = ReadProgramFile(p, file, data);
-    LogProgramFile(LogOperation::Import, p, file, data, imported.message);
+    const ImportResult imported = readProgramFile(p, file, data);
+    logProgramFile(LogOperation::import, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
     editor.showProgram();
 }
 
-void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
+void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
 {
-    const QString file = ChooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
+    const QString file = chooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
-    const StoreResult saved = ExportProgram(p, file, data, storePath);
-    LogProgramFile(LogOperation::Export, p, file, data, saved.error);
+    const StoreResult saved = exportProgram(p, file, data, storePath);
+    logProgramFile(LogOperation::Export, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;
     }
     QMessageBox::information(parent, QStringLiteral("Export Program"),
-                             NumberedName(QStringLiteral("Program"), p, data.programs[p].Name)
+                             numberedName(QStringLiteral("Program"), p, data.programs[p].name)
                                  + QStringLiteral(" has been saved."));
 }
+
+} // namespace corvex

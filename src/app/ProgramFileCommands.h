@@ -3,14 +3,19 @@
 #include "InstrumentData.h"
 
 #include <QString>
+class QWidget;
+
+namespace corvex {
+
 
 class ProgramEditor;
-class QWidget;
 
 // "Import Program...": reads a program file into the current program after a
 // confirmation that warns about the reagent list; memory only.
-void ImportProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor);
+void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor);
 
 // "Export Program...": writes the current program to a program file and
 // confirms it, or says why it could not (the store is never written over).
-void ExportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath);
+void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath);
+
+} // namespace corvex

@@ -6,7 +6,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-CommandReply *SendServiceCommand(QWidget *parent, SerialLink &link)
+namespace corvex {
+
+
+CommandReply *sendServiceCommand(QWidget *parent, SerialLink &link)
 {
     QInputDialog input(parent);
     input.setObjectName(QStringLiteral("ServiceCommandInput"));
@@ -15,10 +18,10 @@ CommandReply *SendServiceCommand(QWidget *parent, SerialLink &link)
     input.setInputMode(QInputDialog::TextInput);
     if (input.exec() != QDialog::Accepted || input.textValue().isEmpty())
         return nullptr;
-    return link.sendCommand(EncodeCp1252(input.textValue()));
+    return link.sendCommand(encodeCp1252(input.textValue()));
 }
 
-void ShowServiceResponse(QWidget *parent, const CommandReply &reply)
+void showServiceResponse(QWidget *parent, const CommandReply &reply)
 {
     QMessageBox *box = nullptr;
     if (reply.error() == CommandReply::Error::PortClosed) {
@@ -27,8 +30,10 @@ void ShowServiceResponse(QWidget *parent, const CommandReply &reply)
                               parent);
     } else {
         box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("CORVEX"),
-                              QStringLiteral("Response: ") + DecodeCp1252(reply.reply()), QMessageBox::Ok, parent);
+                              QStringLiteral("Response: ") + decodeCp1252(reply.reply()), QMessageBox::Ok, parent);
     }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
+
+} // namespace corvex

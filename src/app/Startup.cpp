@@ -3,6 +3,9 @@
 #include "LoadWindow.h"
 #include "StartupNotice.h"
 
+namespace corvex {
+
+
 Startup::Startup(MainWindow::Parts parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)
@@ -13,7 +16,7 @@ Startup::~Startup() = default;
 
 void Startup::start()
 {
-    ShowStartupNotice();
+    showStartupNotice();
     load();
 }
 
@@ -34,3 +37,5 @@ void Startup::load()
     // From the event loop, once the start-up window has been drawn.
     QMetaObject::invokeMethod(m_window.get(), &MainWindow::load, Qt::QueuedConnection);
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 class LoadWindow;
 
 // The start-up sequence: the notice (waits for OK), the start-up window with
@@ -36,3 +39,5 @@ private:
     std::unique_ptr<LoadWindow> m_loading;
     std::unique_ptr<MainWindow> m_window;
 };
+
+} // namespace corvex

@@ -16,15 +16,18 @@
 #include <QMessageBox>
 #include <QPointer>
 
+namespace corvex {
+
+
 namespace {
 
-const QString BackupTitle = QStringLiteral("Back Up Instrument");
-const QString RestoreTitle = QStringLiteral("Restore Instrument");
-const QString BackupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
+const QString backupTitle = QStringLiteral("Back Up Instrument");
+const QString restoreTitle = QStringLiteral("Restore Instrument");
+const QString backupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
 
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), BackupFilter);
+    QFileDialog dialog(parent, title, QString(), backupFilter);
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -40,11 +43,11 @@ QString restoreQuestion(const QString &file, const CompareSide &backup, const In
     QString text = QStringLiteral("All 99 programs and all 200 reagent names on the Corvex will be overwritten by "
                                   "those of \"%1\"")
                        .arg(file);
-    if (const std::optional<BackupInfo> info = ReadBackupInfo(file)) {
+    if (const std::optional<BackupInfo> info = readBackupInfo(file)) {
         text += QStringLiteral(", backed up on %1 from %2")
                     .arg(QLocale().toString(info->created, QLocale::ShortFormat), info->port);
     }
-    const QList<DataDifference> differences = CompareData(local, backup.data);
+    const QList<DataDifference> differences = compareData(local, backup.data);
     text += differences.isEmpty()
         ? QStringLiteral(".\n\nThe backup holds the same as the local store.")
         : QStringLiteral(".\n\nIt differs from the local store (the last copy of the Corvex) in %1 items; the "
@@ -61,7 +64,7 @@ WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
     , m_linkMemory(m_parts.link)
     , m_memory(m_linkMemory)
 {
-    ProgramTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
+    programTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Transfer Log"), message, QMessageBox::Ok, window);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
@@ -96,11 +99,11 @@ void WholeInstrumentActions::runBackup(const QString &file,
                                        std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
     const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
-    BackupJob *job = MakeBackup(m_memory, file, port, this);
+    BackupJob *job = makeBackup(m_memory, file, port, this);
     m_running = job;
     // Over the Compare dialog when it asks for the read.
     QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parts.window;
-    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? QStringLiteral("Reading the Corvex") : BackupTitle, over);
+    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? QStringLiteral("Reading the Corvex") : backupTitle, over);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     connect(job, &TransferJob::finished, this, [this, job, done](const TransferOutcome &outcome) {
         m_running = nullptr;
@@ -113,15 +116,15 @@ void WholeInstrumentActions::runBackup(const QString &file,
 
 void WholeInstrumentActions::backUp()
 {
-    if (!checkConnected(BackupTitle))
+    if (!checkConnected(backupTitle))
         return;
-    const QString file = chooseFile(m_parts.window, BackupTitle, QFileDialog::AcceptSave);
+    const QString file = chooseFile(m_parts.window, backupTitle, QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
-    BackupJob *job = MakeBackup(m_memory, file, port, this);
-    runBusy(BusyState::Kind::Backup, BackupTitle, job, [this, job, file](const TransferOutcome &outcome) {
-        showEnded(BackupTitle, outcome,
+    BackupJob *job = makeBackup(m_memory, file, port, this);
+    runBusy(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
+        showEnded(backupTitle, outcome,
                   QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
     });
 }
@@ -157,15 +160,15 @@ void WholeInstrumentActions::showEnded(const QString &title, const TransferOutco
 
 void WholeInstrumentActions::restore()
 {
-    if (!checkConnected(RestoreTitle))
+    if (!checkConnected(restoreTitle))
         return;
-    const QString file = chooseFile(m_parts.window, RestoreTitle, QFileDialog::AcceptOpen);
+    const QString file = chooseFile(m_parts.window, restoreTitle, QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     QString error;
-    const std::optional<CompareSide> backup = LoadCompareSide(file, error);
+    const std::optional<CompareSide> backup = loadCompareSide(file, error);
     if (!backup || backup->programFile) {
-        QMessageBox::warning(m_parts.window, RestoreTitle,
+        QMessageBox::warning(m_parts.window, restoreTitle,
                              backup ? QStringLiteral("\"%1\" is a program file, not a backup; import it with File > "
                                                      "Import Program...")
                                           .arg(file)
@@ -173,22 +176,22 @@ void WholeInstrumentActions::restore()
         return;
     }
 
-    QMessageBox question(QMessageBox::Question, RestoreTitle, restoreQuestion(file, *backup, m_parts.data),
+    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, *backup, m_parts.data),
                          QMessageBox::Yes | QMessageBox::No, m_parts.window);
     QStringList lines;
-    for (const DataDifference &difference : CompareData(m_parts.data, backup->data))
-        lines << DifferenceLine(difference);
+    for (const DataDifference &difference : compareData(m_parts.data, backup->data))
+        lines << differenceLine(difference);
     if (!lines.isEmpty())
         question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
 
-    RestoreJob *job = MakeRestore(m_memory, backup->data, file, StorePart(), m_parts.data, m_parts.storePath, this);
-    runBusy(BusyState::Kind::Restore, RestoreTitle, job, [this, file](const TransferOutcome &outcome) {
+    RestoreJob *job = makeRestore(m_memory, backup->data, file, StorePart(), m_parts.data, m_parts.storePath, this);
+    runBusy(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
-        showEnded(RestoreTitle, outcome,
+        showEnded(restoreTitle, outcome,
                   QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
     });
 }
@@ -196,13 +199,13 @@ void WholeInstrumentActions::restore()
 void WholeInstrumentActions::compare()
 {
     const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
-        if (!checkConnected(CompareTitle)) {
+        if (!checkConnected(compareTitle)) {
             QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
             return;
         }
         runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
-                QMessageBox::warning(m_parts.window, CompareTitle, outcome.message);
+                QMessageBox::warning(m_parts.window, compareTitle, outcome.message);
                 done(std::nullopt);
                 return;
             }
@@ -215,6 +218,8 @@ void WholeInstrumentActions::compare()
 
 void WholeInstrumentActions::showLog()
 {
-    TransferLogDialog dialog(ProgramTransferLog().path(), m_parts.window);
+    TransferLogDialog dialog(programTransferLog().path(), m_parts.window);
     dialog.exec();
 }
+
+} // namespace corvex

@@ -9,11 +9,14 @@
 #include <QObject>
 
 #include <functional>
+class QMenu;
+class QWidget;
+
+namespace corvex {
+
 
 class BackupJob;
 class DeviceConnection;
-class QMenu;
-class QWidget;
 class SerialLink;
 class TransferJob;
 
@@ -71,3 +74,5 @@ private:
     // window's busy state).
     QObject *m_running = nullptr;
 };
+
+} // namespace corvex

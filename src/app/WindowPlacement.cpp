@@ -12,20 +12,23 @@
 #include <cmath>
 #include <optional>
 
+namespace corvex {
+
+
 namespace {
 
-std::optional<double> StoredTwips(const char *key)
+std::optional<double> storedTwips(const char *key)
 {
-    if (!HasUserSetting(key))
+    if (!hasUserSetting(key))
         return std::nullopt;
     bool ok = false;
-    const double twips = ReadUserSetting(key).toString().trimmed().toDouble(&ok);
+    const double twips = readUserSetting(key).toString().trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(twips))
         return std::nullopt;
     return twips;
 }
 
-QRect ScreenArea(const QWidget *window)
+QRect screenArea(const QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -33,7 +36,7 @@ QRect ScreenArea(const QWidget *window)
 
 } // namespace
 
-QRect FitFormToScreen(QRect window, const QRect &screen)
+QRect fitFormToScreen(QRect window, const QRect &screen)
 {
     if (window.height() > screen.height())
         window.setHeight(screen.height());
@@ -50,42 +53,44 @@ QRect FitFormToScreen(QRect window, const QRect &screen)
     return window;
 }
 
-void PlaceFromSettings(QWidget *window)
+void placeFromSettings(QWidget *window)
 {
-    const QRect screen = ScreenArea(window);
+    const QRect screen = screenArea(window);
     const QSize size = window->frameGeometry().size();
-    const std::optional<double> top = StoredTwips(UserSetting::MainTop);
-    const std::optional<double> left = StoredTwips(UserSetting::MainLeft);
+    const std::optional<double> top = storedTwips(UserSetting::mainTop);
+    const std::optional<double> left = storedTwips(UserSetting::mainLeft);
     QRect placed(QPoint(left ? twipsToPixels(*left, window->logicalDpiX())
                              : screen.left() + (screen.width() - size.width()) / 2,
                         top ? twipsToPixels(*top, window->logicalDpiY())
                             : screen.top() + (screen.height() - size.height()) / 2),
                  size);
-    placed = FitFormToScreen(placed, screen);
+    placed = fitFormToScreen(placed, screen);
     if (placed.size() != size)
         window->resize(window->size() - (size - placed.size()));
     window->move(placed.topLeft());
 }
 
-void KeepOnScreen(QWidget *window)
+void keepOnScreen(QWidget *window)
 {
     const QRect frame = window->frameGeometry();
-    const QRect fitted = FitFormToScreen(frame, ScreenArea(window));
+    const QRect fitted = fitFormToScreen(frame, screenArea(window));
     if (fitted.size() != frame.size())
         window->resize(window->size() - (frame.size() - fitted.size()));
     if (fitted.topLeft() != frame.topLeft())
         window->move(fitted.topLeft());
 }
 
-void SavePlacement(const QWidget *window)
+void savePlacement(const QWidget *window)
 {
     if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     const QPoint position = window->pos();
-    const StoreResult saved = WriteUserSettings({
-        {UserSetting::MainTop, QString::number(static_cast<float>(pixelsToTwips(position.y(), window->logicalDpiY())))},
-        {UserSetting::MainLeft, QString::number(static_cast<float>(pixelsToTwips(position.x(), window->logicalDpiX())))},
+    const StoreResult saved = writeUserSettings({
+        {UserSetting::mainTop, QString::number(static_cast<float>(pixelsToTwips(position.y(), window->logicalDpiY())))},
+        {UserSetting::mainLeft, QString::number(static_cast<float>(pixelsToTwips(position.x(), window->logicalDpiX())))},
     });
     if (!saved)
         QMessageBox::warning(nullptr, utilityTitle(), saved.error);
 }
+
+} // namespace corvex

@@ -14,6 +14,8 @@
 #include <QIcon>
 #include <QMessageBox>
 
+using namespace corvex;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -28,7 +30,7 @@ int main(int argc, char *argv[])
     DeviceConnection connection(link);
     LinkMemory linkMemory(link);
     UserVerifiedMemory memory(linkMemory);
-    const QString storePath = DefaultStorePath();
+    const QString storePath = defaultStorePath();
     // Held for the whole run: one utility per store.
     StoreLock storeLock(storePath);
     if (!storeLock.tryLock()) {

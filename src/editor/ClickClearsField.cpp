@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 ClickClearsField::ClickClearsField(QLineEdit *box, int typedLength)
     : QObject(box)
     , m_box(box)
@@ -12,7 +15,7 @@ ClickClearsField::ClickClearsField(QLineEdit *box, int typedLength)
 {
 }
 
-void ClickClearsField::Install(QLineEdit *box, int typedLength)
+void ClickClearsField::install(QLineEdit *box, int typedLength)
 {
     box->installEventFilter(new ClickClearsField(box, typedLength));
 }
@@ -26,8 +29,10 @@ bool ClickClearsField::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void ShowWholeText(QLineEdit *box, const QString &text, int typedLength)
+void showWholeText(QLineEdit *box, const QString &text, int typedLength)
 {
     box->setMaxLength(std::max<int>(typedLength, static_cast<int>(text.size())));
     box->setText(text);
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 
 class QLineEdit;
 
+namespace corvex {
+
+
 // A mouse click into a numeric field empties it, so that a new value can be
 // typed at once. The box then takes `typedLength` characters again, whatever
 // longer value it was showing.
@@ -12,7 +15,7 @@ class ClickClearsField : public QObject
     Q_OBJECT
 
 public:
-    static void Install(QLineEdit *box, int typedLength);
+    static void install(QLineEdit *box, int typedLength);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,4 +30,6 @@ private:
 // Shows `text` entire even when it is longer than the box's typing limit
 // (a stored value may have more digits than can be typed), so that what is
 // shown is what an Ok stores.
-void ShowWholeText(QLineEdit *box, const QString &text, int typedLength);
+void showWholeText(QLineEdit *box, const QString &text, int typedLength);
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+namespace corvex {
+
+
 namespace {
 
 class RightButtonOpensMenu : public QObject
@@ -34,7 +37,7 @@ private:
     QMenu *m_menu = nullptr;
 };
 
-QAction *AddEntry(QMenu *menu, const QString &caption, const char *name, std::function<void()> slot)
+QAction *addEntry(QMenu *menu, const QString &caption, const char *name, std::function<void()> slot)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -44,20 +47,22 @@ QAction *AddEntry(QMenu *menu, const QString &caption, const char *name, std::fu
 
 } // namespace
 
-QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
+QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
                              std::function<void()> paste, std::function<void()> remove)
 {
     auto *menu = new QMenu(names.title, list);
     menu->setObjectName(QLatin1String(names.menu));
-    AddEntry(menu, QStringLiteral("&Copy"), names.copy, std::move(copy));
-    QAction *pasteEntry = AddEntry(menu, QStringLiteral("&Paste"), names.paste, std::move(paste));
+    addEntry(menu, QStringLiteral("&Copy"), names.copy, std::move(copy));
+    QAction *pasteEntry = addEntry(menu, QStringLiteral("&Paste"), names.paste, std::move(paste));
     pasteEntry->setEnabled(false);
-    AddEntry(menu, QStringLiteral("&Delete"), names.remove, std::move(remove));
+    addEntry(menu, QStringLiteral("&Delete"), names.remove, std::move(remove));
     list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));
     return pasteEntry;
 }
 
-QMenu *ClipboardMenuOf(const QAbstractItemView *list)
+QMenu *clipboardMenuOf(const QAbstractItemView *list)
 {
     return list->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
 }
+
+} // namespace corvex

@@ -8,6 +8,9 @@ class QAbstractItemView;
 class QAction;
 class QMenu;
 
+namespace corvex {
+
+
 // Object names of a list's pop-up menu and of its three entries.
 struct ClipboardMenuNames
 {
@@ -22,8 +25,10 @@ struct ClipboardMenuNames
 // by a copy) and "&Delete". It opens where the right mouse button is released
 // over the list; the right button leaves the selection alone, so the menu acts
 // on the line selected before. Returns the paste entry.
-QAction *AttachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
+QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
                              std::function<void()> paste, std::function<void()> remove);
 
 // The pop-up menu attached to `list`. While it is disabled it does not open.
-QMenu *ClipboardMenuOf(const QAbstractItemView *list);
+QMenu *clipboardMenuOf(const QAbstractItemView *list);
+
+} // namespace corvex

@@ -9,13 +9,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+namespace corvex {
+
+
 ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
     : QGroupBox(QStringLiteral("Connection to Corvex"), parent)
     , m_count(design.count)
 {
     setObjectName(QLatin1String(design.frameName));
 
-    number = MakeNumberBox(design.numberName, QStringLiteral("1"), design.digits, this);
+    number = makeNumberBox(design.numberName, QStringLiteral("1"), design.digits, this);
     spin = new SpinBar(0, design.count + 1, this);
     spin->setObjectName(QLatin1String(design.spinName));
     spin->setFixedHeight(number->sizeHint().height());
@@ -61,3 +64,5 @@ void ConnectionFrame::spun(int value)
         number->setText(QString::number(value));
     }
 }
+
+} // namespace corvex

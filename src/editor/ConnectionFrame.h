@@ -6,11 +6,14 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+
+namespace corvex {
+
 class SpinBar;
 
 // The captions of the read buttons, also the titles of what they start.
-inline const QString ReadFromCorvexCaption = QStringLiteral("Read from Corvex");
-inline const QString ReadAllCaption = QStringLiteral("Read ALL from Corvex");
+inline const QString readFromCorvexCaption = QStringLiteral("Read from Corvex");
+inline const QString readAllCaption = QStringLiteral("Read ALL from Corvex");
 
 // What tells the two tabs' frames apart: their captions, object names and
 // numbers. The number box takes `digits` digits; its spin runs from 0 to
@@ -56,3 +59,5 @@ private:
 
     int m_count = 0;
 };
+
+} // namespace corvex

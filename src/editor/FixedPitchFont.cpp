@@ -1,6 +1,9 @@
 #include "FixedPitchFont.h"
 
-QFont FixedPitchListFont()
+namespace corvex {
+
+
+QFont fixedPitchListFont()
 {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(9.75);
@@ -8,3 +11,5 @@ QFont FixedPitchListFont()
     font.setFixedPitch(true);
     return font;
 }
+
+} // namespace corvex

@@ -7,11 +7,14 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 
+namespace corvex {
+
+
 namespace {
 
 // A character as the note shows it: itself, or its code when it has no
 // visible form (a zero-width space would otherwise show as nothing).
-QString Shown(char32_t character)
+QString quotedCharacter(char32_t character)
 {
     const QString text = QString::fromUcs4(&character, 1);
     if (QChar::isPrint(character) && !QChar::isSpace(character))
@@ -19,7 +22,7 @@ QString Shown(char32_t character)
     return QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
 }
 
-QString LeftOutNote(const QString &leftOut)
+QString leftOutNote(const QString &leftOut)
 {
     QList<char32_t> distinct;
     for (const char32_t character : leftOut.toUcs4()) {
@@ -28,7 +31,7 @@ QString LeftOutNote(const QString &leftOut)
     }
     QString shown;
     for (const char32_t character : distinct)
-        shown += Shown(character);
+        shown += quotedCharacter(character);
     return distinct.size() == 1
                ? QStringLiteral("\u201C%1\u201D can't be stored on the Corvex and was left out.").arg(shown)
                : QStringLiteral("\u201C%1\u201D can't be stored on the Corvex and were left out.").arg(shown);
@@ -57,7 +60,7 @@ public:
         for (qsizetype i = 0; i < input.size(); ++i) {
             const QChar c = input.at(i);
             const bool lineBreakPair = c == QLatin1Char('\r') && i + 1 < input.size() && input.at(i + 1) == QLatin1Char('\n');
-            const bool storable = IsCp1252Representable(c);
+            const bool storable = isCp1252Representable(c);
             if (lineBreakPair || !storable) {
                 // CR LF is one line break and becomes one space, that of its LF.
                 if (!lineBreakPair)
@@ -68,7 +71,7 @@ public:
             }
             kept.append(c.category() == QChar::Other_Control ? QChar(QLatin1Char(' ')) : c);
         }
-        kept.truncate(NameLength);
+        kept.truncate(nameLength);
         input = kept;
         position = std::min<int>(keptPosition, kept.size());
         return Acceptable;
@@ -81,7 +84,7 @@ private:
 NameBox::NameBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    setMaxLength(NameLength);
+    setMaxLength(nameLength);
     setValidator(new Validator(this));
     connect(this, &QLineEdit::textEdited, this, &NameBox::edited);
 }
@@ -107,7 +110,7 @@ QLabel *NameBox::createNoteLabel(QWidget *parent)
 
 void NameBox::edited()
 {
-    setNote(m_leftOut.isEmpty() ? QString() : LeftOutNote(m_leftOut));
+    setNote(m_leftOut.isEmpty() ? QString() : leftOutNote(m_leftOut));
     m_leftOut.clear();
 }
 
@@ -118,3 +121,5 @@ void NameBox::setNote(const QString &note)
     m_note = note;
     emit noteChanged(note);
 }
+
+} // namespace corvex

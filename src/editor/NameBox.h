@@ -4,6 +4,9 @@
 
 class QLabel;
 
+namespace corvex {
+
+
 // The box of a reagent or program name. Names are stored as Windows-1252
 // bytes, at most 13 of them, so the box holds only what can be stored:
 // whatever is typed, pasted or dropped into it, control characters (tabs,
@@ -39,3 +42,5 @@ private:
     QString m_leftOut; // characters refused since the last edit
     QString m_note;
 };
+
+} // namespace corvex

@@ -3,11 +3,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace corvex {
+
+
 namespace {
 
 // The character code a key press types: its text, or for Ctrl with a letter
 // the control code (Ctrl+C is 3), as the platform does not always send it.
-int CharacterCode(const QKeyEvent &key)
+int characterCode(const QKeyEvent &key)
 {
     const bool control = key.modifiers().testFlag(Qt::ControlModifier);
     if (control && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
@@ -20,7 +23,7 @@ int CharacterCode(const QKeyEvent &key)
 
 // Keys that type no character into the box, although some platforms send a
 // control code with them (X11 sends Delete with DEL, 127).
-bool IsNonCharacterKey(int key)
+bool isNonCharacterKey(int key)
 {
     switch (key) {
     case Qt::Key_Return:
@@ -37,7 +40,7 @@ bool IsNonCharacterKey(int key)
 
 } // namespace
 
-bool NumberKeyFilter::Discards(int code)
+bool NumberKeyFilter::discards(int code)
 {
     if (code < 0 || code > 255)
         return false;
@@ -45,7 +48,7 @@ bool NumberKeyFilter::Discards(int code)
         || (code >= 25 && code <= 47) || code >= 58;
 }
 
-void NumberKeyFilter::Install(QLineEdit *box)
+void NumberKeyFilter::install(QLineEdit *box)
 {
     box->installEventFilter(new NumberKeyFilter(box));
 }
@@ -55,19 +58,21 @@ bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (IsNonCharacterKey(key->key()))
+    if (isNonCharacterKey(key->key()))
         return false;
-    const int code = CharacterCode(*key);
-    return code >= 0 && Discards(code);
+    const int code = characterCode(*key);
+    return code >= 0 && discards(code);
 }
 
-QLineEdit *MakeNumberBox(const char *name, const QString &text, int digits, QWidget *parent)
+QLineEdit *makeNumberBox(const char *name, const QString &text, int digits, QWidget *parent)
 {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(digits);
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) + 12);
-    NumberKeyFilter::Install(box);
+    NumberKeyFilter::install(box);
     return box;
 }
+
+} // namespace corvex

@@ -7,11 +7,14 @@
 #include <QAction>
 #include <QPushButton>
 
+namespace corvex {
+
+
 namespace {
 
-QByteArray ReagentNameOf(const VialStep &vial, const ReagentTable &reagents)
+QByteArray reagentNameOf(const VialStep &vial, const ReagentTable &reagents)
 {
-    return ReagentTable::isValidNumber(vial.Reagent) ? reagents[vial.Reagent] : QByteArray();
+    return ReagentTable::isValidNumber(vial.reagent) ? reagents[vial.reagent] : QByteArray();
 }
 
 } // namespace
@@ -27,8 +30,8 @@ void ProgramEditor::pasteProgram()
     if (!ProgramTable::isValidNumber(m_copiedProgram))
         return;
     const int n = currentProgram();
-    if (!AskYesNo(this, QStringLiteral("Paste Program"),
-                  OverwriteQuestion(QStringLiteral("Program"), n, m_data.programs[n].Name)))
+    if (!askYesNo(this, QStringLiteral("Paste Program"),
+                  overwriteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
         return;
     m_data.programs[n] = ProgramRecord(m_data.programs[m_copiedProgram]);
     showProgram();
@@ -37,10 +40,10 @@ void ProgramEditor::pasteProgram()
 void ProgramEditor::deleteProgram()
 {
     const int n = currentProgram();
-    if (!AskYesNo(this, QStringLiteral("Delete Program"),
-                  DeleteQuestion(QStringLiteral("Program"), n, m_data.programs[n].Name)))
+    if (!askYesNo(this, QStringLiteral("Delete Program"),
+                  deleteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
         return;
-    m_data.programs[n] = ProgramRecord::Empty();
+    m_data.programs[n] = ProgramRecord::empty();
     showProgram();
 }
 
@@ -57,13 +60,13 @@ void ProgramEditor::pasteVial()
 {
     const int n = currentProgram();
     const int v = currentVial();
-    if (v < 1 || m_copiedVial.Vial < 1)
+    if (v < 1 || m_copiedVial.vial < 1)
         return;
     const VialStep &target = m_data.programs[n].vial(v);
-    if (!AskYesNo(this, QStringLiteral("Paste Vial"),
-                  OverwriteQuestion(QStringLiteral("Vial"), v, ReagentNameOf(target, m_data.reagents))))
+    if (!askYesNo(this, QStringLiteral("Paste Vial"),
+                  overwriteQuestion(QStringLiteral("Vial"), v, reagentNameOf(target, m_data.reagents))))
         return;
-    storeVial(v, m_data.programs[m_copiedVial.Program].vial(m_copiedVial.Vial));
+    storeVial(v, m_data.programs[m_copiedVial.program].vial(m_copiedVial.vial));
 }
 
 void ProgramEditor::deleteVial()
@@ -73,8 +76,10 @@ void ProgramEditor::deleteVial()
     if (v < 1)
         return;
     const VialStep &target = m_data.programs[n].vial(v);
-    if (!AskYesNo(this, QStringLiteral("Delete Vial"),
-                  DeleteQuestion(QStringLiteral("Vial"), v, ReagentNameOf(target, m_data.reagents))))
+    if (!askYesNo(this, QStringLiteral("Delete Vial"),
+                  deleteQuestion(QStringLiteral("Vial"), v, reagentNameOf(target, m_data.reagents))))
         return;
-    storeVial(v, VialStep::Blank());
+    storeVial(v, VialStep::blank());
 }
+
+} // namespace corvex

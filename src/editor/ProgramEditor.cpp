@@ -28,16 +28,19 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 namespace {
 
-QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
+QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     return button;
 }
 
-QFont Bold(QFont font)
+QFont bold(QFont font)
 {
     font.setBold(true);
     return font;
@@ -54,7 +57,7 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     m_vials = new QListWidget(this);
     m_vials->setObjectName(QStringLiteral("lsVials"));
     m_vials->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_vials->setFont(FixedPitchListFont());
+    m_vials->setFont(fixedPitchListFont());
     m_vials->setUniformItemSizes(true);
 
     m_vialEditor = new VialEditor(this);
@@ -85,9 +88,9 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .numberName = "txtReadProgram",
                                        .digits = 2,
                                        .spinName = "VScroll2",
-                                       .count = ProgramCount,
+                                       .count = programCount,
                                        .firstButtonName = "cmdReadProgram",
-                                       .firstCaption = ReadFromCorvexCaption,
+                                       .firstCaption = readFromCorvexCaption,
                                        .secondButtonName = "cmdSendProgram",
                                        .secondCaption = QStringLiteral("Send to Corvex"),
                                        .barName = "pbPrograms",
@@ -110,7 +113,7 @@ QWidget *ProgramEditor::buildProgramFrame()
     m_programFrame->setObjectName(QStringLiteral("frameProgram"));
     QFont normal = font();
     normal.setBold(false);
-    m_programFrame->setFont(Bold(normal));
+    m_programFrame->setFont(bold(normal));
 
     m_name = new NameBox(m_programFrame);
     m_name->setObjectName(QStringLiteral("txtProgramName"));
@@ -119,13 +122,13 @@ QWidget *ProgramEditor::buildProgramFrame()
     m_type = new QComboBox(m_programFrame);
     m_type->setObjectName(QStringLiteral("cbType"));
 
-    m_duration = new QLabel(DurationCaption(0), m_programFrame);
+    m_duration = new QLabel(durationCaption(0), m_programFrame);
     m_duration->setObjectName(QStringLiteral("lblDuration"));
 
-    m_copy = Button("cmdCopy", QStringLiteral("&Copy"), m_programFrame);
-    m_paste = Button("cmdPaste", QStringLiteral("&Paste"), m_programFrame);
+    m_copy = button("cmdCopy", QStringLiteral("&Copy"), m_programFrame);
+    m_paste = button("cmdPaste", QStringLiteral("&Paste"), m_programFrame);
     m_paste->setEnabled(false);
-    m_delete = Button("cmdDelete", QStringLiteral("&Delete"), m_programFrame);
+    m_delete = button("cmdDelete", QStringLiteral("&Delete"), m_programFrame);
 
     auto *nameLabel = new QLabel(QStringLiteral("Program Name"), m_programFrame);
     auto *typeLabel = new QLabel(QStringLiteral("Program Type"), m_programFrame);
@@ -155,7 +158,7 @@ QWidget *ProgramEditor::buildProgramFrame()
 
 void ProgramEditor::buildVialMenu()
 {
-    m_vialPaste = AttachClipboardMenu(m_vials, {QStringLiteral("VialPopup"), "mnVial", "mnCopy", "mnPaste", "mnDelete"},
+    m_vialPaste = attachClipboardMenu(m_vials, {QStringLiteral("VialPopup"), "mnVial", "mnCopy", "mnPaste", "mnDelete"},
                                       [this] { copyVial(); }, [this] { pasteVial(); }, [this] { deleteVial(); });
 }
 
@@ -179,7 +182,7 @@ void ProgramEditor::fillTypes()
 
 int ProgramEditor::currentProgram() const
 {
-    return ClampNumber(m_number->text(), 1, ProgramCount);
+    return clampNumber(m_number->text(), 1, programCount);
 }
 
 int ProgramEditor::currentVial() const
@@ -197,9 +200,9 @@ void ProgramEditor::showProgram()
     const int n = currentProgram();
     m_spin->setSpinValue(n);
     m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
-    m_name->showName(DecodeCp1252(nameForDisplay(m_data.programs[n].Name)));
+    m_name->showName(decodeCp1252(nameForDisplay(m_data.programs[n].name)));
     showDuration();
-    m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);
+    m_type->setCurrentIndex(m_data.programs[n].isLM() ? typeLm : typeEm);
 
     // Rebuilt without repainting line by line.
     m_vials->clearSelection();
@@ -213,12 +216,12 @@ void ProgramEditor::showProgram()
 
 void ProgramEditor::showDuration()
 {
-    m_duration->setText(DurationCaption(m_data.programs[currentProgram()].Duration));
+    m_duration->setText(durationCaption(m_data.programs[currentProgram()].duration));
 }
 
 void ProgramEditor::nameEdited(const QString &text)
 {
-    m_data.programs[currentProgram()].Name = nameForStorage(EncodeCp1252(text));
+    m_data.programs[currentProgram()].name = nameForStorage(encodeCp1252(text));
 }
 
 void ProgramEditor::typeChosen(int index)
@@ -226,27 +229,27 @@ void ProgramEditor::typeChosen(int index)
     if (index < 0)
         return;
     const int n = currentProgram();
-    if (index != TypeLM) {
-        while (m_vials->count() < VialCount)
+    if (index != typeLm) {
+        while (m_vials->count() < vialCount)
             addVialLine(n);
     } else {
-        const int row = std::min(m_vials->currentRow(), LmVialCount - 1);
+        const int row = std::min(m_vials->currentRow(), lmVialCount - 1);
         m_vials->setUpdatesEnabled(false);
-        while (m_vials->count() > LmVialCount)
+        while (m_vials->count() > lmVialCount)
             delete m_vials->takeItem(m_vials->count() - 1);
         m_vials->setUpdatesEnabled(true);
         selectVial(row);
     }
     ProgramRecord &program = m_data.programs[n];
-    program.Type = index;
-    RecalculateDuration(program);
+    program.type = index;
+    recalculateDuration(program);
     showDuration();
 }
 
 void ProgramEditor::addVialLine(int program)
 {
     const int v = m_vials->count() + 1;
-    m_vials->addItem(VialLineText(v, m_data.programs[program].vial(v), m_data.reagents));
+    m_vials->addItem(vialLineText(v, m_data.programs[program].vial(v), m_data.reagents));
 }
 
 void ProgramEditor::selectVial(int row)
@@ -274,7 +277,7 @@ void ProgramEditor::storeVial(int v, const VialStep &vial)
 {
     ProgramRecord &program = m_data.programs[currentProgram()];
     program.vial(v) = vial;
-    RecalculateDuration(program);
+    recalculateDuration(program);
     showProgram();
     selectVial(v - 1);
 }
@@ -291,7 +294,7 @@ void ProgramEditor::showProgress(int done, int maximum)
 {
     m_progress->setMaximum(maximum);
     m_progress->setValue(done);
-    m_percent->setText(PercentText(done, maximum));
+    m_percent->setText(percentText(done, maximum));
 }
 
 void ProgramEditor::showProgressNote(const QString &note)
@@ -316,3 +319,5 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
     else if (okButton()->isEnabled())
         okButton()->click();
 }
+
+} // namespace corvex

@@ -13,6 +13,9 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+
+namespace corvex {
+
 class SpinBar;
 class VialEditor;
 
@@ -101,8 +104,8 @@ private:
     int m_copiedProgram = 0;
     struct VialReference
     {
-        int Program = 0;
-        int Vial = 0;
+        int program = 0;
+        int vial = 0;
     } m_copiedVial;
 
     QLineEdit *m_number = nullptr;
@@ -122,3 +125,5 @@ private:
     VialEditor *m_vialEditor = nullptr;
     QAction *m_vialPaste = nullptr;
 };
+
+} // namespace corvex

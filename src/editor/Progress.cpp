@@ -1,12 +1,17 @@
 #include "Progress.h"
 
-QString PercentText(int value, int maximum)
+namespace corvex {
+
+
+QString percentText(int value, int maximum)
 {
     const qint64 percent = maximum > 0 ? qint64(value) * 100 / maximum : 0;
     return QString::number(percent) + QLatin1Char('%');
 }
 
-QString RetryingText(int attempt, int attempts)
+QString retryingText(int attempt, int attempts)
 {
     return QStringLiteral("No answer from the Corvex, trying again (%1 of %2)...").arg(attempt).arg(attempts);
 }
+
+} // namespace corvex

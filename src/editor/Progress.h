@@ -2,9 +2,14 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // "50%": the whole-number part of value / maximum * 100, followed by "%".
-QString PercentText(int value, int maximum);
+QString percentText(int value, int maximum);
 
 // Shown while a memory command is tried again: "No answer from the Corvex,
 // trying again (2 of 5)...".
-QString RetryingText(int attempt, int attempts);
+QString retryingText(int attempt, int attempts);
+
+} // namespace corvex

@@ -22,11 +22,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace corvex {
+
+
 namespace {
 
-const QString StopCaption = QStringLiteral("Stop");
+const QString stopCaption = QStringLiteral("Stop");
 
-QString NumberLabel(int number)
+QString numberLabel(int number)
 {
     return QStringLiteral("Reagent %1:").arg(zeroPadded(number, 3));
 }
@@ -42,7 +45,7 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lsReagents"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setFont(FixedPitchListFont());
+    m_list->setFont(fixedPitchListFont());
     m_list->setUniformItemSizes(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -67,14 +70,14 @@ QWidget *ReagentEditor::buildConnectionFrame()
                                        .numberName = "txtRead",
                                        .digits = 3,
                                        .spinName = "VScroll1",
-                                       .count = ReagentCount,
+                                       .count = reagentCount,
                                        .firstButtonName = "cmdReadReagents",
-                                       .firstCaption = ReadFromCorvexCaption,
+                                       .firstCaption = readFromCorvexCaption,
                                        .secondButtonName = "cmdReadAllReagents",
-                                       .secondCaption = ReadAllCaption,
+                                       .secondCaption = readAllCaption,
                                        .barName = "pbReagents",
                                        .barMinimum = 1,
-                                       .barMaximum = ReagentCount,
+                                       .barMaximum = reagentCount,
                                        .percentName = "lblPercent"},
                                       this);
     m_number = frame->number;
@@ -85,14 +88,14 @@ QWidget *ReagentEditor::buildConnectionFrame()
     m_percent = frame->percent;
     // The caption changes to "Stop" while running; the button keeps its width.
     m_readAll->setMinimumWidth(m_readAll->sizeHint().width());
-    IgnoreSecondClickOfDoubleClick(m_readAll);
+    ignoreSecondClickOfDoubleClick(m_readAll);
     return frame;
 }
 
 QWidget *ReagentEditor::buildNameRow()
 {
     auto *row = new QWidget(this);
-    m_nameLabel = new QLabel(NumberLabel(1), row);
+    m_nameLabel = new QLabel(numberLabel(1), row);
     m_nameLabel->setObjectName(QStringLiteral("lblReagents"));
     QFont bold = m_nameLabel->font();
     bold.setBold(true);
@@ -118,18 +121,18 @@ QWidget *ReagentEditor::buildNameRow()
 
 void ReagentEditor::buildMenu()
 {
-    m_pasteAction = AttachClipboardMenu(
+    m_pasteAction = attachClipboardMenu(
         m_list, {QStringLiteral("ReagentPopup"), "mnReagent", "mnReagentCopy", "mnReagentPaste", "mnReagentDelete"},
         [this] { copyReagent(); }, [this] { pasteReagent(); }, [this] { deleteReagent(); });
-    m_listMenu = ClipboardMenuOf(m_list);
+    m_listMenu = clipboardMenuOf(m_list);
 }
 
 void ReagentEditor::fillList()
 {
     QStringList lines;
-    lines.reserve(ReagentCount);
-    for (int r = 1; r <= ReagentCount; ++r)
-        lines.append(ReagentListLine(r, m_data.reagents[r]));
+    lines.reserve(reagentCount);
+    for (int r = 1; r <= reagentCount; ++r)
+        lines.append(reagentListLine(r, m_data.reagents[r]));
     m_list->clear();
     m_list->addItems(lines);
 }
@@ -138,7 +141,7 @@ void ReagentEditor::refreshLine(int number)
 {
     if (!ReagentTable::isValidNumber(number) || number > m_list->count())
         return;
-    m_list->item(number - 1)->setText(ReagentListLine(number, m_data.reagents[number]));
+    m_list->item(number - 1)->setText(reagentListLine(number, m_data.reagents[number]));
     if (m_list->currentRow() == number - 1)
         reagentSelected(number - 1);
     else
@@ -152,7 +155,7 @@ void ReagentEditor::selectReagent(int number)
 
 int ReagentEditor::numberToRead() const
 {
-    return ClampNumber(m_number->text(), 1, ReagentCount);
+    return clampNumber(m_number->text(), 1, reagentCount);
 }
 
 void ReagentEditor::setNumberToRead(int number)
@@ -172,21 +175,21 @@ int ReagentEditor::selectedReagent() const
 
 QByteArray ReagentEditor::typedName() const
 {
-    return nameForStorage(EncodeCp1252(m_name->text()));
+    return nameForStorage(encodeCp1252(m_name->text()));
 }
 
 void ReagentEditor::reagentSelected(int row)
 {
-    m_nameLabel->setText(NumberLabel(row + 1));
+    m_nameLabel->setText(numberLabel(row + 1));
     if (row < 0)
         return;
-    m_name->showName(DecodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
+    m_name->showName(decodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
     m_name->setFocus();
 }
 
 void ReagentEditor::numberTyped(const QString &text)
 {
-    m_spin->setSpinValue(ClampNumber(text, 1, ReagentCount));
+    m_spin->setSpinValue(clampNumber(text, 1, reagentCount));
 }
 
 void ReagentEditor::sendTypedName()
@@ -194,8 +197,8 @@ void ReagentEditor::sendTypedName()
     const int r = selectedReagent();
     if (!ReagentTable::isValidNumber(r))
         return;
-    if (r == EmptyVialReagent
-        && !AskYesNo(this, QStringLiteral("Are you sure?"),
+    if (r == emptyVialReagent
+        && !askYesNo(this, QStringLiteral("Are you sure?"),
                      QStringLiteral("Are you sure that you want to rename this reagent? It is used by the Corvex to "
                                     "designate an empty vial.")))
         return;
@@ -213,13 +216,13 @@ void ReagentEditor::readAllClicked()
 void ReagentEditor::showReadAllButton(ReadAllButton meaning)
 {
     m_readAllMeaning = meaning;
-    m_readAll->setText(meaning == ReadAllButton::Stop ? StopCaption : ReadAllCaption);
+    m_readAll->setText(meaning == ReadAllButton::Stop ? stopCaption : readAllCaption);
 }
 
 void ReagentEditor::setReadAllProgress(int reagent)
 {
     m_progress->setValue(reagent);
-    m_percent->setText(PercentText(reagent, ReagentCount));
+    m_percent->setText(percentText(reagent, reagentCount));
 }
 
 void ReagentEditor::showProgressNote(const QString &note)
@@ -256,7 +259,7 @@ void ReagentEditor::pasteReagent()
 {
     if (!ReagentTable::isValidNumber(m_copiedReagent))
         return;
-    m_name->showName(DecodeCp1252(m_data.reagents[m_copiedReagent]));
+    m_name->showName(decodeCp1252(m_data.reagents[m_copiedReagent]));
     sendTypedName();
 }
 
@@ -265,3 +268,5 @@ void ReagentEditor::deleteReagent()
     m_name->clear();
     sendTypedName();
 }
+
+} // namespace corvex

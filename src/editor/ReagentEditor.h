@@ -3,8 +3,6 @@
 #include "InstrumentData.h"
 
 #include <QWidget>
-
-class NameBox;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -12,6 +10,11 @@ class QListWidget;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+
+namespace corvex {
+
+
+class NameBox;
 class SpinBar;
 
 // The "Reagents" tab: the list of the 200 reagent names, the name box with
@@ -102,3 +105,5 @@ private:
     QMenu *m_listMenu = nullptr;
     ReadAllButton m_readAllMeaning = ReadAllButton::Start;
 };
+
+} // namespace corvex

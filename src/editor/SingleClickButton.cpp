@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 
+namespace corvex {
+
+
 namespace {
 
 class SecondClickFilter : public QObject
@@ -37,7 +40,9 @@ private:
 
 } // namespace
 
-void IgnoreSecondClickOfDoubleClick(QAbstractButton *button)
+void ignoreSecondClickOfDoubleClick(QAbstractButton *button)
 {
     button->installEventFilter(new SecondClickFilter(button));
 }
+
+} // namespace corvex

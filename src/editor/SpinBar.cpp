@@ -1,5 +1,8 @@
 #include "SpinBar.h"
 
+namespace corvex {
+
+
 SpinBar::SpinBar(int minimum, int maximum, QWidget *parent)
     : QScrollBar(Qt::Vertical, parent)
 {
@@ -20,3 +23,5 @@ void SpinBar::setSpinValue(int value)
 {
     setValue(mirrored(value));
 }
+
+} // namespace corvex

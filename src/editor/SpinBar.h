@@ -2,6 +2,9 @@
 
 #include <QScrollBar>
 
+namespace corvex {
+
+
 // A vertical scroll bar used as a spin: its up arrow (and the Up key, and the
 // wheel turned up) increases the value, the reverse of a scroll bar's own
 // direction. Read and set the spin value only through spinValue().
@@ -26,3 +29,5 @@ signals:
 private:
     int mirrored(int value) const { return minimum() + maximum() - value; }
 };
+
+} // namespace corvex

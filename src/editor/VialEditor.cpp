@@ -16,18 +16,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr int TypedDigits = 2;
+constexpr int typedDigits = 2;
 
-QLineEdit *NumberBox(const char *name, const QString &text, QWidget *parent)
+QLineEdit *numberBox(const char *name, const QString &text, QWidget *parent)
 {
-    QLineEdit *box = MakeNumberBox(name, text, TypedDigits, parent);
-    ClickClearsField::Install(box, TypedDigits);
+    QLineEdit *box = makeNumberBox(name, text, typedDigits, parent);
+    ClickClearsField::install(box, typedDigits);
     return box;
 }
 
-QString TwoDigits(qint32 value)
+QString twoDigits(qint32 value)
 {
     return zeroPadded(value, 2);
 }
@@ -49,8 +52,8 @@ VialEditor::VialEditor(QWidget *parent)
     m_reagents->setMaxVisibleItems(20);
     m_reagents->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    m_hours = NumberBox("txtHrs", QStringLiteral("00"), this);
-    m_minutes = NumberBox("txtMin", QStringLiteral("00"), this);
+    m_hours = numberBox("txtHrs", QStringLiteral("00"), this);
+    m_minutes = numberBox("txtMin", QStringLiteral("00"), this);
 
     m_agitation = new QComboBox(this);
     m_agitation->setObjectName(QStringLiteral("cbAgit"));
@@ -68,7 +71,7 @@ VialEditor::VialEditor(QWidget *parent)
     options->addButton(m_heaterOff, 0);
     options->addButton(m_heaterOn, 1);
     m_heaterOff->setChecked(true);
-    m_degrees = NumberBox("txtDeg", QStringLiteral("--"), heater);
+    m_degrees = numberBox("txtDeg", QStringLiteral("--"), heater);
     m_degrees->setEnabled(false);
 
     m_ok = new QPushButton(QStringLiteral("&Ok"), this);
@@ -105,35 +108,35 @@ VialEditor::VialEditor(QWidget *parent)
 void VialEditor::fillReagents(const ReagentTable &reagents)
 {
     QStringList lines;
-    lines.reserve(ReagentCount);
-    for (int r = 1; r <= ReagentCount; ++r)
-        lines.append(ReagentComboLine(r, reagents[r]));
+    lines.reserve(reagentCount);
+    for (int r = 1; r <= reagentCount; ++r)
+        lines.append(reagentComboLine(r, reagents[r]));
     m_reagents->clear();
     m_reagents->addItems(lines);
 }
 
 void VialEditor::fillAgitation()
 {
-    m_agitation->addItems(AgitationTexts());
+    m_agitation->addItems(agitationTexts());
 }
 
 void VialEditor::heaterSwitched(bool on)
 {
     m_degrees->setEnabled(on);
     if (!on)
-        ShowWholeText(m_degrees, QStringLiteral("--"), TypedDigits);
+        showWholeText(m_degrees, QStringLiteral("--"), typedDigits);
 }
 
 void VialEditor::load(const VialStep &vial)
 {
-    m_reagents->setCurrentIndex(vial.Reagent - 1);
-    ShowWholeText(m_hours, QString::number(vial.Hrs), TypedDigits);
-    ShowWholeText(m_minutes, TwoDigits(vial.Min), TypedDigits);
-    m_agitation->setCurrentIndex(vial.Agit);
-    m_pause->setChecked(vial.Pause == 1);
-    if (vial.Temp != 0) {
+    m_reagents->setCurrentIndex(vial.reagent - 1);
+    showWholeText(m_hours, QString::number(vial.hrs), typedDigits);
+    showWholeText(m_minutes, twoDigits(vial.min), typedDigits);
+    m_agitation->setCurrentIndex(vial.agit);
+    m_pause->setChecked(vial.pause == 1);
+    if (vial.temp != 0) {
         m_heaterOn->setChecked(true);
-        ShowWholeText(m_degrees, QString::number(vial.Temp), TypedDigits);
+        showWholeText(m_degrees, QString::number(vial.temp), typedDigits);
     } else {
         m_heaterOff->setChecked(true);
         heaterSwitched(false);
@@ -144,12 +147,14 @@ VialStep VialEditor::edited(const VialStep &stored) const
 {
     VialStep vial = stored;
     if (m_reagents->currentIndex() >= 0)
-        vial.Reagent = m_reagents->currentIndex() + 1;
-    vial.Hrs = WholeNumberValue(m_hours->text());
-    vial.Min = ClampNumber(m_minutes->text(), 0, 59);
+        vial.reagent = m_reagents->currentIndex() + 1;
+    vial.hrs = wholeNumberValue(m_hours->text());
+    vial.min = clampNumber(m_minutes->text(), 0, 59);
     if (m_agitation->currentIndex() >= 0)
-        vial.Agit = m_agitation->currentIndex();
-    vial.Pause = m_pause->isChecked() ? 1 : 0;
-    vial.Temp = m_heaterOff->isChecked() ? 0 : ClampNumber(m_degrees->text(), 4, 60);
+        vial.agit = m_agitation->currentIndex();
+    vial.pause = m_pause->isChecked() ? 1 : 0;
+    vial.temp = m_heaterOff->isChecked() ? 0 : clampNumber(m_degrees->text(), 4, 60);
     return vial;
 }
+
+} // namespace corvex

@@ -11,6 +11,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace corvex {
+
+
 // The frame "Edit Vial": a view of one vial. load() fills the fields from a
 // vial; edited() reads them back, clamped, when Ok is pressed. Editing the
 // fields changes nothing until then.
@@ -49,3 +52,5 @@ private:
     QLineEdit *m_degrees = nullptr;
     QPushButton *m_ok = nullptr;
 };
+
+} // namespace corvex

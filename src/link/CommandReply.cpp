@@ -1,5 +1,8 @@
 #include "CommandReply.h"
 
+namespace corvex {
+
+
 CommandReply::CommandReply(QByteArray command, QObject *parent)
     : QObject(parent)
     , m_command(std::move(command))
@@ -26,3 +29,5 @@ void CommandReply::finish(const QByteArray &reply, Error error)
         },
         Qt::QueuedConnection);
 }
+
+} // namespace corvex

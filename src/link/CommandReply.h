@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QObject>
 
+namespace corvex {
+
+
 // The answer to one command sent with SerialLink::sendCommand. It finishes
 // once, from the event loop (never inside the call that made it), when the
 // transaction has ended: with the reply, or with an error and the substitute
@@ -50,3 +53,5 @@ private:
     bool m_finished = false;
     bool m_aborted = false;
 };
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include "PortTable.h"
 #include "PortWatcher.h"
 
+namespace corvex {
+
+
 
 DeviceConnection::DeviceConnection(SerialLink &link, PortFactory factory, QObject *parent)
     : QObject(parent)
@@ -49,13 +52,13 @@ void DeviceConnection::connectDevice()
     pauseWatching();
     closePort();
     m_connectedPort = 0;
-    const int stored = StoredCommPort().value_or(0);
+    const int stored = storedCommPort().value_or(0);
     QList<PortCandidate> candidates;
     if (stored != 0) {
-        candidates << PortCandidate{stored, PortDevice(stored)};
+        candidates << PortCandidate{stored, portDevice(stored)};
     } else {
-        for (int port = FirstPort; port <= LastPort; ++port)
-            candidates << PortCandidate{port, PortDevice(port)};
+        for (int port = firstPort; port <= lastPort; ++port)
+            candidates << PortCandidate{port, portDevice(port)};
     }
     m_pending = Pending::Search;
     m_search.start(candidates);
@@ -80,8 +83,8 @@ void DeviceConnection::connectFoundPort(int port)
     pauseWatching();
     closePort();
     m_connectedPort = 0;
-    StoreCommPort(port);
-    if (!openOnLink(PortDevice(port))) {
+    storeCommPort(port);
+    if (!openOnLink(portDevice(port))) {
         setNotConnected();
         return;
     }
@@ -104,10 +107,10 @@ void DeviceConnection::searchEnded()
         return;
     }
     const int found = m_search.found().number;
-    StoreCommPort(found);
+    storeCommPort(found);
     // It answered a moment ago; a port that will not open again now cannot
     // carry transfers.
-    if (!openOnLink(PortDevice(found))) {
+    if (!openOnLink(portDevice(found))) {
         setNotConnected();
         return;
     }
@@ -149,3 +152,5 @@ void DeviceConnection::resumeWatching()
     if (m_watcher && !m_watcher->isRunning())
         m_watcher->start();
 }
+
+} // namespace corvex

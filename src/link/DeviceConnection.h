@@ -10,6 +10,9 @@
 
 #include <chrono>
 
+namespace corvex {
+
+
 class PortWatcher;
 
 // Finds the instrument and keeps its port (the link's port) open for the
@@ -31,10 +34,10 @@ class DeviceConnection : public QObject
     Q_OBJECT
 
 public:
-    static constexpr char IdentifyCommand[] = "F1";
-    static constexpr char Identification[] = "4178-305";
+    static constexpr char identifyCommand[] = "F1";
+    static constexpr char identification[] = "4178-305";
 
-    explicit DeviceConnection(SerialLink &link, PortFactory factory = SerialPortFactory(), QObject *parent = nullptr);
+    explicit DeviceConnection(SerialLink &link, PortFactory factory = serialPortFactory(), QObject *parent = nullptr);
 
     // The tick of the link and of the search's probes (1000 ms by default).
     void setTickInterval(std::chrono::milliseconds interval);
@@ -91,3 +94,5 @@ private:
     Pending m_pending = Pending::None;
     int m_connectedPort = 0;
 };
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 
+namespace corvex {
+
+
 // The serial line as the link needs it. The product uses a QSerialPort
 // (SerialDevicePort); tests of pure logic use an in-process fake.
 class DevicePort : public QObject
@@ -38,3 +41,5 @@ Q_SIGNALS:
     // closed when this is emitted.
     void lost();
 };
+
+} // namespace corvex

@@ -6,13 +6,16 @@
 
 #include <QPointer>
 
+namespace corvex {
+
+
 namespace {
 
 // Positions counted from 0: the address at 5..8, the value from 10 on.
-constexpr qsizetype AddressOffset = 5;
-constexpr qsizetype AddressLength = 4;
-constexpr qsizetype ValueOffset = 10;
-constexpr qsizetype MaxValueDigits = 8;
+constexpr qsizetype addressOffset = 5;
+constexpr qsizetype addressLength = 4;
+constexpr qsizetype valueOffset = 10;
+constexpr qsizetype maxValueDigits = 8;
 
 // 0..15, or -1 for a character that is no hexadecimal digit.
 int hexDigitValue(char c)
@@ -72,10 +75,10 @@ private:
         sent->deleteLater();
         ++m_attempts;
 
-        const std::optional<qint32> parsed = ReplyValue(answer);
+        const std::optional<qint32> parsed = replyValue(answer);
         if (!m_written && parsed)
             m_value = *parsed;
-        const bool passes = m_written ? WriteReplyPasses(answer, m_address, *m_written) : ReadReplyPasses(answer, m_address);
+        const bool passes = m_written ? writeReplyPasses(answer, m_address, *m_written) : readReplyPasses(answer, m_address);
         if (passes) {
             m_reply.finish(MemoryFault::None, m_written.value_or(m_value), m_attempts);
             return;
@@ -85,7 +88,7 @@ private:
             ++m_unanswered;
         else if (portClosed)
             ++m_portClosed;
-        if (m_attempts == MemoryAttempts) {
+        if (m_attempts == memoryAttempts) {
             MemoryFault fault = MemoryFault::WrongAnswer;
             if (m_portClosed == m_attempts)
                 fault = MemoryFault::NotConnected;
@@ -114,28 +117,28 @@ private:
 
 } // namespace
 
-QByteArray ReadCommandText(qint32 address)
+QByteArray readCommandText(qint32 address)
 {
     return QByteArrayLiteral("25,") + hexDigits(address, 4);
 }
 
-QByteArray WriteCommandText(qint32 address, qint32 value)
+QByteArray writeCommandText(qint32 address, qint32 value)
 {
     return QByteArrayLiteral("26,") + hexDigits(address, 4) + ',' + hexDigits(value, 2);
 }
 
-bool ReplyAddressMatches(QByteArrayView reply, qint32 address)
+bool replyAddressMatches(QByteArrayView reply, qint32 address)
 {
-    return reply.size() >= AddressOffset + AddressLength
-        && reply.sliced(AddressOffset, AddressLength) == QByteArrayView(hexDigits(address, 4));
+    return reply.size() >= addressOffset + addressLength
+        && reply.sliced(addressOffset, addressLength) == QByteArrayView(hexDigits(address, 4));
 }
 
-std::optional<qint32> ReplyValue(QByteArrayView reply)
+std::optional<qint32> replyValue(QByteArrayView reply)
 {
-    if (reply.size() <= ValueOffset)
+    if (reply.size() <= valueOffset)
         return std::nullopt;
-    const QByteArrayView digits = reply.sliced(ValueOffset);
-    if (digits.size() > MaxValueDigits)
+    const QByteArrayView digits = reply.sliced(valueOffset);
+    if (digits.size() > maxValueDigits)
         return std::nullopt;
     quint32 value = 0;
     for (const char c : digits) {
@@ -147,19 +150,21 @@ std::optional<qint32> ReplyValue(QByteArrayView reply)
     return static_cast<qint32>(value);
 }
 
-bool ReadReplyPasses(QByteArrayView reply, qint32 address)
+bool readReplyPasses(QByteArrayView reply, qint32 address)
 {
-    const std::optional<qint32> value = ReplyValue(reply);
-    return ReplyAddressMatches(reply, address) && value && isByte(*value);
+    const std::optional<qint32> value = replyValue(reply);
+    return replyAddressMatches(reply, address) && value && isByte(*value);
 }
 
-bool WriteReplyPasses(QByteArrayView reply, qint32 address, qint32 value)
+bool writeReplyPasses(QByteArrayView reply, qint32 address, qint32 value)
 {
-    return ReplyAddressMatches(reply, address) && ReplyValue(reply) == value;
+    return replyAddressMatches(reply, address) && replyValue(reply) == value;
 }
 
-void RunMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
+void runMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
                       std::optional<qint32> written)
 {
     (new MemoryCommandRun(link, reply, command, address, written))->attempt();
 }
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 class MemoryReply;
 class SerialLink;
 
@@ -15,26 +18,26 @@ class SerialLink;
 // "?125,AAAA,VV"; a write is "26," + hexDigits(address, 4) + "," + hexDigits(value, 2),
 // answered by "?126,AAAA,VV" echoing the value written.
 
-inline constexpr int MemoryAttempts = 5;
+inline constexpr int memoryAttempts = 5;
 
-QByteArray ReadCommandText(qint32 address);
-QByteArray WriteCommandText(qint32 address, qint32 value);
+QByteArray readCommandText(qint32 address);
+QByteArray writeCommandText(qint32 address, qint32 value);
 
 // Characters 6..9 of the reply (counted from 1) equal hexDigits(address, 4).
-bool ReplyAddressMatches(QByteArrayView reply, qint32 address);
+bool replyAddressMatches(QByteArrayView reply, qint32 address);
 
 // Characters 11 to the end of the reply read as a hexadecimal number of one
 // to eight digits (either case); nullopt when they are anything else.
-std::optional<qint32> ReplyValue(QByteArrayView reply);
+std::optional<qint32> replyValue(QByteArrayView reply);
 
 // A read attempt succeeds when its reply echoes the address and carries a
 // byte value; a reply that echoes the address but whose value field is not a
 // byte is retried like any other failed attempt.
-bool ReadReplyPasses(QByteArrayView reply, qint32 address);
+bool readReplyPasses(QByteArrayView reply, qint32 address);
 
 // A write attempt succeeds when its reply echoes the address and the value.
 // A value outside 0..255 sends its low byte and can never be confirmed.
-bool WriteReplyPasses(QByteArrayView reply, qint32 address, qint32 value);
+bool writeReplyPasses(QByteArrayView reply, qint32 address, qint32 value);
 
 // Carries out a memory command on the link for `reply`: sends `command`
 // until a reply passes (a read when `written` is empty, else a write of that
@@ -43,5 +46,7 @@ bool WriteReplyPasses(QByteArrayView reply, qint32 address, qint32 value);
 // connected when every attempt found the port closed, no answer when none
 // was answered, wrong answer otherwise. A repeat after an attempt that went
 // on the wire is announced with MemoryReply::retrying.
-void RunMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
+void runMemoryCommand(SerialLink &link, MemoryReply &reply, const QByteArray &command, qint32 address,
                       std::optional<qint32> written);
+
+} // namespace corvex

@@ -1,5 +1,8 @@
 #pragma once
 
+namespace corvex {
+
+
 // Why a memory command gave up after all its attempts.
 enum class MemoryFault {
     None,
@@ -7,3 +10,5 @@ enum class MemoryFault {
     NoAnswer,     // every attempt timed out
     WrongAnswer,  // answers came, but none echoed the address (and value) asked for
 };
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "MemoryCommands.h"
 
+namespace corvex {
+
+
 MemoryReply::MemoryReply(QObject *parent)
     : QObject(parent)
 {
@@ -18,7 +21,7 @@ void MemoryReply::abort()
 void MemoryReply::reportRetry(int attempt)
 {
     if (!m_aborted && !m_finished)
-        emit retrying(attempt, MemoryAttempts);
+        emit retrying(attempt, memoryAttempts);
 }
 
 void MemoryReply::finish(MemoryFault fault, qint32 value, int attempts)
@@ -37,3 +40,5 @@ void MemoryReply::finish(MemoryFault fault, qint32 value, int attempts)
         },
         Qt::QueuedConnection);
 }
+
+} // namespace corvex

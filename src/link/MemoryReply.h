@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+namespace corvex {
+
+
 // The answer to one memory command (SerialLink::readMemory / writeMemory, or
 // a MemoryAccess). Up to five attempts are made; an attempt counts only when
 // its own reply echoes the address (and, for a write, the value). Before
@@ -53,3 +56,5 @@ private:
     bool m_finished = false;
     bool m_aborted = false;
 };
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 #include <unistd.h>
 #endif
 
+namespace corvex {
+
+
 DeviceAccess deviceAccess(const QString &device)
 {
 #ifdef Q_OS_UNIX
@@ -60,3 +63,5 @@ QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError 
 {
     return describeOpenFailure(device, error, errorString, deviceAccess(device));
 }
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include <QSerialPort>
 #include <QString>
 
+namespace corvex {
+
+
 // Why a serial device would not open, in words a user can act on.
 //
 // QSerialPort reports PermissionError both for a device the user may not
@@ -30,3 +33,5 @@ QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError 
 // The hint for a device this user may not open: which group owns it and
 // what to do about it.
 QString accessDeniedMessage(const QString &device);
+
+} // namespace corvex

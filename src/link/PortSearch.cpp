@@ -3,9 +3,12 @@
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
 
+namespace corvex {
+
+
 namespace {
-constexpr char IdentifyCommand[] = "F1";
-constexpr char Identification[] = "4178-305";
+constexpr char identifyCommand[] = "F1";
+constexpr char identification[] = "4178-305";
 } // namespace
 
 struct PortSearch::Probe
@@ -14,20 +17,20 @@ struct PortSearch::Probe
     std::unique_ptr<SerialLink> link;
 };
 
-PortFactory SerialPortFactory()
+PortFactory serialPortFactory()
 {
     return [] { return std::make_unique<SerialDevicePort>(); };
 }
 
-bool IsIdentificationReply(const QByteArray &reply)
+bool isIdentificationReply(const QByteArray &reply)
 {
-    return reply.mid(5) == Identification;
+    return reply.mid(5) == identification;
 }
 
 PortSearch::PortSearch(PortFactory factory, QObject *parent)
     : QObject(parent)
     , m_factory(std::move(factory))
-    , m_tick(SerialLink::DefaultTickInterval)
+    , m_tick(SerialLink::defaultTickInterval)
 {
 }
 
@@ -74,7 +77,7 @@ void PortSearch::start(const QList<PortCandidate> &candidates)
         }
         probe->link = std::make_unique<SerialLink>(*probe->port);
         probe->link->setTickInterval(m_tick);
-        CommandReply *reply = probe->link->sendCommand(QByteArray(IdentifyCommand));
+        CommandReply *reply = probe->link->sendCommand(QByteArray(identifyCommand));
         const int index = int(i);
         connect(reply, &CommandReply::finished, this, [this, index, reply, generation = m_generation] {
             if (generation == m_generation)
@@ -112,7 +115,7 @@ void PortSearch::probeEnded(int index, const CommandReply &reply)
     switch (reply.error()) {
     case CommandReply::Error::NoError:
         answer.reply = reply.reply();
-        answer.result = IsIdentificationReply(answer.reply) ? PortAnswer::Result::Identified : PortAnswer::Result::OtherDevice;
+        answer.result = isIdentificationReply(answer.reply) ? PortAnswer::Result::Identified : PortAnswer::Result::OtherDevice;
         break;
     case CommandReply::Error::Timeout:
         answer.result = PortAnswer::Result::Silent;
@@ -160,3 +163,5 @@ void PortSearch::releaseProbes()
     }
     m_probes.clear();
 }
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "DevicePort.h"
 
+namespace corvex {
+
+
 class CommandReply;
 
 #include <QByteArray>
@@ -17,7 +20,7 @@ class CommandReply;
 // Makes a fresh, closed port for one probe. The product's makes a
 // SerialDevicePort; tests give ports of their own.
 using PortFactory = std::function<std::unique_ptr<DevicePort>()>;
-PortFactory SerialPortFactory();
+PortFactory serialPortFactory();
 
 // A port to try: its number (1..16, or 0 for a device given by path) and
 // the device it opens.
@@ -58,7 +61,7 @@ class PortSearch : public QObject
     Q_OBJECT
 
 public:
-    explicit PortSearch(PortFactory factory = SerialPortFactory(), QObject *parent = nullptr);
+    explicit PortSearch(PortFactory factory = serialPortFactory(), QObject *parent = nullptr);
     ~PortSearch() override;
 
     void setTickInterval(std::chrono::milliseconds interval);
@@ -98,4 +101,6 @@ private:
 
 // The reply to "F1" identifies the instrument: from its sixth character to
 // the end it is exactly "4178-305".
-bool IsIdentificationReply(const QByteArray &reply);
+bool isIdentificationReply(const QByteArray &reply);
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "UserSettings.h"
 
+namespace corvex {
+
+
 namespace {
 
 struct DeviceRange
@@ -11,7 +14,7 @@ struct DeviceRange
     const char *devicePrefix;
 };
 
-constexpr DeviceRange LinuxDevices[] = {
+constexpr DeviceRange linuxDevices[] = {
     {1, 4, "/dev/ttyS"},
     {5, 12, "/dev/ttyUSB"},
     {13, 16, "/dev/ttyACM"},
@@ -19,34 +22,34 @@ constexpr DeviceRange LinuxDevices[] = {
 
 QString overrideKey(int port)
 {
-    return PortName(port);
+    return portName(port);
 }
 
 } // namespace
 
-bool IsValidPortNumber(int port)
+bool isValidPortNumber(int port)
 {
-    return port >= FirstPort && port <= LastPort;
+    return port >= firstPort && port <= lastPort;
 }
 
-QString PortName(int port)
+QString portName(int port)
 {
     return QStringLiteral("COM%1").arg(port);
 }
 
 QString portDescription(int port, const QString &device)
 {
-    return QStringLiteral("%1 (%2)").arg(PortName(port), device);
+    return QStringLiteral("%1 (%2)").arg(portName(port), device);
 }
 
-QString DefaultPortDevice(int port)
+QString defaultPortDevice(int port)
 {
-    if (!IsValidPortNumber(port))
+    if (!isValidPortNumber(port))
         return {};
 #ifdef Q_OS_WIN
     return PortName(port);
 #else
-    for (const DeviceRange &range : LinuxDevices) {
+    for (const DeviceRange &range : linuxDevices) {
         if (port >= range.firstPort && port <= range.lastPort)
             return QLatin1String(range.devicePrefix) + QString::number(port - range.firstPort);
     }
@@ -54,21 +57,21 @@ QString DefaultPortDevice(int port)
 #endif
 }
 
-QString PortDeviceOverride(int port)
+QString portDeviceOverride(int port)
 {
-    if (!IsValidPortNumber(port))
+    if (!isValidPortNumber(port))
         return {};
-    auto settings = OpenUserSettings();
-    settings->beginGroup(QLatin1String(UserSetting::PortsGroup));
+    auto settings = openUserSettings();
+    settings->beginGroup(QLatin1String(UserSetting::portsGroup));
     return settings->value(overrideKey(port)).toString().trimmed();
 }
 
-void SetPortDeviceOverride(int port, const QString &device)
+void setPortDeviceOverride(int port, const QString &device)
 {
-    if (!IsValidPortNumber(port))
+    if (!isValidPortNumber(port))
         return;
-    auto settings = OpenUserSettings();
-    settings->beginGroup(QLatin1String(UserSetting::PortsGroup));
+    auto settings = openUserSettings();
+    settings->beginGroup(QLatin1String(UserSetting::portsGroup));
     const QString path = device.trimmed();
     if (path.isEmpty())
         settings->remove(overrideKey(port));
@@ -76,24 +79,26 @@ void SetPortDeviceOverride(int port, const QString &device)
         settings->setValue(overrideKey(port), path);
 }
 
-QString PortDevice(int port)
+QString portDevice(int port)
 {
-    const QString custom = PortDeviceOverride(port);
-    return custom.isEmpty() ? DefaultPortDevice(port) : custom;
+    const QString custom = portDeviceOverride(port);
+    return custom.isEmpty() ? defaultPortDevice(port) : custom;
 }
 
-std::optional<int> StoredCommPort()
+std::optional<int> storedCommPort()
 {
-    if (!HasUserSetting(UserSetting::CommPort))
+    if (!hasUserSetting(UserSetting::commPort))
         return std::nullopt;
     bool isNumber = false;
-    const int port = ReadUserSetting(UserSetting::CommPort).toString().trimmed().toInt(&isNumber);
-    if (!isNumber || (port != 0 && !IsValidPortNumber(port)))
+    const int port = readUserSetting(UserSetting::commPort).toString().trimmed().toInt(&isNumber);
+    if (!isNumber || (port != 0 && !isValidPortNumber(port)))
         return std::nullopt;
     return port;
 }
 
-void StoreCommPort(int port)
+void storeCommPort(int port)
 {
-    WriteUserSetting(UserSetting::CommPort, port);
+    writeUserSetting(UserSetting::commPort, port);
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // The user picks a port by number, 1..16, shown as "COM1".."COM16". On
 // Windows port n is the device COMn. Elsewhere a fixed table maps the
 // numbers to device paths:
@@ -15,30 +18,32 @@
 // "COM<n>", a device path), for an adapter with another name or for the
 // simulator's pseudo-terminal.
 
-inline constexpr int FirstPort = 1;
-inline constexpr int LastPort = 16;
+inline constexpr int firstPort = 1;
+inline constexpr int lastPort = 16;
 
-bool IsValidPortNumber(int port);
+bool isValidPortNumber(int port);
 
 // "COM3" for 3.
-QString PortName(int port);
+QString portName(int port);
 
 // A port as logs and backups name it: "COM3 (/dev/ttyUSB0)".
 QString portDescription(int port, const QString &device);
 
 // The built-in device of a port number.
-QString DefaultPortDevice(int port);
+QString defaultPortDevice(int port);
 
 // The user's override of a port number, empty when there is none.
-QString PortDeviceOverride(int port);
+QString portDeviceOverride(int port);
 
 // Sets the override; an empty (or blank) path removes it.
-void SetPortDeviceOverride(int port, const QString &device);
+void setPortDeviceOverride(int port, const QString &device);
 
 // The device that port n opens: the override if set, else the default.
-QString PortDevice(int port);
+QString portDevice(int port);
 
 // The stored "CommPort": 0 means search all ports. nullopt when the key is
 // missing, or holds anything but a whole number 0..16.
-std::optional<int> StoredCommPort();
-void StoreCommPort(int port);
+std::optional<int> storedCommPort();
+void storeCommPort(int port);
+
+} // namespace corvex

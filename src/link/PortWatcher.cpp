@@ -7,28 +7,31 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 namespace {
-constexpr std::chrono::milliseconds DefaultInterval{2000};
+constexpr std::chrono::milliseconds defaultInterval{2000};
 
 // The port number whose device this is, 0 when none is.
 int portNumberOf(const QString &device)
 {
-    for (int port = FirstPort; port <= LastPort; ++port) {
-        if (PortDevice(port) == device)
+    for (int port = firstPort; port <= lastPort; ++port) {
+        if (portDevice(port) == device)
             return port;
     }
     return 0;
 }
 } // namespace
 
-PortWatcher::DeviceLister PortWatcher::SystemDevices()
+PortWatcher::DeviceLister PortWatcher::systemDevices()
 {
     return [] {
         QStringList devices;
         for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
             devices << info.systemLocation();
-        for (int port = FirstPort; port <= LastPort; ++port) {
-            const QString device = PortDevice(port);
+        for (int port = firstPort; port <= lastPort; ++port) {
+            const QString device = portDevice(port);
 #ifdef Q_OS_WIN
             const bool present = devices.contains(device);
 #else
@@ -46,7 +49,7 @@ PortWatcher::PortWatcher(PortFactory factory, DeviceLister lister, QObject *pare
     , m_lister(std::move(lister))
     , m_search(std::move(factory))
 {
-    m_timer.setInterval(DefaultInterval);
+    m_timer.setInterval(defaultInterval);
     connect(&m_timer, &QTimer::timeout, this, &PortWatcher::look);
     connect(&m_search, &PortSearch::finished, this, &PortWatcher::probeEnded);
 }
@@ -102,3 +105,5 @@ void PortWatcher::probeEnded()
     if (m_search.hasFound() && m_timer.isActive())
         emit instrumentFound(m_search.found().number);
 }
+
+} // namespace corvex

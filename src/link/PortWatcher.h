@@ -10,6 +10,9 @@
 #include <chrono>
 #include <functional>
 
+namespace corvex {
+
+
 // Notices a serial device that appears while the utility is not connected
 // (a USB adapter plugged in) and asks it once whether it is a Corvex.
 //
@@ -29,9 +32,9 @@ public:
     // The devices present now: by default QSerialPortInfo::availablePorts()
     // (as paths) and the devices of the port table that exist.
     using DeviceLister = std::function<QStringList()>;
-    static DeviceLister SystemDevices();
+    static DeviceLister systemDevices();
 
-    explicit PortWatcher(PortFactory factory = SerialPortFactory(), DeviceLister lister = SystemDevices(),
+    explicit PortWatcher(PortFactory factory = serialPortFactory(), DeviceLister lister = systemDevices(),
                          QObject *parent = nullptr);
 
     void setInterval(std::chrono::milliseconds interval);
@@ -55,3 +58,5 @@ private:
     PortSearch m_search;
     QSet<QString> m_known;
 };
+
+} // namespace corvex

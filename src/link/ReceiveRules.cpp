@@ -1,39 +1,44 @@
 #include "ReceiveRules.h"
 
+namespace corvex {
+
+
 namespace {
-constexpr char CR = '\r';
-constexpr char LF = '\n';
-constexpr qsizetype PrefixCompareLength = 4;
+constexpr char cr = '\r';
+constexpr char lf = '\n';
+constexpr qsizetype prefixCompareLength = 4;
 } // namespace
 
-std::optional<QByteArray> ReceiveCharacters(ReceiveState &state, QByteArrayView batch)
+std::optional<QByteArray> receiveCharacters(ReceiveState &state, QByteArrayView batch)
 {
     std::optional<QByteArray> completed;
     for (const char c : batch) {
-        if (c == CR && state.ReplyBuffer.left(PrefixCompareLength) == state.ExpectedPrefix) {
+        if (c == cr && state.replyBuffer.left(prefixCompareLength) == state.expectedPrefix) {
             if (!completed)
-                completed = state.ReplyBuffer;
+                completed = state.replyBuffer;
         } else if (c == '?') {
-            state.ReplyBuffer = QByteArray(1, '?');
-        } else if (c != LF) {
-            if (state.ReplyBuffer.size() < ReplyBufferLimit)
-                state.ReplyBuffer.append(c);
+            state.replyBuffer = QByteArray(1, '?');
+        } else if (c != lf) {
+            if (state.replyBuffer.size() < replyBufferLimit)
+                state.replyBuffer.append(c);
         }
     }
     return completed;
 }
 
-QByteArray ExpectedPrefixFor(QByteArrayView command)
+QByteArray expectedPrefixFor(QByteArrayView command)
 {
     return QByteArrayLiteral("?1") + command.first(std::min<qsizetype>(2, command.size())).toByteArray();
 }
 
-QByteArray CommandLine(QByteArrayView command)
+QByteArray commandLine(QByteArrayView command)
 {
-    return QByteArrayLiteral("!1") + command.toByteArray() + CR;
+    return QByteArrayLiteral("!1") + command.toByteArray() + cr;
 }
 
-QByteArray TimeOutSubstitute(QByteArrayView expectedPrefix)
+QByteArray timeOutSubstitute(QByteArrayView expectedPrefix)
 {
     return expectedPrefix.toByteArray() + QByteArrayLiteral("00000000");
 }
+
+} // namespace corvex

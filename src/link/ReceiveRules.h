@@ -5,19 +5,22 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // The receive state of the link. ReplyBuffer collects the reply of the
 // current transaction; ExpectedPrefix is "?1" and the first two characters
 // of the command, by which the reply is recognised.
 struct ReceiveState
 {
-    QByteArray ReplyBuffer;
-    QByteArray ExpectedPrefix;
+    QByteArray replyBuffer;
+    QByteArray expectedPrefix;
 };
 
 // A valid reply is under 20 characters. A line that chatters without ever
 // sending "?" stops growing the buffer here; the first characters, which
 // decide whether a reply is recognised, are never dropped.
-inline constexpr qsizetype ReplyBufferLimit = 64;
+inline constexpr qsizetype replyBufferLimit = 64;
 
 // Applies one batch of received characters, of any size, to the state:
 // - CR completes the reply when the first four characters of ReplyBuffer
@@ -27,13 +30,15 @@ inline constexpr qsizetype ReplyBufferLimit = 64;
 // - anything else, a CR that completes nothing included, is appended.
 // Characters after a completing CR are handled by the same rules.
 // Returns the reply as it stood at the first completing CR of the batch.
-std::optional<QByteArray> ReceiveCharacters(ReceiveState &state, QByteArrayView batch);
+std::optional<QByteArray> receiveCharacters(ReceiveState &state, QByteArrayView batch);
 
 // "?1" followed by the first two characters of the command (fewer if it is shorter).
-QByteArray ExpectedPrefixFor(QByteArrayView command);
+QByteArray expectedPrefixFor(QByteArrayView command);
 
 // The line written for a command: "!1" + command + CR.
-QByteArray CommandLine(QByteArrayView command);
+QByteArray commandLine(QByteArrayView command);
 
 // What a transaction yields when nothing recognisable came: prefix + "00000000".
-QByteArray TimeOutSubstitute(QByteArrayView expectedPrefix);
+QByteArray timeOutSubstitute(QByteArrayView expectedPrefix);
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "PortAccess.h"
 
+namespace corvex {
+
+
 SerialDevicePort::SerialDevicePort(QObject *parent)
     : DevicePort(parent)
 {
@@ -92,3 +95,5 @@ void SerialDevicePort::handleError(QSerialPort::SerialPortError error)
     m_port.close();
     emit lost();
 }
+
+} // namespace corvex

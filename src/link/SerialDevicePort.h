@@ -4,6 +4,9 @@
 
 #include <QSerialPort>
 
+namespace corvex {
+
+
 // DevicePort on a real serial device (or a pseudo-terminal).
 class SerialDevicePort : public DevicePort
 {
@@ -29,3 +32,5 @@ private:
     QString m_device; // as given; QSerialPort shortens paths under /dev
     QString m_errorString;
 };
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "MemoryCommands.h"
 
+namespace corvex {
+
+
 
 SerialLink::SerialLink(DevicePort &port, QObject *parent)
     : QObject(parent)
@@ -9,7 +12,7 @@ SerialLink::SerialLink(DevicePort &port, QObject *parent)
 {
     m_timeOut.setParent(this);
     m_timeOut.setObjectName(QStringLiteral("tmTimeOut"));
-    m_timeOut.setInterval(DefaultTickInterval);
+    m_timeOut.setInterval(defaultTickInterval);
     m_timeOut.setTimerType(Qt::PreciseTimer);
     connect(&m_timeOut, &QTimer::timeout, this, &SerialLink::tick);
     connect(&m_port, &DevicePort::readyRead, this, &SerialLink::readPort);
@@ -40,14 +43,14 @@ CommandReply *SerialLink::sendCommand(const QByteArray &command)
 MemoryReply *SerialLink::readMemory(qint32 address)
 {
     auto *reply = new MemoryReply(this);
-    RunMemoryCommand(*this, *reply, ReadCommandText(address), address, std::nullopt);
+    runMemoryCommand(*this, *reply, readCommandText(address), address, std::nullopt);
     return reply;
 }
 
 MemoryReply *SerialLink::writeMemory(qint32 address, qint32 value)
 {
     auto *reply = new MemoryReply(this);
-    RunMemoryCommand(*this, *reply, WriteCommandText(address, value), address, value);
+    runMemoryCommand(*this, *reply, writeCommandText(address, value), address, value);
     return reply;
 }
 
@@ -65,12 +68,12 @@ void SerialLink::startNext()
         if (m_port.isOpen() && m_port.bytesToWrite() > 0)
             return;
         CommandReply *reply = m_queue.takeFirst();
-        m_receive.ReplyBuffer.clear();
-        m_sentLine = CommandLine(reply->command());
-        m_receive.ExpectedPrefix = ExpectedPrefixFor(reply->command());
+        m_receive.replyBuffer.clear();
+        m_sentLine = commandLine(reply->command());
+        m_receive.expectedPrefix = expectedPrefixFor(reply->command());
         if (!m_port.isOpen()) {
-            m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-            reply->finish(m_receive.ReplyBuffer, CommandReply::Error::PortClosed);
+            m_receive.replyBuffer = timeOutSubstitute(m_receive.expectedPrefix);
+            reply->finish(m_receive.replyBuffer, CommandReply::Error::PortClosed);
             continue;
         }
         m_current = reply;
@@ -83,7 +86,7 @@ void SerialLink::startNext()
 
 void SerialLink::readPort()
 {
-    const std::optional<QByteArray> reply = ReceiveCharacters(m_receive, m_port.readAll());
+    const std::optional<QByteArray> reply = receiveCharacters(m_receive, m_port.readAll());
     if (reply && m_inTransaction)
         endTransaction(*reply, CommandReply::Error::NoError);
 }
@@ -95,21 +98,21 @@ void SerialLink::tick()
         return;
     }
     ++m_ticks;
-    if (m_ticks < MaxTicks) {
-        m_receive.ReplyBuffer.clear();
+    if (m_ticks < maxTicks) {
+        m_receive.replyBuffer.clear();
         m_port.write(m_sentLine);
         return;
     }
-    m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-    endTransaction(m_receive.ReplyBuffer, CommandReply::Error::Timeout);
+    m_receive.replyBuffer = timeOutSubstitute(m_receive.expectedPrefix);
+    endTransaction(m_receive.replyBuffer, CommandReply::Error::Timeout);
 }
 
 void SerialLink::portLost()
 {
     if (!m_inTransaction)
         return;
-    m_receive.ReplyBuffer = TimeOutSubstitute(m_receive.ExpectedPrefix);
-    endTransaction(m_receive.ReplyBuffer, CommandReply::Error::PortLost);
+    m_receive.replyBuffer = timeOutSubstitute(m_receive.expectedPrefix);
+    endTransaction(m_receive.replyBuffer, CommandReply::Error::PortLost);
 }
 
 void SerialLink::endTransaction(const QByteArray &reply, CommandReply::Error error)
@@ -123,3 +126,5 @@ void SerialLink::endTransaction(const QByteArray &reply, CommandReply::Error err
     m_current.clear();
     startNext();
 }
+
+} // namespace corvex

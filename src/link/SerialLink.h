@@ -12,6 +12,9 @@
 
 #include <chrono>
 
+namespace corvex {
+
+
 // The request/reply transactions with the instrument over a DevicePort.
 //
 // sendCommand queues the command and returns its reply at once. Commands go
@@ -31,8 +34,8 @@ class SerialLink : public QObject
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds DefaultTickInterval{1000};
-    static constexpr int MaxTicks = 6;
+    static constexpr std::chrono::milliseconds defaultTickInterval{1000};
+    static constexpr int maxTicks = 6;
 
     explicit SerialLink(DevicePort &port, QObject *parent = nullptr);
     ~SerialLink() override;
@@ -68,3 +71,5 @@ private:
     bool m_inTransaction = false;
     bool m_startQueued = false;
 };
+
+} // namespace corvex

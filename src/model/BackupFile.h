@@ -8,6 +8,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // A backup file is a complete store in the layout of CORVEX.ini (so that
 // LoadStore and every command on a store read it), with one more section,
 // "Backup", that says where it came from.
@@ -23,7 +26,9 @@ struct BackupInfo
 
 // Replaces `path` atomically by the backup; on failure the file is left as
 // it was and the result says why.
-StoreResult WriteBackupFile(const QString &path, const InstrumentData &data, const BackupInfo &info);
+StoreResult writeBackupFile(const QString &path, const InstrumentData &data, const BackupInfo &info);
 
 // The section "Backup" of a file, when it has one.
-std::optional<BackupInfo> ReadBackupInfo(const QString &path);
+std::optional<BackupInfo> readBackupInfo(const QString &path);
+
+} // namespace corvex

@@ -6,21 +6,24 @@
 #include "ProgramFile.h"
 #include "ProgramSection.h"
 
+namespace corvex {
+
+
 namespace {
 
 bool hasSection(IniFile &ini, const QByteArray &section, QByteArrayView key)
 {
-    ini.SetSectionName(section);
+    ini.setSectionName(section);
     QByteArray value;
-    return ini.ReadString(key, value) == IniFile::Ok;
+    return ini.readString(key, value) == IniFile::Ok;
 }
 
 bool looksLikeStore(IniFile &ini)
 {
     if (hasSection(ini, "Reagents", "R001"))
         return true;
-    for (int p = 1; p <= ProgramCount; ++p) {
-        if (hasSection(ini, ProgramSectionName(p, true), "Name"))
+    for (int p = 1; p <= programCount; ++p) {
+        if (hasSection(ini, programSectionName(p, true), "Name"))
             return true;
     }
     return false;
@@ -28,12 +31,12 @@ bool looksLikeStore(IniFile &ini)
 
 } // namespace
 
-std::optional<CompareSide> LoadCompareSide(const QString &path, QString &error)
+std::optional<CompareSide> loadCompareSide(const QString &path, QString &error)
 {
     IniFile ini;
-    ini.SetFileName(path);
-    if (!ini.FileOk()) {
-        error = ini.ReadError();
+    ini.setFileName(path);
+    if (!ini.fileOk()) {
+        error = ini.readError();
         if (error.isEmpty())
             error = QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(path);
         return std::nullopt;
@@ -41,15 +44,15 @@ std::optional<CompareSide> LoadCompareSide(const QString &path, QString &error)
     CompareSide side;
     side.label = path;
     if (looksLikeStore(ini)) {
-        const StoreResult loaded = LoadStore(path, side.data);
+        const StoreResult loaded = loadStore(path, side.data);
         if (!loaded) {
             error = loaded.error;
             return std::nullopt;
         }
         return side;
     }
-    if (hasSection(ini, ProgramSectionName(1, false), "Duration")) {
-        const ImportResult imported = ReadProgramFile(1, path, side.data);
+    if (hasSection(ini, programSectionName(1, false), "Duration")) {
+        const ImportResult imported = readProgramFile(1, path, side.data);
         if (!imported) {
             error = QStringLiteral("\"%1\": %2").arg(path, imported.message);
             return std::nullopt;
@@ -61,7 +64,7 @@ std::optional<CompareSide> LoadCompareSide(const QString &path, QString &error)
     return std::nullopt;
 }
 
-CompareOutcome CompareSides(const CompareSide &left, const CompareSide &right, int program)
+CompareOutcome compareSides(const CompareSide &left, const CompareSide &right, int program)
 {
     CompareOutcome outcome;
     if (program != 0 && !ProgramTable::isValidNumber(program)) {
@@ -69,7 +72,7 @@ CompareOutcome CompareSides(const CompareSide &left, const CompareSide &right, i
         return outcome;
     }
     if (left.programFile && right.programFile) {
-        outcome.differences = CompareProgram(QStringLiteral("Program"), 0, left.data.programs[1], right.data.programs[1]);
+        outcome.differences = compareProgram(QStringLiteral("Program"), 0, left.data.programs[1], right.data.programs[1]);
         return outcome;
     }
     if (left.programFile || right.programFile) {
@@ -80,12 +83,14 @@ CompareOutcome CompareSides(const CompareSide &left, const CompareSide &right, i
         }
         const ProgramRecord &a = left.programFile ? left.data.programs[1] : left.data.programs[program];
         const ProgramRecord &b = right.programFile ? right.data.programs[1] : right.data.programs[program];
-        outcome.differences = CompareProgram(ProgramNumberLabel(program), program, a, b);
+        outcome.differences = compareProgram(programNumberLabel(program), program, a, b);
         return outcome;
     }
     StorePart part;
     if (program != 0)
         part = {program, program, false};
-    outcome.differences = CompareData(left.data, right.data, part);
+    outcome.differences = compareData(left.data, right.data, part);
     return outcome;
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // One side of a comparison: a store or backup file, a program file, or data
 // that is already in memory (the instrument's, read for the purpose, or the
 // window's).
@@ -21,7 +24,7 @@ struct CompareSide
 // A store or backup file (it has a section "Reagents" or "Program01".."Program99")
 // or a program file (a section "Program"). Anything else, or a file that
 // cannot be read, gives nothing and a message.
-std::optional<CompareSide> LoadCompareSide(const QString &path, QString &error);
+std::optional<CompareSide> loadCompareSide(const QString &path, QString &error);
 
 struct CompareOutcome
 {
@@ -33,4 +36,6 @@ struct CompareOutcome
 // A program file has no number: it is compared with program `program` of a
 // store (which must then be given), with reagents left out; two program
 // files compare their programs.
-CompareOutcome CompareSides(const CompareSide &left, const CompareSide &right, int program = 0);
+CompareOutcome compareSides(const CompareSide &left, const CompareSide &right, int program = 0);
+
+} // namespace corvex

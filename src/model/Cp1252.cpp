@@ -2,10 +2,13 @@
 
 #include <array>
 
+namespace corvex {
+
+
 namespace {
 
 // 0x80..0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> HighControls = {
+constexpr std::array<char16_t, 32> highControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -16,8 +19,8 @@ int byteFor(char16_t unicode)
 {
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
         return unicode;
-    for (size_t i = 0; i < HighControls.size(); ++i) {
-        if (HighControls[i] == unicode)
+    for (size_t i = 0; i < highControls.size(); ++i) {
+        if (highControls[i] == unicode)
             return static_cast<int>(0x80 + i);
     }
     return -1;
@@ -25,18 +28,18 @@ int byteFor(char16_t unicode)
 
 } // namespace
 
-QString DecodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());
     for (char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        text.append(QChar(value >= 0x80 && value <= 0x9F ? HighControls[value - 0x80] : char16_t(value)));
+        text.append(QChar(value >= 0x80 && value <= 0x9F ? highControls[value - 0x80] : char16_t(value)));
     }
     return text;
 }
 
-QByteArray EncodeCp1252(const QString &text)
+QByteArray encodeCp1252(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
@@ -51,7 +54,9 @@ QByteArray EncodeCp1252(const QString &text)
     return bytes;
 }
 
-bool IsCp1252Representable(QChar character)
+bool isCp1252Representable(QChar character)
 {
     return byteFor(character.unicode()) >= 0;
 }
+
+} // namespace corvex

@@ -1,5 +1,8 @@
 #include "CsvText.h"
 
+namespace corvex {
+
+
 namespace {
 
 bool looksLikeFormula(const QString &field)
@@ -119,7 +122,7 @@ private:
 
 } // namespace
 
-QByteArray CsvRecord(const QStringList &fields)
+QByteArray csvRecord(const QStringList &fields)
 {
     QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -135,7 +138,7 @@ QByteArray CsvRecord(const QStringList &fields)
     return line.toUtf8() + "\r\n";
 }
 
-QList<CsvRow> CsvRecords(const QByteArray &text, qsizetype fieldCount)
+QList<CsvRow> csvRecords(const QByteArray &text, qsizetype fieldCount)
 {
     const QString decoded = QString::fromUtf8(text);
     QList<CsvRow> rows;
@@ -148,3 +151,5 @@ QList<CsvRow> CsvRecords(const QByteArray &text, qsizetype fieldCount)
     }
     return rows;
 }
+
+} // namespace corvex

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvex {
+
+
 // Comma-separated text as spreadsheets read it (RFC 4180): fields separated
 // by commas, records ended by CRLF, a field in double quotes when it holds a
 // comma, a quote, CR or LF, a quote inside doubled.
@@ -12,7 +15,7 @@
 // One record with its CRLF, UTF-8. A field that a spreadsheet would take as a
 // formula (starting with '=', '+', '-', '@', a tab or CR), or that starts
 // with an apostrophe, gets a leading apostrophe, which CsvRecords removes.
-QByteArray CsvRecord(const QStringList &fields);
+QByteArray csvRecord(const QStringList &fields);
 
 struct CsvRow
 {
@@ -25,4 +28,6 @@ struct CsvRow
 // damaged record keeps its text and ends at the end of its first line; so
 // does a record over several lines without `fieldCount` fields (when given),
 // so that a stray quote does not swallow the lines after it.
-QList<CsvRow> CsvRecords(const QByteArray &text, qsizetype fieldCount = 0);
+QList<CsvRow> csvRecords(const QByteArray &text, qsizetype fieldCount = 0);
+
+} // namespace corvex

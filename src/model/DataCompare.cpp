@@ -6,9 +6,12 @@
 #include "NumberText.h"
 #include "ProgramType.h"
 
+namespace corvex {
+
+
 namespace {
 
-const QString EmptyText = QStringLiteral("(empty)");
+const QString emptyText = QStringLiteral("(empty)");
 
 QByteArray storedName(const QByteArray &name)
 {
@@ -23,18 +26,18 @@ bool isBlank(const QByteArray &name)
 
 QString nameText(const QByteArray &name)
 {
-    return QLatin1Char('"') + DecodeCp1252(nameForDisplay(name)) + QLatin1Char('"');
+    return QLatin1Char('"') + decodeCp1252(nameForDisplay(name)) + QLatin1Char('"');
 }
 
 ProgramRecord asInstrumentHolds(const ProgramRecord &given)
 {
     ProgramRecord program = given;
-    program.Name = storedName(program.Name);
-    if (isBlank(program.Name))
-        return ProgramRecord::Empty();
-    program.Type = program.isLM() ? TypeLM : TypeEM;
-    for (int v = program.usedVialCount() + 1; v <= VialCount; ++v)
-        program.vial(v) = VialStep::Blank();
+    program.name = storedName(program.name);
+    if (isBlank(program.name))
+        return ProgramRecord::empty();
+    program.type = program.isLM() ? typeLm : typeEm;
+    for (int v = program.usedVialCount() + 1; v <= vialCount; ++v)
+        program.vial(v) = VialStep::blank();
     return program;
 }
 
@@ -44,24 +47,24 @@ struct VialField
     qint32 VialStep::*member;
 };
 
-constexpr VialField VialFields[] = {
-    {"Reagent", &VialStep::Reagent}, {"Agit", &VialStep::Agit}, {"Pause", &VialStep::Pause},
-    {"Hrs", &VialStep::Hrs},         {"Min", &VialStep::Min},   {"Temp", &VialStep::Temp},
+constexpr VialField vialFields[] = {
+    {"Reagent", &VialStep::reagent}, {"Agit", &VialStep::agit}, {"Pause", &VialStep::pause},
+    {"Hrs", &VialStep::hrs},         {"Min", &VialStep::min},   {"Temp", &VialStep::temp},
 };
 
 } // namespace
 
-QList<DataDifference> CompareProgram(const QString &label, int number, const ProgramRecord &leftGiven,
+QList<DataDifference> compareProgram(const QString &label, int number, const ProgramRecord &leftGiven,
                                      const ProgramRecord &rightGiven)
 {
     const ProgramRecord left = asInstrumentHolds(leftGiven);
     const ProgramRecord right = asInstrumentHolds(rightGiven);
     if (left == right)
         return {};
-    const bool leftEmpty = isBlank(left.Name);
-    const bool rightEmpty = isBlank(right.Name);
+    const bool leftEmpty = isBlank(left.name);
+    const bool rightEmpty = isBlank(right.name);
     if (leftEmpty || rightEmpty) {
-        return {{label, leftEmpty ? EmptyText : nameText(left.Name), rightEmpty ? EmptyText : nameText(right.Name),
+        return {{label, leftEmpty ? emptyText : nameText(left.name), rightEmpty ? emptyText : nameText(right.name),
                  number, 0}};
     }
 
@@ -70,12 +73,12 @@ QList<DataDifference> CompareProgram(const QString &label, int number, const Pro
         if (a != b)
             differences << DataDifference{label + QLatin1Char(' ') + field, a, b, number, 0};
     };
-    add(QStringLiteral("Name"), nameText(left.Name), nameText(right.Name));
-    add(QStringLiteral("Type"), ProgramTypeName(left.Type), ProgramTypeName(right.Type));
-    add(QStringLiteral("Duration"), QString::number(left.Duration), QString::number(right.Duration));
-    for (int v = 1; v <= VialCount; ++v) {
+    add(QStringLiteral("Name"), nameText(left.name), nameText(right.name));
+    add(QStringLiteral("Type"), programTypeName(left.type), programTypeName(right.type));
+    add(QStringLiteral("Duration"), QString::number(left.duration), QString::number(right.duration));
+    for (int v = 1; v <= vialCount; ++v) {
         const QString vial = QStringLiteral("V%1").arg(zeroPadded(v, 2));
-        for (const VialField &field : VialFields) {
+        for (const VialField &field : vialFields) {
             add(vial + QLatin1String(field.name), QString::number(left.vial(v).*field.member),
                 QString::number(right.vial(v).*field.member));
         }
@@ -83,23 +86,25 @@ QList<DataDifference> CompareProgram(const QString &label, int number, const Pro
     return differences;
 }
 
-QList<DataDifference> CompareData(const InstrumentData &left, const InstrumentData &right, const StorePart &part)
+QList<DataDifference> compareData(const InstrumentData &left, const InstrumentData &right, const StorePart &part)
 {
     QList<DataDifference> differences;
     for (int p = part.firstProgram; p <= part.lastProgram; ++p)
-        differences += CompareProgram(ProgramNumberLabel(p), p, left.programs[p], right.programs[p]);
+        differences += compareProgram(programNumberLabel(p), p, left.programs[p], right.programs[p]);
     if (!part.reagents)
         return differences;
-    for (int r = 1; r <= ReagentCount; ++r) {
+    for (int r = 1; r <= reagentCount; ++r) {
         const QByteArray a = storedName(left.reagents[r]);
         const QByteArray b = storedName(right.reagents[r]);
         if (a != b)
-            differences << DataDifference{ReagentNumberLabel(r), nameText(a), nameText(b), 0, r};
+            differences << DataDifference{reagentNumberLabel(r), nameText(a), nameText(b), 0, r};
     }
     return differences;
 }
 
-QString DifferenceLine(const DataDifference &difference)
+QString differenceLine(const DataDifference &difference)
 {
     return difference.item + QStringLiteral(": ") + difference.left + QStringLiteral(" -> ") + difference.right;
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+namespace corvex {
+
+
 // What differs between two sets of data, field by field, as the instrument
 // would hold them: a name ends at its first NUL byte, a program with a blank
 // name is an empty program whatever else it holds (as the store treats it),
@@ -24,12 +27,14 @@ struct DataDifference
 // Programs and reagents in order: each program's name, type, stored duration,
 // then each vial's fields (Reagent, Agit, Pause, Hrs, Min, Temp); then the
 // reagent names.
-QList<DataDifference> CompareData(const InstrumentData &left, const InstrumentData &right, const StorePart &part = {});
+QList<DataDifference> compareData(const InstrumentData &left, const InstrumentData &right, const StorePart &part = {});
 
 // One program against another; `label` names it ("Program07", or "Program"
 // for two program files).
-QList<DataDifference> CompareProgram(const QString &label, int number, const ProgramRecord &left,
+QList<DataDifference> compareProgram(const QString &label, int number, const ProgramRecord &left,
                                      const ProgramRecord &right);
 
 // "Program07 V03Min: 10 -> 12", "Reagent 014: "Xylene" -> "Xylene 2"".
-QString DifferenceLine(const DataDifference &difference);
+QString differenceLine(const DataDifference &difference);
+
+} // namespace corvex

@@ -5,23 +5,26 @@
 #include <algorithm>
 #include <limits>
 
-qint32 CalculateDuration(const ProgramRecord &program)
+namespace corvex {
+
+
+qint32 calculateDuration(const ProgramRecord &program)
 {
     qint64 total = 0;
     for (int v = 1; v <= program.usedVialCount(); ++v) {
         const VialStep &vial = program.vial(v);
-        total += qint64(vial.Hrs) * 60 + vial.Min;
+        total += qint64(vial.hrs) * 60 + vial.min;
     }
     total = std::clamp<qint64>(total, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     return static_cast<qint32>(total);
 }
 
-void RecalculateDuration(ProgramRecord &program)
+void recalculateDuration(ProgramRecord &program)
 {
-    program.Duration = CalculateDuration(program);
+    program.duration = calculateDuration(program);
 }
 
-QString DurationCaption(qint32 minutes)
+QString durationCaption(qint32 minutes)
 {
     // Integer division truncates toward zero, as the stored value may be negative.
     const qint32 hours = minutes / 60;
@@ -30,3 +33,5 @@ QString DurationCaption(qint32 minutes)
         .arg(zeroPadded(hours, 2))
         .arg(zeroPadded(rest, 2));
 }
+
+} // namespace corvex

@@ -4,12 +4,17 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // Sum of Hrs * 60 + Min over the used vials (1..12 for LM, 1..24 for EM);
 // pause and temperature do not count, empty vials do. Kept within 32 bits.
-qint32 CalculateDuration(const ProgramRecord &program);
+qint32 calculateDuration(const ProgramRecord &program);
 
 // Stores CalculateDuration in the program's Duration field.
-void RecalculateDuration(ProgramRecord &program);
+void recalculateDuration(ProgramRecord &program);
 
 // "Total Time: 01h 35min" for 95 minutes; hours take at least two digits.
-QString DurationCaption(qint32 minutes);
+QString durationCaption(qint32 minutes);
+
+} // namespace corvex

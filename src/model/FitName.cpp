@@ -2,10 +2,13 @@
 
 #include "Limits.h"
 
+namespace corvex {
+
+
 QByteArray nameForStorage(const QByteArray &name)
 {
-    QByteArray stored = name.left(NameLength);
-    stored.append(QByteArray(NameLength - stored.size(), ' '));
+    QByteArray stored = name.left(nameLength);
+    stored.append(QByteArray(nameLength - stored.size(), ' '));
     return stored;
 }
 
@@ -22,3 +25,5 @@ bool isBlankName(const QByteArray &name)
     const qsizetype nul = name.indexOf('\0');
     return nameForDisplay(nul < 0 ? name : name.left(nul)).isEmpty();
 }
+
+} // namespace corvex

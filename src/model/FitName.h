@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 
+namespace corvex {
+
+
 // Names are held in a 13-character storage form and shown in a display form;
 // leading spaces stay in both forms.
 
@@ -14,3 +17,5 @@ QByteArray nameForDisplay(const QByteArray &name);
 
 // Blank as the store sees a name: nothing but spaces up to the first NUL byte.
 bool isBlankName(const QByteArray &name);
+
+} // namespace corvex

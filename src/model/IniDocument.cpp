@@ -4,9 +4,12 @@
 
 #include <cstring>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr char Utf8Signature[] = "\xEF\xBB\xBF";
+constexpr char utf8Signature[] = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -138,10 +141,10 @@ bool IniDocument::FoldedEqual::operator()(QByteArrayView a, QByteArrayView b) co
     return true;
 }
 
-IniDocument IniDocument::Parse(const QByteArray &bytes)
+IniDocument IniDocument::parse(const QByteArray &bytes)
 {
     IniDocument document;
-    document.m_utf8 = bytes.startsWith(Utf8Signature);
+    document.m_utf8 = bytes.startsWith(utf8Signature);
     document.m_source = document.m_utf8 ? bytes.sliced(3) : bytes;
     document.m_source.detach(); // unchanged lines point into it; it must own its bytes
     bool styleFound = false;
@@ -213,12 +216,12 @@ void IniDocument::indexKeyLine(Section &section, qsizetype index, QByteArrayView
 
 QByteArray IniDocument::toFileBytes(const QByteArray &text) const
 {
-    return m_utf8 ? DecodeCp1252(text).toUtf8() : text;
+    return m_utf8 ? decodeCp1252(text).toUtf8() : text;
 }
 
 QByteArray IniDocument::fromFileBytes(const QByteArray &bytes) const
 {
-    return m_utf8 ? EncodeCp1252(QString::fromUtf8(bytes)) : bytes;
+    return m_utf8 ? encodeCp1252(QString::fromUtf8(bytes)) : bytes;
 }
 
 qsizetype IniDocument::findSection(const QByteArray &section) const
@@ -245,7 +248,7 @@ std::optional<QByteArray> IniDocument::value(const QByteArray &section, QByteArr
 
 void IniDocument::setValue(const QByteArray &sectionName, const QByteArray &keyName, const QByteArray &value)
 {
-    Q_ASSERT(IsUsableSectionName(sectionName) && IsUsableKeyName(keyName));
+    Q_ASSERT(isUsableSectionName(sectionName) && isUsableKeyName(keyName));
     const QByteArray section = toFileBytes(sectionName);
     const QByteArray key = toFileBytes(keyName);
     const QByteArray valueText = toFileBytes(writableValue(value));
@@ -294,8 +297,8 @@ IniDocument::Line *IniDocument::lastLine()
 
 QByteArray IniDocument::serialize() const
 {
-    static constexpr const char *EndBytes[] = {"", "\r\n", "\n", "\r"};
-    const auto endSize = [](LineEnd end) { return qsizetype(std::strlen(EndBytes[int(end)])); };
+    static constexpr const char *endBytes[] = {"", "\r\n", "\n", "\r"};
+    const auto endSize = [](LineEnd end) { return qsizetype(std::strlen(endBytes[int(end)])); };
 
     qsizetype total = 0;
     const auto measure = [&](const Line &line) { total += line.text.size() + endSize(line.end); };
@@ -310,10 +313,10 @@ QByteArray IniDocument::serialize() const
     QByteArray bytes;
     bytes.reserve(total + 3);
     if (m_utf8)
-        bytes.append(Utf8Signature);
+        bytes.append(utf8Signature);
     const auto write = [&](const Line &line) {
         bytes.append(line.text);
-        bytes.append(EndBytes[int(line.end)], endSize(line.end));
+        bytes.append(endBytes[int(line.end)], endSize(line.end));
     };
     for (const Line &line : m_preamble)
         write(line);
@@ -325,17 +328,19 @@ QByteArray IniDocument::serialize() const
     return bytes;
 }
 
-QByteArray IniDocument::ValueAsRead(const QByteArray &written)
+QByteArray IniDocument::valueAsRead(const QByteArray &written)
 {
     return valueFromRaw(writableValue(written));
 }
 
-bool IniDocument::IsUsableSectionName(const QByteArray &name)
+bool IniDocument::isUsableSectionName(const QByteArray &name)
 {
     return isUsableName(name, ']');
 }
 
-bool IniDocument::IsUsableKeyName(const QByteArray &name)
+bool IniDocument::isUsableKeyName(const QByteArray &name)
 {
     return isUsableName(name, '=') && name.front() != ';' && name.front() != '[';
 }
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 #include <unordered_map>
 #include <vector>
 
+namespace corvex {
+
+
 // The lines of an INI file as bytes, with an index of its sections and keys,
 // read and changed the way the Windows profile functions do it:
 // - lines end in CRLF, LF or CR; sections and keys match without regard to
@@ -28,7 +31,7 @@
 class IniDocument
 {
 public:
-    static IniDocument Parse(const QByteArray &bytes);
+    static IniDocument parse(const QByteArray &bytes);
 
     // The value as read, or nullopt when the section or the key is missing.
     std::optional<QByteArray> value(const QByteArray &section, QByteArrayView key) const;
@@ -45,13 +48,13 @@ public:
     QByteArray serialize() const;
 
     // What reading gives back for a value written as `written`.
-    static QByteArray ValueAsRead(const QByteArray &written);
+    static QByteArray valueAsRead(const QByteArray &written);
 
     // A section or key name that can be written so that it reads back: not
     // empty, no line break or NUL, no blank at either end, and no character
     // that would end the name early ('=' in a key, ']' in a section).
-    static bool IsUsableSectionName(const QByteArray &name);
-    static bool IsUsableKeyName(const QByteArray &name);
+    static bool isUsableSectionName(const QByteArray &name);
+    static bool isUsableKeyName(const QByteArray &name);
 
     bool isUtf8() const { return m_utf8; }
 
@@ -101,3 +104,5 @@ private:
     LineEnd m_style = LineEnd::CrLf;
     bool m_utf8 = false; // UTF-8 with its signature, instead of Windows-1252
 };
+
+} // namespace corvex

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace corvex {
+
+
 namespace {
 
 QByteArray withoutTrailingSpaces(QByteArray value)
@@ -18,7 +21,7 @@ QByteArray withoutTrailingSpaces(QByteArray value)
 
 } // namespace
 
-void IniFile::SetFileName(const QString &fileName)
+void IniFile::setFileName(const QString &fileName)
 {
     if (fileName == m_fileName)
         return;
@@ -27,13 +30,13 @@ void IniFile::SetFileName(const QString &fileName)
     m_readError.clear();
     m_document = IniDocument();
     m_changed = false;
-    m_sectionIndex = NoSectionIndex;
+    m_sectionIndex = noSectionIndex;
 }
 
-void IniFile::SetSectionName(const QByteArray &sectionName)
+void IniFile::setSectionName(const QByteArray &sectionName)
 {
     m_sectionName = sectionName;
-    m_sectionIndex = NoSectionIndex;
+    m_sectionIndex = noSectionIndex;
 }
 
 void IniFile::load()
@@ -59,35 +62,35 @@ void IniFile::load()
         m_readError = cannotReadMessage(m_fileName, file.errorString());
         return;
     }
-    if (file.size() > MaxFileSize) {
+    if (file.size() > maxFileSize) {
         m_readError = QStringLiteral("\"%1\" is too large (%2 bytes) to be an INI file.")
                           .arg(m_fileName)
                           .arg(file.size());
         return;
     }
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize) {
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxFileSize) {
         m_readError = cannotReadMessage(m_fileName, file.errorString());
         return;
     }
-    m_document = IniDocument::Parse(bytes);
+    m_document = IniDocument::parse(bytes);
     m_state = State::Loaded;
-    m_sectionIndex = NoSectionIndex;
+    m_sectionIndex = noSectionIndex;
 }
 
-bool IniFile::FileOk()
+bool IniFile::fileOk()
 {
     load();
     return m_state == State::Loaded;
 }
 
-QString IniFile::ReadError()
+QString IniFile::readError()
 {
     load();
     return m_readError;
 }
 
-int IniFile::ReadString(QByteArrayView keyName, QByteArray &value)
+int IniFile::readString(QByteArrayView keyName, QByteArray &value)
 {
     load();
     if (m_fileName.isEmpty() || !hasDocument())
@@ -96,63 +99,65 @@ int IniFile::ReadString(QByteArrayView keyName, QByteArray &value)
         return NoSectionName;
     if (keyName.isEmpty())
         return NoKeyName;
-    if (m_sectionIndex == NoSectionIndex)
+    if (m_sectionIndex == noSectionIndex)
         m_sectionIndex = m_document.findSection(m_sectionName);
     const std::optional<QByteArray> found = m_document.value(m_sectionIndex, keyName);
     if (!found)
         return KeyMissing;
-    value = withoutTrailingSpaces(found->left(MaxValueLength));
+    value = withoutTrailingSpaces(found->left(maxValueLength));
     return Ok;
 }
 
-int IniFile::WriteString(const QByteArray &keyName, const QByteArray &value)
+int IniFile::writeString(const QByteArray &keyName, const QByteArray &value)
 {
     load();
     if (m_fileName.isEmpty() || m_state == State::Unreadable)
         return FileNotOk;
-    if (m_sectionName.isEmpty() || !IniDocument::IsUsableSectionName(m_sectionName))
+    if (m_sectionName.isEmpty() || !IniDocument::isUsableSectionName(m_sectionName))
         return NoSectionName;
-    if (!IniDocument::IsUsableKeyName(keyName))
+    if (!IniDocument::isUsableKeyName(keyName))
         return NoKeyName;
     m_document.setValue(m_sectionName, keyName, value);
     m_changed = true;
-    m_sectionIndex = NoSectionIndex;
+    m_sectionIndex = noSectionIndex;
     return Ok;
 }
 
-void IniFile::StartEmpty()
+void IniFile::startEmpty()
 {
     m_document = IniDocument();
-    m_sectionIndex = NoSectionIndex;
+    m_sectionIndex = noSectionIndex;
     m_state = State::Missing;
     m_readError.clear();
     m_changed = true;
 }
 
-StoreResult IniFile::Save()
+StoreResult IniFile::save()
 {
     load();
     if (m_fileName.isEmpty())
-        return StoreResult::Failed(QStringLiteral("No file name is set."));
+        return StoreResult::failed(QStringLiteral("No file name is set."));
     if (m_state == State::Unreadable)
-        return StoreResult::Failed(m_readError + QStringLiteral(" It was left as it is."));
+        return StoreResult::failed(m_readError + QStringLiteral(" It was left as it is."));
     if (!m_changed)
-        return StoreResult::Done();
+        return StoreResult::done();
 
-    if (const StoreResult written = WriteWholeFile(m_fileName, m_document.serialize()); !written)
+    if (const StoreResult written = writeWholeFile(m_fileName, m_document.serialize()); !written)
         return written;
     m_state = State::Loaded;
     m_changed = false;
-    return StoreResult::Done();
+    return StoreResult::done();
 }
 
-QByteArray IniFile::ValueAsRead(const QByteArray &written)
+QByteArray IniFile::valueAsRead(const QByteArray &written)
 {
-    return withoutTrailingSpaces(IniDocument::ValueAsRead(written).left(MaxValueLength));
+    return withoutTrailingSpaces(IniDocument::valueAsRead(written).left(maxValueLength));
 }
 
-QByteArray IniFile::Text()
+QByteArray IniFile::text()
 {
     load();
     return hasDocument() ? m_document.serialize() : QByteArray();
 }
+
+} // namespace corvex

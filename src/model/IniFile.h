@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+namespace corvex {
+
+
 // One INI file and one section of it, read and written key by key as text
 // (Windows-1252 bytes) with fixed result codes. The file is read once, at the
 // first call that needs it, and written once, atomically, by Save(); until
@@ -23,46 +26,46 @@ public:
     };
 
     // A read gives at most this many characters of a value.
-    static constexpr qsizetype MaxValueLength = 254;
+    static constexpr qsizetype maxValueLength = 254;
 
     // Files larger than this are not INI files this utility wrote; they are
     // refused instead of being read into memory.
-    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
-    QString FileName() const { return m_fileName; }
-    void SetFileName(const QString &fileName);
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
 
-    QByteArray SectionName() const { return m_sectionName; }
-    void SetSectionName(const QByteArray &sectionName);
+    QByteArray sectionName() const { return m_sectionName; }
+    void setSectionName(const QByteArray &sectionName);
 
     // True when the file name is set and the file could be read.
-    bool FileOk();
+    bool fileOk();
 
     // Code 0 puts the value in `value` (trailing spaces removed, at most
     // MaxValueLength characters); every other code leaves `value` as it was.
     // Code 1 also when the file is missing and nothing was written yet.
-    int ReadString(QByteArrayView keyName, QByteArray &value);
+    int readString(QByteArrayView keyName, QByteArray &value);
 
     // Changes the key in memory. Code 1 when the file name is empty or the file
     // exists but cannot be read (it must not be replaced by a blank one).
-    int WriteString(const QByteArray &keyName, const QByteArray &value);
+    int writeString(const QByteArray &keyName, const QByteArray &value);
 
     // Starts from an empty file whatever the file holds now, so that Save()
     // replaces it with only what is written from here on.
-    void StartEmpty();
+    void startEmpty();
 
     // Writes the changes (if any) to the file atomically. A file that could not
     // be read is never written.
-    StoreResult Save();
+    StoreResult save();
 
     // The whole file as Save() would write it now.
-    QByteArray Text();
+    QByteArray text();
 
     // Why the file could not be read; empty when it was read or is missing.
-    QString ReadError();
+    QString readError();
 
     // What ReadString gives back for a value written as `written`.
-    static QByteArray ValueAsRead(const QByteArray &written);
+    static QByteArray valueAsRead(const QByteArray &written);
 
 private:
     enum class State { NotLoaded, Loaded, Missing, Unreadable };
@@ -76,6 +79,8 @@ private:
     QString m_readError;
     IniDocument m_document;
     bool m_changed = false;
-    qsizetype m_sectionIndex = NoSectionIndex; // of m_sectionName in m_document, once looked up
-    static constexpr qsizetype NoSectionIndex = -2;
+    qsizetype m_sectionIndex = noSectionIndex; // of m_sectionName in m_document, once looked up
+    static constexpr qsizetype noSectionIndex = -2;
 };
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 #include "FitName.h"
 #include "NumberText.h"
 
+namespace corvex {
+
+
 QString utilityTitle()
 {
     return QStringLiteral("Varnel Corvex");
@@ -14,49 +17,51 @@ QString noSuchProgramMessage(int number)
     return QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number);
 }
 
-QString ProgramNumberLabel(int program)
+QString programNumberLabel(int program)
 {
     return QStringLiteral("Program") + zeroPadded(program, 2);
 }
 
-QString ReagentNumberLabel(int reagent)
+QString reagentNumberLabel(int reagent)
 {
     return QStringLiteral("Reagent ") + zeroPadded(reagent, 3);
 }
 
-QStringList AgitationTexts()
+QStringList agitationTexts()
 {
     return {QStringLiteral("AG0: off"),    QStringLiteral("AG1: 0,25Hz"), QStringLiteral("AG2: 0,50Hz"),
             QStringLiteral("AG3: 1,00Hz"), QStringLiteral("AG4: 2,00Hz"), QStringLiteral("AG5: 3,00Hz")};
 }
 
-QString ReagentListLine(int number, const QByteArray &storedName)
+QString reagentListLine(int number, const QByteArray &storedName)
 {
-    return ReagentNumberLabel(number) + QStringLiteral(": \"") + DecodeCp1252(storedName)
+    return reagentNumberLabel(number) + QStringLiteral(": \"") + decodeCp1252(storedName)
         + QLatin1Char('"');
 }
 
-QString ReagentComboLine(int number, const QByteArray &storedName)
+QString reagentComboLine(int number, const QByteArray &storedName)
 {
-    return zeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(storedName);
+    return zeroPadded(number, 3) + QStringLiteral(": ") + decodeCp1252(storedName);
 }
 
-QString PauseText(qint32 pause)
+QString pauseText(qint32 pause)
 {
     return pause == 1 ? QStringLiteral("PAUSE") : QStringLiteral("CONT");
 }
 
-QString TemperatureText(qint32 temp)
+QString temperatureText(qint32 temp)
 {
     return (temp == 0 ? QStringLiteral("--") : zeroPadded(temp, 2)) + QStringLiteral("\u00B0C");
 }
 
-QString VialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents)
+QString vialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents)
 {
-    const QByteArray name = ReagentTable::isValidNumber(vial.Reagent) ? reagents[vial.Reagent]
+    const QByteArray name = ReagentTable::isValidNumber(vial.reagent) ? reagents[vial.reagent]
                                                                       : nameForStorage("(unknown)");
-    return QStringLiteral("Vial ") + zeroPadded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
-        + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + zeroPadded(vial.Hrs, 2)
-        + QLatin1Char(':') + zeroPadded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)
-        + QLatin1Char(' ') + PauseText(vial.Pause);
+    return QStringLiteral("Vial ") + zeroPadded(vialNumber, 2) + QStringLiteral(": ") + decodeCp1252(name)
+        + QStringLiteral(" AG") + QString::number(vial.agit) + QLatin1Char(' ') + zeroPadded(vial.hrs, 2)
+        + QLatin1Char(':') + zeroPadded(vial.min, 2) + QLatin1Char(' ') + temperatureText(vial.temp)
+        + QLatin1Char(' ') + pauseText(vial.pause);
 }
+
+} // namespace corvex

@@ -5,70 +5,75 @@
 #include "ListTexts.h"
 #include "ProgramSection.h"
 
+namespace corvex {
+
+
 namespace {
 
-const QByteArray ReagentSection = "Reagents";
+const QByteArray reagentSection = "Reagents";
 
 void loadReagents(IniFile &ini, ReagentTable &reagents)
 {
-    ini.SetSectionName(ReagentSection);
-    for (int n = 1; n <= ReagentCount; ++n) {
+    ini.setSectionName(reagentSection);
+    for (int n = 1; n <= reagentCount; ++n) {
         QByteArray name;
-        ini.ReadString(ReagentKey(n), name);
+        ini.readString(reagentKey(n), name);
         reagents[n] = nameForStorage(name);
     }
 }
 
 ProgramRecord loadProgram(IniFile &ini, int number)
 {
-    ini.SetSectionName(ProgramSectionName(number, true));
+    ini.setSectionName(programSectionName(number, true));
     QByteArray name;
-    ini.ReadString("Name", name);
+    ini.readString("Name", name);
     // A blank name marks a free slot, whatever else its section holds.
     if (name.isEmpty())
-        return ProgramRecord::Empty();
+        return ProgramRecord::empty();
     ProgramRecord program;
-    ReadProgramNumbers(ini, program);
-    program.Name = nameForStorage(name);
+    readProgramNumbers(ini, program);
+    program.name = nameForStorage(name);
     return program;
 }
 
 } // namespace
 
-StoreResult LoadStore(const QString &storePath, InstrumentData &data)
+StoreResult loadStore(const QString &storePath, InstrumentData &data)
 {
     IniFile ini;
-    ini.SetFileName(storePath);
+    ini.setFileName(storePath);
     InstrumentData loaded;
     loadReagents(ini, loaded.reagents);
-    for (int p = 1; p <= ProgramCount; ++p)
+    for (int p = 1; p <= programCount; ++p)
         loaded.programs[p] = loadProgram(ini, p);
     data = std::move(loaded);
 
-    const QString error = ini.ReadError();
-    return error.isEmpty() ? StoreResult::Done() : StoreResult::Failed(error);
+    const QString error = ini.readError();
+    return error.isEmpty() ? StoreResult::done() : StoreResult::failed(error);
 }
 
-StoreResult SaveToStore(int number, const QString &storePath, const InstrumentData &data)
+StoreResult saveToStore(int number, const QString &storePath, const InstrumentData &data)
 {
     if (number != 0)
-        return WriteProgramSection(number, storePath, true, data);
+        return writeProgramSection(number, storePath, true, data);
 
     IniFile ini;
-    ini.SetFileName(storePath);
-    ini.SetSectionName(ReagentSection);
-    for (int n = 1; n <= ReagentCount; ++n)
-        ini.WriteString(ReagentKey(n), NameValue(data.reagents[n]));
-    return ini.Save();
+    ini.setFileName(storePath);
+    ini.setSectionName(reagentSection);
+    for (int n = 1; n <= reagentCount; ++n)
+        ini.writeString(reagentKey(n), nameValue(data.reagents[n]));
+    return ini.save();
 }
 
-StoreResult WriteProgramSection(int number, const QString &file, bool numbered, const InstrumentData &data)
+StoreResult writeProgramSection(int number, const QString &file, bool numbered, const InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
-        return StoreResult::Failed(noSuchProgramMessage(number));
+        return StoreResult::failed(noSuchProgramMessage(number));
     IniFile ini;
-    ini.SetFileName(file);
-    ini.SetSectionName(ProgramSectionName(number, numbered));
-    WriteProgramKeys(ini, data.programs[number]);
-    return ini.Save();
+    ini.setFileName(file);
+    ini.setSectionName(programSectionName(number, numbered));
+    writeProgramKeys(ini, data.programs[number]);
+    return ini.save();
 }
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <limits>
 
+namespace corvex {
+
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -59,7 +62,7 @@ double toDouble(QByteArray number)
 
 } // namespace
 
-double LeadingNumberValue(const QString &text)
+double leadingNumberValue(const QString &text)
 {
     QByteArray compact;
     compact.reserve(text.size());
@@ -75,7 +78,7 @@ double LeadingNumberValue(const QString &text)
     return length == 0 ? 0.0 : toDouble(compact.left(length));
 }
 
-qint32 RoundHalfEven(double value)
+qint32 roundHalfEven(double value)
 {
     if (std::isnan(value))
         return 0;
@@ -87,9 +90,9 @@ qint32 RoundHalfEven(double value)
     return static_cast<qint32>(rounded);
 }
 
-qint32 ClampNumber(const QString &text, qint32 lo, qint32 hi)
+qint32 clampNumber(const QString &text, qint32 lo, qint32 hi)
 {
-    const qint32 value = RoundHalfEven(LeadingNumberValue(text));
+    const qint32 value = roundHalfEven(leadingNumberValue(text));
     if (value < lo)
         return lo;
     if (value > hi)
@@ -97,12 +100,12 @@ qint32 ClampNumber(const QString &text, qint32 lo, qint32 hi)
     return value;
 }
 
-qint32 WholeNumberValue(const QString &text)
+qint32 wholeNumberValue(const QString &text)
 {
-    return RoundHalfEven(LeadingNumberValue(text));
+    return roundHalfEven(leadingNumberValue(text));
 }
 
-std::optional<qint32> ParseWholeNumber(const QByteArray &text)
+std::optional<qint32> parseWholeNumber(const QByteArray &text)
 {
     const QByteArray trimmed = text.trimmed();
     if (trimmed.isEmpty() || numberPrefixLength(trimmed) != trimmed.size())
@@ -117,3 +120,5 @@ QString zeroPadded(qint64 value, int width)
 {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
+
+} // namespace corvex

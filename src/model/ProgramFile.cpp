@@ -9,64 +9,69 @@
 
 #include <sys/stat.h>
 
+namespace corvex {
+
+
 namespace {
 
-const QString NotAProgramFileMessage = QStringLiteral("This is not a valid Program File.");
+const QString notAProgramFileMessage = QStringLiteral("This is not a valid Program File.");
 
 } // namespace
 
-ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data)
+ImportResult readProgramFile(int number, const QString &file, InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
         return {ImportResult::Unreadable, noSuchProgramMessage(number)};
 
     IniFile ini;
-    ini.SetFileName(file);
-    if (!ini.FileOk()) {
-        const QString error = ini.ReadError();
+    ini.setFileName(file);
+    if (!ini.fileOk()) {
+        const QString error = ini.readError();
         return {ImportResult::Unreadable,
                 error.isEmpty() ? QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file) : error};
     }
-    ini.SetSectionName(ProgramSectionName(number, false));
+    ini.setSectionName(programSectionName(number, false));
 
     // Built aside and taken over only when the whole file is sound.
     ProgramRecord imported = data.programs[number];
-    if (!ReadProgramNumbers(ini, imported))
-        return {ImportResult::NotAProgramFile, NotAProgramFileMessage};
-    QByteArray name = imported.Name;
-    ini.ReadString("Name", name); // a file without a name keeps the program's name
-    imported.Name = nameForStorage(name);
+    if (!readProgramNumbers(ini, imported))
+        return {ImportResult::NotAProgramFile, notAProgramFileMessage};
+    QByteArray name = imported.name;
+    ini.readString("Name", name); // a file without a name keeps the program's name
+    imported.name = nameForStorage(name);
     data.programs[number] = imported;
     return {};
 }
 
-bool IsSameFile(const QString &a, const QString &b)
+bool isSameFile(const QString &a, const QString &b)
 {
     struct stat first {}, second {};
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0
         && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse)
+StoreResult exportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse)
 {
     if (!ProgramTable::isValidNumber(number))
-        return StoreResult::Failed(noSuchProgramMessage(number));
-    if (!storeInUse.isEmpty() && IsSameFile(file, storeInUse)) {
-        return StoreResult::Failed(
+        return StoreResult::failed(noSuchProgramMessage(number));
+    if (!storeInUse.isEmpty() && isSameFile(file, storeInUse)) {
+        return StoreResult::failed(
             QStringLiteral("\"%1\" is the local store itself; a program file is never saved over it.").arg(file));
     }
     IniFile ini;
-    ini.SetFileName(file);
-    ini.StartEmpty();
-    ini.SetSectionName(ProgramSectionName(number, false));
-    WriteProgramKeys(ini, data.programs[number]);
-    return ini.Save();
+    ini.setFileName(file);
+    ini.startEmpty();
+    ini.setSectionName(programSectionName(number, false));
+    writeProgramKeys(ini, data.programs[number]);
+    return ini.save();
 }
 
-bool FileExists(const QString &file)
+bool fileExists(const QString &file)
 {
     if (file.isEmpty())
         return false;
     QFile probe(file);
     return probe.open(QIODevice::ReadOnly);
 }
+
+} // namespace corvex

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // A program file holds one program in the section "Program", with the keys of
 // a store section (see WriteProgramSection).
 
@@ -21,15 +24,17 @@ struct ImportResult
 
 // Reads the section "Program" of `file` into program `number`. All or
 // nothing: on any failure the program keeps its previous content entirely.
-ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data);
+ImportResult readProgramFile(int number, const QString &file, InstrumentData &data);
 
 // Replaces `file` (atomically) by a file that holds only the section
 // "Program" with program `number`. The store in use (`storeInUse`, under
 // whatever name or link) is never written over.
-StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse = {});
+StoreResult exportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse = {});
 
 // True when both names lead to one existing file (also through links).
-bool IsSameFile(const QString &a, const QString &b);
+bool isSameFile(const QString &a, const QString &b);
 
 // True when the file can be opened for reading.
-bool FileExists(const QString &file);
+bool fileExists(const QString &file);
+
+} // namespace corvex

@@ -4,15 +4,20 @@
 #include "StoreSections.h"
 #include "TransferLog.h"
 
-void LogProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
+namespace corvex {
+
+
+void logProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure)
 {
-    const QString direction = operation == LogOperation::Import ? QStringLiteral("from") : QStringLiteral("to");
+    const QString direction = operation == LogOperation::import ? QStringLiteral("from") : QStringLiteral("to");
     TransferLogEntry entry =
-        NewLogEntry(operation, QStringLiteral("%1 %2 %3").arg(ProgramNumberLabel(number), direction, file), false);
-    entry.result = failure.isEmpty() ? LogResult::Done : LogResult::Failed;
+        newLogEntry(operation, QStringLiteral("%1 %2 %3").arg(programNumberLabel(number), direction, file), false);
+    entry.result = failure.isEmpty() ? LogResult::done : LogResult::failed;
     entry.message = failure;
     if (failure.isEmpty())
-        entry.fingerprint = PartFingerprint(data, {number, number, false});
-    LogTransfer(entry);
+        entry.fingerprint = partFingerprint(data, {number, number, false});
+    logTransfer(entry);
 }
+
+} // namespace corvex

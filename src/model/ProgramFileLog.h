@@ -4,8 +4,13 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // Adds the line of an import into program `number` (LogOperation::Import)
 // or an export of it (LogOperation::Export) to the transfer log; `failure`
 // is empty when it was done.
-void LogProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
+void logProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure);
+
+} // namespace corvex

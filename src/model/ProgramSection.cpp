@@ -7,6 +7,9 @@
 #include <array>
 #include <optional>
 
+namespace corvex {
+
+
 namespace {
 
 struct VialField
@@ -15,13 +18,13 @@ struct VialField
     qint32 VialStep::*member;
 };
 
-constexpr std::array<VialField, 6> VialFields = {{
-    {"Reagent", &VialStep::Reagent},
-    {"Agit", &VialStep::Agit},
-    {"Pause", &VialStep::Pause},
-    {"Hrs", &VialStep::Hrs},
-    {"Min", &VialStep::Min},
-    {"Temp", &VialStep::Temp},
+constexpr std::array<VialField, 6> vialFields = {{
+    {"Reagent", &VialStep::reagent},
+    {"Agit", &VialStep::agit},
+    {"Pause", &VialStep::pause},
+    {"Hrs", &VialStep::hrs},
+    {"Min", &VialStep::min},
+    {"Temp", &VialStep::temp},
 }};
 
 QByteArray twoDigits(int number)
@@ -30,13 +33,13 @@ QByteArray twoDigits(int number)
 }
 
 // V01Reagent .. V24Temp, in the order they are written: [vial - 1][field].
-const std::array<std::array<QByteArray, 6>, VialCount> &vialKeys()
+const std::array<std::array<QByteArray, 6>, vialCount> &vialKeys()
 {
     static const auto keys = [] {
-        std::array<std::array<QByteArray, 6>, VialCount> names;
-        for (int v = 1; v <= VialCount; ++v) {
-            for (size_t f = 0; f < VialFields.size(); ++f)
-                names[size_t(v - 1)][f] = 'V' + twoDigits(v) + VialFields[f].name;
+        std::array<std::array<QByteArray, 6>, vialCount> names;
+        for (int v = 1; v <= vialCount; ++v) {
+            for (size_t f = 0; f < vialFields.size(); ++f)
+                names[size_t(v - 1)][f] = 'V' + twoDigits(v) + vialFields[f].name;
         }
         return names;
     }();
@@ -47,48 +50,48 @@ const std::array<std::array<QByteArray, 6>, VialCount> &vialKeys()
 std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 {
     QByteArray text;
-    if (ini.ReadString(key, text) != IniFile::Ok)
+    if (ini.readString(key, text) != IniFile::Ok)
         return std::nullopt;
-    return ParseWholeNumber(text);
+    return parseWholeNumber(text);
 }
 
 } // namespace
 
-QByteArray ProgramSectionName(int number, bool numbered)
+QByteArray programSectionName(int number, bool numbered)
 {
     return numbered ? "Program" + twoDigits(number) : QByteArray("Program");
 }
 
-QByteArray ReagentKey(int number)
+QByteArray reagentKey(int number)
 {
     return 'R' + zeroPadded(number, 3).toLatin1();
 }
 
-QByteArray NameValue(const QByteArray &storedName)
+QByteArray nameValue(const QByteArray &storedName)
 {
     // A value ends at a NUL byte (a name read from blank instrument memory has
     // them); the quoting is decided on what is left, or an opening quote would
     // be written without its closing one.
     const qsizetype nul = storedName.indexOf('\0');
     const QByteArray name = nameForStorage(nul < 0 ? storedName : storedName.left(nul));
-    if (nameForStorage(IniFile::ValueAsRead(name)) == name)
+    if (nameForStorage(IniFile::valueAsRead(name)) == name)
         return name;
     return '"' + name + '"';
 }
 
-void WriteProgramKeys(IniFile &ini, const ProgramRecord &program)
+void writeProgramKeys(IniFile &ini, const ProgramRecord &program)
 {
-    ini.WriteString("Name", NameValue(program.Name));
-    ini.WriteString("Duration", QByteArray::number(program.Duration));
-    ini.WriteString("Type", ProgramTypeName(program.Type).toLatin1());
-    for (int v = 1; v <= VialCount; ++v) {
+    ini.writeString("Name", nameValue(program.name));
+    ini.writeString("Duration", QByteArray::number(program.duration));
+    ini.writeString("Type", programTypeName(program.type).toLatin1());
+    for (int v = 1; v <= vialCount; ++v) {
         const VialStep &vial = program.vial(v);
-        for (size_t f = 0; f < VialFields.size(); ++f)
-            ini.WriteString(vialKeys()[size_t(v - 1)][f], QByteArray::number(vial.*VialFields[f].member));
+        for (size_t f = 0; f < vialFields.size(); ++f)
+            ini.writeString(vialKeys()[size_t(v - 1)][f], QByteArray::number(vial.*vialFields[f].member));
     }
 }
 
-bool ReadProgramNumbers(IniFile &ini, ProgramRecord &program)
+bool readProgramNumbers(IniFile &ini, ProgramRecord &program)
 {
     bool complete = true;
     const auto read = [&](QByteArrayView key) {
@@ -97,14 +100,16 @@ bool ReadProgramNumbers(IniFile &ini, ProgramRecord &program)
         return number.value_or(0);
     };
 
-    program.Duration = read(QByteArrayView("Duration"));
+    program.duration = read(QByteArrayView("Duration"));
     QByteArray typeText;
-    ini.ReadString("Type", typeText);
-    program.Type = ProgramTypeFromText(typeText);
-    for (int v = 1; v <= VialCount; ++v) {
+    ini.readString("Type", typeText);
+    program.type = programTypeFromText(typeText);
+    for (int v = 1; v <= vialCount; ++v) {
         VialStep &vial = program.vial(v);
-        for (size_t f = 0; f < VialFields.size(); ++f)
-            vial.*VialFields[f].member = read(vialKeys()[size_t(v - 1)][f]);
+        for (size_t f = 0; f < vialFields.size(); ++f)
+            vial.*vialFields[f].member = read(vialKeys()[size_t(v - 1)][f]);
     }
     return complete;
 }
+
+} // namespace corvex

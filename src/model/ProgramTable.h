@@ -4,6 +4,9 @@
 
 #include <array>
 
+namespace corvex {
+
+
 // The 99 program slots, numbered 1..99 as on the instrument.
 class ProgramTable
 {
@@ -19,10 +22,12 @@ public:
         return m_programs[static_cast<size_t>(number - 1)];
     }
 
-    static constexpr bool isValidNumber(int number) { return number >= 1 && number <= ProgramCount; }
+    static constexpr bool isValidNumber(int number) { return number >= 1 && number <= programCount; }
 
     bool operator==(const ProgramTable &) const = default;
 
 private:
-    std::array<ProgramRecord, ProgramCount> m_programs{};
+    std::array<ProgramRecord, programCount> m_programs{};
 };
+
+} // namespace corvex

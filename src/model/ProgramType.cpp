@@ -2,12 +2,17 @@
 
 #include "Limits.h"
 
-QString ProgramTypeName(qint32 type)
+namespace corvex {
+
+
+QString programTypeName(qint32 type)
 {
-    return type == TypeLM ? QStringLiteral("LM") : QStringLiteral("EM");
+    return type == typeLm ? QStringLiteral("LM") : QStringLiteral("EM");
 }
 
-qint32 ProgramTypeFromText(const QByteArray &text)
+qint32 programTypeFromText(const QByteArray &text)
 {
-    return text == "LM" ? TypeLM : TypeEM;
+    return text == "LM" ? typeLm : typeEm;
 }
+
+} // namespace corvex

@@ -6,12 +6,15 @@
 
 #include <array>
 
+namespace corvex {
+
+
 // The instrument's 200 reagent names, numbered 1..200. Each name is held as
 // Windows-1252 bytes in the 13-character storage form (see nameForStorage).
 class ReagentTable
 {
 public:
-    ReagentTable() { m_names.fill(QByteArray(NameLength, ' ')); }
+    ReagentTable() { m_names.fill(QByteArray(nameLength, ' ')); }
 
     QByteArray &operator[](int number)
     {
@@ -24,10 +27,12 @@ public:
         return m_names[static_cast<size_t>(number - 1)];
     }
 
-    static constexpr bool isValidNumber(int number) { return number >= 1 && number <= ReagentCount; }
+    static constexpr bool isValidNumber(int number) { return number >= 1 && number <= reagentCount; }
 
     bool operator==(const ReagentTable &) const = default;
 
 private:
-    std::array<QByteArray, ReagentCount> m_names;
+    std::array<QByteArray, reagentCount> m_names;
 };
+
+} // namespace corvex

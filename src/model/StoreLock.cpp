@@ -3,15 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace corvex {
+
+
 StoreLock::StoreLock(const QString &storePath)
     : m_storePath(storePath)
-    , m_lock(LockFilePath(storePath))
+    , m_lock(lockFilePath(storePath))
 {
     // A holder that still runs keeps its lock however long it works.
     m_lock.setStaleLockTime(0);
 }
 
-QString StoreLock::LockFilePath(const QString &storePath)
+QString StoreLock::lockFilePath(const QString &storePath)
 {
     // One lock whatever name leads to the store (links, relative paths).
     const QFileInfo store(storePath);
@@ -30,3 +33,5 @@ bool StoreLock::tryLock()
                   .arg(QDir::toNativeSeparators(m_storePath));
     return false;
 }
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include <QLockFile>
 #include <QString>
 
+namespace corvex {
+
+
 // Only one utility (the window or the command-line tool) works on a store
 // at a time. The lock is a file beside the store, "CORVEX.ini.lock", that
 // names the process holding it; a lock left by a run that crashed is taken
@@ -19,10 +22,12 @@ public:
 
     QString error() const { return m_error; }
 
-    static QString LockFilePath(const QString &storePath);
+    static QString lockFilePath(const QString &storePath);
 
 private:
     QString m_storePath;
     QLockFile m_lock;
     QString m_error;
 };
+
+} // namespace corvex

@@ -11,20 +11,23 @@
 
 #include <algorithm>
 
-bool IsWritableFolder(const QString &folder)
+namespace corvex {
+
+
+bool isWritableFolder(const QString &folder)
 {
     // Creating a file is the only test that also sees read-only mounts and ACLs.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".corvex-probe-XXXXXX")));
     return probe.open();
 }
 
-QString ChooseStorePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+QString chooseStorePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
 {
-    const QString besideProgram = QDir(programFolder).filePath(QLatin1String(StoreFileName));
+    const QString besideProgram = QDir(programFolder).filePath(QLatin1String(storeFileName));
     if (programFolderWritable)
         return besideProgram;
 
-    const QString perUser = QDir(userDataFolder).filePath(QLatin1String(StoreFileName));
+    const QString perUser = QDir(userDataFolder).filePath(QLatin1String(storeFileName));
     if (QFile::exists(perUser) || !QFile::exists(besideProgram)) {
         // A new user's first save needs the folder.
         QDir().mkpath(userDataFolder);
@@ -34,13 +37,13 @@ QString ChooseStorePath(const QString &programFolder, bool programFolderWritable
     QFile source(besideProgram);
     if (QDir().mkpath(userDataFolder) && source.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = source.readAll();
-        if (source.error() == QFileDevice::NoError && WriteWholeFile(perUser, bytes))
+        if (source.error() == QFileDevice::NoError && writeWholeFile(perUser, bytes))
             return perUser;
     }
     return besideProgram;
 }
 
-QString DefaultStorePath()
+QString defaultStorePath()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     // The per-user data folder of the application "CORVEX", whatever name the
@@ -50,5 +53,7 @@ QString DefaultStorePath()
     const QStringList installFolders = QStringLiteral(CORVEX_INSTALL_BINDIRS).split(QLatin1Char(':'));
     const bool installed = std::any_of(installFolders.begin(), installFolders.end(),
                                        [&](const QString &folder) { return QDir(programFolder) == QDir(folder); });
-    return ChooseStorePath(programFolder, !installed && IsWritableFolder(programFolder), userDataFolder);
+    return chooseStorePath(programFolder, !installed && isWritableFolder(programFolder), userDataFolder);
 }
+
+} // namespace corvex

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // The store's file name.
-inline constexpr char StoreFileName[] = "CORVEX.ini";
+inline constexpr char storeFileName[] = "CORVEX.ini";
 
 // Where the store lives, given the program's folder and the per-user data
 // folder: beside the program when that folder is writable; otherwise in the
@@ -11,7 +14,9 @@ inline constexpr char StoreFileName[] = "CORVEX.ini";
 // beside the program (an installation whose folder became read-only), it is
 // copied over first so that its data is kept; if that copy fails, the store
 // beside the program is used (it loads; saving then reports the failure).
-QString ChooseStorePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder);
+QString chooseStorePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder);
 
 // True when a file can be created in the folder.
-bool IsWritableFolder(const QString &folder);
+bool isWritableFolder(const QString &folder);
+
+} // namespace corvex

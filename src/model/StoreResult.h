@@ -2,6 +2,9 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // Outcome of writing a file: either done, or a message that says what failed
 // and where, fit to show to the user.
 struct StoreResult
@@ -9,7 +12,9 @@ struct StoreResult
     bool ok = true;
     QString error;
 
-    static StoreResult Done() { return {}; }
-    static StoreResult Failed(const QString &message) { return {false, message}; }
+    static StoreResult done() { return {}; }
+    static StoreResult failed(const QString &message) { return {false, message}; }
     explicit operator bool() const { return ok; }
 };
+
+} // namespace corvex

@@ -6,56 +6,61 @@
 
 #include <QCryptographicHash>
 
+namespace corvex {
+
+
 QString StorePart::description() const
 {
     QStringList parts;
     if (firstProgram == lastProgram)
-        parts << ProgramNumberLabel(firstProgram);
+        parts << programNumberLabel(firstProgram);
     else if (hasPrograms())
-        parts << ProgramNumberLabel(firstProgram) + QLatin1Char('-') + zeroPadded(lastProgram, 2);
+        parts << programNumberLabel(firstProgram) + QLatin1Char('-') + zeroPadded(lastProgram, 2);
     if (reagents)
         parts << QStringLiteral("Reagent 001-200");
     return parts.join(QStringLiteral(", "));
 }
 
-void WriteStoreSections(IniFile &ini, const InstrumentData &data, const StorePart &part)
+void writeStoreSections(IniFile &ini, const InstrumentData &data, const StorePart &part)
 {
     if (part.reagents) {
-        ini.SetSectionName("Reagents");
-        for (int n = 1; n <= ReagentCount; ++n)
-            ini.WriteString(ReagentKey(n), NameValue(data.reagents[n]));
+        ini.setSectionName("Reagents");
+        for (int n = 1; n <= reagentCount; ++n)
+            ini.writeString(reagentKey(n), nameValue(data.reagents[n]));
     }
     for (int p = part.firstProgram; p <= part.lastProgram; ++p) {
-        ini.SetSectionName(ProgramSectionName(p, true));
-        WriteProgramKeys(ini, data.programs[p]);
+        ini.setSectionName(programSectionName(p, true));
+        writeProgramKeys(ini, data.programs[p]);
     }
 }
 
-QByteArray StoreSectionsText(const InstrumentData &data, const StorePart &part)
+QByteArray storeSectionsText(const InstrumentData &data, const StorePart &part)
 {
     IniFile ini;
-    ini.SetFileName(QStringLiteral("sections")); // never read nor written: StartEmpty
-    ini.StartEmpty();
-    WriteStoreSections(ini, data, part);
-    return ini.Text();
+    ini.setFileName(QStringLiteral("sections")); // never read nor written: StartEmpty
+    ini.startEmpty();
+    writeStoreSections(ini, data, part);
+    return ini.text();
 }
 
-QString ContentFingerprint(const QByteArray &text)
+QString contentFingerprint(const QByteArray &text)
 {
     return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex().left(12));
 }
 
-QString PartFingerprint(const InstrumentData &data, const StorePart &part)
+QString partFingerprint(const InstrumentData &data, const StorePart &part)
 {
-    return ContentFingerprint(StoreSectionsText(data, part));
+    return contentFingerprint(storeSectionsText(data, part));
 }
 
-QString ReagentFingerprint(const InstrumentData &data, int reagent)
+QString reagentFingerprint(const InstrumentData &data, int reagent)
 {
     IniFile ini;
-    ini.SetFileName(QStringLiteral("sections"));
-    ini.StartEmpty();
-    ini.SetSectionName("Reagents");
-    ini.WriteString(ReagentKey(reagent), NameValue(data.reagents[reagent]));
-    return ContentFingerprint(ini.Text());
+    ini.setFileName(QStringLiteral("sections"));
+    ini.startEmpty();
+    ini.setSectionName("Reagents");
+    ini.writeString(reagentKey(reagent), nameValue(data.reagents[reagent]));
+    return contentFingerprint(ini.text());
 }
+
+} // namespace corvex

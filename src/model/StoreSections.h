@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+namespace corvex {
+
+
 // Whole stores and parts of them, in the layout of CORVEX.ini: the section
 // "Reagents" (R001..R200) and "Program01".."Program99".
 
@@ -13,27 +16,29 @@
 struct StorePart
 {
     int firstProgram = 1;
-    int lastProgram = ProgramCount;
+    int lastProgram = programCount;
     bool reagents = true;
 
-    bool isWhole() const { return firstProgram == 1 && lastProgram == ProgramCount && reagents; }
+    bool isWhole() const { return firstProgram == 1 && lastProgram == programCount && reagents; }
     bool hasPrograms() const { return firstProgram <= lastProgram; }
     // "Program01-99 and reagents", "Program05", "reagents" ...
     QString description() const;
 };
 
 // Writes the sections of the part into the file, each after the ones it has.
-void WriteStoreSections(IniFile &ini, const InstrumentData &data, const StorePart &part = {});
+void writeStoreSections(IniFile &ini, const InstrumentData &data, const StorePart &part = {});
 
 // The sections of the part as a fresh store file would hold them.
-QByteArray StoreSectionsText(const InstrumentData &data, const StorePart &part = {});
+QByteArray storeSectionsText(const InstrumentData &data, const StorePart &part = {});
 
 // First 12 hexadecimal digits (lower case) of the SHA-256 of the text.
-QString ContentFingerprint(const QByteArray &text);
+QString contentFingerprint(const QByteArray &text);
 
 // The fingerprint of what a transfer of one reagent moves: its key alone in
 // the section "Reagents".
-QString ReagentFingerprint(const InstrumentData &data, int reagent);
+QString reagentFingerprint(const InstrumentData &data, int reagent);
 
 // The fingerprint of what a transfer of the part moves.
-QString PartFingerprint(const InstrumentData &data, const StorePart &part);
+QString partFingerprint(const InstrumentData &data, const StorePart &part);
+
+} // namespace corvex

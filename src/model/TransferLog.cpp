@@ -14,6 +14,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+namespace corvex {
+
+
 namespace {
 
 QString userName()
@@ -45,12 +48,12 @@ QString &loggedPort()
 
 } // namespace
 
-void SetLoggedPort(const QString &port)
+void setLoggedPort(const QString &port)
 {
     loggedPort() = port;
 }
 
-TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, bool onInstrument)
+TransferLogEntry newLogEntry(const QString &operation, const QString &covered, bool onInstrument)
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
@@ -63,20 +66,20 @@ TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, b
     return entry;
 }
 
-QStringList TransferLogColumns()
+QStringList transferLogColumns()
 {
     return {QStringLiteral("Time"),      QStringLiteral("User"),   QStringLiteral("Host"),
             QStringLiteral("Port"),      QStringLiteral("Operation"), QStringLiteral("Covered"),
             QStringLiteral("Result"),    QStringLiteral("Message"), QStringLiteral("Fingerprint")};
 }
 
-QStringList TransferLogFields(const TransferLogEntry &entry)
+QStringList transferLogFields(const TransferLogEntry &entry)
 {
     return {isoTime(entry.time), entry.user,   entry.host,    entry.port,       entry.operation,
             entry.covered,       entry.result, entry.message, entry.fingerprint};
 }
 
-QString TransferLogPath()
+QString transferLogPath()
 {
     const QString dataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("CORVEX"));
@@ -90,7 +93,7 @@ TransferLog::TransferLog(QString path)
 
 QString TransferLog::path() const
 {
-    return m_path.isEmpty() ? TransferLogPath() : m_path;
+    return m_path.isEmpty() ? transferLogPath() : m_path;
 }
 
 bool TransferLog::append(const TransferLogEntry &entry)
@@ -111,7 +114,7 @@ bool TransferLog::append(const TransferLogEntry &entry)
 
     QByteArray bytes;
     if (log.size() == 0) {
-        bytes = CsvRecord(TransferLogColumns());
+        bytes = csvRecord(transferLogColumns());
     } else {
         // A line cut short (by a crash or a full disk) ends here, so that
         // it does not swallow the new one.
@@ -121,7 +124,7 @@ bool TransferLog::append(const TransferLogEntry &entry)
         if (last != '\n')
             bytes = "\r\n";
     }
-    bytes += CsvRecord(TransferLogFields(entry));
+    bytes += csvRecord(transferLogFields(entry));
     if (log.write(bytes) != bytes.size() || !log.flush())
         return failed(log.errorString());
     if (::fsync(log.handle()) != 0)
@@ -129,13 +132,15 @@ bool TransferLog::append(const TransferLogEntry &entry)
     return true;
 }
 
-TransferLog &ProgramTransferLog()
+TransferLog &programTransferLog()
 {
     static TransferLog log;
     return log;
 }
 
-void LogTransfer(const TransferLogEntry &entry)
+void logTransfer(const TransferLogEntry &entry)
 {
-    ProgramTransferLog().append(entry);
+    programTransferLog().append(entry);
 }
+
+} // namespace corvex

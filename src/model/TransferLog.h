@@ -6,6 +6,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // The record of what the utility moved, for the lab's accreditation: one line
 // per read, send, Read ALL, backup, restore, import, export and print, in a
 // CSV file (UTF-8, one header line) in the per-user data folder.
@@ -26,38 +29,38 @@ struct TransferLogEntry
 };
 
 namespace LogOperation {
-inline const QString ReadProgram = QStringLiteral("read program");
-inline const QString SendProgram = QStringLiteral("send program");
-inline const QString ReadReagent = QStringLiteral("read reagent");
-inline const QString SendReagent = QStringLiteral("send reagent");
-inline const QString ReadAll = QStringLiteral("read all reagents");
-inline const QString Backup = QStringLiteral("backup");
-inline const QString Restore = QStringLiteral("restore");
-inline const QString Import = QStringLiteral("import");
+inline const QString readProgram = QStringLiteral("read program");
+inline const QString sendProgram = QStringLiteral("send program");
+inline const QString readReagent = QStringLiteral("read reagent");
+inline const QString sendReagent = QStringLiteral("send reagent");
+inline const QString readAll = QStringLiteral("read all reagents");
+inline const QString backup = QStringLiteral("backup");
+inline const QString restore = QStringLiteral("restore");
+inline const QString import = QStringLiteral("import");
 inline const QString Export = QStringLiteral("export");
-inline const QString Print = QStringLiteral("print");
+inline const QString print = QStringLiteral("print");
 } // namespace LogOperation
 
 namespace LogResult {
-inline const QString Done = QStringLiteral("done");
-inline const QString Stopped = QStringLiteral("stopped");
-inline const QString Failed = QStringLiteral("failed");
+inline const QString done = QStringLiteral("done");
+inline const QString stopped = QStringLiteral("stopped");
+inline const QString failed = QStringLiteral("failed");
 } // namespace LogResult
 
 // An entry stamped now, with this user and host, and, for work on the
 // instrument, the port of SetLoggedPort.
-TransferLogEntry NewLogEntry(const QString &operation, const QString &covered, bool onInstrument = true);
+TransferLogEntry newLogEntry(const QString &operation, const QString &covered, bool onInstrument = true);
 
 // The port the instrument is connected on, for the entries of this run;
 // empty while not connected.
-void SetLoggedPort(const QString &port);
+void setLoggedPort(const QString &port);
 
 // The column names of the header line, in order.
-QStringList TransferLogColumns();
-QStringList TransferLogFields(const TransferLogEntry &entry);
+QStringList transferLogColumns();
+QStringList transferLogFields(const TransferLogEntry &entry);
 
 // ~/.local/share/CORVEX/transfer-log.csv (following XDG_DATA_HOME).
-QString TransferLogPath();
+QString transferLogPath();
 
 // Appends entries to one log file. Each line is written, flushed and synced
 // to the disk before append() returns. A log that cannot be written never
@@ -81,7 +84,9 @@ private:
 };
 
 // The log this program writes to: the per-user one.
-TransferLog &ProgramTransferLog();
+TransferLog &programTransferLog();
 
 // Appends to ProgramTransferLog().
-void LogTransfer(const TransferLogEntry &entry);
+void logTransfer(const TransferLogEntry &entry);
+
+} // namespace corvex

@@ -7,17 +7,20 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 namespace {
 
 // A log is a few hundred bytes a line; this is decades of a busy lab.
-constexpr qint64 MaxLogSize = 256 * 1024 * 1024;
+constexpr qint64 maxLogSize = 256 * 1024 * 1024;
 
 TransferLogLine lineFrom(const CsvRow &row)
 {
     TransferLogLine line;
     line.text = row.text;
     const QStringList &f = row.fields;
-    line.damaged = row.damaged || f.size() != TransferLogColumns().size();
+    line.damaged = row.damaged || f.size() != transferLogColumns().size();
     if (line.damaged)
         return line;
     line.entry = {QDateTime::fromString(f[0], Qt::ISODate), f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
@@ -27,7 +30,7 @@ TransferLogLine lineFrom(const CsvRow &row)
 
 } // namespace
 
-TransferLogContent ReadTransferLog(const QString &path)
+TransferLogContent readTransferLog(const QString &path)
 {
     TransferLogContent content;
     QFile file(path);
@@ -37,20 +40,20 @@ TransferLogContent ReadTransferLog(const QString &path)
         content.error = cannotReadMessage(path, file.errorString());
         return content;
     }
-    if (file.size() > MaxLogSize) {
+    if (file.size() > maxLogSize) {
         content.error = QStringLiteral("\"%1\" is too large (%2 bytes) to be a transfer log.").arg(path).arg(file.size());
         return content;
     }
-    const QList<CsvRow> rows = CsvRecords(file.readAll(), TransferLogColumns().size());
+    const QList<CsvRow> rows = csvRecords(file.readAll(), transferLogColumns().size());
     for (const CsvRow &row : rows) {
-        if (!row.damaged && row.fields == TransferLogColumns())
+        if (!row.damaged && row.fields == transferLogColumns())
             continue;
         content.lines << lineFrom(row);
     }
     return content;
 }
 
-QList<TransferLogLine> NewestFirst(const QList<TransferLogLine> &lines, const QDateTime &since)
+QList<TransferLogLine> newestFirst(const QList<TransferLogLine> &lines, const QDateTime &since)
 {
     QList<TransferLogLine> kept;
     for (const TransferLogLine &line : lines) {
@@ -61,3 +64,5 @@ QList<TransferLogLine> NewestFirst(const QList<TransferLogLine> &lines, const QD
     std::reverse(kept.begin(), kept.end());
     return kept;
 }
+
+} // namespace corvex

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+namespace corvex {
+
+
 // One line of the transfer log as read back. A damaged line (cut short, a
 // wrong number of fields, a time that is no time) keeps its text and is
 // shown as it is.
@@ -21,7 +24,9 @@ struct TransferLogContent
     QString error;                // why the file could not be read; empty when it was, or is missing
 };
 
-TransferLogContent ReadTransferLog(const QString &path);
+TransferLogContent readTransferLog(const QString &path);
 
 // The lines at or after `since` (damaged lines are always kept), newest first.
-QList<TransferLogLine> NewestFirst(const QList<TransferLogLine> &lines, const QDateTime &since = {});
+QList<TransferLogLine> newestFirst(const QList<TransferLogLine> &lines, const QDateTime &since = {});
+
+} // namespace corvex

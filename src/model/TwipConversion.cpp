@@ -2,12 +2,17 @@
 
 #include <cmath>
 
+namespace corvex {
+
+
 double pixelsToTwips(int pixels, double dotsPerInch)
 {
-    return pixels * TwipsPerInch / dotsPerInch;
+    return pixels * twipsPerInch / dotsPerInch;
 }
 
 int twipsToPixels(double twips, double dotsPerInch)
 {
-    return static_cast<int>(std::lround(twips * dotsPerInch / TwipsPerInch));
+    return static_cast<int>(std::lround(twips * dotsPerInch / twipsPerInch));
 }
+
+} // namespace corvex

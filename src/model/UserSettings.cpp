@@ -10,6 +10,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 namespace {
 
 using SettingsValues = QMap<QString, QString>;
@@ -65,35 +68,35 @@ void keepChangeVisible(const FileStamp &before, const QString &file)
 
 } // namespace
 
-std::unique_ptr<QSettings> OpenUserSettings()
+std::unique_ptr<QSettings> openUserSettings()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("CORVEX"),
                                        QStringLiteral("CORVEX"));
 }
 
-QVariant ReadUserSetting(const char *key, const QVariant &fallback)
+QVariant readUserSetting(const char *key, const QVariant &fallback)
 {
-    auto settings = OpenUserSettings();
-    settings->beginGroup(QLatin1String(UserSetting::Group));
+    auto settings = openUserSettings();
+    settings->beginGroup(QLatin1String(UserSetting::group));
     return settings->value(QLatin1String(key), fallback);
 }
 
-StoreResult WriteUserSetting(const char *key, const QVariant &value)
+StoreResult writeUserSetting(const char *key, const QVariant &value)
 {
-    return WriteUserSettings({{key, value}});
+    return writeUserSettings({{key, value}});
 }
 
-StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
+StoreResult writeUserSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
 {
-    const QString file = OpenUserSettings()->fileName();
+    const QString file = openUserSettings()->fileName();
     QByteArray current;
     if (QFileInfo::exists(file)) {
         QFile reading(file);
         if (!reading.open(QIODevice::ReadOnly))
-            return StoreResult::Failed(cannotReadMessage(file, reading.errorString()));
+            return StoreResult::failed(cannotReadMessage(file, reading.errorString()));
         current = reading.readAll();
     } else if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
-        return StoreResult::Failed(QStringLiteral("Cannot create the folder of \"%1\".").arg(file));
+        return StoreResult::failed(QStringLiteral("Cannot create the folder of \"%1\".").arg(file));
     }
 
     // The settings are changed in a copy, which must read back as written
@@ -102,32 +105,34 @@ StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVar
     const auto compose = [&](const QString &scratch) {
         QFile copy(scratch);
         if (!copy.open(QIODevice::WriteOnly) || copy.write(current) != current.size() || !copy.flush()) {
-            return StoreResult::Failed(
+            return StoreResult::failed(
                 QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(file, copy.errorString()));
         }
         copy.close();
         QSettings settings(scratch, QSettings::NativeFormat);
-        settings.beginGroup(QLatin1String(UserSetting::Group));
+        settings.beginGroup(QLatin1String(UserSetting::group));
         for (const auto &[key, value] : values)
             settings.setValue(QLatin1String(key), value);
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            return StoreResult::Failed(QStringLiteral("Cannot write \"%1\". The file was left as it was.").arg(file));
+            return StoreResult::failed(QStringLiteral("Cannot write \"%1\". The file was left as it was.").arg(file));
         expected = valuesOf(settings);
-        return StoreResult::Done();
+        return StoreResult::done();
     };
     const auto isComplete = [&](const QByteArray &bytes) { return parsedSettings(bytes, file) == expected; };
     const FileStamp before(file);
-    const StoreResult written = ComposeWholeFile(file, compose, isComplete);
+    const StoreResult written = composeWholeFile(file, compose, isComplete);
     if (written)
         keepChangeVisible(before, file);
     return written;
 }
 
-bool HasUserSetting(const char *key)
+bool hasUserSetting(const char *key)
 {
-    auto settings = OpenUserSettings();
-    settings->beginGroup(QLatin1String(UserSetting::Group));
+    auto settings = openUserSettings();
+    settings->beginGroup(QLatin1String(UserSetting::group));
     return settings->contains(QLatin1String(key));
 }
+
+} // namespace corvex

@@ -12,9 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr mode_t AnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
 std::optional<struct stat> statusOf(const QString &file)
 {
@@ -46,19 +49,19 @@ QString cannotReadMessage(const QString &file, const QString &why)
     return QStringLiteral("Cannot read \"%1\": %2.").arg(file, why);
 }
 
-StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes)
+StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
 {
     std::optional<struct stat> old = statusOf(file);
     if (old && !S_ISREG(old->st_mode))
         old.reset(); // nothing of a device or the like is carried over
     const QString leftAsItWas = old ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.");
-    if (old && (old->st_mode & AnyWriteBit) == 0) {
-        return StoreResult::Failed(
+    if (old && (old->st_mode & anyWriteBit) == 0) {
+        return StoreResult::failed(
             QStringLiteral("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
                 .arg(file));
     }
     const auto failed = [&](const QString &why) {
-        return StoreResult::Failed(QStringLiteral("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);
+        return StoreResult::failed(QStringLiteral("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);
     };
 
     QSaveFile saving(file);
@@ -80,15 +83,15 @@ StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes)
     }
     if (!saving.commit())
         return failed(saving.errorString());
-    return StoreResult::Done();
+    return StoreResult::done();
 }
 
-StoreResult ComposeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete)
+StoreResult composeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete)
 {
     const QFileInfo target(file);
     QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(target.fileName())));
     if (!scratch.open()) {
-        return StoreResult::Failed(QStringLiteral("Cannot write in \"%1\": %2. No file was changed.")
+        return StoreResult::failed(QStringLiteral("Cannot write in \"%1\": %2. No file was changed.")
                                        .arg(QDir::toNativeSeparators(target.absolutePath()), scratch.errorString()));
     }
     scratch.close();
@@ -100,10 +103,12 @@ StoreResult ComposeWholeFile(const QString &file, const ComposeFile &compose, co
     if (written.open(QIODevice::ReadOnly))
         bytes = written.readAll();
     if (written.error() != QFileDevice::NoError || !isComplete(bytes)) {
-        return StoreResult::Failed(
+        return StoreResult::failed(
             QStringLiteral("Cannot write \"%1\": the file could not be written completely (is the disk full?).")
                 .arg(file)
             + (QFileInfo::exists(file) ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.")));
     }
-    return WriteWholeFile(file, bytes);
+    return writeWholeFile(file, bytes);
 }
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // Every file the utility writes goes through here, so that it is written
 // whole or not at all: the bytes go to a new file beside the target, every
 // write, the flush and the sync to disk are checked, and only then does the
@@ -16,7 +19,7 @@
 // A target without any write permission bits is never replaced, whoever
 // runs the utility (root too). A replaced file keeps its permissions (and,
 // when root replaces it, its owner).
-StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes);
+StoreResult writeWholeFile(const QString &file, const QByteArray &bytes);
 
 // Why a file could not be read, fit to show: Cannot read "file": why.
 QString cannotReadMessage(const QString &file, const QString &why);
@@ -27,4 +30,6 @@ QString cannotReadMessage(const QString &file, const QString &why);
 // `isComplete` before it replaces the target through WriteWholeFile.
 using ComposeFile = std::function<StoreResult(const QString &scratch)>;
 using CompleteFile = std::function<bool(const QByteArray &bytes)>;
-StoreResult ComposeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete);
+StoreResult composeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete);
+
+} // namespace corvex

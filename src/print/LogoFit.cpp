@@ -1,5 +1,8 @@
 #include "LogoFit.h"
 
+namespace corvex {
+
+
 namespace {
 
 // Height over width in single precision, as the sheets were always computed.
@@ -12,7 +15,7 @@ std::optional<float> aspectRatio(QSize picture)
 
 } // namespace
 
-std::optional<QRectF> LogoRectangle(QSize picture)
+std::optional<QRectF> logoRectangle(QSize picture)
 {
     const std::optional<float> ratio = aspectRatio(picture);
     if (!ratio)
@@ -23,14 +26,16 @@ std::optional<QRectF> LogoRectangle(QSize picture)
     return QRectF(6750, double(2175.0f - 1875.0f * r), 3750, double(3750.0f * r));
 }
 
-std::optional<QSizeF> FitLogoPreview(QSize picture)
+std::optional<QSizeF> fitLogoPreview(QSize picture)
 {
     const std::optional<float> ratio = aspectRatio(picture);
     if (!ratio)
         return std::nullopt;
     const float r = *ratio;
-    const auto side = float(LogoPreviewSide);
+    const auto side = float(logoPreviewSide);
     if (r > 1.0f)
         return QSizeF(double(side / r), double(side));
     return QSizeF(double(side), double(side * r));
 }
+
+} // namespace corvex

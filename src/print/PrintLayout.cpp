@@ -5,18 +5,21 @@
 #include "SheetGeometry.h"
 #include "Sheets.h"
 
-std::pair<int, int> PrintRange(const PrintRequest &request)
+namespace corvex {
+
+
+std::pair<int, int> printRange(const PrintRequest &request)
 {
-    const int first = ClampNumber(request.firstProgram, 1, ProgramCount);
-    const int last = ClampNumber(request.lastProgram, first, ProgramCount);
+    const int first = clampNumber(request.firstProgram, 1, programCount);
+    const int last = clampNumber(request.lastProgram, first, programCount);
     return {first, last};
 }
 
-QString PrintJobTitle(const PrintRequest &request)
+QString printJobTitle(const PrintRequest &request)
 {
     if (request.content == PrintRequest::Content::ReagentList)
         return QStringLiteral("Corvex reagent list");
-    const auto [first, last] = PrintRange(request);
+    const auto [first, last] = printRange(request);
     if (first == last)
         return QStringLiteral("Corvex program ") + zeroPadded(first, 2);
     return QStringLiteral("Corvex programs %1\u2013%2").arg(zeroPadded(first, 2), zeroPadded(last, 2));
@@ -27,12 +30,12 @@ namespace {
 bool printSheets(SheetWriter &writer, const InstrumentData &data, const PrintRequest &request)
 {
     if (request.content == PrintRequest::Content::ReagentList)
-        return PrintReagentListSheet(writer, data.reagents);
-    const auto [first, last] = PrintRange(request);
+        return printReagentListSheet(writer, data.reagents);
+    const auto [first, last] = printRange(request);
     for (int p = first; p <= last; ++p) {
         if (p != first && !writer.newPage())
             return false;
-        if (!PrintProgramSheet(writer, p, data))
+        if (!printProgramSheet(writer, p, data))
             return false;
     }
     return true;
@@ -42,7 +45,7 @@ PrintResult compose(const InstrumentData &data, const PrintRequest &request, Pri
 {
     SheetWriter writer(surface, request);
     writer.resetFont();
-    if (writer.setDrawingMode(Sheet::DrawingMode) && printSheets(writer, data, request))
+    if (writer.setDrawingMode(Sheet::drawingMode) && printSheets(writer, data, request))
         writer.endJob();
     if (writer.failed())
         surface.discardJob();
@@ -51,7 +54,7 @@ PrintResult compose(const InstrumentData &data, const PrintRequest &request, Pri
 
 } // namespace
 
-PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface)
+PrintResult runPrintLayout(const InstrumentData &data, const PrintRequest &request, PrintSurface &surface)
 {
     // A job whose sheets cannot be completed (a reagent number outside the
     // list, a logo that cannot be scaled) is found on a recording first and
@@ -63,3 +66,5 @@ PrintResult RunPrintLayout(const InstrumentData &data, const PrintRequest &reque
         return rehearsed;
     return compose(data, request, surface);
 }
+
+} // namespace corvex

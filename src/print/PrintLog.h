@@ -4,8 +4,13 @@
 #include "PrintRequest.h"
 #include "PrintResult.h"
 
+namespace corvex {
+
+
 // Adds the line of a print run to the transfer log: what was printed
 // (programs or the reagent list) to `destination` (a printer or a file), the
 // result, and the fingerprint of the sections printed.
-void LogPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
+void logPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
                  const PrintResult &result);
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 
+namespace corvex {
+
+
 // Everything a print run takes from the print dialog (or the command line) at
 // the moment it starts.
 struct PrintRequest
@@ -24,3 +27,5 @@ struct PrintRequest
 
     QString comment;
 };
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // How a print run ended. Every failure shows the user one fixed message; the
 // detail says what happened, for the command line and for tests.
 struct PrintResult
@@ -14,10 +17,12 @@ struct PrintResult
     bool ok() const { return failure == Failure::None; }
     explicit operator bool() const { return ok(); }
 
-    static PrintResult Done() { return {}; }
-    static PrintResult Failed(Failure failure, const QString &detail) { return {failure, detail}; }
+    static PrintResult done() { return {}; }
+    static PrintResult failed(Failure failure, const QString &detail) { return {failure, detail}; }
 };
 
 // The one message of a failed print run, with its box title.
-inline QString PrinterErrorText() { return QStringLiteral("Unknown Printer Error."); }
-inline QString PrinterErrorTitle() { return QStringLiteral("Printer Error."); }
+inline QString printerErrorText() { return QStringLiteral("Unknown Printer Error."); }
+inline QString printerErrorTitle() { return QStringLiteral("Printer Error."); }
+
+} // namespace corvex

@@ -1,5 +1,8 @@
 #include "PrintStamp.h"
 
+namespace corvex {
+
+
 namespace {
 
 // The locale's long time format without its time zone field, and without
@@ -22,12 +25,14 @@ QString clockTimeFormat(const QLocale &locale)
 
 } // namespace
 
-QString FooterDateText(const QDateTime &moment, const QLocale &locale)
+QString footerDateText(const QDateTime &moment, const QLocale &locale)
 {
     return locale.toString(moment.date(), QLocale::ShortFormat);
 }
 
-QString FooterTimeText(const QDateTime &moment, const QLocale &locale)
+QString footerTimeText(const QDateTime &moment, const QLocale &locale)
 {
     return locale.toString(moment.time(), clockTimeFormat(locale));
 }
+
+} // namespace corvex

@@ -9,6 +9,9 @@
 #include <QRectF>
 #include <QString>
 
+namespace corvex {
+
+
 // What a print run draws on. Positions are twips (1/1440 inch) from the
 // top-left corner of the printable area, y growing downwards. The job starts
 // with the first call; operations that return false have failed and end the
@@ -39,3 +42,5 @@ public:
     // Why the last operation failed, when the surface knows more than that it did.
     virtual QString failureDetail() const { return {}; }
 };
+
+} // namespace corvex

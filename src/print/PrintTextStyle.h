@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QString>
 
+namespace corvex {
+
+
 // The printer's font state: every text of a sheet is printed with the state
 // the run has set by then. The base state is Arial 10 pt, bold off, title
 // emphasis off, black.
@@ -16,3 +19,5 @@ struct PrintTextStyle
 
     bool operator==(const PrintTextStyle &) const = default;
 };
+
+} // namespace corvex

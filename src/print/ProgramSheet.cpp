@@ -5,9 +5,12 @@
 #include "SheetGeometry.h"
 #include "Sheets.h"
 
+namespace corvex {
+
+
 namespace {
 
-constexpr int UsedVialColourGrey = 100;
+constexpr int usedVialColourGrey = 100;
 
 // A vial's time or temperature on the sheet keeps two digits after a minus
 // sign ("-05"), so a negative value stays as wide as the column expects.
@@ -22,18 +25,18 @@ struct ColumnHeading
     int x;
     const char *text;
 };
-constexpr ColumnHeading Headings[] = {
+constexpr ColumnHeading headings[] = {
     {2100, "Vials"}, {4275, "Agitation"}, {5700, "Duration"}, {7425, "Temp."}, {8775, "Pause/Cont."},
 };
-constexpr int HeadingY = 4350;
+constexpr int headingY = 4350;
 
-constexpr int VialTextX = 1050;
-constexpr int AgitationX = 4575;
-constexpr int DurationX = 5925;
-constexpr int TemperatureX = 7575;
-constexpr int HeaterOffX = 7425;
-constexpr int PauseX = 9075;
-constexpr int ContinueX = 9150;
+constexpr int vialTextX = 1050;
+constexpr int agitationX = 4575;
+constexpr int durationX = 5925;
+constexpr int temperatureX = 7575;
+constexpr int heaterOffX = 7425;
+constexpr int pauseX = 9075;
+constexpr int continueX = 9150;
 
 int vialRowY(int vial) { return 4500 + 300 * vial; }
 
@@ -49,37 +52,37 @@ bool printVialRow(SheetWriter &writer, int programNumber, int n, const VialStep 
 {
     const QString vialLabel = QStringLiteral("Vial ") + zeroPadded(n, 2) + QStringLiteral(": ");
     QString first;
-    if (vial.Reagent == EmptyVialReagent) {
-        writer.setColour(QColor(UsedVialColourGrey, UsedVialColourGrey, UsedVialColourGrey));
+    if (vial.reagent == emptyVialReagent) {
+        writer.setColour(QColor(usedVialColourGrey, usedVialColourGrey, usedVialColourGrey));
         first = vialLabel + QStringLiteral("(Empty)");
-    } else if (!ReagentTable::isValidNumber(vial.Reagent)) {
+    } else if (!ReagentTable::isValidNumber(vial.reagent)) {
         return writer.fail(PrintResult::Failure::ReagentOutOfRange,
                            QStringLiteral("vial %1 of program %2 names reagent %3, outside 1 to %4")
                                .arg(zeroPadded(n, 2), zeroPadded(programNumber, 2))
-                               .arg(vial.Reagent)
-                               .arg(ReagentCount));
+                               .arg(vial.reagent)
+                               .arg(reagentCount));
     } else {
         writer.setColour(Qt::black);
-        first = vialLabel + DecodeCp1252(reagents[vial.Reagent]);
+        first = vialLabel + decodeCp1252(reagents[vial.reagent]);
     }
     const int y = vialRowY(n);
-    writer.printAt(VialTextX, y, first);
-    writer.printAt(AgitationX, y, QStringLiteral("AG") + QString::number(vial.Agit));
-    writer.printAt(DurationX, y, twoDigitsAfterSign(vial.Hrs) + QLatin1Char(':') + twoDigitsAfterSign(vial.Min));
-    if (vial.Temp == 0)
-        writer.printAt(HeaterOffX, y, QStringLiteral("H/C off"));
+    writer.printAt(vialTextX, y, first);
+    writer.printAt(agitationX, y, QStringLiteral("AG") + QString::number(vial.agit));
+    writer.printAt(durationX, y, twoDigitsAfterSign(vial.hrs) + QLatin1Char(':') + twoDigitsAfterSign(vial.min));
+    if (vial.temp == 0)
+        writer.printAt(heaterOffX, y, QStringLiteral("H/C off"));
     else
-        writer.printAt(TemperatureX, y, twoDigitsAfterSign(vial.Temp) + QStringLiteral("\u00B0C"));
-    if (vial.Pause == 1)
-        writer.printAt(PauseX, y, QStringLiteral("Pause"));
+        writer.printAt(temperatureX, y, twoDigitsAfterSign(vial.temp) + QStringLiteral("\u00B0C"));
+    if (vial.pause == 1)
+        writer.printAt(pauseX, y, QStringLiteral("Pause"));
     else
-        writer.printAt(ContinueX, y, QStringLiteral("Cont."));
+        writer.printAt(continueX, y, QStringLiteral("Cont."));
     return !writer.failed();
 }
 
 } // namespace
 
-bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentData &data)
+bool printProgramSheet(SheetWriter &writer, int programNumber, const InstrumentData &data)
 {
     const ProgramRecord &program = data.programs[programNumber];
 
@@ -87,12 +90,12 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
         return false;
 
     writer.setSize(12);
-    writer.printAt(450, 3600, durationLine(program.Duration));
-    writer.printAt(4200, 3600, QStringLiteral("Program Type: ") + ProgramTypeName(program.Type));
+    writer.printAt(450, 3600, durationLine(program.duration));
+    writer.printAt(4200, 3600, QStringLiteral("Program Type: ") + programTypeName(program.type));
 
     writer.setBold(true);
-    for (const ColumnHeading &heading : Headings)
-        writer.printAt(heading.x, HeadingY, QLatin1String(heading.text));
+    for (const ColumnHeading &heading : headings)
+        writer.printAt(heading.x, headingY, QLatin1String(heading.text));
     if (!writer.verticalRules({750, 4050, 5550, 7050, 8550, 10500}))
         return false;
 
@@ -106,5 +109,7 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
     writer.setSize(14);
     writer.printAt(1500, 2550, QStringLiteral("Program ") + zeroPadded(programNumber, 2));
 
-    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(nameForDisplay(program.Name)));
+    return writer.commentAndTitle(Sheet::programTitleY, decodeCp1252(nameForDisplay(program.name)));
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 #include "SheetGeometry.h"
 #include "Sheets.h"
 
+namespace corvex {
+
+
 namespace {
 
 struct ListMode
@@ -17,13 +20,13 @@ struct ListMode
     int rowStep;
 };
 
-constexpr ListMode TwoColumns{2, 25, 18, 1050, 4890, 3825, 420};
-constexpr ListMode FourColumns{4, 50, 10, 900, 2445, 4050, 210};
+constexpr ListMode twoColumns{2, 25, 18, 1050, 4890, 3825, 420};
+constexpr ListMode fourColumns{4, 50, 10, 900, 2445, 4050, 210};
 
 // Only the first 50 names fit two columns; any name beyond them needs four.
 bool fitsTwoColumns(const ReagentTable &reagents)
 {
-    for (int number = TwoColumns.columns * TwoColumns.rows + 1; number <= ReagentCount; ++number) {
+    for (int number = twoColumns.columns * twoColumns.rows + 1; number <= reagentCount; ++number) {
         if (!nameForDisplay(reagents[number]).isEmpty())
             return false;
     }
@@ -32,14 +35,14 @@ bool fitsTwoColumns(const ReagentTable &reagents)
 
 } // namespace
 
-bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
+bool printReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
 {
-    const bool twoColumns = fitsTwoColumns(reagents);
-    const ListMode &mode = twoColumns ? TwoColumns : FourColumns;
+    const bool inTwoColumns = fitsTwoColumns(reagents);
+    const ListMode &mode = inTwoColumns ? twoColumns : fourColumns;
 
     if (!writer.beginSheet({14940, 4050, 4125}) || !writer.verticalRules({750, 5640, 10500}))
         return false;
-    if (!twoColumns && !writer.verticalRules({3195, 8085}))
+    if (!inTwoColumns && !writer.verticalRules({3195, 8085}))
         return false;
 
     writer.setSize(mode.points);
@@ -47,9 +50,11 @@ bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
         for (int r = 1; r <= mode.rows; ++r) {
             const int number = mode.rows * c + r;
             writer.printAt(mode.x0 + mode.columnStep * c, mode.y0 + mode.rowStep * r,
-                           zeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(reagents[number]));
+                           zeroPadded(number, 3) + QStringLiteral(": ") + decodeCp1252(reagents[number]));
         }
     }
 
-    return writer.commentAndTitle(Sheet::ReagentTitleY, QStringLiteral("Reagent List"));
+    return writer.commentAndTitle(Sheet::reagentTitleY, QStringLiteral("Reagent List"));
 }
+
+} // namespace corvex

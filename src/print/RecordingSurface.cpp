@@ -1,5 +1,8 @@
 #include "RecordingSurface.h"
 
+namespace corvex {
+
+
 void RecordingSurface::failAt(Item::Kind kind, int n)
 {
     m_failKind = kind;
@@ -86,3 +89,5 @@ RecordingSurface::Item RecordingSurface::findText(const QString &text, int page)
     none.style.face.clear();
     return none;
 }
+
+} // namespace corvex

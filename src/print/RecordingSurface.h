@@ -4,6 +4,9 @@
 
 #include <QList>
 
+namespace corvex {
+
+
 // A surface that keeps every operation in order instead of drawing it, and
 // can be told to fail at a chosen operation, like a printer that breaks down.
 class RecordingSurface : public PrintSurface
@@ -60,3 +63,5 @@ private:
     int m_failAt = 0;
     int m_seenOfFailKind = 0;
 };
+
+} // namespace corvex

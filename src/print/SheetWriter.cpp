@@ -3,10 +3,13 @@
 #include "LogoFit.h"
 #include "SheetGeometry.h"
 
+namespace corvex {
+
+
 bool SheetWriter::fail(PrintResult::Failure failure, const QString &detail)
 {
     if (!failed())
-        m_result = PrintResult::Failed(failure, detail);
+        m_result = PrintResult::failed(failure, detail);
     return false;
 }
 
@@ -39,7 +42,7 @@ bool SheetWriter::drawRule(const QLineF &line)
 bool SheetWriter::horizontalRules(std::initializer_list<int> ys)
 {
     for (int y : ys) {
-        if (!drawRule(QLineF(0, y, Sheet::RuleRight, y)))
+        if (!drawRule(QLineF(0, y, Sheet::ruleRight, y)))
             return false;
     }
     return true;
@@ -48,7 +51,7 @@ bool SheetWriter::horizontalRules(std::initializer_list<int> ys)
 bool SheetWriter::verticalRules(std::initializer_list<int> xs)
 {
     for (int x : xs) {
-        if (!drawRule(QLineF(x, Sheet::TableTop, x, Sheet::TableBottom)))
+        if (!drawRule(QLineF(x, Sheet::tableTop, x, Sheet::tableBottom)))
             return false;
     }
     return true;
@@ -70,7 +73,7 @@ bool SheetWriter::logo()
         return false;
     if (!m_request.logo)
         return true;
-    const std::optional<QRectF> target = LogoRectangle(m_request.logoPicture.size());
+    const std::optional<QRectF> target = logoRectangle(m_request.logoPicture.size());
     if (!target)
         return fail(PrintResult::Failure::LogoNotScalable, QStringLiteral("the logo picture is empty and cannot be scaled"));
     return check(m_surface.drawPicture(*target, m_request.logoPicture), "draw the logo");
@@ -82,21 +85,23 @@ bool SheetWriter::beginSheet(std::initializer_list<int> ruleYs)
     if (!logo())
         return false;
     if (m_request.date)
-        printAt(Sheet::FooterDateX, Sheet::FooterY, m_request.dateText);
+        printAt(Sheet::footerDateX, Sheet::footerY, m_request.dateText);
     if (m_request.time)
-        printAt(Sheet::FooterTimeX, Sheet::FooterY, m_request.timeText);
-    if ((m_request.date || m_request.time) && !horizontalRules({Sheet::FooterRuleY}))
+        printAt(Sheet::footerTimeX, Sheet::footerY, m_request.timeText);
+    if ((m_request.date || m_request.time) && !horizontalRules({Sheet::footerRuleY}))
         return false;
     return horizontalRules(ruleYs);
 }
 
 bool SheetWriter::commentAndTitle(int titleY, const QString &title)
 {
-    setSize(Sheet::CommentPoints);
+    setSize(Sheet::commentPoints);
     setBold(true);
-    printAt(Sheet::CommentX, Sheet::CommentY, m_request.comment);
-    setSize(Sheet::TitlePoints);
+    printAt(Sheet::commentX, Sheet::commentY, m_request.comment);
+    setSize(Sheet::titlePoints);
     setTitleEmphasis(true);
-    printAt(Sheet::TitleX, titleY, title);
+    printAt(Sheet::titleX, titleY, title);
     return !failed();
 }
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 
 #include <initializer_list>
 
+namespace corvex {
+
+
 // Writes the parts of a sheet to a surface, keeping the printer's font state
 // between texts the way a printer does, and remembering the first failure.
 // Once failed, every further call does nothing and returns false.
@@ -51,3 +54,5 @@ private:
     PrintTextStyle m_style;
     PrintResult m_result;
 };
+
+} // namespace corvex

@@ -5,18 +5,21 @@
 #include "MemoryMap.h"
 #include "TransferMessages.h"
 
+namespace corvex {
+
+
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;
 
 namespace {
 
-constexpr int NameBytes = ProgramCount * NameLength + ReagentCount * ReagentEntrySize;
+constexpr int nameBytes = programCount * nameLength + reagentCount * reagentEntrySize;
 
 // The offsets a program read visits after the name.
 std::vector<int> offsetsAfterName(qint32 type)
 {
-    std::vector<int> offsets = ProgramReadOffsets(type);
-    offsets.erase(offsets.begin(), offsets.begin() + NameLength);
+    std::vector<int> offsets = programReadOffsets(type);
+    offsets.erase(offsets.begin(), offsets.begin() + nameLength);
     return offsets;
 }
 
@@ -32,7 +35,7 @@ BackupJob::BackupJob(MemoryAccess &memory, QString file, BackupInfo info, QObjec
 
 int BackupJob::bytesExpected() const
 {
-    return NameBytes + m_restExpected;
+    return nameBytes + m_restExpected;
 }
 
 void BackupJob::start()
@@ -40,7 +43,7 @@ void BackupJob::start()
     if (isRunning() || isFinished())
         return;
     markStarted();
-    m_bytes = QByteArray(ProgramBlockSize, '\0');
+    m_bytes = QByteArray(programBlockSize, '\0');
     emit progress(0, bytesExpected());
     next();
 }
@@ -56,13 +59,13 @@ int BackupJob::address() const
 {
     switch (m_phase) {
     case Phase::ProgramName:
-        return ProgramAddress(m_item) + NameOffset + m_index;
+        return programAddress(m_item) + nameOffset + m_index;
     case Phase::ProgramRest:
-        return ProgramAddress(m_item) + m_restOffsets[size_t(m_index)];
+        return programAddress(m_item) + m_restOffsets[size_t(m_index)];
     case Phase::Reagents:
         break;
     }
-    return ReagentAddress(m_item) + m_index;
+    return reagentAddress(m_item) + m_index;
 }
 
 void BackupJob::next()
@@ -83,9 +86,9 @@ void BackupJob::byteRead(quint8 value)
     ++m_bytesRead;
     const auto nextProgram = [this] {
         m_index = 0;
-        m_bytes = QByteArray(ProgramBlockSize, '\0');
+        m_bytes = QByteArray(programBlockSize, '\0');
         m_phase = Phase::ProgramName;
-        if (++m_item > ProgramCount) {
+        if (++m_item > programCount) {
             m_phase = Phase::Reagents;
             m_item = 1;
             m_bytes.clear();
@@ -94,42 +97,42 @@ void BackupJob::byteRead(quint8 value)
 
     switch (m_phase) {
     case Phase::ProgramName:
-        m_bytes[NameOffset + m_index] = static_cast<char>(value);
-        if (++m_index < NameLength)
+        m_bytes[nameOffset + m_index] = static_cast<char>(value);
+        if (++m_index < nameLength)
             break;
-        if (isBlankName(m_bytes.mid(NameOffset, NameLength))) {
-            m_data.programs[m_item] = ProgramRecord::Empty();
+        if (isBlankName(m_bytes.mid(nameOffset, nameLength))) {
+            m_data.programs[m_item] = ProgramRecord::empty();
             nextProgram();
             break;
         }
         m_phase = Phase::ProgramRest;
         m_index = 0;
-        m_restOffsets = offsetsAfterName(TypeEM);
+        m_restOffsets = offsetsAfterName(typeEm);
         m_restExpected += int(m_restOffsets.size());
         break;
     case Phase::ProgramRest: {
         const int offset = m_restOffsets[size_t(m_index)];
         m_bytes[offset] = static_cast<char>(value);
         ++m_index;
-        if (offset == TypeOffset && value == TypeLM) {
+        if (offset == typeOffset && value == typeLm) {
             // Vials 13..24 of an LM program are not read.
-            const std::vector<int> lm = offsetsAfterName(TypeLM);
+            const std::vector<int> lm = offsetsAfterName(typeLm);
             m_restExpected -= int(m_restOffsets.size() - lm.size());
             m_restOffsets = lm;
         }
         if (m_index == int(m_restOffsets.size())) {
-            m_data.programs[m_item] = DecodeProgram(m_bytes);
+            m_data.programs[m_item] = decodeProgram(m_bytes);
             nextProgram();
         }
         break;
     }
     case Phase::Reagents:
         m_bytes.append(static_cast<char>(value));
-        if (++m_index < ReagentEntrySize)
+        if (++m_index < reagentEntrySize)
             break;
         m_data.reagents[m_item] = std::exchange(m_bytes, {});
         m_index = 0;
-        if (++m_item > ReagentCount) {
+        if (++m_item > reagentCount) {
             emit progress(m_bytesRead, bytesExpected());
             complete();
             return;
@@ -142,13 +145,13 @@ void BackupJob::byteRead(quint8 value)
 
 QString BackupJob::whereText() const
 {
-    return m_phase == Phase::Reagents ? ReagentNumberLabel(m_item) : ProgramNumberLabel(m_item);
+    return m_phase == Phase::Reagents ? reagentNumberLabel(m_item) : programNumberLabel(m_item);
 }
 
 void BackupJob::failed(const MemoryReply &reply, int at)
 {
     finish(makeOutcome(Status::DeviceFailed, QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
-                                             .arg(whereText(), AddressText(at), FaultReason(reply.fault(), false))));
+                                             .arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
 }
 
 void BackupJob::complete()
@@ -157,7 +160,7 @@ void BackupJob::complete()
         finish(makeOutcome(Status::Done, {}));
         return;
     }
-    const StoreResult written = WriteBackupFile(m_file, m_data, m_info);
+    const StoreResult written = writeBackupFile(m_file, m_data, m_info);
     if (!written) {
         finish(makeOutcome(Status::StoreFailed,
                        QStringLiteral("The Corvex was read whole, but the backup file could not be written: %1")
@@ -166,3 +169,5 @@ void BackupJob::complete()
     }
     finish(makeOutcome(Status::Done, {}));
 }
+
+} // namespace corvex

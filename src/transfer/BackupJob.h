@@ -7,6 +7,9 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // Reads the whole instrument: for each program slot its 13 name bytes first,
 // and the rest of the program only when the name is not blank (spaces or
 // NUL bytes; a blank slot is an empty program, as the store treats it); then
@@ -57,3 +60,5 @@ private:
     int m_bytesRead = 0;
     int m_restExpected = 0;   // bytes of the used programs found so far, after their names
 };
+
+} // namespace corvex

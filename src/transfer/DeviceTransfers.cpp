@@ -5,6 +5,9 @@
 #include "JobLog.h"
 #include "TransferJobs.h"
 
+namespace corvex {
+
+
 DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath)
     : m_memory(memory)
     , m_data(data)
@@ -14,41 +17,43 @@ DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QSt
 
 std::function<QString()> DeviceTransfers::programFingerprint(int number) const
 {
-    return [this, number] { return PartFingerprint(m_data, {number, number, false}); };
+    return [this, number] { return partFingerprint(m_data, {number, number, false}); };
 }
 
 std::function<QString()> DeviceTransfers::reagentFingerprint(int number) const
 {
-    return [this, number] { return ReagentFingerprint(m_data, number); };
+    return [this, number] { return corvex::reagentFingerprint(m_data, number); };
 }
 
 TransferJob *DeviceTransfers::readProgram(int number, QObject *parent)
 {
-    return LogWhenFinished(MakeProgramRead({m_memory, m_data, m_storePath}, number, parent),
-                           NewLogEntry(LogOperation::ReadProgram, ProgramNumberLabel(number)), programFingerprint(number));
+    return logWhenFinished(makeProgramRead({m_memory, m_data, m_storePath}, number, parent),
+                           newLogEntry(LogOperation::readProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendProgram(int number, QObject *parent)
 {
-    return LogWhenFinished(MakeProgramSend({m_memory, m_data, m_storePath}, number, parent),
-                           NewLogEntry(LogOperation::SendProgram, ProgramNumberLabel(number)), programFingerprint(number));
+    return logWhenFinished(makeProgramSend({m_memory, m_data, m_storePath}, number, parent),
+                           newLogEntry(LogOperation::sendProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readReagent(int number, QObject *parent)
 {
-    return LogWhenFinished(MakeReagentRead({m_memory, m_data, m_storePath}, number, parent),
-                           NewLogEntry(LogOperation::ReadReagent, ReagentNumberLabel(number)), reagentFingerprint(number));
+    return logWhenFinished(makeReagentRead({m_memory, m_data, m_storePath}, number, parent),
+                           newLogEntry(LogOperation::readReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendReagent(int number, QObject *parent)
 {
-    return LogWhenFinished(MakeReagentSend({m_memory, m_data, m_storePath}, number, parent),
-                           NewLogEntry(LogOperation::SendReagent, ReagentNumberLabel(number)), reagentFingerprint(number));
+    return logWhenFinished(makeReagentSend({m_memory, m_data, m_storePath}, number, parent),
+                           newLogEntry(LogOperation::sendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
 {
-    return LogWhenFinished(MakeReadAll({m_memory, m_data, m_storePath}, parent),
-                           NewLogEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
-                           [this] { return PartFingerprint(m_data, {1, 0, true}); });
+    return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent),
+                           newLogEntry(LogOperation::readAll, QStringLiteral("Reagent 001-200")),
+                           [this] { return partFingerprint(m_data, {1, 0, true}); });
 }
+
+} // namespace corvex

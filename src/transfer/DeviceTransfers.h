@@ -9,6 +9,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // Makes the transfers as the utility runs them, on top of the instrument's
 // memory: they move data between the instrument and `data`, and save to the
 // local store at `storePath` exactly when the utility does.
@@ -52,3 +55,5 @@ private:
     InstrumentData &m_data;
     QString m_storePath;
 };
+
+} // namespace corvex

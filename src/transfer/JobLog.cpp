@@ -1,27 +1,32 @@
 #include "JobLog.h"
 
-QString LogResultText(const TransferOutcome &outcome)
+namespace corvex {
+
+
+QString logResultText(const TransferOutcome &outcome)
 {
     switch (outcome.status) {
     case TransferOutcome::Status::Done:
-        return LogResult::Done;
+        return LogResult::done;
     case TransferOutcome::Status::Stopped:
-        return LogResult::Stopped;
+        return LogResult::stopped;
     default:
-        return LogResult::Failed;
+        return LogResult::failed;
     }
 }
 
-TransferJob *LogWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint)
+TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint)
 {
     QObject::connect(job, &TransferJob::finished, job,
                      [entry = std::move(entry), fingerprint = std::move(fingerprint)](const TransferOutcome &outcome) mutable {
                          entry.time = QDateTime::currentDateTime();
-                         entry.result = LogResultText(outcome);
+                         entry.result = logResultText(outcome);
                          entry.message = outcome.message;
                          if (outcome.status == TransferOutcome::Status::Done && fingerprint)
                              entry.fingerprint = fingerprint();
-                         LogTransfer(entry);
+                         logTransfer(entry);
                      });
     return job;
 }
+
+} // namespace corvex

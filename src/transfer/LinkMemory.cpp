@@ -1,5 +1,8 @@
 #include "LinkMemory.h"
 
+namespace corvex {
+
+
 LinkMemory::LinkMemory(SerialLink &link)
     : m_link(link)
 {
@@ -14,3 +17,5 @@ MemoryReply *LinkMemory::writeByte(int address, quint8 value)
 {
     return m_link.writeMemory(address, value);
 }
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include "SerialLink.h"
 #include "MemoryAccess.h"
 
+namespace corvex {
+
+
 // The instrument's memory through the memory commands on a link.
 class LinkMemory : public MemoryAccess
 {
@@ -15,3 +18,5 @@ public:
 private:
     SerialLink &m_link;
 };
+
+} // namespace corvex

@@ -2,15 +2,18 @@
 
 #include "HexFormat.h"
 
+namespace corvex {
+
+
 using namespace MemoryMap;
 
 namespace {
-constexpr int PauseBit = 0x80;
-constexpr int AgitMask = 0x0F;
+constexpr int pauseBit = 0x80;
+constexpr int agitMask = 0x0F;
 
 bool sentAsEmpty(const ProgramRecord &program, int vial)
 {
-    return program.isLM() && vial > LmVialCount;
+    return program.isLM() && vial > lmVialCount;
 }
 
 bool fitsByte(qint32 value)
@@ -19,119 +22,121 @@ bool fitsByte(qint32 value)
 }
 } // namespace
 
-int ReagentAddress(int reagent)
+int reagentAddress(int reagent)
 {
-    return ReagentBase + ReagentEntrySize * (reagent - 1);
+    return reagentBase + reagentEntrySize * (reagent - 1);
 }
 
-int ProgramAddress(int program)
+int programAddress(int program)
 {
-    return ProgramBase + ProgramBlockSize * (program - 1);
+    return programBase + programBlockSize * (program - 1);
 }
 
-int VialOffset(int vial)
+int vialOffset(int vial)
 {
-    return VialsOffset + VialSlotSize * (vial - 1);
+    return vialsOffset + vialSlotSize * (vial - 1);
 }
 
-std::array<int, VialSlotSize> EncodeVial(const VialStep &vial)
+std::array<int, vialSlotSize> encodeVial(const VialStep &vial)
 {
-    return {vial.Reagent, vial.Pause * PauseBit + vial.Agit, vial.Hrs, vial.Min, vial.Temp};
+    return {vial.reagent, vial.pause * pauseBit + vial.agit, vial.hrs, vial.min, vial.temp};
 }
 
-VialStep DecodeVial(const quint8 *slot)
+VialStep decodeVial(const quint8 *slot)
 {
     VialStep vial;
-    vial.Reagent = slot[0];
-    vial.Agit = slot[1] & AgitMask;
-    vial.Pause = (slot[1] & PauseBit) ? 1 : 0;
-    vial.Hrs = slot[2];
-    vial.Min = slot[3];
-    vial.Temp = slot[4];
+    vial.reagent = slot[0];
+    vial.agit = slot[1] & agitMask;
+    vial.pause = (slot[1] & pauseBit) ? 1 : 0;
+    vial.hrs = slot[2];
+    vial.min = slot[3];
+    vial.temp = slot[4];
     return vial;
 }
 
-std::array<quint8, DurationSize> EncodeDuration(qint32 minutes)
+std::array<quint8, durationSize> encodeDuration(qint32 minutes)
 {
     // Eight hexadecimal digits cut into four pairs, most significant first.
     const QByteArray digits = hexDigits(minutes, 8);
-    std::array<quint8, DurationSize> bytes{};
-    for (int i = 0; i < DurationSize; ++i)
+    std::array<quint8, durationSize> bytes{};
+    for (int i = 0; i < durationSize; ++i)
         bytes[static_cast<size_t>(i)] = static_cast<quint8>(digits.mid(2 * i, 2).toUInt(nullptr, 16));
     return bytes;
 }
 
-qint32 DecodeDuration(const quint8 *bytes)
+qint32 decodeDuration(const quint8 *bytes)
 {
     quint32 value = 0;
-    for (int i = 0; i < DurationSize; ++i)
+    for (int i = 0; i < durationSize; ++i)
         value = (value << 8) | bytes[i];
     return static_cast<qint32>(value);
 }
 
-std::vector<BlockByte> EncodeProgram(const ProgramRecord &program)
+std::vector<BlockByte> encodeProgram(const ProgramRecord &program)
 {
     std::vector<BlockByte> bytes;
-    bytes.reserve(ProgramTransferBytes);
-    const QByteArray name = program.Name.leftJustified(NameLength, ' ', true);
-    for (int i = 0; i < NameLength; ++i)
-        bytes.push_back({NameOffset + i, static_cast<quint8>(name[i])});
-    const auto duration = EncodeDuration(program.Duration);
-    for (int i = 0; i < DurationSize; ++i)
-        bytes.push_back({DurationOffset + i, duration[static_cast<size_t>(i)]});
-    bytes.push_back({TypeOffset, program.Type});
-    for (int v = 1; v <= VialCount; ++v) {
-        const auto slot = EncodeVial(sentAsEmpty(program, v) ? VialStep::Blank() : program.vial(v));
-        for (int i = 0; i < VialSlotSize; ++i)
-            bytes.push_back({VialOffset(v) + i, slot[static_cast<size_t>(i)]});
+    bytes.reserve(programTransferBytes);
+    const QByteArray name = program.name.leftJustified(nameLength, ' ', true);
+    for (int i = 0; i < nameLength; ++i)
+        bytes.push_back({nameOffset + i, static_cast<quint8>(name[i])});
+    const auto duration = encodeDuration(program.duration);
+    for (int i = 0; i < durationSize; ++i)
+        bytes.push_back({durationOffset + i, duration[static_cast<size_t>(i)]});
+    bytes.push_back({typeOffset, program.type});
+    for (int v = 1; v <= vialCount; ++v) {
+        const auto slot = encodeVial(sentAsEmpty(program, v) ? VialStep::blank() : program.vial(v));
+        for (int i = 0; i < vialSlotSize; ++i)
+            bytes.push_back({vialOffset(v) + i, slot[static_cast<size_t>(i)]});
     }
     return bytes;
 }
 
-std::vector<int> ProgramReadOffsets(qint32 type)
+std::vector<int> programReadOffsets(qint32 type)
 {
     std::vector<int> offsets;
-    offsets.reserve(ProgramTransferBytes);
-    for (int i = 0; i < NameLength + DurationSize; ++i)
-        offsets.push_back(NameOffset + i);
-    offsets.push_back(TypeOffset);
-    const int vials = type == TypeLM ? LmVialCount : VialCount;
-    for (int i = 0; i < vials * VialSlotSize; ++i)
-        offsets.push_back(VialsOffset + i);
+    offsets.reserve(programTransferBytes);
+    for (int i = 0; i < nameLength + durationSize; ++i)
+        offsets.push_back(nameOffset + i);
+    offsets.push_back(typeOffset);
+    const int vials = type == typeLm ? lmVialCount : vialCount;
+    for (int i = 0; i < vials * vialSlotSize; ++i)
+        offsets.push_back(vialsOffset + i);
     return offsets;
 }
 
-ProgramRecord DecodeProgram(const QByteArray &block)
+ProgramRecord decodeProgram(const QByteArray &block)
 {
-    const QByteArray full = block.leftJustified(ProgramBlockSize, '\0', true);
+    const QByteArray full = block.leftJustified(programBlockSize, '\0', true);
     const auto *bytes = reinterpret_cast<const quint8 *>(full.constData());
     ProgramRecord program;
-    program.Name = full.mid(NameOffset, NameLength);
-    program.Duration = DecodeDuration(bytes + DurationOffset);
-    program.Type = bytes[TypeOffset];
-    for (int v = 1; v <= VialCount; ++v)
-        program.vial(v) = sentAsEmpty(program, v) ? VialStep::Blank() : DecodeVial(bytes + VialOffset(v));
+    program.name = full.mid(nameOffset, nameLength);
+    program.duration = decodeDuration(bytes + durationOffset);
+    program.type = bytes[typeOffset];
+    for (int v = 1; v <= vialCount; ++v)
+        program.vial(v) = sentAsEmpty(program, v) ? VialStep::blank() : decodeVial(bytes + vialOffset(v));
     return program;
 }
 
-std::optional<EncodingProblem> FindEncodingProblem(const ProgramRecord &program)
+std::optional<EncodingProblem> findEncodingProblem(const ProgramRecord &program)
 {
-    if (!fitsByte(program.Type))
-        return EncodingProblem{0, QByteArrayLiteral("Type"), program.Type};
-    for (int v = 1; v <= VialCount; ++v) {
+    if (!fitsByte(program.type))
+        return EncodingProblem{0, QByteArrayLiteral("Type"), program.type};
+    for (int v = 1; v <= vialCount; ++v) {
         if (sentAsEmpty(program, v))
             continue;
         const VialStep &vial = program.vial(v);
         const std::pair<const char *, qint32> fields[] = {
-            {"Reagent", vial.Reagent}, {"Hrs", vial.Hrs}, {"Min", vial.Min}, {"Temp", vial.Temp}};
+            {"Reagent", vial.reagent}, {"Hrs", vial.hrs}, {"Min", vial.min}, {"Temp", vial.temp}};
         for (const auto &[field, value] : fields) {
             if (!fitsByte(value))
                 return EncodingProblem{v, QByteArray(field), value};
         }
-        if (vial.Pause != 0 && vial.Pause != 1)
-            return EncodingProblem{v, QByteArrayLiteral("Pause"), vial.Pause};
-        if (vial.Agit < 0 || vial.Agit > AgitMask)
-            return EncodingProblem{v, QByteArrayLiteral("Agit"), vial.Agit};
+        if (vial.pause != 0 && vial.pause != 1)
+            return EncodingProblem{v, QByteArrayLiteral("Pause"), vial.pause};
+        if (vial.agit < 0 || vial.agit > agitMask)
+            return EncodingProblem{v, QByteArrayLiteral("Agit"), vial.agit};
     }
     return std::nullopt;
 }
+
+} // namespace corvex

@@ -8,34 +8,37 @@
 #include <optional>
 #include <vector>
 
+namespace corvex {
+
+
 // Where the instrument keeps its data. Reagent names: 200 entries of 13
 // bytes from 1000 hex. Programs: 99 blocks of 150 bytes from 2000 hex; in a
 // block the name at offsets 0..12, the duration (most significant byte first)
 // at 13..16, vial v at 17 + 5 * (v - 1) .. 21 + 5 * (v - 1), the type at 149;
 // offsets 137..148 are never touched.
 namespace MemoryMap {
-inline constexpr int ReagentBase = 0x1000;
-inline constexpr int ReagentEntrySize = 13;
-inline constexpr int ProgramBase = 0x2000;
-inline constexpr int ProgramBlockSize = 150;
+inline constexpr int reagentBase = 0x1000;
+inline constexpr int reagentEntrySize = 13;
+inline constexpr int programBase = 0x2000;
+inline constexpr int programBlockSize = 150;
 
-inline constexpr int NameOffset = 0;
-inline constexpr int DurationOffset = 13;
-inline constexpr int DurationSize = 4;
-inline constexpr int VialsOffset = 17;
-inline constexpr int VialSlotSize = 5;
-inline constexpr int TypeOffset = 149;
+inline constexpr int nameOffset = 0;
+inline constexpr int durationOffset = 13;
+inline constexpr int durationSize = 4;
+inline constexpr int vialsOffset = 17;
+inline constexpr int vialSlotSize = 5;
+inline constexpr int typeOffset = 149;
 
 // Bytes a program transfer moves: 13 + 4 + 1 + 24 * 5, or 13 + 4 + 1 + 12 * 5
 // when reading an LM program.
-inline constexpr int ProgramTransferBytes = 138;
-inline constexpr int LmProgramReadBytes = 78;
+inline constexpr int programTransferBytes = 138;
+inline constexpr int lmProgramReadBytes = 78;
 } // namespace MemoryMap
 
-int ReagentAddress(int reagent);
-int ProgramAddress(int program);
+int reagentAddress(int reagent);
+int programAddress(int program);
 // Offset of vial v (1..24) in its program block.
-int VialOffset(int vial);
+int vialOffset(int vial);
 
 // One byte of a program block as the encoding produces it. The value is
 // what the fields give; it lies outside 0..255 only when a field does.
@@ -50,22 +53,22 @@ struct BlockByte
 // The 138 bytes of a program in the order they are sent: name, duration,
 // type, then vials 1..24 (vials 13..24 of an LM program as an empty vial:
 // 1, 0, 0, 0, 0, whatever the program holds there).
-std::vector<BlockByte> EncodeProgram(const ProgramRecord &program);
+std::vector<BlockByte> encodeProgram(const ProgramRecord &program);
 
 // The offsets a read visits, in order: name, duration, type, then the used
 // vials (1..12 of an LM program, 1..24 otherwise).
-std::vector<int> ProgramReadOffsets(qint32 type);
+std::vector<int> programReadOffsets(qint32 type);
 
 // A program from the bytes of its 150-byte block (missing bytes count as 0).
 // Nothing is trimmed from the name; vials 13..24 of an LM program become
 // empty vials without looking at their bytes.
-ProgramRecord DecodeProgram(const QByteArray &block);
+ProgramRecord decodeProgram(const QByteArray &block);
 
-std::array<int, MemoryMap::VialSlotSize> EncodeVial(const VialStep &vial);
-VialStep DecodeVial(const quint8 *slot);
+std::array<int, MemoryMap::vialSlotSize> encodeVial(const VialStep &vial);
+VialStep decodeVial(const quint8 *slot);
 
-std::array<quint8, MemoryMap::DurationSize> EncodeDuration(qint32 minutes);
-qint32 DecodeDuration(const quint8 *bytes);
+std::array<quint8, MemoryMap::durationSize> encodeDuration(qint32 minutes);
+qint32 decodeDuration(const quint8 *bytes);
 
 // A field of the program that does not fit the byte the instrument keeps it in.
 struct EncodingProblem
@@ -77,4 +80,6 @@ struct EncodingProblem
 
 // The first field that cannot be stored on the instrument, if any. Only the
 // vials that are sent with their own content are checked.
-std::optional<EncodingProblem> FindEncodingProblem(const ProgramRecord &program);
+std::optional<EncodingProblem> findEncodingProblem(const ProgramRecord &program);
+
+} // namespace corvex

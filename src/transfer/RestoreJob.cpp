@@ -7,6 +7,9 @@
 #include "MemoryMap.h"
 #include "TransferMessages.h"
 
+namespace corvex {
+
+
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;
 
@@ -32,15 +35,15 @@ RestoreJob::RestoreJob(MemoryAccess &memory, const InstrumentData &backup, Store
     , m_storePath(std::move(storePath))
 {
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
-        if (isBlankName(m_backup.programs[p].Name))
-            m_backup.programs[p] = ProgramRecord::Empty();
+        if (isBlankName(m_backup.programs[p].name))
+            m_backup.programs[p] = ProgramRecord::empty();
     }
 }
 
 int RestoreJob::totalBytes() const
 {
     const int programs = m_part.hasPrograms() ? m_part.lastProgram - m_part.firstProgram + 1 : 0;
-    return programs * ProgramTransferBytes + (m_part.reagents ? ReagentCount * ReagentEntrySize : 0);
+    return programs * programTransferBytes + (m_part.reagents ? reagentCount * reagentEntrySize : 0);
 }
 
 void RestoreJob::start()
@@ -49,29 +52,29 @@ void RestoreJob::start()
         return;
     markStarted();
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
-        if (const auto problem = FindEncodingProblem(m_backup.programs[p])) {
+        if (const auto problem = findEncodingProblem(m_backup.programs[p])) {
             const QString where =
                 problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             finish(makeOutcome(Status::Refused, (QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
                                                             "on the Corvex. ") + nothingWasSent())
-                                                .arg(ProgramNumberLabel(p))
+                                                .arg(programNumberLabel(p))
                                                 .arg(problem->value)
                                                 .arg(QString::fromLatin1(problem->field), where)));
             return;
         }
         Item item;
         item.program = p;
-        for (const BlockByte &byte : EncodeProgram(m_backup.programs[p]))
-            item.bytes.emplace_back(ProgramAddress(p) + byte.offset, static_cast<quint8>(byte.value));
+        for (const BlockByte &byte : encodeProgram(m_backup.programs[p]))
+            item.bytes.emplace_back(programAddress(p) + byte.offset, static_cast<quint8>(byte.value));
         m_items.push_back(std::move(item));
     }
     if (m_part.reagents) {
-        for (int r = 1; r <= ReagentCount; ++r) {
+        for (int r = 1; r <= reagentCount; ++r) {
             Item item;
             item.reagent = r;
-            const QByteArray name = m_backup.reagents[r].leftJustified(ReagentEntrySize, ' ', true);
-            for (int i = 0; i < ReagentEntrySize; ++i)
-                item.bytes.emplace_back(ReagentAddress(r) + i, static_cast<quint8>(name[i]));
+            const QByteArray name = m_backup.reagents[r].leftJustified(reagentEntrySize, ' ', true);
+            for (int i = 0; i < reagentEntrySize; ++i)
+                item.bytes.emplace_back(reagentAddress(r) + i, static_cast<quint8>(name[i]));
             m_items.push_back(std::move(item));
         }
     }
@@ -81,7 +84,7 @@ void RestoreJob::start()
 
 QString RestoreJob::itemLabel(const Item &item) const
 {
-    return item.program != 0 ? ProgramNumberLabel(item.program) : ReagentNumberLabel(item.reagent);
+    return item.program != 0 ? programNumberLabel(item.program) : reagentNumberLabel(item.reagent);
 }
 
 void RestoreJob::next()
@@ -153,7 +156,7 @@ void RestoreJob::failed(const MemoryReply &reply, int address)
     const Item &item = m_items[m_item];
     const QString label = itemLabel(item);
     QString message = QStringLiteral("Restoring stopped at %1: at %2 %3.\n")
-                          .arg(label, AddressText(address), FaultReason(reply.fault(), true));
+                          .arg(label, addressText(address), faultReason(reply.fault(), true));
     if (m_bytesSent == 0 && reply.fault() == MemoryFault::NotConnected) {
         message += nothingWasSent();
     } else {
@@ -179,9 +182,9 @@ void RestoreJob::ended(TransferOutcome result)
     if (m_part.reagents)
         m_data.reagents = m_backup.reagents;
     IniFile store;
-    store.SetFileName(m_storePath);
-    WriteStoreSections(store, m_data, m_part);
-    const StoreResult saved = store.Save();
+    store.setFileName(m_storePath);
+    writeStoreSections(store, m_data, m_part);
+    const StoreResult saved = store.save();
     if (!saved) {
         result.status = Status::StoreFailed;
         result.message = QStringLiteral("%1 was restored to the Corvex, but the local store could not be saved: %2")
@@ -189,3 +192,5 @@ void RestoreJob::ended(TransferOutcome result)
     }
     finish(result);
 }
+
+} // namespace corvex

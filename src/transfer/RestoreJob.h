@@ -7,6 +7,9 @@
 
 #include <QString>
 
+namespace corvex {
+
+
 // Sends a part of a backup to the instrument: programs first..last (a slot
 // with a blank name as an empty program, as Delete then Send leaves it),
 // then the 200 reagent names when the part has them. A program with a value
@@ -57,3 +60,5 @@ private:
     size_t m_byte = 0;
     int m_bytesSent = 0;
 };
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "MemoryReply.h"
 
+namespace corvex {
+
+
 void TransferJob::stop()
 {
     if (!isRunning() || m_stopRequested || m_finishing)
@@ -56,3 +59,5 @@ void TransferJob::finish(const TransferOutcome &outcome)
         },
         Qt::QueuedConnection);
 }
+
+} // namespace corvex

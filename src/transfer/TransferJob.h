@@ -8,6 +8,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // One transfer between the instrument and the data (read or send a program,
 // read or send a reagent, Read ALL), made by DeviceTransfers. It runs its
 // memory commands one after another from signals and finishes exactly once,
@@ -78,3 +81,5 @@ private:
     bool m_finishing = false;
     TransferOutcome m_outcome;
 };
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 
 #include <vector>
 
+namespace corvex {
+
+
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;
 
@@ -15,7 +18,7 @@ namespace {
 
 QString failurePlace(const StepResult &step, bool writing)
 {
-    return QStringLiteral("at %1 %2.").arg(AddressText(step.failedAddress), FaultReason(step.fault, writing));
+    return QStringLiteral("at %1 %2.").arg(addressText(step.failedAddress), faultReason(step.fault, writing));
 }
 
 QString incompleteOnInstrument(const QString &what, const StepResult &step, int total)
@@ -42,7 +45,7 @@ TransferOutcome refusedNumber(const QString &what, int number)
 // Saves section `section` of the store (0: the reagents) after `done`.
 TransferOutcome saved(const TransferTarget &target, int section, const QString &done)
 {
-    const StoreResult result = SaveToStore(section, target.storePath, target.data);
+    const StoreResult result = saveToStore(section, target.storePath, target.data);
     if (!result)
         return makeOutcome(Status::StoreFailed, storeFailure(done, result));
     return makeOutcome(Status::Done);
@@ -59,33 +62,33 @@ private:
         if (!ProgramTable::isValidNumber(m_number))
             return refusedNumber(QStringLiteral("program"), m_number);
         // The type decides how many vials follow; it is read before them.
-        m_offsets = ProgramReadOffsets(TypeEM);
-        m_block = QByteArray(ProgramBlockSize, '\0');
+        m_offsets = programReadOffsets(typeEm);
+        m_block = QByteArray(programBlockSize, '\0');
         emit progress(0, m_maximum);
         return std::nullopt;
     }
     int byteCount() const override { return int(m_offsets.size()); }
-    int addressAt(int index) const override { return ProgramAddress(m_number) + m_offsets[size_t(index)]; }
+    int addressAt(int index) const override { return programAddress(m_number) + m_offsets[size_t(index)]; }
     void byteMoved(int index, quint8 value) override
     {
         const int offset = m_offsets[size_t(index)];
         m_block[offset] = static_cast<char>(value);
-        if (offset == TypeOffset && value == TypeLM) {
-            m_offsets = ProgramReadOffsets(TypeLM);
-            m_maximum = LmProgramReadBytes;
+        if (offset == typeOffset && value == typeLm) {
+            m_offsets = programReadOffsets(typeLm);
+            m_maximum = lmProgramReadBytes;
         }
         emit progress(m_moved, m_maximum);
     }
     void bytesDone() override
     {
-        m_target.data.programs[m_number] = DecodeProgram(m_block);
-        finish(saved(m_target, m_number, QStringLiteral("%1 was read from the Corvex").arg(ProgramNumberLabel(m_number))));
+        m_target.data.programs[m_number] = decodeProgram(m_block);
+        finish(saved(m_target, m_number, QStringLiteral("%1 was read from the Corvex").arg(programNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
         finish(makeOutcome(Status::DeviceFailed,
                        QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous content.")
-                           .arg(ProgramNumberLabel(m_number), failurePlace(step, false))));
+                           .arg(programNumberLabel(m_number), failurePlace(step, false))));
     }
     void stopRequested() override
     {
@@ -95,7 +98,7 @@ private:
 
     std::vector<int> m_offsets;
     QByteArray m_block;
-    int m_maximum = ProgramTransferBytes;
+    int m_maximum = programTransferBytes;
 };
 
 class ProgramSend : public ByteJob
@@ -109,35 +112,35 @@ private:
         if (!ProgramTable::isValidNumber(m_number))
             return refusedNumber(QStringLiteral("program"), m_number);
         const ProgramRecord &program = m_target.data.programs[m_number];
-        if (const auto problem = FindEncodingProblem(program)) {
+        if (const auto problem = findEncodingProblem(program)) {
             const QString where =
                 problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             return makeOutcome(Status::Refused,
                            (QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. ")
                             + nothingWasSent())
-                               .arg(ProgramNumberLabel(m_number))
+                               .arg(programNumberLabel(m_number))
                                .arg(problem->value)
                                .arg(QString::fromLatin1(problem->field), where));
         }
         // What is sent is the program as it was when the send began.
-        m_bytes = EncodeProgram(program);
-        emit progress(0, ProgramTransferBytes);
+        m_bytes = encodeProgram(program);
+        emit progress(0, programTransferBytes);
         return std::nullopt;
     }
     int byteCount() const override { return int(m_bytes.size()); }
-    int addressAt(int index) const override { return ProgramAddress(m_number) + m_bytes[size_t(index)].offset; }
+    int addressAt(int index) const override { return programAddress(m_number) + m_bytes[size_t(index)].offset; }
     std::optional<quint8> valueAt(int index) const override { return static_cast<quint8>(m_bytes[size_t(index)].value); }
-    void byteMoved(int, quint8) override { emit progress(m_moved, ProgramTransferBytes); }
+    void byteMoved(int, quint8) override { emit progress(m_moved, programTransferBytes); }
     void bytesDone() override
     {
-        finish(saved(m_target, m_number, QStringLiteral("%1 was sent to the Corvex").arg(ProgramNumberLabel(m_number))));
+        finish(saved(m_target, m_number, QStringLiteral("%1 was sent to the Corvex").arg(programNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
-        const QString label = ProgramNumberLabel(m_number);
+        const QString label = programNumberLabel(m_number);
         finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
                                                  .arg(label, failurePlace(step, true),
-                                                      incompleteOnInstrument(label, step, ProgramTransferBytes))));
+                                                      incompleteOnInstrument(label, step, programTransferBytes))));
     }
     // The program under way is finished, so that the instrument never keeps half of it.
     void stopRequested() override {}
@@ -155,15 +158,15 @@ private:
     {
         if (!ReagentTable::isValidNumber(m_number))
             return refusedNumber(QStringLiteral("reagent"), m_number);
-        emit progress(0, ReagentEntrySize);
+        emit progress(0, reagentEntrySize);
         return std::nullopt;
     }
-    int byteCount() const override { return ReagentEntrySize; }
-    int addressAt(int index) const override { return ReagentAddress(m_number) + index; }
+    int byteCount() const override { return reagentEntrySize; }
+    int addressAt(int index) const override { return reagentAddress(m_number) + index; }
     void byteMoved(int, quint8 value) override
     {
         m_name.append(static_cast<char>(value));
-        emit progress(m_moved, ReagentEntrySize);
+        emit progress(m_moved, reagentEntrySize);
     }
     void bytesDone() override
     {
@@ -174,7 +177,7 @@ private:
     {
         finish(makeOutcome(Status::DeviceFailed,
                        QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous name.")
-                           .arg(ReagentNumberLabel(m_number), failurePlace(step, false))));
+                           .arg(reagentNumberLabel(m_number), failurePlace(step, false))));
     }
     void stopRequested() override
     {
@@ -195,24 +198,24 @@ private:
     {
         if (!ReagentTable::isValidNumber(m_number))
             return refusedNumber(QStringLiteral("reagent"), m_number);
-        m_bytes = m_target.data.reagents[m_number].leftJustified(ReagentEntrySize, ' ', true);
-        emit progress(0, ReagentEntrySize);
+        m_bytes = m_target.data.reagents[m_number].leftJustified(reagentEntrySize, ' ', true);
+        emit progress(0, reagentEntrySize);
         return std::nullopt;
     }
-    int byteCount() const override { return ReagentEntrySize; }
-    int addressAt(int index) const override { return ReagentAddress(m_number) + index; }
+    int byteCount() const override { return reagentEntrySize; }
+    int addressAt(int index) const override { return reagentAddress(m_number) + index; }
     std::optional<quint8> valueAt(int index) const override { return static_cast<quint8>(m_bytes[index]); }
-    void byteMoved(int, quint8) override { emit progress(m_moved, ReagentEntrySize); }
+    void byteMoved(int, quint8) override { emit progress(m_moved, reagentEntrySize); }
     void bytesDone() override
     {
-        finish(saved(m_target, 0, QStringLiteral("%1 was sent to the Corvex").arg(ReagentNumberLabel(m_number))));
+        finish(saved(m_target, 0, QStringLiteral("%1 was sent to the Corvex").arg(reagentNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
-        const QString label = ReagentNumberLabel(m_number);
+        const QString label = reagentNumberLabel(m_number);
         finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
                                                  .arg(label, failurePlace(step, true),
-                                                      incompleteOnInstrument(label, step, ReagentEntrySize))));
+                                                      incompleteOnInstrument(label, step, reagentEntrySize))));
     }
     void stopRequested() override {}
 
@@ -231,22 +234,22 @@ public:
 private:
     std::optional<TransferOutcome> prepare() override
     {
-        emit progress(0, ReagentCount);
+        emit progress(0, reagentCount);
         return std::nullopt;
     }
-    int byteCount() const override { return ReagentCount * ReagentEntrySize; }
-    int addressAt(int index) const override { return ReagentAddress(1) + index; }
+    int byteCount() const override { return reagentCount * reagentEntrySize; }
+    int addressAt(int index) const override { return reagentAddress(1) + index; }
     void byteMoved(int index, quint8 value) override
     {
         m_name.append(static_cast<char>(value));
-        if (m_name.size() < ReagentEntrySize)
+        if (m_name.size() < reagentEntrySize)
             return;
-        const int reagent = index / ReagentEntrySize + 1;
+        const int reagent = index / reagentEntrySize + 1;
         m_target.data.reagents[reagent] = std::exchange(m_name, {});
         m_read = reagent;
         emit reagentDone(reagent);
-        emit progress(reagent, ReagentCount);
-        if (stopWanted() && reagent < ReagentCount)
+        emit progress(reagent, reagentCount);
+        if (stopWanted() && reagent < reagentCount)
             end(StepResult(), true);
     }
     void bytesDone() override { end(StepResult(), false); }
@@ -274,7 +277,7 @@ private:
         TransferOutcome result = makeOutcome(stopped ? Status::Stopped : Status::Done);
         result.reagentsRead = m_read;
         // The reagents read before a stop or failure are saved all the same.
-        const StoreResult saved = m_read == 0 ? StoreResult::Done() : SaveToStore(0, m_target.storePath, m_target.data);
+        const StoreResult saved = m_read == 0 ? StoreResult::done() : saveToStore(0, m_target.storePath, m_target.data);
         const QString storeProblem =
             saved ? QString() : storeFailure(QStringLiteral("%1 reagents were read from the Corvex").arg(m_read), saved);
         if (step.ok()) {
@@ -289,11 +292,11 @@ private:
         const QString kept = m_read == 0
             ? QStringLiteral("No reagent was read; all keep their previous names.")
             : QStringLiteral("%1 to %2 were %3; %4 and the ones after it keep their previous names.")
-                  .arg(ReagentNumberLabel(1), ReagentNumberLabel(m_read),
-                       saved ? QStringLiteral("read and saved") : QStringLiteral("read"), ReagentNumberLabel(failed));
+                  .arg(reagentNumberLabel(1), reagentNumberLabel(m_read),
+                       saved ? QStringLiteral("read and saved") : QStringLiteral("read"), reagentNumberLabel(failed));
         result.status = Status::DeviceFailed;
         result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
-                             .arg(ReagentNumberLabel(failed), failurePlace(step, false), kept);
+                             .arg(reagentNumberLabel(failed), failurePlace(step, false), kept);
         if (!saved)
             result.message += QLatin1Char('\n') + storeProblem;
         finish(result);
@@ -347,27 +350,29 @@ void ByteJob::next()
     });
 }
 
-ByteJob *MakeProgramRead(TransferTarget target, int number, QObject *parent)
+ByteJob *makeProgramRead(TransferTarget target, int number, QObject *parent)
 {
     return new ProgramRead(std::move(target), number, parent);
 }
 
-ByteJob *MakeProgramSend(TransferTarget target, int number, QObject *parent)
+ByteJob *makeProgramSend(TransferTarget target, int number, QObject *parent)
 {
     return new ProgramSend(std::move(target), number, parent);
 }
 
-ByteJob *MakeReagentRead(TransferTarget target, int number, QObject *parent)
+ByteJob *makeReagentRead(TransferTarget target, int number, QObject *parent)
 {
     return new ReagentRead(std::move(target), number, parent);
 }
 
-ByteJob *MakeReagentSend(TransferTarget target, int number, QObject *parent)
+ByteJob *makeReagentSend(TransferTarget target, int number, QObject *parent)
 {
     return new ReagentSend(std::move(target), number, parent);
 }
 
-ByteJob *MakeReadAll(TransferTarget target, QObject *parent)
+ByteJob *makeReadAll(TransferTarget target, QObject *parent)
 {
     return new ReadAll(std::move(target), parent);
 }
+
+} // namespace corvex

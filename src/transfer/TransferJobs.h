@@ -8,6 +8,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // The jobs behind DeviceTransfers; see there and TransferJob.h for what
 // each does.
 
@@ -66,8 +69,10 @@ private:
     int m_index = 0;
 };
 
-ByteJob *MakeProgramRead(TransferTarget target, int number, QObject *parent);
-ByteJob *MakeProgramSend(TransferTarget target, int number, QObject *parent);
-ByteJob *MakeReagentRead(TransferTarget target, int number, QObject *parent);
-ByteJob *MakeReagentSend(TransferTarget target, int number, QObject *parent);
-ByteJob *MakeReadAll(TransferTarget target, QObject *parent);
+ByteJob *makeProgramRead(TransferTarget target, int number, QObject *parent);
+ByteJob *makeProgramSend(TransferTarget target, int number, QObject *parent);
+ByteJob *makeReagentRead(TransferTarget target, int number, QObject *parent);
+ByteJob *makeReagentSend(TransferTarget target, int number, QObject *parent);
+ByteJob *makeReadAll(TransferTarget target, QObject *parent);
+
+} // namespace corvex

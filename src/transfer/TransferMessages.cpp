@@ -3,7 +3,10 @@
 #include "HexFormat.h"
 #include "MemoryCommands.h"
 
-QString FaultReason(MemoryFault fault, bool writing)
+namespace corvex {
+
+
+QString faultReason(MemoryFault fault, bool writing)
 {
     switch (fault) {
     case MemoryFault::None:
@@ -11,10 +14,10 @@ QString FaultReason(MemoryFault fault, bool writing)
     case MemoryFault::NotConnected:
         return QStringLiteral("the Corvex is not connected (the serial port is closed)");
     case MemoryFault::NoAnswer:
-        return QStringLiteral("the Corvex did not answer in %1 attempts").arg(MemoryAttempts);
+        return QStringLiteral("the Corvex did not answer in %1 attempts").arg(memoryAttempts);
     case MemoryFault::WrongAnswer:
-        return writing ? QStringLiteral("the Corvex did not confirm the value in %1 attempts").arg(MemoryAttempts)
-                       : QStringLiteral("the Corvex gave no valid answer in %1 attempts").arg(MemoryAttempts);
+        return writing ? QStringLiteral("the Corvex did not confirm the value in %1 attempts").arg(memoryAttempts)
+                       : QStringLiteral("the Corvex gave no valid answer in %1 attempts").arg(memoryAttempts);
     }
     return {};
 }
@@ -24,7 +27,9 @@ QString nothingWasSent()
     return QStringLiteral("Nothing was sent.");
 }
 
-QString AddressText(int address)
+QString addressText(int address)
 {
     return QStringLiteral("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
 }
+
+} // namespace corvex

@@ -3,6 +3,9 @@
 #include <QMetaType>
 #include <QString>
 
+namespace corvex {
+
+
 struct TransferOutcome
 {
     enum class Status {
@@ -31,3 +34,5 @@ inline TransferOutcome makeOutcome(TransferOutcome::Status status, const QString
 }
 
 Q_DECLARE_METATYPE(TransferOutcome)
+
+} // namespace corvex

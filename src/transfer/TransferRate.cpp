@@ -6,6 +6,9 @@
 
 #include <cmath>
 
+namespace corvex {
+
+
 double TransferRate::secondsLeft(int done, int total) const
 {
     if (!m_clock.isValid() || done <= 0)
@@ -20,11 +23,11 @@ QString TransferRate::progressText(int done, int total) const
     QString text = QStringLiteral("%1 of %2 bytes").arg(english.toString(done), english.toString(total));
     const double left = secondsLeft(done, total);
     if (left >= 0 && done < total)
-        text += QStringLiteral(", about %1 left").arg(DurationText(left));
+        text += QStringLiteral(", about %1 left").arg(durationText(left));
     return text;
 }
 
-QString DurationText(double seconds)
+QString durationText(double seconds)
 {
     const int whole = int(std::lround(std::max(0.0, seconds)));
     if (whole < 60)
@@ -33,3 +36,5 @@ QString DurationText(double seconds)
         return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(zeroPadded(whole % 60, 2));
     return QStringLiteral("%1 h %2 min").arg(whole / 3600).arg(zeroPadded(whole / 60 % 60, 2));
 }
+
+} // namespace corvex

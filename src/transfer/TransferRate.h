@@ -3,6 +3,9 @@
 #include <QElapsedTimer>
 #include <QString>
 
+namespace corvex {
+
+
 // The rate of a long transfer, measured from its start, and what it means
 // for the time left.
 class TransferRate
@@ -21,4 +24,6 @@ private:
 };
 
 // "2 min 10 s", "45 s", "1 h 02 min".
-QString DurationText(double seconds);
+QString durationText(double seconds);
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "UserSettings.h"
 
+namespace corvex {
+
+
 UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
     : m_plain(memory)
     , m_verified(memory)
@@ -10,9 +13,9 @@ UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
 
 MemoryAccess &UserVerifiedMemory::chosen()
 {
-    constexpr qint64 RestMs = 1000;
-    if (!m_sinceLastByte.isValid() || m_sinceLastByte.elapsed() > RestMs)
-        m_verifying = ReadUserSetting(UserSetting::VerifyTransfers, false).toBool();
+    constexpr qint64 restMs = 1000;
+    if (!m_sinceLastByte.isValid() || m_sinceLastByte.elapsed() > restMs)
+        m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
     m_sinceLastByte.start();
     if (m_verifying)
         return m_verified;
@@ -28,3 +31,5 @@ MemoryReply *UserVerifiedMemory::writeByte(int address, quint8 value)
 {
     return chosen().writeByte(address, value);
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 
 #include <QElapsedTimer>
 
+namespace corvex {
+
+
 // The instrument's memory, verified (VerifiedMemory) while the user's
 // setting "VerifyTransfers" is on, plain otherwise. The setting is looked
 // at again whenever the line has rested for a second, that is at the start
@@ -24,3 +27,5 @@ private:
     QElapsedTimer m_sinceLastByte;
     bool m_verifying = false;
 };
+
+} // namespace corvex

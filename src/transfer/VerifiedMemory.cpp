@@ -6,6 +6,9 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 namespace {
 
 // Runs the commands behind one verified byte. It lives as a child of the
@@ -42,7 +45,7 @@ public:
                 return;
             }
             m_readings << value;
-            if (m_readings.size() == VerifiedMemory::MaxReadings)
+            if (m_readings.size() == VerifiedMemory::maxReadings)
                 finish(MemoryFault::WrongAnswer, value);
             else
                 read();
@@ -56,7 +59,7 @@ public:
             run(m_memory.readByte(m_address), [this, value](MemoryReply &readBack) {
                 if (static_cast<quint8>(readBack.value()) == value)
                     finish(MemoryFault::None, value);
-                else if (m_writes == VerifiedMemory::MaxWrites)
+                else if (m_writes == VerifiedMemory::maxWrites)
                     finish(MemoryFault::WrongAnswer, value);
                 else
                     write(value);
@@ -115,3 +118,5 @@ MemoryReply *VerifiedMemory::writeByte(int address, quint8 value)
     (new Verification(m_memory, address, reply))->write(value);
     return reply;
 }
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "MemoryAccess.h"
 
+namespace corvex {
+
+
 // The instrument's memory with every byte checked, for a line without a
 // checksum that may alter a value and still look valid:
 // - a read repeats until two readings agree, at most five readings; five
@@ -13,8 +16,8 @@
 class VerifiedMemory : public MemoryAccess
 {
 public:
-    static constexpr int MaxReadings = 5;
-    static constexpr int MaxWrites = 5;
+    static constexpr int maxReadings = 5;
+    static constexpr int maxWrites = 5;
 
     explicit VerifiedMemory(MemoryAccess &memory);
 
@@ -24,3 +27,5 @@ public:
 private:
     MemoryAccess &m_memory;
 };
+
+} // namespace corvex

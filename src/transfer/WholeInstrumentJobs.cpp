@@ -3,21 +3,26 @@
 #include "DeviceConnection.h"
 #include "JobLog.h"
 
-BackupJob *MakeBackup(MemoryAccess &memory, const QString &file, const QString &port, QObject *parent)
+namespace corvex {
+
+
+BackupJob *makeBackup(MemoryAccess &memory, const QString &file, const QString &port, QObject *parent)
 {
-    const BackupInfo info{QDateTime::currentDateTime(), port, QLatin1String(DeviceConnection::Identification),
+    const BackupInfo info{QDateTime::currentDateTime(), port, QLatin1String(DeviceConnection::identification),
                           QStringLiteral(CORVEX_VERSION)};
     auto *job = new BackupJob(memory, file, info, parent);
     const QString covered = file.isEmpty() ? QStringLiteral("Program01-99, Reagent 001-200 (for a comparison)") : file;
-    LogWhenFinished(job, NewLogEntry(LogOperation::Backup, covered), [job] { return PartFingerprint(job->data(), {}); });
+    logWhenFinished(job, newLogEntry(LogOperation::backup, covered), [job] { return partFingerprint(job->data(), {}); });
     return job;
 }
 
-RestoreJob *MakeRestore(MemoryAccess &memory, const InstrumentData &backup, const QString &backupFile, StorePart part,
+RestoreJob *makeRestore(MemoryAccess &memory, const InstrumentData &backup, const QString &backupFile, StorePart part,
                         InstrumentData &data, const QString &storePath, QObject *parent)
 {
     auto *job = new RestoreJob(memory, backup, part, data, storePath, parent);
     const QString covered = backupFile + QStringLiteral(" (") + part.description() + QLatin1Char(')');
-    LogWhenFinished(job, NewLogEntry(LogOperation::Restore, covered), [&data, part] { return PartFingerprint(data, part); });
+    logWhenFinished(job, newLogEntry(LogOperation::restore, covered), [&data, part] { return partFingerprint(data, part); });
     return job;
 }
+
+} // namespace corvex

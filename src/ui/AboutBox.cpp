@@ -3,27 +3,32 @@
 #include <QMessageBox>
 #include <QVersionNumber>
 
+namespace corvex {
+
+
 namespace {
 
-const char LegalNotice[] = "Copyright (c) Varnel. All rights reserved.";
-const char Comments[] = "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.";
+const char legalNotice[] = "Copyright (c) Varnel. All rights reserved.";
+const char comments[] = "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.";
 
 } // namespace
 
-QString ProductName()
+QString productName()
 {
     return QStringLiteral("Varnel Corvex Utility");
 }
 
-QString AboutText()
+QString aboutText()
 {
     const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(CORVEX_VERSION));
     const QString lineBreak = QStringLiteral("\r\n");
-    return ProductName() + QStringLiteral(" Version %1.%2.%3").arg(version.majorVersion()).arg(version.minorVersion()).arg(version.microVersion())
-        + lineBreak + QLatin1String(LegalNotice) + lineBreak + lineBreak + QLatin1String(Comments);
+    return productName() + QStringLiteral(" Version %1.%2.%3").arg(version.majorVersion()).arg(version.minorVersion()).arg(version.microVersion())
+        + lineBreak + QLatin1String(legalNotice) + lineBreak + lineBreak + QLatin1String(comments);
 }
 
-void ShowAboutBox(QWidget *parent)
+void showAboutBox(QWidget *parent)
 {
-    QMessageBox::information(parent, ProductName(), AboutText(), QMessageBox::Ok);
+    QMessageBox::information(parent, productName(), aboutText(), QMessageBox::Ok);
 }
+
+} // namespace corvex

@@ -4,8 +4,13 @@
 
 class QWidget;
 
+namespace corvex {
+
+
 // The about box: the product name as its title, and as its text the name
 // with the version, the legal notice and the comments line.
-QString ProductName();
-QString AboutText();
-void ShowAboutBox(QWidget *parent);
+QString productName();
+QString aboutText();
+void showAboutBox(QWidget *parent);
+
+} // namespace corvex

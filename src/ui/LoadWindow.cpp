@@ -7,6 +7,9 @@
 #include <QProgressBar>
 #include <QScreen>
 
+namespace corvex {
+
+
 LoadWindow::LoadWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
@@ -21,7 +24,7 @@ LoadWindow::LoadWindow(QWidget *parent)
 
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("pbLoad"));
-    m_bar->setRange(0, StepCount);
+    m_bar->setRange(0, stepCount);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
     m_bar->setGeometry(twipsToPixels(QRect(180, 480, 3375, 315), this));
@@ -39,3 +42,5 @@ int LoadWindow::steps() const
 {
     return m_bar->value();
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 
 class QProgressBar;
 
+namespace corvex {
+
+
 // The window shown while the main window is loading: "Loading..." above a
 // progress bar of five steps.
 class LoadWindow : public QWidget
@@ -11,7 +14,7 @@ class LoadWindow : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int StepCount = 5;
+    static constexpr int stepCount = 5;
 
     explicit LoadWindow(QWidget *parent = nullptr);
 
@@ -21,3 +24,5 @@ public:
 private:
     QProgressBar *m_bar = nullptr;
 };
+
+} // namespace corvex

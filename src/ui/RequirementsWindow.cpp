@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QPlainTextEdit>
 
+namespace corvex {
+
+
 RequirementsWindow::RequirementsWindow(QWidget *parent)
     : QDialog(parent)
 {
@@ -20,10 +23,10 @@ RequirementsWindow::RequirementsWindow(QWidget *parent)
     m_text->setFont(font);
     m_text->setReadOnly(true);
     m_text->setGeometry(twipsToPixels(QRect(120, 120, 6135, 3855), this));
-    m_text->setPlainText(m_text->toPlainText() + RequirementsText());
+    m_text->setPlainText(m_text->toPlainText() + requirementsText());
 }
 
-QString RequirementsWindow::RequirementsText()
+QString RequirementsWindow::requirementsText()
 {
     const QString lineBreak = QStringLiteral("\r\n");
     const QString blankLine = lineBreak + lineBreak;
@@ -40,3 +43,5 @@ QString RequirementsWindow::text() const
 {
     return m_text->toPlainText();
 }
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 
 class QPlainTextEdit;
 
+namespace corvex {
+
+
 // "System Requirements": one read-only text box, closed with the window's
 // close box. Each opening builds the text anew.
 class RequirementsWindow : public QDialog
@@ -13,9 +16,11 @@ class RequirementsWindow : public QDialog
 public:
     explicit RequirementsWindow(QWidget *parent = nullptr);
 
-    static QString RequirementsText();
+    static QString requirementsText();
     QString text() const;
 
 private:
     QPlainTextEdit *m_text = nullptr;
 };
+
+} // namespace corvex

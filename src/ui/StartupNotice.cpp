@@ -5,7 +5,10 @@
 #include <QMessageBox>
 #include <QStringList>
 
-QString StartupNoticeText()
+namespace corvex {
+
+
+QString startupNoticeText()
 {
     const QStringList lines = {
         QStringLiteral("IMPORTANT INFORMATION!"),
@@ -25,7 +28,9 @@ QString StartupNoticeText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void ShowStartupNotice(QWidget *parent)
+void showStartupNotice(QWidget *parent)
 {
-    QMessageBox::warning(parent, utilityTitle(), StartupNoticeText(), QMessageBox::Ok);
+    QMessageBox::warning(parent, utilityTitle(), startupNoticeText(), QMessageBox::Ok);
 }
+
+} // namespace corvex

@@ -4,10 +4,15 @@
 
 class QWidget;
 
+namespace corvex {
+
+
 // The safety notice shown before any window: transfers are only safe while
 // the instrument is in its configuration mode.
-QString StartupNoticeText();
+QString startupNoticeText();
 
 // Shows the notice (title "Varnel Corvex", exclamation icon, OK) and waits
 // until the user has confirmed it.
-void ShowStartupNotice(QWidget *parent = nullptr);
+void showStartupNotice(QWidget *parent = nullptr);
+
+} // namespace corvex

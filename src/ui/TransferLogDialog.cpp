@@ -17,19 +17,22 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr int MessageColumn = 7;
+constexpr int messageColumn = 7;
 
 QList<QStandardItem *> rowItems(const TransferLogLine &line)
 {
     QStringList fields;
     if (line.damaged) {
-        fields = QStringList(TransferLogColumns().size(), QString());
+        fields = QStringList(transferLogColumns().size(), QString());
         fields[0] = QStringLiteral("(damaged line)");
-        fields[MessageColumn] = line.text;
+        fields[messageColumn] = line.text;
     } else {
-        fields = TransferLogFields(line.entry);
+        fields = transferLogFields(line.entry);
     }
     QList<QStandardItem *> items;
     for (const QString &field : fields) {
@@ -51,8 +54,8 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     setObjectName(QStringLiteral("frmTransferLog"));
     setWindowTitle(QStringLiteral("Transfer Log"));
 
-    m_model = new QStandardItemModel(0, int(TransferLogColumns().size()), this);
-    m_model->setHorizontalHeaderLabels(TransferLogColumns());
+    m_model = new QStandardItemModel(0, int(transferLogColumns().size()), this);
+    m_model->setHorizontalHeaderLabels(transferLogColumns());
     m_shown = new QSortFilterProxyModel(this);
     m_shown->setSourceModel(m_model);
     m_shown->setFilterKeyColumn(-1);
@@ -70,7 +73,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     // The message, often long, goes last on screen (the file keeps its order).
-    m_table->horizontalHeader()->moveSection(MessageColumn, m_model->columnCount() - 1);
+    m_table->horizontalHeader()->moveSection(messageColumn, m_model->columnCount() - 1);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
 
@@ -100,8 +103,8 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
 
 void TransferLogDialog::load(const QString &logPath)
 {
-    const TransferLogContent content = ReadTransferLog(logPath);
-    for (const TransferLogLine &line : NewestFirst(content.lines))
+    const TransferLogContent content = readTransferLog(logPath);
+    for (const TransferLogLine &line : newestFirst(content.lines))
         m_model->appendRow(rowItems(line));
     m_table->resizeColumnsToContents();
     if (!content.error.isEmpty())
@@ -110,14 +113,14 @@ void TransferLogDialog::load(const QString &logPath)
 
 StoreResult TransferLogDialog::exportTo(const QString &file) const
 {
-    QByteArray bytes = CsvRecord(TransferLogColumns());
+    QByteArray bytes = csvRecord(transferLogColumns());
     for (int row = 0; row < m_shown->rowCount(); ++row) {
         QStringList fields;
         for (int column = 0; column < m_shown->columnCount(); ++column)
             fields << m_shown->index(row, column).data(Qt::ToolTipRole).toString();
-        bytes += CsvRecord(fields);
+        bytes += csvRecord(fields);
     }
-    return WriteWholeFile(file, bytes);
+    return writeWholeFile(file, bytes);
 }
 
 void TransferLogDialog::exportClicked()
@@ -130,3 +133,5 @@ void TransferLogDialog::exportClicked()
     if (!written)
         QMessageBox::critical(this, QStringLiteral("Export Transfer Log"), written.error);
 }
+
+} // namespace corvex

@@ -10,6 +10,9 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
 
+namespace corvex {
+
+
 // File > Transfer Log...: the transfer log as a table, newest line first,
 // with a filter over every column and Export of the lines shown.
 class TransferLogDialog : public QDialog
@@ -35,3 +38,5 @@ private:
     QLineEdit *m_filter = nullptr;
     QPushButton *m_export = nullptr;
 };
+
+} // namespace corvex

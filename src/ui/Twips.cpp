@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+namespace corvex {
+
+
 QSize twipsToPixels(QSize twips, const QWidget *widget)
 {
     return {twipsToPixels(twips.width(), widget->logicalDpiX()), twipsToPixels(twips.height(), widget->logicalDpiY())};
@@ -12,3 +15,5 @@ QRect twipsToPixels(QRect twips, const QWidget *widget)
     return {QPoint(twipsToPixels(twips.x(), widget->logicalDpiX()), twipsToPixels(twips.y(), widget->logicalDpiY())),
             twipsToPixels(twips.size(), widget)};
 }
+
+} // namespace corvex

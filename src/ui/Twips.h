@@ -7,6 +7,11 @@
 
 class QWidget;
 
+namespace corvex {
+
+
 // A designed size or rectangle in twips, in pixels of the widget's screen.
 QSize twipsToPixels(QSize twips, const QWidget *widget);
 QRect twipsToPixels(QRect twips, const QWidget *widget);
+
+} // namespace corvex

@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace corvex;
+
 class TestEditors : public QObject
 {
     Q_OBJECT
@@ -32,12 +34,12 @@ private:
     QStringList m_sent; // the reagent sends requested so far: "5=Xylene       "
 
     template<typename T = QWidget>
-    T *child(const char *name) { return Child<T>(m_editor.get(), name); }
+    T *child(const char *name) { return child<T>(m_editor.get(), name); }
     QLineEdit *box(const char *name) { return child<QLineEdit>(name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
-    void choose(const QString &number) { Retype(box("txtReadProgram"), number); }
+    void choose(const QString &number) { retype(box("txtReadProgram"), number); }
     void choose(int program) { choose(QString::number(program)); }
     QString durationCaption() { return child<QLabel>("lblDuration")->text(); }
     QListWidget *vials() { return child<QListWidget>("lsVials"); }
@@ -79,7 +81,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_data = SampleData();
+        m_data = sampleData();
         auto *editor = new ProgramEditor(m_data);
         editor->fillAgitation();
         editor->fillReagents();
@@ -93,7 +95,7 @@ private Q_SLOTS:
         m_editor.reset();
     }
 
-    void choosingByTypedNumber_data()
+    void choosingByTypedNumberData()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // caption|name
@@ -129,22 +131,22 @@ private Q_SLOTS:
     {
         choose(7);
         QLineEdit *name = box("txtProgramName");
-        Retype(name, QStringLiteral("Fixation 12h!X")); // a 14th character cannot be typed
-        QCOMPARE(m_data.programs[7].Name, QByteArray("Fixation 12h!"));
-        Retype(name, QString());
-        QCOMPARE(m_data.programs[7].Name, QByteArray(13, ' '));
+        retype(name, QStringLiteral("Fixation 12h!X")); // a 14th character cannot be typed
+        QCOMPARE(m_data.programs[7].name, QByteArray("Fixation 12h!"));
+        retype(name, QString());
+        QCOMPARE(m_data.programs[7].name, QByteArray(13, ' '));
         choose(3);
         choose(7);
         QCOMPARE(name->text(), QString());
-        TypeText(name, QString::fromUtf8("\u00c4tzend \u20ac"));
-        QCOMPARE(m_data.programs[7].Name, QByteArray("\xC4tzend \x80     "));
+        typeText(name, QString::fromUtf8("\u00c4tzend \u20ac"));
+        QCOMPARE(m_data.programs[7].name, QByteArray("\xC4tzend \x80     "));
         // Names read from the instrument may hold any byte, controls included: showing one changes none.
         const QByteArray odd("A\x00\tB\x81\xFF \r\x7F \n C", 13);
-        m_data.programs[9].Name = odd;
+        m_data.programs[9].name = odd;
         choose(9);
         choose(3);
         choose(9);
-        QCOMPARE(m_data.programs[9].Name, odd);
+        QCOMPARE(m_data.programs[9].name, odd);
     }
 
     void typeChangeKeepsTheVials()
@@ -154,7 +156,7 @@ private Q_SLOTS:
         selectVial(20);
         auto *type = child<QComboBox>("cbType");
         const auto shown = [&] { return QStringList{QString::number(vials()->count()), QString::number(vials()->currentRow()),
-                                                    QString::number(m_data.programs[3].Type), durationCaption()}; };
+                                                    QString::number(m_data.programs[3].type), durationCaption()}; };
         type->setFocus();
         QTest::keyClick(type, Qt::Key_Up); // EM -> LM: 1 + ... + 12 minutes
         QCOMPARE(shown(), QStringList({"12", "11", "0", "Total Time: 01h 18min"}));
@@ -162,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(shown().mid(2), QStringList({"1", "Total Time: 05h 00min"}));
         QCOMPARE(vials()->count(), 24);
         QCOMPARE(m_data.programs[3], before);
-        QCOMPARE(vials()->item(19)->text(), VialLineText(20, before.vial(20), m_data.reagents));
+        QCOMPARE(vials()->item(19)->text(), vialLineText(20, before.vial(20), m_data.reagents));
     }
 
     void vialFieldsShowTheSelectedVial()
@@ -181,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(fields(), QStringList({"0", "04", "--", "0", "4", "4", "0", "0", "1"}));
     }
 
-    void okStoresClampedValues_data()
+    void okStoresClampedValuesData()
     {
         QTest::addColumn<QStringList>("typed"); // hours, minutes, degrees ("off": heater off)
         QTest::addColumn<QString>("stored"); // hours, minutes, temperature, and the minutes shown again
@@ -206,7 +208,7 @@ private Q_SLOTS:
         if (typed[2] != QStringLiteral("off"))
             paste("txtDeg", typed[2]);
         click("cmdOK");
-        QCOMPARE(QStringLiteral("%1 %2 %3 ").arg(vial(7, 5).Hrs).arg(vial(7, 5).Min).arg(vial(7, 5).Temp) + box("txtMin")->text(), stored);
+        QCOMPARE(QStringLiteral("%1 %2 %3 ").arg(vial(7, 5).hrs).arg(vial(7, 5).min).arg(vial(7, 5).temp) + box("txtMin")->text(), stored);
     }
 
     void okTakesReagentAgitationAndPause()
@@ -216,7 +218,7 @@ private Q_SLOTS:
         child<QComboBox>("cbAgit")->setCurrentIndex(5);
         QTest::mouseClick(child<QAbstractButton>("chkPause"), Qt::LeftButton);
         click("cmdOK");
-        QCOMPARE(QList<int>({vial(7, 2).Reagent, vial(7, 2).Agit, vial(7, 2).Pause}), QList<int>({200, 5, 1}));
+        QCOMPARE(QList<int>({vial(7, 2).reagent, vial(7, 2).agit, vial(7, 2).pause}), QList<int>({200, 5, 1}));
         QVERIFY(vials()->item(1)->text().endsWith(QStringLiteral(" PAUSE")));
     }
 
@@ -226,16 +228,16 @@ private Q_SLOTS:
         paste("txtMin", QStringLiteral("42"));
         selectVial(7);
         selectVial(6);
-        QCOMPARE(box("txtMin")->text() + QString::number(vial(7, 6).Min), QStringLiteral("000"));
+        QCOMPARE(box("txtMin")->text() + QString::number(vial(7, 6).min), QStringLiteral("000"));
         paste("txtMin", QStringLiteral("42"));
         QTest::keyClick(box("txtMin"), Qt::Key_Return);
-        QCOMPARE(vial(7, 6).Min, 42);
+        QCOMPARE(vial(7, 6).min, 42);
         // On a focused check box Space ticks, and Enter presses Ok and leaves the tick alone.
         auto *pause = child<QAbstractButton>("chkPause");
         pause->setFocus();
         QTest::keyClick(pause, Qt::Key_Space);
         QTest::keyClick(pause, Qt::Key_Return);
-        QVERIFY(vial(7, 6).Pause == 1 && pause->isChecked());
+        QVERIFY(vial(7, 6).pause == 1 && pause->isChecked());
     }
 
     void valuesWiderThanTheBoxesSurviveOk()
@@ -246,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(box("txtHrs")->text() + QLatin1Char('/') + box("txtDeg")->text(), QStringLiteral("150/125"));
         click("cmdOK");
         // Hours and a choice no list holds are kept; the temperature is clamped as typed ones are.
-        QCOMPARE(QList<int>({vial(8, 1).Hrs, vial(8, 1).Reagent, vial(8, 1).Agit, vial(8, 1).Temp}), QList<int>({150, 0, 9, 60}));
+        QCOMPARE(QList<int>({vial(8, 1).hrs, vial(8, 1).reagent, vial(8, 1).agit, vial(8, 1).temp}), QList<int>({150, 0, 9, 60}));
         QTest::mouseClick(box("txtHrs"), Qt::LeftButton); // emptied, and takes two digits again
         QTest::keyClicks(box("txtHrs"), QStringLiteral("123"));
         QCOMPARE(box("txtHrs")->text(), QStringLiteral("12"));
@@ -259,20 +261,20 @@ private Q_SLOTS:
         QVERIFY(!button("cmdPaste")->isEnabled());
         choose(3);
         click("cmdCopy");
-        Retype(box("txtProgramName"), QStringLiteral("Renamed"));
+        retype(box("txtProgramName"), QStringLiteral("Renamed"));
         choose(7);
         const ProgramRecord seven = m_data.programs[7];
-        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdPaste"); }),
+        QCOMPARE(asked(QMessageBox::No, [this] { click("cmdPaste"); }),
                  QStringLiteral("Paste Program|Program07 (\"Biopsy\") will be overwritten. Are you sure?|?"));
-        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdDelete"); }),
+        QCOMPARE(asked(QMessageBox::No, [this] { click("cmdDelete"); }),
                  QStringLiteral("Delete Program|Program07 (\"Biopsy\") will be deleted. Are you sure?|?"));
         QCOMPARE(m_data.programs[7], seven);
 
-        Asked(QMessageBox::Yes, [this] { click("cmdPaste"); });
+        asked(QMessageBox::Yes, [this] { click("cmdPaste"); });
         QCOMPARE(m_data.programs[7], m_data.programs[3]);
         QCOMPARE(box("txtProgramName")->text() + QString::number(vials()->count()), QStringLiteral("Renamed24"));
-        Asked(QMessageBox::Yes, [this] { click("cmdDelete"); });
-        QCOMPARE(m_data.programs[7], ProgramRecord::Empty());
+        asked(QMessageBox::Yes, [this] { click("cmdDelete"); });
+        QCOMPARE(m_data.programs[7], ProgramRecord::empty());
         QCOMPARE(box("txtProgramName")->text() + child<QComboBox>("cbType")->currentText() + durationCaption(),
                  QStringLiteral("EMTotal Time: 00h 00min"));
     }
@@ -282,25 +284,25 @@ private Q_SLOTS:
         QVERIFY(!child<QAction>("mnPaste")->isEnabled());
         chooseVial(3, 2);
         trigger("mnCopy");
-        m_data.programs[3].vial(2).Min = 44; // taken at paste time
+        m_data.programs[3].vial(2).min = 44; // taken at paste time
         chooseVial(7, 4); // LM: a vial of an EM program onto vial 4
-        QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnPaste"); }),
+        QCOMPARE(asked(QMessageBox::No, [this] { trigger("mnPaste"); }),
                  QStringLiteral("Paste Vial|Vial04 (\"Reagent 014\") will be overwritten. Are you sure?|?"));
-        QCOMPARE(vial(7, 4).Reagent, 14);
-        Asked(QMessageBox::Yes, [this] { trigger("mnPaste"); });
+        QCOMPARE(vial(7, 4).reagent, 14);
+        asked(QMessageBox::Yes, [this] { trigger("mnPaste"); });
         QCOMPARE(vial(7, 4), vial(3, 2));
-        QCOMPARE(m_data.programs[7].Duration, 11 * 60 + 44);
+        QCOMPARE(m_data.programs[7].duration, 11 * 60 + 44);
 
         selectVial(5);
-        QCOMPARE(Asked(QMessageBox::Yes, [this] { trigger("mnDelete"); }),
+        QCOMPARE(asked(QMessageBox::Yes, [this] { trigger("mnDelete"); }),
                  QStringLiteral("Delete Vial|Vial05 (\"Reagent 015\") will be deleted. Are you sure?|?"));
-        QCOMPARE(vial(7, 5), VialStep::Blank());
-        QCOMPARE(QList<int>({vial(7, 6).Reagent, m_data.programs[7].Duration}), QList<int>({16, 10 * 60 + 44})); // nothing moved up
-        QCOMPARE(vials()->item(4)->text(), VialLineText(5, VialStep::Blank(), m_data.reagents));
+        QCOMPARE(vial(7, 5), VialStep::blank());
+        QCOMPARE(QList<int>({vial(7, 6).reagent, m_data.programs[7].duration}), QList<int>({16, 10 * 60 + 44})); // nothing moved up
+        QCOMPARE(vials()->item(4)->text(), vialLineText(5, VialStep::blank(), m_data.reagents));
         QCOMPARE(vials()->currentRow(), 4);
     }
 
-    void numberSelector_data()
+    void numberSelectorData()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("reagent");
@@ -317,8 +319,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, reagent);
         auto *number = box("txtRead");
-        Retype(number, QStringLiteral("50"));
-        Retype(number, typed);
+        retype(number, QStringLiteral("50"));
+        retype(number, typed);
         // The selector does not select a line.
         QCOMPARE(QList<int>({reagents()->numberToRead(), child<SpinBar>("VScroll1")->spinValue(), list()->currentRow()}),
                  QList<int>({reagent, reagent, 0}));
@@ -336,8 +338,8 @@ private Q_SLOTS:
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);
         QCOMPARE(child<QLabel>("lblReagents")->text() + nameBox()->text(), QStringLiteral("Reagent 007:Reagent 007"));
         QVERIFY(nameBox()->hasFocus());
-        Retype(nameBox(), QStringLiteral("Xylene"));
-        QCOMPARE(m_data.reagents[7], Stored("Reagent 007")); // typing changes nothing yet
+        retype(nameBox(), QStringLiteral("Xylene"));
+        QCOMPARE(m_data.reagents[7], stored("Reagent 007")); // typing changes nothing yet
         click("cmdSend");
         QCOMPARE(m_sent, QStringList{"7=Xylene       "});
         // Clicking the line already selected puts the focus in the name box too.
@@ -353,7 +355,7 @@ private Q_SLOTS:
         QVERIFY(!child<QAction>("mnReagentPaste")->isEnabled());
         reagents()->selectReagent(3);
         trigger("mnReagentCopy");
-        m_data.reagents[3] = Stored("Renamed 3");
+        m_data.reagents[3] = stored("Renamed 3");
         for (const int reagent : {9, 10}) { // stays available
             reagents()->selectReagent(reagent);
             trigger("mnReagentPaste");
@@ -366,18 +368,18 @@ private Q_SLOTS:
         const QString question = QStringLiteral("Are you sure?|Are you sure that you want to rename this reagent? It "
                                                 "is used by the Corvex to designate an empty vial.|?");
         reagents()->selectReagent(1);
-        QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnReagentPaste"); }), question);
+        QCOMPARE(asked(QMessageBox::No, [this] { trigger("mnReagentPaste"); }), question);
         QCOMPARE(nameBox()->text(), QStringLiteral("Renamed 3    "));
-        QCOMPARE(Asked(QMessageBox::No, [this] { trigger("mnReagentDelete"); }), question);
+        QCOMPARE(asked(QMessageBox::No, [this] { trigger("mnReagentDelete"); }), question);
         QCOMPARE(nameBox()->text(), QString());
-        TypeText(nameBox(), QStringLiteral("Nothing"));
-        QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdSend"); }), question);
+        typeText(nameBox(), QStringLiteral("Nothing"));
+        QCOMPARE(asked(QMessageBox::No, [this] { click("cmdSend"); }), question);
         QCOMPARE(m_sent, QStringList());
-        Asked(QMessageBox::Yes, [this] { click("cmdSend"); });
+        asked(QMessageBox::Yes, [this] { click("cmdSend"); });
         QCOMPARE(m_sent, QStringList{"1=Nothing      "});
     }
 
-    void numberBoxTakesDigitsOnly_data()
+    void numberBoxTakesDigitsOnlyData()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
@@ -390,14 +392,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
-        const std::unique_ptr<QLineEdit> box(MakeNumberBox("box", QString(), 3, nullptr));
-        TypeText(box.get(), typed);
+        const std::unique_ptr<QLineEdit> box(makeNumberBox("box", QString(), 3, nullptr));
+        typeText(box.get(), typed);
         QCOMPARE(box->text(), expected);
     }
 
     void numberBoxKeepsEditingAndClipboardKeys()
     {
-        const std::unique_ptr<QLineEdit> box(MakeNumberBox("box", QStringLiteral("123"), 3, nullptr));
+        const std::unique_ptr<QLineEdit> box(makeNumberBox("box", QStringLiteral("123"), 3, nullptr));
         QTest::keyClick(box.get(), Qt::Key_Backspace);
         QTest::keyClick(box.get(), Qt::Key_Left);
         // Delete as X11 sends it, with the control code DEL as its text.
@@ -414,7 +416,7 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QStringLiteral("x9y"));
     }
 
-    void nameBoxTakesOnlyWhatCanBeStored_data()
+    void nameBoxTakesOnlyWhatCanBeStoredData()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
@@ -440,7 +442,7 @@ private Q_SLOTS:
         QWidget row;
         auto *box = new NameBox(&row);
         QLabel *noteLabel = box->createNoteLabel(&row);
-        TypeText(box, typed);
+        typeText(box, typed);
         QGuiApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), expected);
@@ -451,7 +453,7 @@ private Q_SLOTS:
 
     void percentText()
     {
-        QCOMPARE(QStringList({PercentText(1, 138), PercentText(69, 138), PercentText(138, 138), PercentText(2, 200), PercentText(3, 0)}),
+        QCOMPARE(QStringList({percentText(1, 138), percentText(69, 138), percentText(138, 138), percentText(2, 200), percentText(3, 0)}),
                  QStringList({"0%", "50%", "100%", "1%", "0%"}));
     }
 };

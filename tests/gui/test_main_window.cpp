@@ -26,9 +26,11 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+using namespace corvex;
+
 namespace {
 
-QStringList VisibleWindowsBut(const QWidget *except)
+QStringList visibleWindowsBut(const QWidget *except)
 {
     QStringList names;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -49,10 +51,10 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     template<typename T = QWidget>
-    T *child(const char *name) { return Child<T>(m_window.get(), name); }
+    T *child(const char *name) { return child<T>(m_window.get(), name); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void load() { m_window = m_app->loadWindow(); }
-    void store(const InstrumentData &data) { QVERIFY(WriteBackupFile(m_app->storePath, data, {})); }
+    void store(const InstrumentData &data) { QVERIFY(writeBackupFile(m_app->storePath, data, {})); }
     void setProgram(int n) { child<QLineEdit>("txtReadProgram")->setText(QString::number(n)); }
     // Arms `answers`, runs the menu entry and waits until every answer is given.
     void run(ModalAnswers &answers, const char *action)
@@ -84,7 +86,7 @@ private Q_SLOTS:
         ModalAnswers answers;
         QStringList visibleDuringNotice;
         answers.handle([&visibleDuringNotice](QWidget *notice) {
-            visibleDuringNotice = VisibleWindowsBut(notice);
+            visibleDuringNotice = visibleWindowsBut(notice);
             qobject_cast<QMessageBox *>(notice)->button(QMessageBox::Ok)->click();
         });
         Startup startup(m_app->parts());
@@ -92,9 +94,9 @@ private Q_SLOTS:
         startup.start();
         QVERIFY(shown.count() == 1 || shown.wait(20'000));
         m_window = startup.takeWindow();
-        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Varnel Corvex|") + StartupNoticeText() + QStringLiteral("|!")});
+        QCOMPARE(answers.seen(), QStringList{QStringLiteral("Varnel Corvex|") + startupNoticeText() + QStringLiteral("|!")});
         QCOMPARE(visibleDuringNotice, QStringList()); // nothing of the utility before the notice is confirmed
-        QVERIFY(m_window->isVisible() && VisibleWindowsBut(m_window.get()).isEmpty()); // the start-up window is gone
+        QVERIFY(m_window->isVisible() && visibleWindowsBut(m_window.get()).isEmpty()); // the start-up window is gone
 
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
         QVERIFY(!QFile::exists(m_app->storePath)); // nothing is written until a transfer
@@ -104,28 +106,28 @@ private Q_SLOTS:
 
     void startUpWithStore()
     {
-        const InstrumentData stored = FullSampleData();
+        const InstrumentData stored = fullSampleData();
         store(stored);
         load();
         // Showing program 1 the first time selects its type, which recomputes
         // its total time in memory; nothing else changes.
         InstrumentData expected = stored;
-        RecalculateDuration(expected.programs[1]);
+        recalculateDuration(expected.programs[1]);
         QVERIFY(m_app->data.reagents == expected.reagents && m_app->data.programs == expected.programs);
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), DecodeCp1252(nameForDisplay(stored.programs[1].Name)));
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text(), decodeCp1252(nameForDisplay(stored.programs[1].name)));
         QCOMPARE(child<QListWidget>("lsReagents")->item(199)->text(),
-                 QStringLiteral("Reagent 200: \"") + DecodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
+                 QStringLiteral("Reagent 200: \"") + decodeCp1252(stored.reagents[200]) + QLatin1Char('"'));
     }
 
     void unreadableStoreIsReported()
     {
         QVERIFY(QDir().mkpath(m_app->storePath)); // a folder where the file should be
-        const QString report = Asked(QMessageBox::Ok, [this] { load(); });
+        const QString report = asked(QMessageBox::Ok, [this] { load(); });
         QVERIFY(report.startsWith(QStringLiteral("Varnel Corvex|")) && report.endsWith(QStringLiteral("|!")));
         QCOMPARE(child<QListWidget>("lsReagents")->count(), 200);
     }
 
-    void placement_data()
+    void placementData()
     {
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
@@ -139,8 +141,8 @@ private Q_SLOTS:
         QFETCH(QString, top);
         QFETCH(QString, left);
         QFETCH(QString, expected);
-        WriteUserSetting(UserSetting::MainTop, top);
-        WriteUserSetting(UserSetting::MainLeft, left);
+        writeUserSetting(UserSetting::mainTop, top);
+        writeUserSetting(UserSetting::mainLeft, left);
         load();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_VERIFY(screen.contains(m_window->frameGeometry()));
@@ -157,11 +159,11 @@ private Q_SLOTS:
     {
         QList<QRect> fitted; // within, larger than, above, right of and below a screen of 800 x 600
         for (const QRect &window : QList<QRect>{{10, 20, 300, 200}, {50, 60, 1000, 900}, {10, -400, 300, 200}, {700, 20, 300, 200}, {10, 590, 300, 200}})
-            fitted << FitFormToScreen(window, QRect(0, 0, 800, 600));
+            fitted << fitFormToScreen(window, QRect(0, 0, 800, 600));
         QCOMPARE(fitted, QList<QRect>({{10, 20, 300, 200}, {0, 0, 800, 600}, {10, 0, 300, 200}, {500, 20, 300, 200}, {10, 400, 300, 200}}));
     }
 
-    void shutdownSavesThePositionOnlyInNormalState_data()
+    void shutdownSavesThePositionOnlyInNormalStateData()
     {
         QTest::addColumn<bool>("maximised");
         QTest::newRow("normal, by Exit") << false;
@@ -170,8 +172,8 @@ private Q_SLOTS:
     void shutdownSavesThePositionOnlyInNormalState()
     {
         QFETCH(bool, maximised);
-        WriteUserSetting(UserSetting::MainTop, QStringLiteral("111"));
-        WriteUserSetting(UserSetting::MainLeft, QStringLiteral("222"));
+        writeUserSetting(UserSetting::mainTop, QStringLiteral("111"));
+        writeUserSetting(UserSetting::mainLeft, QStringLiteral("222"));
         load();
         QSignalSpy closed(m_window.get(), &MainWindow::closed);
         m_window->move(120, 80);
@@ -184,7 +186,7 @@ private Q_SLOTS:
             trigger("mnExit");
         }
         QVERIFY(closed.count() == 1 && !m_window->isVisible());
-        const QStringList saved = {ReadUserSetting(UserSetting::MainTop).toString(), ReadUserSetting(UserSetting::MainLeft).toString()};
+        const QStringList saved = {readUserSetting(UserSetting::mainTop).toString(), readUserSetting(UserSetting::mainLeft).toString()};
         QCOMPARE(saved, maximised ? QStringList({"111", "222"})
                                   : QStringList({QString::number(float(pixelsToTwips(80, m_window->logicalDpiY()))),
                                                  QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())))}));
@@ -204,7 +206,7 @@ private Q_SLOTS:
             });
             run(answers, action);
         }
-        QString expected = RequirementsWindow::RequirementsText();
+        QString expected = RequirementsWindow::requirementsText();
         QCOMPARE(texts, QStringList(2, expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         QVERIFY(answers.seen().at(2).startsWith(QStringLiteral("Varnel Corvex Utility|")));
         QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|PrintDialog"));
@@ -213,31 +215,31 @@ private Q_SLOTS:
     // Export, then import into another program; failures are reported and change nothing.
     void exportAndImport()
     {
-        store(SampleData());
+        store(sampleData());
         load();
-        const QByteArray storeBefore = ReadBytes(m_app->storePath);
+        const QByteArray storeBefore = readBytes(m_app->storePath);
         const QString file = m_app->folders.path() + QStringLiteral("/biopsy.txt");
-        QVERIFY(WriteBytes(file, "[Other]\r\n"));
+        QVERIFY(writeBytes(file, "[Other]\r\n"));
         ModalAnswers answers;
         setProgram(7);
         answers.chooseFile(file);
         answers.click(QMessageBox::No); // the dialog's own question about the existing file
         runWithFile(answers, "mnExport", QString()); // then cancelled
-        QCOMPARE(ReadBytes(file), QByteArray("[Other]\r\n"));
+        QCOMPARE(readBytes(file), QByteArray("[Other]\r\n"));
         runWithFile(answers, "mnExport", file, {QMessageBox::Yes, QMessageBox::Ok});
         QCOMPARE(answers.seen().at(5), QStringLiteral("Export Program|Program07 (\"Biopsy\") has been saved.|i"));
 
-        m_app->data.programs[12].Name = Stored("Old twelve");
+        m_app->data.programs[12].name = stored("Old twelve");
         setProgram(12);
         runWithFile(answers, "mnImport", file, {QMessageBox::No});
-        QCOMPARE(m_app->data.programs[12].Name, Stored("Old twelve"));
+        QCOMPARE(m_app->data.programs[12].name, stored("Old twelve"));
         QVERIFY(answers.seen().at(7).startsWith(QStringLiteral("Import File|Program12 (\"Old twelve\") will be overwritten.")));
         runWithFile(answers, "mnImport", file, {QMessageBox::Yes});
         QCOMPARE(m_app->data.programs[12], m_app->data.programs[7]);
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(child<QListWidget>("lsVials")->count()), QStringLiteral("Biopsy12"));
 
         const ProgramRecord before = m_app->data.programs[12];
-        QVERIFY(WriteBytes(file, Garbage(4000, 7)));
+        QVERIFY(writeBytes(file, garbage(4000, 7)));
         runWithFile(answers, "mnExport", m_app->folders.path() + QStringLiteral("/no such folder/export.txt"), {QMessageBox::Ok});
         // Yes: the dialog's own question about the existing file.
         runWithFile(answers, "mnExport", m_app->storePath, {QMessageBox::Yes, QMessageBox::Ok});
@@ -249,7 +251,7 @@ private Q_SLOTS:
                 && !seen.at(1).contains(QStringLiteral("has been saved")));
         QVERIFY(seen.at(4).contains(QStringLiteral("is the local store itself")));
         QCOMPARE(seen.at(7), QStringLiteral("Import Program|This is not a valid Program File.|!"));
-        QVERIFY(ReadBytes(m_app->storePath) == storeBefore && m_app->data.programs[12] == before);
+        QVERIFY(readBytes(m_app->storePath) == storeBefore && m_app->data.programs[12] == before);
     }
 
     void settingsOkAndCancel()
@@ -266,27 +268,27 @@ private Q_SLOTS:
             });
             run(answers, "mnSettings");
             // Neither the search at start-up nor Cancel stores a port or the verify option.
-            QCOMPARE(QList<bool>({HasUserSetting(UserSetting::CommPort), ReadUserSetting(UserSetting::VerifyTransfers, false).toBool()}),
+            QCOMPARE(QList<bool>({hasUserSetting(UserSetting::commPort), readUserSetting(UserSetting::verifyTransfers, false).toBool()}),
                      QList<bool>(2, button == QByteArray("cmdOK")));
         }
         QCOMPARE(devices, QStringList(2, QStringLiteral("Device: ") + m_app->folders.path() + QStringLiteral("/absent-COM3")));
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), 3);
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 3);
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
     }
 
     void compareShowsTheDifferencesSideBySide()
     {
         const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
-        InstrumentData other = TwelveProgramData();
-        other.programs[13].vial(4).Temp = 60;
+        InstrumentData other = twelveProgramData();
+        other.programs[13].vial(4).temp = 60;
         other.reagents[9] = "Ethanol 96%  ";
-        QVERIFY(WriteBackupFile(otherFile, other, {}) && WriteBackupFile(m_app->storePath, TwelveProgramData(), {}));
+        QVERIFY(writeBackupFile(otherFile, other, {}) && writeBackupFile(m_app->storePath, twelveProgramData(), {}));
 
         CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
         dialog.show();
         dialog.setSide(0, CompareDialog::Source::LocalStore);
         dialog.setSide(1, CompareDialog::Source::File, otherFile);
-        QTest::mouseClick(Child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
         QStringList rows;
         for (const QTreeWidgetItem *item : dialog.list()->findItems(QString(), Qt::MatchContains))
             rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);

@@ -27,11 +27,13 @@
 #include <QTabWidget>
 #include <QTimer>
 
+using namespace corvex;
+
 namespace {
 
 // A left click with its events stamped `milliseconds`, as the window system
 // stamps them: two within the double-click interval make a double-click.
-void ClickAt(QWidget *widget, quint64 milliseconds)
+void clickAt(QWidget *widget, quint64 milliseconds)
 {
     const QPointF local = QRectF(widget->rect()).center();
     const QPointF global = widget->mapToGlobal(local);
@@ -55,15 +57,15 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     template<typename T = QWidget>
-    T *child(const char *name) { return Child<T>(m_window.get(), name); }
+    T *child(const char *name) { return child<T>(m_window.get(), name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString backupPath() { return m_app->folders.path() + QStringLiteral("/backup.ini"); }
-    QByteArray storeText() { return ReadBytes(m_app->storePath); }
+    QByteArray storeText() { return readBytes(m_app->storePath); }
     InstrumentData reloadedStore()
     {
         InstrumentData reloaded;
-        [&] { QVERIFY(LoadStore(m_app->storePath, reloaded)); }();
+        [&] { QVERIFY(loadStore(m_app->storePath, reloaded)); }();
         return reloaded;
     }
     void showReagents() { child<QTabWidget>("SSTab1")->setCurrentIndex(1); }
@@ -85,8 +87,8 @@ private:
     {
         m_sim = std::make_unique<SimulatorProcess>();
         QVERIFY2(m_sim->start(simulatorOptions), qPrintable(m_sim->errorString()));
-        SetPortDeviceOverride(2, m_sim->devicePath());
-        QVERIFY(WriteBackupFile(m_app->storePath, SampleData(), {}));
+        setPortDeviceOverride(2, m_sim->devicePath());
+        QVERIFY(writeBackupFile(m_app->storePath, sampleData(), {}));
         m_window = m_app->loadWindow();
         // Retries only where a test asks for silence, also on a busy machine.
         m_app->link.setTickInterval(std::chrono::milliseconds(50));
@@ -133,7 +135,7 @@ private Q_SLOTS:
         m_app.reset();
     }
 
-    void readProgram_data()
+    void readProgramData()
     {
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("name");
@@ -161,7 +163,7 @@ private Q_SLOTS:
         waitUntilIdle();
 
         QCOMPARE(QList<int>({int(percents.size()), bar->maximum(), bar->value()}), QList<int>({steps, steps, 0}));
-        QCOMPARE(percents.at(50), PercentText(50, steps));
+        QCOMPARE(percents.at(50), percentText(50, steps));
         QVERIFY(!unlocked && child("txtProgramName")->isEnabled() && button("cmdReadProgram")->isEnabled());
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(), name);
     }
@@ -170,7 +172,7 @@ private Q_SLOTS:
     {
         start();
         showReagents();
-        Retype(child<QLineEdit>("txtRead"), QStringLiteral("3"));
+        retype(child<QLineEdit>("txtRead"), QStringLiteral("3"));
         click("cmdReadReagents");
         waitUntilIdle();
         auto *list = child<QListWidget>("lsReagents");
@@ -178,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(list->currentRow(), 2);
 
         list->setCurrentRow(4);
-        Retype(child<QLineEdit>("txtReagent"), QStringLiteral("Paraffin X"));
+        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Paraffin X"));
         click("cmdSend");
         QVERIFY(!m_window->isEnabled());
         waitUntilIdle();
@@ -199,33 +201,33 @@ private Q_SLOTS:
                 return; // reagent 57 has been read; the bar still shows reagent 56
             QTest::mouseClick(list->viewport(), Qt::RightButton, {}, inList);
             whileRunning << readAll->text() << QString::number(readAll->isEnabled()) << child<QLabel>("lblPercent")->text()
-                         << QString::number(child<QProgressBar>("pbReagents")->value()) << QString::number(ClipboardMenuOf(list)->isVisible());
+                         << QString::number(child<QProgressBar>("pbReagents")->value()) << QString::number(clipboardMenuOf(list)->isVisible());
             // The first click of a double-click: Stop, which stays locked until the run has ended.
-            ClickAt(readAll, 1'000'000'000);
+            clickAt(readAll, 1'000'000'000);
             whileRunning << readAll->text() + QString::number(readAll->isEnabled());
         });
         click("cmdReadAllReagents");
         QTRY_COMPARE_WITH_TIMEOUT(readAll->text(), QStringLiteral("Read ALL from Corvex"), 60'000);
-        ClickAt(readAll, 1'000'000'100); // the double-click's second click, after the end: not a new Read ALL
+        clickAt(readAll, 1'000'000'100); // the double-click's second click, after the end: not a new Read ALL
         QCOMPARE(readAll->text(), QStringLiteral("Read ALL from Corvex"));
         waitUntilIdle();
 
         // Stop, the percentage of the reagent before, no list menu; once clicked, Stop is locked.
         QCOMPARE(whileRunning, QStringList({"Stop", "1", "28%", "56", "0", "Stop0"}));
         // Reagent 58 is not read any more; 57 is blank on the instrument.
-        QCOMPARE(QList<QByteArray>({m_app->data.reagents[24], m_app->data.reagents[58]}), QList<QByteArray>({Stored("Buffer pH7.4"), Stored("Reagent 058")}));
+        QCOMPARE(QList<QByteArray>({m_app->data.reagents[24], m_app->data.reagents[58]}), QList<QByteArray>({stored("Buffer pH7.4"), stored("Reagent 058")}));
         QCOMPARE(list->item(56)->text() + child<QLabel>("lblPercent")->text(), QStringLiteral("Reagent 057: \"             \""));
         QCOMPARE(child<QProgressBar>("pbReagents")->value(), 1);
         QVERIFY(reloadedStore().reagents == m_app->data.reagents);
 
         QTest::mouseClick(list->viewport(), Qt::RightButton, {}, inList);
-        QVERIFY(ClipboardMenuOf(list)->isVisible()); // idle again: the menu opens
-        ClipboardMenuOf(list)->close();
+        QVERIFY(clipboardMenuOf(list)->isVisible()); // idle again: the menu opens
+        clipboardMenuOf(list)->close();
     }
 
     // Closing the window during each kind of transfer: it stays, disabled and
     // saying why, until the transfer has ended as closing asks, then closes.
-    void closingDuringATransfer_data()
+    void closingDuringATransferData()
     {
         QTest::addColumn<QString>("transfer");
         QTest::newRow("read: broken off, nothing saved") << "read";
@@ -268,10 +270,10 @@ private Q_SLOTS:
             if (transfer == QLatin1String("read")) {
                 click("cmdReadProgram");
             } else {
-                QCOMPARE(Asked(QMessageBox::No, [this] { click("cmdSendProgram"); }), // No: nothing sent
+                QCOMPARE(asked(QMessageBox::No, [this] { click("cmdSendProgram"); }), // No: nothing sent
                          QStringLiteral("Send Program to Corvex|Program03, which is stored on the Corvex, will be overwritten. Are you sure?|"));
                 QVERIFY(storeText() == storeBefore && button("cmdSendProgram")->isEnabled());
-                Asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
+                asked(QMessageBox::Yes, [this] { click("cmdSendProgram"); });
             }
         }
         QVERIFY(closed.count() == 1 || closed.wait(60'000));
@@ -284,7 +286,7 @@ private Q_SLOTS:
         else if (transfer == QLatin1String("send"))
             QCOMPARE(reloadedStore().programs[3], m_app->data.programs[3]);
         else
-            QVERIFY(m_app->data.reagents[10] == Stored("Isopropanol") && m_app->data.reagents[11] == Stored("Reagent 011")
+            QVERIFY(m_app->data.reagents[10] == stored("Isopropanol") && m_app->data.reagents[11] == stored("Reagent 011")
                     && reloadedStore().reagents == m_app->data.reagents);
     }
 
@@ -296,21 +298,21 @@ private Q_SLOTS:
         const InstrumentData before = m_app->data;
         const QByteArray storeBefore = storeText();
         QStringList notes[2]; // each tab's own label says so
-        const QString readFailure = Asked(QMessageBox::Ok, [&] {
+        const QString readFailure = asked(QMessageBox::Ok, [&] {
             click("cmdReadProgram");
             noteRetries("lblPercent2", notes[0]);
         });
         QVERIFY(readFailure.startsWith(QStringLiteral("Read from Corvex|")) && readFailure.endsWith(QStringLiteral("|x")));
         showReagents();
-        QVERIFY(Asked(QMessageBox::Ok, [&] {
+        QVERIFY(asked(QMessageBox::Ok, [&] {
                     click("cmdReadReagents");
                     noteRetries("lblPercent", notes[1]);
                 }).endsWith(QStringLiteral("|x")));
         QCOMPARE(notes[0].value(0) + notes[1].value(0), QStringLiteral("No answer from the Corvex, trying again (2 of 5)...").repeated(2));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("ERROR!"));
         child<QListWidget>("lsReagents")->setCurrentRow(6);
-        Retype(child<QLineEdit>("txtReagent"), QStringLiteral("Never sent"));
-        QVERIFY(Asked(QMessageBox::Ok, [this] { click("cmdSend"); }).startsWith(QStringLiteral("Send reagent|")));
+        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Never sent"));
+        QVERIFY(asked(QMessageBox::Ok, [this] { click("cmdSend"); }).startsWith(QStringLiteral("Send reagent|")));
         QVERIFY(m_app->data.reagents == before.reagents && m_app->data.programs == before.programs && storeText() == storeBefore);
         QCOMPARE(child<QLineEdit>("txtReagent")->text(), QStringLiteral("Never sent"));
         QVERIFY(m_window->isEnabled() && button("cmdReadProgram")->isEnabled());
@@ -339,7 +341,7 @@ private Q_SLOTS:
     }
 
     // Find Device searches while the dialog stays usable; Cancel beside it ends the search.
-    void findDevice_data()
+    void findDeviceData()
     {
         QTest::addColumn<bool>("instrumentOnCom5");
         QTest::addColumn<bool>("cancel");
@@ -353,9 +355,9 @@ private Q_SLOTS:
         QFETCH(bool, cancel);
         const bool found = instrumentOnCom5 && !cancel;
         start();
-        SetPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2")); // the instrument moved...
+        setPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2")); // the instrument moved...
         if (instrumentOnCom5)
-            SetPortDeviceOverride(5, m_sim->devicePath()); // ...to COM5
+            setPortDeviceOverride(5, m_sim->devicePath()); // ...to COM5
         ModalAnswers answers;
         QStringList states;
         answers.handle([&states, cancel](QWidget *dialog) {
@@ -377,7 +379,7 @@ private Q_SLOTS:
         QTRY_VERIFY(answers.allAnswered());
         QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1"}));
         QCOMPARE(answers.seen().mid(1), instrumentOnCom5 ? QStringList() : QStringList{"Find Device|Device couldn't be found.|x"});
-        QCOMPARE(ReadUserSetting(UserSetting::CommPort).toInt(), found ? 5 : 0);
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), found ? 5 : 0);
         QTRY_COMPARE(m_window->windowTitle(), found ? QStringLiteral("Varnel Corvex - connected on COM5") : QStringLiteral("Varnel Corvex - not connected."));
     }
 
@@ -390,25 +392,25 @@ private Q_SLOTS:
         QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
         QVERIFY(!button("cmdReadProgram")->isEnabled() && !button("cmdSend")->isEnabled());
 
-        SetPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2"));
+        setPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2"));
         SimulatorProcess pluggedIn;
         QVERIFY2(pluggedIn.start({QStringLiteral("--demo")}), qPrintable(pluggedIn.errorString()));
-        SetPortDeviceOverride(6, pluggedIn.devicePath());
+        setPortDeviceOverride(6, pluggedIn.devicePath());
         QTRY_COMPARE_WITH_TIMEOUT(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM6"), 10'000);
-        QVERIFY(ReadUserSetting(UserSetting::CommPort).toInt() == 6 && button("cmdReadAllReagents")->isEnabled());
+        QVERIFY(readUserSetting(UserSetting::commPort).toInt() == 6 && button("cmdReadAllReagents")->isEnabled());
         m_window.reset(); // closes the port before the simulator goes
     }
     void backUpThenRestoreFromTheFileMenu()
     {
         const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
-        QVERIFY(WriteBytes(memory, InstrumentImage(TwelveProgramData())));
+        QVERIFY(writeBytes(memory, instrumentImage(twelveProgramData())));
         start({QStringLiteral("--memory"), memory}); // the instrument holds other data than the store
         const QString backup = backupPath();
         backUp();
         QVERIFY(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")));
         QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5147 bytes read).|i").arg(backup));
         InstrumentData read;
-        QVERIFY(LoadStore(backup, read) && read.programs == TwelveProgramData().programs);
+        QVERIFY(loadStore(backup, read) && read.programs == twelveProgramData().programs);
 
         // The store holds other data: the question says how much differs, and Yes restores.
         {

@@ -22,6 +22,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace corvex;
+
 using namespace std::chrono_literals;
 using Error = CommandReply::Error;
 
@@ -124,8 +126,8 @@ class TestLink : public QObject
     // never touches this machine's real serial ports.
     static void noRealPorts()
     {
-        for (int port = FirstPort; port <= LastPort; ++port)
-            SetPortDeviceOverride(port, QStringLiteral("/nonexistent/corvex-test-port%1").arg(port));
+        for (int port = firstPort; port <= lastPort; ++port)
+            setPortDeviceOverride(port, QStringLiteral("/nonexistent/corvex-test-port%1").arg(port));
     }
 
 private Q_SLOTS:
@@ -145,7 +147,7 @@ private Q_SLOTS:
         m_folders.reset();
     }
 
-    void transactions_data()
+    void transactionsData()
     {
         QTest::addColumn<QByteArrayList>("answers");
         QTest::addColumn<int>("lines");       // lines written
@@ -199,7 +201,7 @@ private Q_SLOTS:
 
     // The memory commands: up to five transactions, each checked for the
     // address and a value (reads) or the echoed value (writes).
-    void memoryAttempts_data()
+    void memoryAttemptsData()
     {
         QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
         QTest::addColumn<QByteArrayList>("answers");
@@ -207,7 +209,7 @@ private Q_SLOTS:
         QTest::addColumn<MemoryFault>("fault");
         QTest::addColumn<int>("value"); // what a read returns
 
-        const QByteArrayList silent(SerialLink::MaxTicks, QByteArray()); // one unanswered transaction
+        const QByteArrayList silent(SerialLink::maxTicks, QByteArray()); // one unanswered transaction
         const auto read = [](const char *name, const QByteArrayList &answers, int attempts, MemoryFault fault, int value) {
             QTest::newRow(name) << -1 << answers << attempts << fault << value;
         };
@@ -282,12 +284,12 @@ private Q_SLOTS:
     // Cable pulled: the connection says so at once and the transaction under way ends.
     void lostPortIsReported()
     {
-        SetPortDeviceOverride(3, QStringLiteral("fake-3"));
+        setPortDeviceOverride(3, QStringLiteral("fake-3"));
         m_port->close();
         DeviceConnection connection(*m_link);
         connection.connectFoundPort(3);
         QCOMPARE(connection.connectedPort(), 3);
-        QCOMPARE(StoredCommPort(), std::optional<int>(3));
+        QCOMPARE(storedCommPort(), std::optional<int>(3));
         QSignalSpy lost(&connection, &DeviceConnection::connectionLost);
 
         m_link->setTickInterval(1h);
@@ -302,8 +304,8 @@ private Q_SLOTS:
     // Find Device's Cancel ends a search of silent ports at once, with nothing stored.
     void cancelledSearchEndsNotConnected()
     {
-        for (int port = FirstPort; port <= LastPort; ++port)
-            SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
+        for (int port = firstPort; port <= lastPort; ++port)
+            setPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
         QStringList opened;
         m_port->close();
         DeviceConnection connection(*m_link, fakePorts(opened, {}));
@@ -311,11 +313,11 @@ private Q_SLOTS:
         QSignalSpy notConnected(&connection, &DeviceConnection::notConnected);
         connection.connectDevice();
         QVERIFY(connection.isSearching());
-        QCOMPARE(opened.size(), LastPort); // all at once
+        QCOMPARE(opened.size(), lastPort); // all at once
         connection.cancelSearch();
         QVERIFY(notConnected.wait(10'000));
         QVERIFY(!connection.isSearching());
-        QVERIFY(!StoredCommPort());
+        QVERIFY(!storedCommPort());
         QTest::qWait(10);
         QCOMPARE(notConnected.size(), 1);
     }
@@ -324,8 +326,8 @@ private Q_SLOTS:
     // again while it stays, and again after it has gone and come back.
     void watcherProbesEachNewDeviceOnce()
     {
-        for (int port = FirstPort; port <= LastPort; ++port)
-            SetPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
+        for (int port = firstPort; port <= lastPort; ++port)
+            setPortDeviceOverride(port, QStringLiteral("fake-%1").arg(port));
         QStringList present{QStringLiteral("fake-1")};
         int looks = 0;
         QStringList opened;
@@ -360,7 +362,7 @@ private Q_SLOTS:
     }
 
     // The wire format itself, without a port.
-    void receiveRules_data()
+    void receiveRulesData()
     {
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QByteArrayList>("batches");
@@ -402,14 +404,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, buffer);
         QFETCH(QByteArray, completed);
 
-        ReceiveState state{{}, ExpectedPrefixFor(command)};
+        ReceiveState state{{}, expectedPrefixFor(command)};
         std::optional<QByteArray> first;
         for (const QByteArray &batch : batches) {
-            const auto reply = ReceiveCharacters(state, batch);
+            const auto reply = receiveCharacters(state, batch);
             if (reply && !first)
                 first = reply;
         }
-        QCOMPARE(state.ReplyBuffer, buffer);
+        QCOMPARE(state.replyBuffer, buffer);
         QCOMPARE(first.has_value(), !completed.isEmpty());
         if (first)
             QCOMPARE(*first, completed);
@@ -417,27 +419,27 @@ private Q_SLOTS:
 
     void chatterIsBoundedButValidRepliesStillComplete()
     {
-        ReceiveState state{{}, ExpectedPrefixFor("25,2000")};
+        ReceiveState state{{}, expectedPrefixFor("25,2000")};
         const QByteArray chatter(100'000, 'x');
-        QVERIFY(!ReceiveCharacters(state, chatter));
-        QCOMPARE(state.ReplyBuffer.size(), ReplyBufferLimit);
+        QVERIFY(!receiveCharacters(state, chatter));
+        QCOMPARE(state.replyBuffer.size(), replyBufferLimit);
 
         // A long reply keeps its start, so it is still recognised by it.
-        QVERIFY(!ReceiveCharacters(state, "?125,2000,41" + chatter));
-        QCOMPARE(state.ReplyBuffer.size(), ReplyBufferLimit);
-        QVERIFY(ReceiveCharacters(state, "\r"));
+        QVERIFY(!receiveCharacters(state, "?125,2000,41" + chatter));
+        QCOMPARE(state.replyBuffer.size(), replyBufferLimit);
+        QVERIFY(receiveCharacters(state, "\r"));
 
-        QCOMPARE(ReceiveCharacters(state, "?125,2000,41\r").value(), QByteArray("?125,2000,41"));
+        QCOMPARE(receiveCharacters(state, "?125,2000,41\r").value(), QByteArray("?125,2000,41"));
     }
 
     void commandFraming()
     {
         // The bytes of a read of 2000 hex on the wire.
-        QCOMPARE(CommandLine(ReadCommandText(0x2000)).toHex(' '), QByteArray("21 31 32 35 2c 32 30 30 30 0d"));
-        QCOMPARE(ExpectedPrefixFor(""), QByteArray("?1"));
+        QCOMPARE(commandLine(readCommandText(0x2000)).toHex(' '), QByteArray("21 31 32 35 2c 32 30 30 30 0d"));
+        QCOMPARE(expectedPrefixFor(""), QByteArray("?1"));
     }
 
-    void hexRoutines_data()
+    void hexRoutinesData()
     {
         QTest::addColumn<int>("value");
         QTest::addColumn<QByteArray>("hex2");
@@ -462,7 +464,7 @@ private Q_SLOTS:
         QCOMPARE(hexDigits(value, 8), hex8);
     }
 
-    void replyFields_data()
+    void replyFieldsData()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("address");
@@ -493,13 +495,13 @@ private Q_SLOTS:
         QFETCH(bool, addressMatches);
         QFETCH(bool, hasValue);
         QFETCH(int, value);
-        QCOMPARE(ReplyAddressMatches(reply, address), addressMatches);
-        QCOMPARE(ReplyValue(reply).has_value(), hasValue);
+        QCOMPARE(replyAddressMatches(reply, address), addressMatches);
+        QCOMPARE(replyValue(reply).has_value(), hasValue);
         if (hasValue)
-            QCOMPARE(*ReplyValue(reply), value);
+            QCOMPARE(*replyValue(reply), value);
     }
 
-    void identification_data()
+    void identificationData()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<bool>("identifies");
@@ -514,26 +516,26 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, reply);
         QFETCH(bool, identifies);
-        QCOMPARE(IsIdentificationReply(reply), identifies);
+        QCOMPARE(isIdentificationReply(reply), identifies);
     }
 
     // Port numbers, their devices and the stored port.
     void overridesArePerNumberAndRemovable()
     {
-        SetPortDeviceOverride(3, QStringLiteral(" /dev/pts/7 "));
-        QCOMPARE(PortDevice(3), QStringLiteral("/dev/pts/7"));
-        QCOMPARE(PortDevice(4), DefaultPortDevice(4));
-        QCOMPARE(OpenUserSettings()->value(QStringLiteral("Ports/COM3")).toString(), QStringLiteral("/dev/pts/7"));
-        SetPortDeviceOverride(3, QStringLiteral("  "));
-        QCOMPARE(PortDevice(3), DefaultPortDevice(3));
-        QVERIFY(PortDeviceOverride(3).isEmpty());
+        setPortDeviceOverride(3, QStringLiteral(" /dev/pts/7 "));
+        QCOMPARE(portDevice(3), QStringLiteral("/dev/pts/7"));
+        QCOMPARE(portDevice(4), defaultPortDevice(4));
+        QCOMPARE(openUserSettings()->value(QStringLiteral("Ports/COM3")).toString(), QStringLiteral("/dev/pts/7"));
+        setPortDeviceOverride(3, QStringLiteral("  "));
+        QCOMPARE(portDevice(3), defaultPortDevice(3));
+        QVERIFY(portDeviceOverride(3).isEmpty());
 
-        SetPortDeviceOverride(17, QStringLiteral("/dev/pts/7"));
-        QVERIFY(PortDevice(17).isEmpty());
-        QCOMPARE(PortDevice(16), QStringLiteral("/dev/ttyACM3"));
+        setPortDeviceOverride(17, QStringLiteral("/dev/pts/7"));
+        QVERIFY(portDevice(17).isEmpty());
+        QCOMPARE(portDevice(16), QStringLiteral("/dev/ttyACM3"));
     }
 
-    void storedPort_data()
+    void storedPortData()
     {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("expected"); // -1: none
@@ -554,16 +556,16 @@ private Q_SLOTS:
         QFETCH(QVariant, stored);
         QFETCH(int, expected);
         if (stored.isValid())
-            WriteUserSetting(UserSetting::CommPort, stored);
-        QCOMPARE(StoredCommPort().value_or(-1), expected);
-        StoreCommPort(12);
-        QCOMPARE(OpenUserSettings()->value(QStringLiteral("Settings/CommPort")).toInt(), 12);
+            writeUserSetting(UserSetting::commPort, stored);
+        QCOMPARE(storedCommPort().value_or(-1), expected);
+        storeCommPort(12);
+        QCOMPARE(openUserSettings()->value(QStringLiteral("Settings/CommPort")).toInt(), 12);
     }
 
     // A permission error is told apart by the device's rights: the user who
     // may not open it learns which group to join; otherwise another program
     // holds it. Runs as root too, where every device opens.
-    void openFailureSaysWhatToDo_data()
+    void openFailureSaysWhatToDoData()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("error");
@@ -614,7 +616,7 @@ private Q_SLOTS:
     }
 
     // Over a real port on the simulator.
-    void identifyAndReadUnderFaults_data()
+    void identifyAndReadUnderFaultsData()
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("tickMs");
@@ -669,16 +671,16 @@ private Q_SLOTS:
         noRealPorts();
         SimulatorProcess low, high, silent;
         QVERIFY2(low.start() && high.start() && silent.start({"--silent"}), "corvex-sim did not start");
-        SetPortDeviceOverride(3, low.devicePath());
-        SetPortDeviceOverride(9, high.devicePath());
-        SetPortDeviceOverride(12, silent.devicePath());
+        setPortDeviceOverride(3, low.devicePath());
+        setPortDeviceOverride(9, high.devicePath());
+        setPortDeviceOverride(12, silent.devicePath());
 
         Connection found(20ms);
         QVERIFY(found.connectDevice());
         QCOMPARE(found.notConnected.count(), 0);
         QCOMPARE(found.connected.count(), 1);
         QCOMPARE(found.connected.at(0).at(0).toInt(), 9);
-        QCOMPARE(StoredCommPort(), std::optional<int>(9));
+        QCOMPARE(storedCommPort(), std::optional<int>(9));
         QCOMPARE(found.port.deviceName(), high.devicePath());
         QCOMPARE(awaited(found.link.sendCommand("F1")).reply(), QByteArray("?1F1,4178-305")); // the port stays open
 
@@ -696,21 +698,21 @@ private Q_SLOTS:
         noRealPorts();
         SimulatorProcess instrument;
         QVERIFY2(instrument.start(), qPrintable(instrument.errorString()));
-        SetPortDeviceOverride(2, instrument.devicePath());
-        StoreCommPort(5);
+        setPortDeviceOverride(2, instrument.devicePath());
+        storeCommPort(5);
 
         Connection moved(1000ms);
         QVERIFY(moved.connectDevice());
         QCOMPARE(moved.notConnected.count(), 1);
         QCOMPARE(moved.connected.count(), 0);
-        QCOMPARE(StoredCommPort(), std::optional<int>(5));
+        QCOMPARE(storedCommPort(), std::optional<int>(5));
         QVERIFY(!moved.port.isOpen());
         QVERIFY(instrument.stop().isEmpty());
 
         // Once the stored port is the right one, it connects there.
         SimulatorProcess there;
         QVERIFY2(there.start(), qPrintable(there.errorString()));
-        SetPortDeviceOverride(5, there.devicePath());
+        setPortDeviceOverride(5, there.devicePath());
         QVERIFY(moved.connectDevice());
         QCOMPARE(moved.connected.count(), 1);
         QCOMPARE(moved.connection.connectedPort(), 5);
@@ -722,7 +724,7 @@ private Q_SLOTS:
         Connection none(1h); // ports that do not open cost no time-out
         QVERIFY(none.connectDevice());
         QCOMPARE(none.notConnected.count(), 1);
-        QVERIFY(!StoredCommPort());
+        QVERIFY(!storedCommPort());
         QCOMPARE(none.connection.connectedPort(), 0);
     }
 
@@ -736,7 +738,7 @@ private Q_SLOTS:
         QVERIFY(!given.connectToDevice(QStringLiteral("/nonexistent/tty")));
         QVERIFY(given.connectToDevice(instrument.devicePath()));
         QVERIFY(given.port.isOpen());
-        QVERIFY(!StoredCommPort());
+        QVERIFY(!storedCommPort());
         QCOMPARE(given.connected.count() + given.notConnected.count(), 0);
 
         SerialDevicePort second; // the port the window and the tool use, opened again

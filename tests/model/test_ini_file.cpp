@@ -5,9 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 // A file as the Windows profile functions leave it after an earlier utility
 // and a user's text editor have both been at it.
-static const char WindowsText[] = "; CORVEX store\r\norphan=before any section\r\n"
+static const char windowsText[] = "; CORVEX store\r\norphan=before any section\r\n"
                                   "[Reagents]\r\nR001=Xylene       \r\nr002 = Ethanol \xE9t\xE9  \r\n\r\n"
                                   "[ program07 ]  trailing words\r\nNAME=\"  Fix 1        \"\r\nDuration\t=\t95\r\nType=LM\r\n"
                                   ";V01Hrs=9\r\n  ; Name=commented\r\n#Hash=1\r\nno equals sign here\r\nNote=a;b=c\r\n"
@@ -15,7 +17,7 @@ static const char WindowsText[] = "; CORVEX store\r\norphan=before any section\r
                                   "Default=DefaultValue here\r\nDup=first\r\ndup=second\r\nNu\0l=with a NUL\r\n"
                                   "[Program07]\r\nLater=never read\r\n[Unclosed\r\nk=v\r\n";
 // A read gives at most 254 characters, and trailing spaces go after the cut.
-static const QByteArray WindowsFile = QByteArray(WindowsText, sizeof(WindowsText) - 1) + "[Long]\r\nLong="
+static const QByteArray windowsFile = QByteArray(windowsText, sizeof(windowsText) - 1) + "[Long]\r\nLong="
     + QByteArray(252, 'x') + "  yz\r\n";
 
 // A key read from WindowsFile: the result code and the value read into "unchanged".
@@ -33,12 +35,12 @@ private:
     QString write(const QByteArray &bytes, const QString &name = QStringLiteral("file.ini"))
     {
         const QString path = m_dir.filePath(name);
-        WriteBytes(path, bytes);
+        writeBytes(path, bytes);
         return path;
     }
 
 private Q_SLOTS:
-    void reading_data()
+    void readingData()
     {
         QTest::addColumn<IniRead>("read");
         QTest::newRow("plain, trailing spaces removed") << IniRead{"Reagents", "R001", 0, "Xylene"};
@@ -69,14 +71,14 @@ private Q_SLOTS:
     {
         QFETCH(IniRead, read);
         IniFile ini;
-        ini.SetFileName(write(WindowsFile));
-        ini.SetSectionName(read.section);
+        ini.setFileName(write(windowsFile));
+        ini.setSectionName(read.section);
         QByteArray value = "unchanged";
-        QCOMPARE(ini.ReadString(read.key, value), read.code);
+        QCOMPARE(ini.readString(read.key, value), read.code);
         QCOMPARE(value, read.value);
     }
 
-    void writing_data()
+    void writingData()
     {
         QTest::addColumn<IniWrite>("write");
         QTest::newRow("replaced in place, spelling kept") << IniWrite{"[prog]\r\n  NAME = old \r\nX=1\r\n", "PROG", "Name", "new", "[prog]\r\nNAME=new\r\nX=1\r\n"};
@@ -100,12 +102,12 @@ private Q_SLOTS:
         QFETCH(IniWrite, write);
         const QString path = this->write(write.before);
         IniFile ini;
-        ini.SetFileName(path);
-        ini.SetSectionName(write.section);
-        QCOMPARE(ini.WriteString(write.key, write.value), 0);
-        QVERIFY(ReadBytes(path) == write.before); // nothing is written before Save
-        QVERIFY(ini.Save());
-        QCOMPARE(ReadBytes(path), write.after);
+        ini.setFileName(path);
+        ini.setSectionName(write.section);
+        QCOMPARE(ini.writeString(write.key, write.value), 0);
+        QVERIFY(readBytes(path) == write.before); // nothing is written before Save
+        QVERIFY(ini.save());
+        QCOMPARE(readBytes(path), write.after);
     }
 
     void resultCodesComeInTheirOrder()
@@ -113,56 +115,56 @@ private Q_SLOTS:
         const QString missing = m_dir.filePath(QStringLiteral("missing.ini"));
         IniFile ini;
         QByteArray value = "kept";
-        QCOMPARE(ini.ReadString("k", value), 1); // no file name
-        QCOMPARE(ini.WriteString("k", "v"), 1);
-        ini.SetFileName(missing);
-        QCOMPARE(ini.ReadString("", value), 1); // missing file comes before the empty section and key
-        QVERIFY(!ini.FileOk());
-        QCOMPARE(ini.WriteString("", "v"), 2);
-        ini.SetSectionName("S");
+        QCOMPARE(ini.readString("k", value), 1); // no file name
+        QCOMPARE(ini.writeString("k", "v"), 1);
+        ini.setFileName(missing);
+        QCOMPARE(ini.readString("", value), 1); // missing file comes before the empty section and key
+        QVERIFY(!ini.fileOk());
+        QCOMPARE(ini.writeString("", "v"), 2);
+        ini.setSectionName("S");
         for (const char *key : {"", "bad=key", "[bad", ";bad"})
-            QCOMPARE(ini.WriteString(key, "v"), 3);
-        ini.SetSectionName("bad]section");
-        QCOMPARE(ini.WriteString("k", "v"), 2);
+            QCOMPARE(ini.writeString(key, "v"), 3);
+        ini.setSectionName("bad]section");
+        QCOMPARE(ini.writeString("k", "v"), 2);
         QCOMPARE(value, QByteArray("kept"));
         QVERIFY(!QFile::exists(missing));
 
-        ini.SetSectionName("S");
-        QCOMPARE(ini.WriteString("k", "v"), 0);
-        QCOMPARE(ini.ReadString("k", value), 0);
-        QVERIFY(ini.Save());
-        QCOMPARE(ReadBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
+        ini.setSectionName("S");
+        QCOMPARE(ini.writeString("k", "v"), 0);
+        QCOMPARE(ini.readString("k", value), 0);
+        QVERIFY(ini.save());
+        QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
     }
 
-    void anythingReadWritesBackUnchanged_data()
+    void anythingReadWritesBackUnchangedData()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("Windows file") << WindowsFile;
-        QTest::newRow("garbage") << Garbage(200'000, 7);
-        QTest::newRow("garbage with line ends") << Garbage(50'000, 11).replace('\x01', "\r\n[").replace('\x02', "=");
+        QTest::newRow("Windows file") << windowsFile;
+        QTest::newRow("garbage") << garbage(200'000, 7);
+        QTest::newRow("garbage with line ends") << garbage(50'000, 11).replace('\x01', "\r\n[").replace('\x02', "=");
         QTest::newRow("huge line") << "[S]\r\n" + QByteArray(5'000'000, 'z');
     }
 
     void anythingReadWritesBackUnchanged()
     {
         QFETCH(QByteArray, bytes);
-        QVERIFY(IniDocument::Parse(bytes).serialize() == bytes);
+        QVERIFY(IniDocument::parse(bytes).serialize() == bytes);
 
         // A new key leaves every byte that was there before.
         const QString path = write(bytes);
         IniFile ini;
-        ini.SetFileName(path);
-        ini.SetSectionName("Added");
-        QCOMPARE(ini.WriteString("k", "v"), 0);
-        QVERIFY(ini.Save());
-        const QByteArray saved = ReadBytes(path);
+        ini.setFileName(path);
+        ini.setSectionName("Added");
+        QCOMPARE(ini.writeString("k", "v"), 0);
+        QVERIFY(ini.save());
+        const QByteArray saved = readBytes(path);
         QVERIFY(saved.startsWith(bytes));
         QVERIFY(saved.mid(bytes.size()).contains("[Added]"));
         IniFile again; // and reads back whatever the bytes before it were
-        again.SetFileName(path);
-        again.SetSectionName("added");
+        again.setFileName(path);
+        again.setSectionName("added");
         QByteArray value;
-        QVERIFY(again.ReadString("K", value) == 0 && value == "v");
+        QVERIFY(again.readString("K", value) == 0 && value == "v");
     }
 };
 

@@ -11,11 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace corvex;
+
 namespace {
 
 QByteArray name13(const QByteArray &name)
 {
-    return (name + QByteArray(NameLength, ' ')).left(NameLength);
+    return (name + QByteArray(nameLength, ' ')).left(nameLength);
 }
 
 struct StoreSites { bool writable; const char *besideProgram, *perUser; bool userChosen; const char *chosenHolds; };
@@ -32,9 +34,9 @@ private:
 
     InstrumentData load(const QByteArray &bytes)
     {
-        WriteBytes(m_store, bytes);
-        InstrumentData data = FullSampleData(); // anything the load must replace
-        LoadStore(m_store, data);
+        writeBytes(m_store, bytes);
+        InstrumentData data = fullSampleData(); // anything the load must replace
+        loadStore(m_store, data);
         return data;
     }
 
@@ -49,34 +51,34 @@ private Q_SLOTS:
     void everyProgramAndReagentRoundTrips()
     {
         // A missing store gives blank data and no file.
-        InstrumentData loaded = FullSampleData();
-        QVERIFY(LoadStore(m_store, loaded) && !QFile::exists(m_store) && loaded.reagents == ReagentTable());
-        for (int p = 1; p <= ProgramCount; ++p)
-            QVERIFY(loaded.programs[p] == ProgramRecord::Empty());
+        InstrumentData loaded = fullSampleData();
+        QVERIFY(loadStore(m_store, loaded) && !QFile::exists(m_store) && loaded.reagents == ReagentTable());
+        for (int p = 1; p <= programCount; ++p)
+            QVERIFY(loaded.programs[p] == ProgramRecord::empty());
 
-        InstrumentData saved = FullSampleData();
+        InstrumentData saved = fullSampleData();
         // A NUL byte ends a name in the file (names read from blank instrument memory have them).
-        saved.reagents[13] = QByteArray("AB\0CD        ", NameLength);
-        saved.programs[13].Name = QByteArray(NameLength, '\0');
-        QVERIFY(SaveToStore(0, m_store, saved));
-        for (int p = ProgramCount; p >= 1; --p) // sections land in the order first saved
-            QVERIFY(SaveToStore(p, m_store, saved));
+        saved.reagents[13] = QByteArray("AB\0CD        ", nameLength);
+        saved.programs[13].name = QByteArray(nameLength, '\0');
+        QVERIFY(saveToStore(0, m_store, saved));
+        for (int p = programCount; p >= 1; --p) // sections land in the order first saved
+            QVERIFY(saveToStore(p, m_store, saved));
         InstrumentData expected = saved;
         expected.reagents[13] = name13("AB");
-        expected.programs[13] = ProgramRecord::Empty();
-        QVERIFY(LoadStore(m_store, loaded));
+        expected.programs[13] = ProgramRecord::empty();
+        QVERIFY(loadStore(m_store, loaded));
         QVERIFY(loaded.reagents == expected.reagents && loaded.programs == expected.programs);
 
         // Saving the same data again changes nothing, byte for byte.
-        const QByteArray first = ReadBytes(m_store);
-        QVERIFY(SaveToStore(7, m_store, saved) && SaveToStore(0, m_store, saved));
-        QCOMPARE(ReadBytes(m_store), first);
+        const QByteArray first = readBytes(m_store);
+        QVERIFY(saveToStore(7, m_store, saved) && saveToStore(0, m_store, saved));
+        QCOMPARE(readBytes(m_store), first);
         QVERIFY(first.startsWith("[Reagents]\r\nR001=Paraffin \xE9t\xE9 \r\nR002=\"  leading    \"\r\n"
                                  "R003=\"\"quoted\"     \"\r\n"));
         QVERIFY(first.contains("\r\nR008=\x80\x9F\xFF end      \r\n"));
     }
 
-    void loadingTakesDamageFieldByField_data()
+    void loadingTakesDamageFieldByFieldData()
     {
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QByteArray>("loaded"); // name|type|duration|V01Hrs, or "empty"
@@ -99,22 +101,22 @@ private Q_SLOTS:
 
         const InstrumentData data = load("[Program05]\r\n" + section + "\r\n[Program06]\r\nName=Next\r\nDuration=7\r\n");
         const ProgramRecord &p = data.programs[5];
-        QCOMPARE(p == ProgramRecord::Empty() ? QByteArray("empty") : p.Name + '|' + QByteArray::number(p.Type) + '|'
-                         + QByteArray::number(p.Duration) + '|' + QByteArray::number(p.vial(1).Hrs), loaded);
-        QCOMPARE(data.programs[6].Duration, 7); // the load went on
-        QCOMPARE(data.reagents[1], QByteArray(NameLength, ' ')); // a missing reagent key gives a blank name
+        QCOMPARE(p == ProgramRecord::empty() ? QByteArray("empty") : p.name + '|' + QByteArray::number(p.type) + '|'
+                         + QByteArray::number(p.duration) + '|' + QByteArray::number(p.vial(1).hrs), loaded);
+        QCOMPARE(data.programs[6].duration, 7); // the load went on
+        QCOMPARE(data.reagents[1], QByteArray(nameLength, ' ')); // a missing reagent key gives a blank name
     }
 
     void aSavedSectionHasItsLayoutAndTheRestStays()
     {
         const QByteArray before = "top comment\n[Program07]\n; the operator's note\nname = Old\nExtra=kept\n\n[Other]\nKey=Value";
-        WriteBytes(m_store, before);
+        writeBytes(m_store, before);
         InstrumentData data;
-        data.programs[7].Name = name13("Fix");
-        data.programs[7].Duration = -95;
+        data.programs[7].name = name13("Fix");
+        data.programs[7].duration = -95;
         data.programs[7].vial(1) = {12, 3, 1, 2, 35, 37};
-        QVERIFY(SaveToStore(7, m_store, data));
-        const QByteArray after = ReadBytes(m_store);
+        QVERIFY(saveToStore(7, m_store, data));
+        const QByteArray after = readBytes(m_store);
         QVERIFY(after.startsWith("top comment\n[Program07]\n; the operator's note\nname=Fix          \nExtra=kept\n"
                                  "Duration=-95\nType=LM\nV01Reagent=12\nV01Agit=3\nV01Pause=1\nV01Hrs=2\nV01Min=35\n"
                                  "V01Temp=37\nV02Reagent=0\n"));
@@ -125,14 +127,14 @@ private Q_SLOTS:
 
     void garbageLoadsBlankAndKeepsItsBytes()
     {
-        const QByteArray garbage = Garbage(300'000, 3) + "\r\n[Program05]\r\nName=" + QByteArray(100'000, 'n');
+        const QByteArray garbage = garbage(300'000, 3) + "\r\n[Program05]\r\nName=" + QByteArray(100'000, 'n');
         const InstrumentData data = load(garbage);
-        QCOMPARE(data.programs[5].Name, QByteArray(NameLength, 'n'));
-        QVERIFY(SaveToStore(9, m_store, FullSampleData()));
-        QVERIFY(ReadBytes(m_store).startsWith(garbage));
+        QCOMPARE(data.programs[5].name, QByteArray(nameLength, 'n'));
+        QVERIFY(saveToStore(9, m_store, fullSampleData()));
+        QVERIFY(readBytes(m_store).startsWith(garbage));
     }
 
-    void aStoreThatCannotBeWrittenIsLeftAsItIs_data()
+    void aStoreThatCannotBeWrittenIsLeftAsItIsData()
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<int>("number");
@@ -157,12 +159,12 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(m_store));
         } else if (obstacle == QLatin1String("too large")) {
             QFile sparse(m_store);
-            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(IniFile::MaxFileSize + 1));
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(IniFile::maxFileSize + 1));
         } else if (obstacle == QLatin1String("mode 444")) {
-            QVERIFY(SaveToStore(3, m_store, FullSampleData()));
+            QVERIFY(saveToStore(3, m_store, fullSampleData()));
             QVERIFY(::chmod(QFile::encodeName(m_store).constData(), 0444) == 0);
         } else if (obstacle == QLatin1String("file as folder")) {
-            WriteBytes(m_dir.filePath(QStringLiteral("blocker")), "x");
+            writeBytes(m_dir.filePath(QStringLiteral("blocker")), "x");
         }
         const auto state = [&store] {
             const QFileInfo info(store);
@@ -171,12 +173,12 @@ private Q_SLOTS:
         const auto before = state();
         if (std::get<0>(before) && obstacle != QLatin1String("mode 444")) {
             // It cannot be read either: the load gives blank data, as at a first start, and says why.
-            InstrumentData data = FullSampleData();
-            const StoreResult loaded = LoadStore(store, data);
+            InstrumentData data = fullSampleData();
+            const StoreResult loaded = loadStore(store, data);
             QVERIFY2(!loaded && loaded.error.contains(store) && loaded.error.contains(why), qPrintable(loaded.error));
             QVERIFY(data.reagents == ReagentTable());
         }
-        const StoreResult saved = SaveToStore(number, store, FullSampleData());
+        const StoreResult saved = saveToStore(number, store, fullSampleData());
         QVERIFY2(!saved && saved.error.contains(ProgramTable::isValidNumber(number) || number == 0 ? store : QString::number(number))
                      && (obstacle != QLatin1String("mode 444") || saved.error.contains(why)), qPrintable(saved.error));
         QVERIFY(state() == before);
@@ -185,11 +187,11 @@ private Q_SLOTS:
 
     void aSaveKeepsTheModeAndOwner()
     {
-        QVERIFY(SaveToStore(0, m_store, InstrumentData()));
+        QVERIFY(saveToStore(0, m_store, InstrumentData()));
         const QByteArray path = QFile::encodeName(m_store);
         const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid(); // only root can give a file away
         QVERIFY(::chmod(path.constData(), 0640) == 0 && ::chown(path.constData(), owner, gid_t(-1)) == 0);
-        QVERIFY(SaveToStore(0, m_store, FullSampleData()) && SaveToStore(7, m_store, FullSampleData()));
+        QVERIFY(saveToStore(0, m_store, fullSampleData()) && saveToStore(7, m_store, fullSampleData()));
         struct stat status {};
         QVERIFY(::stat(path.constData(), &status) == 0);
         QCOMPARE(std::pair(status.st_mode & 07777, status.st_uid), std::pair(mode_t(0640), owner));
@@ -203,11 +205,11 @@ private Q_SLOTS:
         InstrumentData data = load(before);
         QCOMPARE(data.reagents[1], name13("Wax \xE9t\xE9 \x80"));
         QCOMPARE(data.reagents[2], name13("? Xylene"));
-        QCOMPARE(data.programs[1].Name, name13("Fix"));
+        QCOMPARE(data.programs[1].name, name13("Fix"));
 
         data.reagents[3] = name13("Ethanol \xB0");
-        QVERIFY(SaveToStore(0, m_store, data));
-        const QByteArray after = ReadBytes(m_store);
+        QVERIFY(saveToStore(0, m_store, data));
+        const QByteArray after = readBytes(m_store);
         QVERIFY(after.startsWith("\xEF\xBB\xBF[Reagents]\r\nR001=Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC    \r\n"
                                  "; \xCE\xB1\xCE\xB2\r\nR002=? Xylene     \r\nR003=Ethanol \xC2\xB0    \r\n"));
         QVERIFY(after.endsWith("[Program01]\r\nName=Fix\r\n"));
@@ -216,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(load(before.sliced(3)).reagents[1], name13("Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
     }
 
-    void theStoreLivesWhereItCanBeWritten_data()
+    void theStoreLivesWhereItCanBeWrittenData()
     {
         // Whether the program's folder is writable, the store beside the program and the per-user one (if any;
         // "<blocked>": no folder possible), where the store is then and what it holds.
@@ -236,19 +238,19 @@ private Q_SLOTS:
         const QString user = root.filePath(QStringLiteral("user/CORVEX"));
         QDir().mkpath(program);
         if (*sites.besideProgram) {
-            WriteBytes(program + QStringLiteral("/CORVEX.ini"), sites.besideProgram);
+            writeBytes(program + QStringLiteral("/CORVEX.ini"), sites.besideProgram);
             QFile::setPermissions(program + QStringLiteral("/CORVEX.ini"), QFileDevice::ReadOwner);
         }
         if (QByteArray(sites.perUser) == "<blocked>") {
-            WriteBytes(root.filePath(QStringLiteral("user")), "a file where the folder should be");
+            writeBytes(root.filePath(QStringLiteral("user")), "a file where the folder should be");
         } else if (*sites.perUser) {
             QDir().mkpath(user);
-            WriteBytes(user + QStringLiteral("/CORVEX.ini"), sites.perUser);
+            writeBytes(user + QStringLiteral("/CORVEX.ini"), sites.perUser);
         }
 
-        const QString path = ChooseStorePath(program, sites.writable, user);
+        const QString path = chooseStorePath(program, sites.writable, user);
         QCOMPARE(path, (sites.userChosen ? user : program) + QStringLiteral("/CORVEX.ini"));
-        QCOMPARE(ReadBytes(path), QByteArray(sites.chosenHolds));
+        QCOMPARE(readBytes(path), QByteArray(sites.chosenHolds));
         QVERIFY(QFileInfo(path).dir().exists()); // the first save needs it
         if (sites.userChosen && *sites.chosenHolds)
             QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner); // a copy is the user's to change
@@ -256,9 +258,9 @@ private Q_SLOTS:
 
     void byDefaultTheStoreIsBesideAWritableProgram()
     {
-        QVERIFY(IsWritableFolder(QCoreApplication::applicationDirPath()));
-        QVERIFY(!IsWritableFolder(m_dir.filePath(QStringLiteral("no/such/folder"))));
-        QCOMPARE(DefaultStorePath(), QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CORVEX.ini")));
+        QVERIFY(isWritableFolder(QCoreApplication::applicationDirPath()));
+        QVERIFY(!isWritableFolder(m_dir.filePath(QStringLiteral("no/such/folder"))));
+        QCOMPARE(defaultStorePath(), QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CORVEX.ini")));
     }
 };
 

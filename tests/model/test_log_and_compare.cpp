@@ -10,12 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 namespace {
 
 TransferLogEntry entryWith(const QString &field)
 {
     return {QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600), field, QStringLiteral("lab-pc"),
-            QStringLiteral("COM3 (/dev/ttyS2)"), LogOperation::Backup, field, LogResult::Failed, field, QStringLiteral("0123456789ab")};
+            QStringLiteral("COM3 (/dev/ttyS2)"), LogOperation::backup, field, LogResult::failed, field, QStringLiteral("0123456789ab")};
 }
 
 // A program with every vial used, for changing one field at a time.
@@ -23,10 +25,10 @@ InstrumentData usedProgramData()
 {
     InstrumentData data;
     ProgramRecord &program = data.programs[7];
-    program.Name = "ROUTINE      ";
-    program.Type = TypeEM;
-    program.Duration = 300;
-    for (int v = 1; v <= VialCount; ++v)
+    program.name = "ROUTINE      ";
+    program.type = typeEm;
+    program.duration = 300;
+    for (int v = 1; v <= vialCount; ++v)
         program.vial(v) = {v + 1, 2, 0, 1, 10, 37};
     data.reagents[14] = "Xylene       ";
     return data;
@@ -41,7 +43,7 @@ class TestLogAndCompare : public QObject
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void logFieldsSurviveTheFile_data()
+    void logFieldsSurviveTheFileData()
     {
         QTest::addColumn<QString>("field");
         QTest::newRow("plain") << QStringLiteral("Program07");
@@ -62,12 +64,12 @@ private Q_SLOTS:
         QVERIFY(log.append(entryWith(QStringLiteral("before"))));
         QVERIFY(log.append(entryWith(field)));
 
-        const TransferLogContent read = ReadTransferLog(path);
+        const TransferLogContent read = readTransferLog(path);
         QCOMPARE(read.lines.size(), 2);
         QVERIFY(!read.lines[1].damaged);
         QCOMPARE(read.lines[1].entry, entryWith(field));
         // One header line; a spreadsheet never sees a formula.
-        const QByteArray bytes = ReadBytes(path);
+        const QByteArray bytes = readBytes(path);
         QVERIFY(bytes.startsWith("Time,User,Host,Port,Operation,Covered,Result,Message,Fingerprint\r\n"
                                  "2026-03-01T14:05:09+01:00,before,lab-pc,COM3 (/dev/ttyS2),backup,before,"));
         QVERIFY(!bytes.contains(",=") && !bytes.contains(",\"="));
@@ -88,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(log.append(entryWith(QStringLiteral("after a cut line"))));
 
         QStringList kinds, expected{QStringLiteral("first")};
-        for (const TransferLogLine &line : ReadTransferLog(path).lines)
+        for (const TransferLogLine &line : readTransferLog(path).lines)
             kinds << (line.damaged ? QStringLiteral("damaged: ") + line.text : line.entry.user);
         for (const QString &line : damaged)
             expected << QStringLiteral("damaged: ") + line;
@@ -108,38 +110,38 @@ private Q_SLOTS:
         QVERIFY(reports[0].contains(folder));
     }
 
-    void compareNamesExactlyTheFieldsThatDiffer_data()
+    void compareNamesExactlyTheFieldsThatDifferData()
     {
         QTest::addColumn<std::function<void(InstrumentData &)>>("change");
         QTest::addColumn<QStringList>("lines");
         using Change = std::function<void(InstrumentData &)>;
         QTest::newRow("same") << Change([](InstrumentData &) {}) << QStringList();
-        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; }) << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
+        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).min = 12; }) << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
         QTest::newRow("name, duration, pause") << Change([](InstrumentData &d) {
-            d.programs[7].Name = "ROUTINE 2    ";
-            d.programs[7].Duration = 301;
-            d.programs[7].vial(24).Pause = 1;
+            d.programs[7].name = "ROUTINE 2    ";
+            d.programs[7].duration = 301;
+            d.programs[7].vial(24).pause = 1;
         }) << QStringList{QStringLiteral("Program07 Name: \"ROUTINE\" -> \"ROUTINE 2\""),
                           QStringLiteral("Program07 Duration: 300 -> 301"), QStringLiteral("Program07 V24Pause: 0 -> 1")};
         QTest::newRow("reagent") << Change([](InstrumentData &d) { d.reagents[14] = "Xylene 2     "; })
                                  << QStringList{QStringLiteral("Reagent 014: \"Xylene\" -> \"Xylene 2\"")};
         QTest::newRow("name padded with NULs") << Change([](InstrumentData &d) {
-            d.programs[7].Name = QByteArray("ROUTINE") + QByteArray(6, '\0');
+            d.programs[7].name = QByteArray("ROUTINE") + QByteArray(6, '\0');
             d.reagents[14] = QByteArray("Xylene") + QByteArray(7, '\0');
         }) << QStringList();
-        QTest::newRow("emptied") << Change([](InstrumentData &d) { d.programs[7] = ProgramRecord::Empty(); })
+        QTest::newRow("emptied") << Change([](InstrumentData &d) { d.programs[7] = ProgramRecord::empty(); })
                                  << QStringList{QStringLiteral("Program07: \"ROUTINE\" -> (empty)")};
         QTest::newRow("blank name hides the rest") << Change([](InstrumentData &d) {
-            d.programs[7].Name = QByteArray(NameLength, ' ');
+            d.programs[7].name = QByteArray(nameLength, ' ');
             d.programs[8] = d.programs[7];
-            d.programs[8].vial(1).Temp = 99;
+            d.programs[8].vial(1).temp = 99;
         }) << QStringList{QStringLiteral("Program07: \"ROUTINE\" -> (empty)")};
         QTest::newRow("LM ignores vials 13..24") << Change([](InstrumentData &d) {
-            d.programs[7].Type = TypeLM;
-            d.programs[7].vial(13).Temp = 99;
+            d.programs[7].type = typeLm;
+            d.programs[7].vial(13).temp = 99;
         }) << QStringList{QStringLiteral("Program07 Type: EM -> LM")} + [] {
             QStringList blanked; // what an LM program holds in vials 13..24 on the instrument
-            for (int v = 13; v <= VialCount; ++v) {
+            for (int v = 13; v <= vialCount; ++v) {
                 for (const QString &field : QStringList{QStringLiteral("Reagent: %1 -> 1").arg(v + 1), "Agit: 2 -> 0", "Hrs: 1 -> 0", "Min: 10 -> 0", "Temp: 37 -> 0"})
                     blanked << QStringLiteral("Program07 V%1").arg(v) + field;
             }
@@ -155,8 +157,8 @@ private Q_SLOTS:
         InstrumentData right = left;
         change(right);
         QStringList found;
-        for (const DataDifference &difference : CompareData(left, right))
-            found << DifferenceLine(difference);
+        for (const DataDifference &difference : compareData(left, right))
+            found << differenceLine(difference);
         QCOMPARE(found, lines);
     }
 
@@ -166,18 +168,18 @@ private Q_SLOTS:
         const QString store = m_dir.filePath(QStringLiteral("store.ini"));
         const QString program = m_dir.filePath(QStringLiteral("program.txt"));
         const QString other = m_dir.filePath(QStringLiteral("other.txt"));
-        QVERIFY(SaveToStore(7, store, data) && SaveToStore(0, store, data));
-        QVERIFY(ExportProgram(7, program, data));
-        QVERIFY(WriteBytes(other, "[Settings]\r\nA=1\r\n"));
+        QVERIFY(saveToStore(7, store, data) && saveToStore(0, store, data));
+        QVERIFY(exportProgram(7, program, data));
+        QVERIFY(writeBytes(other, "[Settings]\r\nA=1\r\n"));
 
         QString error;
-        const std::optional<CompareSide> storeSide = LoadCompareSide(store, error);
-        const std::optional<CompareSide> programSide = LoadCompareSide(program, error);
+        const std::optional<CompareSide> storeSide = loadCompareSide(store, error);
+        const std::optional<CompareSide> programSide = loadCompareSide(program, error);
         QVERIFY(storeSide && !storeSide->programFile && programSide && programSide->programFile);
-        QVERIFY(CompareSides(*storeSide, *programSide, 7).differences.isEmpty());
-        QCOMPARE(CompareSides(*programSide, *storeSide, 8).differences.size(), 1); // empty slot 8
-        QVERIFY(!CompareSides(*storeSide, *programSide, 0).error.isEmpty());
-        QVERIFY(!LoadCompareSide(other, error) && error.contains(QStringLiteral("neither a store")));
+        QVERIFY(compareSides(*storeSide, *programSide, 7).differences.isEmpty());
+        QCOMPARE(compareSides(*programSide, *storeSide, 8).differences.size(), 1); // empty slot 8
+        QVERIFY(!compareSides(*storeSide, *programSide, 0).error.isEmpty());
+        QVERIFY(!loadCompareSide(other, error) && error.contains(QStringLiteral("neither a store")));
     }
 };
 

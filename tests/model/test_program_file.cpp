@@ -6,13 +6,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 namespace {
 
 // A valid program file with every key; `replace` swaps one line for another.
 QByteArray programFile(const QByteArray &line = {}, const QByteArray &replacement = {})
 {
     QByteArray text = "[Program]\r\nName=Imported\r\nDuration=120\r\nType=EM\r\n";
-    for (int v = 1; v <= VialCount; ++v) {
+    for (int v = 1; v <= vialCount; ++v) {
         const QByteArray prefix = 'V' + QByteArray::number(v).rightJustified(2, '0');
         text += prefix + "Reagent=" + QByteArray::number(v + 1) + "\r\n" + prefix + "Agit=1\r\n" + prefix
             + "Pause=0\r\n" + prefix + "Hrs=0\r\n" + prefix + "Min=5\r\n" + prefix + "Temp=40\r\n";
@@ -41,22 +43,22 @@ private Q_SLOTS:
 
     void exportThenImportCopiesTheWholeProgram()
     {
-        const InstrumentData source = FullSampleData();
+        const InstrumentData source = fullSampleData();
         for (int p : {2, 8, 11}) { // names with a lone quote, with "=;[" and with leading blanks
-            WriteBytes(m_file, "[Program07]\r\nName=other\r\n[Program]\r\nStale=1\r\n");
-            QVERIFY(ExportProgram(p, m_file, source));
-            const QByteArray written = ReadBytes(m_file);
+            writeBytes(m_file, "[Program07]\r\nName=other\r\n[Program]\r\nStale=1\r\n");
+            QVERIFY(exportProgram(p, m_file, source));
+            const QByteArray written = readBytes(m_file);
             QVERIFY(written.startsWith("[Program]\r\nName="));
             QCOMPARE(written.count("\n["), 0); // one section, at the top
             QVERIFY(!written.contains("Stale"));
 
-            InstrumentData target = FullSampleData();
-            QVERIFY(ReadProgramFile(12, m_file, target));
+            InstrumentData target = fullSampleData();
+            QVERIFY(readProgramFile(12, m_file, target));
             QVERIFY2(target.programs[12] == source.programs[p], qPrintable(QString::number(p)));
         }
     }
 
-    void importEditsOnlyWhatTheFileSays_data()
+    void importEditsOnlyWhatTheFileSaysData()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("name");
@@ -76,27 +78,27 @@ private Q_SLOTS:
         QFETCH(QByteArray, name);
         QFETCH(int, type);
 
-        WriteBytes(m_file, file);
+        writeBytes(m_file, file);
         InstrumentData data;
-        data.programs[5].Name = "Old          ";
-        data.programs[5].Type = 1 - type;
-        const ImportResult result = ReadProgramFile(5, m_file, data);
+        data.programs[5].name = "Old          ";
+        data.programs[5].type = 1 - type;
+        const ImportResult result = readProgramFile(5, m_file, data);
         QVERIFY(result && result.message.isEmpty());
         const ProgramRecord &p = data.programs[5];
-        QCOMPARE(p.Name, name);
-        QCOMPARE(p.Type, type);
-        QCOMPARE(p.Duration, 120); // as stored, not recomputed
+        QCOMPARE(p.name, name);
+        QCOMPARE(p.type, type);
+        QCOMPARE(p.duration, 120); // as stored, not recomputed
         QCOMPARE(p.vial(24), (VialStep{25, 1, 0, 0, 5, 40}));
     }
 
-    void aBadFileChangesNothing_data()
+    void aBadFileChangesNothingData()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("status");
 
         const int notAProgram = ImportResult::NotAProgramFile;
         QTest::newRow("empty file") << QByteArray() << notAProgram;
-        QTest::newRow("garbage") << Garbage(10'000, 5) << notAProgram;
+        QTest::newRow("garbage") << garbage(10'000, 5) << notAProgram;
         QTest::newRow("store section instead") << programFile().replace("[Program]", "[Program07]") << notAProgram;
         QTest::newRow("no duration") << programFile("Duration=120") << notAProgram;
         QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram;
@@ -114,14 +116,14 @@ private Q_SLOTS:
         if (file == "<folder>")
             QDir().mkpath(m_file);
         else if (file != "<none>")
-            WriteBytes(m_file, file);
-        InstrumentData data = FullSampleData();
-        const ImportResult result = ReadProgramFile(5, m_file, data);
+            writeBytes(m_file, file);
+        InstrumentData data = fullSampleData();
+        const ImportResult result = readProgramFile(5, m_file, data);
         QVERIFY(!result);
         QCOMPARE(int(result.status), status);
         QVERIFY2(status == ImportResult::NotAProgramFile ? result.message == QStringLiteral("This is not a valid Program File.")
                                                          : result.message.contains(m_file), qPrintable(result.message));
-        QVERIFY(data.programs == FullSampleData().programs);
+        QVERIFY(data.programs == fullSampleData().programs);
         QDir(m_file).removeRecursively();
     }
 
@@ -129,14 +131,14 @@ private Q_SLOTS:
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("folder")));
         for (const auto &[target, number] : {std::pair{"missing/program.txt", 7}, {"folder", 7}, {"program.txt", 0}}) {
-            const StoreResult exported = ExportProgram(number, m_dir.filePath(QLatin1String(target)), FullSampleData());
+            const StoreResult exported = exportProgram(number, m_dir.filePath(QLatin1String(target)), fullSampleData());
             QVERIFY2(!exported && !exported.error.isEmpty(), target);
         }
         QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("folder"))).isDir());
         QVERIFY(!QFile::exists(m_file));
 
-        WriteBytes(m_file, "x");
-        QVERIFY(FileExists(m_file) && !FileExists(m_dir.filePath(QStringLiteral("none.txt"))) && !FileExists(m_dir.path()) && !FileExists(QString()));
+        writeBytes(m_file, "x");
+        QVERIFY(fileExists(m_file) && !fileExists(m_dir.filePath(QStringLiteral("none.txt"))) && !fileExists(m_dir.path()) && !fileExists(QString()));
     }
 };
 

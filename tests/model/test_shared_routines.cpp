@@ -8,9 +8,11 @@
 
 #include <limits>
 
+using namespace corvex;
+
 namespace {
-constexpr int Min32 = std::numeric_limits<qint32>::min();
-constexpr int Max32 = std::numeric_limits<qint32>::max();
+constexpr int min32 = std::numeric_limits<qint32>::min();
+constexpr int max32 = std::numeric_limits<qint32>::max();
 struct Clamp { QString text; int lo, hi, expected; };
 using Whole = std::optional<qint32>;
 } // namespace
@@ -20,7 +22,7 @@ class TestSharedRoutines : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void clampNumber_data()
+    void clampNumberData()
     {
         QTest::addColumn<Clamp>("clamp");
 
@@ -38,27 +40,27 @@ private Q_SLOTS:
         QTest::newRow("dashes of an empty temperature") << Clamp{"--", 4, 60, 4};
         QTest::newRow("non-latin stops") << Clamp{QString::fromUtf8("4\u00e9"), 1, 99, 4};
         // Without limits (the hours field) only the 32-bit range applies.
-        QTest::newRow("whole number, half up to even") << Clamp{"1.5", Min32, Max32, 2};
-        QTest::newRow("whole number beyond 32 bits") << Clamp{"1e20", Min32, Max32, Max32};
+        QTest::newRow("whole number, half up to even") << Clamp{"1.5", min32, max32, 2};
+        QTest::newRow("whole number beyond 32 bits") << Clamp{"1e20", min32, max32, max32};
     }
 
     void clampNumber()
     {
         QFETCH(Clamp, clamp);
-        QCOMPARE(ClampNumber(clamp.text, clamp.lo, clamp.hi), clamp.expected);
-        if (clamp.lo == Min32 && clamp.hi == Max32)
-            QCOMPARE(WholeNumberValue(clamp.text), clamp.expected);
+        QCOMPARE(clampNumber(clamp.text, clamp.lo, clamp.hi), clamp.expected);
+        if (clamp.lo == min32 && clamp.hi == max32)
+            QCOMPARE(wholeNumberValue(clamp.text), clamp.expected);
     }
 
-    void parseWholeNumber_data()
+    void parseWholeNumberData()
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<Whole>("value");
 
         QTest::newRow("negative, blanks around") << QByteArray(" \t-7 ") << Whole(-7);
         QTest::newRow("half to even") << QByteArray("2.5") << Whole(2);
-        QTest::newRow("int32 max") << QByteArray("2147483647") << Whole(Max32);
-        QTest::newRow("int32 min") << QByteArray("-2147483648") << Whole(Min32);
+        QTest::newRow("int32 max") << QByteArray("2147483647") << Whole(max32);
+        QTest::newRow("int32 min") << QByteArray("-2147483648") << Whole(min32);
         QTest::newRow("overflow") << QByteArray("2147483648") << Whole();
         QTest::newRow("empty") << QByteArray("") << Whole();
         QTest::newRow("trailing text") << QByteArray("12abc") << Whole();
@@ -71,7 +73,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, text);
         QFETCH(Whole, value);
-        QCOMPARE(ParseWholeNumber(text), value);
+        QCOMPARE(parseWholeNumber(text), value);
     }
 
     void fitName()
@@ -90,44 +92,44 @@ private Q_SLOTS:
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all.append(static_cast<char>(b));
-        QCOMPARE(EncodeCp1252(DecodeCp1252(all)), all);
-        QCOMPARE(DecodeCp1252("\xe9\x80\x9f"), QString::fromUtf8("\u00e9\u20ac\u0178"));
+        QCOMPARE(encodeCp1252(decodeCp1252(all)), all);
+        QCOMPARE(decodeCp1252("\xe9\x80\x9f"), QString::fromUtf8("\u00e9\u20ac\u0178"));
         // What the code page lacks becomes one '?', also outside the basic plane.
-        QCOMPARE(EncodeCp1252(QString::fromUtf8("a\u4e2db\U0001F600c")), QByteArray("a?b?c"));
-        QVERIFY(IsCp1252Representable(QChar(0x20AC)));
-        QVERIFY(!IsCp1252Representable(QChar(0x4E2D)));
+        QCOMPARE(encodeCp1252(QString::fromUtf8("a\u4e2db\U0001F600c")), QByteArray("a?b?c"));
+        QVERIFY(isCp1252Representable(QChar(0x20AC)));
+        QVERIFY(!isCp1252Representable(QChar(0x4E2D)));
     }
 
     void durationCountsUsedVialsWithin32Bits()
     {
-        ProgramRecord program = ProgramRecord::Empty();
+        ProgramRecord program = ProgramRecord::empty();
         program.vial(1) = {1, 0, 0, 1, 30, 0};
         program.vial(20) = {1, 0, 1, 5, 0, 37};
-        QCOMPARE(CalculateDuration(program), 90 + 300);
-        program.Type = TypeLM;
-        QCOMPARE(CalculateDuration(program), 90);
-        program.Type = 7; // any value but 0 is EM
-        QCOMPARE(CalculateDuration(program), 390);
-        for (VialStep &vial : program.Vials)
-            vial.Hrs = Max32;
-        QCOMPARE(CalculateDuration(program), Max32);
+        QCOMPARE(calculateDuration(program), 90 + 300);
+        program.type = typeLm;
+        QCOMPARE(calculateDuration(program), 90);
+        program.type = 7; // any value but 0 is EM
+        QCOMPARE(calculateDuration(program), 390);
+        for (VialStep &vial : program.vials)
+            vial.hrs = max32;
+        QCOMPARE(calculateDuration(program), max32);
     }
 
     void listLines()
     {
-        QCOMPARE(ReagentComboLine(200, nameForStorage("")), QStringLiteral("200:              "));
+        QCOMPARE(reagentComboLine(200, nameForStorage("")), QStringLiteral("200:              "));
 
         ReagentTable reagents;
         reagents[5] = nameForStorage("Ethanol 70%");
-        QCOMPARE(VialLineText(1, {5, 2, 0, 1, 30, 37}, reagents),
+        QCOMPARE(vialLineText(1, {5, 2, 0, 1, 30, 37}, reagents),
                  QString::fromUtf8("Vial 01: Ethanol 70%   AG2 01:30 37\u00b0C CONT"));
         reagents[1] = nameForStorage("(empty)");
-        QCOMPARE(VialLineText(24, VialStep::Blank(), reagents),
+        QCOMPARE(vialLineText(24, VialStep::blank(), reagents),
                  QString::fromUtf8("Vial 24: (empty)       AG0 00:00 --\u00b0C CONT"));
-        QVERIFY(VialLineText(3, {1, 0, 1, 0, 5, 4}, reagents).endsWith(QString::fromUtf8("00:05 04\u00b0C PAUSE")));
-        QVERIFY(VialLineText(3, {1, 0, -1, 0, 0, 0}, reagents).endsWith(QStringLiteral("CONT")));
+        QVERIFY(vialLineText(3, {1, 0, 1, 0, 5, 4}, reagents).endsWith(QString::fromUtf8("00:05 04\u00b0C PAUSE")));
+        QVERIFY(vialLineText(3, {1, 0, -1, 0, 0, 0}, reagents).endsWith(QStringLiteral("CONT")));
         // A reagent number outside the table keeps the columns.
-        const QString unknown = VialLineText(2, {0, 1, 0, 0, 0, 0}, reagents);
+        const QString unknown = vialLineText(2, {0, 1, 0, 0, 0, 0}, reagents);
         QCOMPARE(unknown.mid(8, 17), QStringLiteral(" (unknown)     AG"));
     }
 };

@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvex {
+
+
 // Reads PDF files back with the poppler tools, as a person would look at them.
 namespace PdfReading {
 
@@ -46,7 +49,7 @@ inline QList<Word> words(const QString &pdf, int page)
 inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double points)
 {
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
+    setUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
     const QPointF at = printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
     QList<Word> found;
     for (const Word &word : words(pdf, page)) {
@@ -75,3 +78,5 @@ inline int pageCount(const QString &pdf) { return info(pdf, "Pages").toInt(); }
 inline QString title(const QString &pdf) { return info(pdf, "Title"); }
 
 } // namespace PdfReading
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 
+namespace corvex {
+
+
 // Picture files written for tests, of every kind a logo can be.
 namespace PictureFiles {
 
@@ -58,3 +61,5 @@ inline QByteArray enhancedMetafile400x200()
 }
 
 } // namespace PictureFiles
+
+} // namespace corvex

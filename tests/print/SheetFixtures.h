@@ -6,9 +6,12 @@
 
 #include <QByteArray>
 
+namespace corvex {
+
+
 // Small data sets for print tests: a reagent list with names 1..50 and a few
 // programs that use them.
-inline InstrumentData SampleData()
+inline InstrumentData sampleData()
 {
     InstrumentData data;
     for (int n = 1; n <= 50; ++n)
@@ -17,25 +20,25 @@ inline InstrumentData SampleData()
     data.reagents[2] = nameForStorage("Formalin 10%");
     data.reagents[3] = nameForStorage("Ethanol 70%");
     data.reagents[4] = nameForStorage("Xylol \xE4"); // Windows-1252 a-umlaut
-    for (int p = 1; p <= ProgramCount; ++p)
-        data.programs[p] = ProgramRecord::Empty();
+    for (int p = 1; p <= programCount; ++p)
+        data.programs[p] = ProgramRecord::empty();
     return data;
 }
 
-inline ProgramRecord SampleProgram(const QByteArray &name, int type)
+inline ProgramRecord sampleProgram(const QByteArray &name, int type)
 {
-    ProgramRecord program = ProgramRecord::Empty();
-    program.Name = nameForStorage(name);
-    program.Type = type;
-    for (int v = 1; v <= VialCount; ++v)
+    ProgramRecord program = ProgramRecord::empty();
+    program.name = nameForStorage(name);
+    program.type = type;
+    for (int v = 1; v <= vialCount; ++v)
         program.vial(v) = VialStep{2 + v % 3, v % 6, v % 2, 1, 30, 37};
-    program.Duration = 125;
+    program.duration = 125;
     return program;
 }
 
 // A font state in short: the two-digit size, then "b" bold, "u" title
 // emphasis, "g" grey.
-inline PrintTextStyle StyleOf(const QString &code)
+inline PrintTextStyle styleOf(const QString &code)
 {
     PrintTextStyle style;
     style.points = code.left(2).toInt();
@@ -46,7 +49,7 @@ inline PrintTextStyle StyleOf(const QString &code)
 }
 
 // The texts whose top stands at `y` (on one page, or all when 0), left to right as drawn.
-inline QList<RecordingSurface::Item> TextsAtY(const RecordingSurface &surface, double y, int page = 0)
+inline QList<RecordingSurface::Item> textsAtY(const RecordingSurface &surface, double y, int page = 0)
 {
     QList<RecordingSurface::Item> found;
     for (const RecordingSurface::Item &item : surface.texts(page)) {
@@ -55,3 +58,5 @@ inline QList<RecordingSurface::Item> TextsAtY(const RecordingSurface &surface, d
     }
     return found;
 }
+
+} // namespace corvex

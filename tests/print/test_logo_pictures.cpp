@@ -7,12 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 class TestLogoPictures : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void readableKinds_data()
+    void readableKindsData()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes"); // the file, or a blue picture of `size` written as BMP, JPG... (empty: as its name says)
@@ -34,15 +36,15 @@ private Q_SLOTS:
 
         const QString path = m_dir.filePath(name);
         QVERIFY(bytes.size() <= 3 ? PictureFiles::writeRaster(path, size.width(), size.height(), bytes.isEmpty() ? nullptr : bytes.constData())
-                                  : WriteBytes(path, bytes));
-        const LogoLoad load = LoadLogoPicture(path);
+                                  : writeBytes(path, bytes));
+        const LogoLoad load = loadLogoPicture(path);
         QVERIFY2(load.loaded(), qPrintable(load.message));
         QCOMPARE(load.picture.size(), size);
         const QColor centre = load.picture.pixelColor(size.width() / 2, size.height() / 2);
         QVERIFY2(centre.blue() > 180 && centre.red() < 60 && centre.green() < 60, qPrintable(centre.name()));
     }
 
-    void unreadableInputIsRefusedWithAMessage_data()
+    void unreadableInputIsRefusedWithAMessageData()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file at all
         QTest::addColumn<QString>("message");
@@ -70,13 +72,13 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("bad.pic"));
         QFile::remove(path);
         if (!bytes.isNull())
-            QVERIFY(WriteBytes(path, bytes));
-        const LogoLoad load = LoadLogoPicture(path);
+            QVERIFY(writeBytes(path, bytes));
+        const LogoLoad load = loadLogoPicture(path);
         QVERIFY(!load.loaded());
         QVERIFY2(load.message.contains(message), qPrintable(load.message));
     }
 
-    void largePicturesAreReadAtTheSizeTheyAreDrawn_data()
+    void largePicturesAreReadAtTheSizeTheyAreDrawnData()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("photo") << "photo.jpg"; // scaled while it is decoded
@@ -94,13 +96,13 @@ private Q_SLOTS:
         QVERIFY(PictureFiles::writeRaster(path, 3200, 1600)); // 20 MB as a bitmap
         QImageReader::setAllocationLimit(8);
 
-        const LogoLoad load = LoadLogoPicture(path);
+        const LogoLoad load = loadLogoPicture(path);
         QVERIFY2(load.loaded(), qPrintable(load.message));
         QCOMPARE(load.picture.size(), QSize(1600, 800));
         QCOMPARE(QImageReader::allocationLimit(), 8); // as it was for every other reader
     }
 
-    void damagedMetafilesNeverBringTheProgramDown_data()
+    void damagedMetafilesNeverBringTheProgramDownData()
     {
         QTest::addColumn<QByteArray>("original");
         QTest::newRow("windows metafile") << PictureFiles::metafile400x200();
@@ -119,8 +121,8 @@ private Q_SLOTS:
                 bytes[int(random.bounded(bytes.size()))] = char(random.bounded(256));
             if (random.bounded(4) == 0)
                 bytes.truncate(int(random.bounded(bytes.size())));
-            QVERIFY(WriteBytes(path, bytes));
-            const LogoLoad load = LoadLogoPicture(path);
+            QVERIFY(writeBytes(path, bytes));
+            const LogoLoad load = loadLogoPicture(path);
             QVERIFY(load.loaded() ? load.picture.width() <= 1600 && load.picture.height() <= 1600 : !load.message.isEmpty());
         }
     }

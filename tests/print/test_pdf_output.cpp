@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 // What one run of the tool puts into a PDF: page 1 holds `onPage1`, the first of them at `heading` (twips);
 // the footer holds the date and the time or not.
 struct PdfSheets { QStringList arguments; int pages; QString summary; QStringList onPage1; bool date, time; QString title; QPointF heading; };
@@ -28,17 +30,17 @@ private Q_SLOTS:
         m_folders = std::make_unique<IsolatedUserFolders>();
         m_dir = std::make_unique<QTemporaryDir>();
         m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
-        InstrumentData data = SampleData();
-        data.programs[2] = SampleProgram("Routine", TypeEM);
-        data.programs[3] = SampleProgram("Biopsy", TypeLM);
-        data.programs[5] = SampleProgram("Broken", TypeEM);
-        data.programs[5].vial(2).Reagent = 250;
+        InstrumentData data = sampleData();
+        data.programs[2] = sampleProgram("Routine", typeEm);
+        data.programs[3] = sampleProgram("Biopsy", typeLm);
+        data.programs[5] = sampleProgram("Broken", typeEm);
+        data.programs[5].vial(2).reagent = 250;
         for (int p : {0, 2, 3, 5})
-            QVERIFY(SaveToStore(p, m_store, data));
-        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
+            QVERIFY(saveToStore(p, m_store, data));
+        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
     }
 
-    void sheetsIntoAPdf_data()
+    void sheetsIntoAPdfData()
     {
         QTest::addColumn<PdfSheets>("sheets");
         QTest::newRow("programs with logo and comment")
@@ -68,16 +70,16 @@ private Q_SLOTS:
         for (const QString &expected : sheets.onPage1)
             QVERIFY2(text.contains(expected), qPrintable(expected));
         // Within a quarter millimetre of their places on the sheet.
-        constexpr double QuarterMillimetre = 72.0 / 25.4 / 4.0;
-        const QList<PdfReading::Word> near = PdfReading::wordsNear(pdf, 1, sheets.heading, QuarterMillimetre);
+        constexpr double quarterMillimetre = 72.0 / 25.4 / 4.0;
+        const QList<PdfReading::Word> near = PdfReading::wordsNear(pdf, 1, sheets.heading, quarterMillimetre);
         QVERIFY2(!near.isEmpty() && sheets.onPage1[0].startsWith(near[0].text), qPrintable(sheets.onPage1[0]));
-        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), QuarterMillimetre).isEmpty(), sheets.date);
-        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), QuarterMillimetre).isEmpty(), sheets.time);
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), quarterMillimetre).isEmpty(), sheets.date);
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), quarterMillimetre).isEmpty(), sheets.time);
         const QString fonts = PdfReading::run(QStringLiteral("pdffonts"), {pdf}); // the metric twin of Arial
         QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")) && fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
     }
 
-    void refusedWithAClearMessage_data()
+    void refusedWithAClearMessageData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -98,12 +100,12 @@ private Q_SLOTS:
 
         if (!arguments.contains(QStringLiteral("--pdf")))
             arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");
-        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
+        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
         const CtlRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         // The target keeps what it held, and no part of a new one is left beside it.
-        QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
+        QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 
@@ -114,7 +116,7 @@ private:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
             environment.remove(QLatin1String(name));
-        return RunProcess(CtlProgram(), arguments, environment);
+        return runProcess(ctlProgram(), arguments, environment);
     }
 
     // File names of the arguments stand in the test's folder.

@@ -21,12 +21,14 @@
 
 #include <memory>
 
+using namespace corvex;
+
 using Item = RecordingSurface::Item;
 
 namespace {
 
-const QDateTime Now(QDate(2026, 12, 6), QTime(18, 30));
-const QString PrinterErrorMessage = QStringLiteral("Printer Error.|Unknown Printer Error.|exclamation");
+const QDateTime now(QDate(2026, 12, 6), QTime(18, 30));
+const QString printerErrorMessage = QStringLiteral("Printer Error.|Unknown Printer Error.|exclamation");
 
 template <typename Widget>
 Widget *child(QWidget *dialog, const QString &name)
@@ -64,11 +66,11 @@ private Q_SLOTS:
         m_chosenFile.clear();
         m_recording = std::make_shared<RecordingSurface>();
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_data = SampleData();
-        m_data.programs[7] = SampleProgram("Routine", TypeEM);
+        m_data = sampleData();
+        m_data.programs[7] = sampleProgram("Routine", typeEm);
     }
 
-    void openingAndTheBoxes_data()
+    void openingAndTheBoxesData()
     {
         QTest::addColumn<QString>("stored"); // "" none, or a file in the temporary folder
         QTest::addColumn<bool>("logo");
@@ -84,8 +86,8 @@ private Q_SLOTS:
         QFETCH(bool, logo);
         const QString path = stored.isEmpty() ? QString() : m_files->filePath(stored);
         if (!path.isEmpty())
-            QVERIFY((logo ? PictureFiles::writeRaster(path, 400, 200) : WriteBytes(path, "not a picture")) && WriteUserSetting(UserSetting::LogoPicture, path));
-        WriteUserSetting(UserSetting::Comment, QStringLiteral("Lab 2, bench 3"));
+            QVERIFY((logo ? PictureFiles::writeRaster(path, 400, 200) : writeBytes(path, "not a picture")) && writeUserSetting(UserSetting::logoPicture, path));
+        writeUserSetting(UserSetting::comment, QStringLiteral("Lab 2, bench 3"));
 
         PrintDialog dialog(m_data, 7, nullptr, seams());
         QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
@@ -94,7 +96,7 @@ private Q_SLOTS:
         // A logo that fails does not end the opening: range and comment are restored.
         QCOMPARE(shownRequest(dialog), QStringLiteral("7-7 Lab 2, bench 3"));
         // A stored path that fails today is kept for tomorrow (a network drive may be back).
-        QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), path);
+        QCOMPARE(readUserSetting(UserSetting::logoPicture).toString(), path);
         QVERIFY(m_messages.isEmpty());
 
         // Ticking Logo is refused without a picture; the other boxes never are.
@@ -107,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(m_messages, logo ? QStringList() : QStringList{QStringLiteral("Logo|If you want to print a Logo, you have to load a Picture File first.|information")});
     }
 
-    void choosingALogo_data()
+    void choosingALogoData()
     {
         QTest::addColumn<QString>("choice"); // "" = cancelled
         QTest::addColumn<QSize>("size"); // of the picture chosen; empty: a text file
@@ -129,11 +131,11 @@ private Q_SLOTS:
         const QString previous = m_files->filePath(QStringLiteral("previous.png"));
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
         if (!accepted)
-            WriteUserSetting(UserSetting::LogoPicture, previous);
+            writeUserSetting(UserSetting::logoPicture, previous);
         PrintDialog dialog(m_data, 1, nullptr, seams());
         if (!choice.isEmpty()) {
             m_chosenFile = m_files->filePath(choice);
-            QVERIFY(size.isEmpty() ? WriteBytes(m_chosenFile, "hello") : PictureFiles::writeRaster(m_chosenFile, size.width(), size.height()));
+            QVERIFY(size.isEmpty() ? writeBytes(m_chosenFile, "hello") : PictureFiles::writeRaster(m_chosenFile, size.width(), size.height()));
         }
         child<QPushButton>(&dialog, QStringLiteral("cmdOpenPic"))->click();
 
@@ -142,11 +144,11 @@ private Q_SLOTS:
         QVERIFY(checkBox(dialog, 0)->isChecked());
         QCOMPARE(dialog.logoPicture().size(), accepted ? size : QSize(64, 32));
         // Stored at once, before anything is printed.
-        QCOMPARE(ReadUserSetting(UserSetting::LogoPicture).toString(), logo);
+        QCOMPARE(readUserSetting(UserSetting::logoPicture).toString(), logo);
         QVERIFY(m_messages.isEmpty()); // silent, as every failure of loading a logo
     }
 
-    void okPrintsWhatTheControlsSay_data()
+    void okPrintsWhatTheControlsSayData()
     {
         QTest::addColumn<bool>("settingsWritable");
 
@@ -161,16 +163,16 @@ private Q_SLOTS:
 
         const QString logo = m_files->filePath(QStringLiteral("tall.png"));
         QVERIFY(PictureFiles::writeRaster(logo, 200, 400));
-        QVERIFY(WriteUserSetting(UserSetting::LogoPicture, logo));
+        QVERIFY(writeUserSetting(UserSetting::logoPicture, logo));
         if (!settingsWritable)
-            QVERIFY(QFile::setPermissions(OpenUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
+            QVERIFY(QFile::setPermissions(openUserSettings()->fileName(), QFile::ReadOwner | QFile::ReadUser));
         PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         checkBox(dialog, 2)->click(); // no time
         comment(dialog)->setPlainText(QStringLiteral("Lab 2"));
         const PrintRequest request = dialog.currentRequest();
         QVERIFY(request.content == PrintRequest::Content::Programs && request.logo && request.date && !request.time);
-        QCOMPARE(QStringList({request.firstProgram, request.lastProgram, request.dateText, request.comment}), QStringList({"3", "5", FooterDateText(Now), "Lab 2"}));
+        QCOMPARE(QStringList({request.firstProgram, request.lastProgram, request.dateText, request.comment}), QStringList({"3", "5", footerDateText(now), "Lab 2"}));
         QCOMPARE(request.logoPicture.size(), QSize(200, 400));
 
         child<QRadioButton>(&dialog, QStringLiteral("opt_0"))->click();
@@ -178,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(m_recording->pageCount(), 1);
         QCOMPARE(m_recording->findText(QStringLiteral("Reagent List")).text, QStringLiteral("Reagent List"));
         QCOMPARE(m_recording->pictures().size(), 1); // the logo is on the reagent list too
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
+        QCOMPARE(readUserSetting(UserSetting::comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
         QVERIFY(settingsWritable ? m_messages.isEmpty()
                                  : m_messages.size() == 1 && m_messages[0].endsWith(QLatin1String("so it was not written; it stays as it is.|exclamation")));
     }
@@ -186,8 +188,8 @@ private Q_SLOTS:
     void okPrintsOnThePrinterChosenInTheSetup()
     {
         PrintDialogSeams real = seams();
-        real.openSurface = PrintDialogSeams::System().openSurface;
-        real.printer = PrintDialogSeams::System().printer; // the session's
+        real.openSurface = PrintDialogSeams::system().openSurface;
+        real.printer = PrintDialogSeams::system().printer; // the session's
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         {
             // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
@@ -215,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(pages, 3);
         QVERIFY(m_messages.isEmpty());
         // A preview neither stores the comment nor prints.
-        QVERIFY(!HasUserSetting(UserSetting::Comment));
+        QVERIFY(!hasUserSetting(UserSetting::comment));
         QVERIFY(m_recording->items().isEmpty());
     }
 
@@ -235,10 +237,10 @@ private Q_SLOTS:
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
         PrintDialog::showModal(m_data, 7, nullptr, seams());
-        QCOMPARE(m_messages, QStringList{PrinterErrorMessage});
+        QCOMPARE(m_messages, QStringList{printerErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
         // OK stores the comment even when the run then fails.
-        QCOMPARE(ReadUserSetting(UserSetting::Comment).toString(), QStringLiteral("edited"));
+        QCOMPARE(readUserSetting(UserSetting::comment).toString(), QStringLiteral("edited"));
 
         // The next opening shows the same dialog, without the opening steps;
         // a print that works this time unloads it.
@@ -259,14 +261,14 @@ private Q_SLOTS:
 private:
     PrintDialogSeams seams()
     {
-        PrintDialogSeams seams = PrintDialogSeams::System();
+        PrintDialogSeams seams = PrintDialogSeams::system();
         seams.showMessage = [this](QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text) {
             const char *iconName = icon == QMessageBox::Information ? "information" : icon == QMessageBox::Warning ? "exclamation" : "other";
             m_messages << title + QLatin1Char('|') + text + QLatin1Char('|') + QLatin1String(iconName);
         };
         seams.chooseLogoFile = [this](QWidget *) { return m_chosenFile; };
         seams.openSurface = [this](QPrinter &) { return m_recording; };
-        seams.now = [] { return Now; };
+        seams.now = [] { return now; };
         seams.printer = m_printer.get();
         return seams;
     }

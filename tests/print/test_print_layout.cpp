@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace corvex;
+
 using Item = RecordingSurface::Item;
 
 namespace {
@@ -35,7 +37,7 @@ QList<double> ruleCoordinates(const RecordingSurface &surface, bool horizontal)
 QString textsAt(const RecordingSurface &surface, double y, int page = 0)
 {
     QStringList found;
-    for (const Item &item : TextsAtY(surface, y, page))
+    for (const Item &item : textsAtY(surface, y, page))
         found << item.text;
     return found.join(QLatin1Char('|'));
 }
@@ -45,7 +47,7 @@ QString textsAt(const RecordingSurface &surface, double y, int page = 0)
 struct SheetLine { int y = 0; const char *texts = "", *style = ""; };
 
 // `lines`: the duration and type line | the title.
-struct Variant { bool emptySlot = false; int type = TypeEM, duration = 0, rows = 0, greyRows = 0; const char *lines = ""; };
+struct Variant { bool emptySlot = false; int type = typeEm, duration = 0, rows = 0, greyRows = 0; const char *lines = ""; };
 
 // What goes wrong in a run: the printer at an operation, a vial's reagent
 // number, or an empty logo.
@@ -61,7 +63,7 @@ class TestPrintLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void programSheetLines_data()
+    void programSheetLinesData()
     {
         QTest::addColumn<SheetLine>("line");
 
@@ -80,54 +82,54 @@ private Q_SLOTS:
     {
         QFETCH(SheetLine, line);
 
-        InstrumentData data = SampleData();
-        ProgramRecord &program = data.programs[7] = SampleProgram("  Routine  \xC4", TypeLM);
+        InstrumentData data = sampleData();
+        ProgramRecord &program = data.programs[7] = sampleProgram("  Routine  \xC4", typeLm);
         const VialStep vials[] = {{3, 3, 0, 1, 30, 37}, {1, 4, 1, 2, 0, 45}, {2, 0, 1, 0, 5, 0}, {4, 5, 0, 12, 0, 4}, {2, 1, 2, 123, 7, 160}, {2, 1, 0, -3, -5, -4}};
-        std::copy(std::begin(vials), std::end(vials), program.Vials.begin());
-        program.vial(12) = VialStep::Blank();
+        std::copy(std::begin(vials), std::end(vials), program.vials.begin());
+        program.vial(12) = VialStep::blank();
         RecordingSurface surface;
-        QVERIFY(RunPrintLayout(data, sheetsRequest(7, 7), surface));
+        QVERIFY(runPrintLayout(data, sheetsRequest(7, 7), surface));
 
-        for (const Item &item : TextsAtY(surface, line.y))
-            QCOMPARE(item.style, StyleOf(QString::fromUtf8(line.style)));
+        for (const Item &item : textsAtY(surface, line.y))
+            QCOMPARE(item.style, styleOf(QString::fromUtf8(line.style)));
         QCOMPARE(textsAt(surface, line.y), QString::fromUtf8(line.texts));
     }
 
-    void programVariants_data()
+    void programVariantsData()
     {
         QTest::addColumn<Variant>("variant");
 
-        QTest::newRow("LM, 59 minutes") << Variant{false, TypeLM, 59, 12, 0, "Duration: 0 hours, 59 minutes.|Program Type: LM|Routine"};
-        QTest::newRow("EM, 60 minutes, no singular") << Variant{false, TypeEM, 60, 24, 0, "Duration: 1 hours, 0 minutes.|Program Type: EM|Routine"};
-        QTest::newRow("slot without a program") << Variant{true, TypeEM, 0, 24, 24, "Duration: 0 hours, 0 minutes.|Program Type: EM|"};
+        QTest::newRow("LM, 59 minutes") << Variant{false, typeLm, 59, 12, 0, "Duration: 0 hours, 59 minutes.|Program Type: LM|Routine"};
+        QTest::newRow("EM, 60 minutes, no singular") << Variant{false, typeEm, 60, 24, 0, "Duration: 1 hours, 0 minutes.|Program Type: EM|Routine"};
+        QTest::newRow("slot without a program") << Variant{true, typeEm, 0, 24, 24, "Duration: 0 hours, 0 minutes.|Program Type: EM|"};
     }
 
     void programVariants()
     {
         QFETCH(Variant, variant);
 
-        InstrumentData data = SampleData();
+        InstrumentData data = sampleData();
         if (!variant.emptySlot) {
-            data.programs[4] = SampleProgram("Routine", variant.type);
-            data.programs[4].Duration = variant.duration; // stored, never the sum of the vials
-            data.programs[4].vial(24).Reagent = variant.type == TypeLM ? 999 : 2; // unused by LM, so never looked up
+            data.programs[4] = sampleProgram("Routine", variant.type);
+            data.programs[4].duration = variant.duration; // stored, never the sum of the vials
+            data.programs[4].vial(24).reagent = variant.type == typeLm ? 999 : 2; // unused by LM, so never looked up
         }
         PrintRequest request = sheetsRequest(4, 4);
         request.comment.clear();
         RecordingSurface surface;
-        QVERIFY(RunPrintLayout(data, request, surface));
+        QVERIFY(runPrintLayout(data, request, surface));
 
         // An empty title and an empty comment still print, at their places.
         QCOMPARE(textsAt(surface, 3600) + QLatin1Char('|') + textsAt(surface, 1875), QString::fromUtf8(variant.lines));
-        QCOMPARE(TextsAtY(surface, 1875).size() + TextsAtY(surface, 450).size(), 2);
+        QCOMPARE(textsAtY(surface, 1875).size() + textsAtY(surface, 450).size(), 2);
         const QList<Item> texts = surface.texts();
         QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) { return i.position.x() == 1050; }), variant.rows);
         QCOMPARE(std::count_if(texts.begin(), texts.end(), [](const Item &i) {
-                     return i.text.endsWith(QLatin1String(": (Empty)")) && i.style == StyleOf(QStringLiteral("12g"));
+                     return i.text.endsWith(QLatin1String(": (Empty)")) && i.style == styleOf(QStringLiteral("12g"));
                  }), variant.greyRows);
     }
 
-    void sheetsOfOneJob_data()
+    void sheetsOfOneJobData()
     {
         QTest::addColumn<QStringList>("typed"); // first and last program as typed; none: the reagent list
         QTest::addColumn<QList<int>>("printed"); // first and last sheet
@@ -144,16 +146,16 @@ private Q_SLOTS:
         QFETCH(QList<int>, printed);
         QFETCH(QString, footer);
 
-        InstrumentData data = SampleData();
-        for (int p = 1; p <= ProgramCount; ++p)
-            data.programs[p] = SampleProgram("Routine", TypeEM);
+        InstrumentData data = sampleData();
+        for (int p = 1; p <= programCount; ++p)
+            data.programs[p] = sampleProgram("Routine", typeEm);
         PrintRequest request = sheetsRequest(1, 1, typed.isEmpty() ? PrintRequest::Content::ReagentList : PrintRequest::Content::Programs);
         request.firstProgram = typed.value(0);
         request.lastProgram = typed.value(1);
         request.date = footer.contains(QLatin1String("2026"));
         request.time = footer.contains(QLatin1String("18:30"));
         RecordingSurface surface;
-        QVERIFY(RunPrintLayout(data, request, surface));
+        QVERIFY(runPrintLayout(data, request, surface));
 
         const int sheets = printed[1] - printed[0] + 1;
         QCOMPARE(surface.pageCount(), sheets);
@@ -162,7 +164,7 @@ private Q_SLOTS:
             QCOMPARE(surface.findText(numberLine, page).text, numberLine);
             // Every sheet starts again in the base font, whatever the last one ended with.
             if (request.date)
-                QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, StyleOf(QStringLiteral("10")));
+                QCOMPARE(surface.findText(QStringLiteral("06.12.2026"), page).style, styleOf(QStringLiteral("10")));
         }
         QCOMPARE(textsAt(surface, 15000, sheets), footer);
         QCOMPARE(ruleCoordinates(surface, true).contains(15300), request.date || request.time);
@@ -178,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(surface.items().first().mode, 10);
     }
 
-    void reagentListColumns_data()
+    void reagentListColumnsData()
     {
         QTest::addColumn<Columns>("columns");
         QTest::newRow("names 51..200 blank: two columns") << Columns{0, 50, "18", {750, 5640, 10500}};
@@ -189,12 +191,12 @@ private Q_SLOTS:
     void reagentListColumns()
     {
         QFETCH(Columns, columns);
-        InstrumentData data = SampleData();
+        InstrumentData data = sampleData();
         if (columns.extraName)
             data.reagents[columns.extraName] = nameForStorage("  x");
-        data.reagents[30] = QByteArray(NameLength, ' '); // blank names print too
+        data.reagents[30] = QByteArray(nameLength, ' '); // blank names print too
         RecordingSurface surface;
-        QVERIFY(RunPrintLayout(data, sheetsRequest(1, 1, PrintRequest::Content::ReagentList), surface));
+        QVERIFY(runPrintLayout(data, sheetsRequest(1, 1, PrintRequest::Content::ReagentList), surface));
 
         QCOMPARE(surface.pageCount(), 1);
         QCOMPARE(ruleCoordinates(surface, false), columns.verticals);
@@ -206,14 +208,14 @@ private Q_SLOTS:
             const int number = item.text.left(3).toInt();
             const int column = (number - 1) / rowsPerColumn, row = (number - 1) % rowsPerColumn + 1;
             QCOMPARE(item.position, entries == 50 ? QPointF(1050 + 4890 * column, 3825 + 420 * row) : QPointF(900 + 2445 * column, 4050 + 210 * row));
-            QCOMPARE(item.style, StyleOf(QLatin1String(columns.style)));
+            QCOMPARE(item.style, styleOf(QLatin1String(columns.style)));
             QCOMPARE(item.text.mid(5), QString::fromLatin1(data.reagents[number]));
             ++rows;
         }
         QCOMPARE(rows, entries);
     }
 
-    void logoRule_data()
+    void logoRuleData()
     {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QRectF>("target");
@@ -233,13 +235,13 @@ private Q_SLOTS:
         request.logo = true;
         request.logoPicture = QImage(picture, QImage::Format_RGB32);
         RecordingSurface surface;
-        QVERIFY(RunPrintLayout(SampleData(), request, surface));
+        QVERIFY(runPrintLayout(sampleData(), request, surface));
         QCOMPARE(surface.pictures().size(), surface.pageCount());
         for (const Item &item : surface.pictures())
             QVERIFY(item.target == target && item.pictureSize == picture);
     }
 
-    void failureEndsTheRun_data()
+    void failureEndsTheRunData()
     {
         QTest::addColumn<Breakdown>("breakdown");
 
@@ -258,10 +260,10 @@ private Q_SLOTS:
     {
         QFETCH(Breakdown, breakdown);
 
-        InstrumentData data = SampleData();
-        data.programs[2] = SampleProgram("Routine", TypeEM);
+        InstrumentData data = sampleData();
+        data.programs[2] = sampleProgram("Routine", typeEm);
         if (breakdown.badReagent)
-            data.programs[2].vial(3).Reagent = breakdown.badReagent;
+            data.programs[2].vial(3).reagent = breakdown.badReagent;
         PrintRequest request = sheetsRequest(1, 3);
         request.logo = true;
         request.logoPicture = breakdown.emptyLogo ? QImage() : QImage(20, 10, QImage::Format_RGB32);
@@ -269,7 +271,7 @@ private Q_SLOTS:
         if (breakdown.printerFailsAt)
             surface.failAt(*breakdown.printerFailsAt, *breakdown.printerFailsAt == Item::Line ? 3 : 1);
 
-        const PrintResult result = RunPrintLayout(data, request, surface);
+        const PrintResult result = runPrintLayout(data, request, surface);
         QCOMPARE(result.failure, breakdown.failure);
         QVERIFY(!result.detail.isEmpty());
         if (breakdown.badReagent)

@@ -12,9 +12,11 @@
 
 #include <cups/cups.h>
 
+using namespace corvex;
+
 namespace {
 
-const QString Office = QStringLiteral("Office");
+const QString office = QStringLiteral("Office");
 
 // The jobs the print service knows, as "queue: title", sorted; `newest` gets the highest job id.
 QStringList jobs(int which = CUPS_WHICHJOBS_ALL, int *newest = nullptr)
@@ -47,14 +49,14 @@ private Q_SLOTS:
         m_folders = std::make_unique<IsolatedUserFolders>();
         m_dir = std::make_unique<QTemporaryDir>();
         m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
-        m_data = SampleData();
-        m_data.programs[1] = SampleProgram("Routine", TypeEM);
-        m_data.programs[7] = SampleProgram("Biopsy", TypeLM);
+        m_data = sampleData();
+        m_data.programs[1] = sampleProgram("Routine", typeEm);
+        m_data.programs[7] = sampleProgram("Biopsy", typeLm);
         for (int p : {0, 1, 7})
-            QVERIFY(SaveToStore(p, m_store, m_data));
+            QVERIFY(saveToStore(p, m_store, m_data));
         m_messages.clear();
         QVERIFY2(m_service.start(), qPrintable(m_service.errorString()));
-        QVERIFY2(m_service.addQueue(Office) && m_service.client(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Office}),
+        QVERIFY2(m_service.addQueue(office) && m_service.client(QStringLiteral("lpadmin"), {QStringLiteral("-d"), office}),
                  qPrintable(m_service.errorString()));
     }
 
@@ -67,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(programs.out.trimmed(), QStringLiteral("Programs 01 to 02 (2 pages) printed to the printer \"Office\"."));
         int programsJob = 0;
         jobs(CUPS_WHICHJOBS_ALL, &programsJob);
-        QVERIFY(printFromTheDialog(Office));
+        QVERIFY(printFromTheDialog(office));
         QVERIFY(m_messages.isEmpty());
 
         QStringList expected = before;
@@ -80,17 +82,17 @@ private Q_SLOTS:
         QCOMPARE(PdfReading::title(document), QStringLiteral("Corvex programs 01\u201302"));
     }
 
-    void refusedJobsAreFailures_data()
+    void refusedJobsAreFailuresData()
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("change"); // what happens to the print service after the printer was chosen
         QTest::addColumn<QString>("detail");
 
-        QTest::newRow("queue rejects jobs") << Office << "cupsreject" << "the printer \"Office\" is not accepting jobs";
-        QTest::newRow("printer removed") << Office << "lpadmin -x" << "the printer \"Office\" is not set up on this system";
-        QTest::newRow("print service down") << Office << "stop" << "cannot be reached";
+        QTest::newRow("queue rejects jobs") << office << "cupsreject" << "the printer \"Office\" is not accepting jobs";
+        QTest::newRow("printer removed") << office << "lpadmin -x" << "the printer \"Office\" is not set up on this system";
+        QTest::newRow("print service down") << office << "stop" << "cannot be reached";
         QTest::newRow("no such queue") << "Nowhere" << "" << "the printer \"Nowhere\" is not set up on this system";
-        QTest::newRow("disk full while composing") << Office << "full disk" << "cannot compose the job";
+        QTest::newRow("disk full while composing") << office << "full disk" << "cannot compose the job";
     }
 
     void refusedJobsAreFailures()
@@ -101,7 +103,7 @@ private Q_SLOTS:
 
         // The dialog's printer is chosen while the queue still prints.
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(Office);
+        printer.setPrinterName(office);
         const QStringList before = jobs();
         const QString limits = change == QLatin1String("full disk") ? QStringLiteral("trap '' XFSZ; ulimit -f 4;") : QString(); // files of at most 4 KiB
         if (change == QLatin1String("stop")) {
@@ -117,7 +119,7 @@ private Q_SLOTS:
         QVERIFY2(run.err.startsWith(QLatin1String("Unknown Printer Error. (")) && run.err.contains(detail) && run.out.isEmpty(), qPrintable(run.err));
 
         if (!change.isEmpty() && limits.isEmpty()) {
-            QVERIFY(!printFromTheDialog(Office, &printer));
+            QVERIFY(!printFromTheDialog(office, &printer));
             QCOMPARE(m_messages, QStringList{QStringLiteral("Printer Error.|Unknown Printer Error.")});
         }
         for (const QString &job : jobs()) // none reached a queue
@@ -131,7 +133,7 @@ private:
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(queue);
-        PrintDialogSeams seams = PrintDialogSeams::System();
+        PrintDialogSeams seams = PrintDialogSeams::system();
         seams.showMessage = [this](QWidget *, QMessageBox::Icon, const QString &title, const QString &text) {
             m_messages << title + QLatin1Char('|') + text;
         };
@@ -146,9 +148,9 @@ private:
     {
         const QStringList all = QStringList(arguments) << QStringLiteral("--store") << m_store;
         if (limits.isEmpty())
-            return RunProcess(CtlProgram(), all);
-        return RunProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
-                                                                   CtlProgram()} + all);
+            return runProcess(ctlProgram(), all);
+        return runProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
+                                                                   ctlProgram()} + all);
     }
 
     PrivatePrintService m_service;

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvex {
+
+
 // What one run of the command-line tool printed, and how it ended.
 struct CtlRun
 {
@@ -14,7 +17,7 @@ struct CtlRun
 
 // Runs a program (the real corvexctl, or a wrapper that starts it) as its
 // own process and reads back what it printed.
-inline CtlRun RunProcess(const QString &program, const QStringList &arguments,
+inline CtlRun runProcess(const QString &program, const QStringList &arguments,
                          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess tool;
@@ -27,3 +30,5 @@ inline CtlRun RunProcess(const QString &program, const QStringList &arguments,
     run.err = QString::fromUtf8(tool.readAllStandardError());
     return run;
 }
+
+} // namespace corvex

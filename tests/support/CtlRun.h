@@ -10,16 +10,21 @@
 
 #include <QTextStream>
 
+namespace corvex {
+
+
 // Runs the command-line tool in this process, with its output streams read
 // back: its store, device, whole-instrument, diff and log commands (the print
 // commands run in the tool's own process, which links the picture readers).
-inline CtlRun RunCtl(const QStringList &arguments)
+inline CtlRun runCtl(const QStringList &arguments)
 {
     CtlRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.exitCode = RunCorvexCtl(OfflineCommands() + DeviceCommands() + WholeInstrumentCommands() + CompareCommands()
-                                    + LogCommands(),
+    run.exitCode = runCorvexCtl(offlineCommands() + deviceCommands() + wholeInstrumentCommands() + compareCommands()
+                                    + logCommands(),
                                 arguments, out, err);
     return run;
 }
+
+} // namespace corvex

@@ -14,6 +14,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // The instrument's memory as a plain 64 KiB image: records every address
 // read or written, and fails on request at chosen addresses (after all five
 // attempts, announcing the repeats) or, at `silentAt`, keeps retrying
@@ -57,9 +60,9 @@ private:
             reply->finish(MemoryFault::None, value, 1);
         } else {
             QTimer::singleShot(0, reply, [reply, fault = fault] {
-                for (int attempt = 2; attempt <= MemoryAttempts; ++attempt)
+                for (int attempt = 2; attempt <= memoryAttempts; ++attempt)
                     reply->reportRetry(attempt);
-                reply->finish(fault, 0, MemoryAttempts);
+                reply->finish(fault, 0, memoryAttempts);
             });
         }
         return reply;
@@ -78,7 +81,7 @@ public:
         connect(&job, &TransferJob::progress, this, [this](int done, int maximum) {
             if (maximum != m_maximum)
                 events << QStringLiteral("max %1").arg(m_maximum = maximum);
-            if (done > m_done && maximum != ReagentCountForEvents) {
+            if (done > m_done && maximum != reagentCountForEvents) {
                 ++steps;
                 if (events.constLast() != QLatin1String("step"))
                     events << QStringLiteral("step");
@@ -100,25 +103,27 @@ public:
     }
 
 private:
-    static constexpr int ReagentCountForEvents = 200; // Read ALL counts reagents, not steps
+    static constexpr int reagentCountForEvents = 200; // Read ALL counts reagents, not steps
     int m_maximum = -1;
     int m_done = 0;
 };
 
 // The 150-byte block of a program as the instrument keeps it.
-inline QByteArray ProgramBlock(const ProgramRecord &program)
+inline QByteArray programBlock(const ProgramRecord &program)
 {
-    QByteArray block(MemoryMap::ProgramBlockSize, '\0');
-    for (const BlockByte &byte : EncodeProgram(program))
+    QByteArray block(MemoryMap::programBlockSize, '\0');
+    for (const BlockByte &byte : encodeProgram(program))
         block[byte.offset] = static_cast<char>(byte.value);
     return block;
 }
 
 // Addresses first..last, in order.
-inline QList<int> AddressRange(int first, int last)
+inline QList<int> addressRange(int first, int last)
 {
     QList<int> addresses;
     for (int address = first; address <= last; ++address)
         addresses << address;
     return addresses;
 }
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // An in-process DevicePort: records every line written and answers through
 // a programmable responder. Answers arrive from a timer a millisecond later,
 // like a real port's receive events (and unlike posted events, they are also
@@ -62,3 +65,5 @@ private:
     QString m_device;
     bool m_open = false;
 };
+
+} // namespace corvex

@@ -13,6 +13,9 @@
 #include <deque>
 #include <functional>
 
+namespace corvex {
+
+
 // Answers the modal windows a test provokes, in order. Arm the answers before
 // the action that opens the windows. Each window answered is noted in seen()
 // as "title|text|icon" for a message box (icons ? ! x i, none empty),
@@ -102,7 +105,7 @@ private:
 
 // Runs `action` with `button` armed for the one message box it opens, and
 // returns how ModalAnswers saw that box ("no question" when none came).
-inline QString Asked(QMessageBox::StandardButton button, const std::function<void()> &action)
+inline QString asked(QMessageBox::StandardButton button, const std::function<void()> &action)
 {
     ModalAnswers answers;
     answers.click(button);
@@ -111,3 +114,5 @@ inline QString Asked(QMessageBox::StandardButton button, const std::function<voi
         return QStringLiteral("no question");
     return answers.seen().value(0);
 }
+
+} // namespace corvex

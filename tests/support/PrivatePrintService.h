@@ -15,6 +15,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvex {
+
+
 // A print service (cupsd) of the test's own: configuration, socket, queues,
 // spool and logs in a temporary folder, listening only on its own socket,
 // so nothing of the machine's printing is seen or changed. Setting it up
@@ -127,3 +130,5 @@ private:
     QProcess m_scheduler;
     QString m_error;
 };
+
+} // namespace corvex

@@ -9,6 +9,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+namespace corvex {
+
+
 // A pseudo-terminal whose other end this process holds: a device that
 // answers every line with `answer`. path() is empty when none could be made.
 class PseudoTerminal
@@ -48,3 +51,5 @@ private:
     QString m_path;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
+
+} // namespace corvex

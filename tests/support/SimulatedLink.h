@@ -6,6 +6,9 @@
 
 #include <chrono>
 
+namespace corvex {
+
+
 // A real serial port, opened on the pseudo-terminal of a running corvex-sim
 // holding its demonstration data, with the link on top.
 class SimulatedLink
@@ -42,3 +45,5 @@ public:
 private:
     QString m_error;
 };
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvex {
+
+
 // Runs corvex-sim (see BuiltPrograms.h) for a
 // test: starts it with the given options (always logging), reads the path of
 // its pseudo-terminal and stops it cleanly at the end.
@@ -22,7 +25,7 @@ public:
     // False when the simulator could not be started; errorString() says why.
     bool start(const QStringList &options = {})
     {
-        const QString program = SimulatorProgram();
+        const QString program = simulatorProgram();
         m_process.start(program, QStringList(options) << QStringLiteral("--verbose"));
         if (!m_process.waitForStarted(10'000)) {
             m_error = m_process.errorString();
@@ -72,3 +75,5 @@ private:
     QString m_error;
     QByteArray m_log;
 };
+
+} // namespace corvex

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+namespace corvex {
+
+
 // Points the per-user settings and data folders at a fresh temporary folder,
 // so that a test never reads or writes the real user's settings. Create one
 // per test function (in init()) for a clean slate each time.
@@ -24,3 +27,5 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+} // namespace corvex

@@ -18,6 +18,9 @@
 #include <chrono>
 #include <memory>
 
+namespace corvex {
+
+
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead
 // nowhere unless a test points one at a simulator. Transfers tick every few
@@ -34,8 +37,8 @@ struct AppFixture
         watcher.setTickInterval(std::chrono::milliseconds(50));
         watcher.setInterval(std::chrono::milliseconds(30));
         connection.watchWhileNotConnected(watcher);
-        for (int port = FirstPort; port <= LastPort; ++port)
-            SetPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
+        for (int port = firstPort; port <= lastPort; ++port)
+            setPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
     }
 
     MainWindow::Parts parts() { return {data, storePath, link, connection, transfers}; }
@@ -63,3 +66,5 @@ struct AppFixture
     DeviceTransfers transfers{memory, data, storePath};
     PortWatcher watcher;
 };
+
+} // namespace corvex

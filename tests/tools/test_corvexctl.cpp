@@ -15,6 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace corvex;
+
 namespace {
 
 // Runs the real tool. Permissions mean nothing to root, so as root the tool
@@ -22,17 +24,17 @@ namespace {
 CtlRun runAsUser(const QStringList &arguments, const QString &folder)
 {
     if (geteuid() != 0)
-        return RunProcess(CtlProgram(), arguments);
+        return runProcess(ctlProgram(), arguments);
 
     const QString copy = folder + QStringLiteral("/corvexctl");
-    if (!QFile::copy(CtlProgram(), copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
+    if (!QFile::copy(ctlProgram(), copy) || ::chmod(copy.toLocal8Bit(), 0755) != 0)
         return {};
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of nobody's reach
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     const QStringList asNobody{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                QStringLiteral("--clear-groups"), QStringLiteral("--"), copy};
-    return RunProcess(QStringLiteral("setpriv"), asNobody + arguments, environment);
+    return runProcess(QStringLiteral("setpriv"), asNobody + arguments, environment);
 }
 
 } // namespace
@@ -64,21 +66,21 @@ private Q_SLOTS:
         m_folders = std::make_unique<IsolatedUserFolders>();
         m_dir = std::make_unique<QTemporaryDir>();
         m_store = path("CORVEX.ini");
-        InstrumentData data = FullSampleData();
-        data.programs[7].Type = 0;
-        data.programs[7].Duration = 95;
+        InstrumentData data = fullSampleData();
+        data.programs[7].type = 0;
+        data.programs[7].duration = 95;
         data.programs[7].vial(1) = {1, 2, 0, 1, 30, 37};
         data.programs[7].vial(2) = {201, 0, 1, 0, 5, 0};
-        QVERIFY(SaveToStore(0, m_store, data) && SaveToStore(7, m_store, data) && SaveToStore(9, m_store, data));
-        m_storeBytes = ReadBytes(m_store);
-        QVERIFY(ExportProgram(9, path("program.txt"), data) && QFile::link(m_store, path("link.ini"))
-                && WriteBytes(path("old.txt"), "an older program file"));
-        m_programFileBytes = ReadBytes(path("program.txt"));
+        QVERIFY(saveToStore(0, m_store, data) && saveToStore(7, m_store, data) && saveToStore(9, m_store, data));
+        m_storeBytes = readBytes(m_store);
+        QVERIFY(exportProgram(9, path("program.txt"), data) && QFile::link(m_store, path("link.ini"))
+                && writeBytes(path("old.txt"), "an older program file"));
+        m_programFileBytes = readBytes(path("program.txt"));
     }
 
     // Command lines, what they print on which stream, and their exit code;
     // none of them changes the store or program.txt.
-    void commandLines_data()
+    void commandLinesData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -121,24 +123,24 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, text);
 
-        const CtlRun run = RunProcess(CtlProgram(), expanded(arguments));
+        const CtlRun run = runProcess(ctlProgram(), expanded(arguments));
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((exitCode == 0 ? run.out : run.err).contains(text), qPrintable(run.out + run.err));
         QCOMPARE(exitCode == 0 ? run.err : run.out, QString());
-        QCOMPARE(ReadBytes(m_store), m_storeBytes);
-        QCOMPARE(ReadBytes(path("program.txt")), m_programFileBytes);
+        QCOMPARE(readBytes(m_store), m_storeBytes);
+        QCOMPARE(readBytes(path("program.txt")), m_programFileBytes);
     }
 
     void importReplacesOneProgram()
     {
-        const CtlRun done = RunProcess(CtlProgram(), {"import-program", "12", path("program.txt"), "--store", m_store});
+        const CtlRun done = runProcess(ctlProgram(), {"import-program", "12", path("program.txt"), "--store", m_store});
         QVERIFY2(done.out.startsWith(QStringLiteral("Program12 (\"\") has been replaced by \"'single'\"")), qPrintable(done.out));
         InstrumentData stored;
-        QVERIFY(LoadStore(m_store, stored));
+        QVERIFY(loadStore(m_store, stored));
         QVERIFY(stored.programs[12] == stored.programs[9]);
     }
 
-    void permissionsAreRespected_data()
+    void permissionsAreRespectedData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("folderMode");
@@ -170,11 +172,11 @@ private Q_SLOTS:
         ::chmod(store.toLocal8Bit(), 0644);
         QCOMPARE(failed.exitCode, 1);
         QVERIFY2(failed.err.contains(message), qPrintable(failed.err));
-        QCOMPARE(ReadBytes(store), m_storeBytes);
+        QCOMPARE(readBytes(store), m_storeBytes);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CORVEX.ini")});
     }
 
-    void aFullDiskLeavesEveryFileAsItWas_data()
+    void aFullDiskLeavesEveryFileAsItWasData()
     {
         QTest::addColumn<QStringList>("arguments"); // empty: the per-user settings
         QTest::addColumn<QString>("target");
@@ -194,10 +196,10 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(int, limitKiB);
 
-        QVERIFY(WriteBytes(path("sheets.pdf"), "the previous archive"));
-        QVERIFY(WriteUserSetting(UserSetting::Comment, QStringLiteral("before")));
-        target = target.isEmpty() ? OpenUserSettings()->fileName() : expanded({target}).constFirst();
-        const QByteArray before = ReadBytes(target);
+        QVERIFY(writeBytes(path("sheets.pdf"), "the previous archive"));
+        QVERIFY(writeUserSetting(UserSetting::comment, QStringLiteral("before")));
+        target = target.isEmpty() ? openUserSettings()->fileName() : expanded({target}).constFirst();
+        const QByteArray before = readBytes(target);
         const QStringList filesBefore = QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden);
 
         // Every file written is cut at the limit, with EFBIG instead of a signal, as on a full disk.
@@ -208,23 +210,23 @@ private Q_SLOTS:
                 const rlimit limit{rlim_t(limitKiB) * 1024, rlim_t(limitKiB) * 1024};
                 ::signal(SIGXFSZ, SIG_IGN);
                 ::setrlimit(RLIMIT_FSIZE, &limit);
-                ::_exit(WriteUserSetting(UserSetting::Comment, QString(6000, QLatin1Char('x'))) ? 0 : 1);
+                ::_exit(writeUserSetting(UserSetting::comment, QString(6000, QLatin1Char('x'))) ? 0 : 1);
             }
             int status = 0;
             QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status));
             exitCode = WEXITSTATUS(status);
         } else {
             const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitKiB);
-            const CtlRun run = RunProcess(QStringLiteral("bash"), QStringList{"-c", limited, CtlProgram()} + expanded(arguments));
+            const CtlRun run = runProcess(QStringLiteral("bash"), QStringList{"-c", limited, ctlProgram()} + expanded(arguments));
             exitCode = run.exitCode;
             QVERIFY2(run.err.contains(QStringLiteral("Cannot write \"%1\"").arg(target)), qPrintable(run.err));
         }
         QCOMPARE(exitCode, 1);
-        QCOMPARE(ReadBytes(target), before);
+        QCOMPARE(readBytes(target), before);
         QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
     }
 
-    void aStoreInUseIsRefused_data()
+    void aStoreInUseIsRefusedData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("staleLock");
@@ -242,7 +244,7 @@ private Q_SLOTS:
         QFETCH(bool, staleLock);
         QFETCH(int, exitCode);
 
-        const QString lockFile = StoreLock::LockFilePath(m_store);
+        const QString lockFile = StoreLock::lockFilePath(m_store);
         auto held = std::make_unique<StoreLock>(m_store);
         QVERIFY(held->tryLock());
         if (staleLock) {
@@ -251,16 +253,16 @@ private Q_SLOTS:
             if (deadPid == 0)
                 ::_exit(0);
             QVERIFY(deadPid > 0 && ::waitpid(deadPid, nullptr, 0) == deadPid);
-            QByteArray lock = ReadBytes(lockFile);
+            QByteArray lock = readBytes(lockFile);
             held.reset();
-            QVERIFY(WriteBytes(lockFile, QByteArray::number(deadPid) + lock.sliced(lock.indexOf('\n'))));
+            QVERIFY(writeBytes(lockFile, QByteArray::number(deadPid) + lock.sliced(lock.indexOf('\n'))));
         }
 
-        const CtlRun run = RunProcess(CtlProgram(), expanded(arguments) << QStringLiteral("--store") << m_store);
+        const CtlRun run = runProcess(ctlProgram(), expanded(arguments) << QStringLiteral("--store") << m_store);
         QCOMPARE(run.exitCode, exitCode);
         if (exitCode != 0) {
             QVERIFY2(run.err.contains(QStringLiteral("is in use by another Corvex Utility")), qPrintable(run.err));
-            QCOMPARE(ReadBytes(m_store), m_storeBytes);
+            QCOMPARE(readBytes(m_store), m_storeBytes);
         }
         QCOMPARE(QFile::exists(lockFile), !staleLock); // a lock taken over goes with its run
     }

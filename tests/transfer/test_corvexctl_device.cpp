@@ -18,6 +18,8 @@
 
 #include <csignal>
 
+using namespace corvex;
+
 // The device commands of corvexctl, backup, restore, compare and the transfer
 // log, against corvex-sim on a pseudo-terminal.
 class TestCorvexctlDevice : public QObject
@@ -41,7 +43,7 @@ class TestCorvexctlDevice : public QObject
     void startImage(const InstrumentData *data, const QStringList &options = {})
     {
         const QString memory = path(QStringLiteral("memory-%1.bin").arg(QDateTime::currentMSecsSinceEpoch()));
-        QVERIFY(WriteBytes(memory, data ? InstrumentImage(*data) : QByteArray(0x10000, '\0')));
+        QVERIFY(writeBytes(memory, data ? instrumentImage(*data) : QByteArray(0x10000, '\0')));
         m_sim = std::make_unique<SimulatorProcess>();
         QVERIFY2(m_sim->start(QStringList{QStringLiteral("--memory"), memory} + options), qPrintable(m_sim->errorString()));
     }
@@ -49,7 +51,7 @@ class TestCorvexctlDevice : public QObject
     // A device command on the simulator's line and the test's store.
     CtlRun onSimulator(QStringList arguments) const
     {
-        return RunCtl(arguments << QStringLiteral("--port") << m_sim->devicePath() << QStringLiteral("--store") << m_store);
+        return runCtl(arguments << QStringLiteral("--port") << m_sim->devicePath() << QStringLiteral("--store") << m_store);
     }
 
     // A whole-instrument command, with a short tick where the instrument is
@@ -60,14 +62,14 @@ class TestCorvexctlDevice : public QObject
         arguments << QStringLiteral("--port") << m_sim->devicePath();
         if (shortTick)
             arguments << QStringLiteral("--tick-ms") << QStringLiteral("10");
-        return RunCtl(arguments);
+        return runCtl(arguments);
     }
 
     InstrumentData stored() const { return loaded(m_store); }
     static InstrumentData loaded(const QString &file)
     {
         InstrumentData data;
-        LoadStore(file, data);
+        loadStore(file, data);
         return data;
     }
 
@@ -104,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("Program02 (\"BIOPSY\") has been read from the Corvex and saved to \"%1\".\n").arg(m_store));
         QVERIFY(run.err.endsWith(QStringLiteral("Reading Program02: 100%\n")));
-        QCOMPARE(stored().programs[2].Name, QByteArray("BIOPSY       "));
+        QCOMPARE(stored().programs[2].name, QByteArray("BIOPSY       "));
 
         run = onSimulator({QStringLiteral("read-reagents")});
         QCOMPARE(run.exitCode, 0);
@@ -135,17 +137,17 @@ private Q_SLOTS:
     void portsByNumberAndStoredPort()
     {
         QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
-        SetPortDeviceOverride(4, m_sim->devicePath());
-        QCOMPARE(RunCtl({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("4")}).exitCode, 0);
-        QVERIFY(!StoredCommPort());
+        setPortDeviceOverride(4, m_sim->devicePath());
+        QCOMPARE(runCtl({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("4")}).exitCode, 0);
+        QVERIFY(!storedCommPort());
 
-        StoreCommPort(4);
-        const CtlRun run = RunCtl({QStringLiteral("read-reagent"), QStringLiteral("2")});
+        storeCommPort(4);
+        const CtlRun run = runCtl({QStringLiteral("read-reagent"), QStringLiteral("2")});
         QCOMPARE(run.out, QStringLiteral("Reagent 002: \"Formalin 10% \"\n"));
-        QCOMPARE(StoredCommPort(), std::optional<int>(4));
+        QCOMPARE(storedCommPort(), std::optional<int>(4));
 
-        SetPortDeviceOverride(4, QStringLiteral("/nonexistent/tty"));
-        const CtlRun gone = RunCtl({QStringLiteral("identify")});
+        setPortDeviceOverride(4, QStringLiteral("/nonexistent/tty"));
+        const CtlRun gone = runCtl({QStringLiteral("identify")});
         QCOMPARE(gone.exitCode, 1);
         QCOMPARE(gone.err, QStringLiteral("No Corvex answered on COM4 (/nonexistent/tty), the port the utility uses. Give another with --port.\n"));
     }
@@ -153,12 +155,12 @@ private Q_SLOTS:
     void deviceThatIsNoCorvexIsNamed()
     {
         PseudoTerminal other("?1F1,4178-306\r\n");
-        const CtlRun run = RunCtl({QStringLiteral("identify"), QStringLiteral("--port"), other.path(), QStringLiteral("--tick-ms"), QStringLiteral("50")});
+        const CtlRun run = runCtl({QStringLiteral("identify"), QStringLiteral("--port"), other.path(), QStringLiteral("--tick-ms"), QStringLiteral("50")});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QStringLiteral("A device on %1 answered \"?1F1,4178-306\", which is not a Corvex 4178-305.\n").arg(other.path()));
     }
 
-    void wrongCommandLines_data()
+    void wrongCommandLinesData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -179,7 +181,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        const CtlRun run = RunCtl(arguments);
+        const CtlRun run = runCtl(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
@@ -188,7 +190,7 @@ private Q_SLOTS:
 
     void tickOptionIsNotAdvertised()
     {
-        const CtlRun help = RunCtl({QStringLiteral("read-program"), QStringLiteral("--help")});
+        const CtlRun help = runCtl({QStringLiteral("read-program"), QStringLiteral("--help")});
         QVERIFY(help.out.contains(QStringLiteral("--port PORT")));
         QVERIFY(!help.out.contains(QStringLiteral("tick")));
     }
@@ -200,7 +202,7 @@ private Q_SLOTS:
                  qPrintable(m_sim->errorString()));
         QProcess ctl;
         // Options before the command, as a new user might give them.
-        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"), m_store,
+        ctl.start(ctlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"), m_store,
                                  QStringLiteral("read-reagents")});
         ctl.setReadChannel(QProcess::StandardError);
         QByteArray progress;
@@ -216,12 +218,12 @@ private Q_SLOTS:
         QVERIFY2(progress.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved")
                                        .arg(read, 3, 10, QLatin1Char('0')).toLatin1()),
                  progress.constData());
-        QCOMPARE(stored().reagents[read + 1], QByteArray(NameLength, ' '));
+        QCOMPARE(stored().reagents[read + 1], QByteArray(nameLength, ' '));
     }
 
     void backupReadsWhatIsUsedAndRestoresEqual()
     {
-        const InstrumentData truth = TwelveProgramData();
+        const InstrumentData truth = twelveProgramData();
         startImage(&truth);
         const QString backup = path(QStringLiteral("backup.ini"));
         CtlRun run = onInstrument({QStringLiteral("backup"), backup}, false);
@@ -230,7 +232,7 @@ private Q_SLOTS:
         const QStringList reads = m_sim->stop().filter(QRegularExpression(QStringLiteral("^25,")));
         QCOMPARE(QSet<QString>(reads.begin(), reads.end()).size(), 5147);
         QVERIFY(holds(backup, truth));
-        const std::optional<BackupInfo> info = ReadBackupInfo(backup);
+        const std::optional<BackupInfo> info = readBackupInfo(backup);
         QVERIFY(info && info->identification == QStringLiteral("4178-305") && info->port == m_sim->devicePath());
 
         // Onto a blank instrument, and back again.
@@ -241,13 +243,13 @@ private Q_SLOTS:
         QVERIFY(holds(store, truth));
         const QString again = path(QStringLiteral("again.ini"));
         QCOMPARE(onInstrument({QStringLiteral("backup"), again}).exitCode, 0);
-        run = RunCtl({QStringLiteral("diff"), backup, again});
+        run = runCtl({QStringLiteral("diff"), backup, again});
         QCOMPARE(run.out, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(onInstrument({QStringLiteral("diff"), QStringLiteral("instrument"), store}).exitCode, 0);
 
         QStringList results;
-        for (const TransferLogLine &line : ReadTransferLog(TransferLogPath()).lines)
+        for (const TransferLogLine &line : readTransferLog(transferLogPath()).lines)
             results << line.entry.operation + QLatin1Char(' ') + line.entry.result + QLatin1Char(' ') + line.entry.fingerprint;
         QCOMPARE(results.size(), 4); // the comparison reads the instrument as a backup does
         QCOMPARE(results[0], results[2]); // the same content backed up twice
@@ -256,7 +258,7 @@ private Q_SLOTS:
         QCOMPARE(results[1], QStringLiteral("restore done ") + results[0].section(QLatin1Char(' '), 2));
     }
 
-    void diffSaysWhatDiffers_data()
+    void diffSaysWhatDiffersData()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -279,24 +281,24 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
-        const InstrumentData data = TwelveProgramData();
+        const InstrumentData data = twelveProgramData();
         InstrumentData changed = data;
-        changed.programs[5].vial(2).Min += 1;
-        changed.programs[70] = ProgramRecord::Empty();
+        changed.programs[5].vial(2).min += 1;
+        changed.programs[70] = ProgramRecord::empty();
         changed.reagents[200] = "Formalin     ";
-        QVERIFY(WriteBackupFile(path(QStringLiteral("a.ini")), data, {}));
-        QVERIFY(WriteBackupFile(path(QStringLiteral("b.ini")), changed, {}));
-        QVERIFY(ExportProgram(8, path(QStringLiteral("p.txt")), data));
+        QVERIFY(writeBackupFile(path(QStringLiteral("a.ini")), data, {}));
+        QVERIFY(writeBackupFile(path(QStringLiteral("b.ini")), changed, {}));
+        QVERIFY(exportProgram(8, path(QStringLiteral("p.txt")), data));
         for (QString &argument : arguments) {
             if (argument.contains(QLatin1Char('.')))
                 argument = path(argument);
         }
-        const CtlRun run = RunCtl(QStringList{QStringLiteral("diff")} + arguments);
+        const CtlRun run = runCtl(QStringList{QStringLiteral("diff")} + arguments);
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
     }
 
-    void failuresSayWhereAndLeaveNothing_data()
+    void failuresSayWhereAndLeaveNothingData()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("silentFrom");
@@ -317,11 +319,11 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QString, silentFrom);
         QFETCH(QString, message);
-        const InstrumentData truth = TwelveProgramData();
+        const InstrumentData truth = twelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
         const QString store = path(QStringLiteral("CORVEX.ini"));
         if (command == QLatin1String("restore"))
-            QVERIFY(WriteBackupFile(backup, truth, {}));
+            QVERIFY(writeBackupFile(backup, truth, {}));
         startImage(&truth, {QStringLiteral("--silent-from"), silentFrom});
         QStringList arguments{command, backup};
         if (command == QLatin1String("restore"))
@@ -330,16 +332,16 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
         QCOMPARE(QFile::exists(command == QLatin1String("backup") ? backup : store), false);
-        QCOMPARE(ReadTransferLog(TransferLogPath()).lines.constLast().entry.result, LogResult::Failed);
+        QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, LogResult::failed);
     }
 
     void ctrlCEndsABackupWithoutAFile()
     {
-        const InstrumentData truth = TwelveProgramData();
+        const InstrumentData truth = twelveProgramData();
         startImage(&truth, {QStringLiteral("--wire-timing")});
         const QString backup = path(QStringLiteral("backup.ini"));
         QProcess tool;
-        tool.start(CtlProgram(), {QStringLiteral("backup"), backup, QStringLiteral("--port"), m_sim->devicePath()});
+        tool.start(ctlProgram(), {QStringLiteral("backup"), backup, QStringLiteral("--port"), m_sim->devicePath()});
         QVERIFY(tool.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("Backup: "), 30000);
@@ -352,7 +354,7 @@ private Q_SLOTS:
 
     void verifiedBackupOverACorruptingLine()
     {
-        const InstrumentData truth = TwelveProgramData();
+        const InstrumentData truth = twelveProgramData();
         startImage(&truth, {QStringLiteral("--corrupt-every"), QStringLiteral("7")});
         const QString backup = path(QStringLiteral("backup.ini"));
         QCOMPARE(onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")}).exitCode, 0);

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace corvex;
+
 using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
 
@@ -23,27 +25,27 @@ namespace {
 
 ProgramRecord instrumentProgram(qint32 type)
 {
-    ProgramRecord program = ProgramRecord::Empty();
-    program.Name = "DEVICE PROG  ";
-    program.Duration = 321;
-    program.Type = type;
-    for (int v = 1; v <= VialCount; ++v)
+    ProgramRecord program = ProgramRecord::empty();
+    program.name = "DEVICE PROG  ";
+    program.duration = 321;
+    program.type = type;
+    for (int v = 1; v <= vialCount; ++v)
         program.vial(v) = VialStep{v + 10, v % 6, v % 2, v % 4, v * 2, v % 5 == 0 ? 0 : 30 + v};
     return program;
 }
 
 QByteArray reagentName(const char *prefix, int r)
 {
-    return (prefix + QByteArray::number(r).rightJustified(3, '0')).leftJustified(NameLength, ' ');
+    return (prefix + QByteArray::number(r).rightJustified(3, '0')).leftJustified(nameLength, ' ');
 }
 
 // The instrument's memory: reagents "Dev 001".., program 1 of the given type.
 QByteArray instrumentMemory(qint32 programOneType)
 {
     QByteArray memory(0x10000, '\0');
-    for (int r = 1; r <= ReagentCount; ++r)
-        memory.replace(ReagentAddress(r), NameLength, reagentName("Dev ", r));
-    memory.replace(ProgramAddress(1), MemoryMap::ProgramBlockSize, ProgramBlock(instrumentProgram(programOneType)));
+    for (int r = 1; r <= reagentCount; ++r)
+        memory.replace(reagentAddress(r), nameLength, reagentName("Dev ", r));
+    memory.replace(programAddress(1), MemoryMap::programBlockSize, programBlock(instrumentProgram(programOneType)));
     return memory;
 }
 
@@ -87,7 +89,7 @@ class TestTransfers : public QObject
     InstrumentData reloadStore() const
     {
         InstrumentData loaded;
-        LoadStore(m_store, loaded);
+        loadStore(m_store, loaded);
         return loaded;
     }
 
@@ -99,16 +101,16 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
         m_data = InstrumentData();
-        for (int r = 1; r <= ReagentCount; ++r)
+        for (int r = 1; r <= reagentCount; ++r)
             m_data.reagents[r] = reagentName("Old ", r);
-        m_data.programs[1].Name = "LOCAL        ";
-        m_data.programs[99] = instrumentProgram(TypeLM);
-        m_data.programs[99].Name = "SEND ME      ";
-        QVERIFY(SaveToStore(0, m_store, m_data) && SaveToStore(1, m_store, m_data) && SaveToStore(99, m_store, m_data));
-        m_storeBefore = ReadBytes(m_store);
+        m_data.programs[1].name = "LOCAL        ";
+        m_data.programs[99] = instrumentProgram(typeLm);
+        m_data.programs[99].name = "SEND ME      ";
+        QVERIFY(saveToStore(0, m_store, m_data) && saveToStore(1, m_store, m_data) && saveToStore(99, m_store, m_data));
+        m_storeBefore = readBytes(m_store);
         m_recorder = std::make_unique<JobRecorder>();
         m_fake = std::make_unique<FakeMemory>();
-        m_fake->image = instrumentMemory(TypeEM);
+        m_fake->image = instrumentMemory(typeEm);
         m_transfers = std::make_unique<DeviceTransfers>(*m_fake, m_data, m_store);
     }
 
@@ -120,15 +122,15 @@ private Q_SLOTS:
         m_fake.reset();
     }
 
-    void readingProgram1_data()
+    void readingProgram1Data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<int>>("addresses");
         QTest::addColumn<QStringList>("progress");
-        QTest::newRow("EM: 138 reads") << TypeEM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x2088)
+        QTest::newRow("EM: 138 reads") << typeEm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x2088)
                                        << QStringList{"max 138", "step"};
         // The maximum drops once the type byte is in, before that byte's step.
-        QTest::newRow("LM: 78 reads") << TypeLM << AddressRange(0x2000, 0x2010) + QList<int>{0x2095} + AddressRange(0x2011, 0x204C)
+        QTest::newRow("LM: 78 reads") << typeLm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x204C)
                                       << QStringList{"max 138", "step", "max 78", "step"};
     }
 
@@ -147,8 +149,8 @@ private Q_SLOTS:
         QCOMPARE(m_recorder->events, progress);
 
         ProgramRecord expected = instrumentProgram(type);
-        for (int v = 13; type == TypeLM && v <= VialCount; ++v)
-            expected.vial(v) = VialStep::Blank();
+        for (int v = 13; type == typeLm && v <= vialCount; ++v)
+            expected.vial(v) = VialStep::blank();
         QCOMPARE(m_data.programs[1], expected);
         const InstrumentData stored = reloadStore();
         QCOMPARE(stored.programs[1], expected);
@@ -165,26 +167,26 @@ private Q_SLOTS:
         QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
-        const QByteArray block = ProgramBlock(m_data.programs[99]);
+        const QByteArray block = programBlock(m_data.programs[99]);
         QStringList sent; // the name, the type byte, then the rest
-        for (const int address : AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4))
+        for (const int address : addressRange(0x596C, 0x597C) + QList<int>{0x5A01} + addressRange(0x597D, 0x59F4))
             sent << QStringLiteral("26,%1,%2").arg(QLatin1String(hexDigits(address, 4)), QLatin1String(hexDigits(quint8(block[address - 0x596C]), 2)));
         QCOMPARE(m_sim->finish(), sent);
-        QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
+        QCOMPARE(block.mid(vialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
     }
 
     void readingReagentsSavesOnlyWhenTheUtilityDoes()
     {
         QCOMPARE(run(m_transfers->readReagent(200)).status, Status::Done);
-        QCOMPARE(m_fake->reads, AddressRange(0x1A1B, 0x1A27));
+        QCOMPARE(m_fake->reads, addressRange(0x1A1B, 0x1A27));
         QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
-        QCOMPARE(ReadBytes(m_store), m_storeBefore); // reading one reagent saves nothing
+        QCOMPARE(readBytes(m_store), m_storeBefore); // reading one reagent saves nothing
 
         m_data.reagents[7] = "Xylene       ";
         QCOMPARE(run(m_transfers->sendReagent(7)).status, Status::Done);
-        QCOMPARE(m_fake->writes, AddressRange(0x104E, 0x105A));
-        QCOMPARE(m_fake->image.mid(0x104E, NameLength), QByteArray("Xylene       "));
+        QCOMPARE(m_fake->writes, addressRange(0x104E, 0x105A));
+        QCOMPARE(m_fake->image.mid(0x104E, nameLength), QByteArray("Xylene       "));
         const InstrumentData stored = reloadStore(); // sending one saves all 200
         QCOMPARE(stored.reagents[7], QByteArray("Xylene       "));
         QCOMPARE(stored.reagents[200], reagentName("Dev ", 200));
@@ -194,7 +196,7 @@ private Q_SLOTS:
     void refusalsNeedNoInstrument()
     {
         DeviceTransfers &transfers = *m_transfers;
-        m_data.programs[5].vial(3).Hrs = 300;
+        m_data.programs[5].vial(3).hrs = 300;
         const TransferOutcome outcome = run(transfers.sendProgram(5));
         QCOMPARE(outcome.status, Status::Refused);
         QCOMPARE(outcome.message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 cannot be stored on "
@@ -204,20 +206,20 @@ private Q_SLOTS:
         QCOMPARE(run(transfers.readReagent(201)).status, Status::Refused);
         QCOMPARE(run(transfers.sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
         QVERIFY(m_fake->reads.isEmpty() && m_fake->writes.isEmpty());
-        QCOMPARE(ReadBytes(m_store), m_storeBefore);
+        QCOMPARE(readBytes(m_store), m_storeBefore);
     }
 
     void aStoreThatCannotBeWrittenIsReported()
     {
         // A store whose folder is a file can never be written, even by root.
-        QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
+        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
         DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
         const TransferOutcome outcome = run(transfers.readProgram(1));
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());
         QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
                  qPrintable(outcome.message));
-        QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
+        QCOMPARE(m_data.programs[1], instrumentProgram(typeEm)); // the table has what was read
     }
 
     // How each job ends when a byte fails for good: there, announced attempt
@@ -225,7 +227,7 @@ private Q_SLOTS:
     // a send after the whole program or reagent; Read ALL after the reagent
     // under way, or at once while a byte is being retried. Read ALL keeps
     // (and saves) the reagents read before it ends.
-    void howJobsEnd_data()
+    void howJobsEndData()
     {
         QTest::addColumn<QString>("transfer");
         QTest::addColumn<int>("at");       // the failing address, or the one whose command Stop follows
@@ -236,7 +238,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("reagentsRead");
         QTest::addColumn<QString>("message");
 
-        const int p1 = ProgramAddress(1), p99 = ProgramAddress(99), r9 = ReagentAddress(9), r4 = ReagentAddress(4);
+        const int p1 = programAddress(1), p99 = programAddress(99), r9 = reagentAddress(9), r4 = reagentAddress(4);
         const auto failed = [](const char *name, const char *transfer, int at, MemoryFault fault, int answered, const QString &message) {
             QTest::newRow(name) << transfer << at << "fail" << fault << Status::DeviceFailed << answered + 1 << 0 << message;
         };
@@ -263,7 +265,7 @@ private Q_SLOTS:
         stopped("read reagent", r9 + 2, Status::Stopped, 3, 0);
         stopped("send reagent", r9 + 2, Status::Done, 13, 0);
         stopped("read all", r4 + 5, Status::Stopped, 4 * 13, 4);
-        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << "stop" << MemoryFault::None
+        QTest::newRow("read all, stop on the last byte") << "read all" << reagentAddress(200) + 12 << "stop" << MemoryFault::None
                                                          << Status::Done << 2600 << 200 << QString();
         QTest::newRow("read all, instrument silent") << "read all" << r4 + 5 << "stop while silent" << MemoryFault::None
                                                      << Status::Stopped << 3 * 13 + 6 << 3 << QString();
@@ -317,23 +319,23 @@ private Q_SLOTS:
         const InstrumentData stored = reloadStore();
         if (transfer == QLatin1String("read all")) {
             QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
-            if (reagentsRead < ReagentCount)
+            if (reagentsRead < reagentCount)
                 QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
         } else if (status != Status::Done) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);
-            QCOMPARE(ReadBytes(m_store), m_storeBefore);
+            QCOMPARE(readBytes(m_store), m_storeBefore);
         } else if (transfer == QLatin1String("send program")) {
-            QCOMPARE(memory.image.mid(ProgramAddress(99), NameLength), QByteArray("SEND ME      "));
+            QCOMPARE(memory.image.mid(programAddress(99), nameLength), QByteArray("SEND ME      "));
             QCOMPARE(stored.programs[99], m_data.programs[99]);
         } else {
-            QCOMPARE(memory.image.mid(ReagentAddress(9), NameLength), reagentName("Old ", 9));
+            QCOMPARE(memory.image.mid(reagentAddress(9), nameLength), reagentName("Old ", 9));
         }
     }
 
     // Verified reads repeat until two readings agree, verified writes until
     // the byte reads back right; both give up after five.
-    void verificationGivesUpAfterFive_data()
+    void verificationGivesUpAfterFiveData()
     {
         QTest::addColumn<bool>("writing");
         QTest::addColumn<std::function<int(int)>>("read");
@@ -371,7 +373,7 @@ private Q_SLOTS:
     }
 
     // The byte encoding of programs.
-    void vialByte_data()
+    void vialByteData()
     {
         QTest::addColumn<int>("pause");
         QTest::addColumn<int>("agit");
@@ -392,12 +394,12 @@ private Q_SLOTS:
         QFETCH(bool, encoded);
         const VialStep vial{12, agit, pause, 3, 45, 37};
         if (encoded)
-            QCOMPARE(EncodeVial(vial), (std::array<int, 5>{12, byte, 3, 45, 37}));
+            QCOMPARE(encodeVial(vial), (std::array<int, 5>{12, byte, 3, 45, 37}));
         const std::array<quint8, 5> raw{12, quint8(byte), 3, 45, 37};
-        QCOMPARE(DecodeVial(raw.data()), vial);
+        QCOMPARE(decodeVial(raw.data()), vial);
     }
 
-    void durationBytes_data()
+    void durationBytesData()
     {
         QTest::addColumn<int>("minutes");
         QTest::addColumn<QByteArray>("bytes");
@@ -411,42 +413,42 @@ private Q_SLOTS:
     {
         QFETCH(int, minutes);
         QFETCH(QByteArray, bytes);
-        const auto encoded = EncodeDuration(minutes);
+        const auto encoded = encodeDuration(minutes);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(encoded.data()), 4), bytes);
-        QCOMPARE(DecodeDuration(reinterpret_cast<const quint8 *>(bytes.constData())), minutes);
+        QCOMPARE(decodeDuration(reinterpret_cast<const quint8 *>(bytes.constData())), minutes);
     }
 
     void programsSurviveEncodingAndDecoding()
     {
-        ProgramRecord em = instrumentProgram(TypeEM);
-        em.Name = QByteArray("AB\0 \xE9XYZ     ", 13);
-        QCOMPARE(DecodeProgram(ProgramBlock(em)), em); // the name keeps its zero byte
+        ProgramRecord em = instrumentProgram(typeEm);
+        em.name = QByteArray("AB\0 \xE9XYZ     ", 13);
+        QCOMPARE(decodeProgram(programBlock(em)), em); // the name keeps its zero byte
 
         // Reading takes the type byte as it comes: any type but LM has 24 vials.
-        QByteArray typed = ProgramBlock(em);
-        typed[MemoryMap::TypeOffset] = char(7);
-        QCOMPARE(DecodeProgram(typed).Type, 7);
-        QCOMPARE(DecodeProgram(typed).vial(24), em.vial(24));
-        QCOMPARE(ProgramReadOffsets(7).size(), size_t(138));
-        QCOMPARE(DecodeProgram(QByteArray()).Type, TypeLM); // missing bytes are 0
+        QByteArray typed = programBlock(em);
+        typed[MemoryMap::typeOffset] = char(7);
+        QCOMPARE(decodeProgram(typed).type, 7);
+        QCOMPARE(decodeProgram(typed).vial(24), em.vial(24));
+        QCOMPARE(programReadOffsets(7).size(), size_t(138));
+        QCOMPARE(decodeProgram(QByteArray()).type, typeLm); // missing bytes are 0
     }
 
-    void encodingProblems_data()
+    void encodingProblemsData()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("vial");
         QTest::addColumn<VialStep>("step");
         QTest::addColumn<QByteArray>("field"); // empty: no problem
 
-        QTest::newRow("ordinary vial") << TypeEM << 3 << VialStep{200, 5, 1, 99, 59, 60} << QByteArray();
-        QTest::newRow("hours beyond a byte") << TypeEM << 3 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
-        QTest::newRow("negative temperature") << TypeEM << 24 << VialStep{2, 0, 0, 0, 0, -1} << QByteArray("Temp");
-        QTest::newRow("reagent 256") << TypeEM << 1 << VialStep{256, 0, 0, 0, 0, 0} << QByteArray("Reagent");
-        QTest::newRow("minutes beyond a byte") << TypeEM << 1 << VialStep{2, 0, 0, 0, 256, 0} << QByteArray("Min");
-        QTest::newRow("pause -1") << TypeEM << 2 << VialStep{2, 0, -1, 0, 0, 0} << QByteArray("Pause");
-        QTest::newRow("agitation into the pause bits") << TypeEM << 2 << VialStep{2, 16, 0, 0, 0, 0} << QByteArray("Agit");
-        QTest::newRow("LM vial 20 is sent empty anyway") << TypeLM << 20 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray();
-        QTest::newRow("LM vial 12 is sent") << TypeLM << 12 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+        QTest::newRow("ordinary vial") << typeEm << 3 << VialStep{200, 5, 1, 99, 59, 60} << QByteArray();
+        QTest::newRow("hours beyond a byte") << typeEm << 3 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+        QTest::newRow("negative temperature") << typeEm << 24 << VialStep{2, 0, 0, 0, 0, -1} << QByteArray("Temp");
+        QTest::newRow("reagent 256") << typeEm << 1 << VialStep{256, 0, 0, 0, 0, 0} << QByteArray("Reagent");
+        QTest::newRow("minutes beyond a byte") << typeEm << 1 << VialStep{2, 0, 0, 0, 256, 0} << QByteArray("Min");
+        QTest::newRow("pause -1") << typeEm << 2 << VialStep{2, 0, -1, 0, 0, 0} << QByteArray("Pause");
+        QTest::newRow("agitation into the pause bits") << typeEm << 2 << VialStep{2, 16, 0, 0, 0, 0} << QByteArray("Agit");
+        QTest::newRow("LM vial 20 is sent empty anyway") << typeLm << 20 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray();
+        QTest::newRow("LM vial 12 is sent") << typeLm << 12 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
     }
 
     void encodingProblems()
@@ -456,10 +458,10 @@ private Q_SLOTS:
         QFETCH(VialStep, step);
         QFETCH(QByteArray, field);
 
-        ProgramRecord program = ProgramRecord::Empty();
-        program.Type = type;
+        ProgramRecord program = ProgramRecord::empty();
+        program.type = type;
         program.vial(vial) = step;
-        const auto problem = FindEncodingProblem(program);
+        const auto problem = findEncodingProblem(program);
         QCOMPARE(problem.has_value(), !field.isEmpty());
         if (problem) {
             QCOMPARE(problem->field, field);

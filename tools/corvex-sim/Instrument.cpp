@@ -6,9 +6,12 @@
 
 #include <cctype>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr qsizetype MaxLineLength = 256;
+constexpr qsizetype maxLineLength = 256;
 
 std::optional<int> hexField(const QByteArray &text, qsizetype digits)
 {
@@ -68,7 +71,9 @@ std::optional<QByteArray> CommandAssembler::feed(char c)
             return std::nullopt;
         return m_line.mid(1);
     }
-    if (m_line.size() < MaxLineLength)
+    if (m_line.size() < maxLineLength)
         m_line.append(c);
     return std::nullopt;
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 // What the instrument answers, before any fault or timing is applied.
 // Understands "F1" (identify), "25,AAAA" (read a byte) and "26,AAAA,VV"
 // (write a byte); anything else gets no answer.
@@ -40,3 +43,5 @@ private:
     QByteArray m_line;
     bool m_inLine = false;
 };
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+namespace corvex {
+
+
 namespace {
 
 QString systemError(const QString &what)
@@ -92,10 +95,10 @@ Line::~Line()
 void Line::write(const QByteArray &bytes)
 {
     // With no client on the line nothing drains it; keep only the newest.
-    constexpr qsizetype MaxPending = 64 * 1024;
+    constexpr qsizetype maxPending = 64 * 1024;
     m_pending.append(bytes);
-    if (m_pending.size() > MaxPending)
-        m_pending.remove(0, m_pending.size() - MaxPending);
+    if (m_pending.size() > maxPending)
+        m_pending.remove(0, m_pending.size() - maxPending);
     writePending();
 }
 
@@ -132,3 +135,5 @@ void Line::readAvailable()
         break;
     }
 }
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 // The simulator's end of the serial line: the master side of a
 // pseudo-terminal, or a real serial device, as a non-blocking descriptor.
 class Line : public QObject
@@ -40,3 +43,5 @@ private:
     QSocketNotifier m_readNotifier;
     QSocketNotifier m_writeNotifier;
 };
+
+} // namespace corvex

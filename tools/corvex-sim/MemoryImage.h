@@ -3,11 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+namespace corvex {
+
+
 // The instrument's 64 KiB of memory, optionally kept in a file.
 class MemoryImage
 {
 public:
-    static constexpr int Size = 0x10000;
+    static constexpr int size = 0x10000;
 
     MemoryImage();
 
@@ -27,4 +30,6 @@ private:
 };
 
 // Plausible reagent names and a few programs, for demonstrations.
-void FillDemoImage(MemoryImage &memory);
+void fillDemoImage(MemoryImage &memory);
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 
+namespace corvex {
+
+
 namespace {
 
 bool readCount(const QCommandLineParser &parser, const QString &name, int minimum, int *target, QString *error)
@@ -20,7 +23,7 @@ bool readCount(const QCommandLineParser &parser, const QString &name, int minimu
 
 } // namespace
 
-std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString *error)
+std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString *error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -106,3 +109,5 @@ std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString 
         return std::nullopt;
     return options;
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 
 #include <optional>
 
+namespace corvex {
+
+
 struct SimOptions
 {
     QString device;     // a serial device to answer on instead of a pseudo-terminal
@@ -32,4 +35,6 @@ struct SimOptions
 
 // Parses the command line; on failure returns nothing and sets `error`
 // (empty error: help was shown).
-std::optional<SimOptions> ParseSimOptions(const QStringList &arguments, QString *error);
+std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString *error);
+
+} // namespace corvex

@@ -4,9 +4,12 @@
 
 #include <cstdio>
 
+namespace corvex {
+
+
 namespace {
-constexpr int SaveDelayMs = 200;
-constexpr qint64 NsPerMs = 1'000'000;
+constexpr int saveDelayMs = 200;
+constexpr qint64 nsPerMs = 1'000'000;
 } // namespace
 
 Simulator::Simulator(const SimOptions &options, MemoryImage &memory, std::unique_ptr<Line> line)
@@ -18,7 +21,7 @@ Simulator::Simulator(const SimOptions &options, MemoryImage &memory, std::unique
 {
     m_clock.start();
     m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(SaveDelayMs);
+    m_saveTimer.setInterval(saveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &Simulator::saveMemory);
     connect(m_line.get(), &Line::received, this, &Simulator::receive);
 }
@@ -78,20 +81,20 @@ void Simulator::handleCommand(const QByteArray &command, qint64 lineStartNs, qsi
 QByteArray Simulator::applyReplyFaults(const QByteArray &command, QByteArray reply) const
 {
     const bool memoryCommand = command.startsWith("25,") || command.startsWith("26,");
-    constexpr qsizetype AddressAt = 5;
-    constexpr qsizetype ValueAt = 10;
+    constexpr qsizetype addressAt = 5;
+    constexpr qsizetype valueAt = 10;
     if (memoryCommand && everyKth(m_options.wrongAddressEvery)) {
-        const int address = static_cast<int>(reply.mid(AddressAt, 4).toUInt(nullptr, 16));
-        reply.replace(AddressAt, 4, hexDigits(address + 1, 4));
+        const int address = static_cast<int>(reply.mid(addressAt, 4).toUInt(nullptr, 16));
+        reply.replace(addressAt, 4, hexDigits(address + 1, 4));
     }
     if (command.startsWith("26,") && everyKth(m_options.wrongValueEvery)) {
-        const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
-        reply.replace(ValueAt, reply.size() - ValueAt, hexDigits(value ^ 0x01, 2));
+        const int value = static_cast<int>(reply.mid(valueAt).toUInt(nullptr, 16));
+        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value ^ 0x01, 2));
     }
     if (memoryCommand && everyKth(m_options.corruptEvery)) {
         // As a line without a checksum can alter a value: other digits, still a byte.
-        const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
-        reply.replace(ValueAt, reply.size() - ValueAt, hexDigits(value + 0x37, 2));
+        const int value = static_cast<int>(reply.mid(valueAt).toUInt(nullptr, 16));
+        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value + 0x37, 2));
     }
     return reply;
 }
@@ -105,8 +108,8 @@ void Simulator::transmit(const QByteArray &reply, qint64 lineStartNs, qsizetype 
     qint64 due = m_clock.nsecsElapsed();
     if (m_options.wireTiming) {
         // The command line is complete on the wire only after all its characters.
-        const qint64 commandEnd = lineStartNs + lineLength * Transmitter::CharacterTimeNs;
-        due = std::max(due, commandEnd) + static_cast<qint64>(m_options.turnaroundMs * NsPerMs);
+        const qint64 commandEnd = lineStartNs + lineLength * Transmitter::characterTimeNs;
+        due = std::max(due, commandEnd) + static_cast<qint64>(m_options.turnaroundMs * nsPerMs);
     }
     if (m_options.splitSize <= 0) {
         m_transmitter.send(text, due);
@@ -114,7 +117,7 @@ void Simulator::transmit(const QByteArray &reply, qint64 lineStartNs, qsizetype 
     }
     for (qsizetype at = 0; at < text.size(); at += m_options.splitSize) {
         m_transmitter.send(text.mid(at, m_options.splitSize), due);
-        due = std::max(due, m_transmitter.busyUntilNs()) + m_options.splitDelayMs * NsPerMs;
+        due = std::max(due, m_transmitter.busyUntilNs()) + m_options.splitDelayMs * nsPerMs;
     }
 }
 
@@ -125,3 +128,5 @@ void Simulator::log(const QByteArray &text)
     std::fprintf(stderr, "%s\n", text.constData());
     std::fflush(stderr);
 }
+
+} // namespace corvex

@@ -12,6 +12,9 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 // Ties the line, the instrument's answers, the requested faults and timing
 // together.
 class Simulator : public QObject
@@ -45,3 +48,5 @@ private:
     bool m_silenced = false; // the address of --silent-from has come
     QTimer m_saveTimer;
 };
+
+} // namespace corvex

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <time.h>
 
+namespace corvex {
+
+
 namespace {
-constexpr qint64 NsPerMs = 1'000'000;
+constexpr qint64 nsPerMs = 1'000'000;
 // A timer wakes on whole milliseconds; the rest is slept precisely.
-constexpr qint64 FineSleepLimitNs = 2 * NsPerMs;
+constexpr qint64 fineSleepLimitNs = 2 * nsPerMs;
 
 void sleepNs(qint64 ns)
 {
@@ -36,7 +39,7 @@ void Transmitter::send(const QByteArray &bytes, qint64 dueNs)
         // A character is complete one character time after it starts.
         qint64 start = std::max(dueNs, m_busyUntilNs);
         for (const char c : bytes) {
-            start += CharacterTimeNs;
+            start += characterTimeNs;
             m_queue.push_back({start, QByteArray(1, c)});
         }
         m_busyUntilNs = start;
@@ -49,12 +52,12 @@ void Transmitter::schedule()
     if (m_queue.empty())
         return;
     const qint64 wait = m_queue.front().dueNs - m_clock.nsecsElapsed();
-    if (wait <= FineSleepLimitNs) {
+    if (wait <= fineSleepLimitNs) {
         sleepNs(wait);
         sendDue();
         return;
     }
-    m_timer.start(static_cast<int>((wait - FineSleepLimitNs / 2) / NsPerMs));
+    m_timer.start(static_cast<int>((wait - fineSleepLimitNs / 2) / nsPerMs));
 }
 
 void Transmitter::sendDue()
@@ -72,3 +75,5 @@ void Transmitter::sendDue()
     if (!m_queue.empty())
         QTimer::singleShot(0, this, &Transmitter::schedule);
 }
+
+} // namespace corvex

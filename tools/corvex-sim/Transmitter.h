@@ -7,6 +7,9 @@
 
 #include <deque>
 
+namespace corvex {
+
+
 // Sends replies on the line at the moments they are due. With wire timing,
 // every character leaves at the pace of a 9600-baud line (10 bits, about
 // 1.04 ms each), one after the other; otherwise pieces leave at once.
@@ -18,7 +21,7 @@ public:
     Transmitter(Line &line, const QElapsedTimer &clock, bool wireTiming);
 
     // Nanoseconds one character takes on the line.
-    static constexpr qint64 CharacterTimeNs = 10 * 1'000'000'000LL / 9600;
+    static constexpr qint64 characterTimeNs = 10 * 1'000'000'000LL / 9600;
 
     // Queues bytes to leave at `dueNs` (clock time); with wire timing each
     // character is paced from there, after whatever is still being sent.
@@ -44,3 +47,5 @@ private:
     std::deque<Piece> m_queue;
     QTimer m_timer;
 };
+
+} // namespace corvex

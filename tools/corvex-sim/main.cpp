@@ -12,6 +12,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+using namespace corvex;
+
 namespace {
 
 int signalPipe[2] = {-1, -1};
@@ -52,14 +54,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("corvex-sim"));
 
     QString error;
-    const std::optional<SimOptions> options = ParseSimOptions(QCoreApplication::arguments(), &error);
+    const std::optional<SimOptions> options = parseSimOptions(QCoreApplication::arguments(), &error);
     if (!options)
         return fail(error);
 
     MemoryImage memory;
     const bool memoryFileExists = !options->memoryFile.isEmpty() && QFile::exists(options->memoryFile);
     if (options->demo && !memoryFileExists)
-        FillDemoImage(memory);
+        fillDemoImage(memory);
     if (!options->memoryFile.isEmpty() && !memory.load(options->memoryFile, &error))
         return fail(error);
 

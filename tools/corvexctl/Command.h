@@ -8,11 +8,14 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // One command of the command-line tool. Exit codes: 0 done, 1 failed,
 // 2 the command line was wrong.
-inline constexpr int ExitDone = 0;
-inline constexpr int ExitFailed = 1;
-inline constexpr int ExitUsage = 2;
+inline constexpr int exitDone = 0;
+inline constexpr int exitFailed = 1;
+inline constexpr int exitUsage = 2;
 
 struct CommandOption
 {
@@ -68,3 +71,5 @@ struct Command
 
     QString usage() const;
 };
+
+} // namespace corvex

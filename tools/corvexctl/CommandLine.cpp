@@ -3,16 +3,19 @@
 #include <QCommandLineParser>
 #include <QSet>
 
+namespace corvex {
+
+
 namespace {
 
-const QString HelpOption = QStringLiteral("help");
+const QString helpOption = QStringLiteral("help");
 
 // A parser that knows -h and --help, and reads "-80C" as one unknown option
 // rather than as the options -8, -0 and -C.
 void prepare(QCommandLineParser &parser)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), HelpOption}));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), helpOption}));
 }
 
 QCommandLineOption parserOption(const CommandOption &option)
@@ -94,7 +97,7 @@ qsizetype commandNameIndex(const QList<Command> &commands, const QStringList &wo
         }
     }
     parse(parser, words); // wrong options are told once the command is known
-    *helpAsked = parser.isSet(HelpOption);
+    *helpAsked = parser.isSet(helpOption);
     // The name and every word after it are positional arguments.
     const QStringList positional = parser.positionalArguments();
     return positional.isEmpty() ? -1 : words.size() - positional.size();
@@ -109,7 +112,7 @@ CommandWords readCommandWords(const Command &command, const QStringList &words)
     const bool parsed = parse(parser, words);
 
     CommandWords read;
-    read.helpAsked = parser.isSet(HelpOption);
+    read.helpAsked = parser.isSet(helpOption);
     read.error = optionError(parser, command, words);
     if (!parsed && read.error.isEmpty())
         read.error = parser.errorText();
@@ -120,3 +123,5 @@ CommandWords readCommandWords(const Command &command, const QStringList &words)
     }
     return read;
 }
+
+} // namespace corvex

@@ -2,6 +2,9 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // The words of a command line are read in two steps: the command name is
 // found first, then the other words are read with that command's options.
 // Options may come before the command name, between its arguments and after
@@ -21,3 +24,5 @@ struct CommandWords
 };
 
 CommandWords readCommandWords(const Command &command, const QStringList &words);
+
+} // namespace corvex

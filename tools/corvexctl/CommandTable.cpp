@@ -9,24 +9,29 @@
 
 #include <array>
 
+namespace corvex {
+
+
 namespace {
 
 // One line per group of commands.
-constexpr std::array CommandGroups = {
-    &OfflineCommands,
-    &DeviceCommands,
-    &PrintCommands,
-    &WholeInstrumentCommands,
-    &CompareCommands,
-    &LogCommands,
+constexpr std::array commandGroups = {
+    &offlineCommands,
+    &deviceCommands,
+    &printCommands,
+    &wholeInstrumentCommands,
+    &compareCommands,
+    &logCommands,
 };
 
 } // namespace
 
-QList<Command> AllCommands()
+QList<Command> allCommands()
 {
     QList<Command> commands;
-    for (const auto group : CommandGroups)
+    for (const auto group : commandGroups)
         commands += group();
     return commands;
 }
+
+} // namespace corvex

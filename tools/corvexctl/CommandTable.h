@@ -2,5 +2,10 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // Every group of commands of the tool, in the order --help lists them.
-QList<Command> AllCommands();
+QList<Command> allCommands();
+
+} // namespace corvex

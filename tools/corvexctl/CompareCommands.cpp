@@ -5,17 +5,20 @@
 
 #include "CompareSide.h"
 
+namespace corvex {
+
+
 namespace {
 
-const QString ProgramOption = QStringLiteral("program");
-const QString InstrumentWord = QStringLiteral("instrument");
+const QString programOption = QStringLiteral("program");
+const QString instrumentWord = QStringLiteral("instrument");
 
 std::optional<CompareSide> loadSide(CommandContext &context, const QString &name)
 {
-    if (name == InstrumentWord)
-        return ReadInstrumentSide(context);
+    if (name == instrumentWord)
+        return readInstrumentSide(context);
     QString error;
-    std::optional<CompareSide> side = LoadCompareSide(name, error);
+    std::optional<CompareSide> side = loadCompareSide(name, error);
     if (!side)
         context.err << error << '\n';
     return side;
@@ -24,39 +27,39 @@ std::optional<CompareSide> loadSide(CommandContext &context, const QString &name
 int diff(CommandContext &context)
 {
     int program = 0;
-    if (context.hasOption(ProgramOption)) {
-        context.arguments << context.option(ProgramOption);
-        const bool ok = context.numberArgument(2, 1, ProgramCount, QStringLiteral("The program number"), program);
+    if (context.hasOption(programOption)) {
+        context.arguments << context.option(programOption);
+        const bool ok = context.numberArgument(2, 1, programCount, QStringLiteral("The program number"), program);
         context.arguments.removeLast();
         if (!ok)
-            return ExitUsage;
+            return exitUsage;
     }
-    if (context.arguments[0] == InstrumentWord && context.arguments[1] == InstrumentWord)
+    if (context.arguments[0] == instrumentWord && context.arguments[1] == instrumentWord)
         return context.usageError(QStringLiteral("Compare the instrument with a file."));
 
     const std::optional<CompareSide> left = loadSide(context, context.arguments[0]);
     if (!left)
-        return ExitUsage;
+        return exitUsage;
     const std::optional<CompareSide> right = loadSide(context, context.arguments[1]);
     if (!right)
-        return ExitUsage;
-    const CompareOutcome outcome = CompareSides(*left, *right, program);
+        return exitUsage;
+    const CompareOutcome outcome = compareSides(*left, *right, program);
     if (!outcome.error.isEmpty())
         return context.usageError(outcome.error);
     for (const DataDifference &difference : outcome.differences)
-        context.out << DifferenceLine(difference) << '\n';
-    return outcome.differences.isEmpty() ? ExitDone : ExitFailed;
+        context.out << differenceLine(difference) << '\n';
+    return outcome.differences.isEmpty() ? exitDone : exitFailed;
 }
 
 } // namespace
 
-QList<Command> CompareCommands()
+QList<Command> compareCommands()
 {
     QList<CommandOption> options{
-        {ProgramOption, QStringLiteral("N"),
+        {programOption, QStringLiteral("N"),
          QStringLiteral("only program N; the program a program file is compared with")},
     };
-    options += DeviceOptions();
+    options += deviceOptions();
     return {
         {QStringLiteral("diff"), QStringLiteral("A B"),
          QStringLiteral("Show what differs between two of: a store or backup file, a program file, \"instrument\" "
@@ -64,3 +67,5 @@ QList<Command> CompareCommands()
          2, 2, options, diff},
     };
 }
+
+} // namespace corvex

@@ -2,13 +2,16 @@
 
 #include "CommandLine.h"
 
+namespace corvex {
+
+
 namespace {
 
-const QString ToolName = QStringLiteral("corvexctl");
+const QString toolName = QStringLiteral("corvexctl");
 
 void printOverview(const QList<Command> &commands, QTextStream &stream)
 {
-    stream << "Usage: " << ToolName << " COMMAND [ARGUMENTS] [OPTIONS]\n\n"
+    stream << "Usage: " << toolName << " COMMAND [ARGUMENTS] [OPTIONS]\n\n"
            << "Shows and changes the programs and reagent names of a Corvex tissue processor\n"
            << "and of the utility's local store.\n\nCommands:\n";
     qsizetype width = 0;
@@ -18,7 +21,7 @@ void printOverview(const QList<Command> &commands, QTextStream &stream)
         stream << "  " << (command.name + QLatin1Char(' ') + command.parameters).leftJustified(width + 2)
                << command.summary << '\n';
     }
-    stream << "\nRun \"" << ToolName << " COMMAND --help\" for the options of a command.\n";
+    stream << "\nRun \"" << toolName << " COMMAND --help\" for the options of a command.\n";
 }
 
 void printCommandHelp(const Command &command, QTextStream &stream)
@@ -51,14 +54,14 @@ int CommandContext::fail(const QString &message)
 {
     err << message << '\n';
     err.flush();
-    return ExitFailed;
+    return exitFailed;
 }
 
 int CommandContext::usageError(const QString &message)
 {
     err << message << '\n' << m_command.usage() << '\n';
     err.flush();
-    return ExitUsage;
+    return exitUsage;
 }
 
 bool CommandContext::numberArgument(int index, int lo, int hi, const QString &what, int &number)
@@ -76,7 +79,7 @@ bool CommandContext::numberArgument(int index, int lo, int hi, const QString &wh
 
 QString Command::usage() const
 {
-    QString text = QStringLiteral("Usage: ") + ToolName + QLatin1Char(' ') + name;
+    QString text = QStringLiteral("Usage: ") + toolName + QLatin1Char(' ') + name;
     if (!parameters.isEmpty())
         text += QLatin1Char(' ') + parameters;
     for (const CommandOption &option : options) {
@@ -98,19 +101,19 @@ int runCommandLine(const QList<Command> &commands, const QStringList &words, QTe
     if (nameIndex < 0 || name == QLatin1String("help")) {
         const bool asked = helpAsked || nameIndex >= 0;
         printOverview(commands, asked ? out : err);
-        return asked ? ExitDone : ExitUsage;
+        return asked ? exitDone : exitUsage;
     }
     const Command *command = findCommand(commands, name);
     if (!command) {
-        err << "Unknown command \"" << name << "\". Run \"" << ToolName << " --help\" for the list of commands.\n";
-        return ExitUsage;
+        err << "Unknown command \"" << name << "\". Run \"" << toolName << " --help\" for the list of commands.\n";
+        return exitUsage;
     }
     QStringList commandWords = words;
     commandWords.removeAt(nameIndex);
     const CommandWords read = readCommandWords(*command, commandWords);
     if (read.helpAsked) {
         printCommandHelp(*command, out);
-        return ExitDone;
+        return exitDone;
     }
 
     CommandContext context(*command, out, err);
@@ -127,10 +130,12 @@ int runCommandLine(const QList<Command> &commands, const QStringList &words, QTe
 
 } // namespace
 
-int RunCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const int exitCode = runCommandLine(commands, arguments, out, err);
     out.flush();
     err.flush();
     return exitCode;
 }
+
+} // namespace corvex

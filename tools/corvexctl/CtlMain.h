@@ -5,7 +5,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace corvex {
+
+
 // The command-line tool with `commands`, in the order --help lists them:
 // `arguments` without the program name; results go to `out`, messages to
 // `err`. Returns the exit code.
-int RunCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err);
+int runCorvexCtl(const QList<Command> &commands, const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace corvex

@@ -11,6 +11,9 @@
 #include <algorithm>
 #include <memory>
 
+namespace corvex {
+
+
 namespace {
 
 // Shows a job's progress on the error stream in steps of ten percent.
@@ -48,11 +51,11 @@ std::optional<int> failed(CommandContext &context, const TransferOutcome &outcom
 int identify(CommandContext &context)
 {
     DeviceSession session;
-    return RunInEventLoop([&](const EndCommand &end) {
+    return runInEventLoop([&](const EndCommand &end) {
         session.connect(context, [&, end](std::optional<int> failed) {
             if (!failed)
-                context.out << "A Corvex (" << DeviceConnection::Identification << ") answers on " << session.device() << ".\n";
-            end(failed.value_or(ExitDone));
+                context.out << "A Corvex (" << DeviceConnection::identification << ") answers on " << session.device() << ".\n";
+            end(failed.value_or(exitDone));
         });
     });
 }
@@ -63,16 +66,16 @@ TransferCommand programTransfer(bool sending)
     return [sending](CommandContext &context, Subject &subject, DeviceTransfers &transfers, const EndCommand &end) {
         const int number = subject.number;
         TransferJob *job = sending ? transfers.sendProgram(number) : transfers.readProgram(number);
-        printProgress(*job, context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading ")) + ProgramNumberLabel(number));
+        printProgress(*job, context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading ")) + programNumberLabel(number));
         runJob(job, [&context, &subject, number, sending, end](const TransferOutcome &outcome) {
             if (const std::optional<int> code = failed(context, outcome)) {
                 end(*code);
                 return;
             }
-            context.out << ProgramLabel(number, subject.data)
+            context.out << programLabel(number, subject.data)
                         << (sending ? " has been sent to the Corvex" : " has been read from the Corvex")
-                        << " and saved to \"" << StorePath(context) << "\".\n";
-            end(ExitDone);
+                        << " and saved to \"" << storePath(context) << "\".\n";
+            end(exitDone);
         });
     };
 }
@@ -85,8 +88,8 @@ void readReagent(CommandContext &context, Subject &subject, DeviceTransfers &tra
             end(*code);
             return;
         }
-        context.out << ReagentListLine(subject.number, subject.data.reagents[subject.number]) << '\n';
-        end(ExitDone);
+        context.out << reagentListLine(subject.number, subject.data.reagents[subject.number]) << '\n';
+        end(exitDone);
     });
 }
 
@@ -97,15 +100,15 @@ void readReagents(CommandContext &context, Subject &subject, DeviceTransfers &tr
     auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
     runJob(job, [&context, &subject, end, stopOnCtrlC](const TransferOutcome &outcome) {
         for (int r = 1; r <= outcome.reagentsRead; ++r)
-            context.out << ReagentListLine(r, subject.data.reagents[r]) << '\n';
+            context.out << reagentListLine(r, subject.data.reagents[r]) << '\n';
         switch (outcome.status) {
         case TransferOutcome::Status::Done:
-            context.err << "All " << ReagentCount << " reagents have been read and saved to \"" << StorePath(context) << "\".\n";
-            end(ExitDone);
+            context.err << "All " << reagentCount << " reagents have been read and saved to \"" << storePath(context) << "\".\n";
+            end(exitDone);
             return;
         case TransferOutcome::Status::Stopped:
             end(context.fail(QStringLiteral("Stopped after %1; the reagents read have been saved to \"%2\".")
-                                 .arg(ReagentNumberLabel(outcome.reagentsRead), StorePath(context))));
+                                 .arg(reagentNumberLabel(outcome.reagentsRead), storePath(context))));
             return;
         default:
             end(context.fail(outcome.message));
@@ -116,13 +119,13 @@ void readReagents(CommandContext &context, Subject &subject, DeviceTransfers &tr
 int sendReagent(CommandContext &context)
 {
     const QString typed = context.arguments.at(1);
-    const QByteArray encoded = EncodeCp1252(typed);
+    const QByteArray encoded = encodeCp1252(typed);
     // Control characters cannot be typed on the instrument and would not survive the store.
     const bool control = std::any_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.unicode() < 0x20; });
-    if (control || DecodeCp1252(encoded) != typed)
+    if (control || decodeCp1252(encoded) != typed)
         return context.usageError(QStringLiteral("The name \"%1\" has characters the Corvex cannot store.").arg(typed));
-    if (encoded.size() > NameLength)
-        context.err << "The name is cut to its first " << NameLength << " characters.\n";
+    if (encoded.size() > nameLength)
+        context.err << "The name is cut to its first " << nameLength << " characters.\n";
 
     const auto send = [name = nameForStorage(encoded)](CommandContext &context, Subject &subject, DeviceTransfers &transfers,
                                                        const EndCommand &end) {
@@ -132,39 +135,41 @@ int sendReagent(CommandContext &context)
                 end(*code);
                 return;
             }
-            context.out << ReagentListLine(subject.number, name) << " has been sent to the Corvex and saved to \""
-                        << StorePath(context) << "\".\n";
-            end(ExitDone);
+            context.out << reagentListLine(subject.number, name) << " has been sent to the Corvex and saved to \""
+                        << storePath(context) << "\".\n";
+            end(exitDone);
         });
     };
-    return OnInstrument(NumberArgument::Reagent, StoreUse::MayBeMissing, send)(context);
+    return onInstrument(NumberArgument::Reagent, StoreUse::MayBeMissing, send)(context);
 }
 
 Command deviceCommand(const QString &name, const QString &parameters, const QString &summary, int arguments,
                       std::function<int(CommandContext &)> run)
 {
-    return {name, parameters, summary, arguments, arguments, DeviceOptions() << StoreOption(), std::move(run)};
+    return {name, parameters, summary, arguments, arguments, deviceOptions() << storeOption(), std::move(run)};
 }
 
 } // namespace
 
-QList<Command> DeviceCommands()
+QList<Command> deviceCommands()
 {
     return {
         deviceCommand(QStringLiteral("identify"), QString(), QStringLiteral("Look for the Corvex and say where it answers"), 0, identify),
         deviceCommand(QStringLiteral("read-program"), QStringLiteral("N"),
                       QStringLiteral("Read program N from the Corvex and save it to the store"), 1,
-                      OnInstrument(NumberArgument::Program, StoreUse::MayBeMissing, programTransfer(false))),
+                      onInstrument(NumberArgument::Program, StoreUse::MayBeMissing, programTransfer(false))),
         deviceCommand(QStringLiteral("send-program"), QStringLiteral("N"),
                       QStringLiteral("Send program N of the store to the Corvex"), 1,
-                      OnInstrument(NumberArgument::Program, StoreUse::SavesExisting, programTransfer(true))),
+                      onInstrument(NumberArgument::Program, StoreUse::SavesExisting, programTransfer(true))),
         deviceCommand(QStringLiteral("read-reagent"), QStringLiteral("N"),
                       QStringLiteral("Read reagent N from the Corvex and show it (the store is not changed)"), 1,
-                      OnInstrument(NumberArgument::Reagent, StoreUse::None, readReagent)),
+                      onInstrument(NumberArgument::Reagent, StoreUse::None, readReagent)),
         deviceCommand(QStringLiteral("read-reagents"), QString(),
                       QStringLiteral("Read all 200 reagents from the Corvex and save them to the store (Ctrl+C stops)"), 0,
-                      OnInstrument(NumberArgument::None, StoreUse::MayBeMissing, readReagents)),
+                      onInstrument(NumberArgument::None, StoreUse::MayBeMissing, readReagents)),
         deviceCommand(QStringLiteral("send-reagent"), QStringLiteral("N NAME"),
                       QStringLiteral("Name reagent N, send it to the Corvex and save the reagents to the store"), 2, sendReagent),
     };
 }
+
+} // namespace corvex

@@ -2,5 +2,10 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // Commands that talk to the instrument over the serial line.
-QList<Command> DeviceCommands();
+QList<Command> deviceCommands();
+
+} // namespace corvex

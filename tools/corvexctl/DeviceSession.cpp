@@ -9,22 +9,25 @@
 
 #include <chrono>
 
+namespace corvex {
+
+
 namespace {
-const QString PortOption = QStringLiteral("port");
-const QString TickOption = QStringLiteral("tick-ms");
-const QString VerifyOption = QStringLiteral("verify");
+const QString portOption = QStringLiteral("port");
+const QString tickOption = QStringLiteral("tick-ms");
+const QString verifyOption = QStringLiteral("verify");
 
 // "A device on /dev/pts/0 answered "?1F1,4178-306", which is not a Corvex 4178-305."
 QString otherDeviceText(const QString &described, const QByteArray &reply)
 {
     return QStringLiteral("A device on %1 answered \"%2\", which is not a Corvex %3.")
-        .arg(described, QString::fromLatin1(reply), QLatin1String(DeviceConnection::Identification));
+        .arg(described, QString::fromLatin1(reply), QLatin1String(DeviceConnection::identification));
 }
 } // namespace
 
-int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
+int runInEventLoop(const std::function<void(const EndCommand &end)> &begin)
 {
-    int exitCode = ExitFailed;
+    int exitCode = exitFailed;
     bool ended = false;
     const EndCommand end = [&](int code) {
         if (std::exchange(ended, true))
@@ -35,7 +38,7 @@ int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
     // The loop runs here, at the top level of the command, and nowhere else.
     if (QThread::currentThread()->loopLevel() > 0) {
         qWarning("corvexctl: a device command cannot run inside a running event loop");
-        return ExitFailed;
+        return exitFailed;
     }
     QObject guard;
     QTimer::singleShot(0, &guard, [&] { begin(end); });
@@ -43,14 +46,14 @@ int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin)
     return exitCode;
 }
 
-QList<CommandOption> DeviceOptions()
+QList<CommandOption> deviceOptions()
 {
-    CommandOption tick{TickOption, QStringLiteral("MS"), QStringLiteral("time-out tick of the link (default 1000)")};
+    CommandOption tick{tickOption, QStringLiteral("MS"), QStringLiteral("time-out tick of the link (default 1000)")};
     tick.hidden = true;
     return {
-        {PortOption, QStringLiteral("PORT"),
+        {portOption, QStringLiteral("PORT"),
          QStringLiteral("serial port: a number 1..16 (COM1..COM16) or a device path (default: the utility's port)")},
-        {VerifyOption, QString(),
+        {verifyOption, QString(),
          QStringLiteral("read every byte until two readings agree, read back every byte sent (about twice the time)")},
         tick,
     };
@@ -67,45 +70,45 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
 {
     m_connected = [this, connected = std::move(connected)](std::optional<int> failed) {
         if (!failed)
-            SetLoggedPort(device());
+            setLoggedPort(device());
         connected(failed);
     };
-    m_verify = context.hasOption(VerifyOption);
-    if (context.hasOption(TickOption)) {
+    m_verify = context.hasOption(verifyOption);
+    if (context.hasOption(tickOption)) {
         bool ok = false;
-        const int ms = context.option(TickOption).toInt(&ok);
+        const int ms = context.option(tickOption).toInt(&ok);
         if (!ok || ms < 1) {
             m_connected(context.usageError(
-                QStringLiteral("--tick-ms needs a whole number of milliseconds, not \"%1\".").arg(context.option(TickOption))));
+                QStringLiteral("--tick-ms needs a whole number of milliseconds, not \"%1\".").arg(context.option(tickOption))));
             return;
         }
         m_connection.setTickInterval(std::chrono::milliseconds(ms));
     }
 
-    if (!context.hasOption(PortOption)) {
+    if (!context.hasOption(portOption)) {
         QObject::connect(&m_connection, &DeviceConnection::connected, this, [this, &context] { searchEnded(context, true); });
         QObject::connect(&m_connection, &DeviceConnection::notConnected, this, [this, &context] { searchEnded(context, false); });
         m_connection.connectDevice();
         return;
     }
 
-    const QString port = context.option(PortOption);
+    const QString port = context.option(portOption);
     bool isNumber = false;
     const int number = port.toInt(&isNumber);
     QString device = port;
     QString described = port;
     if (isNumber) {
-        if (!IsValidPortNumber(number)) {
+        if (!isValidPortNumber(number)) {
             m_connected(context.usageError(
                 QStringLiteral("The port must be a number from 1 to 16 or a device path, not \"%1\".").arg(port)));
             return;
         }
-        device = PortDevice(number);
+        device = portDevice(number);
         described = portDescription(number, device);
     }
     m_port.setDeviceName(device);
     if (!m_port.open()) {
-        m_connected(context.fail(isNumber ? QStringLiteral("%1: %2").arg(PortName(number), m_port.errorString())
+        m_connected(context.fail(isNumber ? QStringLiteral("%1: %2").arg(portName(number), m_port.errorString())
                                           : m_port.errorString()));
         return;
     }
@@ -125,12 +128,12 @@ void DeviceSession::searchEnded(CommandContext &context, bool found)
         if (answer.result == PortAnswer::Result::OtherDevice)
             context.err << otherDeviceText(answer.candidate.device, answer.reply) << '\n';
     }
-    const std::optional<int> stored = StoredCommPort();
+    const std::optional<int> stored = storedCommPort();
     m_connected(context.fail(
         stored.value_or(0) == 0
             ? QStringLiteral("No Corvex answered on any port (COM1..COM16). Give the port with --port.")
             : QStringLiteral("No Corvex answered on %1 (%2), the port the utility uses. Give another with --port.")
-                  .arg(PortName(*stored), PortDevice(*stored))));
+                  .arg(portName(*stored), portDevice(*stored))));
 }
 
 void DeviceSession::deviceChecked(CommandContext &context, const QString &described, bool identified)
@@ -147,9 +150,9 @@ void DeviceSession::deviceChecked(CommandContext &context, const QString &descri
     m_connected(context.fail(QStringLiteral("No Corvex answered on %1.").arg(described)));
 }
 
-int RunConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work)
+int runConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work)
 {
-    return RunInEventLoop([&](const EndCommand &end) {
+    return runInEventLoop([&](const EndCommand &end) {
         session.connect(context, [&work, end](std::optional<int> failed) {
             if (failed)
                 end(*failed);
@@ -159,17 +162,19 @@ int RunConnected(CommandContext &context, DeviceSession &session, const std::fun
     });
 }
 
-std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run)
+std::function<int(CommandContext &)> onInstrument(NumberArgument number, StoreUse use, TransferCommand run)
 {
     return [number, use, run = std::move(run)](CommandContext &context) {
         Subject subject;
-        if (const std::optional<int> end = PrepareSubject(context, number, use, subject))
+        if (const std::optional<int> end = prepareSubject(context, number, use, subject))
             return *end;
         DeviceSession session;
         std::unique_ptr<DeviceTransfers> transfers;
-        return RunConnected(context, session, [&](const EndCommand &end) {
-            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, StorePath(context));
+        return runConnected(context, session, [&](const EndCommand &end) {
+            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, storePath(context));
             run(context, subject, *transfers, end);
         });
     };
 }
+
+} // namespace corvex

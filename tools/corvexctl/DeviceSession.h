@@ -11,19 +11,22 @@
 
 #include <functional>
 
+namespace corvex {
+
+
 // Ends the work of a command with its exit code; only the first call counts.
 using EndCommand = std::function<void(int exitCode)>;
 
 // Runs `begin` from the application's event loop, run here at the top level
 // of the command, until it calls `end`; returns the exit code given.
-int RunInEventLoop(const std::function<void(const EndCommand &end)> &begin);
+int runInEventLoop(const std::function<void(const EndCommand &end)> &begin);
 
 class CommandContext;
 class DeviceSession;
 
 // Runs the event loop as RunInEventLoop does, connects `session` as the
 // options say and then runs `work`; a failed connection ends the command.
-int RunConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work);
+int runConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work);
 
 // The port, link and connection a device command works through.
 class DeviceSession : public QObject
@@ -60,7 +63,7 @@ private:
 };
 
 // --port PORT, --verify and the hidden --tick-ms MS.
-QList<CommandOption> DeviceOptions();
+QList<CommandOption> deviceOptions();
 
 // What a device command does once connected: starts its work on the
 // transfers between the instrument and the loaded data (which save to the
@@ -68,4 +71,6 @@ QList<CommandOption> DeviceOptions();
 using TransferCommand = std::function<void(CommandContext &, Subject &, DeviceTransfers &, const EndCommand &end)>;
 
 // Like OnStore, and then connected to the instrument.
-std::function<int(CommandContext &)> OnInstrument(NumberArgument number, StoreUse use, TransferCommand run);
+std::function<int(CommandContext &)> onInstrument(NumberArgument number, StoreUse use, TransferCommand run);
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 
 #include <unistd.h>
 
+namespace corvex {
+
+
 namespace {
 
 int interruptPipe[2] = {-1, -1};
@@ -42,3 +45,5 @@ StopOnInterrupt::~StopOnInterrupt()
     ::close(interruptPipe[0]);
     ::close(interruptPipe[1]);
 }
+
+} // namespace corvex

@@ -5,6 +5,9 @@
 #include <memory>
 
 class QSocketNotifier;
+
+namespace corvex {
+
 class TransferJob;
 
 // While it lives, Ctrl+C stops the job (from the event loop: the signal
@@ -22,3 +25,5 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     void (*m_previous)(int) = nullptr;
 };
+
+} // namespace corvex

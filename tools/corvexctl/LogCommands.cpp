@@ -4,9 +4,12 @@
 
 #include <algorithm>
 
+namespace corvex {
+
+
 namespace {
 
-const QString SinceOption = QStringLiteral("since");
+const QString sinceOption = QStringLiteral("since");
 
 // "2026-12-06" (that day, local time, from midnight) or an ISO 8601 time.
 QDateTime sinceTime(const QString &text)
@@ -39,35 +42,37 @@ QString lineText(const TransferLogLine &line)
 int showLog(CommandContext &context)
 {
     QDateTime since;
-    if (context.hasOption(SinceOption)) {
-        since = sinceTime(context.option(SinceOption));
+    if (context.hasOption(sinceOption)) {
+        since = sinceTime(context.option(sinceOption));
         if (!since.isValid())
             return context.usageError(QStringLiteral("--since needs a date such as 2026-03-01 or a time such as "
                                                      "2026-03-01T14:00, not \"%1\".")
-                                          .arg(context.option(SinceOption)));
+                                          .arg(context.option(sinceOption)));
     }
-    const QString path = TransferLogPath();
-    const TransferLogContent content = ReadTransferLog(path);
+    const QString path = transferLogPath();
+    const TransferLogContent content = readTransferLog(path);
     if (!content.error.isEmpty())
         return context.fail(content.error);
-    QList<TransferLogLine> lines = NewestFirst(content.lines, since);
+    QList<TransferLogLine> lines = newestFirst(content.lines, since);
     std::reverse(lines.begin(), lines.end());
     for (const TransferLogLine &line : lines)
         context.out << lineText(line) << '\n';
     if (content.lines.isEmpty())
         context.err << "The transfer log \"" << path << "\" is empty.\n";
-    return ExitDone;
+    return exitDone;
 }
 
 } // namespace
 
-QList<Command> LogCommands()
+QList<Command> logCommands()
 {
     return {
         {QStringLiteral("log"), QString(),
          QStringLiteral("Show the transfer log: what was read, sent, backed up, restored, imported, exported and printed"),
          0, 0,
-         {{SinceOption, QStringLiteral("DATE"), QStringLiteral("only lines from this date (2026-03-01) or time on")}},
+         {{sinceOption, QStringLiteral("DATE"), QStringLiteral("only lines from this date (2026-03-01) or time on")}},
          showLog},
     };
 }
+
+} // namespace corvex

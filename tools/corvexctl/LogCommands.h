@@ -2,5 +2,10 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // log: the transfer log, oldest line first.
-QList<Command> LogCommands();
+QList<Command> logCommands();
+
+} // namespace corvex

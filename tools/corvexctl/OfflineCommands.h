@@ -2,5 +2,10 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // Commands on the local store and program files; they need no instrument.
-QList<Command> OfflineCommands();
+QList<Command> offlineCommands();
+
+} // namespace corvex

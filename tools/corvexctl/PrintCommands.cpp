@@ -4,6 +4,9 @@
 
 #include "SheetOrder.h"
 
+namespace corvex {
+
+
 namespace {
 
 QList<CommandOption> sheetOptions()
@@ -15,7 +18,7 @@ QList<CommandOption> sheetOptions()
         {QStringLiteral("date"), QString(), QStringLiteral("Print the current date in the footer")},
         {QStringLiteral("time"), QString(), QStringLiteral("Print the current time in the footer")},
         {QStringLiteral("comment"), QStringLiteral("TEXT"), QStringLiteral("Print TEXT at the top of every sheet")},
-        StoreOption(),
+        storeOption(),
     };
 }
 
@@ -27,8 +30,8 @@ int printSheets(CommandContext &context, SheetOrder order)
     if (named && context.option(QStringLiteral("printer")).isEmpty())
         return context.usageError(QStringLiteral("--printer needs the name of a printer."));
     InstrumentData data;
-    if (!LoadStoreFor(context, data, false))
-        return ExitFailed;
+    if (!loadStoreFor(context, data, false))
+        return exitFailed;
     order.pdfFile = context.option(QStringLiteral("pdf"));
     order.printer = context.option(QStringLiteral("printer"));
     order.logoFile = context.option(QStringLiteral("logo"));
@@ -36,19 +39,19 @@ int printSheets(CommandContext &context, SheetOrder order)
     order.time = context.hasOption(QStringLiteral("time"));
     order.comment = context.option(QStringLiteral("comment"));
     order.moment = QDateTime::currentDateTime();
-    const SheetOrderResult result = PrintSheetOrder(data, order);
+    const SheetOrderResult result = printSheetOrder(data, order);
     if (!result.ok)
         return context.fail(result.message);
     context.out << result.message << '\n';
-    return ExitDone;
+    return exitDone;
 }
 
 int printPrograms(CommandContext &context)
 {
     int first = 0, last = 0;
-    if (!context.numberArgument(0, 1, ProgramCount, QStringLiteral("The first program"), first)
-        || !context.numberArgument(1, first, ProgramCount, QStringLiteral("The last program"), last))
-        return ExitUsage;
+    if (!context.numberArgument(0, 1, programCount, QStringLiteral("The first program"), first)
+        || !context.numberArgument(1, first, programCount, QStringLiteral("The last program"), last))
+        return exitUsage;
     SheetOrder order;
     order.content = PrintRequest::Content::Programs;
     order.firstProgram = QString::number(first);
@@ -65,7 +68,7 @@ int printReagents(CommandContext &context)
 
 } // namespace
 
-QList<Command> PrintCommands()
+QList<Command> printCommands()
 {
     return {
         {QStringLiteral("print-programs"), QStringLiteral("FIRST LAST"),
@@ -75,3 +78,5 @@ QList<Command> PrintCommands()
          0, 0, sheetOptions(), printReagents},
     };
 }
+
+} // namespace corvex

@@ -7,25 +7,28 @@
 
 #include <QFileInfo>
 
-CommandOption StoreOption()
+namespace corvex {
+
+
+CommandOption storeOption()
 {
     return {QStringLiteral("store"), QStringLiteral("PATH"),
             QStringLiteral("the store file (default: the utility's own CORVEX.ini)")};
 }
 
-QString StorePath(const CommandContext &context)
+QString storePath(const CommandContext &context)
 {
-    return context.hasOption(QStringLiteral("store")) ? context.option(QStringLiteral("store")) : DefaultStorePath();
+    return context.hasOption(QStringLiteral("store")) ? context.option(QStringLiteral("store")) : defaultStorePath();
 }
 
-bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsBlank)
+bool loadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsBlank)
 {
-    const QString path = StorePath(context);
+    const QString path = storePath(context);
     if (!missingIsBlank && !QFileInfo::exists(path)) {
         context.fail(QStringLiteral("There is no store \"%1\".").arg(path));
         return false;
     }
-    const StoreResult loaded = LoadStore(path, data);
+    const StoreResult loaded = loadStore(path, data);
     if (!loaded) {
         context.fail(loaded.error);
         return false;
@@ -33,36 +36,38 @@ bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsB
     return true;
 }
 
-QString ProgramLabel(int number, const InstrumentData &data)
+QString programLabel(int number, const InstrumentData &data)
 {
-    return ProgramNumberLabel(number) + QStringLiteral(" (\"")
-        + DecodeCp1252(nameForDisplay(data.programs[number].Name)) + QStringLiteral("\")");
+    return programNumberLabel(number) + QStringLiteral(" (\"")
+        + decodeCp1252(nameForDisplay(data.programs[number].name)) + QStringLiteral("\")");
 }
 
-std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject)
+std::optional<int> prepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject)
 {
     if (number == NumberArgument::Program
-        && !context.numberArgument(0, 1, ProgramCount, QStringLiteral("The program number"), subject.number))
-        return ExitUsage;
+        && !context.numberArgument(0, 1, programCount, QStringLiteral("The program number"), subject.number))
+        return exitUsage;
     if (number == NumberArgument::Reagent
-        && !context.numberArgument(0, 1, ReagentCount, QStringLiteral("The reagent number"), subject.number))
-        return ExitUsage;
+        && !context.numberArgument(0, 1, reagentCount, QStringLiteral("The reagent number"), subject.number))
+        return exitUsage;
     if (use == StoreUse::MayBeMissing || use == StoreUse::SavesExisting) {
-        subject.lock = std::make_unique<StoreLock>(StorePath(context));
+        subject.lock = std::make_unique<StoreLock>(storePath(context));
         if (!subject.lock->tryLock())
             return context.fail(subject.lock->error());
     }
-    if (use != StoreUse::None && !LoadStoreFor(context, subject.data, use == StoreUse::MayBeMissing))
-        return ExitFailed;
+    if (use != StoreUse::None && !loadStoreFor(context, subject.data, use == StoreUse::MayBeMissing))
+        return exitFailed;
     return std::nullopt;
 }
 
-std::function<int(CommandContext &)> OnStore(NumberArgument number, StoreUse use, SubjectCommand run)
+std::function<int(CommandContext &)> onStore(NumberArgument number, StoreUse use, SubjectCommand run)
 {
     return [number, use, run = std::move(run)](CommandContext &context) {
         Subject subject;
-        if (const std::optional<int> end = PrepareSubject(context, number, use, subject))
+        if (const std::optional<int> end = prepareSubject(context, number, use, subject))
             return *end;
         return run(context, subject);
     };
 }
+
+} // namespace corvex

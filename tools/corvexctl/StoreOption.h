@@ -9,18 +9,21 @@
 #include <memory>
 #include <optional>
 
+namespace corvex {
+
+
 // The option --store PATH that every command on the local store takes.
-CommandOption StoreOption();
+CommandOption storeOption();
 
 // The store the command works on: --store, or the utility's own store.
-QString StorePath(const CommandContext &context);
+QString storePath(const CommandContext &context);
 
 // Loads the store into `data`. A missing store is an error unless
 // `missingIsBlank`; an unreadable one always is. Prints its own message.
-bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsBlank);
+bool loadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsBlank);
 
 // Program07 ("name"), as the utility names a program in its messages.
-QString ProgramLabel(int number, const InstrumentData &data);
+QString programLabel(int number, const InstrumentData &data);
 
 // What a command works on, checked and loaded before its own work starts:
 // its argument N and the data of the store.
@@ -45,10 +48,12 @@ using SubjectCommand = std::function<int(CommandContext &, Subject &)>;
 
 // Runs `run` once argument N has been checked and the store loaded as `use`
 // says; a failure there is printed and ends the command.
-std::function<int(CommandContext &)> OnStore(NumberArgument number, StoreUse use, SubjectCommand run);
+std::function<int(CommandContext &)> onStore(NumberArgument number, StoreUse use, SubjectCommand run);
 
 // Checks argument N and loads the store into `subject`; a command that saves
 // to the store locks it first, so that it is refused while another utility
 // works on that store. The exit code to end
 // with when that failed (after printing why), nothing when all is well.
-std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject);
+std::optional<int> prepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject);
+
+} // namespace corvex

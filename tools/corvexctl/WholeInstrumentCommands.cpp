@@ -14,10 +14,13 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 namespace {
 
-const QString ProgramsOption = QStringLiteral("programs");
-const QString NoReagentsOption = QStringLiteral("no-reagents");
+const QString programsOption = QStringLiteral("programs");
+const QString noReagentsOption = QStringLiteral("no-reagents");
 
 // Progress on the error stream about once a second, and at the end: bytes
 // done and time left.
@@ -46,7 +49,7 @@ QString backupTargetProblem(const QString &file)
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
-    if (!IsWritableFolder(folder))
+    if (!isWritableFolder(folder))
         return QStringLiteral("Cannot write in the folder \"%1\".").arg(folder);
     return {};
 }
@@ -55,7 +58,7 @@ QString backupTargetProblem(const QString &file)
 void runBackup(CommandContext &context, DeviceSession &session, const QString &file,
                std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
-    BackupJob *job = MakeBackup(session.memory(), file, session.device());
+    BackupJob *job = makeBackup(session.memory(), file, session.device());
     printProgress(*job, context.err, file.isEmpty() ? QStringLiteral("Reading the Corvex") : QStringLiteral("Backup"));
     auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
     QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnCtrlC](const TransferOutcome &outcome) mutable {
@@ -72,7 +75,7 @@ int backup(CommandContext &context)
     if (const QString problem = backupTargetProblem(file); !problem.isEmpty())
         return context.fail(problem);
     DeviceSession session;
-    return RunConnected(context, session, [&](const EndCommand &end) {
+    return runConnected(context, session, [&](const EndCommand &end) {
         runBackup(context, session, file, [&context, file, end](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
                 end(context.fail(outcome.message));
@@ -80,7 +83,7 @@ int backup(CommandContext &context)
             }
             context.out << "The Corvex has been backed up to \"" << file << "\" (" << job.bytesRead()
                         << " bytes read).\n";
-            end(ExitDone);
+            end(exitDone);
         });
     });
 }
@@ -89,9 +92,9 @@ int backup(CommandContext &context)
 std::optional<StorePart> restorePart(CommandContext &context)
 {
     StorePart part;
-    part.reagents = !context.hasOption(NoReagentsOption);
-    if (context.hasOption(ProgramsOption)) {
-        const QStringList ends = context.option(ProgramsOption).split(QLatin1Char('-'));
+    part.reagents = !context.hasOption(noReagentsOption);
+    if (context.hasOption(programsOption)) {
+        const QStringList ends = context.option(programsOption).split(QLatin1Char('-'));
         bool firstOk = false, lastOk = false;
         part.firstProgram = ends.value(0).toInt(&firstOk);
         part.lastProgram = ends.size() == 1 ? part.firstProgram : ends.value(1).toInt(&lastOk);
@@ -100,11 +103,11 @@ std::optional<StorePart> restorePart(CommandContext &context)
         if (ends.size() > 2 || !firstOk || !lastOk || !ProgramTable::isValidNumber(part.firstProgram)
             || !ProgramTable::isValidNumber(part.lastProgram) || part.firstProgram > part.lastProgram) {
             context.usageError(QStringLiteral("--programs needs a range of programs such as 1-20 or 7 (1 to 99), not \"%1\".")
-                                   .arg(context.option(ProgramsOption)));
+                                   .arg(context.option(programsOption)));
             return std::nullopt;
         }
     } else if (!part.reagents) {
-        part = {1, ProgramCount, false};
+        part = {1, programCount, false};
     }
     return part;
 }
@@ -114,21 +117,21 @@ int restore(CommandContext &context)
     const QString file = context.arguments[0];
     const std::optional<StorePart> part = restorePart(context);
     if (!part)
-        return ExitUsage;
+        return exitUsage;
     QString error;
-    const std::optional<CompareSide> backup = LoadCompareSide(file, error);
+    const std::optional<CompareSide> backup = loadCompareSide(file, error);
     if (!backup)
         return context.fail(error);
     if (backup->programFile)
         return context.fail(QStringLiteral("\"%1\" is a program file, not a backup; send it with import-program and "
                                            "send-program.").arg(file));
     Subject subject;
-    if (const std::optional<int> end = PrepareSubject(context, NumberArgument::None, StoreUse::MayBeMissing, subject))
+    if (const std::optional<int> end = prepareSubject(context, NumberArgument::None, StoreUse::MayBeMissing, subject))
         return *end;
 
     DeviceSession session;
-    return RunConnected(context, session, [&](const EndCommand &end) {
-        RestoreJob *job = MakeRestore(session.memory(), backup->data, file, *part, subject.data, StorePath(context));
+    return runConnected(context, session, [&](const EndCommand &end) {
+        RestoreJob *job = makeRestore(session.memory(), backup->data, file, *part, subject.data, storePath(context));
         printProgress(*job, context.err, QStringLiteral("Restore"));
         auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
         QObject::connect(job, &TransferJob::finished, job,
@@ -140,8 +143,8 @@ int restore(CommandContext &context)
                                  return;
                              }
                              context.out << part->description() << " have been restored to the Corvex and saved to \""
-                                         << StorePath(context) << "\".\n";
-                             end(ExitDone);
+                                         << storePath(context) << "\".\n";
+                             end(exitDone);
                          });
         job->start();
     });
@@ -149,32 +152,32 @@ int restore(CommandContext &context)
 
 } // namespace
 
-std::optional<CompareSide> ReadInstrumentSide(CommandContext &context)
+std::optional<CompareSide> readInstrumentSide(CommandContext &context)
 {
     DeviceSession session;
     std::optional<CompareSide> side;
-    RunConnected(context, session, [&](const EndCommand &end) {
+    runConnected(context, session, [&](const EndCommand &end) {
         runBackup(context, session, QString(), [&, end](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
                 end(context.fail(outcome.message));
                 return;
             }
             side = CompareSide{QStringLiteral("instrument"), job.data(), false};
-            end(ExitDone);
+            end(exitDone);
         });
     });
     return side;
 }
 
-QList<Command> WholeInstrumentCommands()
+QList<Command> wholeInstrumentCommands()
 {
-    QList<CommandOption> backupOptions = DeviceOptions();
+    QList<CommandOption> backupOptions = deviceOptions();
     QList<CommandOption> restoreOptions{
-        {ProgramsOption, QStringLiteral("A-B"), QStringLiteral("restore only programs A to B (default: all 99)")},
-        {NoReagentsOption, QString(), QStringLiteral("leave the reagent names on the Corvex as they are")},
+        {programsOption, QStringLiteral("A-B"), QStringLiteral("restore only programs A to B (default: all 99)")},
+        {noReagentsOption, QString(), QStringLiteral("leave the reagent names on the Corvex as they are")},
     };
-    restoreOptions += DeviceOptions();
-    restoreOptions << StoreOption();
+    restoreOptions += deviceOptions();
+    restoreOptions << storeOption();
     return {
         {QStringLiteral("backup"), QStringLiteral("FILE"),
          QStringLiteral("Read every program and reagent from the Corvex into a backup file (Ctrl+C stops, leaving no file)"),
@@ -184,3 +187,5 @@ QList<Command> WholeInstrumentCommands()
          restoreOptions, restore},
     };
 }
+
+} // namespace corvex

@@ -2,5 +2,10 @@
 
 #include "Command.h"
 
+namespace corvex {
+
+
 // backup FILE and restore FILE: the whole instrument at once.
-QList<Command> WholeInstrumentCommands();
+QList<Command> wholeInstrumentCommands();
+
+} // namespace corvex

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+using namespace corvex;
+
 namespace {
 
 QtMessageHandler defaultHandler = nullptr;
@@ -36,11 +38,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVEX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    ProgramTransferLog().setFailureReporter([&err](const QString &message) {
+    programTransferLog().setFailureReporter([&err](const QString &message) {
         err << message << '\n';
         err.flush();
     });
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return RunCorvexCtl(AllCommands(), arguments, out, err);
+    return runCorvexCtl(allCommands(), arguments, out, err);
 }

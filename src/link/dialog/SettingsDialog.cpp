@@ -17,16 +17,19 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+namespace corvex {
+
+
 namespace {
 
-const QString FindCaption = QStringLiteral("Find Device");
-constexpr int DeviceRole = Qt::UserRole;
+const QString findCaption = QStringLiteral("Find Device");
+constexpr int deviceRole = Qt::UserRole;
 
 // The device of a port as the list shows it, marked when this user may not
 // open it.
 QString listedDevice(int port)
 {
-    const QString device = PortDevice(port);
+    const QString device = portDevice(port);
     return deviceAccess(device) == DeviceAccess::Denied ? device + QStringLiteral(" (no access)") : device;
 }
 
@@ -40,7 +43,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        const QString device = index.data(DeviceRole).toString();
+        const QString device = index.data(deviceRole).toString();
         painter->save();
         painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
                                                                                    : QPalette::PlaceholderText));
@@ -51,7 +54,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.rwidth() += option.fontMetrics.horizontalAdvance(index.data(DeviceRole).toString()) + 24;
+        size.rwidth() += option.fontMetrics.horizontalAdvance(index.data(deviceRole).toString()) + 24;
         return size;
     }
 };
@@ -71,12 +74,12 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_ports->setObjectName(QStringLiteral("cbComm"));
     m_ports->setItemDelegate(new PortItemDelegate(m_ports));
     int widest = 0;
-    for (int port = FirstPort; port <= LastPort; ++port) {
+    for (int port = firstPort; port <= lastPort; ++port) {
         const QString device = listedDevice(port);
-        m_ports->addItem(PortName(port));
-        m_ports->setItemData(port - 1, device, DeviceRole);
+        m_ports->addItem(portName(port));
+        m_ports->setItemData(port - 1, device, deviceRole);
         m_ports->setItemData(port - 1, device, Qt::ToolTipRole);
-        widest = std::max(widest, m_ports->fontMetrics().horizontalAdvance(PortName(port) + device));
+        widest = std::max(widest, m_ports->fontMetrics().horizontalAdvance(portName(port) + device));
     }
     m_ports->view()->setMinimumWidth(widest + 60);
 
@@ -85,7 +88,7 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_device->setWordWrap(true);
 
-    m_find = new QPushButton(FindCaption, frame);
+    m_find = new QPushButton(findCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
     m_cancelSearch = new QPushButton(QStringLiteral("Cancel"), frame);
     m_cancelSearch->setObjectName(QStringLiteral("cmdCancelSearch"));
@@ -95,14 +98,14 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     // have room for the longest text they show from the start (a dialog
     // that has grown does not shrink back).
     int widestDevice = 0;
-    for (int line = -1; line < LastPort; ++line) {
+    for (int line = -1; line < lastPort; ++line) {
         showDevice(line);
         widestDevice = std::max(widestDevice, m_device->sizeHint().width());
     }
     m_device->setMinimumWidth(widestDevice);
     m_find->setText(QStringLiteral("Looking for Device..."));
     m_find->setMinimumWidth(m_find->sizeHint().width());
-    m_find->setText(FindCaption);
+    m_find->setText(findCaption);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
@@ -122,9 +125,9 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
                                                 "read back each byte sent (takes about twice as long)"),
                                  this);
     verify->setObjectName(QStringLiteral("chkVerify"));
-    verify->setChecked(ReadUserSetting(UserSetting::VerifyTransfers, false).toBool());
+    verify->setChecked(readUserSetting(UserSetting::verifyTransfers, false).toBool());
     connect(this, &QDialog::accepted, this,
-            [verify] { WriteUserSetting(UserSetting::VerifyTransfers, verify->isChecked()); });
+            [verify] { writeUserSetting(UserSetting::verifyTransfers, verify->isChecked()); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -143,7 +146,7 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 
-    m_ports->setCurrentIndex(StoredCommPort().value_or(1) - 1);
+    m_ports->setCurrentIndex(storedCommPort().value_or(1) - 1);
     showDevice(m_ports->currentIndex());
 }
 
@@ -153,7 +156,7 @@ void SettingsDialog::showDevice(int line)
         m_device->setText(QStringLiteral("Device: (search all ports)"));
         return;
     }
-    const QString device = PortDevice(line + 1);
+    const QString device = portDevice(line + 1);
     QString text = QStringLiteral("Device: ") + device;
     if (deviceAccess(device) == DeviceAccess::Denied)
         text += QLatin1Char('\n') + accessDeniedMessage(device);
@@ -169,7 +172,7 @@ void SettingsDialog::reject()
 void SettingsDialog::confirm()
 {
     cancelSearch();
-    StoreCommPort(m_ports->currentIndex() + 1);
+    storeCommPort(m_ports->currentIndex() + 1);
     // The main window shows the outcome when it comes.
     m_connection.connectDevice();
     accept();
@@ -179,7 +182,7 @@ void SettingsDialog::findDevice()
 {
     if (m_searching)
         return;
-    StoreCommPort(0);
+    storeCommPort(0);
     showSearching(true);
     m_connection.connectDevice();
 }
@@ -211,6 +214,8 @@ void SettingsDialog::showSearching(bool searching)
 {
     m_searching = searching;
     m_find->setEnabled(!searching);
-    m_find->setText(searching ? QStringLiteral("Looking for Device...") : FindCaption);
+    m_find->setText(searching ? QStringLiteral("Looking for Device...") : findCaption);
     m_cancelSearch->setEnabled(searching);
 }
+
+} // namespace corvex

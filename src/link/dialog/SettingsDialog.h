@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
-
-class DeviceConnection;
 class QComboBox;
 class QLabel;
 class QPushButton;
+
+namespace corvex {
+
+
+class DeviceConnection;
 
 // frmSettings: the port the instrument is on, "COM1".."COM16", each shown
 // with the device it opens on this machine, and Find Device to search them
@@ -40,3 +43,5 @@ private:
     QPushButton *m_cancel = nullptr;
     bool m_searching = false;
 };
+
+} // namespace corvex

@@ -28,9 +28,12 @@
 
 #include <cmath>
 
+namespace corvex {
+
+
 namespace {
 
-const QString LogoMessage = QStringLiteral("If you want to print a Logo, you have to load a Picture File first.");
+const QString logoMessage = QStringLiteral("If you want to print a Logo, you have to load a Picture File first.");
 
 template <typename Widget>
 Widget *named(Widget *widget, const QString &name)
@@ -43,7 +46,7 @@ Widget *named(Widget *widget, const QString &name)
 // learns that it will be lost.
 void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key, const QVariant &value)
 {
-    if (const StoreResult saved = WriteUserSetting(key, value); !saved)
+    if (const StoreResult saved = writeUserSetting(key, value); !saved)
         seams.showMessage(parent, QMessageBox::Warning, utilityTitle(), saved.error);
 }
 
@@ -51,7 +54,7 @@ void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key
 
 PrintDialog::PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
     : QDialog(parent), m_data(data), m_seams(std::move(seams)),
-      m_printer(m_seams.printer ? *m_seams.printer : SessionPrinter())
+      m_printer(m_seams.printer ? *m_seams.printer : sessionPrinter())
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Program..."));
@@ -97,7 +100,7 @@ void PrintDialog::buildControls()
     what->setColumnStretch(4, 1);
 
     m_logoPreviewGroup = named(new QGroupBox(QStringLiteral("Logo Preview"), this), QStringLiteral("Frame1"));
-    const int side = twipsToPixels(LogoPreviewSide, logicalDpiX());
+    const int side = twipsToPixels(logoPreviewSide, logicalDpiX());
     auto *square = new QWidget(m_logoPreviewGroup);
     square->setFixedSize(side, side);
     m_logoPreview = named(new QLabel(square), QStringLiteral("LogoPicture"));
@@ -143,9 +146,9 @@ void PrintDialog::runOpeningSteps(int currentProgram)
     // A stored logo that cannot be loaded any more (moved, deleted) leaves the
     // dialog without a logo; the rest of the opening still restores the range
     // and the comment, so that OK does not overwrite the stored comment.
-    const QString stored = ReadUserSetting(UserSetting::LogoPicture).toString();
+    const QString stored = readUserSetting(UserSetting::logoPicture).toString();
     if (!stored.isEmpty()) {
-        const LogoLoad load = LoadLogoPicture(stored);
+        const LogoLoad load = loadLogoPicture(stored);
         if (load.loaded() && showLogo(load.picture)) {
             m_logoPath = stored;
             m_logoCheck->setChecked(true);
@@ -154,12 +157,12 @@ void PrintDialog::runOpeningSteps(int currentProgram)
     const QString program = QString::number(currentProgram);
     m_firstProgramBox->setText(program);
     m_lastProgramBox->setText(program);
-    m_commentBox->setPlainText(ReadUserSetting(UserSetting::Comment).toString());
+    m_commentBox->setPlainText(readUserSetting(UserSetting::comment).toString());
 }
 
 bool PrintDialog::showLogo(const QImage &picture)
 {
-    const std::optional<QSizeF> fitted = FitLogoPreview(picture.size());
+    const std::optional<QSizeF> fitted = fitLogoPreview(picture.size());
     if (!fitted)
         return false;
     m_logo = picture;
@@ -180,7 +183,7 @@ void PrintDialog::refuseLogoWithoutPicture()
     if (!m_logoCheck->isChecked() || !m_logoPath.isEmpty())
         return;
     m_logoCheck->setChecked(false);
-    m_seams.showMessage(this, QMessageBox::Information, QStringLiteral("Logo"), LogoMessage);
+    m_seams.showMessage(this, QMessageBox::Information, QStringLiteral("Logo"), logoMessage);
 }
 
 void PrintDialog::openLogo()
@@ -189,12 +192,12 @@ void PrintDialog::openLogo()
     // Cancelling the file dialog changes nothing, the preview included.
     if (file.isEmpty())
         return;
-    const LogoLoad load = LoadLogoPicture(file);
+    const LogoLoad load = loadLogoPicture(file);
     if (!load.loaded() || !showLogo(load.picture))
         return;
     m_logoPath = file;
     m_logoCheck->setChecked(true);
-    keepSetting(m_seams, this, UserSetting::LogoPicture, m_logoPath);
+    keepSetting(m_seams, this, UserSetting::logoPicture, m_logoPath);
 }
 
 void PrintDialog::setUpPrinter()
@@ -222,8 +225,8 @@ PrintRequest PrintDialog::currentRequest() const
     request.date = m_dateCheck->isChecked();
     request.time = m_timeCheck->isChecked();
     const QDateTime now = m_seams.now();
-    request.dateText = FooterDateText(now);
-    request.timeText = FooterTimeText(now);
+    request.dateText = footerDateText(now);
+    request.timeText = footerTimeText(now);
     request.comment = m_commentBox->toPlainText();
     return request;
 }
@@ -236,11 +239,11 @@ void PrintDialog::showPreview()
     bool failed = false;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *printer) {
         PrinterSurface surface(*printer);
-        failed = !RunPrintLayout(m_data, request, surface).ok();
+        failed = !runPrintLayout(m_data, request, surface).ok();
     });
     preview.exec();
     if (failed)
-        m_seams.showMessage(this, QMessageBox::Warning, PrinterErrorTitle(), PrinterErrorText());
+        m_seams.showMessage(this, QMessageBox::Warning, printerErrorTitle(), printerErrorText());
 }
 
 namespace {
@@ -259,17 +262,17 @@ void PrintDialog::print()
 {
     hide();
     m_keptAfterFailure = false;
-    keepSetting(m_seams, parentWidget(), UserSetting::Comment, m_commentBox->toPlainText());
+    keepSetting(m_seams, parentWidget(), UserSetting::comment, m_commentBox->toPlainText());
 
     const PrintRequest request = currentRequest();
-    m_printer.setDocName(PrintJobTitle(request));
+    m_printer.setDocName(printJobTitle(request));
     const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
-    const PrintResult printed = RunPrintLayout(m_data, request, *surface);
-    LogPrintRun(m_data, request, destinationOf(m_printer), printed);
+    const PrintResult printed = runPrintLayout(m_data, request, *surface);
+    logPrintRun(m_data, request, destinationOf(m_printer), printed);
     if (!printed) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.
         m_keptAfterFailure = true;
-        m_seams.showMessage(parentWidget(), QMessageBox::Warning, PrinterErrorTitle(), PrinterErrorText());
+        m_seams.showMessage(parentWidget(), QMessageBox::Warning, printerErrorTitle(), printerErrorText());
         return;
     }
     accept();
@@ -292,3 +295,5 @@ void PrintDialog::showModal(const InstrumentData &data, int currentProgram, QWid
         delete dialog;
     }
 }
+
+} // namespace corvex

@@ -16,6 +16,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace corvex {
+
+
 // "Print Program...": chooses the reagent list or a range of programs, the
 // logo, date and time and a comment line, previews the logo, and runs the
 // print. Logo file and comment are remembered as user settings. A dialog whose
@@ -29,12 +32,12 @@ public:
     // Creates the dialog and runs its opening steps; `currentProgram` presets
     // the range. `data` must outlive the dialog.
     PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent = nullptr,
-             PrintDialogSeams seams = PrintDialogSeams::System());
+             PrintDialogSeams seams = PrintDialogSeams::system());
 
     // What the menu entry does: shows the dialog kept after a failed run, or
     // a new one, modally; returns when it is closed or hidden.
     static void showModal(const InstrumentData &data, int currentProgram, QWidget *parent,
-                          PrintDialogSeams seams = PrintDialogSeams::System());
+                          PrintDialogSeams seams = PrintDialogSeams::system());
 
     QString logoPath() const { return m_logoPath; }
     const QImage &logoPicture() const { return m_logo; }
@@ -85,3 +88,5 @@ private:
     QPushButton *m_printButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };
+
+} // namespace corvex

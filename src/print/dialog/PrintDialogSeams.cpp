@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QPrinter>
 
+namespace corvex {
+
+
 namespace {
 
 // Owned by the application object: it lives as long as the session and is
@@ -22,7 +25,7 @@ public:
 
 } // namespace
 
-QPrinter &SessionPrinter()
+QPrinter &sessionPrinter()
 {
     static QPointer<PrinterHolder> holder;
     if (!holder)
@@ -30,7 +33,7 @@ QPrinter &SessionPrinter()
     return holder->printer;
 }
 
-QString LogoFileFilter()
+QString logoFileFilter()
 {
     return QStringLiteral("All Picture Files (*.bmp *.jpg *.jpeg *.wmf *.emf *.gif *.png);;"
                           "Bitmap File (*.bmp);;"
@@ -41,7 +44,7 @@ QString LogoFileFilter()
                           "PNG File (*.png)");
 }
 
-PrintDialogSeams PrintDialogSeams::System()
+PrintDialogSeams PrintDialogSeams::system()
 {
     PrintDialogSeams seams;
     seams.showMessage = [](QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text) {
@@ -50,7 +53,7 @@ PrintDialogSeams PrintDialogSeams::System()
     };
     seams.chooseLogoFile = [](QWidget *parent) {
         // Only existing files can be chosen in an open dialog.
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Logo..."), QString(), LogoFileFilter());
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Logo..."), QString(), logoFileFilter());
     };
     seams.openSurface = [](QPrinter &printer) -> std::shared_ptr<PrintSurface> {
         // A printer of the print service is handed whole, checked jobs; the
@@ -62,6 +65,8 @@ PrintDialogSeams PrintDialogSeams::System()
         return std::make_shared<PrinterSurface>(printer);
     };
     seams.now = [] { return QDateTime::currentDateTime(); };
-    seams.printer = &SessionPrinter();
+    seams.printer = &sessionPrinter();
     return seams;
 }
+
+} // namespace corvex

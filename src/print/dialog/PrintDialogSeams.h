@@ -12,6 +12,9 @@
 class QPrinter;
 class QWidget;
 
+namespace corvex {
+
+
 // The print dialog's contacts with the outside world: message boxes, the file
 // dialog, the printer and the clock. The product uses System(); tests replace
 // single members.
@@ -28,13 +31,15 @@ struct PrintDialogSeams
     // printer of the session, so a choice made in Print Setup is kept.
     QPrinter *printer = nullptr;
 
-    static PrintDialogSeams System();
+    static PrintDialogSeams system();
 };
 
 // The application's one printer: created on first use with the default
 // printer's settings, kept as Print Setup leaves it until the application ends.
-QPrinter &SessionPrinter();
+QPrinter &sessionPrinter();
 
 // The file dialog's filter list: every picture kind the logo can be, and each
 // one by itself.
-QString LogoFileFilter();
+QString logoFileFilter();
+
+} // namespace corvex

@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <memory>
 
+namespace corvex {
+
+
 namespace {
 
 quint32 u32(const QByteArray &bytes, qint64 at)
@@ -29,20 +32,20 @@ bool within(qint64 offset, qint64 length, qint64 limit)
 // the end-of-file record.
 bool recordsAreSound(const QByteArray &bytes)
 {
-    constexpr quint32 HeaderType = 1, EndOfFileType = 14;
-    constexpr qint64 HeaderSize = 88;
+    constexpr quint32 headerType = 1, endOfFileType = 14;
+    constexpr qint64 smallestHeader = 88;
     const qint64 size = bytes.size();
-    if (size < HeaderSize || u32(bytes, 0) != HeaderType)
+    if (size < smallestHeader || u32(bytes, 0) != headerType)
         return false;
     const qint64 headerSize = u32(bytes, 4);
-    if (headerSize < HeaderSize || !within(0, headerSize, size))
+    if (headerSize < smallestHeader || !within(0, headerSize, size))
         return false;
     const qint64 descriptionLength = u32(bytes, 64), descriptionOffset = u32(bytes, 68);
-    if (descriptionLength > 0 && (descriptionOffset < HeaderSize || !within(descriptionOffset, 2 * descriptionLength, headerSize)))
+    if (descriptionLength > 0 && (descriptionOffset < headerSize || !within(descriptionOffset, 2 * descriptionLength, headerSize)))
         return false;
     if (headerSize >= 96) {
         const qint64 formatLength = u32(bytes, 88), formatOffset = u32(bytes, 92);
-        if (formatLength > 0 && (formatOffset < HeaderSize || !within(formatOffset, formatLength, headerSize)))
+        if (formatLength > 0 && (formatOffset < headerSize || !within(formatOffset, formatLength, headerSize)))
             return false;
     }
     for (qint64 at = 0; at + 8 <= size;) {
@@ -51,7 +54,7 @@ bool recordsAreSound(const QByteArray &bytes)
             return false;
         if (!U_emf_record_safe(bytes.constData() + at))
             return false;
-        if (u32(bytes, at) == EndOfFileType)
+        if (u32(bytes, at) == endOfFileType)
             return true;
         at += recordSize;
     }
@@ -60,7 +63,7 @@ bool recordsAreSound(const QByteArray &bytes)
 
 } // namespace
 
-QImage RenderEnhancedMetafile(const QByteArray &bytes, int longSide)
+QImage renderEnhancedMetafile(const QByteArray &bytes, int longSide)
 {
     if (!recordsAreSound(bytes))
         return {};
@@ -76,5 +79,7 @@ QImage RenderEnhancedMetafile(const QByteArray &bytes, int longSide)
     if (!converted || !svgText || svgLength == 0)
         return {};
 
-    return RenderSvgDrawing(QByteArray(svgText, qsizetype(svgLength)), longSide);
+    return renderSvgDrawing(QByteArray(svgText, qsizetype(svgLength)), longSide);
 }
+
+} // namespace corvex

@@ -5,18 +5,21 @@
 #include <QFile>
 #include <QImageReader>
 
+namespace corvex {
+
+
 namespace {
 
 // Pictures are read at most this large on their longer side, plenty for a
 // logo of 6.6 cm at 600 dpi: a photo of many megapixels is read scaled down
 // to the size it is drawn at, instead of whole.
-constexpr int LogoLongSide = 1600;
+constexpr int logoLongSide = 1600;
 // Formats that cannot scale while they decode (PNG, BMP, GIF) are decoded
 // whole first: such a picture may take up to this many megabytes then, as a
 // scan of a page at 600 dpi does (140), above Qt's usual limit.
-constexpr int WholeDecodeLimitMegabytes = 512;
+constexpr int wholeDecodeLimitMegabytes = 512;
 // A logo file larger than this is not a logo; refuse it rather than exhaust memory.
-constexpr qint64 MaximumLogoFileSize = 64 * 1024 * 1024;
+constexpr qint64 maximumLogoFileSize = 64 * 1024 * 1024;
 
 // Little-endian number of `size` bytes at `at`; 0 when the bytes end before it.
 quint32 littleEndian(const QByteArray &bytes, qsizetype at, int size)
@@ -34,8 +37,8 @@ quint16 le16(const QByteArray &bytes, qsizetype at) { return quint16(littleEndia
 
 bool isWindowsMetafile(const QByteArray &bytes)
 {
-    constexpr quint32 PlaceableKey = 0x9AC6CDD7;
-    if (le32(bytes, 0) == PlaceableKey)
+    constexpr quint32 placeableKey = 0x9AC6CDD7;
+    if (le32(bytes, 0) == placeableKey)
         return true;
     // A plain metafile header: type 1 (memory) or 2 (disk), 9 words long, version 0x100 or 0x300.
     const quint16 type = le16(bytes, 0), headerWords = le16(bytes, 2), version = le16(bytes, 4);
@@ -44,8 +47,8 @@ bool isWindowsMetafile(const QByteArray &bytes)
 
 bool isEnhancedMetafile(const QByteArray &bytes)
 {
-    constexpr quint32 HeaderRecord = 1;
-    return le32(bytes, 0) == HeaderRecord && bytes.mid(40, 4) == " EMF";
+    constexpr quint32 headerRecord = 1;
+    return le32(bytes, 0) == headerRecord && bytes.mid(40, 4) == " EMF";
 }
 
 // A raster picture, scaled down while it is read when it is larger than a
@@ -58,13 +61,13 @@ QImage readRaster(const QByteArray &bytes, QString &why)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    const bool large = size.isValid() && qMax(size.width(), size.height()) > LogoLongSide;
+    const bool large = size.isValid() && qMax(size.width(), size.height()) > logoLongSide;
     if (large)
-        reader.setScaledSize(size.scaled(LogoLongSide, LogoLongSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+        reader.setScaledSize(size.scaled(logoLongSide, logoLongSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     const int usualLimit = QImageReader::allocationLimit();
     const bool decodedWhole = large && !reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (decodedWhole && usualLimit > 0 && usualLimit < WholeDecodeLimitMegabytes)
-        QImageReader::setAllocationLimit(WholeDecodeLimitMegabytes);
+    if (decodedWhole && usualLimit > 0 && usualLimit < wholeDecodeLimitMegabytes)
+        QImageReader::setAllocationLimit(wholeDecodeLimitMegabytes);
     const QImage picture = reader.read();
     QImageReader::setAllocationLimit(usualLimit);
     if (picture.isNull())
@@ -81,22 +84,22 @@ LogoLoad failed(const QString &message)
 
 } // namespace
 
-LogoLoad LoadLogoPicture(const QString &path)
+LogoLoad loadLogoPicture(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return failed(QStringLiteral("The picture file %1 cannot be opened.").arg(shown));
-    if (file.size() > MaximumLogoFileSize)
+    if (file.size() > maximumLogoFileSize)
         return failed(QStringLiteral("The picture file %1 is too large for a logo.").arg(shown));
     const QByteArray bytes = file.readAll();
 
     LogoLoad load;
     QString why;
     if (isEnhancedMetafile(bytes))
-        load.picture = RenderEnhancedMetafile(bytes, LogoLongSide);
+        load.picture = renderEnhancedMetafile(bytes, logoLongSide);
     else if (isWindowsMetafile(bytes))
-        load.picture = RenderWindowsMetafile(bytes, LogoLongSide);
+        load.picture = renderWindowsMetafile(bytes, logoLongSide);
     else
         load.picture = readRaster(bytes, why);
     if (load.picture.isNull()) {
@@ -105,3 +108,5 @@ LogoLoad LoadLogoPicture(const QString &path)
     }
     return load;
 }
+
+} // namespace corvex

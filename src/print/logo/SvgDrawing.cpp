@@ -5,7 +5,10 @@
 
 #include <cmath>
 
-QImage RenderSvgDrawing(const QByteArray &svg, int longSide)
+namespace corvex {
+
+
+QImage renderSvgDrawing(const QByteArray &svg, int longSide)
 {
     QSvgRenderer drawing(svg);
     const QSizeF natural = drawing.viewBoxF().size();
@@ -22,3 +25,5 @@ QImage RenderSvgDrawing(const QByteArray &svg, int longSide)
     drawing.render(&painter);
     return image;
 }
+
+} // namespace corvex

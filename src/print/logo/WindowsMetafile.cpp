@@ -14,6 +14,9 @@
 #include <utility>
 #include <vector>
 
+namespace corvex {
+
+
 namespace {
 
 struct ApiDeleter
@@ -150,8 +153,10 @@ QByteArray metafileAsSvg(const QByteArray &bytes)
 
 } // namespace
 
-QImage RenderWindowsMetafile(const QByteArray &bytes, int longSide)
+QImage renderWindowsMetafile(const QByteArray &bytes, int longSide)
 {
     const QByteArray svg = metafileAsSvg(bytes);
-    return svg.isEmpty() ? QImage() : RenderSvgDrawing(svg, longSide);
+    return svg.isEmpty() ? QImage() : renderSvgDrawing(svg, longSide);
 }
+
+} // namespace corvex

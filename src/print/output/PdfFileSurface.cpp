@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+namespace corvex {
+
+
 PdfFileSurface::PdfFileSurface(QPrinter &printer)
     : m_printer(printer)
     , m_target(QFileInfo(printer.outputFileName()).absoluteFilePath())
@@ -67,13 +70,13 @@ bool PdfFileSurface::endJob()
     QByteArray bytes;
     if (composed.open(QIODevice::ReadOnly))
         bytes = composed.readAll();
-    if (!IsCompletePdf(bytes)) {
+    if (!isCompletePdf(bytes)) {
         return fail(QStringLiteral("Cannot write \"%1\": the file could not be written completely (is the disk full?). %2")
                         .arg(QDir::toNativeSeparators(m_target),
                              QFileInfo::exists(m_target) ? QStringLiteral("The file was left as it was.")
                                                          : QStringLiteral("No file was written.")));
     }
-    const StoreResult written = WriteWholeFile(m_target, bytes);
+    const StoreResult written = writeWholeFile(m_target, bytes);
     return written || fail(written.error);
 }
 
@@ -83,7 +86,7 @@ void PdfFileSurface::discardJob()
         m_pages->discardJob();
 }
 
-bool PdfFileSurface::IsCompletePdf(const QByteArray &bytes)
+bool PdfFileSurface::isCompletePdf(const QByteArray &bytes)
 {
     // A file cut short loses its trailer; one with a piece missing in between
     // has its cross-reference table elsewhere than the trailer says.
@@ -97,3 +100,5 @@ bool PdfFileSurface::IsCompletePdf(const QByteArray &bytes)
     const qsizetype offset = tail.sliced(start + 9).chopped(5).trimmed().toLongLong(&ok);
     return ok && offset >= 0 && offset < bytes.size() && QByteArrayView(bytes).sliced(offset).startsWith("xref");
 }
+
+} // namespace corvex

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 // Draws a print run into the PDF file a QPrinter names, written whole or not
 // at all: the pages go to a scratch file beside it, which must be a complete
 // PDF when the job ends before it replaces the file (through the checked
@@ -29,7 +32,7 @@ public:
 
     // True for bytes that end with a PDF trailer whose cross-reference table
     // is where the trailer says.
-    static bool IsCompletePdf(const QByteArray &bytes);
+    static bool isCompletePdf(const QByteArray &bytes);
 
 private:
     bool fail(const QString &detail);
@@ -40,3 +43,5 @@ private:
     std::unique_ptr<PrinterSurface> m_pages; // on the scratch file
     QString m_failure;
 };
+
+} // namespace corvex

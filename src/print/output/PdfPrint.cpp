@@ -7,7 +7,10 @@
 #include <QPageSize>
 #include <QPrinter>
 
-void SetUpPdfPrinter(QPrinter &printer, const QString &file)
+namespace corvex {
+
+
+void setUpPdfPrinter(QPrinter &printer, const QString &file)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
@@ -17,11 +20,13 @@ void SetUpPdfPrinter(QPrinter &printer, const QString &file)
     printer.setDocName(QFileInfo(file).completeBaseName());
 }
 
-PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file)
+PrintResult printToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file)
 {
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, file);
-    printer.setDocName(PrintJobTitle(request));
+    setUpPdfPrinter(printer, file);
+    printer.setDocName(printJobTitle(request));
     PdfFileSurface surface(printer);
-    return RunPrintLayout(data, request, surface);
+    return runPrintLayout(data, request, surface);
 }
+
+} // namespace corvex

@@ -8,10 +8,15 @@
 
 class QPrinter;
 
+namespace corvex {
+
+
 // A PDF printer at 1200 dpi on A4, for sheets archived as files.
-void SetUpPdfPrinter(QPrinter &printer, const QString &file);
+void setUpPdfPrinter(QPrinter &printer, const QString &file);
 
 // Runs the print layout into a PDF file. The file is composed beside the
 // target and put in its place only when the job is complete, so a failed run
 // leaves the target as it was.
-PrintResult PrintToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file);
+PrintResult printToPdfFile(const InstrumentData &data, const PrintRequest &request, const QString &file);
+
+} // namespace corvex

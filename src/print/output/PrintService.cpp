@@ -4,6 +4,9 @@
 
 #include <cups/cups.h>
 
+namespace corvex {
+
+
 namespace {
 
 // A queue name splits into the print service's printer and an optional
@@ -54,8 +57,8 @@ QString lastRefusal(const QString &queue)
 // difference.
 QString unreachable()
 {
-    constexpr int TimeoutMs = 10'000;
-    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, TimeoutMs, nullptr);
+    constexpr int timeoutMs = 10'000;
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, nullptr);
     if (http) {
         httpClose(http);
         return {};
@@ -125,3 +128,5 @@ QString submitPdf(const QString &queue, const QString &pdfFile, const QString &t
 }
 
 } // namespace PrintService
+
+} // namespace corvex

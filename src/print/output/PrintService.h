@@ -6,6 +6,9 @@
 
 #include <utility>
 
+namespace corvex {
+
+
 // The system's print service (CUPS), asked directly: which queue is the
 // default, whether a queue takes jobs, and handing it a finished PDF with
 // every answer checked. A queue is named as the print service names it
@@ -29,3 +32,5 @@ QString queueProblem(const QString &queue);
 QString submitPdf(const QString &queue, const QString &pdfFile, const QString &title, const JobOptions &options);
 
 } // namespace PrintService
+
+} // namespace corvex

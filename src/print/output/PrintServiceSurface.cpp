@@ -7,11 +7,14 @@
 #include <QFile>
 #include <QPrintEngine>
 
+namespace corvex {
+
+
 namespace {
 
 // Where Qt's print dialog leaves the print service options it set (pairs of
 // option name and value) on the printer's engine.
-constexpr auto ServiceOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+constexpr auto serviceOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 PrintService::JobOptions jobOptions(const QPrinter &printer)
 {
@@ -37,7 +40,7 @@ PrintService::JobOptions jobOptions(const QPrinter &printer)
         break;
     }
     if (QPrintEngine *engine = printer.printEngine()) {
-        const QStringList chosen = engine->property(ServiceOptionsKey).toStringList();
+        const QStringList chosen = engine->property(serviceOptionsKey).toStringList();
         for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
             add(chosen[i].toUtf8(), chosen[i + 1].toUtf8());
     }
@@ -48,7 +51,7 @@ PrintService::JobOptions jobOptions(const QPrinter &printer)
 bool isCompletePdf(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && PdfFileSurface::IsCompletePdf(file.readAll());
+    return file.open(QIODevice::ReadOnly) && PdfFileSurface::isCompletePdf(file.readAll());
 }
 
 } // namespace
@@ -138,3 +141,5 @@ void PrintServiceSurface::discardJob()
     if (m_pages)
         m_pages->discardJob();
 }
+
+} // namespace corvex

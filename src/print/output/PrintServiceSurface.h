@@ -8,6 +8,9 @@
 
 #include <memory>
 
+namespace corvex {
+
+
 class PrinterSurface;
 
 // Prints on a queue of the system's print service. The job is composed as a
@@ -50,3 +53,5 @@ private:
     std::unique_ptr<PrinterSurface> m_pages;
     QString m_problem;
 };
+
+} // namespace corvex

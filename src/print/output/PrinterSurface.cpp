@@ -6,24 +6,27 @@
 #include <QFont>
 #include <QPrinter>
 
+namespace corvex {
+
+
 namespace {
 
-constexpr int TwipsPerPoint = 20;
+constexpr int twipsPerPoint = 20;
 
 // The modes that leave black ink black on white paper. Vector output (PDF
 // and the print service, which receives PDF) has no raster operations; the
 // pen simply covers the paper, which is what these modes draw there.
 bool drawsBlackOnWhite(int mode)
 {
-    constexpr int CopyPen = 13, MaskPen = 9, NotXorPen = 10, MergePen = 15;
-    return mode == CopyPen || mode == MaskPen || mode == NotXorPen || mode == MergePen;
+    constexpr int copyPen = 13, maskPen = 9, notXorPen = 10, mergePen = 15;
+    return mode == copyPen || mode == maskPen || mode == notXorPen || mode == mergePen;
 }
 
 QFont fontFor(const PrintTextStyle &style)
 {
     QFont font(style.face);
     // Under the twip scale a point size would be scaled twice; pixels are twips here.
-    font.setPixelSize(style.points * TwipsPerPoint);
+    font.setPixelSize(style.points * twipsPerPoint);
     font.setBold(style.bold);
     font.setUnderline(style.titleEmphasis);
     font.setKerning(false);
@@ -50,7 +53,7 @@ bool PrinterSurface::ensureStarted()
     if (!m_painter.begin(&m_printer))
         return false;
     m_started = true;
-    const double scale = m_printer.resolution() / TwipsPerInch;
+    const double scale = m_printer.resolution() / twipsPerInch;
     m_painter.scale(scale, scale);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -75,8 +78,8 @@ bool PrinterSurface::printText(QPointF topLeft, const QString &text, const Print
     m_painter.setFont(fontFor(style));
     m_painter.setPen(style.colour);
     // A cell as large as any sheet; the text is never wrapped, only cut at the page edge.
-    constexpr double Unbounded = 1e6;
-    m_painter.drawText(QRectF(topLeft, QSizeF(Unbounded, Unbounded)), Qt::AlignTop | Qt::AlignLeft, lines);
+    constexpr double unbounded = 1e6;
+    m_painter.drawText(QRectF(topLeft, QSizeF(unbounded, unbounded)), Qt::AlignTop | Qt::AlignLeft, lines);
     return true;
 }
 
@@ -84,7 +87,7 @@ bool PrinterSurface::drawLine(const QLineF &line, const QColor &colour)
 {
     if (!ensureStarted())
         return false;
-    m_painter.setPen(QPen(colour, RuleWidth, Qt::SolidLine, Qt::FlatCap));
+    m_painter.setPen(QPen(colour, ruleWidth, Qt::SolidLine, Qt::FlatCap));
     m_painter.drawLine(line);
     return true;
 }
@@ -123,3 +126,5 @@ void PrinterSurface::discardJob()
     if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
         QFile::remove(m_printer.outputFileName());
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 
 class QPrinter;
 
+namespace corvex {
+
+
 // Draws a print run on a QPrinter: a real printer through the system's print
 // service, a PDF file, or the pages of a print preview. The painter works in
 // twips from the top-left corner of the printable area, scaled from the
@@ -17,7 +20,7 @@ public:
     ~PrinterSurface() override;
 
     // Width of the ruled lines in twips (half a point).
-    static constexpr double RuleWidth = 10;
+    static constexpr double ruleWidth = 10;
 
     bool setDrawingMode(int mode) override;
     bool printText(QPointF topLeft, const QString &text, const PrintTextStyle &style) override;
@@ -35,3 +38,5 @@ private:
     bool m_started = false;
     bool m_finished = false;
 };
+
+} // namespace corvex

@@ -14,6 +14,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+namespace corvex {
+
+
 namespace {
 
 SheetOrderResult failed(const QString &message) { return {false, message}; }
@@ -22,7 +25,7 @@ QString describe(const PrintRequest &request)
 {
     if (request.content == PrintRequest::Content::ReagentList)
         return QStringLiteral("The reagent list");
-    const auto [first, last] = PrintRange(request);
+    const auto [first, last] = printRange(request);
     if (first == last)
         return QStringLiteral("Program%1").arg(zeroPadded(first, 2));
     return QStringLiteral("Programs %1 to %2 (%3 pages)")
@@ -37,7 +40,7 @@ PrintResult printOnPrintService(const InstrumentData &data, const PrintRequest &
         QString problem;
         queue = PrintService::defaultQueue(problem);
         if (queue.isEmpty())
-            return PrintResult::Failed(PrintResult::Failure::PrinterFailed, problem);
+            return PrintResult::failed(PrintResult::Failure::PrinterFailed, problem);
     }
     // The page layout the queue's printer gives a new job (paper, margins);
     // A4 when Qt does not know the queue, which the submission then reports.
@@ -45,13 +48,13 @@ PrintResult printOnPrintService(const InstrumentData &data, const PrintRequest &
     const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
     if (!info.isNull())
         layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
-    PrintServiceSurface surface(queue, PrintJobTitle(request), layout);
-    return RunPrintLayout(data, request, surface);
+    PrintServiceSurface surface(queue, printJobTitle(request), layout);
+    return runPrintLayout(data, request, surface);
 }
 
 } // namespace
 
-SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &order)
+SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order)
 {
     PrintRequest request;
     request.content = order.content;
@@ -59,11 +62,11 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
     request.lastProgram = order.lastProgram;
     request.date = order.date;
     request.time = order.time;
-    request.dateText = FooterDateText(order.moment);
-    request.timeText = FooterTimeText(order.moment);
+    request.dateText = footerDateText(order.moment);
+    request.timeText = footerTimeText(order.moment);
     request.comment = order.comment;
     if (!order.logoFile.isEmpty()) {
-        const LogoLoad logo = LoadLogoPicture(order.logoFile);
+        const LogoLoad logo = loadLogoPicture(order.logoFile);
         if (!logo.loaded())
             return failed(logo.message);
         request.logo = true;
@@ -77,11 +80,13 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
         result = printOnPrintService(data, request, destination);
         destination = PrintService::printerText(destination);
     } else {
-        result = PrintToPdfFile(data, request, order.pdfFile);
+        result = printToPdfFile(data, request, order.pdfFile);
         destination = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(order.pdfFile));
     }
-    LogPrintRun(data, request, destination, result);
+    logPrintRun(data, request, destination, result);
     if (!result)
-        return failed(PrinterErrorText() + QStringLiteral(" (") + result.detail + QStringLiteral(")"));
+        return failed(printerErrorText() + QStringLiteral(" (") + result.detail + QStringLiteral(")"));
     return {true, QStringLiteral("%1 printed to %2.").arg(describe(request), destination)};
 }
+
+} // namespace corvex

@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QString>
 
+namespace corvex {
+
+
 // Sheets ordered without the dialog, as from the command line: the reagent
 // list or a program range, into a PDF file or on a queue of the system's
 // print service.
@@ -29,4 +32,6 @@ struct SheetOrderResult
     QString message; // what was printed where, or why nothing was
 };
 
-SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &order);
+SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order);
+
+} // namespace corvex
