@@ -10,7 +10,7 @@
 #include "link/SerialLink.h"
 #include "model/UserSettings.h"
 #include "support/FakePort.h"
-#include "support/SimulatedLink.h"
+#include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -576,13 +576,13 @@ private Q_SLOTS:
         QFETCH(int, tickMs);
         QFETCH(QStringList, log);
 
-        SimulatedLink sim;
-        QVERIFY2(sim.start(options), qPrintable(sim.errorString()));
-        sim.link.setTickInterval(std::chrono::milliseconds(tickMs));
-        QCOMPARE(awaited(sim.link.sendCommand("F1")).reply(), QByteArray("?1F1,4178-305"));
-        QCOMPARE(awaited(sim.link.readMemory(0x100D)).value(), int('F'));
-        QCOMPARE(awaited(sim.link.readMemory(0x100E)).value(), int('o'));
-        QCOMPARE(sim.finish(), log);
+        SimulatorProcess sim;
+        QVERIFY(sim.start(options << "--demo"));
+        Connection over(std::chrono::milliseconds{tickMs});
+        QVERIFY(over.connectToDevice(sim.devicePath()));
+        QCOMPARE(awaited(over.link.readMemory(0x100D)).value(), int('F'));
+        QCOMPARE(awaited(over.link.readMemory(0x100E)).value(), int('o'));
+        QCOMPARE(sim.stop(), log);
     }
 
     void searchFindsTheHighestAnsweringPort()

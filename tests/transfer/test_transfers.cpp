@@ -1,9 +1,10 @@
 #include "link/HexFormat.h"
 #include "link/MemoryCommands.h"
+#include "link/SerialDevicePort.h"
 #include "model/LocalStore.h"
 #include "support/FakeMemory.h"
 #include "support/FileFixtures.h"
-#include "support/SimulatedLink.h"
+#include "support/SimulatorProcess.h"
 #include "transfer/DeviceTransfers.h"
 #include "transfer/LinkMemory.h"
 #include "transfer/VerifiedMemory.h"
@@ -71,9 +72,7 @@ class TestTransfers : public QObject
     QString m_store;
     QByteArray m_storeBefore;
     std::unique_ptr<FakeMemory> m_fake;
-    std::unique_ptr<SimulatedLink> m_sim;
-    std::unique_ptr<LinkMemory> m_memory;
-    std::unique_ptr<DeviceTransfers> m_transfers; // on m_fake unless the simulator runs
+    std::unique_ptr<DeviceTransfers> m_transfers; // on m_fake
     std::unique_ptr<JobRecorder> m_recorder;
 
     // Runs a job to its end, noting what it reports.
@@ -115,8 +114,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_transfers.reset();
-        m_memory.reset();
-        m_sim.reset();
         m_fake.reset();
     }
 
@@ -158,18 +155,22 @@ private Q_SLOTS:
     // Over the real port: the bytes in the order they go, and what the instrument keeps.
     void sendingProgram99()
     {
-        m_sim = std::make_unique<SimulatedLink>();
-        QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-        m_memory = std::make_unique<LinkMemory>(m_sim->link);
-        m_transfers = std::make_unique<DeviceTransfers>(*m_memory, m_data, m_store);
-        QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
+        SimulatorProcess sim;
+        QVERIFY(sim.start({"--demo"}));
+        SerialDevicePort port;
+        port.setDeviceName(sim.devicePath());
+        QVERIFY(port.open());
+        SerialLink link(port);
+        LinkMemory memory(link);
+        DeviceTransfers transfers(memory, m_data, m_store);
+        QCOMPARE(run(transfers.sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
         const QByteArray block = ProgramBlock(m_data.programs[99]);
         QStringList sent; // the name, the type byte, then the rest
         for (const int address : AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4))
             sent << QStringLiteral("26,%1,%2").arg(QLatin1String(Hex4(address)), QLatin1String(Hex2(quint8(block[address - 0x596C]))));
-        QCOMPARE(m_sim->finish(), sent);
+        QCOMPARE(sim.stop(), sent);
         QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
     }
@@ -193,30 +194,22 @@ private Q_SLOTS:
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
-        DeviceTransfers &transfers = *m_transfers;
         m_data.programs[5].vial(3).Hrs = 300;
-        const TransferOutcome outcome = run(transfers.sendProgram(5));
-        QCOMPARE(outcome.status, Status::Refused);
-        QCOMPARE(outcome.message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 cannot be stored on "
-                                                 "the Corvex. Nothing was sent."));
-        QCOMPARE(run(transfers.readProgram(0)).status, Status::Refused);
-        QCOMPARE(run(transfers.sendProgram(100)).status, Status::Refused);
-        QCOMPARE(run(transfers.readReagent(201)).status, Status::Refused);
-        QCOMPARE(run(transfers.sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
+        QCOMPARE(run(m_transfers->sendProgram(5)).message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 "
+                                                                          "cannot be stored on the Corvex. Nothing was sent."));
+        for (TransferJob *refused : {m_transfers->readProgram(0), m_transfers->sendProgram(100), m_transfers->readReagent(201)})
+            QCOMPARE(run(refused).status, Status::Refused);
+        QCOMPARE(run(m_transfers->sendReagent(-1)).message, QStringLiteral("There is no reagent -1."));
         QVERIFY(m_fake->reads.isEmpty() && m_fake->writes.isEmpty());
         QCOMPARE(ReadBytes(m_store), m_storeBefore);
-    }
 
-    void aStoreThatCannotBeWrittenIsReported()
-    {
         // A store whose folder is a file can never be written, even by root.
         QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
         DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
         const TransferOutcome outcome = run(transfers.readProgram(1));
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());
-        QVERIFY2(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")),
-                 qPrintable(outcome.message));
+        QVERIFY(outcome.message.startsWith(QStringLiteral("Program01 was read from the Corvex, but the local store could not be saved: ")));
         QCOMPARE(m_data.programs[1], instrumentProgram(TypeEM)); // the table has what was read
     }
 
@@ -336,84 +329,51 @@ private Q_SLOTS:
     void verificationGivesUpAfterFive_data()
     {
         QTest::addColumn<bool>("writing");
-        QTest::addColumn<std::function<int(int)>>("read");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("readings");
-        QTest::addColumn<int>("writes");
-        using Read = std::function<int(int)>;
-        QTest::newRow("read, agreeing at once") << false << Read([](int) { return 7; }) << int(MemoryFault::None) << 2 << 0;
-        QTest::newRow("read, agreeing at the fifth") << false << Read([](int n) { return n == 4 ? 1 : n; })
-                                                     << int(MemoryFault::None) << 5 << 0;
-        QTest::newRow("read, never agreeing") << false << Read([](int n) { return n; }) << int(MemoryFault::WrongAnswer) << 5 << 0;
-        QTest::newRow("write, read back right") << true << Read([](int) { return 7; }) << int(MemoryFault::None) << 1 << 1;
-        QTest::newRow("write, right the third time") << true << Read([](int n) { return n < 2 ? 0 : 7; })
-                                                     << int(MemoryFault::None) << 3 << 3;
-        QTest::newRow("write, never read back right") << true << Read([](int) { return 8; })
-                                                      << int(MemoryFault::WrongAnswer) << 5 << 5;
+        QTest::addColumn<std::function<int(int)>>("read"); // the n-th reading
+        QTest::addColumn<QList<int>>("expected");          // fault, readings, writes
+        const auto row = [](const char *name, bool writing, std::function<int(int)> read, MemoryFault fault, int readings, int writes) {
+            QTest::newRow(name) << writing << read << QList<int>{int(fault), readings, writes};
+        };
+        row("read, agreeing at once", false, [](int) { return 7; }, MemoryFault::None, 2, 0);
+        row("read, agreeing at the fifth", false, [](int n) { return n == 4 ? 1 : n; }, MemoryFault::None, 5, 0);
+        row("read, never agreeing", false, [](int n) { return n; }, MemoryFault::WrongAnswer, 5, 0);
+        row("write, read back right", true, [](int) { return 7; }, MemoryFault::None, 1, 1);
+        row("write, right the third time", true, [](int n) { return n < 2 ? 0 : 7; }, MemoryFault::None, 3, 3);
+        row("write, never read back right", true, [](int) { return 8; }, MemoryFault::WrongAnswer, 5, 5);
     }
 
     void verificationGivesUpAfterFive()
     {
         QFETCH(bool, writing);
         QFETCH(std::function<int(int)>, read);
-        QFETCH(int, fault);
-        QFETCH(int, readings);
-        QFETCH(int, writes);
+        QFETCH(QList<int>, expected);
         FakeMemory memory;
         memory.readValue = read;
         VerifiedMemory verified(memory);
         std::unique_ptr<MemoryReply> reply(writing ? verified.writeByte(0x1000, 7) : verified.readByte(0x1000));
-        QSignalSpy finished(reply.get(), &MemoryReply::finished);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(int(reply->fault()), fault);
-        QCOMPARE(int(memory.reads.size()), readings);
-        QCOMPARE(int(memory.writes.size()), writes);
+        QVERIFY(QSignalSpy(reply.get(), &MemoryReply::finished).wait(5000));
+        QCOMPARE((QList<int>{int(reply->fault()), int(memory.reads.size()), int(memory.writes.size())}), expected);
     }
 
-    // The byte encoding of programs.
-    void vialByte_data()
+    // The byte encoding of programs: the vial's agitation byte holds the
+    // pause in bit 7 and the agitation below; durations go most significant
+    // byte first.
+    void vialAndDurationBytes()
     {
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<int>("agit");
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<bool>("encoded"); // false: read only
-        QTest::newRow("pause with AG3") << 1 << 3 << 0x83 << true;
-        QTest::newRow("continue with AG5") << 0 << 5 << 0x05 << true;
-        QTest::newRow("pause with AG0") << 1 << 0 << 0x80 << true;
-        QTest::newRow("agitation 15 read as it is") << 1 << 15 << 0x8F << false;
-        QTest::newRow("bits 4 to 6 ignored") << 0 << 3 << 0x73 << false;
-    }
+        const auto vial = [](int agit, int pause) { return VialStep{12, agit, pause, 3, 45, 37}; };
+        const auto slot = [](int byte) { return std::array<quint8, 5>{12, quint8(byte), 3, 45, 37}; };
+        for (const auto &[pause, agit, byte] : {std::array{1, 3, 0x83}, {0, 5, 0x05}, {1, 0, 0x80}}) {
+            QCOMPARE(EncodeVial(vial(agit, pause)), (std::array<int, 5>{12, byte, 3, 45, 37}));
+            QCOMPARE(DecodeVial(slot(byte).data()), vial(agit, pause));
+        }
+        QCOMPARE(DecodeVial(slot(0x8F).data()), vial(15, 1)); // agitation 15 read as it is
+        QCOMPARE(DecodeVial(slot(0x73).data()), vial(3, 0));  // bits 4 to 6 ignored
 
-    void vialByte()
-    {
-        QFETCH(int, pause);
-        QFETCH(int, agit);
-        QFETCH(int, byte);
-        QFETCH(bool, encoded);
-        const VialStep vial{12, agit, pause, 3, 45, 37};
-        if (encoded)
-            QCOMPARE(EncodeVial(vial), (std::array<int, 5>{12, byte, 3, 45, 37}));
-        const std::array<quint8, 5> raw{12, quint8(byte), 3, 45, 37};
-        QCOMPARE(DecodeVial(raw.data()), vial);
-    }
-
-    void durationBytes_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("90") << 90 << QByteArray::fromHex("0000005A");
-        QTest::newRow("-1") << -1 << QByteArray::fromHex("FFFFFFFF");
-        QTest::newRow("most significant first") << 0x12345678 << QByteArray::fromHex("12345678");
-        QTest::newRow("negative when the first byte is 80 or more") << int(0x80000001u) << QByteArray::fromHex("80000001");
-    }
-
-    void durationBytes()
-    {
-        QFETCH(int, minutes);
-        QFETCH(QByteArray, bytes);
-        const auto encoded = EncodeDuration(minutes);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(encoded.data()), 4), bytes);
-        QCOMPARE(DecodeDuration(reinterpret_cast<const quint8 *>(bytes.constData())), minutes);
+        for (const int minutes : {0x12345678, int(0x80000001u)}) {
+            const auto bytes = EncodeDuration(minutes);
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), 4).toHex(), QByteArray::number(quint32(minutes), 16).rightJustified(8, '0'));
+            QCOMPARE(DecodeDuration(bytes.data()), minutes);
+        }
     }
 
     void programsSurviveEncodingAndDecoding()
@@ -436,17 +396,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("vial");
         QTest::addColumn<VialStep>("step");
-        QTest::addColumn<QByteArray>("field"); // empty: no problem
+        QTest::addColumn<QString>("problem"); // the field and the vial; empty: none
 
-        QTest::newRow("ordinary vial") << TypeEM << 3 << VialStep{200, 5, 1, 99, 59, 60} << QByteArray();
-        QTest::newRow("hours beyond a byte") << TypeEM << 3 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
-        QTest::newRow("negative temperature") << TypeEM << 24 << VialStep{2, 0, 0, 0, 0, -1} << QByteArray("Temp");
-        QTest::newRow("reagent 256") << TypeEM << 1 << VialStep{256, 0, 0, 0, 0, 0} << QByteArray("Reagent");
-        QTest::newRow("minutes beyond a byte") << TypeEM << 1 << VialStep{2, 0, 0, 0, 256, 0} << QByteArray("Min");
-        QTest::newRow("pause -1") << TypeEM << 2 << VialStep{2, 0, -1, 0, 0, 0} << QByteArray("Pause");
-        QTest::newRow("agitation into the pause bits") << TypeEM << 2 << VialStep{2, 16, 0, 0, 0, 0} << QByteArray("Agit");
-        QTest::newRow("LM vial 20 is sent empty anyway") << TypeLM << 20 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray();
-        QTest::newRow("LM vial 12 is sent") << TypeLM << 12 << VialStep{2, 0, 0, 300, 0, 0} << QByteArray("Hrs");
+        QTest::newRow("ordinary vial") << TypeEM << 3 << VialStep{200, 5, 1, 99, 59, 60} << "";
+        QTest::newRow("hours beyond a byte") << TypeEM << 3 << VialStep{2, 0, 0, 300, 0, 0} << "Hrs 3";
+        QTest::newRow("negative temperature") << TypeEM << 24 << VialStep{2, 0, 0, 0, 0, -1} << "Temp 24";
+        QTest::newRow("reagent 256") << TypeEM << 1 << VialStep{256, 0, 0, 0, 0, 0} << "Reagent 1";
+        QTest::newRow("minutes beyond a byte") << TypeEM << 1 << VialStep{2, 0, 0, 0, 256, 0} << "Min 1";
+        QTest::newRow("pause -1") << TypeEM << 2 << VialStep{2, 0, -1, 0, 0, 0} << "Pause 2";
+        QTest::newRow("agitation into the pause bits") << TypeEM << 2 << VialStep{2, 16, 0, 0, 0, 0} << "Agit 2";
+        QTest::newRow("LM vial 20 is sent empty anyway") << TypeLM << 20 << VialStep{2, 0, 0, 300, 0, 0} << "";
+        QTest::newRow("LM vial 12 is sent") << TypeLM << 12 << VialStep{2, 0, 0, 300, 0, 0} << "Hrs 12";
     }
 
     void encodingProblems()
@@ -454,17 +414,12 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(int, vial);
         QFETCH(VialStep, step);
-        QFETCH(QByteArray, field);
-
+        QFETCH(QString, problem);
         ProgramRecord program = ProgramRecord::Empty();
         program.Type = type;
         program.vial(vial) = step;
-        const auto problem = FindEncodingProblem(program);
-        QCOMPARE(problem.has_value(), !field.isEmpty());
-        if (problem) {
-            QCOMPARE(problem->field, field);
-            QCOMPARE(problem->vial, vial);
-        }
+        const auto found = FindEncodingProblem(program);
+        QCOMPARE(found ? QStringLiteral("%1 %2").arg(QLatin1String(found->field)).arg(found->vial) : QString(), problem);
     }
 };
 
