@@ -63,6 +63,21 @@ class TestCorvexctlDevice : public QObject
         return RunCtl(arguments);
     }
 
+    // Runs the tool as its own process and sends it Ctrl+C once `underWay` is on its standard error.
+    static CtlRun interrupted(const QStringList &arguments, const QByteArray &underWay)
+    {
+        QProcess ctl;
+        ctl.start(CtlProgram(), arguments);
+        ctl.setReadChannel(QProcess::StandardError);
+        QByteArray err;
+        while (!err.contains(underWay) && ctl.waitForReadyRead(30'000))
+            err += ctl.readAll();
+        ::kill(static_cast<pid_t>(ctl.processId()), SIGINT);
+        const bool ended = ctl.waitForFinished(60'000) && ctl.exitStatus() == QProcess::NormalExit;
+        return {ended ? ctl.exitCode() : -1, QString::fromUtf8(ctl.readAllStandardOutput()),
+                QString::fromUtf8(err + ctl.readAllStandardError())};
+    }
+
     InstrumentData stored() const { return loaded(m_store); }
     static InstrumentData loaded(const QString &file)
     {
@@ -124,12 +139,6 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.startsWith(QStringLiteral("There is no store")));
         QCOMPARE(m_sim->stop(), QStringList());
-
-        QVERIFY2(startSimulator({QStringLiteral("--silent-from"), QStringLiteral("2002")}), qPrintable(m_sim->errorString()));
-        run = onSimulator({QStringLiteral("read-program"), QStringLiteral("1"), QStringLiteral("--tick-ms"), QStringLiteral("5")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("Program01 could not be read from the Corvex: at address 2002 hex")), qPrintable(run.err));
-        QVERIFY(!QFile::exists(m_store));
     }
 
     void portsByNumberAndStoredPort()
@@ -191,32 +200,6 @@ private Q_SLOTS:
         const CtlRun help = RunCtl({QStringLiteral("read-program"), QStringLiteral("--help")});
         QVERIFY(help.out.contains(QStringLiteral("--port PORT")));
         QVERIFY(!help.out.contains(QStringLiteral("tick")));
-    }
-
-    void interruptStopsReadAllAfterTheCurrentReagent()
-    {
-        // Slow replies, so that Read ALL is still running when Ctrl+C comes.
-        QVERIFY2(startSimulator({QStringLiteral("--split"), QStringLiteral("7"), QStringLiteral("--split-delay"), QStringLiteral("3")}),
-                 qPrintable(m_sim->errorString()));
-        QProcess ctl;
-        // Options before the command, as a new user might give them.
-        ctl.start(CtlProgram(), {QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--store"), m_store,
-                                 QStringLiteral("read-reagents")});
-        ctl.setReadChannel(QProcess::StandardError);
-        QByteArray progress;
-        while (!progress.contains("Reading all reagents: 10%") && ctl.waitForReadyRead(30'000))
-            progress += ctl.readAll();
-        ::kill(static_cast<pid_t>(ctl.processId()), SIGINT);
-        QVERIFY(ctl.waitForFinished(60'000));
-        QCOMPARE(ctl.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(ctl.exitCode(), 1);
-        progress += ctl.readAllStandardError();
-        const int read = int(ctl.readAllStandardOutput().count('\n'));
-        QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
-        QVERIFY2(progress.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved")
-                                       .arg(read, 3, 10, QLatin1Char('0')).toLatin1()),
-                 progress.constData());
-        QCOMPARE(stored().reagents[read + 1], QByteArray(NameLength, ' '));
     }
 
     void backupReadsWhatIsUsedAndRestoresEqual()
@@ -296,57 +279,62 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
     }
 
+    // A silent instrument: the command says where it stopped and leaves no file.
     void failuresSayWhereAndLeaveNothing_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("arguments"); // "<backup>" and "<store>" stand for the files
         QTest::addColumn<QString>("silentFrom");
         QTest::addColumn<QString>("message");
-        QTest::newRow("backup") << QStringLiteral("backup") << QStringLiteral("2278")
-                                << QStringLiteral("The backup stopped at Program05: at address 2278 hex the Corvex did "
-                                                  "not answer in 5 attempts.\nNo backup file was written.\n");
-        QTest::newRow("restore") << QStringLiteral("restore") << QStringLiteral("2143")
-                                 << QStringLiteral("Restoring stopped at Program03: at address 2143 hex the Corvex did not "
-                                                   "answer in 5 attempts.\nProgram03 on the Corvex may now be incomplete (24 "
-                                                   "of 138 bytes confirmed); restore it again when the Corvex answers. "
-                                                   "Program01 to Program02 were sent. Program04 to Program99 and Reagent 001 "
-                                                   "to Reagent 200 were not sent.\nThe local store was not changed.\n");
+        QTest::newRow("read program") << QStringList{"read-program", "1", "--store", "<store>"} << "2002"
+                                      << "Program01 could not be read from the Corvex: at address 2002 hex the Corvex did not "
+                                         "answer in 5 attempts.\nProgram01 keeps its previous content.\n";
+        QTest::newRow("backup") << QStringList{"backup", "<backup>"} << "2278"
+                                << "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
+                                   "attempts.\nNo backup file was written.\n";
+        QTest::newRow("restore") << QStringList{"restore", "<backup>", "--store", "<store>"} << "2143"
+                                 << "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
+                                    "Program03 on the Corvex may now be incomplete (24 of 138 bytes confirmed); restore it again "
+                                    "when the Corvex answers. Program01 to Program02 were sent. Program04 to Program99 and Reagent "
+                                    "001 to Reagent 200 were not sent.\nThe local store was not changed.\n";
     }
 
     void failuresSayWhereAndLeaveNothing()
     {
-        QFETCH(QString, command);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, silentFrom);
         QFETCH(QString, message);
         const InstrumentData truth = TwelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
-        const QString store = path(QStringLiteral("CORVEX.ini"));
-        if (command == QLatin1String("restore"))
+        const bool restoring = arguments[0] == QLatin1String("restore");
+        if (restoring)
             QVERIFY(WriteBackupFile(backup, truth, {}));
         startImage(&truth, {QStringLiteral("--silent-from"), silentFrom});
-        QStringList arguments{command, backup};
-        if (command == QLatin1String("restore"))
-            arguments << QStringLiteral("--store") << store;
+        arguments.replaceInStrings(QStringLiteral("<backup>"), backup).replaceInStrings(QStringLiteral("<store>"), m_store);
         const CtlRun run = onInstrument(arguments);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
-        QCOMPARE(QFile::exists(command == QLatin1String("backup") ? backup : store), false);
+        QVERIFY(!QFile::exists(m_store) && QFile::exists(backup) == restoring);
         QCOMPARE(ReadTransferLog(TransferLogPath()).lines.constLast().entry.result, LogResult::Failed);
     }
 
-    void ctrlCEndsABackupWithoutAFile()
+    // Ctrl+C ends Read ALL after the reagent under way, keeping what it has
+    // read, and a backup without a file.
+    void ctrlCStopsWhereNothingIsLost()
     {
-        const InstrumentData truth = TwelveProgramData();
-        startImage(&truth, {QStringLiteral("--wire-timing")});
+        QVERIFY2(startSimulator({QStringLiteral("--wire-timing")}), qPrintable(m_sim->errorString()));
+        // Options before the command, as a new user might give them.
+        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--store", m_store, "read-reagents"}, "Reading all reagents: 10%");
+        QCOMPARE(run.exitCode, 1);
+        const int read = int(run.out.count(QLatin1Char('\n')));
+        QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
+        QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved").arg(read, 3, 10, QLatin1Char('0'))),
+                 qPrintable(run.err));
+        QCOMPARE(stored().reagents[read + 1], QByteArray(NameLength, ' '));
+
         const QString backup = path(QStringLiteral("backup.ini"));
-        QProcess tool;
-        tool.start(CtlProgram(), {QStringLiteral("backup"), backup, QStringLiteral("--port"), m_sim->devicePath()});
-        QVERIFY(tool.waitForStarted());
-        QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("Backup: "), 30000);
-        ::kill(pid_t(tool.processId()), SIGINT);
-        QVERIFY(tool.waitForFinished(30000));
-        QCOMPARE(tool.exitCode(), 1);
-        QVERIFY2(tool.readAllStandardError().contains("The backup was stopped at Program"), err.constData());
+        run = interrupted({"backup", backup, "--port", m_sim->devicePath()}, "Backup: ");
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("The backup was stopped at ")), qPrintable(run.err));
         QVERIFY(!QFile::exists(backup));
     }
 
