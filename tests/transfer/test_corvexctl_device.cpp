@@ -130,15 +130,9 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QStringLiteral("The name is cut to its first 13 characters.\n"));
         QCOMPARE(stored().reagents[30], QByteArray("Paraffin extr"));
-    }
 
-    void failuresEndWithOne()
-    {
-        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
-        CtlRun run = onSimulator({QStringLiteral("send-program"), QStringLiteral("1")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.err.startsWith(QStringLiteral("There is no store")));
-        QCOMPARE(m_sim->stop(), QStringList());
+        const QString help = RunCtl({QStringLiteral("read-program"), QStringLiteral("--help")}).out;
+        QVERIFY(help.contains(QStringLiteral("--port PORT")) && !help.contains(QStringLiteral("tick"))); // a setting for tests only
     }
 
     void portsByNumberAndStoredPort()
@@ -176,6 +170,7 @@ private Q_SLOTS:
         QTest::newRow("port 0") << QStringList{"identify", "--port", "0"} << 2 << "The port must be a number from 1 to 16";
         QTest::newRow("no such device") << QStringList{"identify", "--port", "/nonexistent/tty"} << 1 << "Cannot open /nonexistent/tty";
         QTest::newRow("tick not a number") << QStringList{"identify", "--port", "1", "--tick-ms", "soon"} << 2 << "--tick-ms needs";
+        QTest::newRow("send without a store") << QStringList{"send-program", "1", "--port", "/nonexistent/tty"} << 1 << "There is no store";
         QTest::newRow("reagent 201") << QStringList{"read-reagent", "201", "--port", "1"} << 2 << "from 1 to 200";
         QTest::newRow("name the Corvex cannot hold")
             << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
@@ -193,13 +188,6 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFile::exists(m_store));
-    }
-
-    void tickOptionIsNotAdvertised()
-    {
-        const CtlRun help = RunCtl({QStringLiteral("read-program"), QStringLiteral("--help")});
-        QVERIFY(help.out.contains(QStringLiteral("--port PORT")));
-        QVERIFY(!help.out.contains(QStringLiteral("tick")));
     }
 
     void backupReadsWhatIsUsedAndRestoresEqual()
@@ -224,19 +212,16 @@ private Q_SLOTS:
         QVERIFY(holds(store, truth));
         const QString again = path(QStringLiteral("again.ini"));
         QCOMPARE(onInstrument({QStringLiteral("backup"), again}).exitCode, 0);
-        run = RunCtl({QStringLiteral("diff"), backup, again});
-        QCOMPARE(run.out, QString());
-        QCOMPARE(run.exitCode, 0);
+        QVERIFY(holds(again, truth));
         QCOMPARE(onInstrument({QStringLiteral("diff"), QStringLiteral("instrument"), store}).exitCode, 0);
 
         QStringList results;
         for (const TransferLogLine &line : ReadTransferLog(TransferLogPath()).lines)
             results << line.entry.operation + QLatin1Char(' ') + line.entry.result + QLatin1Char(' ') + line.entry.fingerprint;
-        QCOMPARE(results.size(), 4); // the comparison reads the instrument as a backup does
-        QCOMPARE(results[0], results[2]); // the same content backed up twice
-        QCOMPARE(results[3], results[0]);
-        QVERIFY(results[0].startsWith(QStringLiteral("backup done ")));
-        QCOMPARE(results[1], QStringLiteral("restore done ") + results[0].section(QLatin1Char(' '), 2));
+        // The comparison reads the instrument as a backup does; the content is the same throughout.
+        const QString backedUp = results.value(0);
+        QVERIFY(backedUp.startsWith(QStringLiteral("backup done ")));
+        QCOMPARE(results, (QStringList{backedUp, QStringLiteral("restore done ") + backedUp.section(QLatin1Char(' '), 2), backedUp, backedUp}));
     }
 
     void diffSaysWhatDiffers_data()
@@ -249,12 +234,11 @@ private Q_SLOTS:
         QTest::newRow("different") << QStringList{a, b} << 1
                                    << QStringLiteral("Program05 V02Min: 25 -> 26\nProgram70: \"Program 70\" -> (empty)\n"
                                                      "Reagent 200: \"Reagent 200\" -> \"Formalin\"\n");
-        QTest::newRow("one program") << QStringList{a, b, QStringLiteral("--program"), QStringLiteral("5")} << 1
-                                     << QStringLiteral("Program05 V02Min: 25 -> 26\n");
-        QTest::newRow("program file") << QStringList{p, a, QStringLiteral("--program"), QStringLiteral("8")} << 0 << QString();
+        QTest::newRow("one program") << QStringList{a, b, "--program", "5"} << 1 << QStringLiteral("Program05 V02Min: 25 -> 26\n");
+        QTest::newRow("program file") << QStringList{p, a, "--program", "8"} << 0 << QString();
         QTest::newRow("program file, no number") << QStringList{p, a} << 2 << QString();
         QTest::newRow("missing file") << QStringList{a, QStringLiteral("missing.ini")} << 2 << QString();
-        QTest::newRow("bad number") << QStringList{a, b, QStringLiteral("--program"), QStringLiteral("100")} << 2 << QString();
+        QTest::newRow("bad number") << QStringList{a, b, "--program", "100"} << 2 << QString();
     }
 
     void diffSaysWhatDiffers()
@@ -270,10 +254,7 @@ private Q_SLOTS:
         QVERIFY(WriteBackupFile(path(QStringLiteral("a.ini")), data, {}));
         QVERIFY(WriteBackupFile(path(QStringLiteral("b.ini")), changed, {}));
         QVERIFY(ExportProgram(8, path(QStringLiteral("p.txt")), data));
-        for (QString &argument : arguments) {
-            if (argument.contains(QLatin1Char('.')))
-                argument = path(argument);
-        }
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^(.+\\..+)$")), path(QStringLiteral("\\1")));
         const CtlRun run = RunCtl(QStringList{QStringLiteral("diff")} + arguments);
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
