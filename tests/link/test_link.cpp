@@ -348,10 +348,7 @@ private Q_SLOTS:
         watcher.setInterval(5ms);
         watcher.setTickInterval(2ms);
         QSignalSpy found(&watcher, &PortWatcher::instrumentFound);
-        const auto waitLooks = [&](int count) {
-            const int until = looks + count;
-            QTRY_VERIFY_WITH_TIMEOUT(looks >= until, 20'000);
-        };
+        const auto waitLooks = [&](int count) { QVERIFY(QTest::qWaitFor([&, until = looks + count] { return looks >= until; }, 20'000)); };
 
         watcher.start();
         present << QStringLiteral("fake-2") << QStringLiteral("/dev/not-in-the-table");

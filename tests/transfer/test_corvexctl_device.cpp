@@ -30,20 +30,14 @@ class TestCorvexctlDevice : public QObject
 
     QString path(const QString &name) const { return m_folders->path() + QLatin1Char('/') + name; }
 
-    // The simulator on its demonstration data.
-    bool startSimulator(const QStringList &options = {})
-    {
-        m_sim = std::make_unique<SimulatorProcess>();
-        return m_sim->start(QStringList{QStringLiteral("--demo")} + options);
-    }
-
-    // The simulator on a memory image holding `data` (all zero when null).
-    void startImage(const InstrumentData *data, const QStringList &options = {})
+    // The simulator with `options`, on its demonstration data or on the memory `image`.
+    void start(const QStringList &options = {}, const QByteArray &image = {})
     {
         const QString memory = path(QStringLiteral("memory-%1.bin").arg(QDateTime::currentMSecsSinceEpoch()));
-        QVERIFY(WriteBytes(memory, data ? InstrumentImage(*data) : QByteArray(0x10000, '\0')));
+        QVERIFY(image.isEmpty() || WriteBytes(memory, image));
         m_sim = std::make_unique<SimulatorProcess>();
-        QVERIFY2(m_sim->start(QStringList{QStringLiteral("--memory"), memory} + options), qPrintable(m_sim->errorString()));
+        QVERIFY2(m_sim->start(options + (image.isEmpty() ? QStringList{"--demo"} : QStringList{"--memory", memory})),
+                 qPrintable(m_sim->errorString()));
     }
 
     // A device command on the simulator's line and the test's store.
@@ -89,8 +83,7 @@ class TestCorvexctlDevice : public QObject
     // True when the store or backup `file` holds exactly `data`.
     static bool holds(const QString &file, const InstrumentData &data)
     {
-        const InstrumentData found = loaded(file);
-        return found.programs == data.programs && found.reagents == data.reagents;
+        return loaded(file).programs == data.programs && loaded(file).reagents == data.reagents;
     }
 
 private Q_SLOTS:
@@ -109,7 +102,7 @@ private Q_SLOTS:
     // One run of each device command: what it prints, and its exit code.
     void commandsPrintWhatTheyDid()
     {
-        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
+        start();
         CtlRun run = onSimulator({QStringLiteral("identify")});
         QCOMPARE(run.out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
         run = onSimulator({QStringLiteral("read-reagent"), QStringLiteral("11")});
@@ -137,7 +130,7 @@ private Q_SLOTS:
 
     void portsByNumberAndStoredPort()
     {
-        QVERIFY2(startSimulator(), qPrintable(m_sim->errorString()));
+        start();
         SetPortDeviceOverride(4, m_sim->devicePath());
         QCOMPARE(RunCtl({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("4")}).exitCode, 0);
         QVERIFY(!StoredCommPort());
@@ -193,7 +186,7 @@ private Q_SLOTS:
     void backupReadsWhatIsUsedAndRestoresEqual()
     {
         const InstrumentData truth = TwelveProgramData();
-        startImage(&truth);
+        start({}, InstrumentImage(truth));
         const QString backup = path(QStringLiteral("backup.ini"));
         CtlRun run = onInstrument({QStringLiteral("backup"), backup}, false);
         QCOMPARE(run.exitCode, 0);
@@ -205,7 +198,7 @@ private Q_SLOTS:
         QVERIFY(info && info->identification == QStringLiteral("4178-305") && info->port == m_sim->devicePath());
 
         // Onto a blank instrument, and back again.
-        startImage(nullptr);
+        start({}, QByteArray(0x10000, '\0'));
         const QString store = path(QStringLiteral("CORVEX.ini"));
         run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), store});
         QCOMPARE(run.exitCode, 0);
@@ -289,7 +282,7 @@ private Q_SLOTS:
         const bool restoring = arguments[0] == QLatin1String("restore");
         if (restoring)
             QVERIFY(WriteBackupFile(backup, truth, {}));
-        startImage(&truth, {QStringLiteral("--silent-from"), silentFrom});
+        start({QStringLiteral("--silent-from"), silentFrom}, InstrumentImage(truth));
         arguments.replaceInStrings(QStringLiteral("<backup>"), backup).replaceInStrings(QStringLiteral("<store>"), m_store);
         const CtlRun run = onInstrument(arguments);
         QCOMPARE(run.exitCode, 1);
@@ -302,7 +295,7 @@ private Q_SLOTS:
     // read, and a backup without a file.
     void ctrlCStopsWhereNothingIsLost()
     {
-        QVERIFY2(startSimulator({QStringLiteral("--wire-timing")}), qPrintable(m_sim->errorString()));
+        start({QStringLiteral("--wire-timing")});
         // Options before the command, as a new user might give them.
         CtlRun run = interrupted({"--port", m_sim->devicePath(), "--store", m_store, "read-reagents"}, "Reading all reagents: 10%");
         QCOMPARE(run.exitCode, 1);
@@ -322,7 +315,7 @@ private Q_SLOTS:
     void verifiedBackupOverACorruptingLine()
     {
         const InstrumentData truth = TwelveProgramData();
-        startImage(&truth, {QStringLiteral("--corrupt-every"), QStringLiteral("7")});
+        start({QStringLiteral("--corrupt-every"), QStringLiteral("7")}, InstrumentImage(truth));
         const QString backup = path(QStringLiteral("backup.ini"));
         QCOMPARE(onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")}).exitCode, 0);
         QVERIFY(holds(backup, truth));
