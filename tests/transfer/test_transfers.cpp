@@ -22,6 +22,8 @@ Q_DECLARE_METATYPE(VialStep)
 
 namespace {
 
+constexpr MemoryFault StopWhileRetried = MemoryFault(-1); // no fault: Stop while the byte is being retried
+
 ProgramRecord instrumentProgram(qint32 type)
 {
     ProgramRecord program = ProgramRecord::Empty();
@@ -221,64 +223,55 @@ private Q_SLOTS:
     void howJobsEnd_data()
     {
         QTest::addColumn<QString>("transfer");
-        QTest::addColumn<int>("at");       // the failing address, or the one whose command Stop follows
-        QTest::addColumn<QString>("end");  // "fail", "stop", or "stop while silent"
-        QTest::addColumn<MemoryFault>("fault");
-        QTest::addColumn<Status>("status");
-        QTest::addColumn<int>("commands"); // memory commands made in all
-        QTest::addColumn<int>("reagentsRead");
+        QTest::addColumn<int>("at");          // the failing address, or the one whose command Stop follows
+        QTest::addColumn<MemoryFault>("end"); // how that byte fails; None: Stop during its command
+        QTest::addColumn<QList<int>>("ends"); // the status, the memory commands made in all, the reagents read
         QTest::addColumn<QString>("message");
 
         const int p1 = ProgramAddress(1), p99 = ProgramAddress(99), r9 = ReagentAddress(9), r4 = ReagentAddress(4);
-        const auto failed = [](const char *name, const char *transfer, int at, MemoryFault fault, int answered, const QString &message) {
-            QTest::newRow(name) << transfer << at << "fail" << fault << Status::DeviceFailed << answered + 1 << 0 << message;
+        const auto row = [](const char *name, const char *transfer, int at, MemoryFault end, Status status, int commands,
+                            int reagentsRead, const QString &message = {}) {
+            QTest::newRow(name) << transfer << at << end << QList<int>{int(status), commands, reagentsRead} << message;
         };
-        failed("read program fails", "read program", p1 + 5, MemoryFault::NoAnswer, 5,
-               "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not answer in 5 attempts.\n"
-               "Program01 keeps its previous content.");
-        failed("read program fails at the type byte", "read program", 0x2095, MemoryFault::NoAnswer, 17, "address 2095 hex");
-        failed("send program fails", "send program", p99 + 19, MemoryFault::WrongAnswer, 20,
-               "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)");
-        failed("read reagent fails", "read reagent", r9 + 12, MemoryFault::WrongAnswer, 12,
-               "Reagent 009 could not be read from the Corvex: at address 1074 hex the Corvex gave no valid");
-        failed("send reagent fails", "send reagent", r9, MemoryFault::NoAnswer, 0,
-               "Reagent 009 on the Corvex may now be incomplete (0 of 13 bytes confirmed)");
-        failed("port closed", "send reagent", r9, MemoryFault::NotConnected, 0,
-               "at address 1068 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.");
-        QTest::newRow("read all fails") << "read all" << r4 + 2 << "fail" << MemoryFault::NoAnswer << Status::DeviceFailed
-                                        << 3 * 13 + 3 << 3 << "Reading all reagents stopped at Reagent 004: at address 1029 hex";
-
-        const auto stopped = [](const char *transfer, int at, Status status, int commands, int reagentsRead) {
-            QTest::newRow(transfer) << transfer << at << "stop" << MemoryFault::None << status << commands << reagentsRead << QString();
-        };
-        stopped("read program", p1 + 5, Status::Stopped, 6, 0);
-        stopped("send program", p99 + 5, Status::Done, 138, 0);
-        stopped("read reagent", r9 + 2, Status::Stopped, 3, 0);
-        stopped("send reagent", r9 + 2, Status::Done, 13, 0);
-        stopped("read all", r4 + 5, Status::Stopped, 4 * 13, 4);
-        QTest::newRow("read all, stop on the last byte") << "read all" << ReagentAddress(200) + 12 << "stop" << MemoryFault::None
-                                                         << Status::Done << 2600 << 200 << QString();
-        QTest::newRow("read all, instrument silent") << "read all" << r4 + 5 << "stop while silent" << MemoryFault::None
-                                                     << Status::Stopped << 3 * 13 + 6 << 3 << QString();
+        const Status failed = Status::DeviceFailed;
+        row("read program fails", "read program", p1 + 5, MemoryFault::NoAnswer, failed, 6, 0,
+            "Program01 could not be read from the Corvex: at address 2005 hex the Corvex did not answer in 5 attempts.\n"
+            "Program01 keeps its previous content.");
+        row("read program fails at the type byte", "read program", 0x2095, MemoryFault::NoAnswer, failed, 18, 0, "address 2095 hex");
+        row("send program fails", "send program", p99 + 19, MemoryFault::WrongAnswer, failed, 21, 0,
+            "Program99 on the Corvex may now be incomplete (20 of 138 bytes confirmed)");
+        row("read reagent fails", "read reagent", r9 + 12, MemoryFault::WrongAnswer, failed, 13, 0,
+            "Reagent 009 could not be read from the Corvex: at address 1074 hex the Corvex gave no valid");
+        row("send reagent fails", "send reagent", r9, MemoryFault::NoAnswer, failed, 1, 0,
+            "Reagent 009 on the Corvex may now be incomplete (0 of 13 bytes confirmed)");
+        row("port closed", "send reagent", r9, MemoryFault::NotConnected, failed, 1, 0,
+            "at address 1068 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.");
+        row("read all fails", "read all", r4 + 2, MemoryFault::NoAnswer, failed, 3 * 13 + 3, 3,
+            "Reading all reagents stopped at Reagent 004: at address 1029 hex");
+        row("read program", "read program", p1 + 5, MemoryFault::None, Status::Stopped, 6, 0);
+        row("send program", "send program", p99 + 5, MemoryFault::None, Status::Done, 138, 0);
+        row("read reagent", "read reagent", r9 + 2, MemoryFault::None, Status::Stopped, 3, 0);
+        row("send reagent", "send reagent", r9 + 2, MemoryFault::None, Status::Done, 13, 0);
+        row("read all", "read all", r4 + 5, MemoryFault::None, Status::Stopped, 4 * 13, 4);
+        row("read all, stop on the last byte", "read all", ReagentAddress(200) + 12, MemoryFault::None, Status::Done, 2600, 200);
+        row("read all, instrument silent", "read all", r4 + 5, StopWhileRetried, Status::Stopped, 3 * 13 + 6, 3);
     }
 
     void howJobsEnd()
     {
         QFETCH(QString, transfer);
         QFETCH(int, at);
-        QFETCH(QString, end);
-        QFETCH(MemoryFault, fault);
-        QFETCH(Status, status);
-        QFETCH(int, commands);
-        QFETCH(int, reagentsRead);
+        QFETCH(MemoryFault, end);
+        QFETCH(QList<int>, ends);
         QFETCH(QString, message);
 
         FakeMemory &memory = *m_fake;
         TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
-        if (end == QLatin1String("fail")) {
+        const bool failing = end != MemoryFault::None && end != StopWhileRetried;
+        if (failing) {
             memory.failing = {at};
-            memory.fault = fault;
-        } else if (end == QLatin1String("stop")) {
+            memory.fault = end;
+        } else if (end == MemoryFault::None) {
             // Stop is clicked while that command is under way.
             memory.onCommand = [job, at](int address) {
                 if (address == at)
@@ -296,12 +289,10 @@ private Q_SLOTS:
         job->stop(); // a second click after the end does nothing
         QTest::qWait(20);
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(outcome.status, status);
-        QVERIFY2(message.isEmpty() ? outcome.message.isEmpty() : outcome.message.contains(message), qPrintable(outcome.message));
         const QList<int> made = memory.reads + memory.writes;
-        QCOMPARE(int(made.size()), commands);
-        QCOMPARE(outcome.reagentsRead, reagentsRead);
-        if (end == QLatin1String("fail")) {
+        QCOMPARE((QList<int>{int(outcome.status), int(made.size()), outcome.reagentsRead}), ends);
+        QVERIFY2(message.isEmpty() ? outcome.message.isEmpty() : outcome.message.contains(message), qPrintable(outcome.message));
+        if (failing) {
             QCOMPARE(made.constLast(), at);
             QCOMPARE(m_recorder->events.filter(QStringLiteral("retry")),
                      (QStringList{"retry 2 of 5", "retry 3 of 5", "retry 4 of 5", "retry 5 of 5"}));
@@ -309,10 +300,10 @@ private Q_SLOTS:
 
         const InstrumentData stored = reloadStore();
         if (transfer == QLatin1String("read all")) {
-            QCOMPARE(stored.reagents[reagentsRead], reagentName("Dev ", reagentsRead));
-            if (reagentsRead < ReagentCount)
-                QCOMPARE(stored.reagents[reagentsRead + 1], reagentName("Old ", reagentsRead + 1));
-        } else if (status != Status::Done) {
+            QCOMPARE(stored.reagents[outcome.reagentsRead], reagentName("Dev ", outcome.reagentsRead));
+            if (outcome.reagentsRead < ReagentCount)
+                QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
+        } else if (outcome.status != Status::Done) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);
             QCOMPARE(ReadBytes(m_store), m_storeBefore);
