@@ -303,37 +303,44 @@ private Q_SLOTS:
         QCOMPARE(pending->error(), Error::PortLost);
     }
 
-    // A search asks every port at once whether it is a Corvex, and nothing
-    // else, and keeps the highest that is; Find Device's Cancel ends a
-    // search of silent ports at once, with nothing stored.
+    // With no stored port, a search asks every port at once whether it is a
+    // Corvex, and nothing else, and keeps the highest that is; with one, only
+    // that port is asked. Find Device's Cancel ends a search at once. Corvexes
+    // answer on ports 3 and 9.
     void searchKeepsTheHighestAnsweringPort_data()
     {
-        QTest::addColumn<int>("found"); // 0: none answers, and the search is cancelled
-        QTest::newRow("3 and 9 answer") << 9;
-        QTest::newRow("cancelled") << 0;
+        QTest::addColumn<int>("stored"); // -1: none
+        QTest::addColumn<int>("found");  // 0: none, or cancelled when none is stored
+        QTest::newRow("search all") << -1 << 9;
+        QTest::newRow("search cancelled") << -1 << 0;
+        QTest::newRow("stored port 9") << 9 << 9;
+        QTest::newRow("stored port 5: no other is tried") << 5 << 0;
     }
 
     void searchKeepsTheHighestAnsweringPort()
     {
+        QFETCH(int, stored);
         QFETCH(int, found);
         nameAllPorts("fake-%1");
+        if (stored >= 0)
+            StoreCommPort(stored);
         QStringList asked;
         m_port->close();
         QList<int> outcomes;
-        DeviceConnection connection(*m_link, fakePorts(asked, found ? QList<int>{3, 9} : QList<int>{}));
+        DeviceConnection connection(*m_link, fakePorts(asked, {3, 9}));
         noteOutcomes(connection, outcomes);
-        connection.setTickInterval(found ? 20ms : 1h);
+        connection.setTickInterval(20ms);
         connection.connectDevice();
-        QCOMPARE(asked.size(), LastPort); // all at once
-        if (!found)
+        if (stored < 0 && !found)
             connection.cancelSearch();
         QTRY_COMPARE_WITH_TIMEOUT(outcomes, QList<int>{found}, 10'000);
-        QCOMPARE(StoredCommPort().value_or(0), found);
-        QCOMPARE(m_port->isOpen(), found != 0);
+        QCOMPARE(StoredCommPort().value_or(-1), found ? found : stored);
         QCOMPARE(m_port->deviceName(), found ? QStringLiteral("fake-9") : QString());
+        QCOMPARE(m_port->isOpen(), found != 0);
         QTest::qWait(10);
         QCOMPARE(outcomes.size(), 1);
-        QCOMPARE(asked.size(), LastPort);
+        QCOMPARE(asked.size(), stored < 0 ? LastPort : 1); // at once, and nothing but the identification
+        QVERIFY(stored < 0 || asked.constFirst() == QStringLiteral("fake-%1").arg(stored));
     }
 
     // A device is asked once whether it is a Corvex when it appears, not
@@ -586,33 +593,7 @@ private Q_SLOTS:
         QCOMPARE(sim.stop(), log);
     }
 
-    // Not found on the stored port: no other is tried; there later, found there.
-    // Without any port that opens: not connected, at once.
-    void storedPortIsTheOnlyOneTried()
-    {
-        nameAllPorts();
-        Connection moved(1h); // ports that do not open cost no time-out
-        QVERIFY(moved.connectDevice());
-        QCOMPARE(moved.outcomes, QList<int>{0});
-        QVERIFY(!StoredCommPort());
-
-        SimulatorProcess instrument, there;
-        QVERIFY(instrument.start() && there.start());
-        SetPortDeviceOverride(2, instrument.devicePath());
-        StoreCommPort(5);
-        moved.connection.setTickInterval(1000ms);
-        QVERIFY(moved.connectDevice());
-        QCOMPARE(moved.outcomes, (QList<int>{0, 0}));
-        QCOMPARE(StoredCommPort(), std::optional<int>(5));
-        QVERIFY(!moved.port.isOpen());
-        QVERIFY(instrument.stop().isEmpty());
-
-        SetPortDeviceOverride(5, there.devicePath());
-        QVERIFY(moved.connectDevice());
-        QCOMPARE(moved.outcomes, (QList<int>{0, 0, 5}));
-        QCOMPARE(moved.connection.connectedPort(), 5);
-    }
-
+    // Over real ports on the simulator.
     void connectToAGivenDevice()
     {
         SimulatorProcess instrument, other;
@@ -630,6 +611,13 @@ private Q_SLOTS:
         second.setDeviceName(instrument.devicePath());
         QVERIFY(!second.open());
         QCOMPARE(second.errorString(), instrument.devicePath() + QStringLiteral(" is in use by another program."));
+
+        // A search where no port opens ends at once, not connected.
+        nameAllPorts();
+        given.connection.setTickInterval(1h);
+        QVERIFY(given.connectDevice());
+        QCOMPARE(given.outcomes, QList<int>{0});
+        QVERIFY(!given.port.isOpen() && !StoredCommPort());
     }
 };
 
