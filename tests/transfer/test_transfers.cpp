@@ -139,8 +139,7 @@ private Q_SLOTS:
 
         m_fake->image = instrumentMemory(type);
         const TransferOutcome outcome = run(m_transfers->readProgram(1));
-        QCOMPARE(outcome.status, Status::Done);
-        QVERIFY(outcome.message.isEmpty());
+        QVERIFY(outcome.status == Status::Done && outcome.message.isEmpty());
         QCOMPARE(m_fake->reads, addresses);
         QCOMPARE(m_recorder->steps, int(addresses.size()));
         QCOMPARE(m_recorder->events, progress);
