@@ -10,11 +10,12 @@
 #include <unistd.h>
 
 // A pseudo-terminal whose other end this process holds: a device that
-// answers every line with `answer`. path() is empty when none could be made.
+// answers every line with `answer`, or a silent one. path() is empty when
+// none could be made.
 class PseudoTerminal
 {
 public:
-    explicit PseudoTerminal(QByteArray answer)
+    explicit PseudoTerminal(QByteArray answer = {})
         : m_answer(std::move(answer))
         , m_master(::posix_openpt(O_RDWR | O_NOCTTY))
     {
@@ -31,8 +32,7 @@ public:
             }
         });
     }
-    PseudoTerminal(const PseudoTerminal &) = delete;
-    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+    Q_DISABLE_COPY_MOVE(PseudoTerminal)
     ~PseudoTerminal()
     {
         m_notifier.reset();
