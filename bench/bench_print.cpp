@@ -16,10 +16,10 @@ InstrumentData fullData()
 {
     InstrumentData data;
     for (int n = 1; n <= ReagentCount; ++n)
-        data.reagents[n] = FitName("Reagent " + QByteArray::number(n), false);
+        data.reagents[n] = nameForStorage("Reagent " + QByteArray::number(n));
     for (int p = 1; p <= ProgramCount; ++p) {
         ProgramRecord &program = data.programs[p];
-        program.Name = FitName("Program " + QByteArray::number(p), false);
+        program.Name = nameForStorage("Program " + QByteArray::number(p));
         program.Type = TypeEM;
         for (int v = 1; v <= VialCount; ++v)
             program.vial(v) = VialStep{1 + (p + v) % 200, v % 6, v % 2, 1, 30, 37};

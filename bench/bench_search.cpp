@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
 
     std::vector<std::unique_ptr<PseudoTerminal>> silent;
     for (int port = FirstPort; port < LastPort; ++port) {
-        silent.push_back(std::make_unique<PseudoTerminal>());
+        silent.push_back(std::make_unique<PseudoTerminal>(QByteArray()));
         SetPortDeviceOverride(port, silent.back()->path());
     }
     ok = report("COM16 behind 15 silent pseudo-terminals (budget 6.5 s)", timeSearch(LastPort), SearchBudgetMs) && ok;

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Compare");
-
 QString sourceName(CompareDialog::Source source)
 {
     switch (source) {
@@ -41,7 +39,7 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     , m_readInstrument(std::move(readInstrument))
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(Title);
+    setWindowTitle(CompareTitle);
 
     m_program = new QSpinBox(this);
     m_program->setObjectName(QStringLiteral("spnProgram"));
@@ -150,7 +148,7 @@ void CompareDialog::compare()
     const bool instrument[2] = {m_sides[0].source->currentData().toInt() == int(Source::Instrument),
                                 m_sides[1].source->currentData().toInt() == int(Source::Instrument)};
     if (instrument[0] && instrument[1]) {
-        QMessageBox::warning(this, Title, QStringLiteral("Compare the Corvex with the local store or a file."));
+        QMessageBox::warning(this, CompareTitle, QStringLiteral("Compare the Corvex with the local store or a file."));
         return;
     }
     // The file side is read first, so that a wrong file is found before the Corvex is read for minutes.
@@ -161,7 +159,7 @@ void CompareDialog::compare()
     if (sides[fileSide] && !instrument[1 - fileSide])
         sides[1 - fileSide] = loadFileSide(1 - fileSide, error);
     if (!sides[fileSide] || (!instrument[1 - fileSide] && !sides[1 - fileSide])) {
-        QMessageBox::warning(this, Title, error);
+        QMessageBox::warning(this, CompareTitle, error);
         return;
     }
     if (!instrument[1 - fileSide]) {

@@ -7,6 +7,9 @@
 #include <functional>
 #include <optional>
 
+// The dialog's title, also the title of what the Compare command reports.
+inline const QString CompareTitle = QStringLiteral("Compare");
+
 class QComboBox;
 class QLabel;
 class QLineEdit;

@@ -4,17 +4,19 @@
 #include "app/ServiceConsole.h"
 #include "app/WholeInstrumentActions.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowTitle.h"
 #include "editor/ProgramEditor.h"
 #include "editor/ReagentEditor.h"
 #include "editor/SpinBar.h"
 #include "link/DeviceConnection.h"
 #include "link/SerialLink.h"
 #include "link/dialog/SettingsDialog.h"
+#include "model/ListTexts.h"
 #include "model/LocalStore.h"
 #include "model/TransferLog.h"
 #include "link/PortTable.h"
 #include "transfer/TransferJob.h"
-#include "print/frmPrint.h"
+#include "print/PrintDialog.h"
 #include "ui/AboutBox.h"
 #include "ui/RequirementsWindow.h"
 #include "ui/Twips.h"
@@ -45,7 +47,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     , m_parts(parts)
 {
     setObjectName(QStringLiteral("frmMain"));
-    m_title = QStringLiteral("Varnel Corvex");
+    m_title = utilityTitle();
     setWindowTitle(m_title);
 
     m_tabs = new QTabWidget(this);
@@ -73,7 +75,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
 
-    resize(TwipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
+    resize(twipsToPixels(DesignedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -168,13 +170,13 @@ void MainWindow::loadStore()
     m_programs->fillReagents();
     m_reagents->selectReagent(1);
     if (!loaded)
-        QMessageBox::warning(this, QStringLiteral("Varnel Corvex"), loaded.error);
+        QMessageBox::warning(this, utilityTitle(), loaded.error);
 }
 
 void MainWindow::showConnection(int port)
 {
-    m_title = ConnectionTitle(port);
-    SetLoggedPort(port == 0 ? QString() : QStringLiteral("%1 (%2)").arg(PortName(port), m_parts.link.port().deviceName()));
+    m_title = connectionTitle(port);
+    SetLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
     applyTransferState();
 }
 
@@ -227,7 +229,7 @@ void MainWindow::openSettings()
 
 void MainWindow::openPrint()
 {
-    frmPrint::ShowModal(m_parts.data, m_programs->currentProgram(), this);
+    PrintDialog::showModal(m_parts.data, m_programs->currentProgram(), this);
 }
 
 void MainWindow::openRequirements()

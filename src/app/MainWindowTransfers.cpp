@@ -2,6 +2,7 @@
 // progress and retries, and tells the user when it failed.
 #include "app/MainWindow.h"
 
+#include "editor/ConnectionFrame.h"
 #include "editor/ProgramEditor.h"
 #include "editor/Progress.h"
 #include "editor/ReagentEditor.h"
@@ -79,7 +80,7 @@ void MainWindow::readProgram()
         return;
     const int n = m_programs->currentProgram();
     m_programs->numberBox()->setText(QString::number(n));
-    runProgramJob(Kind::ReadProgram, QStringLiteral("Read from Corvex"), m_parts.transfers.readProgram(n, this));
+    runProgramJob(Kind::ReadProgram, ReadFromCorvexCaption, m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
@@ -121,7 +122,7 @@ void MainWindow::readReagent()
         return;
     const int r = m_reagents->numberToRead();
     m_reagents->setNumberToRead(r);
-    runJob(Kind::ReadReagent, QStringLiteral("Read from Corvex"), m_parts.transfers.readReagent(r, this),
+    runJob(Kind::ReadReagent, ReadFromCorvexCaption, m_parts.transfers.readReagent(r, this),
            [this, r](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.transferred())
@@ -140,7 +141,7 @@ void MainWindow::readAllReagents()
         m_reagents->refreshLine(reagent);
         m_reagents->setReadAllProgress(reagent);
     });
-    runJob(Kind::ReadAll, QStringLiteral("Read ALL from Corvex"), job, [this](const TransferOutcome &outcome) {
+    runJob(Kind::ReadAll, ReadAllCaption, job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
             && m_parts.connection.isConnected())
             m_title = QStringLiteral("ERROR!");

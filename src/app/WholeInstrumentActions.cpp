@@ -95,8 +95,7 @@ bool WholeInstrumentActions::checkConnected(const QString &title)
 void WholeInstrumentActions::runBackup(const QString &file,
                                        std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
-    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
-                                                         m_parts.link.port().deviceName());
+    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
     BackupJob *job = MakeBackup(m_memory, file, port, this);
     m_running = job;
     // Over the Compare dialog when it asks for the read.
@@ -119,8 +118,7 @@ void WholeInstrumentActions::backUp()
     const QString file = chooseFile(m_parts.window, BackupTitle, QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
-    const QString port = QStringLiteral("%1 (%2)").arg(PortName(m_parts.connection.connectedPort()),
-                                                         m_parts.link.port().deviceName());
+    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
     BackupJob *job = MakeBackup(m_memory, file, port, this);
     runBusy(BusyState::Kind::Backup, BackupTitle, job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(BackupTitle, outcome,
@@ -198,13 +196,13 @@ void WholeInstrumentActions::restore()
 void WholeInstrumentActions::compare()
 {
     const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
-        if (!checkConnected(QStringLiteral("Compare"))) {
+        if (!checkConnected(CompareTitle)) {
             QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
             return;
         }
         runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
-                QMessageBox::warning(m_parts.window, QStringLiteral("Compare"), outcome.message);
+                QMessageBox::warning(m_parts.window, CompareTitle, outcome.message);
                 done(std::nullopt);
                 return;
             }

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include "model/ListTexts.h"
 #include "model/UserSettings.h"
 #include "ui/Twips.h"
 
@@ -55,9 +56,9 @@ void PlaceFromSettings(QWidget *window)
     const QSize size = window->frameGeometry().size();
     const std::optional<double> top = StoredTwips(UserSetting::MainTop);
     const std::optional<double> left = StoredTwips(UserSetting::MainLeft);
-    QRect placed(QPoint(left ? TwipsToPixels(*left, window->logicalDpiX())
+    QRect placed(QPoint(left ? twipsToPixels(*left, window->logicalDpiX())
                              : screen.left() + (screen.width() - size.width()) / 2,
-                        top ? TwipsToPixels(*top, window->logicalDpiY())
+                        top ? twipsToPixels(*top, window->logicalDpiY())
                             : screen.top() + (screen.height() - size.height()) / 2),
                  size);
     placed = FitFormToScreen(placed, screen);
@@ -82,9 +83,9 @@ void SavePlacement(const QWidget *window)
         return;
     const QPoint position = window->pos();
     const StoreResult saved = WriteUserSettings({
-        {UserSetting::MainTop, QString::number(static_cast<float>(PixelsToTwips(position.y(), window->logicalDpiY())))},
-        {UserSetting::MainLeft, QString::number(static_cast<float>(PixelsToTwips(position.x(), window->logicalDpiX())))},
+        {UserSetting::MainTop, QString::number(static_cast<float>(pixelsToTwips(position.y(), window->logicalDpiY())))},
+        {UserSetting::MainLeft, QString::number(static_cast<float>(pixelsToTwips(position.x(), window->logicalDpiX())))},
     });
     if (!saved)
-        QMessageBox::warning(nullptr, QStringLiteral("Varnel Corvex"), saved.error);
+        QMessageBox::warning(nullptr, utilityTitle(), saved.error);
 }

@@ -3,6 +3,7 @@
 #include "link/PortWatcher.h"
 #include "link/SerialDevicePort.h"
 #include "link/SerialLink.h"
+#include "model/ListTexts.h"
 #include "model/LocalStore.h"
 #include "model/StoreLock.h"
 #include "transfer/DeviceTransfers.h"
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
     // Held for the whole run: one utility per store.
     StoreLock storeLock(storePath);
     if (!storeLock.tryLock()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Varnel Corvex"), storeLock.error());
+        QMessageBox::critical(nullptr, utilityTitle(), storeLock.error());
         return 1;
     }
     DeviceTransfers transfers(memory, data, storePath);

@@ -8,6 +8,10 @@ class QProgressBar;
 class QPushButton;
 class SpinBar;
 
+// The captions of the read buttons, also the titles of what they start.
+inline const QString ReadFromCorvexCaption = QStringLiteral("Read from Corvex");
+inline const QString ReadAllCaption = QStringLiteral("Read ALL from Corvex");
+
 // What tells the two tabs' frames apart: their captions, object names and
 // numbers. The number box takes `digits` digits; its spin runs from 0 to
 // count + 1 and wraps around, so that stepping up from count gives 1 and

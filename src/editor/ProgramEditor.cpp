@@ -87,7 +87,7 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .spinName = "VScroll2",
                                        .count = ProgramCount,
                                        .firstButtonName = "cmdReadProgram",
-                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .firstCaption = ReadFromCorvexCaption,
                                        .secondButtonName = "cmdSendProgram",
                                        .secondCaption = QStringLiteral("Send to Corvex"),
                                        .barName = "pbPrograms",
@@ -196,8 +196,8 @@ void ProgramEditor::showProgram()
 {
     const int n = currentProgram();
     m_spin->setSpinValue(n);
-    m_programFrame->setTitle(QStringLiteral("Program %1").arg(n, 2, 10, QLatin1Char('0')));
-    m_name->showName(DecodeCp1252(FitName(m_data.programs[n].Name, true)));
+    m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
+    m_name->showName(DecodeCp1252(nameForDisplay(m_data.programs[n].Name)));
     showDuration();
     m_type->setCurrentIndex(m_data.programs[n].isLM() ? TypeLM : TypeEM);
 
@@ -218,7 +218,7 @@ void ProgramEditor::showDuration()
 
 void ProgramEditor::nameEdited(const QString &text)
 {
-    m_data.programs[currentProgram()].Name = FitName(EncodeCp1252(text), false);
+    m_data.programs[currentProgram()].Name = nameForStorage(EncodeCp1252(text));
 }
 
 void ProgramEditor::typeChosen(int index)

@@ -2,13 +2,14 @@
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/NumberText.h"
 
 #include <QMessageBox>
 
 QString NumberedName(const QString &word, int number, const QByteArray &name)
 {
-    return word + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) + QStringLiteral(" (\"")
-        + DecodeCp1252(FitName(name, true)) + QStringLiteral("\")");
+    return word + zeroPadded(number, 2) + QStringLiteral(" (\"")
+        + DecodeCp1252(nameForDisplay(name)) + QStringLiteral("\")");
 }
 
 QString OverwriteQuestion(const QString &word, int number, const QByteArray &name)

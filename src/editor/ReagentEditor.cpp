@@ -24,12 +24,11 @@
 
 namespace {
 
-const QString ReadAllCaption = QStringLiteral("Read ALL from Corvex");
 const QString StopCaption = QStringLiteral("Stop");
 
 QString NumberLabel(int number)
 {
-    return QStringLiteral("Reagent %1:").arg(number, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("Reagent %1:").arg(zeroPadded(number, 3));
 }
 
 } // namespace
@@ -70,7 +69,7 @@ QWidget *ReagentEditor::buildConnectionFrame()
                                        .spinName = "VScroll1",
                                        .count = ReagentCount,
                                        .firstButtonName = "cmdReadReagents",
-                                       .firstCaption = QStringLiteral("Read from Corvex"),
+                                       .firstCaption = ReadFromCorvexCaption,
                                        .secondButtonName = "cmdReadAllReagents",
                                        .secondCaption = ReadAllCaption,
                                        .barName = "pbReagents",
@@ -173,7 +172,7 @@ int ReagentEditor::selectedReagent() const
 
 QByteArray ReagentEditor::typedName() const
 {
-    return FitName(EncodeCp1252(m_name->text()), false);
+    return nameForStorage(EncodeCp1252(m_name->text()));
 }
 
 void ReagentEditor::reagentSelected(int row)
@@ -181,7 +180,7 @@ void ReagentEditor::reagentSelected(int row)
     m_nameLabel->setText(NumberLabel(row + 1));
     if (row < 0)
         return;
-    m_name->showName(DecodeCp1252(FitName(m_data.reagents[row + 1], true)));
+    m_name->showName(DecodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
     m_name->setFocus();
 }
 

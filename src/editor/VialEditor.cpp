@@ -29,7 +29,7 @@ QLineEdit *NumberBox(const char *name, const QString &text, QWidget *parent)
 
 QString TwoDigits(qint32 value)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    return zeroPadded(value, 2);
 }
 
 } // namespace

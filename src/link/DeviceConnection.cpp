@@ -149,10 +149,3 @@ void DeviceConnection::resumeWatching()
     if (m_watcher && !m_watcher->isRunning())
         m_watcher->start();
 }
-
-QString ConnectionTitle(int connectedPort)
-{
-    if (connectedPort == 0)
-        return QStringLiteral("Varnel Corvex - not connected.");
-    return QStringLiteral("Varnel Corvex - connected on COM%1").arg(connectedPort);
-}

@@ -91,7 +91,3 @@ private:
     Pending m_pending = Pending::None;
     int m_connectedPort = 0;
 };
-
-// The main window's title for a connection state: "Varnel Corvex - connected
-// on COM3" for 3, "Varnel Corvex - not connected." for 0.
-QString ConnectionTitle(int connectedPort);

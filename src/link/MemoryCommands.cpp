@@ -116,18 +116,18 @@ private:
 
 QByteArray ReadCommandText(qint32 address)
 {
-    return QByteArrayLiteral("25,") + Hex4(address);
+    return QByteArrayLiteral("25,") + hexDigits(address, 4);
 }
 
 QByteArray WriteCommandText(qint32 address, qint32 value)
 {
-    return QByteArrayLiteral("26,") + Hex4(address) + ',' + Hex2(value);
+    return QByteArrayLiteral("26,") + hexDigits(address, 4) + ',' + hexDigits(value, 2);
 }
 
 bool ReplyAddressMatches(QByteArrayView reply, qint32 address)
 {
     return reply.size() >= AddressOffset + AddressLength
-        && reply.sliced(AddressOffset, AddressLength) == QByteArrayView(Hex4(address));
+        && reply.sliced(AddressOffset, AddressLength) == QByteArrayView(hexDigits(address, 4));
 }
 
 std::optional<qint32> ReplyValue(QByteArrayView reply)

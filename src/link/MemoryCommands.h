@@ -11,8 +11,8 @@ class MemoryReply;
 class SerialLink;
 
 // Reading and writing one byte of instrument memory, each with up to five
-// attempts. A read is "25," + Hex4(address), answered by
-// "?125,AAAA,VV"; a write is "26," + Hex4(address) + "," + Hex2(value),
+// attempts. A read is "25," + hexDigits(address, 4), answered by
+// "?125,AAAA,VV"; a write is "26," + hexDigits(address, 4) + "," + hexDigits(value, 2),
 // answered by "?126,AAAA,VV" echoing the value written.
 
 inline constexpr int MemoryAttempts = 5;
@@ -20,7 +20,7 @@ inline constexpr int MemoryAttempts = 5;
 QByteArray ReadCommandText(qint32 address);
 QByteArray WriteCommandText(qint32 address, qint32 value);
 
-// Characters 6..9 of the reply (counted from 1) equal Hex4(address).
+// Characters 6..9 of the reply (counted from 1) equal hexDigits(address, 4).
 bool ReplyAddressMatches(QByteArrayView reply, qint32 address);
 
 // Characters 11 to the end of the reply read as a hexadecimal number of one

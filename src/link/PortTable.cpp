@@ -34,6 +34,11 @@ QString PortName(int port)
     return QStringLiteral("COM%1").arg(port);
 }
 
+QString portDescription(int port, const QString &device)
+{
+    return QStringLiteral("%1 (%2)").arg(PortName(port), device);
+}
+
 QString DefaultPortDevice(int port)
 {
     if (!IsValidPortNumber(port))

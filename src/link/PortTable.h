@@ -23,6 +23,9 @@ bool IsValidPortNumber(int port);
 // "COM3" for 3.
 QString PortName(int port);
 
+// A port as logs and backups name it: "COM3 (/dev/ttyUSB0)".
+QString portDescription(int port, const QString &device);
+
 // The built-in device of a port number.
 QString DefaultPortDevice(int port);
 

@@ -39,9 +39,9 @@ public:
 
     CommandReply *sendCommand(const QByteArray &command);
 
-    // Reads one byte: "25," + Hex4(address). The reply's parent is the link.
+    // Reads one byte: "25," + hexDigits(address, 4). The reply's parent is the link.
     MemoryReply *readMemory(qint32 address);
-    // Writes one byte: "26," + Hex4(address) + "," + Hex2(value).
+    // Writes one byte: "26," + hexDigits(address, 4) + "," + hexDigits(value, 2).
     MemoryReply *writeMemory(qint32 address, qint32 value);
 
     DevicePort &port() const { return m_port; }

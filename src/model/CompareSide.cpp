@@ -65,7 +65,7 @@ CompareOutcome CompareSides(const CompareSide &left, const CompareSide &right, i
 {
     CompareOutcome outcome;
     if (program != 0 && !ProgramTable::isValidNumber(program)) {
-        outcome.error = QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(program);
+        outcome.error = noSuchProgramMessage(program);
         return outcome;
     }
     if (left.programFile && right.programFile) {

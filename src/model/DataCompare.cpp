@@ -3,6 +3,7 @@
 #include "model/Cp1252.h"
 #include "model/FitName.h"
 #include "model/ListTexts.h"
+#include "model/NumberText.h"
 #include "model/ProgramType.h"
 
 namespace {
@@ -12,17 +13,17 @@ const QString EmptyText = QStringLiteral("(empty)");
 QByteArray storedName(const QByteArray &name)
 {
     const qsizetype nul = name.indexOf('\0');
-    return FitName(nul < 0 ? name : name.left(nul), false);
+    return nameForStorage(nul < 0 ? name : name.left(nul));
 }
 
 bool isBlank(const QByteArray &name)
 {
-    return FitName(name, true).isEmpty();
+    return nameForDisplay(name).isEmpty();
 }
 
 QString nameText(const QByteArray &name)
 {
-    return QLatin1Char('"') + DecodeCp1252(FitName(name, true)) + QLatin1Char('"');
+    return QLatin1Char('"') + DecodeCp1252(nameForDisplay(name)) + QLatin1Char('"');
 }
 
 ProgramRecord asInstrumentHolds(const ProgramRecord &given)
@@ -73,7 +74,7 @@ QList<DataDifference> CompareProgram(const QString &label, int number, const Pro
     add(QStringLiteral("Type"), ProgramTypeName(left.Type), ProgramTypeName(right.Type));
     add(QStringLiteral("Duration"), QString::number(left.Duration), QString::number(right.Duration));
     for (int v = 1; v <= VialCount; ++v) {
-        const QString vial = QStringLiteral("V%1").arg(v, 2, 10, QLatin1Char('0'));
+        const QString vial = QStringLiteral("V%1").arg(zeroPadded(v, 2));
         for (const VialField &field : VialFields) {
             add(vial + QLatin1String(field.name), QString::number(left.vial(v).*field.member),
                 QString::number(right.vial(v).*field.member));

@@ -1,5 +1,7 @@
 #include "model/Duration.h"
 
+#include "model/NumberText.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -25,6 +27,6 @@ QString DurationCaption(qint32 minutes)
     const qint32 hours = minutes / 60;
     const qint32 rest = minutes - 60 * hours;
     return QStringLiteral("Total Time: %1h %2min")
-        .arg(hours, 2, 10, QLatin1Char('0'))
-        .arg(rest, 2, 10, QLatin1Char('0'));
+        .arg(zeroPadded(hours, 2))
+        .arg(zeroPadded(rest, 2));
 }

@@ -2,13 +2,15 @@
 
 #include "model/Limits.h"
 
-QByteArray FitName(const QByteArray &name, bool displayForm)
+QByteArray nameForStorage(const QByteArray &name)
 {
-    if (!displayForm) {
-        QByteArray stored = name.left(NameLength);
-        stored.append(QByteArray(NameLength - stored.size(), ' '));
-        return stored;
-    }
+    QByteArray stored = name.left(NameLength);
+    stored.append(QByteArray(NameLength - stored.size(), ' '));
+    return stored;
+}
+
+QByteArray nameForDisplay(const QByteArray &name)
+{
     qsizetype end = name.size();
     while (end > 0 && name[end - 1] == ' ')
         --end;
@@ -18,5 +20,5 @@ QByteArray FitName(const QByteArray &name, bool displayForm)
 bool isBlankName(const QByteArray &name)
 {
     const qsizetype nul = name.indexOf('\0');
-    return FitName(nul < 0 ? name : name.left(nul), true).isEmpty();
+    return nameForDisplay(nul < 0 ? name : name.left(nul)).isEmpty();
 }

@@ -56,7 +56,7 @@ void IniFile::load()
     }
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_readError = QStringLiteral("Cannot read \"%1\": %2.").arg(m_fileName, file.errorString());
+        m_readError = cannotReadMessage(m_fileName, file.errorString());
         return;
     }
     if (file.size() > MaxFileSize) {
@@ -67,7 +67,7 @@ void IniFile::load()
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize) {
-        m_readError = QStringLiteral("Cannot read \"%1\": %2.").arg(m_fileName, file.errorString());
+        m_readError = cannotReadMessage(m_fileName, file.errorString());
         return;
     }
     m_document = IniDocument::Parse(bytes);

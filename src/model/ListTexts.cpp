@@ -2,24 +2,26 @@
 
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/NumberText.h"
 
-namespace {
-
-QString padded(qint32 number, int width)
+QString utilityTitle()
 {
-    return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
+    return QStringLiteral("Varnel Corvex");
 }
 
-} // namespace
+QString noSuchProgramMessage(int number)
+{
+    return QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number);
+}
 
 QString ProgramNumberLabel(int program)
 {
-    return QStringLiteral("Program") + padded(program, 2);
+    return QStringLiteral("Program") + zeroPadded(program, 2);
 }
 
 QString ReagentNumberLabel(int reagent)
 {
-    return QStringLiteral("Reagent ") + padded(reagent, 3);
+    return QStringLiteral("Reagent ") + zeroPadded(reagent, 3);
 }
 
 QStringList AgitationTexts()
@@ -36,7 +38,7 @@ QString ReagentListLine(int number, const QByteArray &storedName)
 
 QString ReagentComboLine(int number, const QByteArray &storedName)
 {
-    return padded(number, 3) + QStringLiteral(": ") + DecodeCp1252(storedName);
+    return zeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(storedName);
 }
 
 QString PauseText(qint32 pause)
@@ -46,15 +48,15 @@ QString PauseText(qint32 pause)
 
 QString TemperatureText(qint32 temp)
 {
-    return (temp == 0 ? QStringLiteral("--") : padded(temp, 2)) + QStringLiteral("\u00B0C");
+    return (temp == 0 ? QStringLiteral("--") : zeroPadded(temp, 2)) + QStringLiteral("\u00B0C");
 }
 
 QString VialLineText(int vialNumber, const VialStep &vial, const ReagentTable &reagents)
 {
     const QByteArray name = ReagentTable::isValidNumber(vial.Reagent) ? reagents[vial.Reagent]
-                                                                      : FitName("(unknown)", false);
-    return QStringLiteral("Vial ") + padded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
-        + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + padded(vial.Hrs, 2)
-        + QLatin1Char(':') + padded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)
+                                                                      : nameForStorage("(unknown)");
+    return QStringLiteral("Vial ") + zeroPadded(vialNumber, 2) + QStringLiteral(": ") + DecodeCp1252(name)
+        + QStringLiteral(" AG") + QString::number(vial.Agit) + QLatin1Char(' ') + zeroPadded(vial.Hrs, 2)
+        + QLatin1Char(':') + zeroPadded(vial.Min, 2) + QLatin1Char(' ') + TemperatureText(vial.Temp)
         + QLatin1Char(' ') + PauseText(vial.Pause);
 }

@@ -6,6 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+// The utility's name, the title of its main window and its message boxes.
+QString utilityTitle();
+
+// The refusal of a program number outside 1..99.
+QString noSuchProgramMessage(int number);
+
 // A program or reagent as the utility names it in its messages: "Program07",
 // "Reagent 007".
 QString ProgramNumberLabel(int program);

@@ -2,6 +2,7 @@
 
 #include "model/FitName.h"
 #include "model/IniFile.h"
+#include "model/ListTexts.h"
 #include "model/ProgramSection.h"
 
 namespace {
@@ -14,7 +15,7 @@ void loadReagents(IniFile &ini, ReagentTable &reagents)
     for (int n = 1; n <= ReagentCount; ++n) {
         QByteArray name;
         ini.ReadString(ReagentKey(n), name);
-        reagents[n] = FitName(name, false);
+        reagents[n] = nameForStorage(name);
     }
 }
 
@@ -28,7 +29,7 @@ ProgramRecord loadProgram(IniFile &ini, int number)
         return ProgramRecord::Empty();
     ProgramRecord program;
     ReadProgramNumbers(ini, program);
-    program.Name = FitName(name, false);
+    program.Name = nameForStorage(name);
     return program;
 }
 
@@ -64,7 +65,7 @@ StoreResult SaveToStore(int number, const QString &storePath, const InstrumentDa
 StoreResult WriteProgramSection(int number, const QString &file, bool numbered, const InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
-        return StoreResult::Failed(QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number));
+        return StoreResult::Failed(noSuchProgramMessage(number));
     IniFile ini;
     ini.SetFileName(file);
     ini.SetSectionName(ProgramSectionName(number, numbered));

@@ -112,3 +112,8 @@ std::optional<qint32> ParseWholeNumber(const QByteArray &text)
         return std::nullopt;
     return static_cast<qint32>(rounded);
 }
+
+QString zeroPadded(qint64 value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}

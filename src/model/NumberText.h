@@ -23,6 +23,11 @@ qint32 ClampNumber(const QString &text, qint32 lo, qint32 hi);
 // than the 32-bit range (the hours field).
 qint32 WholeNumberValue(const QString &text);
 
+// `value` in decimal with zeros put after any minus sign until the text is
+// `width` characters long; a longer number keeps all its digits:
+// zeroPadded(7, 2) = "07", zeroPadded(-7, 3) = "-07", zeroPadded(125, 2) = "125".
+QString zeroPadded(qint64 value, int width);
+
 // A stored decimal value such as an INI value: the whole text, blanks around
 // it allowed, must be a decimal number (sign, digits, fraction, exponent).
 // It is rounded half to even and must fit 32 bits; anything else is nullopt.

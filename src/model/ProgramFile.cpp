@@ -2,6 +2,7 @@
 
 #include "model/FitName.h"
 #include "model/IniFile.h"
+#include "model/ListTexts.h"
 #include "model/ProgramSection.h"
 
 #include <QFile>
@@ -17,7 +18,7 @@ const QString NotAProgramFileMessage = QStringLiteral("This is not a valid Progr
 ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
-        return {ImportResult::Unreadable, QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number)};
+        return {ImportResult::Unreadable, noSuchProgramMessage(number)};
 
     IniFile ini;
     ini.SetFileName(file);
@@ -34,7 +35,7 @@ ImportResult ReadProgramFile(int number, const QString &file, InstrumentData &da
         return {ImportResult::NotAProgramFile, NotAProgramFileMessage};
     QByteArray name = imported.Name;
     ini.ReadString("Name", name); // a file without a name keeps the program's name
-    imported.Name = FitName(name, false);
+    imported.Name = nameForStorage(name);
     data.programs[number] = imported;
     return {};
 }
@@ -49,7 +50,7 @@ bool IsSameFile(const QString &a, const QString &b)
 StoreResult ExportProgram(int number, const QString &file, const InstrumentData &data, const QString &storeInUse)
 {
     if (!ProgramTable::isValidNumber(number))
-        return StoreResult::Failed(QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number));
+        return StoreResult::Failed(noSuchProgramMessage(number));
     if (!storeInUse.isEmpty() && IsSameFile(file, storeInUse)) {
         return StoreResult::Failed(
             QStringLiteral("\"%1\" is the local store itself; a program file is never saved over it.").arg(file));

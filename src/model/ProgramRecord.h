@@ -8,7 +8,7 @@
 #include <array>
 
 // One program slot. Name holds Windows-1252 bytes in the 13-character storage
-// form (see FitName); Duration is stored as it comes and only recomputed by
+// form (see nameForStorage); Duration is stored as it comes and only recomputed by
 // the editors.
 struct ProgramRecord
 {

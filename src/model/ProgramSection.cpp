@@ -26,7 +26,7 @@ constexpr std::array<VialField, 6> VialFields = {{
 
 QByteArray twoDigits(int number)
 {
-    return QByteArray::number(number).rightJustified(2, '0');
+    return zeroPadded(number, 2).toLatin1();
 }
 
 // V01Reagent .. V24Temp, in the order they are written: [vial - 1][field].
@@ -61,7 +61,7 @@ QByteArray ProgramSectionName(int number, bool numbered)
 
 QByteArray ReagentKey(int number)
 {
-    return 'R' + QByteArray::number(number).rightJustified(3, '0');
+    return 'R' + zeroPadded(number, 3).toLatin1();
 }
 
 QByteArray NameValue(const QByteArray &storedName)
@@ -70,8 +70,8 @@ QByteArray NameValue(const QByteArray &storedName)
     // them); the quoting is decided on what is left, or an opening quote would
     // be written without its closing one.
     const qsizetype nul = storedName.indexOf('\0');
-    const QByteArray name = FitName(nul < 0 ? storedName : storedName.left(nul), false);
-    if (FitName(IniFile::ValueAsRead(name), false) == name)
+    const QByteArray name = nameForStorage(nul < 0 ? storedName : storedName.left(nul));
+    if (nameForStorage(IniFile::ValueAsRead(name)) == name)
         return name;
     return '"' + name + '"';
 }

@@ -1,6 +1,7 @@
 #include "model/StoreSections.h"
 
 #include "model/ListTexts.h"
+#include "model/NumberText.h"
 #include "model/ProgramSection.h"
 
 #include <QCryptographicHash>
@@ -11,7 +12,7 @@ QString StorePart::description() const
     if (firstProgram == lastProgram)
         parts << ProgramNumberLabel(firstProgram);
     else if (hasPrograms())
-        parts << ProgramNumberLabel(firstProgram) + QLatin1Char('-') + QString::number(lastProgram).rightJustified(2, QLatin1Char('0'));
+        parts << ProgramNumberLabel(firstProgram) + QLatin1Char('-') + zeroPadded(lastProgram, 2);
     if (reagents)
         parts << QStringLiteral("Reagent 001-200");
     return parts.join(QStringLiteral(", "));

@@ -1,6 +1,7 @@
 #include "model/TransferLogReader.h"
 
 #include "model/CsvText.h"
+#include "model/WholeFile.h"
 
 #include <QFile>
 
@@ -33,7 +34,7 @@ TransferLogContent ReadTransferLog(const QString &path)
     if (!file.exists())
         return content;
     if (!file.open(QIODevice::ReadOnly)) {
-        content.error = QStringLiteral("Cannot read \"%1\": %2.").arg(path, file.errorString());
+        content.error = cannotReadMessage(path, file.errorString());
         return content;
     }
     if (file.size() > MaxLogSize) {

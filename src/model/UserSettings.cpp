@@ -90,7 +90,7 @@ StoreResult WriteUserSettings(std::initializer_list<std::pair<const char *, QVar
     if (QFileInfo::exists(file)) {
         QFile reading(file);
         if (!reading.open(QIODevice::ReadOnly))
-            return StoreResult::Failed(QStringLiteral("Cannot read \"%1\": %2.").arg(file, reading.errorString()));
+            return StoreResult::Failed(cannotReadMessage(file, reading.errorString()));
         current = reading.readAll();
     } else if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
         return StoreResult::Failed(QStringLiteral("Cannot create the folder of \"%1\".").arg(file));

@@ -41,6 +41,11 @@ bool syncToDisk(int handle, int &error)
 
 } // namespace
 
+QString cannotReadMessage(const QString &file, const QString &why)
+{
+    return QStringLiteral("Cannot read \"%1\": %2.").arg(file, why);
+}
+
 StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes)
 {
     std::optional<struct stat> old = statusOf(file);

@@ -18,6 +18,9 @@
 // when root replaces it, its owner).
 StoreResult WriteWholeFile(const QString &file, const QByteArray &bytes);
 
+// Why a file could not be read, fit to show: Cannot read "file": why.
+QString cannotReadMessage(const QString &file, const QString &why);
+
 // For files that a library writes itself (the settings), and which it may
 // cut short without a word when the disk is full: `compose` writes
 // into a scratch file beside the target, whose whole content must then pass

@@ -17,10 +17,9 @@ QString PrintJobTitle(const PrintRequest &request)
     if (request.content == PrintRequest::Content::ReagentList)
         return QStringLiteral("Corvex reagent list");
     const auto [first, last] = PrintRange(request);
-    const auto twoDigits = [](int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); };
     if (first == last)
-        return QStringLiteral("Corvex program ") + twoDigits(first);
-    return QStringLiteral("Corvex programs %1\u2013%2").arg(twoDigits(first), twoDigits(last));
+        return QStringLiteral("Corvex program ") + zeroPadded(first, 2);
+    return QStringLiteral("Corvex programs %1\u2013%2").arg(zeroPadded(first, 2), zeroPadded(last, 2));
 }
 
 namespace {

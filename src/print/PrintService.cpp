@@ -23,7 +23,14 @@ struct QueueName
     const char *instanceOrNull() const { return instance.isEmpty() ? nullptr : instance.constData(); }
 };
 
-QString printerText(const QString &queue) { return QStringLiteral("the printer \"%1\"").arg(queue); }
+} // namespace
+
+QString PrintService::printerText(const QString &queue)
+{
+    return QStringLiteral("the printer \"%1\"").arg(queue);
+}
+
+namespace {
 
 // Why the print service's last answer (on this thread) was a refusal.
 QString lastRefusal(const QString &queue)
@@ -31,14 +38,14 @@ QString lastRefusal(const QString &queue)
     const QString said = QString::fromUtf8(cupsLastErrorString());
     switch (cupsLastError()) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return printerText(queue) + QStringLiteral(" is not accepting jobs");
+        return PrintService::printerText(queue) + QStringLiteral(" is not accepting jobs");
     case IPP_STATUS_ERROR_NOT_FOUND:
-        return printerText(queue) + QStringLiteral(" is not set up on this system");
+        return PrintService::printerText(queue) + QStringLiteral(" is not set up on this system");
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
     case IPP_STATUS_ERROR_INTERNAL:
         return QStringLiteral("the print service at %1 cannot be reached (%2)").arg(QString::fromUtf8(cupsServer()), said);
     default:
-        return QStringLiteral("the print service refused the job for %1 (%2)").arg(printerText(queue), said);
+        return QStringLiteral("the print service refused the job for %1 (%2)").arg(PrintService::printerText(queue), said);
     }
 }
 

@@ -14,6 +14,9 @@ namespace PrintService {
 
 using JobOptions = QList<std::pair<QByteArray, QByteArray>>;
 
+// A queue as messages and the transfer log name it: the printer "Office".
+QString printerText(const QString &queue);
+
 // The queue jobs go to when none is named; empty when there is none, with
 // `problem` saying why.
 QString defaultQueue(QString &problem);

@@ -1,12 +1,13 @@
 #include "print/PrinterSurface.h"
 
+#include "model/TwipConversion.h"
+
 #include <QFile>
 #include <QFont>
 #include <QPrinter>
 
 namespace {
 
-constexpr double TwipsPerInch = 1440;
 constexpr int TwipsPerPoint = 20;
 
 // The modes that leave black ink black on white paper. Vector output (PDF

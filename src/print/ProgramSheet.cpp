@@ -1,5 +1,6 @@
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/NumberText.h"
 #include "model/ProgramType.h"
 #include "print/SheetGeometry.h"
 #include "print/Sheets.h"
@@ -7,6 +8,14 @@
 namespace {
 
 constexpr int UsedVialColourGrey = 100;
+
+// A vial's time or temperature on the sheet keeps two digits after a minus
+// sign ("-05"), so a negative value stays as wide as the column expects.
+QString twoDigitsAfterSign(qint32 value)
+{
+    const QString digits = zeroPadded(value < 0 ? -qint64(value) : qint64(value), 2);
+    return value < 0 ? QLatin1Char('-') + digits : digits;
+}
 
 struct ColumnHeading
 {
@@ -38,7 +47,7 @@ QString durationLine(qint32 minutes)
 
 bool printVialRow(SheetWriter &writer, int programNumber, int n, const VialStep &vial, const ReagentTable &reagents)
 {
-    const QString vialLabel = QStringLiteral("Vial ") + ZeroPadded(n, 2) + QStringLiteral(": ");
+    const QString vialLabel = QStringLiteral("Vial ") + zeroPadded(n, 2) + QStringLiteral(": ");
     QString first;
     if (vial.Reagent == EmptyVialReagent) {
         writer.setColour(QColor(UsedVialColourGrey, UsedVialColourGrey, UsedVialColourGrey));
@@ -46,7 +55,7 @@ bool printVialRow(SheetWriter &writer, int programNumber, int n, const VialStep 
     } else if (!ReagentTable::isValidNumber(vial.Reagent)) {
         return writer.fail(PrintResult::Failure::ReagentOutOfRange,
                            QStringLiteral("vial %1 of program %2 names reagent %3, outside 1 to %4")
-                               .arg(ZeroPadded(n, 2), ZeroPadded(programNumber, 2))
+                               .arg(zeroPadded(n, 2), zeroPadded(programNumber, 2))
                                .arg(vial.Reagent)
                                .arg(ReagentCount));
     } else {
@@ -56,11 +65,11 @@ bool printVialRow(SheetWriter &writer, int programNumber, int n, const VialStep 
     const int y = vialRowY(n);
     writer.printAt(VialTextX, y, first);
     writer.printAt(AgitationX, y, QStringLiteral("AG") + QString::number(vial.Agit));
-    writer.printAt(DurationX, y, ZeroPadded(vial.Hrs, 2) + QLatin1Char(':') + ZeroPadded(vial.Min, 2));
+    writer.printAt(DurationX, y, twoDigitsAfterSign(vial.Hrs) + QLatin1Char(':') + twoDigitsAfterSign(vial.Min));
     if (vial.Temp == 0)
         writer.printAt(HeaterOffX, y, QStringLiteral("H/C off"));
     else
-        writer.printAt(TemperatureX, y, ZeroPadded(vial.Temp, 2) + QStringLiteral("\u00B0C"));
+        writer.printAt(TemperatureX, y, twoDigitsAfterSign(vial.Temp) + QStringLiteral("\u00B0C"));
     if (vial.Pause == 1)
         writer.printAt(PauseX, y, QStringLiteral("Pause"));
     else
@@ -69,12 +78,6 @@ bool printVialRow(SheetWriter &writer, int programNumber, int n, const VialStep 
 }
 
 } // namespace
-
-QString ZeroPadded(qint64 value, int digits)
-{
-    const QString magnitude = QStringLiteral("%1").arg(value < 0 ? -value : value, digits, 10, QLatin1Char('0'));
-    return value < 0 ? QLatin1Char('-') + magnitude : magnitude;
-}
 
 bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentData &data)
 {
@@ -101,7 +104,7 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
 
     writer.setColour(Qt::black);
     writer.setSize(14);
-    writer.printAt(1500, 2550, QStringLiteral("Program ") + ZeroPadded(programNumber, 2));
+    writer.printAt(1500, 2550, QStringLiteral("Program ") + zeroPadded(programNumber, 2));
 
-    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(FitName(program.Name, true)));
+    return writer.commentAndTitle(Sheet::ProgramTitleY, DecodeCp1252(nameForDisplay(program.Name)));
 }

@@ -1,5 +1,6 @@
 #include "model/Cp1252.h"
 #include "model/FitName.h"
+#include "model/NumberText.h"
 #include "print/SheetGeometry.h"
 #include "print/Sheets.h"
 
@@ -23,7 +24,7 @@ constexpr ListMode FourColumns{4, 50, 10, 900, 2445, 4050, 210};
 bool fitsTwoColumns(const ReagentTable &reagents)
 {
     for (int number = TwoColumns.columns * TwoColumns.rows + 1; number <= ReagentCount; ++number) {
-        if (!FitName(reagents[number], true).isEmpty())
+        if (!nameForDisplay(reagents[number]).isEmpty())
             return false;
     }
     return true;
@@ -46,7 +47,7 @@ bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents)
         for (int r = 1; r <= mode.rows; ++r) {
             const int number = mode.rows * c + r;
             writer.printAt(mode.x0 + mode.columnStep * c, mode.y0 + mode.rowStep * r,
-                           ZeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(reagents[number]));
+                           zeroPadded(number, 3) + QStringLiteral(": ") + DecodeCp1252(reagents[number]));
         }
     }
 

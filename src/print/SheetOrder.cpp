@@ -1,5 +1,6 @@
 #include "print/SheetOrder.h"
 
+#include "model/NumberText.h"
 #include "print/LogoLoader.h"
 #include "print/PdfPrint.h"
 #include "print/PrintLog.h"
@@ -23,10 +24,10 @@ QString describe(const PrintRequest &request)
         return QStringLiteral("The reagent list");
     const auto [first, last] = PrintRange(request);
     if (first == last)
-        return QStringLiteral("Program%1").arg(first, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("Program%1").arg(zeroPadded(first, 2));
     return QStringLiteral("Programs %1 to %2 (%3 pages)")
-        .arg(first, 2, 10, QLatin1Char('0'))
-        .arg(last, 2, 10, QLatin1Char('0'))
+        .arg(zeroPadded(first, 2))
+        .arg(zeroPadded(last, 2))
         .arg(last - first + 1);
 }
 
@@ -74,7 +75,7 @@ SheetOrderResult PrintSheetOrder(const InstrumentData &data, const SheetOrder &o
     if (order.pdfFile.isEmpty()) {
         destination = order.printer;
         result = printOnPrintService(data, request, destination);
-        destination = QStringLiteral("the printer \"%1\"").arg(destination);
+        destination = PrintService::printerText(destination);
     } else {
         result = PrintToPdfFile(data, request, order.pdfFile);
         destination = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(order.pdfFile));

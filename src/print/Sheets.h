@@ -12,7 +12,3 @@ bool PrintProgramSheet(SheetWriter &writer, int programNumber, const InstrumentD
 // The one reagent list sheet, in two columns of 25 at 18 pt when reagents
 // 51..200 are all blank, otherwise in four columns of 50 at 10 pt.
 bool PrintReagentListSheet(SheetWriter &writer, const ReagentTable &reagents);
-
-// Leading zeros to at least `digits` digits; a longer number keeps all its
-// digits and a negative one its sign ("-05").
-QString ZeroPadded(qint64 value, int digits);

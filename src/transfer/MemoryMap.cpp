@@ -54,7 +54,7 @@ VialStep DecodeVial(const quint8 *slot)
 std::array<quint8, DurationSize> EncodeDuration(qint32 minutes)
 {
     // Eight hexadecimal digits cut into four pairs, most significant first.
-    const QByteArray digits = Hex8(minutes);
+    const QByteArray digits = hexDigits(minutes, 8);
     std::array<quint8, DurationSize> bytes{};
     for (int i = 0; i < DurationSize; ++i)
         bytes[static_cast<size_t>(i)] = static_cast<quint8>(digits.mid(2 * i, 2).toUInt(nullptr, 16));

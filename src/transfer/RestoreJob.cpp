@@ -3,6 +3,7 @@
 #include "model/FitName.h"
 #include "model/IniFile.h"
 #include "model/ListTexts.h"
+#include "model/NumberText.h"
 #include "transfer/MemoryMap.h"
 #include "transfer/TransferMessages.h"
 
@@ -50,9 +51,9 @@ void RestoreJob::start()
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
         if (const auto problem = FindEncodingProblem(m_backup.programs[p])) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
-            finish(makeOutcome(Status::Refused, QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
-                                                           "on the Corvex. Nothing was sent.")
+                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
+            finish(makeOutcome(Status::Refused, (QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
+                                                            "on the Corvex. ") + nothingWasSent())
                                                 .arg(ProgramNumberLabel(p))
                                                 .arg(problem->value)
                                                 .arg(QString::fromLatin1(problem->field), where)));
@@ -154,7 +155,7 @@ void RestoreJob::failed(const MemoryReply &reply, int address)
     QString message = QStringLiteral("Restoring stopped at %1: at %2 %3.\n")
                           .arg(label, AddressText(address), FaultReason(reply.fault(), true));
     if (m_bytesSent == 0 && reply.fault() == MemoryFault::NotConnected) {
-        message += QStringLiteral("Nothing was sent.");
+        message += nothingWasSent();
     } else {
         message += QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it again "
                                   "when the Corvex answers. ")

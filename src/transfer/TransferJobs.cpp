@@ -2,6 +2,7 @@
 
 #include "model/ListTexts.h"
 #include "model/LocalStore.h"
+#include "model/NumberText.h"
 #include "transfer/MemoryMap.h"
 #include "transfer/TransferMessages.h"
 
@@ -20,7 +21,7 @@ QString failurePlace(const StepResult &step, bool writing)
 QString incompleteOnInstrument(const QString &what, const StepResult &step, int total)
 {
     if (step.bytesMoved == 0 && step.fault == MemoryFault::NotConnected)
-        return QStringLiteral("Nothing was sent.");
+        return nothingWasSent();
     return QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
                           "Corvex answers. The local store was not changed.")
         .arg(what)
@@ -110,10 +111,10 @@ private:
         const ProgramRecord &program = m_target.data.programs[m_number];
         if (const auto problem = FindEncodingProblem(program)) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(problem->vial, 2, 10, QLatin1Char('0'));
+                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
             return makeOutcome(Status::Refused,
-                           QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. "
-                                          "Nothing was sent.")
+                           (QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. ")
+                            + nothingWasSent())
                                .arg(ProgramNumberLabel(m_number))
                                .arg(problem->value)
                                .arg(QString::fromLatin1(problem->field), where));

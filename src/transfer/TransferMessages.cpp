@@ -19,7 +19,12 @@ QString FaultReason(MemoryFault fault, bool writing)
     return {};
 }
 
+QString nothingWasSent()
+{
+    return QStringLiteral("Nothing was sent.");
+}
+
 QString AddressText(int address)
 {
-    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(Hex4(address)));
+    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
 }

@@ -1,5 +1,7 @@
 #include "transfer/TransferRate.h"
 
+#include "model/NumberText.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -28,6 +30,6 @@ QString DurationText(double seconds)
     if (whole < 60)
         return QStringLiteral("%1 s").arg(whole);
     if (whole < 3600)
-        return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1 min %2 s").arg(whole / 60).arg(zeroPadded(whole % 60, 2));
+    return QStringLiteral("%1 h %2 min").arg(whole / 3600).arg(zeroPadded(whole / 60 % 60, 2));
 }

@@ -10,7 +10,7 @@ RequirementsWindow::RequirementsWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmRequirements"));
     setWindowTitle(QStringLiteral("System Requirements"));
-    setFixedSize(TwipsToPixels(QSize(6420, 4140), this));
+    setFixedSize(twipsToPixels(QSize(6420, 4140), this));
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txt"));
@@ -19,7 +19,7 @@ RequirementsWindow::RequirementsWindow(QWidget *parent)
     font.setStyleHint(QFont::SansSerif);
     m_text->setFont(font);
     m_text->setReadOnly(true);
-    m_text->setGeometry(TwipsToPixels(QRect(120, 120, 6135, 3855), this));
+    m_text->setGeometry(twipsToPixels(QRect(120, 120, 6135, 3855), this));
     m_text->setPlainText(m_text->toPlainText() + RequirementsText());
 }
 

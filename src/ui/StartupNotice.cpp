@@ -1,5 +1,7 @@
 #include "ui/StartupNotice.h"
 
+#include "model/ListTexts.h"
+
 #include <QMessageBox>
 #include <QStringList>
 
@@ -25,5 +27,5 @@ QString StartupNoticeText()
 
 void ShowStartupNotice(QWidget *parent)
 {
-    QMessageBox::warning(parent, QStringLiteral("Varnel Corvex"), StartupNoticeText(), QMessageBox::Ok);
+    QMessageBox::warning(parent, utilityTitle(), StartupNoticeText(), QMessageBox::Ok);
 }

@@ -2,31 +2,13 @@
 
 #include <QWidget>
 
-#include <cmath>
-
-namespace {
-
-constexpr double TwipsPerInch = 1440.0;
-
-} // namespace
-
-double PixelsToTwips(int pixels, double dotsPerInch)
+QSize twipsToPixels(QSize twips, const QWidget *widget)
 {
-    return pixels * TwipsPerInch / dotsPerInch;
+    return {twipsToPixels(twips.width(), widget->logicalDpiX()), twipsToPixels(twips.height(), widget->logicalDpiY())};
 }
 
-int TwipsToPixels(double twips, double dotsPerInch)
+QRect twipsToPixels(QRect twips, const QWidget *widget)
 {
-    return static_cast<int>(std::lround(twips * dotsPerInch / TwipsPerInch));
-}
-
-QSize TwipsToPixels(QSize twips, const QWidget *widget)
-{
-    return {TwipsToPixels(twips.width(), widget->logicalDpiX()), TwipsToPixels(twips.height(), widget->logicalDpiY())};
-}
-
-QRect TwipsToPixels(QRect twips, const QWidget *widget)
-{
-    return {QPoint(TwipsToPixels(twips.x(), widget->logicalDpiX()), TwipsToPixels(twips.y(), widget->logicalDpiY())),
-            TwipsToPixels(twips.size(), widget)};
+    return {QPoint(twipsToPixels(twips.x(), widget->logicalDpiX()), twipsToPixels(twips.y(), widget->logicalDpiY())),
+            twipsToPixels(twips.size(), widget)};
 }

@@ -260,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(finishes(reply));
         QCOMPARE((QList<int>{int(reply->fault()), reply->attempts(), written < 0 ? reply->value() : 0}),
                  (QList<int>{int(fault), attempts, value}));
-        const QByteArray line = written < 0 ? "!125,2000\r" : "!126,2000," + Hex2(written) + "\r";
+        const QByteArray line = written < 0 ? "!125,2000\r" : "!126,2000," + hexDigits(written, 2) + "\r";
         QCOMPARE(m_port->written.isEmpty(), fault == MemoryFault::NotConnected); // a closed port gets nothing
         QCOMPARE(m_port->written.count(line), m_port->written.size());
     }
@@ -411,11 +411,11 @@ private Q_SLOTS:
         QCOMPARE(first.value_or(QByteArray()), completed);
     }
 
-    // Hex2, Hex4 and Hex8 of a value, and what a reply says about address and value.
+    // A value in two, four and eight hexadecimal digits, and what a reply says about address and value.
     void hexRoutines_data()
     {
         QTest::addColumn<int>("value");
-        QTest::addColumn<QByteArray>("hex"); // Hex2, Hex4, Hex8
+        QTest::addColumn<QByteArray>("hex"); // in 2, 4 and 8 digits
         QTest::newRow("65") << 65 << QByteArray("41 0041 00000041");
         QTest::newRow("-1") << -1 << QByteArray("FF FFFF FFFFFFFF");
     }
@@ -424,7 +424,7 @@ private Q_SLOTS:
     {
         QFETCH(int, value);
         QFETCH(QByteArray, hex);
-        QCOMPARE(Hex2(value) + ' ' + Hex4(value) + ' ' + Hex8(value), hex);
+        QCOMPARE(hexDigits(value, 2) + ' ' + hexDigits(value, 4) + ' ' + hexDigits(value, 8), hex);
     }
 
     void replyFields_data()

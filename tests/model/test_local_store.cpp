@@ -18,6 +18,8 @@ QByteArray name13(const QByteArray &name)
     return (name + QByteArray(NameLength, ' ')).left(NameLength);
 }
 
+struct StoreSites { bool writable; const char *besideProgram, *perUser; bool userChosen; const char *chosenHolds; };
+
 } // namespace
 
 class TestLocalStore : public QObject
@@ -44,18 +46,14 @@ private Q_SLOTS:
         QFile::remove(m_store);
     }
 
-    void aMissingStoreGivesBlankDataAndNoFile()
-    {
-        InstrumentData data = FullSampleData();
-        QVERIFY(LoadStore(m_store, data));
-        QVERIFY(data.reagents == ReagentTable());
-        for (int p = 1; p <= ProgramCount; ++p)
-            QVERIFY(data.programs[p] == ProgramRecord::Empty());
-        QVERIFY(!QFile::exists(m_store));
-    }
-
     void everyProgramAndReagentRoundTrips()
     {
+        // A missing store gives blank data and no file.
+        InstrumentData loaded = FullSampleData();
+        QVERIFY(LoadStore(m_store, loaded) && !QFile::exists(m_store) && loaded.reagents == ReagentTable());
+        for (int p = 1; p <= ProgramCount; ++p)
+            QVERIFY(loaded.programs[p] == ProgramRecord::Empty());
+
         InstrumentData saved = FullSampleData();
         // A NUL byte ends a name in the file (names read from blank instrument memory have them).
         saved.reagents[13] = QByteArray("AB\0CD        ", NameLength);
@@ -66,7 +64,6 @@ private Q_SLOTS:
         InstrumentData expected = saved;
         expected.reagents[13] = name13("AB");
         expected.programs[13] = ProgramRecord::Empty();
-        InstrumentData loaded;
         QVERIFY(LoadStore(m_store, loaded));
         QVERIFY(loaded.reagents == expected.reagents && loaded.programs == expected.programs);
 
@@ -82,46 +79,28 @@ private Q_SLOTS:
     void loadingTakesDamageFieldByField_data()
     {
         QTest::addColumn<QByteArray>("section");
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("duration");
-        QTest::addColumn<int>("v01Hrs");
-        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QByteArray>("loaded"); // name|type|duration|V01Hrs, or "empty"
 
         const QByteArray keys = "\r\nDuration=95\r\nType=LM\r\nV01Hrs=2\r\n";
-        QTest::newRow("name of spaces") << "Name=     " + keys << QByteArray() << 1 << 0 << 0 << true;
-        QTest::newRow("no name") << keys << QByteArray() << 1 << 0 << 0 << true;
-        QTest::newRow("quoted blanks") << "Name=\"   \"" + keys << QByteArray() << 1 << 0 << 0 << true;
-        QTest::newRow("long name cut") << "Name=ABCDEFGHIJKLMNOPQ" + keys << QByteArray("ABCDEFGHIJKLM") << 0 << 95
-                                       << 2 << false;
-        QTest::newRow("em in lower case")
-            << QByteArray("Name=A\r\nType=lm\r\nDuration=5") << name13("A") << 1 << 5 << 0 << false;
-        QTest::newRow("type missing") << QByteArray("Name=A\r\nDuration=5") << name13("A") << 1 << 5 << 0 << false;
-        QTest::newRow("non-numeric and half")
-            << QByteArray("Name=A\r\nType=LM\r\nDuration=abc\r\nV01Hrs=2.5") << name13("A") << 0 << 0 << 2 << false;
-        QTest::newRow("overflow") << QByteArray("Name=A\r\nDuration=99999999999\r\nV01Hrs=-3") << name13("A") << 1
-                                  << 0 << -3 << false;
+        QTest::newRow("name of spaces") << "Name=     " + keys << QByteArray("empty");
+        QTest::newRow("no name") << keys << QByteArray("empty");
+        QTest::newRow("quoted blanks") << "Name=\"   \"" + keys << QByteArray("empty");
+        QTest::newRow("long name cut") << "Name=ABCDEFGHIJKLMNOPQ" + keys << QByteArray("ABCDEFGHIJKLM|0|95|2");
+        QTest::newRow("em in lower case") << QByteArray("Name=A\r\nType=lm\r\nDuration=5") << QByteArray("A            |1|5|0");
+        QTest::newRow("type missing") << QByteArray("Name=A\r\nDuration=5") << QByteArray("A            |1|5|0");
+        QTest::newRow("non-numeric and half") << QByteArray("Name=A\r\nType=LM\r\nDuration=abc\r\nV01Hrs=2.5") << QByteArray("A            |0|0|2");
+        QTest::newRow("overflow") << QByteArray("Name=A\r\nDuration=99999999999\r\nV01Hrs=-3") << QByteArray("A            |1|0|-3");
     }
 
     void loadingTakesDamageFieldByField()
     {
         QFETCH(QByteArray, section);
-        QFETCH(QByteArray, name);
-        QFETCH(int, type);
-        QFETCH(int, duration);
-        QFETCH(int, v01Hrs);
-        QFETCH(bool, empty);
+        QFETCH(QByteArray, loaded);
 
         const InstrumentData data = load("[Program05]\r\n" + section + "\r\n[Program06]\r\nName=Next\r\nDuration=7\r\n");
         const ProgramRecord &p = data.programs[5];
-        if (empty) {
-            QVERIFY(p == ProgramRecord::Empty());
-        } else {
-            QCOMPARE(p.Name, name);
-            QCOMPARE(p.Type, type);
-            QCOMPARE(p.Duration, duration);
-            QCOMPARE(p.vial(1).Hrs, v01Hrs);
-        }
+        QCOMPARE(p == ProgramRecord::Empty() ? QByteArray("empty") : p.Name + '|' + QByteArray::number(p.Type) + '|'
+                         + QByteArray::number(p.Duration) + '|' + QByteArray::number(p.vial(1).Hrs), loaded);
         QCOMPARE(data.programs[6].Duration, 7); // the load went on
         QCOMPARE(data.reagents[1], QByteArray(NameLength, ' ')); // a missing reagent key gives a blank name
     }
@@ -157,12 +136,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("why"); // what the load says about a store that is there but cannot be read
+        QTest::addColumn<QString>("why"); // what the load (of a file that is there) or the save says besides the name
         QTest::newRow("a folder in its place") << "folder" << 7 << "is a folder";
         QTest::newRow("too large to be a store") << "too large" << 0 << "too large";
         QTest::newRow("a device in its place") << "device" << 0 << "not a regular file";
         QTest::newRow("its folder is a file") << "file as folder" << 7 << "";
-        QTest::newRow("no write permission bits, whoever saves") << "mode 444" << 0 << "";
+        QTest::newRow("no write permission bits, whoever saves") << "mode 444" << 0 << "is read-only";
         QTest::newRow("program 100") << "" << 100 << "";
         QTest::newRow("program -1") << "" << -1 << "";
     }
@@ -172,65 +151,48 @@ private Q_SLOTS:
         QFETCH(QString, obstacle);
         QFETCH(int, number);
         QFETCH(QString, why);
-        QString store = m_store;
+        const QString store = obstacle == QLatin1String("device") ? QStringLiteral("/dev/zero")
+            : obstacle == QLatin1String("file as folder") ? m_dir.filePath(QStringLiteral("blocker/CORVEX.ini")) : m_store;
         if (obstacle == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(m_store));
         } else if (obstacle == QLatin1String("too large")) {
             QFile sparse(m_store);
             QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(IniFile::MaxFileSize + 1));
-        } else if (obstacle == QLatin1String("device")) {
-            store = QStringLiteral("/dev/zero");
-        } else if (obstacle.startsWith(QLatin1String("mode"))) {
+        } else if (obstacle == QLatin1String("mode 444")) {
             QVERIFY(SaveToStore(3, m_store, FullSampleData()));
-            QVERIFY(::chmod(QFile::encodeName(m_store).constData(), mode_t(obstacle.mid(5).toInt(nullptr, 8))) == 0);
+            QVERIFY(::chmod(QFile::encodeName(m_store).constData(), 0444) == 0);
         } else if (obstacle == QLatin1String("file as folder")) {
             WriteBytes(m_dir.filePath(QStringLiteral("blocker")), "x");
-            store = m_dir.filePath(QStringLiteral("blocker/CORVEX.ini"));
         }
-        const QFileInfo before(store);
-        if (obstacle.startsWith(QLatin1String("mode"))) {
-            const QByteArray bytesBefore = ReadBytes(store);
-            const QFile::Permissions permissionsBefore = QFile::permissions(store);
-            const StoreResult saved = SaveToStore(number, store, FullSampleData());
-            QVERIFY2(!saved && saved.error.contains(QStringLiteral("is read-only")), qPrintable(saved.error));
-            QCOMPARE(ReadBytes(store), bytesBefore);
-            QCOMPARE(QFile::permissions(store), permissionsBefore);
-            return;
-        }
-        if (before.exists()) {
+        const auto state = [&store] {
+            const QFileInfo info(store);
+            return std::tuple(info.exists(), info.isDir(), info.size(), info.permissions());
+        };
+        const auto before = state();
+        if (std::get<0>(before) && obstacle != QLatin1String("mode 444")) {
             // It cannot be read either: the load gives blank data, as at a first start, and says why.
             InstrumentData data = FullSampleData();
             const StoreResult loaded = LoadStore(store, data);
-            QVERIFY(!loaded && loaded.error.contains(store));
-            QVERIFY2(loaded.error.contains(why), qPrintable(loaded.error));
+            QVERIFY2(!loaded && loaded.error.contains(store) && loaded.error.contains(why), qPrintable(loaded.error));
             QVERIFY(data.reagents == ReagentTable());
         }
         const StoreResult saved = SaveToStore(number, store, FullSampleData());
-        QVERIFY(!saved);
-        QVERIFY2(saved.error.contains(ProgramTable::isValidNumber(number) || number == 0 ? store : QString::number(number)),
-                 qPrintable(saved.error));
-        const QFileInfo after(store);
-        QCOMPARE(after.exists(), before.exists());
-        QCOMPARE(after.isDir(), before.isDir());
-        QCOMPARE(after.size(), before.size());
+        QVERIFY2(!saved && saved.error.contains(ProgramTable::isValidNumber(number) || number == 0 ? store : QString::number(number))
+                     && (obstacle != QLatin1String("mode 444") || saved.error.contains(why)), qPrintable(saved.error));
+        QVERIFY(state() == before);
         QDir(m_store).removeRecursively();
     }
 
     void aSaveKeepsTheModeAndOwner()
     {
-        const int mode = 0640;
         QVERIFY(SaveToStore(0, m_store, InstrumentData()));
         const QByteArray path = QFile::encodeName(m_store);
-        QVERIFY(::chmod(path.constData(), mode_t(mode)) == 0);
-        const bool root = ::geteuid() == 0; // only root can give a file away
-        if (root)
-            QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid(); // only root can give a file away
+        QVERIFY(::chmod(path.constData(), 0640) == 0 && ::chown(path.constData(), owner, gid_t(-1)) == 0);
         QVERIFY(SaveToStore(0, m_store, FullSampleData()) && SaveToStore(7, m_store, FullSampleData()));
         struct stat status {};
         QVERIFY(::stat(path.constData(), &status) == 0);
-        QCOMPARE(int(status.st_mode & 07777), mode);
-        if (root)
-            QCOMPARE(int(status.st_uid), 65534);
+        QCOMPARE(std::pair(status.st_mode & 07777, status.st_uid), std::pair(mode_t(0640), owner));
     }
 
     void aStoreWithTheUtf8SignatureStaysUtf8()
@@ -246,9 +208,8 @@ private Q_SLOTS:
         data.reagents[3] = name13("Ethanol \xB0");
         QVERIFY(SaveToStore(0, m_store, data));
         const QByteArray after = ReadBytes(m_store);
-        QVERIFY2(after.startsWith("\xEF\xBB\xBF[Reagents]\r\nR001=Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC    \r\n"
-                                  "; \xCE\xB1\xCE\xB2\r\nR002=? Xylene     \r\nR003=Ethanol \xC2\xB0    \r\n"),
-                 after.constData());
+        QVERIFY(after.startsWith("\xEF\xBB\xBF[Reagents]\r\nR001=Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC    \r\n"
+                                 "; \xCE\xB1\xCE\xB2\r\nR002=? Xylene     \r\nR003=Ethanol \xC2\xB0    \r\n"));
         QVERIFY(after.endsWith("[Program01]\r\nName=Fix\r\n"));
 
         // Without the signature the same bytes are Windows-1252, as always.
@@ -257,47 +218,39 @@ private Q_SLOTS:
 
     void theStoreLivesWhereItCanBeWritten_data()
     {
-        QTest::addColumn<bool>("writable");          // the program's folder
-        QTest::addColumn<QByteArray>("besideProgram"); // the store there, if any
-        QTest::addColumn<QByteArray>("perUser");       // the per-user store, if any; "<blocked>": no folder possible
-        QTest::addColumn<bool>("userChosen");
-        QTest::addColumn<QByteArray>("chosenHolds");
-
-        QTest::newRow("writable program folder") << true << QByteArray("old") << QByteArray("user") << false << QByteArray("old");
-        QTest::newRow("read-only, first start") << false << QByteArray() << QByteArray() << true << QByteArray();
-        QTest::newRow("read-only, old store copied") << false << QByteArray("old") << QByteArray() << true << QByteArray("old");
-        QTest::newRow("read-only, own store kept") << false << QByteArray("old") << QByteArray("user") << true << QByteArray("user");
-        QTest::newRow("copy impossible") << false << QByteArray("old") << QByteArray("<blocked>") << false << QByteArray("old");
+        // Whether the program's folder is writable, the store beside the program and the per-user one (if any;
+        // "<blocked>": no folder possible), where the store is then and what it holds.
+        QTest::addColumn<StoreSites>("sites");
+        QTest::newRow("writable program folder") << StoreSites{true, "old", "user", false, "old"};
+        QTest::newRow("read-only, first start") << StoreSites{false, "", "", true, ""};
+        QTest::newRow("read-only, old store copied") << StoreSites{false, "old", "", true, "old"};
+        QTest::newRow("read-only, own store kept") << StoreSites{false, "old", "user", true, "user"};
+        QTest::newRow("copy impossible") << StoreSites{false, "old", "<blocked>", false, "old"};
     }
 
     void theStoreLivesWhereItCanBeWritten()
     {
-        QFETCH(bool, writable);
-        QFETCH(QByteArray, besideProgram);
-        QFETCH(QByteArray, perUser);
-        QFETCH(bool, userChosen);
-        QFETCH(QByteArray, chosenHolds);
-
+        QFETCH(StoreSites, sites);
         QTemporaryDir root;
         const QString program = root.filePath(QStringLiteral("program"));
         const QString user = root.filePath(QStringLiteral("user/CORVEX"));
         QDir().mkpath(program);
-        if (!besideProgram.isEmpty()) {
-            WriteBytes(program + QStringLiteral("/CORVEX.ini"), besideProgram);
+        if (*sites.besideProgram) {
+            WriteBytes(program + QStringLiteral("/CORVEX.ini"), sites.besideProgram);
             QFile::setPermissions(program + QStringLiteral("/CORVEX.ini"), QFileDevice::ReadOwner);
         }
-        if (perUser == "<blocked>") {
+        if (QByteArray(sites.perUser) == "<blocked>") {
             WriteBytes(root.filePath(QStringLiteral("user")), "a file where the folder should be");
-        } else if (!perUser.isEmpty()) {
+        } else if (*sites.perUser) {
             QDir().mkpath(user);
-            WriteBytes(user + QStringLiteral("/CORVEX.ini"), perUser);
+            WriteBytes(user + QStringLiteral("/CORVEX.ini"), sites.perUser);
         }
 
-        const QString path = ChooseStorePath(program, writable, user);
-        QCOMPARE(path, (userChosen ? user : program) + QStringLiteral("/CORVEX.ini"));
-        QCOMPARE(ReadBytes(path), chosenHolds);
+        const QString path = ChooseStorePath(program, sites.writable, user);
+        QCOMPARE(path, (sites.userChosen ? user : program) + QStringLiteral("/CORVEX.ini"));
+        QCOMPARE(ReadBytes(path), QByteArray(sites.chosenHolds));
         QVERIFY(QFileInfo(path).dir().exists()); // the first save needs it
-        if (userChosen && !chosenHolds.isEmpty())
+        if (sites.userChosen && *sites.chosenHolds)
             QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner); // a copy is the user's to change
     }
 

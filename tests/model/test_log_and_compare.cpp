@@ -2,7 +2,6 @@
 #include "model/CompareSide.h"
 #include "model/LocalStore.h"
 #include "model/ProgramFile.h"
-#include "model/CsvText.h"
 #include "model/TransferLogReader.h"
 #include "support/FileFixtures.h"
 
@@ -15,17 +14,8 @@ namespace {
 
 TransferLogEntry entryWith(const QString &field)
 {
-    TransferLogEntry entry;
-    entry.time = QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600);
-    entry.user = field;
-    entry.host = QStringLiteral("lab-pc");
-    entry.port = QStringLiteral("COM3 (/dev/ttyS2)");
-    entry.operation = LogOperation::Backup;
-    entry.covered = field;
-    entry.result = LogResult::Failed;
-    entry.message = field;
-    entry.fingerprint = QStringLiteral("0123456789ab");
-    return entry;
+    return {QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600), field, QStringLiteral("lab-pc"),
+            QStringLiteral("COM3 (/dev/ttyS2)"), LogOperation::Backup, field, LogResult::Failed, field, QStringLiteral("0123456789ab")};
 }
 
 // A program with every vial used, for changing one field at a time.
@@ -103,7 +93,6 @@ private Q_SLOTS:
         for (const QString &line : damaged)
             expected << QStringLiteral("damaged: ") + line;
         QCOMPARE(kinds, expected << QStringLiteral("after a cut line"));
-        QCOMPARE(NewestFirst(ReadTransferLog(path).lines).constFirst().entry.user, QStringLiteral("after a cut line"));
     }
 
     void anUnwritableLogIsReportedOnce()
@@ -116,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(!log.append(entryWith(QStringLiteral("x"))));
         QVERIFY(!log.append(entryWith(QStringLiteral("y"))));
         QCOMPARE(reports.size(), 1);
-        QVERIFY2(reports[0].contains(folder), qPrintable(reports[0]));
+        QVERIFY(reports[0].contains(folder));
     }
 
     void compareNamesExactlyTheFieldsThatDiffer_data()
@@ -125,8 +114,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         using Change = std::function<void(InstrumentData &)>;
         QTest::newRow("same") << Change([](InstrumentData &) {}) << QStringList();
-        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; })
-                                    << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
+        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).Min = 12; }) << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
         QTest::newRow("name, duration, pause") << Change([](InstrumentData &d) {
             d.programs[7].Name = "ROUTINE 2    ";
             d.programs[7].Duration = 301;
@@ -152,10 +140,8 @@ private Q_SLOTS:
         }) << QStringList{QStringLiteral("Program07 Type: EM -> LM")} + [] {
             QStringList blanked; // what an LM program holds in vials 13..24 on the instrument
             for (int v = 13; v <= VialCount; ++v) {
-                const QString vial = QStringLiteral("Program07 V%1").arg(v);
-                blanked << vial + QStringLiteral("Reagent: %1 -> 1").arg(v + 1) << vial + QStringLiteral("Agit: 2 -> 0")
-                        << vial + QStringLiteral("Hrs: 1 -> 0") << vial + QStringLiteral("Min: 10 -> 0")
-                        << vial + QStringLiteral("Temp: 37 -> 0");
+                for (const QString &field : QStringList{QStringLiteral("Reagent: %1 -> 1").arg(v + 1), "Agit: 2 -> 0", "Hrs: 1 -> 0", "Min: 10 -> 0", "Temp: 37 -> 0"})
+                    blanked << QStringLiteral("Program07 V%1").arg(v) + field;
             }
             return blanked;
         }();
@@ -191,8 +177,7 @@ private Q_SLOTS:
         QVERIFY(CompareSides(*storeSide, *programSide, 7).differences.isEmpty());
         QCOMPARE(CompareSides(*programSide, *storeSide, 8).differences.size(), 1); // empty slot 8
         QVERIFY(!CompareSides(*storeSide, *programSide, 0).error.isEmpty());
-        QVERIFY(!LoadCompareSide(other, error));
-        QVERIFY2(error.contains(QStringLiteral("neither a store")), qPrintable(error));
+        QVERIFY(!LoadCompareSide(other, error) && error.contains(QStringLiteral("neither a store")));
     }
 };
 

@@ -65,10 +65,8 @@ private Q_SLOTS:
         QTest::newRow("complete file") << programFile() << QByteArray("Imported     ") << 1;
         QTest::newRow("no name keeps the old one") << programFile("Name=Imported") << QByteArray("Old          ") << 1;
         QTest::newRow("empty name imports") << programFile("Name=Imported", "Name=\r\n") << QByteArray(13, ' ') << 1;
-        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n")
-                                       << QByteArray("A name far to") << 1;
-        QTest::newRow("LM, other sections and keys ignored")
-            << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
+        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n") << QByteArray("A name far to") << 1;
+        QTest::newRow("LM, other sections and keys ignored") << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
             << QByteArray("Imported     ") << 0;
     }
 
@@ -83,8 +81,7 @@ private Q_SLOTS:
         data.programs[5].Name = "Old          ";
         data.programs[5].Type = 1 - type;
         const ImportResult result = ReadProgramFile(5, m_file, data);
-        QVERIFY(result);
-        QVERIFY(result.message.isEmpty());
+        QVERIFY(result && result.message.isEmpty());
         const ProgramRecord &p = data.programs[5];
         QCOMPARE(p.Name, name);
         QCOMPARE(p.Type, type);
@@ -104,8 +101,7 @@ private Q_SLOTS:
         QTest::newRow("no duration") << programFile("Duration=120") << notAProgram;
         QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram;
         QTest::newRow("not a number") << programFile("V05Min=5", "V05Min=five\r\n") << notAProgram;
-        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n")
-                                   << notAProgram;
+        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n") << notAProgram;
         QTest::newRow("missing file") << QByteArray("<none>") << int(ImportResult::Unreadable);
         QTest::newRow("a folder") << QByteArray("<folder>") << int(ImportResult::Unreadable);
     }
@@ -123,10 +119,8 @@ private Q_SLOTS:
         const ImportResult result = ReadProgramFile(5, m_file, data);
         QVERIFY(!result);
         QCOMPARE(int(result.status), status);
-        if (status == ImportResult::NotAProgramFile)
-            QCOMPARE(result.message, QStringLiteral("This is not a valid Program File."));
-        else
-            QVERIFY2(result.message.contains(m_file), qPrintable(result.message));
+        QVERIFY2(status == ImportResult::NotAProgramFile ? result.message == QStringLiteral("This is not a valid Program File.")
+                                                         : result.message.contains(m_file), qPrintable(result.message));
         QVERIFY(data.programs == FullSampleData().programs);
         QDir(m_file).removeRecursively();
     }
@@ -142,10 +136,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_file));
 
         WriteBytes(m_file, "x");
-        QVERIFY(FileExists(m_file));
-        QVERIFY(!FileExists(m_dir.filePath(QStringLiteral("none.txt"))));
-        QVERIFY(!FileExists(m_dir.path()));
-        QVERIFY(!FileExists(QString()));
+        QVERIFY(FileExists(m_file) && !FileExists(m_dir.filePath(QStringLiteral("none.txt"))) && !FileExists(m_dir.path()) && !FileExists(QString()));
     }
 };
 

@@ -41,20 +41,13 @@ inline QList<Word> words(const QString &pdf, int page)
     return found;
 }
 
-// Where a twip position of a sheet lands on an A4 PDF page, in points from
-// the page's top-left corner.
-inline QPointF pagePoint(QPointF twips)
+// The words of a page whose box starts within `points` of where the twip
+// position of a sheet lands on an A4 PDF page.
+inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double points)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, QStringLiteral("unused.pdf"));
-    return printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
-}
-
-// The words of a page whose box starts within `points` of where the twip
-// position lands.
-inline QList<Word> wordsNear(const QString &pdf, int page, QPointF twips, double points)
-{
-    const QPointF at = pagePoint(twips);
+    const QPointF at = printer.pageLayout().paintRect(QPageLayout::Point).topLeft() + twips / 20.0;
     QList<Word> found;
     for (const Word &word : words(pdf, page)) {
         if (qAbs(word.topLeft.x() - at.x()) <= points && qAbs(word.topLeft.y() - at.y()) <= points)
@@ -72,17 +65,13 @@ inline QString text(const QString &pdf, int page)
     return texts.join(QLatin1Char(' '));
 }
 
-inline int pageCount(const QString &pdf)
+// A field of the document's information (Pages, Title...), as a PDF viewer shows it.
+inline QString info(const QString &pdf, const char *field)
 {
-    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
+    const QRegularExpression line(QStringLiteral("^%1:[ \t]*(.*)$").arg(QLatin1String(field)), QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1);
 }
-
-// The document's title, as a PDF viewer shows it.
-inline QString title(const QString &pdf)
-{
-    static const QRegularExpression title(QStringLiteral(R"(^Title:[ \t]*(.*)$)"), QRegularExpression::MultilineOption);
-    return title.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1);
-}
+inline int pageCount(const QString &pdf) { return info(pdf, "Pages").toInt(); }
+inline QString title(const QString &pdf) { return info(pdf, "Title"); }
 
 } // namespace PdfReading

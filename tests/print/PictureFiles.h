@@ -2,34 +2,21 @@
 
 #include "support/FileFixtures.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QIODevice>
 #include <QImage>
 #include <QString>
 
 // Picture files written for tests, of every kind a logo can be.
 namespace PictureFiles {
 
-// A blue raster picture, w x h, in a format Qt writes (BMP, JPG, PNG):
-// as bytes, or as a file whose name tells the format.
-inline QImage bluePicture(int w, int h)
+// A blue raster picture, w x h, as a file in a format Qt writes (BMP, JPG, PNG): the
+// one given, else the one its name tells.
+inline bool writeRaster(const QString &path, int w, int h, const char *format = nullptr)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(QColor(20, 40, 200));
-    return image;
+    return image.save(path, format);
 }
-
-inline QByteArray raster(int w, int h, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    bluePicture(w, h).save(&buffer, format);
-    return bytes;
-}
-
-inline bool writeRaster(const QString &path, int w, int h) { return bluePicture(w, h).save(path); }
 
 // A 4 x 2 blue GIF (Qt reads GIF but does not write it).
 inline QByteArray gif4x2()

@@ -12,11 +12,11 @@ inline InstrumentData SampleData()
 {
     InstrumentData data;
     for (int n = 1; n <= 50; ++n)
-        data.reagents[n] = FitName("Reagent-" + QByteArray::number(n), false);
-    data.reagents[1] = FitName("Empty", false);
-    data.reagents[2] = FitName("Formalin 10%", false);
-    data.reagents[3] = FitName("Ethanol 70%", false);
-    data.reagents[4] = FitName("Xylol \xE4", false); // Windows-1252 a-umlaut
+        data.reagents[n] = nameForStorage("Reagent-" + QByteArray::number(n));
+    data.reagents[1] = nameForStorage("Empty");
+    data.reagents[2] = nameForStorage("Formalin 10%");
+    data.reagents[3] = nameForStorage("Ethanol 70%");
+    data.reagents[4] = nameForStorage("Xylol \xE4"); // Windows-1252 a-umlaut
     for (int p = 1; p <= ProgramCount; ++p)
         data.programs[p] = ProgramRecord::Empty();
     return data;
@@ -25,7 +25,7 @@ inline InstrumentData SampleData()
 inline ProgramRecord SampleProgram(const QByteArray &name, int type)
 {
     ProgramRecord program = ProgramRecord::Empty();
-    program.Name = FitName(name, false);
+    program.Name = nameForStorage(name);
     program.Type = type;
     for (int v = 1; v <= VialCount; ++v)
         program.vial(v) = VialStep{2 + v % 3, v % 6, v % 2, 1, 30, 37};

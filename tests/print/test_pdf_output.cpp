@@ -1,5 +1,4 @@
 #include "model/LocalStore.h"
-#include "print/PrinterSurface.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
@@ -12,6 +11,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+// What one run of the tool puts into a PDF: page 1 holds `onPage1`, the first of them at `heading` (twips);
+// the footer holds the date and the time or not.
+struct PdfSheets { QStringList arguments; int pages; QString summary; QStringList onPage1; bool date, time; QString title; QPointF heading; };
 
 // Sheets as PDF files, as a lab archives them from a script: what the
 // command-line tool writes, read back as a person would look at it.
@@ -37,56 +40,39 @@ private Q_SLOTS:
 
     void sheetsIntoAPdf_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QStringList>("onPage1");
-        QTest::addColumn<QList<bool>>("footer"); // date, time
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QPointF>("heading"); // where the first word of onPage1 stands, in twips
-
+        QTest::addColumn<PdfSheets>("sheets");
         QTest::newRow("programs with logo and comment")
-            << QStringList{"print-programs", "2", "4", "--logo", "logo.emf", "--comment", "Archive 2026"} << 3
-            << "Programs 02 to 04 (3 pages) printed to" << QStringList{"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"}
-            << QList<bool>{false, false} << "Corvex programs 02\u201304" << QPointF(0, 450);
-        QTest::newRow("one program, date") << QStringList{"print-programs", "3", "3", "--date"} << 1 << "Program03 printed to"
-                                           << QStringList{"Biopsy", "Program Type: LM"} << QList<bool>{true, false}
-                                           << "Corvex program 03" << QPointF(1200, 1875);
-        QTest::newRow("reagent list, date and time") << QStringList{"print-reagents", "--date", "--time"} << 1
-                                                     << "The reagent list printed to" << QStringList{"Reagent List", "003: Ethanol 70%"}
-                                                     << QList<bool>{true, true} << "Corvex reagent list" << QPointF(1200, 1950);
+            << PdfSheets{{"print-programs", "2", "4", "--logo", "logo.emf", "--comment", "Archive 2026"}, 3, "Programs 02 to 04 (3 pages) printed to",
+                         {"Archive 2026", "Routine", "Program 02", "Vial 01: Ethanol 70%", "Program Type: EM"}, false, false, "Corvex programs 02\u201304", {0, 450}};
+        QTest::newRow("one program, date") << PdfSheets{{"print-programs", "3", "3", "--date"}, 1, "Program03 printed to", {"Biopsy", "Program Type: LM"},
+                                                        true, false, "Corvex program 03", {1200, 1875}};
+        QTest::newRow("reagent list, date and time") << PdfSheets{{"print-reagents", "--date", "--time"}, 1, "The reagent list printed to",
+                                                                  {"Reagent List", "003: Ethanol 70%"}, true, true, "Corvex reagent list", {1200, 1950}};
     }
 
     void sheetsIntoAPdf()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, pages);
-        QFETCH(QString, summary);
-        QFETCH(QStringList, onPage1);
-        QFETCH(QList<bool>, footer);
-        QFETCH(QString, title);
-        QFETCH(QPointF, heading);
-
+        QFETCH(PdfSheets, sheets);
         const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
-        const CtlRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
+        const CtlRun run = runTool(inFolder(sheets.arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
         QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err)); // nothing for a script's mail
         // An archive has the permissions of any new file, not those of the
         // private file it was composed in.
         QFile anyNewFile(m_dir->filePath(QStringLiteral("any.txt")));
         QVERIFY(anyNewFile.open(QIODevice::WriteOnly));
         QCOMPARE(QFileInfo(pdf).permissions(), anyNewFile.permissions());
-        QVERIFY2(run.out.startsWith(summary), qPrintable(run.out));
-        QCOMPARE(PdfReading::pageCount(pdf), pages);
-        QCOMPARE(PdfReading::title(pdf), title); // what the job is, not the name of the file it was composed in
+        QVERIFY2(run.out.startsWith(sheets.summary), qPrintable(run.out));
+        QCOMPARE(PdfReading::pageCount(pdf), sheets.pages);
+        QCOMPARE(PdfReading::title(pdf), sheets.title); // what the job is, not the name of the file it was composed in
         const QString text = PdfReading::text(pdf, 1);
-        for (const QString &expected : onPage1)
+        for (const QString &expected : sheets.onPage1)
             QVERIFY2(text.contains(expected), qPrintable(expected));
         // Within a quarter millimetre of their places on the sheet.
         constexpr double QuarterMillimetre = 72.0 / 25.4 / 4.0;
-        const QList<PdfReading::Word> near = PdfReading::wordsNear(pdf, 1, heading, QuarterMillimetre);
-        QVERIFY2(!near.isEmpty() && onPage1[0].startsWith(near[0].text), qPrintable(onPage1[0]));
-        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), QuarterMillimetre).isEmpty(), footer[0]);
-        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), QuarterMillimetre).isEmpty(), footer[1]);
+        const QList<PdfReading::Word> near = PdfReading::wordsNear(pdf, 1, sheets.heading, QuarterMillimetre);
+        QVERIFY2(!near.isEmpty() && sheets.onPage1[0].startsWith(near[0].text), qPrintable(sheets.onPage1[0]));
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), QuarterMillimetre).isEmpty(), sheets.date);
+        QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), QuarterMillimetre).isEmpty(), sheets.time);
         const QString fonts = PdfReading::run(QStringLiteral("pdffonts"), {pdf}); // the metric twin of Arial
         QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")) && fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
     }
@@ -99,11 +85,9 @@ private Q_SLOTS:
 
         QTest::newRow("last below first") << QStringList{"print-programs", "5", "3"} << 2 << "The last program must be a whole number from 5 to 99";
         QTest::newRow("program 0") << QStringList{"print-programs", "0", "3"} << 2 << "The first program must be a whole number from 1 to 99";
-        QTest::newRow("bad reagent number") << QStringList{"print-programs", "4", "6"} << 1
-                                            << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
+        QTest::newRow("bad reagent number") << QStringList{"print-programs", "4", "6"} << 1 << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
         QTest::newRow("logo not a picture") << QStringList{"print-reagents", "--logo", "CORVEX.ini"} << 1 << "CORVEX.ini is not a picture that can be read";
-        QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1
-                                           << "Cannot write in \"/nonexistent-folder\"";
+        QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1 << "Cannot write in \"/nonexistent-folder\"";
     }
 
     void refusedWithAClearMessage()
@@ -121,19 +105,6 @@ private Q_SLOTS:
         // The target keeps what it held, and no part of a new one is left beside it.
         QCOMPARE(ReadBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
-    }
-
-    void aJobBrokenOffLeavesNoFile()
-    {
-        // A printer that the print setup pointed at a PDF file, as in the dialog.
-        const QString pdf = m_dir->filePath(QStringLiteral("chosen.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        SetUpPdfPrinter(printer, pdf);
-        PrinterSurface surface(printer);
-        QVERIFY(surface.printText(QPointF(0, 0), QStringLiteral("half"), PrintTextStyle()));
-        QVERIFY(QFile::exists(pdf));
-        surface.discardJob();
-        QVERIFY(!QFile::exists(pdf));
     }
 
 private:

@@ -12,7 +12,7 @@ inline QByteArray InstrumentImage(const InstrumentData &data)
 {
     QByteArray image(0x10000, '\0');
     for (int p = 1; p <= ProgramCount; ++p) {
-        if (FitName(data.programs[p].Name, true).isEmpty())
+        if (nameForDisplay(data.programs[p].Name).isEmpty())
             continue;
         for (const BlockByte &byte : EncodeProgram(data.programs[p]))
             image[ProgramAddress(p) + byte.offset] = static_cast<char>(byte.value);
@@ -33,7 +33,7 @@ inline InstrumentData TwelveProgramData()
     const int usedSlots[] = {1, 2, 3, 5, 8, 13, 21, 34, 55, 70, 89, 99};
     for (int i = 0; i < 12; ++i) {
         ProgramRecord &program = data.programs[usedSlots[i]];
-        program.Name = FitName("Program " + QByteArray::number(usedSlots[i]), false);
+        program.Name = nameForStorage("Program " + QByteArray::number(usedSlots[i]));
         program.Type = i % 3 == 2 ? TypeLM : TypeEM;
         program.Duration = 60 * i + 7;
         for (int v = 1; v <= program.usedVialCount(); ++v)
@@ -42,6 +42,6 @@ inline InstrumentData TwelveProgramData()
             program.vial(v) = VialStep::Blank();
     }
     for (int r = 1; r <= ReagentCount; ++r)
-        data.reagents[r] = FitName("Reagent " + QByteArray::number(r), false);
+        data.reagents[r] = nameForStorage("Reagent " + QByteArray::number(r));
     return data;
 }

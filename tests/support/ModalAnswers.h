@@ -21,33 +21,27 @@
 class ModalAnswers : public QObject
 {
 public:
-    ModalAnswers()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { look(); });
-        m_timer.start(5);
-    }
+    ModalAnswers() { m_timer.callOnTimeout(this, &ModalAnswers::look); m_timer.start(5); }
 
     void click(QMessageBox::StandardButton button)
     {
         handle([button](QWidget *window) {
             auto *box = qobject_cast<QMessageBox *>(window);
-            if (box && box->button(button))
-                box->button(button)->click();
-            else
-                window->close();
+            box && box->button(button) ? box->button(button)->click() : static_cast<void>(window->close());
         });
     }
 
-    // Chooses `path` in the next file dialog, or cancels it for an empty path.
+    // Chooses `path` in the next file dialog, or cancels it for an empty path. Typed as a user
+    // would (selectFile() does not take a file that does not exist yet), and accepted with the
+    // dialog's own checks.
     void chooseFile(const QString &path)
     {
         handle([path](QWidget *window) {
             auto *name = window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             if (!qobject_cast<QFileDialog *>(window) || !name || path.isEmpty())
                 return static_cast<void>(window->close());
-            // Typed as a user would: selectFile() does not take a file that does not exist yet.
             name->setText(path);
-            static_cast<QDialog *>(window)->accept(); // runs the file dialog's own checks
+            static_cast<QDialog *>(window)->accept();
         });
     }
 
@@ -56,10 +50,7 @@ public:
     {
         handle([text](QWidget *window) {
             auto *input = qobject_cast<QInputDialog *>(window);
-            if (!input || text.isEmpty())
-                return static_cast<void>(window->close());
-            input->setTextValue(text);
-            input->accept();
+            input && !text.isEmpty() ? (input->setTextValue(text), input->accept()) : static_cast<void>(window->close());
         });
     }
 
@@ -68,7 +59,6 @@ public:
     bool allAnswered() const { return m_answers.empty() && m_pending == 0; }
     const QStringList &seen() const { return m_seen; }
 
-private:
     static QString describe(QWidget *window)
     {
         const QString title = window->windowTitle() + QLatin1Char('|');
@@ -81,6 +71,7 @@ private:
         return title + QString::fromLatin1(window->metaObject()->className());
     }
 
+private:
     void look()
     {
         QWidget *window = QApplication::activeModalWidget();
@@ -97,7 +88,6 @@ private:
             else
                 m_answers.push_front(std::move(answer)); // gone before its turn: keep the answer
             m_busy.removeAll(window);
-            m_busy.removeAll(nullptr);
             --m_pending;
         });
         m_answers.pop_front();

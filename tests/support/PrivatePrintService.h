@@ -24,9 +24,6 @@
 class PrivatePrintService
 {
 public:
-    PrivatePrintService() = default;
-    PrivatePrintService(const PrivatePrintService &) = delete;
-    PrivatePrintService &operator=(const PrivatePrintService &) = delete;
     ~PrivatePrintService() { stop(); }
 
     // Starts the scheduler (again, after stop()) and waits until it answers;
@@ -35,22 +32,26 @@ public:
     {
         if (isRunning())
             return true;
+        m_error = QStringLiteral("cannot set up the folder %1").arg(m_dir.path());
         if (!m_dir.isValid() || !writeConfiguration())
-            return fail(QStringLiteral("cannot set up the folder %1").arg(m_dir.path()));
+            return false;
         qputenv("CUPS_SERVER", QFile::encodeName(path("cups.sock")));
         m_scheduler.setProcessChannelMode(QProcess::MergedChannels);
         // A test that crashes takes its scheduler with it.
         m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
-                                                                QStringLiteral("-s"), path("cups-files.conf")});
-        if (!m_scheduler.waitForStarted(10'000))
-            return fail(QStringLiteral("cupsd does not start: %1").arg(m_scheduler.errorString()));
+        m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"), QStringLiteral("-s"), path("cups-files.conf")});
         const QDeadlineTimer deadline(30'000);
+        const auto answers = [] { // lpstat ends with 0 whether the scheduler answers on its socket or not
+            QProcess lpstat;
+            lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+            return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
+        };
         while (!answers()) {
-            if (deadline.hasExpired() || m_scheduler.state() != QProcess::Running) {
-                const QString said = QString::fromLocal8Bit(m_scheduler.readAll());
+            if (deadline.hasExpired() || !m_scheduler.waitForStarted(10'000) || m_scheduler.state() != QProcess::Running) {
+                m_error = QStringLiteral("cupsd does not answer on %1: %2 %3")
+                              .arg(path("cups.sock"), m_scheduler.errorString(), QString::fromLocal8Bit(m_scheduler.readAll()));
                 stop();
-                return fail(QStringLiteral("cupsd does not answer on %1: %2").arg(path("cups.sock"), said));
+                return false;
             }
             QThread::msleep(50);
         }
@@ -60,13 +61,10 @@ public:
     // Ends the scheduler by its process id; safe to call twice.
     void stop()
     {
-        if (m_scheduler.state() == QProcess::NotRunning)
-            return;
         m_scheduler.terminate();
-        if (!m_scheduler.waitForFinished(10'000)) {
+        if (!m_scheduler.waitForFinished(10'000))
             m_scheduler.kill();
-            m_scheduler.waitForFinished(10'000);
-        }
+        m_scheduler.waitForFinished(10'000);
     }
 
     bool isRunning() const { return m_scheduler.state() == QProcess::Running; }
@@ -78,27 +76,16 @@ public:
     {
         QProcess process;
         process.start(program, arguments);
-        const bool done = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit
-            && process.exitCode() == 0;
+        const bool done = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         if (!done)
-            m_error = QStringLiteral("%1 %2: %3").arg(program, arguments.join(QLatin1Char(' ')),
-                                                      QString::fromLocal8Bit(process.readAllStandardError()));
+            m_error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + QString::fromLocal8Bit(process.readAllStandardError());
         return done;
-    }
-
-    // True when the scheduler answers on its socket (lpstat ends with 0 either way).
-    static bool answers()
-    {
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-        return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
     }
 
     // Sets up a queue that accepts jobs and prints them to nothing.
     bool addQueue(const QString &name)
     {
-        return client(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                                                  QStringLiteral("-E")})
+        return client(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-E")})
             && client(QStringLiteral("cupsaccept"), {name});
     }
 
@@ -107,12 +94,6 @@ public:
 
 private:
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-
-    bool fail(const QString &message)
-    {
-        m_error = message;
-        return false;
-    }
 
     // The scheduler runs its jobs as user lp and refuses to run them as root:
     // the folders are the group lp's.
@@ -127,24 +108,19 @@ private:
                 || ::chmod(QFile::encodeName(at).constData(), 02775) != 0)
                 return false;
         }
-        const QString root = m_dir.path();
-        const QByteArray scheduler = QStringLiteral("Listen %1\n"
-                                                    "Browsing No\n"
-                                                    "LogLevel warn\n"
-                                                    "PreserveJobFiles Yes\n"
-                                                    "DirtyCleanInterval 0\n"
-                                                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n")
-                                         .arg(path("cups.sock"))
-                                         .toUtf8();
-        const QByteArray files = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
-                                                "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
-                                                "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
-                                                "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n")
-                                     .arg(root)
-                                     .toUtf8();
-        QFile schedulerFile(path("cupsd.conf")), filesFile(path("cups-files.conf"));
-        return schedulerFile.open(QIODevice::WriteOnly) && schedulerFile.write(scheduler) == scheduler.size()
-            && filesFile.open(QIODevice::WriteOnly) && filesFile.write(files) == files.size();
+        const QString scheduler = QStringLiteral("Listen %1\nBrowsing No\nLogLevel warn\nPreserveJobFiles Yes\nDirtyCleanInterval 0\n"
+                                                 "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n");
+        const QString files = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                                             "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                                             "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+                                             "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n");
+        return writeFile("cupsd.conf", scheduler.arg(path("cups.sock")).toUtf8()) && writeFile("cups-files.conf", files.arg(m_dir.path()).toUtf8());
+    }
+
+    bool writeFile(const char *name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
     QTemporaryDir m_dir;

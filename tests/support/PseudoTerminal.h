@@ -10,12 +10,11 @@
 #include <unistd.h>
 
 // A pseudo-terminal whose other end this process holds: a device that
-// answers every line with `answer`, or a silent one. path() is empty when
-// none could be made.
+// answers every line with `answer`. path() is empty when none could be made.
 class PseudoTerminal
 {
 public:
-    explicit PseudoTerminal(QByteArray answer = {})
+    explicit PseudoTerminal(QByteArray answer)
         : m_answer(std::move(answer))
         , m_master(::posix_openpt(O_RDWR | O_NOCTTY))
     {

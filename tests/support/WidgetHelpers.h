@@ -16,11 +16,6 @@ T *Child(const QObject *parent, const char *name)
     return found;
 }
 
-inline void Click(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Types text key by key, also characters beyond ASCII (which QTest's own
 // keyClicks refuses): each key press carries its character as its text.
 inline void TypeText(QWidget *widget, const QString &text)
@@ -62,18 +57,15 @@ inline InstrumentData SampleData()
     for (int p = 1; p <= 99; ++p)
         data.programs[p] = ProgramRecord::Empty();
 
-    ProgramRecord &three = data.programs[3];
-    three.Name = Stored("Routine");
-    three.Type = 1;
-    for (int v = 1; v <= 24; ++v)
-        three.vial(v) = VialStep{v + 1, v % 6, v % 2, 0, v, v % 3 == 0 ? 37 : 0};
-    three.Duration = 300; // 1 + 2 + ... + 24
-
-    ProgramRecord &seven = data.programs[7];
-    seven.Name = Stored("Biopsy");
-    seven.Type = 0;
-    for (int v = 1; v <= 24; ++v)
-        seven.vial(v) = VialStep{10 + v, 1, 0, 1, 0, 0};
-    seven.Duration = 12 * 60;
+    data.programs[3].Name = Stored("Routine");
+    data.programs[3].Type = 1;
+    data.programs[3].Duration = 300; // 1 + 2 + ... + 24
+    data.programs[7].Name = Stored("Biopsy");
+    data.programs[7].Type = 0;
+    data.programs[7].Duration = 12 * 60;
+    for (int v = 1; v <= 24; ++v) {
+        data.programs[3].vial(v) = VialStep{v + 1, v % 6, v % 2, 0, v, v % 3 == 0 ? 37 : 0};
+        data.programs[7].vial(v) = VialStep{10 + v, 1, 0, 1, 0, 0};
+    }
     return data;
 }

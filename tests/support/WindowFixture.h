@@ -13,18 +13,10 @@
 #include "transfer/LinkMemory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <memory>
-
-// A whole store holding `data`, written in one go (a backup file is a store).
-inline bool WriteStore(const QString &path, const InstrumentData &data)
-{
-    return static_cast<bool>(WriteBackupFile(path, data, {}));
-}
 
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead

@@ -168,7 +168,7 @@ private Q_SLOTS:
         const QByteArray block = ProgramBlock(m_data.programs[99]);
         QStringList sent; // the name, the type byte, then the rest
         for (const int address : AddressRange(0x596C, 0x597C) + QList<int>{0x5A01} + AddressRange(0x597D, 0x59F4))
-            sent << QStringLiteral("26,%1,%2").arg(QLatin1String(Hex4(address)), QLatin1String(Hex2(quint8(block[address - 0x596C]))));
+            sent << QStringLiteral("26,%1,%2").arg(QLatin1String(hexDigits(address, 4)), QLatin1String(hexDigits(quint8(block[address - 0x596C]), 2)));
         QCOMPARE(sim.stop(), sent);
         QCOMPARE(block.mid(VialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);

@@ -39,7 +39,7 @@ std::optional<QByteArray> Instrument::answer(const QByteArray &command)
         const auto address = hexField(fields[1], 4);
         if (!address)
             return std::nullopt;
-        return QByteArrayLiteral("?125,") + Hex4(*address) + ',' + Hex2(m_memory.read(*address));
+        return QByteArrayLiteral("?125,") + hexDigits(*address, 4) + ',' + hexDigits(m_memory.read(*address), 2);
     }
     if (fields.size() == 3 && fields[0] == "26") {
         const auto address = hexField(fields[1], 4);
@@ -48,7 +48,7 @@ std::optional<QByteArray> Instrument::answer(const QByteArray &command)
             return std::nullopt;
         m_memory.write(*address, static_cast<quint8>(*value));
         m_wrote = true;
-        return QByteArrayLiteral("?126,") + Hex4(*address) + ',' + Hex2(m_memory.read(*address));
+        return QByteArrayLiteral("?126,") + hexDigits(*address, 4) + ',' + hexDigits(m_memory.read(*address), 2);
     }
     return std::nullopt;
 }

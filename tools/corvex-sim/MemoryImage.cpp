@@ -63,7 +63,7 @@ VialStep vial(int reagent, int agit, int hrs, int min, int temp, int pause = 0)
 void putProgram(MemoryImage &memory, int number, const QByteArray &name, qint32 type, const QList<VialStep> &vials)
 {
     ProgramRecord program = ProgramRecord::Empty();
-    program.Name = FitName(name, false);
+    program.Name = nameForStorage(name);
     program.Type = type;
     program.Duration = 0;
     for (int v = 1; v <= vials.size(); ++v) {
@@ -88,7 +88,7 @@ void FillDemoImage(MemoryImage &memory)
     const int count = static_cast<int>(std::size(reagents));
     for (int r = 1; r <= ReagentCount; ++r) {
         const QByteArray name = r <= count ? QByteArray(reagents[r - 1]) : QByteArray();
-        memory.writeBlock(ReagentAddress(r), FitName(name, false));
+        memory.writeBlock(ReagentAddress(r), nameForStorage(name));
     }
 
     for (int p = 1; p <= ProgramCount; ++p)

@@ -82,16 +82,16 @@ QByteArray Simulator::applyReplyFaults(const QByteArray &command, QByteArray rep
     constexpr qsizetype ValueAt = 10;
     if (memoryCommand && everyKth(m_options.wrongAddressEvery)) {
         const int address = static_cast<int>(reply.mid(AddressAt, 4).toUInt(nullptr, 16));
-        reply.replace(AddressAt, 4, Hex4(address + 1));
+        reply.replace(AddressAt, 4, hexDigits(address + 1, 4));
     }
     if (command.startsWith("26,") && everyKth(m_options.wrongValueEvery)) {
         const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
-        reply.replace(ValueAt, reply.size() - ValueAt, Hex2(value ^ 0x01));
+        reply.replace(ValueAt, reply.size() - ValueAt, hexDigits(value ^ 0x01, 2));
     }
     if (memoryCommand && everyKth(m_options.corruptEvery)) {
         // As a line without a checksum can alter a value: other digits, still a byte.
         const int value = static_cast<int>(reply.mid(ValueAt).toUInt(nullptr, 16));
-        reply.replace(ValueAt, reply.size() - ValueAt, Hex2(value + 0x37));
+        reply.replace(ValueAt, reply.size() - ValueAt, hexDigits(value + 0x37, 2));
     }
     return reply;
 }

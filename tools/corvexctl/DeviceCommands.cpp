@@ -124,7 +124,7 @@ int sendReagent(CommandContext &context)
     if (encoded.size() > NameLength)
         context.err << "The name is cut to its first " << NameLength << " characters.\n";
 
-    const auto send = [name = FitName(encoded, false)](CommandContext &context, Subject &subject, DeviceTransfers &transfers,
+    const auto send = [name = nameForStorage(encoded)](CommandContext &context, Subject &subject, DeviceTransfers &transfers,
                                                        const EndCommand &end) {
         subject.data.reagents[subject.number] = name;
         runJob(transfers.sendReagent(subject.number), [&context, &subject, name, end](const TransferOutcome &outcome) {

@@ -101,7 +101,7 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
             return;
         }
         device = PortDevice(number);
-        described = QStringLiteral("%1 (%2)").arg(PortName(number), device);
+        described = portDescription(number, device);
     }
     m_port.setDeviceName(device);
     if (!m_port.open()) {

@@ -21,7 +21,7 @@ const QString ForceOption = QStringLiteral("force");
 int showProgram(CommandContext &context, Subject &subject)
 {
     const ProgramRecord &program = subject.data.programs[subject.number];
-    context.out << ProgramNumberLabel(subject.number) << ": \"" << DecodeCp1252(FitName(program.Name, true)) << "\"\n"
+    context.out << ProgramNumberLabel(subject.number) << ": \"" << DecodeCp1252(nameForDisplay(program.Name)) << "\"\n"
                 << "Type: " << ProgramTypeName(program.Type) << '\n'
                 << DurationCaption(program.Duration) << '\n';
     for (int v = 1; v <= program.usedVialCount(); ++v)
@@ -68,7 +68,7 @@ int importProgram(CommandContext &context, Subject &subject)
     if (!saved)
         return context.fail(saved.error);
     context.out << before << " has been replaced by \""
-                << DecodeCp1252(FitName(subject.data.programs[subject.number].Name, true)) << "\" from \"" << file
+                << DecodeCp1252(nameForDisplay(subject.data.programs[subject.number].Name)) << "\" from \"" << file
                 << "\" in \"" << store << "\".\n";
     return ExitDone;
 }

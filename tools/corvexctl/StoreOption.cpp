@@ -36,7 +36,7 @@ bool LoadStoreFor(CommandContext &context, InstrumentData &data, bool missingIsB
 QString ProgramLabel(int number, const InstrumentData &data)
 {
     return ProgramNumberLabel(number) + QStringLiteral(" (\"")
-        + DecodeCp1252(FitName(data.programs[number].Name, true)) + QStringLiteral("\")");
+        + DecodeCp1252(nameForDisplay(data.programs[number].Name)) + QStringLiteral("\")");
 }
 
 std::optional<int> PrepareSubject(CommandContext &context, NumberArgument number, StoreUse use, Subject &subject)

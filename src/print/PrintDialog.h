@@ -20,20 +20,20 @@ class QRadioButton;
 // logo, date and time and a comment line, previews the logo, and runs the
 // print. Logo file and comment are remembered as user settings. A dialog whose
 // print run failed stays hidden and is shown again as it was by the next
-// ShowModal.
-class frmPrint : public QDialog
+// showModal.
+class PrintDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // Creates the dialog and runs its opening steps; `currentProgram` presets
     // the range. `data` must outlive the dialog.
-    frmPrint(const InstrumentData &data, int currentProgram, QWidget *parent = nullptr,
+    PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent = nullptr,
              PrintDialogSeams seams = PrintDialogSeams::System());
 
     // What the menu entry does: shows the dialog kept after a failed run, or
     // a new one, modally; returns when it is closed or hidden.
-    static void ShowModal(const InstrumentData &data, int currentProgram, QWidget *parent,
+    static void showModal(const InstrumentData &data, int currentProgram, QWidget *parent,
                           PrintDialogSeams seams = PrintDialogSeams::System());
 
     QString logoPath() const { return m_logoPath; }
@@ -45,8 +45,6 @@ public:
     // The printer Print Setup sets up and OK prints on (the session's one).
     QPrinter &printer() { return m_printer; }
 
-    static int TwipsToPixels(double twips, int dpi);
-
     // Closing the dialog in any way (OK, Cancel, Escape, the close box) unloads it.
     void done(int result) override;
 
@@ -54,13 +52,12 @@ private:
     void buildControls();
     void runOpeningSteps(int currentProgram);
     bool showLogo(const QImage &picture);
-    void opt_Click(int index);
-    void chk_Click(int index);
-    void cmdOpenPic_Click();
-    void cmdSetup_Click();
-    void cmdPreview_Click();
-    void cmdPrint_Click();
-    void cmdCancel_Click();
+    void enableProgramRange(bool programs);
+    void refuseLogoWithoutPicture();
+    void openLogo();
+    void setUpPrinter();
+    void showPreview();
+    void print();
 
     const InstrumentData &m_data;
     PrintDialogSeams m_seams;
@@ -69,18 +66,22 @@ private:
     QImage m_logo; // the picture the preview shows and the run draws
     bool m_keptAfterFailure = false;
 
-    QGroupBox *Frame2 = nullptr;
-    QRadioButton *opt[2] = {};
-    QLineEdit *txtProgramID[2] = {};
-    QLabel *Label2 = nullptr;
-    QCheckBox *chk[3] = {};
-    QLabel *Label3 = nullptr;
-    QPlainTextEdit *txtComment = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QLabel *LogoPicture = nullptr;
-    QPushButton *cmdOpenPic = nullptr;
-    QPushButton *cmdSetup = nullptr;
-    QPushButton *cmdPreview = nullptr;
-    QPushButton *cmdPrint = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    QGroupBox *m_printWhatGroup = nullptr;
+    QRadioButton *m_reagentListOption = nullptr;
+    QRadioButton *m_programsOption = nullptr;
+    QLineEdit *m_firstProgramBox = nullptr;
+    QLabel *m_toLabel = nullptr;
+    QLineEdit *m_lastProgramBox = nullptr;
+    QCheckBox *m_logoCheck = nullptr;
+    QCheckBox *m_dateCheck = nullptr;
+    QCheckBox *m_timeCheck = nullptr;
+    QLabel *m_commentLabel = nullptr;
+    QPlainTextEdit *m_commentBox = nullptr;
+    QGroupBox *m_logoPreviewGroup = nullptr;
+    QLabel *m_logoPreview = nullptr;
+    QPushButton *m_openLogoButton = nullptr;
+    QPushButton *m_setupButton = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };

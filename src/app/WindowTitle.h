@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The main window's title for a connection state: "Varnel Corvex - connected
+// on COM3", or "Varnel Corvex - not connected." for port 0.
+QString connectionTitle(int connectedPort);
