@@ -69,14 +69,15 @@ private:
     }
 };
 
-// Writes down what a job reports, e.g. "max 138", "step", "retry 2 of 5"; runs jobs to their end.
+// Runs jobs to their end, writing down what they report, e.g. "max 138", "step", "retry 2 of 5".
 class JobRecorder : public QObject
 {
 public:
     QStringList events;
     int steps = 0;
 
-    void watch(TransferJob &job)
+    // Starts the job and waits (without a time limit worth mentioning) for its outcome.
+    TransferOutcome run(TransferJob &job)
     {
         connect(&job, &TransferJob::progress, this, [this](int done, int maximum) {
             if (maximum != m_maximum)
@@ -90,11 +91,6 @@ public:
         });
         connect(&job, &TransferJob::retrying, this,
                 [this](int attempt, int attempts) { events << QStringLiteral("retry %1 of %2").arg(attempt).arg(attempts); });
-    }
-
-    // Starts the job and waits (without a time limit worth mentioning) for its outcome.
-    static TransferOutcome run(TransferJob &job)
-    {
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         if (!finished.wait(120'000) || finished.size() != 1)

@@ -23,12 +23,6 @@ public:
 
     void setResponder(Responder responder) { m_responder = std::move(responder); }
 
-    // Characters arriving from the line, as one receive event.
-    void receive(const QByteArray &characters)
-    {
-        m_input += characters;
-        emit readyRead();
-    }
     void unplug()
     {
         m_open = false;
@@ -50,7 +44,10 @@ public:
         if (m_responder) {
             const QByteArray answer = m_responder(data);
             if (!answer.isEmpty())
-                QTimer::singleShot(std::chrono::milliseconds(1), Qt::PreciseTimer, this, [this, answer] { receive(answer); });
+                QTimer::singleShot(std::chrono::milliseconds(1), Qt::PreciseTimer, this, [this, answer] {
+                    m_input += answer; // characters arriving from the line, as one receive event
+                    emit readyRead();
+                });
         }
         QTimer::singleShot(0, this, [this, size = data.size()] { emit bytesWritten(size); });
         return data.size();

@@ -34,8 +34,7 @@ public:
             }
         });
     }
-    PseudoTerminal(const PseudoTerminal &) = delete;
-    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+    Q_DISABLE_COPY_MOVE(PseudoTerminal)
     ~PseudoTerminal()
     {
         m_notifier.reset();
