@@ -8,8 +8,8 @@
 namespace corvex {
 
 
-// The receive state of the link. ReplyBuffer collects the reply of the
-// current transaction; ExpectedPrefix is "?1" and the first two characters
+// The receive state of the link. replyBuffer collects the reply of the
+// current transaction; expectedPrefix is "?1" and the first two characters
 // of the command, by which the reply is recognised.
 struct ReceiveState
 {
@@ -23,8 +23,8 @@ struct ReceiveState
 inline constexpr qsizetype replyBufferLimit = 64;
 
 // Applies one batch of received characters, of any size, to the state:
-// - CR completes the reply when the first four characters of ReplyBuffer
-//   (all of it when shorter) equal ExpectedPrefix; the CR is not stored;
+// - CR completes the reply when the first four characters of replyBuffer
+//   (all of it when shorter) equal expectedPrefix; the CR is not stored;
 // - "?" starts a new reply, dropping what was collected;
 // - LF is dropped;
 // - anything else, a CR that completes nothing included, is appended.

@@ -12,7 +12,7 @@ namespace corvex {
 
 
 // A backup file is a complete store in the layout of CORVEX.ini (so that
-// LoadStore and every command on a store read it), with one more section,
+// loadStore and every command on a store read it), with one more section,
 // "Backup", that says where it came from.
 struct BackupInfo
 {

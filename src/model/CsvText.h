@@ -14,7 +14,7 @@ namespace corvex {
 
 // One record with its CRLF, UTF-8. A field that a spreadsheet would take as a
 // formula (starting with '=', '+', '-', '@', a tab or CR), or that starts
-// with an apostrophe, gets a leading apostrophe, which CsvRecords removes.
+// with an apostrophe, gets a leading apostrophe, which csvRecords removes.
 QByteArray csvRecord(const QStringList &fields);
 
 struct CsvRow

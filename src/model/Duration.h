@@ -11,7 +11,7 @@ namespace corvex {
 // pause and temperature do not count, empty vials do. Kept within 32 bits.
 qint32 calculateDuration(const ProgramRecord &program);
 
-// Stores CalculateDuration in the program's Duration field.
+// Stores calculateDuration in the program's Duration field.
 void recalculateDuration(ProgramRecord &program);
 
 // "Total Time: 01h 35min" for 95 minutes; hours take at least two digits.

@@ -22,7 +22,7 @@ public:
         FileNotOk = 1,      // no file name, or no readable file
         NoSectionName = 2,
         NoKeyName = 3,      // empty, or a name that cannot be written as a key
-        KeyMissing = 4,     // ReadString only
+        KeyMissing = 4,     // readString only
     };
 
     // A read gives at most this many characters of a value.
@@ -42,7 +42,7 @@ public:
     bool fileOk();
 
     // Code 0 puts the value in `value` (trailing spaces removed, at most
-    // MaxValueLength characters); every other code leaves `value` as it was.
+    // maxValueLength characters); every other code leaves `value` as it was.
     // Code 1 also when the file is missing and nothing was written yet.
     int readString(QByteArrayView keyName, QByteArray &value);
 
@@ -64,7 +64,7 @@ public:
     // Why the file could not be read; empty when it was read or is missing.
     QString readError();
 
-    // What ReadString gives back for a value written as `written`.
+    // What readString gives back for a value written as `written`.
     static QByteArray valueAsRead(const QByteArray &written);
 
 private:

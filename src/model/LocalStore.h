@@ -10,11 +10,11 @@ namespace corvex {
 
 // The local store CORVEX.ini: the last copy of the instrument's data that was
 // transferred, with the section "Reagents" (keys R001..R200) and one section
-// per program, "Program01".."Program99", laid out by WriteProgramSection.
+// per program, "Program01".."Program99", laid out by writeProgramSection.
 
 // "CORVEX.ini" beside the executable when that folder is writable, otherwise
 // in the per-user application data folder (~/.local/share/CORVEX); see
-// ChooseStorePath for the first start of such an installation.
+// chooseStorePath for the first start of such an installation.
 QString defaultStorePath();
 
 // Fills both tables from the store. A missing file gives blank data (200

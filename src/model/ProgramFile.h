@@ -9,7 +9,7 @@ namespace corvex {
 
 
 // A program file holds one program in the section "Program", with the keys of
-// a store section (see WriteProgramSection).
+// a store section (see writeProgramSection).
 
 struct ImportResult
 {

@@ -10,7 +10,7 @@ namespace corvex {
 void logProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure)
 {
-    const QString direction = operation == LogOperation::import ? QStringLiteral("from") : QStringLiteral("to");
+    const QString direction = operation == LogOperation::programImport ? QStringLiteral("from") : QStringLiteral("to");
     TransferLogEntry entry =
         newLogEntry(operation, QStringLiteral("%1 %2 %3").arg(programNumberLabel(number), direction, file), false);
     entry.result = failure.isEmpty() ? LogResult::done : LogResult::failed;

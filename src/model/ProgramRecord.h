@@ -17,7 +17,7 @@ struct ProgramRecord
 {
     QByteArray name = QByteArray(nameLength, ' ');
     qint32 duration = 0;
-    qint32 type = 0; // TypeLM or TypeEM; any other value counts as EM
+    qint32 type = 0; // typeLm or typeEm; any other value counts as EM
     std::array<VialStep, vialCount> vials{};
 
     // Vials are numbered 1..24.

@@ -37,7 +37,7 @@ void writeStoreSections(IniFile &ini, const InstrumentData &data, const StorePar
 QByteArray storeSectionsText(const InstrumentData &data, const StorePart &part)
 {
     IniFile ini;
-    ini.setFileName(QStringLiteral("sections")); // never read nor written: StartEmpty
+    ini.setFileName(QStringLiteral("sections")); // never read nor written: startEmpty
     ini.startEmpty();
     writeStoreSections(ini, data, part);
     return ini.text();

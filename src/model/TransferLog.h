@@ -36,8 +36,8 @@ inline const QString sendReagent = QStringLiteral("send reagent");
 inline const QString readAll = QStringLiteral("read all reagents");
 inline const QString backup = QStringLiteral("backup");
 inline const QString restore = QStringLiteral("restore");
-inline const QString import = QStringLiteral("import");
-inline const QString Export = QStringLiteral("export");
+inline const QString programImport = QStringLiteral("import");
+inline const QString programExport = QStringLiteral("export");
 inline const QString print = QStringLiteral("print");
 } // namespace LogOperation
 
@@ -48,7 +48,7 @@ inline const QString failed = QStringLiteral("failed");
 } // namespace LogResult
 
 // An entry stamped now, with this user and host, and, for work on the
-// instrument, the port of SetLoggedPort.
+// instrument, the port of setLoggedPort.
 TransferLogEntry newLogEntry(const QString &operation, const QString &covered, bool onInstrument = true);
 
 // The port the instrument is connected on, for the entries of this run;
@@ -65,11 +65,11 @@ QString transferLogPath();
 // Appends entries to one log file. Each line is written, flushed and synced
 // to the disk before append() returns. A log that cannot be written never
 // stops the work it records: append() says false, and the first failure of
-// the object's life (of the run, for ProgramTransferLog) goes to the reporter.
+// the object's life (of the run, for programTransferLog) goes to the reporter.
 class TransferLog
 {
 public:
-    // An empty path means TransferLogPath(), looked up at each append.
+    // An empty path means transferLogPath(), looked up at each append.
     explicit TransferLog(QString path = {});
 
     bool append(const TransferLogEntry &entry);
@@ -86,7 +86,7 @@ private:
 // The log this program writes to: the per-user one.
 TransferLog &programTransferLog();
 
-// Appends to ProgramTransferLog().
+// Appends to programTransferLog().
 void logTransfer(const TransferLogEntry &entry);
 
 } // namespace corvex

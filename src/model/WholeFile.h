@@ -27,7 +27,7 @@ QString cannotReadMessage(const QString &file, const QString &why);
 // For files that a library writes itself (the settings), and which it may
 // cut short without a word when the disk is full: `compose` writes
 // into a scratch file beside the target, whose whole content must then pass
-// `isComplete` before it replaces the target through WriteWholeFile.
+// `isComplete` before it replaces the target through writeWholeFile.
 using ComposeFile = std::function<StoreResult(const QString &scratch)>;
 using CompleteFile = std::function<bool(const QByteArray &bytes)>;
 StoreResult composeWholeFile(const QString &file, const ComposeFile &compose, const CompleteFile &isComplete);

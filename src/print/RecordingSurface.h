@@ -26,7 +26,7 @@ public:
         QColor colour;       // Line
         QRectF target;       // Picture
         QSize pictureSize;   // Picture
-        int mode = 0;        // DrawingMode
+        int mode = 0;        // drawingMode
     };
 
     // Makes the n-th operation of the given kind (counted from 1) fail.

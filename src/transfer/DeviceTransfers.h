@@ -20,10 +20,10 @@ namespace corvex {
 // caller, when it is null). Start it with start(), delete it with
 // deleteLater() once it has finished. Run one job at a time.
 //
-// - readProgram(n): on success program n is replaced and saved (SaveToStore(n)).
+// - readProgram(n): on success program n is replaced and saved (saveToStore(n)).
 // - sendProgram(n): on success program n is saved.
 // - readReagent(r): on success reagent r is replaced; nothing is saved.
-// - sendReagent(r): on success the reagent list is saved (SaveToStore(0)).
+// - sendReagent(r): on success the reagent list is saved (saveToStore(0)).
 // - readAllReagents(): each reagent is replaced as it is read; after the
 //   last, after a stop, or after a failure the reagent list is saved.
 //

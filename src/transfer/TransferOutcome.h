@@ -33,6 +33,6 @@ inline TransferOutcome makeOutcome(TransferOutcome::Status status, const QString
     return TransferOutcome{status, message};
 }
 
-Q_DECLARE_METATYPE(TransferOutcome)
-
 } // namespace corvex
+
+Q_DECLARE_METATYPE(corvex::TransferOutcome)

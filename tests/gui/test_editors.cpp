@@ -34,7 +34,7 @@ private:
     QStringList m_sent; // the reagent sends requested so far: "5=Xylene       "
 
     template<typename T = QWidget>
-    T *child(const char *name) { return child<T>(m_editor.get(), name); }
+    T *child(const char *name) { return corvex::child<T>(m_editor.get(), name); }
     QLineEdit *box(const char *name) { return child<QLineEdit>(name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -95,7 +95,7 @@ private Q_SLOTS:
         m_editor.reset();
     }
 
-    void choosingByTypedNumberData()
+    void choosingByTypedNumber_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // caption|name
@@ -183,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(fields(), QStringList({"0", "04", "--", "0", "4", "4", "0", "0", "1"}));
     }
 
-    void okStoresClampedValuesData()
+    void okStoresClampedValues_data()
     {
         QTest::addColumn<QStringList>("typed"); // hours, minutes, degrees ("off": heater off)
         QTest::addColumn<QString>("stored"); // hours, minutes, temperature, and the minutes shown again
@@ -302,7 +302,7 @@ private Q_SLOTS:
         QCOMPARE(vials()->currentRow(), 4);
     }
 
-    void numberSelectorData()
+    void numberSelector_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("reagent");
@@ -379,7 +379,7 @@ private Q_SLOTS:
         QCOMPARE(m_sent, QStringList{"1=Nothing      "});
     }
 
-    void numberBoxTakesDigitsOnlyData()
+    void numberBoxTakesDigitsOnly_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
@@ -416,7 +416,7 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QStringLiteral("x9y"));
     }
 
-    void nameBoxTakesOnlyWhatCanBeStoredData()
+    void nameBoxTakesOnlyWhatCanBeStored_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
@@ -453,7 +453,7 @@ private Q_SLOTS:
 
     void percentText()
     {
-        QCOMPARE(QStringList({percentText(1, 138), percentText(69, 138), percentText(138, 138), percentText(2, 200), percentText(3, 0)}),
+        QCOMPARE(QStringList({corvex::percentText(1, 138), corvex::percentText(69, 138), corvex::percentText(138, 138), corvex::percentText(2, 200), corvex::percentText(3, 0)}),
                  QStringList({"0%", "50%", "100%", "1%", "0%"}));
     }
 };

@@ -51,7 +51,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     template<typename T = QWidget>
-    T *child(const char *name) { return child<T>(m_window.get(), name); }
+    T *child(const char *name) { return corvex::child<T>(m_window.get(), name); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void load() { m_window = m_app->loadWindow(); }
     void store(const InstrumentData &data) { QVERIFY(writeBackupFile(m_app->storePath, data, {})); }
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(child<QListWidget>("lsReagents")->count(), 200);
     }
 
-    void placementData()
+    void placement_data()
     {
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
@@ -159,11 +159,11 @@ private Q_SLOTS:
     {
         QList<QRect> fitted; // within, larger than, above, right of and below a screen of 800 x 600
         for (const QRect &window : QList<QRect>{{10, 20, 300, 200}, {50, 60, 1000, 900}, {10, -400, 300, 200}, {700, 20, 300, 200}, {10, 590, 300, 200}})
-            fitted << fitFormToScreen(window, QRect(0, 0, 800, 600));
+            fitted << corvex::fitFormToScreen(window, QRect(0, 0, 800, 600));
         QCOMPARE(fitted, QList<QRect>({{10, 20, 300, 200}, {0, 0, 800, 600}, {10, 0, 300, 200}, {500, 20, 300, 200}, {10, 400, 300, 200}}));
     }
 
-    void shutdownSavesThePositionOnlyInNormalStateData()
+    void shutdownSavesThePositionOnlyInNormalState_data()
     {
         QTest::addColumn<bool>("maximised");
         QTest::newRow("normal, by Exit") << false;
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QString expected = RequirementsWindow::requirementsText();
         QCOMPARE(texts, QStringList(2, expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         QVERIFY(answers.seen().at(2).startsWith(QStringLiteral("Varnel Corvex Utility|")));
-        QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|PrintDialog"));
+        QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|corvex::PrintDialog"));
     }
 
     // Export, then import into another program; failures are reported and change nothing.
@@ -288,7 +288,7 @@ private Q_SLOTS:
         dialog.show();
         dialog.setSide(0, CompareDialog::Source::LocalStore);
         dialog.setSide(1, CompareDialog::Source::File, otherFile);
-        QTest::mouseClick(child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
+        QTest::mouseClick(corvex::child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
         QStringList rows;
         for (const QTreeWidgetItem *item : dialog.list()->findItems(QString(), Qt::MatchContains))
             rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);

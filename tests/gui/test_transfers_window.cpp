@@ -57,7 +57,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     template<typename T = QWidget>
-    T *child(const char *name) { return child<T>(m_window.get(), name); }
+    T *child(const char *name) { return corvex::child<T>(m_window.get(), name); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString backupPath() { return m_app->folders.path() + QStringLiteral("/backup.ini"); }
@@ -81,7 +81,7 @@ private:
     {
         QTRY_VERIFY_WITH_TIMEOUT(m_window->isEnabled() && child<QMenu>("mnFile")->menuAction()->isEnabled(), 60'000);
     }
-    // The simulator on COM2, SampleData in the store, and the window loaded,
+    // The simulator on COM2, sampleData in the store, and the window loaded,
     // which finds the instrument by searching all ports.
     void start(const QStringList &simulatorOptions = {QStringLiteral("--demo")})
     {
@@ -135,7 +135,7 @@ private Q_SLOTS:
         m_app.reset();
     }
 
-    void readProgramData()
+    void readProgram_data()
     {
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("name");
@@ -227,7 +227,7 @@ private Q_SLOTS:
 
     // Closing the window during each kind of transfer: it stays, disabled and
     // saying why, until the transfer has ended as closing asks, then closes.
-    void closingDuringATransferData()
+    void closingDuringATransfer_data()
     {
         QTest::addColumn<QString>("transfer");
         QTest::newRow("read: broken off, nothing saved") << "read";
@@ -341,7 +341,7 @@ private Q_SLOTS:
     }
 
     // Find Device searches while the dialog stays usable; Cancel beside it ends the search.
-    void findDeviceData()
+    void findDevice_data()
     {
         QTest::addColumn<bool>("instrumentOnCom5");
         QTest::addColumn<bool>("cancel");

@@ -162,7 +162,7 @@ private Q_SLOTS:
         m_folders.reset();
     }
 
-    void transactionsData()
+    void transactions_data()
     {
         QTest::addColumn<QByteArrayList>("answers");
         QTest::addColumn<int>("lines");       // lines written
@@ -211,7 +211,7 @@ private Q_SLOTS:
 
     // The memory commands: up to five transactions, each checked for the
     // address and a value (reads) or the echoed value (writes).
-    void memoryAttemptsData()
+    void memoryAttempts_data()
     {
         QTest::addColumn<int>("written"); // the value written, or -1 for a read of 2000 hex
         QTest::addColumn<QByteArrayList>("answers");
@@ -368,7 +368,7 @@ private Q_SLOTS:
     }
 
     // The wire format itself, without a port.
-    void receiveRulesData()
+    void receiveRules_data()
     {
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QByteArrayList>("batches");
@@ -414,7 +414,7 @@ private Q_SLOTS:
     }
 
     // A value in two, four and eight hexadecimal digits, and what a reply says about address and value.
-    void hexRoutinesData()
+    void hexRoutines_data()
     {
         QTest::addColumn<int>("value");
         QTest::addColumn<QByteArray>("hex"); // in 2, 4 and 8 digits
@@ -429,7 +429,7 @@ private Q_SLOTS:
         QCOMPARE(hexDigits(value, 2) + ' ' + hexDigits(value, 4) + ' ' + hexDigits(value, 8), hex);
     }
 
-    void replyFieldsData()
+    void replyFields_data()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("address");
@@ -474,7 +474,7 @@ private Q_SLOTS:
         QVERIFY(portDevice(17).isEmpty());
     }
 
-    void storedPortData()
+    void storedPort_data()
     {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("expected"); // -1: none
@@ -504,7 +504,7 @@ private Q_SLOTS:
     // A permission error is told apart by the device's rights: the user who
     // may not open it learns which group to join; otherwise another program
     // holds it. Runs as root too, where every device opens.
-    void openFailureSaysWhatToDoData()
+    void openFailureSaysWhatToDo_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QSerialPort::SerialPortError>("error");

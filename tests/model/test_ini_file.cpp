@@ -20,7 +20,7 @@ static const char windowsText[] = "; CORVEX store\r\norphan=before any section\r
 static const QByteArray windowsFile = QByteArray(windowsText, sizeof(windowsText) - 1) + "[Long]\r\nLong="
     + QByteArray(252, 'x') + "  yz\r\n";
 
-// A key read from WindowsFile: the result code and the value read into "unchanged".
+// A key read from windowsFile: the result code and the value read into "unchanged".
 struct IniRead { const char *section, *key; int code; QByteArray value; };
 // A key written into a file: the file before and after Save.
 struct IniWrite { QByteArray before; const char *section, *key; QByteArray value, after; };
@@ -40,7 +40,7 @@ private:
     }
 
 private Q_SLOTS:
-    void readingData()
+    void reading_data()
     {
         QTest::addColumn<IniRead>("read");
         QTest::newRow("plain, trailing spaces removed") << IniRead{"Reagents", "R001", 0, "Xylene"};
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(value, read.value);
     }
 
-    void writingData()
+    void writing_data()
     {
         QTest::addColumn<IniWrite>("write");
         QTest::newRow("replaced in place, spelling kept") << IniWrite{"[prog]\r\n  NAME = old \r\nX=1\r\n", "PROG", "Name", "new", "[prog]\r\nNAME=new\r\nX=1\r\n"};
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
     }
 
-    void anythingReadWritesBackUnchangedData()
+    void anythingReadWritesBackUnchanged_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Windows file") << windowsFile;

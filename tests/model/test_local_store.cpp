@@ -78,7 +78,7 @@ private Q_SLOTS:
         QVERIFY(first.contains("\r\nR008=\x80\x9F\xFF end      \r\n"));
     }
 
-    void loadingTakesDamageFieldByFieldData()
+    void loadingTakesDamageFieldByField_data()
     {
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QByteArray>("loaded"); // name|type|duration|V01Hrs, or "empty"
@@ -127,14 +127,14 @@ private Q_SLOTS:
 
     void garbageLoadsBlankAndKeepsItsBytes()
     {
-        const QByteArray garbage = garbage(300'000, 3) + "\r\n[Program05]\r\nName=" + QByteArray(100'000, 'n');
-        const InstrumentData data = load(garbage);
+        const QByteArray damaged = garbage(300'000, 3) + "\r\n[Program05]\r\nName=" + QByteArray(100'000, 'n');
+        const InstrumentData data = load(damaged);
         QCOMPARE(data.programs[5].name, QByteArray(nameLength, 'n'));
         QVERIFY(saveToStore(9, m_store, fullSampleData()));
-        QVERIFY(readBytes(m_store).startsWith(garbage));
+        QVERIFY(readBytes(m_store).startsWith(damaged));
     }
 
-    void aStoreThatCannotBeWrittenIsLeftAsItIsData()
+    void aStoreThatCannotBeWrittenIsLeftAsItIs_data()
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<int>("number");
@@ -218,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(load(before.sliced(3)).reagents[1], name13("Wax \xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
     }
 
-    void theStoreLivesWhereItCanBeWrittenData()
+    void theStoreLivesWhereItCanBeWritten_data()
     {
         // Whether the program's folder is writable, the store beside the program and the per-user one (if any;
         // "<blocked>": no folder possible), where the store is then and what it holds.

@@ -43,7 +43,7 @@ class TestLogAndCompare : public QObject
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void logFieldsSurviveTheFileData()
+    void logFieldsSurviveTheFile_data()
     {
         QTest::addColumn<QString>("field");
         QTest::newRow("plain") << QStringLiteral("Program07");
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(reports[0].contains(folder));
     }
 
-    void compareNamesExactlyTheFieldsThatDifferData()
+    void compareNamesExactlyTheFieldsThatDiffer_data()
     {
         QTest::addColumn<std::function<void(InstrumentData &)>>("change");
         QTest::addColumn<QStringList>("lines");

@@ -58,7 +58,7 @@ private Q_SLOTS:
         }
     }
 
-    void importEditsOnlyWhatTheFileSaysData()
+    void importEditsOnlyWhatTheFileSays_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("name");
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(p.vial(24), (VialStep{25, 1, 0, 0, 5, 40}));
     }
 
-    void aBadFileChangesNothingData()
+    void aBadFileChangesNothing_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("status");

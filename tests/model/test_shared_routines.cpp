@@ -22,7 +22,7 @@ class TestSharedRoutines : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void clampNumberData()
+    void clampNumber_data()
     {
         QTest::addColumn<Clamp>("clamp");
 
@@ -47,12 +47,12 @@ private Q_SLOTS:
     void clampNumber()
     {
         QFETCH(Clamp, clamp);
-        QCOMPARE(clampNumber(clamp.text, clamp.lo, clamp.hi), clamp.expected);
+        QCOMPARE(corvex::clampNumber(clamp.text, clamp.lo, clamp.hi), clamp.expected);
         if (clamp.lo == min32 && clamp.hi == max32)
             QCOMPARE(wholeNumberValue(clamp.text), clamp.expected);
     }
 
-    void parseWholeNumberData()
+    void parseWholeNumber_data()
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<Whole>("value");
@@ -73,7 +73,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, text);
         QFETCH(Whole, value);
-        QCOMPARE(parseWholeNumber(text), value);
+        QCOMPARE(corvex::parseWholeNumber(text), value);
     }
 
     void fitName()

@@ -14,7 +14,7 @@ class TestLogoPictures : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readableKindsData()
+    void readableKinds_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes"); // the file, or a blue picture of `size` written as BMP, JPG... (empty: as its name says)
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QVERIFY2(centre.blue() > 180 && centre.red() < 60 && centre.green() < 60, qPrintable(centre.name()));
     }
 
-    void unreadableInputIsRefusedWithAMessageData()
+    void unreadableInputIsRefusedWithAMessage_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file at all
         QTest::addColumn<QString>("message");
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QVERIFY2(load.message.contains(message), qPrintable(load.message));
     }
 
-    void largePicturesAreReadAtTheSizeTheyAreDrawnData()
+    void largePicturesAreReadAtTheSizeTheyAreDrawn_data()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("photo") << "photo.jpg"; // scaled while it is decoded
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(QImageReader::allocationLimit(), 8); // as it was for every other reader
     }
 
-    void damagedMetafilesNeverBringTheProgramDownData()
+    void damagedMetafilesNeverBringTheProgramDown_data()
     {
         QTest::addColumn<QByteArray>("original");
         QTest::newRow("windows metafile") << PictureFiles::metafile400x200();

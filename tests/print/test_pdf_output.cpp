@@ -40,7 +40,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
     }
 
-    void sheetsIntoAPdfData()
+    void sheetsIntoAPdf_data()
     {
         QTest::addColumn<PdfSheets>("sheets");
         QTest::newRow("programs with logo and comment")
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")) && fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
     }
 
-    void refusedWithAClearMessageData()
+    void refusedWithAClearMessage_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");

@@ -70,7 +70,7 @@ private Q_SLOTS:
         m_data.programs[7] = sampleProgram("Routine", typeEm);
     }
 
-    void openingAndTheBoxesData()
+    void openingAndTheBoxes_data()
     {
         QTest::addColumn<QString>("stored"); // "" none, or a file in the temporary folder
         QTest::addColumn<bool>("logo");
@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(m_messages, logo ? QStringList() : QStringList{QStringLiteral("Logo|If you want to print a Logo, you have to load a Picture File first.|information")});
     }
 
-    void choosingALogoData()
+    void choosingALogo_data()
     {
         QTest::addColumn<QString>("choice"); // "" = cancelled
         QTest::addColumn<QSize>("size"); // of the picture chosen; empty: a text file
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(m_messages.isEmpty()); // silent, as every failure of loading a logo
     }
 
-    void okPrintsWhatTheControlsSayData()
+    void okPrintsWhatTheControlsSay_data()
     {
         QTest::addColumn<bool>("settingsWritable");
 

@@ -43,7 +43,7 @@ QString textsAt(const RecordingSurface &surface, double y, int page = 0)
 }
 
 // One line of a program sheet: its texts left to right (split by '|') and
-// their font state (see StyleOf).
+// their font state (see styleOf).
 struct SheetLine { int y = 0; const char *texts = "", *style = ""; };
 
 // `lines`: the duration and type line | the title.
@@ -63,7 +63,7 @@ class TestPrintLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void programSheetLinesData()
+    void programSheetLines_data()
     {
         QTest::addColumn<SheetLine>("line");
 
@@ -95,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(textsAt(surface, line.y), QString::fromUtf8(line.texts));
     }
 
-    void programVariantsData()
+    void programVariants_data()
     {
         QTest::addColumn<Variant>("variant");
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
                  }), variant.greyRows);
     }
 
-    void sheetsOfOneJobData()
+    void sheetsOfOneJob_data()
     {
         QTest::addColumn<QStringList>("typed"); // first and last program as typed; none: the reagent list
         QTest::addColumn<QList<int>>("printed"); // first and last sheet
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(surface.items().first().mode, 10);
     }
 
-    void reagentListColumnsData()
+    void reagentListColumns_data()
     {
         QTest::addColumn<Columns>("columns");
         QTest::newRow("names 51..200 blank: two columns") << Columns{0, 50, "18", {750, 5640, 10500}};
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(rows, entries);
     }
 
-    void logoRuleData()
+    void logoRule_data()
     {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QRectF>("target");
@@ -241,7 +241,7 @@ private Q_SLOTS:
             QVERIFY(item.target == target && item.pictureSize == picture);
     }
 
-    void failureEndsTheRunData()
+    void failureEndsTheRun_data()
     {
         QTest::addColumn<Breakdown>("breakdown");
 

@@ -82,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(PdfReading::title(document), QStringLiteral("Corvex programs 01\u201302"));
     }
 
-    void refusedJobsAreFailuresData()
+    void refusedJobsAreFailures_data()
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("change"); // what happens to the print service after the printer was chosen

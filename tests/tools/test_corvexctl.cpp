@@ -80,7 +80,7 @@ private Q_SLOTS:
 
     // Command lines, what they print on which stream, and their exit code;
     // none of them changes the store or program.txt.
-    void commandLinesData()
+    void commandLines_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(stored.programs[12] == stored.programs[9]);
     }
 
-    void permissionsAreRespectedData()
+    void permissionsAreRespected_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("folderMode");
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CORVEX.ini")});
     }
 
-    void aFullDiskLeavesEveryFileAsItWasData()
+    void aFullDiskLeavesEveryFileAsItWas_data()
     {
         QTest::addColumn<QStringList>("arguments"); // empty: the per-user settings
         QTest::addColumn<QString>("target");
@@ -226,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
     }
 
-    void aStoreInUseIsRefusedData()
+    void aStoreInUseIsRefused_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("staleLock");

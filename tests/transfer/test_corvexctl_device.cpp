@@ -155,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(run.err, QStringLiteral("A device on %1 answered \"?1F1,4178-306\", which is not a Corvex 4178-305.\n").arg(other.path()));
     }
 
-    void wrongCommandLinesData()
+    void wrongCommandLines_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(results, (QStringList{backedUp, QStringLiteral("restore done ") + backedUp.section(QLatin1Char(' '), 2), backedUp, backedUp}));
     }
 
-    void diffSaysWhatDiffersData()
+    void diffSaysWhatDiffers_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -249,7 +249,7 @@ private Q_SLOTS:
     }
 
     // A silent instrument: the command says where it stopped and leaves no file.
-    void failuresSayWhereAndLeaveNothingData()
+    void failuresSayWhereAndLeaveNothing_data()
     {
         QTest::addColumn<QStringList>("arguments"); // "<backup>" and "<store>" stand for the files
         QTest::addColumn<QString>("silentFrom");

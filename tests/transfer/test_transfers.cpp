@@ -24,7 +24,7 @@ Q_DECLARE_METATYPE(VialStep)
 
 namespace {
 
-constexpr MemoryFault StopWhileRetried = MemoryFault(-1); // no fault: Stop while the byte is being retried
+constexpr MemoryFault stopWhileRetried = MemoryFault(-1); // no fault: Stop while the byte is being retried
 
 ProgramRecord instrumentProgram(qint32 type)
 {
@@ -120,7 +120,7 @@ private Q_SLOTS:
         m_fake.reset();
     }
 
-    void readingProgram1Data()
+    void readingProgram1_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<int>>("addresses");
@@ -140,7 +140,7 @@ private Q_SLOTS:
 
         m_fake->image = instrumentMemory(type);
         const TransferOutcome outcome = run(m_transfers->readProgram(1));
-        QVERIFY(outcome.status == Status::done && outcome.message.isEmpty());
+        QVERIFY(outcome.status == Status::Done && outcome.message.isEmpty());
         QCOMPARE(m_fake->reads, addresses);
         QCOMPARE(m_recorder->steps, int(addresses.size()));
         QCOMPARE(m_recorder->events, progress);
@@ -164,7 +164,7 @@ private Q_SLOTS:
         SerialLink link(port);
         LinkMemory memory(link);
         DeviceTransfers transfers(memory, m_data, m_store);
-        QCOMPARE(run(transfers.sendProgram(99)).status, Status::done);
+        QCOMPARE(run(transfers.sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
         const QByteArray block = programBlock(m_data.programs[99]);
@@ -178,13 +178,13 @@ private Q_SLOTS:
 
     void readingReagentsSavesOnlyWhenTheUtilityDoes()
     {
-        QCOMPARE(run(m_transfers->readReagent(200)).status, Status::done);
+        QCOMPARE(run(m_transfers->readReagent(200)).status, Status::Done);
         QCOMPARE(m_fake->reads, addressRange(0x1A1B, 0x1A27));
         QCOMPARE(m_data.reagents[200], reagentName("Dev ", 200));
         QCOMPARE(readBytes(m_store), m_storeBefore); // reading one reagent saves nothing
 
         m_data.reagents[7] = "Xylene       ";
-        QCOMPARE(run(m_transfers->sendReagent(7)).status, Status::done);
+        QCOMPARE(run(m_transfers->sendReagent(7)).status, Status::Done);
         QCOMPARE(m_fake->writes, addressRange(0x104E, 0x105A));
         QCOMPARE(m_fake->image.mid(0x104E, nameLength), QByteArray("Xylene       "));
         QCOMPARE(reloadStore().reagents, m_data.reagents); // sending one saves all 200
@@ -217,7 +217,7 @@ private Q_SLOTS:
     // a send after the whole program or reagent; Read ALL after the reagent
     // under way, or at once while a byte is being retried. Read ALL keeps
     // (and saves) the reagents read before it ends.
-    void howJobsEndData()
+    void howJobsEnd_data()
     {
         QTest::addColumn<QString>("transfer");
         QTest::addColumn<int>("at");          // the failing address, or the one whose command Stop follows
@@ -245,13 +245,13 @@ private Q_SLOTS:
             "at address 1068 hex the Corvex is not connected (the serial port is closed).\nNothing was sent.");
         row("read all fails", "read all", r4 + 2, MemoryFault::NoAnswer, failed, 3 * 13 + 3, 3,
             "Reading all reagents stopped at Reagent 004: at address 1029 hex");
-        row("read program", "read program", p1 + 5, MemoryFault::None, Status::stopped, 6, 0);
-        row("send program", "send program", p99 + 5, MemoryFault::None, Status::done, 138, 0);
-        row("read reagent", "read reagent", r9 + 2, MemoryFault::None, Status::stopped, 3, 0);
-        row("send reagent", "send reagent", r9 + 2, MemoryFault::None, Status::done, 13, 0);
-        row("read all", "read all", r4 + 5, MemoryFault::None, Status::stopped, 4 * 13, 4);
-        row("read all, stop on the last byte", "read all", reagentAddress(200) + 12, MemoryFault::None, Status::done, 2600, 200);
-        row("read all, instrument silent", "read all", r4 + 5, StopWhileRetried, Status::stopped, 3 * 13 + 6, 3);
+        row("read program", "read program", p1 + 5, MemoryFault::None, Status::Stopped, 6, 0);
+        row("send program", "send program", p99 + 5, MemoryFault::None, Status::Done, 138, 0);
+        row("read reagent", "read reagent", r9 + 2, MemoryFault::None, Status::Stopped, 3, 0);
+        row("send reagent", "send reagent", r9 + 2, MemoryFault::None, Status::Done, 13, 0);
+        row("read all", "read all", r4 + 5, MemoryFault::None, Status::Stopped, 4 * 13, 4);
+        row("read all, stop on the last byte", "read all", reagentAddress(200) + 12, MemoryFault::None, Status::Done, 2600, 200);
+        row("read all, instrument silent", "read all", r4 + 5, stopWhileRetried, Status::Stopped, 3 * 13 + 6, 3);
     }
 
     void howJobsEnd()
@@ -264,7 +264,7 @@ private Q_SLOTS:
 
         FakeMemory &memory = *m_fake;
         TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
-        const bool failing = end != MemoryFault::None && end != StopWhileRetried;
+        const bool failing = end != MemoryFault::None && end != stopWhileRetried;
         if (failing) {
             memory.failing = {at};
             memory.fault = end;
@@ -299,7 +299,7 @@ private Q_SLOTS:
             QCOMPARE(stored.reagents[outcome.reagentsRead], reagentName("Dev ", outcome.reagentsRead));
             if (outcome.reagentsRead < reagentCount)
                 QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
-        } else if (outcome.status != Status::done) {
+        } else if (outcome.status != Status::Done) {
             QCOMPARE(m_data.programs, before.programs);
             QCOMPARE(m_data.reagents, before.reagents);
             QCOMPARE(readBytes(m_store), m_storeBefore);
@@ -313,7 +313,7 @@ private Q_SLOTS:
 
     // Verified reads repeat until two readings agree, verified writes until
     // the byte reads back right; both give up after five.
-    void verificationGivesUpAfterFiveData()
+    void verificationGivesUpAfterFive_data()
     {
         QTest::addColumn<bool>("writing");
         QTest::addColumn<std::function<int(int)>>("read"); // the n-th reading
@@ -377,7 +377,7 @@ private Q_SLOTS:
         QCOMPARE(decodeProgram(QByteArray()).type, typeLm); // missing bytes are 0
     }
 
-    void encodingProblemsData()
+    void encodingProblems_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("vial");

@@ -24,7 +24,7 @@ int runInEventLoop(const std::function<void(const EndCommand &end)> &begin);
 class CommandContext;
 class DeviceSession;
 
-// Runs the event loop as RunInEventLoop does, connects `session` as the
+// Runs the event loop as runInEventLoop does, connects `session` as the
 // options say and then runs `work`; a failed connection ends the command.
 int runConnected(CommandContext &context, DeviceSession &session, const std::function<void(const EndCommand &end)> &work);
 
@@ -70,7 +70,7 @@ QList<CommandOption> deviceOptions();
 // command's store), and calls `end` once it is done.
 using TransferCommand = std::function<void(CommandContext &, Subject &, DeviceTransfers &, const EndCommand &end)>;
 
-// Like OnStore, and then connected to the instrument.
+// Like onStore, and then connected to the instrument.
 std::function<int(CommandContext &)> onInstrument(NumberArgument number, StoreUse use, TransferCommand run);
 
 } // namespace corvex
