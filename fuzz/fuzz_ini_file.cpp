@@ -44,7 +44,7 @@ void check(bool condition)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    IniDocument document = IniDocument::Parse(bytes);
+    IniDocument document = IniDocument::parse(bytes);
     check(document.serialize() == bytes);
 
     const QList<Probe> probes = probesFrom(bytes);
@@ -54,14 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Write one of the names found (or a fixed one) with a value cut from the input.
     const Probe &target = probes.at(qsizetype(size % std::size_t(probes.size())));
-    const QByteArray section = IniDocument::IsUsableSectionName(target.first) ? target.first : QByteArray("Added");
-    const QByteArray key = IniDocument::IsUsableKeyName(target.second) ? target.second : QByteArray("Key");
+    const QByteArray section = IniDocument::isUsableSectionName(target.first) ? target.first : QByteArray("Added");
+    const QByteArray key = IniDocument::isUsableKeyName(target.second) ? target.second : QByteArray("Key");
     const QByteArray value = bytes.left(300);
     document.setValue(section, key, value);
-    check(document.value(section, key) == IniDocument::ValueAsRead(value));
+    check(document.value(section, key) == IniDocument::valueAsRead(value));
 
-    const IniDocument reread = IniDocument::Parse(document.serialize());
-    check(reread.value(section, key) == IniDocument::ValueAsRead(value));
+    const IniDocument reread = IniDocument::parse(document.serialize());
+    check(reread.value(section, key) == IniDocument::valueAsRead(value));
     for (qsizetype i = 0; i < probes.size(); ++i) {
         const bool written = probes[i].first.toLower() == section.toLower() && probes[i].second.toLower() == key.toLower();
         if (!written) {

@@ -58,31 +58,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QByteArray &command = Commands[data[0] % std::size(Commands)];
 
-    ReceiveState state{{}, ExpectedPrefixFor(command)};
+    ReceiveState state{{}, expectedPrefixFor(command)};
     Batches batches(data + 1, size - 1);
     QByteArrayView batch;
     while (batches.next(&batch)) {
-        const std::optional<QByteArray> reply = ReceiveCharacters(state, batch);
-        check(state.ReplyBuffer.size() <= ReplyBufferLimit);
+        const std::optional<QByteArray> reply = receiveCharacters(state, batch);
+        check(state.replyBuffer.size() <= replyBufferLimit);
         if (!reply)
             continue;
-        check(reply->left(4) == state.ExpectedPrefix);
+        check(reply->left(4) == state.expectedPrefix);
         check(!reply->contains('\n'));
-        if (const auto value = ReplyValue(*reply); value && *value >= 0)
-            check(ReplyValue(reply->toUpper()) == value);
-        static_cast<void>(ReplyAddressMatches(*reply, Address));
-        static_cast<void>(IsIdentificationReply(*reply));
+        if (const auto value = replyValue(*reply); value && *value >= 0)
+            check(replyValue(reply->toUpper()) == value);
+        static_cast<void>(replyAddressMatches(*reply, Address));
+        static_cast<void>(isIdentificationReply(*reply));
     }
 
     // Each batch as the reply of a transaction, through the memory commands' checks.
     Batches replies(data + 1, size - 1);
     while (replies.next(&batch)) {
-        ReceiveState transaction{{}, ExpectedPrefixFor(command)};
-        const QByteArray reply = ReceiveCharacters(transaction, batch).value_or(TimeOutSubstitute(transaction.ExpectedPrefix));
-        if (ReadReplyPasses(reply, Address))
-            check(ReplyValue(reply).value() >= 0 && ReplyValue(reply).value() <= 0xFF);
-        if (WriteReplyPasses(reply, Address, 0x41))
-            check(ReplyValue(reply) == 0x41);
+        ReceiveState transaction{{}, expectedPrefixFor(command)};
+        const QByteArray reply = receiveCharacters(transaction, batch).value_or(timeOutSubstitute(transaction.expectedPrefix));
+        if (readReplyPasses(reply, Address))
+            check(replyValue(reply).value() >= 0 && replyValue(reply).value() <= 0xFF);
+        if (writeReplyPasses(reply, Address, 0x41))
+            check(replyValue(reply) == 0x41);
     }
     return 0;
 }

@@ -32,8 +32,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 InstrumentData sample()
 {
     InstrumentData data;
-    data.programs[5].Name = "Before import";
-    data.programs[5].Duration = 42;
+    data.programs[5].name = "Before import";
+    data.programs[5].duration = 42;
     data.programs[5].vial(3) = {7, 1, 1, 2, 3, 40};
     return data;
 }
@@ -49,23 +49,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeFile(input, bytes);
 
     InstrumentData imported = sample();
-    if (ReadProgramFile(5, input, imported)) {
-        check(imported.programs[5].Name.size() == 13);
-        check(bool(ExportProgram(5, exported, imported)));
+    if (readProgramFile(5, input, imported)) {
+        check(imported.programs[5].name.size() == 13);
+        check(bool(exportProgram(5, exported, imported)));
         InstrumentData again = sample();
-        check(bool(ReadProgramFile(5, exported, again)));
+        check(bool(readProgramFile(5, exported, again)));
         check(again.programs[5] == imported.programs[5]);
     } else {
         check(imported.programs == sample().programs);
     }
 
     InstrumentData store;
-    check(bool(LoadStore(input, store)));
+    check(bool(loadStore(input, store)));
     store.programs[9] = imported.programs[5];
-    check(bool(SaveToStore(9, input, store)));
+    check(bool(saveToStore(9, input, store)));
     InstrumentData reloaded;
-    check(bool(LoadStore(input, reloaded)));
-    const bool blankName = store.programs[9].Name.trimmed().isEmpty() && !store.programs[9].Name.contains('\t');
-    check(reloaded.programs[9] == (blankName ? ProgramRecord::Empty() : store.programs[9]));
+    check(bool(loadStore(input, reloaded)));
+    const bool blankName = store.programs[9].name.trimmed().isEmpty() && !store.programs[9].name.contains('\t');
+    check(reloaded.programs[9] == (blankName ? ProgramRecord::empty() : store.programs[9]));
     return 0;
 }
