@@ -2,13 +2,13 @@
 // corvex-sim with the line's 9600-baud timing, against the wire time of the
 // memory commands it sends, plain and verified.
 // Usage: bench_backup [path of corvex-sim]
+#include "BackupJob.h"
+#include "LinkMemory.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"
 #include "support/SimulatorProcess.h"
-#include "BackupJob.h"
-#include "LinkMemory.h"
 #include "VerifiedMemory.h"
 
 #include <QCoreApplication>

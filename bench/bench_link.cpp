@@ -1,11 +1,11 @@
 // Times the memory commands of whole transfers against corvex-sim with the
 // line's 9600-baud timing, and compares each command with the wire time of
 // its characters. Usage: bench_link [path of corvex-sim]
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
 #include "support/SimulatorProcess.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

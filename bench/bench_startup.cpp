@@ -6,15 +6,15 @@
 // identification time-out at the product's 1 s tick). Prints the first (cold)
 // run and the median of the following runs of each.
 // Usage: bench_startup [runs] (corvex-sim from CORVEX_SIM or beside this program)
-#include "Startup.h"
 #include "DeviceConnection.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
+#include "LocalStore.h"
 #include "PortTable.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
-#include "LocalStore.h"
+#include "Startup.h"
 #include "support/SimulatorProcess.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Feeds arbitrary byte batches to the receive rules, and the replies they
 // complete to the memory commands' checks. Input: one byte choosing the
 // command, then batches, each a length byte followed by that many bytes.
-#include "PortSearch.h"
 #include "MemoryCommands.h"
+#include "PortSearch.h"
 #include "ReceiveRules.h"
 
 #include <cstdint>

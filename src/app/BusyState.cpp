@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 bool BusyState::begin(Kind kind)
 {
     if (!isIdle())

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // What the main window is doing, which alone decides what the user can do in
 // it: nothing (Idle), a transfer of some kind (Transferring), Read ALL asked
 // to stop after its reagent (Stopping), or waiting for a transfer to end

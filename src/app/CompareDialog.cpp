@@ -18,7 +18,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QString sourceName(CompareDialog::Source source)

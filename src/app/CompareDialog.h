@@ -15,7 +15,6 @@ class QTreeWidget;
 
 namespace corvex {
 
-
 // The dialog's title, also the title of what the Compare command reports.
 inline const QString compareTitle = QStringLiteral("Compare");
 

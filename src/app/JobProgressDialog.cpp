@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWidget *parent)
     : QDialog(parent)
     , m_job(job)

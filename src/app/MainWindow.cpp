@@ -1,25 +1,25 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
+#include "DeviceConnection.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
+#include "PortTable.h"
+#include "PrintDialog.h"
+#include "ProgramEditor.h"
 #include "ProgramFileCommands.h"
+#include "ReagentEditor.h"
+#include "RequirementsWindow.h"
+#include "SerialLink.h"
 #include "ServiceConsole.h"
+#include "SettingsDialog.h"
+#include "SpinBar.h"
+#include "TransferJob.h"
+#include "TransferLog.h"
+#include "Twips.h"
 #include "WholeInstrumentActions.h"
 #include "WindowPlacement.h"
 #include "WindowTitle.h"
-#include "ProgramEditor.h"
-#include "ReagentEditor.h"
-#include "SpinBar.h"
-#include "DeviceConnection.h"
-#include "SerialLink.h"
-#include "SettingsDialog.h"
-#include "ListTexts.h"
-#include "LocalStore.h"
-#include "TransferLog.h"
-#include "PortTable.h"
-#include "TransferJob.h"
-#include "PrintDialog.h"
-#include "AboutBox.h"
-#include "RequirementsWindow.h"
-#include "Twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -34,7 +34,6 @@
 #include <QTimer>
 
 namespace corvex {
-
 
 namespace {
 

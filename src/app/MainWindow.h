@@ -13,7 +13,6 @@ class QTabWidget;
 
 namespace corvex {
 
-
 class CommandReply;
 class DeviceConnection;
 class DeviceTransfers;

@@ -3,19 +3,18 @@
 #include "MainWindow.h"
 
 #include "ConnectionFrame.h"
+#include "DeviceConnection.h"
+#include "DeviceTransfers.h"
+#include "ListTexts.h"
 #include "ProgramEditor.h"
 #include "Progress.h"
 #include "ReagentEditor.h"
-#include "DeviceConnection.h"
-#include "ListTexts.h"
-#include "DeviceTransfers.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace corvex {
-
 
 using Kind = BusyState::Kind;
 

@@ -1,16 +1,15 @@
 #include "ProgramFileCommands.h"
 
 #include "ProgramEditor.h"
-#include "Questions.h"
 #include "ProgramFile.h"
 #include "ProgramFileLog.h"
+#include "Questions.h"
 #include "TransferLog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace corvex {
-
 
 namespace {
 

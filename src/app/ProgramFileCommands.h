@@ -7,7 +7,6 @@ class QWidget;
 
 namespace corvex {
 
-
 class ProgramEditor;
 
 // "Import Program...": reads a program file into the current program after a

@@ -1,13 +1,12 @@
 #include "ServiceConsole.h"
 
-#include "SerialLink.h"
 #include "Cp1252.h"
+#include "SerialLink.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace corvex {
-
 
 CommandReply *sendServiceCommand(QWidget *parent, SerialLink &link)
 {

@@ -3,7 +3,6 @@ class QWidget;
 
 namespace corvex {
 
-
 class CommandReply;
 class SerialLink;
 

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 Startup::Startup(MainWindow::Parts parts, QObject *parent)
     : QObject(parent)
     , m_parts(parts)

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 class LoadWindow;
 
 // The start-up sequence: the notice (waits for OK), the start-up window with

@@ -1,13 +1,13 @@
 #include "WholeInstrumentActions.h"
 
-#include "CompareDialog.h"
-#include "JobProgressDialog.h"
-#include "DeviceConnection.h"
-#include "PortTable.h"
 #include "BackupFile.h"
+#include "CompareDialog.h"
+#include "DeviceConnection.h"
+#include "JobProgressDialog.h"
+#include "PortTable.h"
 #include "TransferLog.h"
-#include "WholeInstrumentJobs.h"
 #include "TransferLogDialog.h"
+#include "WholeInstrumentJobs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -17,7 +17,6 @@
 #include <QPointer>
 
 namespace corvex {
-
 
 namespace {
 

@@ -14,7 +14,6 @@ class QWidget;
 
 namespace corvex {
 
-
 class BackupJob;
 class DeviceConnection;
 class SerialLink;

@@ -1,8 +1,8 @@
 #include "WindowPlacement.h"
 
 #include "ListTexts.h"
-#include "UserSettings.h"
 #include "Twips.h"
+#include "UserSettings.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -13,7 +13,6 @@
 #include <optional>
 
 namespace corvex {
-
 
 namespace {
 

@@ -6,7 +6,6 @@ class QWidget;
 
 namespace corvex {
 
-
 // Keeps a window inside the screen: first shrinks it to the screen, then
 // moves its top and left edges inside. Works on the outer (frame) rectangle.
 QRect fitFormToScreen(QRect window, const QRect &screen);

@@ -1,10 +1,9 @@
 #include "WindowTitle.h"
 
-#include "PortTable.h"
 #include "ListTexts.h"
+#include "PortTable.h"
 
 namespace corvex {
-
 
 QString connectionTitle(int connectedPort)
 {

@@ -1,13 +1,13 @@
-#include "Startup.h"
 #include "DeviceConnection.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
+#include "ListTexts.h"
+#include "LocalStore.h"
 #include "PortWatcher.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
-#include "ListTexts.h"
-#include "LocalStore.h"
+#include "Startup.h"
 #include "StoreLock.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "UserVerifiedMemory.h"
 
 #include <QApplication>

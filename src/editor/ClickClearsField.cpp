@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 ClickClearsField::ClickClearsField(QLineEdit *box, int typedLength)
     : QObject(box)
     , m_box(box)

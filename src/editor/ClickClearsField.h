@@ -6,7 +6,6 @@ class QLineEdit;
 
 namespace corvex {
 
-
 // A mouse click into a numeric field empties it, so that a new value can be
 // typed at once. The box then takes `typedLength` characters again, whatever
 // longer value it was showing.

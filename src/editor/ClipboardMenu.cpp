@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 class RightButtonOpensMenu : public QObject

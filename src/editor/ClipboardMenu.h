@@ -10,7 +10,6 @@ class QMenu;
 
 namespace corvex {
 
-
 // Object names of a list's pop-up menu and of its three entries.
 struct ClipboardMenuNames
 {

@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
     : QGroupBox(QStringLiteral("Connection to Corvex"), parent)
     , m_count(design.count)

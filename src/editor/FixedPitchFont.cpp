@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 QFont fixedPitchListFont()
 {
     QFont font(QStringLiteral("Courier New"));

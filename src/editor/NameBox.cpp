@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // A character as the note shows it: itself, or its code when it has no

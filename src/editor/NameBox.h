@@ -6,7 +6,6 @@ class QLabel;
 
 namespace corvex {
 
-
 // The box of a reagent or program name. Names are stored as Windows-1252
 // bytes, at most 13 of them, so the box holds only what can be stored:
 // whatever is typed, pasted or dropped into it, control characters (tabs,

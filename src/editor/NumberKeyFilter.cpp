@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // The character code a key press types: its text, or for Ctrl with a letter

@@ -7,7 +7,6 @@ class QWidget;
 
 namespace corvex {
 
-
 // Key filter of the numeric boxes: of the character keys only the digits,
 // Backspace and the clipboard keys (Ctrl+C, Ctrl+V, Ctrl+X) get through.
 // Keys that carry no character (arrows, Delete, Home, Tab, Enter) are not

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QByteArray reagentNameOf(const VialStep &vial, const ReagentTable &reagents)

@@ -2,16 +2,16 @@
 
 #include "ClipboardMenu.h"
 #include "ConnectionFrame.h"
-#include "FixedPitchFont.h"
-#include "NameBox.h"
-#include "Progress.h"
-#include "SpinBar.h"
-#include "VialEditor.h"
 #include "Cp1252.h"
 #include "Duration.h"
 #include "FitName.h"
+#include "FixedPitchFont.h"
 #include "ListTexts.h"
+#include "NameBox.h"
 #include "NumberText.h"
+#include "Progress.h"
+#include "SpinBar.h"
+#include "VialEditor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,7 +29,6 @@
 #include <algorithm>
 
 namespace corvex {
-
 
 namespace {
 

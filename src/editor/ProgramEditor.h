@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NameBox.h"
 #include "InstrumentData.h"
+#include "NameBox.h"
 
 #include <QWidget>
 

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 QString percentText(int value, int maximum)
 {
     const qint64 percent = maximum > 0 ? qint64(value) * 100 / maximum : 0;

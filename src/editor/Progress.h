@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // "50%": the whole-number part of value / maximum * 100, followed by "%".
 QString percentText(int value, int maximum);
 

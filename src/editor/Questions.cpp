@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 QString numberedName(const QString &word, int number, const QByteArray &name)
 {
     return word + zeroPadded(number, 2) + QStringLiteral(" (\"")

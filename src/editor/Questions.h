@@ -7,7 +7,6 @@ class QWidget;
 
 namespace corvex {
 
-
 // Confirmation texts of the editors. `word` is "Program" or "Vial", `name`
 // the stored name of the program or of the vial's reagent; it is shown in
 // its display form: Program05 ("Fixation") will be overwritten. Are you sure?

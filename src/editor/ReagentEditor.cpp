@@ -2,16 +2,16 @@
 
 #include "ClipboardMenu.h"
 #include "ConnectionFrame.h"
+#include "Cp1252.h"
+#include "FitName.h"
 #include "FixedPitchFont.h"
+#include "ListTexts.h"
 #include "NameBox.h"
+#include "NumberText.h"
 #include "Progress.h"
 #include "Questions.h"
 #include "SingleClickButton.h"
 #include "SpinBar.h"
-#include "Cp1252.h"
-#include "FitName.h"
-#include "ListTexts.h"
-#include "NumberText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +23,6 @@
 #include <QVBoxLayout>
 
 namespace corvex {
-
 
 namespace {
 

@@ -13,7 +13,6 @@ class QPushButton;
 
 namespace corvex {
 
-
 class NameBox;
 class SpinBar;
 

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 class SecondClickFilter : public QObject

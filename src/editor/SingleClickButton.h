@@ -4,7 +4,6 @@ class QAbstractButton;
 
 namespace corvex {
 
-
 // Makes `button` take a double-click as one click: the second press of a
 // double-click (within the system's double-click interval of the press that
 // clicked) does nothing. For a button whose meaning changes when clicked, so

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 SpinBar::SpinBar(int minimum, int maximum, QWidget *parent)
     : QScrollBar(Qt::Vertical, parent)
 {

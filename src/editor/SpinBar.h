@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // A vertical scroll bar used as a spin: its up arrow (and the Up key, and the
 // wheel turned up) increases the value, the reverse of a scroll bar's own
 // direction. Read and set the spin value only through spinValue().

@@ -1,8 +1,8 @@
 #include "VialEditor.h"
 
 #include "ClickClearsField.h"
-#include "NumberKeyFilter.h"
 #include "ListTexts.h"
+#include "NumberKeyFilter.h"
 #include "NumberText.h"
 
 #include <QAbstractItemView>
@@ -17,7 +17,6 @@
 #include <QRadioButton>
 
 namespace corvex {
-
 
 namespace {
 

@@ -13,7 +13,6 @@ class QRadioButton;
 
 namespace corvex {
 
-
 // The frame "Edit Vial": a view of one vial. load() fills the fields from a
 // vial; edited() reads them back, clamped, when Ok is pressed. Editing the
 // fields changes nothing until then.

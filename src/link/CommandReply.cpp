@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 CommandReply::CommandReply(QByteArray command, QObject *parent)
     : QObject(parent)
     , m_command(std::move(command))

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The answer to one command sent with SerialLink::sendCommand. It finishes
 // once, from the event loop (never inside the call that made it), when the
 // transaction has ended: with the reply, or with an error and the substitute

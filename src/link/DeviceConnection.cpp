@@ -5,8 +5,6 @@
 
 namespace corvex {
 
-
-
 DeviceConnection::DeviceConnection(SerialLink &link, PortFactory factory, QObject *parent)
     : QObject(parent)
     , m_link(link)

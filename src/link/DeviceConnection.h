@@ -12,7 +12,6 @@
 
 namespace corvex {
 
-
 class PortWatcher;
 
 // Finds the instrument and keeps its port (the link's port) open for the

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // The serial line as the link needs it. The product uses a QSerialPort
 // (SerialDevicePort); tests of pure logic use an in-process fake.
 class DevicePort : public QObject

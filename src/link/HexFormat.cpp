@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 QByteArray hexDigits(qint32 value, int count)
 {
     const auto bits = static_cast<quint32>(value);

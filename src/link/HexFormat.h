@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // The last `count` upper-case hexadecimal digits of a 32-bit value (a
 // negative one as its two's complement), zero-padded: hexDigits(256, 2) =
 // "00", hexDigits(-1, 2) = "FF", hexDigits(4096, 4) = "1000",

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // Positions counted from 0: the address at 5..8, the value from 10 on.

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 class MemoryReply;
 class SerialLink;
 

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 // Why a memory command gave up after all its attempts.
 enum class MemoryFault {
     None,

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 MemoryReply::MemoryReply(QObject *parent)
     : QObject(parent)
 {

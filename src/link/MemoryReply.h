@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // The answer to one memory command (SerialLink::readMemory / writeMemory, or
 // a MemoryAccess). Up to five attempts are made; an attempt counts only when
 // its own reply echoes the address (and, for a write, the value). Before

@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 DeviceAccess deviceAccess(const QString &device)
 {
 #ifdef Q_OS_UNIX

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // Why a serial device would not open, in words a user can act on.
 //
 // QSerialPort reports PermissionError both for a device the user may not

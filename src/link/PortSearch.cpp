@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 constexpr char identifyCommand[] = "F1";
 constexpr char identification[] = "4178-305";

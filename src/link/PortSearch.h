@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 class CommandReply;
 
 #include <QByteArray>

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 struct DeviceRange

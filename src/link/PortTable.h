@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // The user picks a port by number, 1..16, shown as "COM1".."COM16". On
 // Windows port n is the device COMn. Elsewhere a fixed table maps the
 // numbers to device paths:

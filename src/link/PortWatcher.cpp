@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 constexpr std::chrono::milliseconds defaultInterval{2000};
 

@@ -12,7 +12,6 @@
 
 namespace corvex {
 
-
 // Notices a serial device that appears while the utility is not connected
 // (a USB adapter plugged in) and asks it once whether it is a Corvex.
 //

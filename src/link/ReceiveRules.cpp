@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 namespace {
 constexpr char cr = '\r';
 constexpr char lf = '\n';

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // The receive state of the link. replyBuffer collects the reply of the
 // current transaction; expectedPrefix is "?1" and the first two characters
 // of the command, by which the reply is recognised.

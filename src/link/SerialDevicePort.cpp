@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 SerialDevicePort::SerialDevicePort(QObject *parent)
     : DevicePort(parent)
 {

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // DevicePort on a real serial device (or a pseudo-terminal).
 class SerialDevicePort : public DevicePort
 {

@@ -4,8 +4,6 @@
 
 namespace corvex {
 
-
-
 SerialLink::SerialLink(DevicePort &port, QObject *parent)
     : QObject(parent)
     , m_port(port)

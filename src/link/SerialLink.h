@@ -14,7 +14,6 @@
 
 namespace corvex {
 
-
 // The request/reply transactions with the instrument over a DevicePort.
 //
 // sendCommand queues the command and returns its reply at once. Commands go

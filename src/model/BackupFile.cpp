@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QByteArray backupSection = "Backup";

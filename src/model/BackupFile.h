@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // A backup file is a complete store in the layout of CORVEX.ini (so that
 // loadStore and every command on a store read it), with one more section,
 // "Backup", that says where it came from.

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 bool hasSection(IniFile &ini, const QByteArray &section, QByteArrayView key)

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // One side of a comparison: a store or backup file, a program file, or data
 // that is already in memory (the instrument's, read for the purpose, or the
 // window's).

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // 0x80..0x9F; the rest of the code page equals Latin-1.

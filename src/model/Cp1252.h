@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // Names and INI files are bytes in the Windows-1252 code page. These two
 // functions are the only place where such bytes become text and back. Every
 // byte maps to exactly one character (the five unassigned bytes to the C1

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 bool looksLikeFormula(const QString &field)

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // Comma-separated text as spreadsheets read it (RFC 4180): fields separated
 // by commas, records ended by CRLF, a field in double quotes when it holds a
 // comma, a quote, CR or LF, a quote inside doubled.

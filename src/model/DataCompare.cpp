@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString emptyText = QStringLiteral("(empty)");

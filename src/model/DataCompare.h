@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // What differs between two sets of data, field by field, as the instrument
 // would hold them: a name ends at its first NUL byte, a program with a blank
 // name is an empty program whatever else it holds (as the store treats it),

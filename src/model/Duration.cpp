@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 qint32 calculateDuration(const ProgramRecord &program)
 {
     qint64 total = 0;

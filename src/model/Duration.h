@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // Sum of Hrs * 60 + Min over the used vials (1..12 for LM, 1..24 for EM);
 // pause and temperature do not count, empty vials do. Kept within 32 bits.
 qint32 calculateDuration(const ProgramRecord &program);

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 QByteArray nameForStorage(const QByteArray &name)
 {
     QByteArray stored = name.left(nameLength);

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // Names are held in a 13-character storage form and shown in a display form;
 // leading spaces stay in both forms.
 

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr char utf8Signature[] = "\xEF\xBB\xBF";

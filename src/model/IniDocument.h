@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // The lines of an INI file as bytes, with an index of its sections and keys,
 // read and changed the way the Windows profile functions do it:
 // - lines end in CRLF, LF or CR; sections and keys match without regard to

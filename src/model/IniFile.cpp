@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QByteArray withoutTrailingSpaces(QByteArray value)

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // One INI file and one section of it, read and written key by key as text
 // (Windows-1252 bytes) with fixed result codes. The file is read once, at the
 // first call that needs it, and written once, atomically, by Save(); until

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The one in-memory copy of the instrument's data that every part of the
 // utility reads and edits. The application owns a single instance for the
 // whole run; tests make their own.

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 // Sizes fixed by the instrument: 99 program slots of 24 vials, 200 reagent
 // names, and 13 characters for every name.
 constexpr int nameLength = 13;

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 QString utilityTitle()
 {
     return QStringLiteral("Varnel Corvex");

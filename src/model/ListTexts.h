@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The utility's name, the title of its main window and its message boxes.
 QString utilityTitle();
 

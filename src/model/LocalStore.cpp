@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QByteArray reagentSection = "Reagents";

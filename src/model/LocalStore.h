@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // The local store CORVEX.ini: the last copy of the instrument's data that was
 // transferred, with the section "Reagents" (keys R001..R200) and one section
 // per program, "Program01".."Program99", laid out by writeProgramSection.

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // The numeric value at the start of a typed text: blanks anywhere are
 // skipped, an optional sign, digits, a decimal point and an exponent are
 // taken, and reading stops at the first character that cannot continue the

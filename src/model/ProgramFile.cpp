@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString notAProgramFileMessage = QStringLiteral("This is not a valid Program File.");

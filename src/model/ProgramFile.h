@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // A program file holds one program in the section "Program", with the keys of
 // a store section (see writeProgramSection).
 

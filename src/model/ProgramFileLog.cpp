@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 void logProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure)
 {

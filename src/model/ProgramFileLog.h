@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // Adds the line of an import into program `number` (LogOperation::programImport)
 // or an export of it (LogOperation::programExport) to the transfer log; `failure`
 // is empty when it was done.

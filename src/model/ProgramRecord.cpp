@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 VialStep &ProgramRecord::vial(int number)
 {
     Q_ASSERT(number >= 1 && number <= vialCount);

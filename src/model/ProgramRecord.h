@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // One program slot. Name holds Windows-1252 bytes in the 13-character storage
 // form (see nameForStorage); Duration is stored as it comes and only recomputed by
 // the editors.

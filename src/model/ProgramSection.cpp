@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 struct VialField

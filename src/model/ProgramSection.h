@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // The keys of one program in an INI section, shared by the store and by
 // program files: "Name", "Duration", "Type", then V01Reagent, V01Agit,
 // V01Pause, V01Hrs, V01Min, V01Temp and so on to V24Temp.

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // The 99 program slots, numbered 1..99 as on the instrument.
 class ProgramTable
 {

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 QString programTypeName(qint32 type)
 {
     return type == typeLm ? QStringLiteral("LM") : QStringLiteral("EM");

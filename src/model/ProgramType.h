@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // "LM" for type 0, "EM" for any other value.
 QString programTypeName(qint32 type);
 

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The instrument's 200 reagent names, numbered 1..200. Each name is held as
 // Windows-1252 bytes in the 13-character storage form (see nameForStorage).
 class ReagentTable

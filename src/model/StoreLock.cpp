@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 StoreLock::StoreLock(const QString &storePath)
     : m_storePath(storePath)
     , m_lock(lockFilePath(storePath))

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // Only one utility (the window or the command-line tool) works on a store
 // at a time. The lock is a file beside the store, "CORVEX.ini.lock", that
 // names the process holding it; a lock left by a run that crashed is taken

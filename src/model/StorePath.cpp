@@ -13,7 +13,6 @@
 
 namespace corvex {
 
-
 bool isWritableFolder(const QString &folder)
 {
     // Creating a file is the only test that also sees read-only mounts and ACLs.

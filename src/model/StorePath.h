@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // The store's file name.
 inline constexpr char storeFileName[] = "CORVEX.ini";
 

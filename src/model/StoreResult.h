@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // Outcome of writing a file: either done, or a message that says what failed
 // and where, fit to show to the user.
 struct StoreResult

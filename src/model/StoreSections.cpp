@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 QString StorePart::description() const
 {
     QStringList parts;

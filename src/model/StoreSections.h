@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Whole stores and parts of them, in the layout of CORVEX.ini: the section
 // "Reagents" (R001..R200) and "Program01".."Program99".
 

@@ -16,7 +16,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QString userName()

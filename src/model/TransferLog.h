@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The record of what the utility moved, for the lab's accreditation: one line
 // per read, send, Read ALL, backup, restore, import, export and print, in a
 // CSV file (UTF-8, one header line) in the per-user data folder.

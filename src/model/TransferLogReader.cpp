@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // A log is a few hundred bytes a line; this is decades of a busy lab.

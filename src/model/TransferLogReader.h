@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // One line of the transfer log as read back. A damaged line (cut short, a
 // wrong number of fields, a time that is no time) keeps its text and is
 // shown as it is.

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 double pixelsToTwips(int pixels, double dotsPerInch)
 {
     return pixels * twipsPerInch / dotsPerInch;

@@ -12,7 +12,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 using SettingsValues = QMap<QString, QString>;

@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 // Per-user settings of the utility: application "CORVEX", group "Settings".
 // Every key the utility uses is listed here.
 namespace UserSetting {

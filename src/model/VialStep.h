@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // One step (vial) of a program. All fields are the instrument's 32-bit values.
 struct VialStep
 {

@@ -14,7 +14,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;

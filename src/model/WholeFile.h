@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // Every file the utility writes goes through here, so that it is written
 // whole or not at all: the bytes go to a new file beside the target, every
 // write, the flush and the sync to disk are checked, and only then does the

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // Height over width in single precision, as the sheets were always computed.

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Where a sheet's logo goes: fitted into the square at (6750, 300) with side
 // 3750 twips, keeping the picture's aspect ratio. A wide picture fills the
 // square's width and is centred vertically on y = 2175; a tall one fills its

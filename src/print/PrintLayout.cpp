@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 std::pair<int, int> printRange(const PrintRequest &request)
 {
     const int first = clampNumber(request.firstProgram, 1, programCount);

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // The range a request prints: first = 1..99, last = first..99.
 std::pair<int, int> printRange(const PrintRequest &request);
 

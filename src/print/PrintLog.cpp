@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 void logPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
                  const PrintResult &result)
 {

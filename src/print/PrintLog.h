@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // Adds the line of a print run to the transfer log: what was printed
 // (programs or the reagent list) to `destination` (a printer or a file), the
 // result, and the fingerprint of the sections printed.

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // Everything a print run takes from the print dialog (or the command line) at
 // the moment it starts.
 struct PrintRequest

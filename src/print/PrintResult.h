@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // How a print run ended. Every failure shows the user one fixed message; the
 // detail says what happened, for the command line and for tests.
 struct PrintResult

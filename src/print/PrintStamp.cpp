@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // The locale's long time format without its time zone field, and without

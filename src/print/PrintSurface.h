@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 // What a print run draws on. Positions are twips (1/1440 inch) from the
 // top-left corner of the printable area, y growing downwards. The job starts
 // with the first call; operations that return false have failed and end the

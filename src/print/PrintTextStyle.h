@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The printer's font state: every text of a sheet is printed with the state
 // the run has set by then. The base state is Arial 10 pt, bold off, title
 // emphasis off, black.

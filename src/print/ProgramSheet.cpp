@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr int usedVialColourGrey = 100;

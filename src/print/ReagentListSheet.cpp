@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 struct ListMode

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 void RecordingSurface::failAt(Item::Kind kind, int n)
 {
     m_failKind = kind;

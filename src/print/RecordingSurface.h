@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // A surface that keeps every operation in order instead of drawing it, and
 // can be told to fail at a chosen operation, like a printer that breaks down.
 class RecordingSurface : public PrintSurface

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 // Fixed positions shared by both kinds of sheet, in twips from the top-left
 // corner of the printable area.
 namespace Sheet {

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 bool SheetWriter::fail(PrintResult::Failure failure, const QString &detail)
 {
     if (!failed())

@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // Writes the parts of a sheet to a surface, keeping the printer's font state
 // between texts the way a printer does, and remembering the first failure.
 // Once failed, every further call does nothing and returns false.

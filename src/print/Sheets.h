@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // One program sheet: logo, footer, rules, the duration and type lines, the
 // vial table, the program number line, the comment and the title.
 bool printProgramSheet(SheetWriter &writer, int programNumber, const InstrumentData &data);

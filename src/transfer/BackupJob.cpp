@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;
 

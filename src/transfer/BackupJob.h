@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // Reads the whole instrument: for each program slot its 13 name bytes first,
 // and the rest of the program only when the name is not blank (spaces or
 // NUL bytes; a blank slot is an empty program, as the store treats it); then

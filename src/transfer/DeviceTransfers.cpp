@@ -1,12 +1,11 @@
 #include "DeviceTransfers.h"
 
+#include "JobLog.h"
 #include "ListTexts.h"
 #include "StoreSections.h"
-#include "JobLog.h"
 #include "TransferJobs.h"
 
 namespace corvex {
-
 
 DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath)
     : m_memory(memory)

@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 // Makes the transfers as the utility runs them, on top of the instrument's
 // memory: they move data between the instrument and `data`, and save to the
 // local store at `storePath` exactly when the utility does.

@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 QString logResultText(const TransferOutcome &outcome)
 {
     switch (outcome.status) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "TransferLog.h"
 #include "TransferJob.h"
+#include "TransferLog.h"
 
 #include <functional>
 
 namespace corvex {
-
 
 // "done", "stopped" or "failed" (refused, failed on the line, or not saved).
 QString logResultText(const TransferOutcome &outcome);

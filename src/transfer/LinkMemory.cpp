@@ -2,7 +2,6 @@
 
 namespace corvex {
 
-
 LinkMemory::LinkMemory(SerialLink &link)
     : m_link(link)
 {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "SerialLink.h"
 #include "MemoryAccess.h"
+#include "SerialLink.h"
 
 namespace corvex {
-
 
 // The instrument's memory through the memory commands on a link.
 class LinkMemory : public MemoryAccess

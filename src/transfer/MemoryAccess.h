@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // One byte of the instrument's memory at a time. The transfers see the
 // instrument only through this, so they can run against an image in memory.
 // Each call returns a reply that finishes later, from the event loop; the

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 using namespace MemoryMap;
 
 namespace {

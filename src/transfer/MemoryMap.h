@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // Where the instrument keeps its data. Reagent names: 200 entries of 13
 // bytes from 1000 hex. Programs: 99 blocks of 150 bytes from 2000 hex; in a
 // block the name at offsets 0..12, the duration (most significant byte first)

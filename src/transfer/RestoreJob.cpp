@@ -3,12 +3,11 @@
 #include "FitName.h"
 #include "IniFile.h"
 #include "ListTexts.h"
-#include "NumberText.h"
 #include "MemoryMap.h"
+#include "NumberText.h"
 #include "TransferMessages.h"
 
 namespace corvex {
-
 
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "InstrumentData.h"
-#include "StoreSections.h"
 #include "MemoryAccess.h"
+#include "StoreSections.h"
 #include "TransferJob.h"
 
 #include <QString>
 
 namespace corvex {
-
 
 // Sends a part of a backup to the instrument: programs first..last (a slot
 // with a blank name as an empty program, as Delete then Send leaves it),

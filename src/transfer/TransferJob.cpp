@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 void TransferJob::stop()
 {
     if (!isRunning() || m_stopRequested || m_finishing)

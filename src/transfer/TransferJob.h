@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // One transfer between the instrument and the data (read or send a program,
 // read or send a reagent, Read ALL), made by DeviceTransfers. It runs its
 // memory commands one after another from signals and finishes exactly once,

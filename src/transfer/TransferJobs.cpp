@@ -2,14 +2,13 @@
 
 #include "ListTexts.h"
 #include "LocalStore.h"
-#include "NumberText.h"
 #include "MemoryMap.h"
+#include "NumberText.h"
 #include "TransferMessages.h"
 
 #include <vector>
 
 namespace corvex {
-
 
 using namespace MemoryMap;
 using Status = TransferOutcome::Status;

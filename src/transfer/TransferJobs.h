@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // The jobs behind DeviceTransfers; see there and TransferJob.h for what
 // each does.
 

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 QString faultReason(MemoryFault fault, bool writing)
 {
     switch (fault) {

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // Why a byte failed, as a clause: "the Corvex did not answer".
 QString faultReason(MemoryFault fault, bool writing);
 

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 struct TransferOutcome
 {
     enum class Status {

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 double TransferRate::secondsLeft(int done, int total) const
 {
     if (!m_clock.isValid() || done <= 0)

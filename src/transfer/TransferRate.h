@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The rate of a long transfer, measured from its start, and what it means
 // for the time left.
 class TransferRate

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
     : m_plain(memory)
     , m_verified(memory)

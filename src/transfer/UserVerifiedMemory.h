@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // The instrument's memory, verified (VerifiedMemory) while the user's
 // setting "VerifyTransfers" is on, plain otherwise. The setting is looked
 // at again whenever the line has rested for a second, that is at the start

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // Runs the commands behind one verified byte. It lives as a child of the

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // The instrument's memory with every byte checked, for a line without a
 // checksum that may alter a value and still look valid:
 // - a read repeats until two readings agree, at most five readings; five

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 BackupJob *makeBackup(MemoryAccess &memory, const QString &file, const QString &port, QObject *parent)
 {
     const BackupInfo info{QDateTime::currentDateTime(), port, QLatin1String(DeviceConnection::identification),

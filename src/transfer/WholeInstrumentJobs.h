@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The backup and the restore as the utility and the command-line tool run
 // them: each adds its line to the transfer log when it finishes.
 

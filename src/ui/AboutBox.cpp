@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const char legalNotice[] = "Copyright (c) Varnel. All rights reserved.";

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 LoadWindow::LoadWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {

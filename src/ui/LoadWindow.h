@@ -6,7 +6,6 @@ class QProgressBar;
 
 namespace corvex {
 
-
 // The window shown while the main window is loading: "Loading..." above a
 // progress bar of five steps.
 class LoadWindow : public QWidget

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 RequirementsWindow::RequirementsWindow(QWidget *parent)
     : QDialog(parent)
 {

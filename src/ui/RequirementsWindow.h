@@ -6,7 +6,6 @@ class QPlainTextEdit;
 
 namespace corvex {
 
-
 // "System Requirements": one read-only text box, closed with the window's
 // close box. Each opening builds the text anew.
 class RequirementsWindow : public QDialog

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 QString startupNoticeText()
 {
     const QStringList lines = {

@@ -6,7 +6,6 @@ class QWidget;
 
 namespace corvex {
 
-
 // The safety notice shown before any window: transfers are only safe while
 // the instrument is in its configuration mode.
 QString startupNoticeText();

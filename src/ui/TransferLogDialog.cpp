@@ -19,7 +19,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr int messageColumn = 7;

@@ -12,7 +12,6 @@ class QTableView;
 
 namespace corvex {
 
-
 // File > Transfer Log...: the transfer log as a table, newest line first,
 // with a filter over every column and Export of the lines shown.
 class TransferLogDialog : public QDialog

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 QSize twipsToPixels(QSize twips, const QWidget *widget)
 {
     return {twipsToPixels(twips.width(), widget->logicalDpiX()), twipsToPixels(twips.height(), widget->logicalDpiY())};

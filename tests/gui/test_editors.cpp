@@ -3,13 +3,13 @@
 // clipboard; the "Reagents" tab: the number selector, the list with its name
 // box, and the send, copy, paste and delete requests; and the small controls
 // both are built from.
+#include "ListTexts.h"
 #include "NameBox.h"
 #include "NumberKeyFilter.h"
 #include "ProgramEditor.h"
 #include "Progress.h"
 #include "ReagentEditor.h"
 #include "SpinBar.h"
-#include "ListTexts.h"
 
 #include "support/ModalAnswers.h"
 #include "support/WidgetHelpers.h"

@@ -2,15 +2,18 @@
 // settings, its place on the screen, shutdown, and the dialogs of its menus
 // that need no instrument.
 #include "CompareDialog.h"
-#include "Startup.h"
-#include "WindowPlacement.h"
 #include "Cp1252.h"
 #include "Duration.h"
 #include "FitName.h"
-#include "UserSettings.h"
 #include "RequirementsWindow.h"
+#include "Startup.h"
 #include "StartupNotice.h"
+#include "TransferLog.h"
+#include "TransferLogDialog.h"
+#include "TransferLogReader.h"
 #include "Twips.h"
+#include "UserSettings.h"
+#include "WindowPlacement.h"
 
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"
@@ -24,6 +27,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTableView>
 #include <QTreeWidget>
 
 using namespace corvex;
@@ -297,6 +301,26 @@ private Q_SLOTS:
         QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
     }
 
+    void transferLogNewestFirstWithFilterAndExport()
+    {
+        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
+        TransferLog log(logPath);
+        for (const QString &operation : {LogOperation::backup, LogOperation::restore, LogOperation::print})
+            QVERIFY(log.append(newLogEntry(operation, QStringLiteral("all"))));
+        QVERIFY(writeBytes(logPath, readBytes(logPath) + "garbage\r\n"));
+
+        TransferLogDialog dialog(logPath);
+        dialog.show();
+        const QAbstractItemModel *shown = dialog.table()->model();
+        QCOMPARE(QStringList({QString::number(shown->rowCount()), shown->index(0, 0).data().toString(), shown->index(1, 4).data().toString()}),
+                 QStringList({"4", "(damaged line)", LogOperation::print}));
+        typeText(dialog.filterBox(), QStringLiteral("RESTORE"));
+        QCOMPARE(shown->rowCount(), 1);
+        const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
+        QVERIFY(dialog.exportTo(exported));
+        const TransferLogContent content = readTransferLog(exported);
+        QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == LogOperation::restore);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -4,8 +4,8 @@
 // instrument, a lost port, the service console, backup and restore.
 #include "ClipboardMenu.h"
 #include "Progress.h"
-#include "UserSettings.h"
 #include "TransferJob.h"
+#include "UserSettings.h"
 
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"

@@ -8,10 +8,10 @@
 #include "ReceiveRules.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
-#include "UserSettings.h"
 #include "support/FakePort.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
+#include "UserSettings.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 #include "CompareSide.h"
 #include "LocalStore.h"
 #include "ProgramFile.h"
-#include "TransferLogReader.h"
 #include "support/FileFixtures.h"
+#include "TransferLogReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -12,7 +12,6 @@
 
 namespace corvex {
 
-
 // Reads PDF files back with the poppler tools, as a person would look at them.
 namespace PdfReading {
 

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Picture files written for tests, of every kind a logo can be.
 namespace PictureFiles {
 

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Small data sets for print tests: a reagent list with names 1..50 and a few
 // programs that use them.
 inline InstrumentData sampleData()

@@ -1,11 +1,11 @@
 #include "LocalStore.h"
+#include "PdfReading.h"
+#include "PictureFiles.h"
+#include "SheetFixtures.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
-#include "PdfReading.h"
-#include "PictureFiles.h"
-#include "SheetFixtures.h"
 
 #include <QDir>
 #include <QFileInfo>

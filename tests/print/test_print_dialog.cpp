@@ -1,11 +1,11 @@
-#include "TwipConversion.h"
-#include "UserSettings.h"
-#include "PrintDialog.h"
-#include "PrintStamp.h"
-#include "support/TestEnvironment.h"
 #include "PdfReading.h"
 #include "PictureFiles.h"
+#include "PrintDialog.h"
+#include "PrintStamp.h"
 #include "SheetFixtures.h"
+#include "support/TestEnvironment.h"
+#include "TwipConversion.h"
+#include "UserSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

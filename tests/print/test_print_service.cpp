@@ -1,11 +1,11 @@
 #include "LocalStore.h"
+#include "PdfReading.h"
 #include "PrintDialog.h"
+#include "SheetFixtures.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/PrivatePrintService.h"
 #include "support/TestEnvironment.h"
-#include "PdfReading.h"
-#include "SheetFixtures.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // A program of the build (corvex-sim, corvexctl): the path in the environment
 // variable, if set, else the one beside the running test, so that a test
 // program also works when started directly.

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // What one run of the command-line tool printed, and how it ended.
 struct CtlRun
 {

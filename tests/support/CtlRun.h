@@ -5,13 +5,12 @@
 #include "DeviceCommands.h"
 #include "LogCommands.h"
 #include "OfflineCommands.h"
-#include "WholeInstrumentCommands.h"
 #include "support/CtlProcess.h"
+#include "WholeInstrumentCommands.h"
 
 #include <QTextStream>
 
 namespace corvex {
-
 
 // Runs the command-line tool in this process, with its output streams read
 // back: its store, device, whole-instrument, diff and log commands (the print

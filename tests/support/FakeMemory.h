@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MemoryCommands.h"
 #include "MemoryAccess.h"
+#include "MemoryCommands.h"
 #include "MemoryMap.h"
 #include "TransferJob.h"
 
@@ -15,7 +15,6 @@
 #include <functional>
 
 namespace corvex {
-
 
 // The instrument's memory as a plain 64 KiB image: records every address
 // read or written, and fails on request at chosen addresses (after all five

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // An in-process DevicePort: records every line written and answers through
 // a programmable responder. Answers arrive from a timer a millisecond later,
 // like a real port's receive events (and unlike posted events, they are also

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Small helpers for tests that work on real files.
 
 inline QByteArray readBytes(const QString &path)

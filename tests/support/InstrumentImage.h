@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The instrument's 64 KiB memory holding `data` (blank slots all zero, as
 // on a new instrument), for the simulator's --memory file.
 inline QByteArray instrumentImage(const InstrumentData &data)

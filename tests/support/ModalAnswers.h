@@ -15,7 +15,6 @@
 
 namespace corvex {
 
-
 // Answers the modal windows a test provokes, in order. Arm the answers before
 // the action that opens the windows. Each window answered is noted in seen()
 // as "title|text|icon" for a message box (icons ? ! x i, none empty),

@@ -17,7 +17,6 @@
 
 namespace corvex {
 
-
 // A print service (cupsd) of the test's own: configuration, socket, queues,
 // spool and logs in a temporary folder, listening only on its own socket,
 // so nothing of the machine's printing is seen or changed. Setting it up

@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 // A pseudo-terminal whose other end this process holds: a device that
 // answers every line with `answer`. path() is empty when none could be made.
 class PseudoTerminal

@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // Runs corvex-sim (see BuiltPrograms.h) for a
 // test: starts it with the given options (always logging), reads the path of
 // its pseudo-terminal and stops it cleanly at the end.

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 // Points the per-user settings and data folders at a fresh temporary folder,
 // so that a test never reads or writes the real user's settings. Create one
 // per test function (in init()) for a clean slate each time.

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The control named `name` below `parent`; the test program stops when there is none.
 template<typename T = QWidget>
 T *child(const QObject *parent, const char *name)

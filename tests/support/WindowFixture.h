@@ -1,16 +1,16 @@
 #pragma once
 
-#include "MainWindow.h"
+#include "BackupFile.h"
 #include "DeviceConnection.h"
+#include "DeviceTransfers.h"
+#include "LinkMemory.h"
+#include "LocalStore.h"
+#include "MainWindow.h"
 #include "PortTable.h"
 #include "PortWatcher.h"
-#include "BackupFile.h"
-#include "LocalStore.h"
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
 #include "support/TestEnvironment.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -19,7 +19,6 @@
 #include <memory>
 
 namespace corvex {
-
 
 // Everything a main window needs, real and wired as main() wires it, but in
 // temporary folders: per-user settings, the store, and ports that lead

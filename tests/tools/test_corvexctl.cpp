@@ -1,11 +1,11 @@
 #include "LocalStore.h"
 #include "ProgramFile.h"
 #include "StoreLock.h"
-#include "UserSettings.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
 #include "support/TestEnvironment.h"
+#include "UserSettings.h"
 
 #include <QTest>
 

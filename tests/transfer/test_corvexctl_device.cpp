@@ -1,8 +1,7 @@
-#include "PortTable.h"
 #include "BackupFile.h"
 #include "LocalStore.h"
+#include "PortTable.h"
 #include "ProgramFile.h"
-#include "TransferLogReader.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
@@ -10,6 +9,7 @@
 #include "support/PseudoTerminal.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
+#include "TransferLogReader.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,12 +1,12 @@
+#include "DeviceTransfers.h"
 #include "HexFormat.h"
+#include "LinkMemory.h"
+#include "LocalStore.h"
 #include "MemoryCommands.h"
 #include "SerialDevicePort.h"
-#include "LocalStore.h"
 #include "support/FakeMemory.h"
 #include "support/FileFixtures.h"
 #include "support/SimulatorProcess.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "VerifiedMemory.h"
 
 #include <QSignalSpy>

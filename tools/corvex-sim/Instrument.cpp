@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr qsizetype maxLineLength = 256;

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // What the instrument answers, before any fault or timing is applied.
 // Understands "F1" (identify), "25,AAAA" (read a byte) and "26,AAAA,VV"
 // (write a byte); anything else gets no answer.

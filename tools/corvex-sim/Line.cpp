@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QString systemError(const QString &what)

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // The simulator's end of the serial line: the master side of a
 // pseudo-terminal, or a real serial device, as a non-blocking descriptor.
 class Line : public QObject

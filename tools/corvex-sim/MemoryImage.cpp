@@ -1,13 +1,12 @@
 #include "MemoryImage.h"
 
 #include "FitName.h"
-#include "WholeFile.h"
 #include "MemoryMap.h"
+#include "WholeFile.h"
 
 #include <QFile>
 
 namespace corvex {
-
 
 MemoryImage::MemoryImage()
     : m_bytes(size, '\0')

@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // The instrument's 64 KiB of memory, optionally kept in a file.
 class MemoryImage
 {

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 bool readCount(const QCommandLineParser &parser, const QString &name, int minimum, int *target, QString *error)

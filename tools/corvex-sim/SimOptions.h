@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 struct SimOptions
 {
     QString device;     // a serial device to answer on instead of a pseudo-terminal

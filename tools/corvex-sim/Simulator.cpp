@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 constexpr int saveDelayMs = 200;
 constexpr qint64 nsPerMs = 1'000'000;

@@ -14,7 +14,6 @@
 
 namespace corvex {
 
-
 // Ties the line, the instrument's answers, the requested faults and timing
 // together.
 class Simulator : public QObject

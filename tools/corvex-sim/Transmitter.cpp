@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 constexpr qint64 nsPerMs = 1'000'000;
 // A timer wakes on whole milliseconds; the rest is slept precisely.

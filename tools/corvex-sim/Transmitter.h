@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // Sends replies on the line at the moments they are due. With wire timing,
 // every character leaves at the pace of a 9600-baud line (10 bits, about
 // 1.04 ms each), one after the other; otherwise pieces leave at once.

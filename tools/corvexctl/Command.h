@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 // One command of the command-line tool. Exit codes: 0 done, 1 failed,
 // 2 the command line was wrong.
 inline constexpr int exitDone = 0;

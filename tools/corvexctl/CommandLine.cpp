@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString helpOption = QStringLiteral("help");

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // The words of a command line are read in two steps: the command name is
 // found first, then the other words are read with that command's options.
 // Options may come before the command name, between its arguments and after

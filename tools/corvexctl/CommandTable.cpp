@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // One line per group of commands.

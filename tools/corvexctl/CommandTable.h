@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // Every group of commands of the tool, in the order --help lists them.
 QList<Command> allCommands();
 

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString programOption = QStringLiteral("program");

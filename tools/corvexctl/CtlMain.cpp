@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString toolName = QStringLiteral("corvexctl");

@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 // The command-line tool with `commands`, in the order --help lists them:
 // `arguments` without the program name; results go to `out`, messages to
 // `err`. Returns the exit code.

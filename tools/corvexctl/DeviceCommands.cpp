@@ -4,15 +4,14 @@
 #include "InterruptStop.h"
 
 #include "Cp1252.h"
+#include "DeviceTransfers.h"
 #include "FitName.h"
 #include "ListTexts.h"
-#include "DeviceTransfers.h"
 
 #include <algorithm>
 #include <memory>
 
 namespace corvex {
-
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // Commands that talk to the instrument over the serial line.
 QList<Command> deviceCommands();
 

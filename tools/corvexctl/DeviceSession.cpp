@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 namespace {
 const QString portOption = QStringLiteral("port");
 const QString tickOption = QStringLiteral("tick-ms");

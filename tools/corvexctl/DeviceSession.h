@@ -3,16 +3,15 @@
 #include "StoreOption.h"
 
 #include "DeviceConnection.h"
-#include "SerialDevicePort.h"
-#include "SerialLink.h"
 #include "DeviceTransfers.h"
 #include "LinkMemory.h"
+#include "SerialDevicePort.h"
+#include "SerialLink.h"
 #include "VerifiedMemory.h"
 
 #include <functional>
 
 namespace corvex {
-
 
 // Ends the work of a command with its exit code; only the first call counts.
 using EndCommand = std::function<void(int exitCode)>;

@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 int interruptPipe[2] = {-1, -1};

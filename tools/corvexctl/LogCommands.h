@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // log: the transfer log, oldest line first.
 QList<Command> logCommands();
 

@@ -9,13 +9,12 @@
 #include "LocalStore.h"
 #include "ProgramFile.h"
 #include "ProgramFileLog.h"
-#include "TransferLog.h"
 #include "ProgramType.h"
+#include "TransferLog.h"
 
 #include <QFileInfo>
 
 namespace corvex {
-
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // Commands on the local store and program files; they need no instrument.
 QList<Command> offlineCommands();
 

@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 QList<CommandOption> sheetOptions()

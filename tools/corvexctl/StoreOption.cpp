@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 CommandOption storeOption()
 {
     return {QStringLiteral("store"), QStringLiteral("PATH"),

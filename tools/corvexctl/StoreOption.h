@@ -11,7 +11,6 @@
 
 namespace corvex {
 
-
 // The option --store PATH that every command on the local store takes.
 CommandOption storeOption();
 

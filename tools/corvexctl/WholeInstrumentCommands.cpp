@@ -16,7 +16,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString programsOption = QStringLiteral("programs");

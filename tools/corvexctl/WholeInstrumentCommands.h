@@ -4,7 +4,6 @@
 
 namespace corvex {
 
-
 // backup FILE and restore FILE: the whole instrument at once.
 QList<Command> wholeInstrumentCommands();
 

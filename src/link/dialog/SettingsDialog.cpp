@@ -19,7 +19,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 const QString findCaption = QStringLiteral("Find Device");

@@ -7,7 +7,6 @@ class QPushButton;
 
 namespace corvex {
 
-
 class DeviceConnection;
 
 // frmSettings: the port the instrument is on, "COM1".."COM16", each shown

@@ -1,15 +1,15 @@
 #include "PrintDialog.h"
 
 #include "ListTexts.h"
-#include "TwipConversion.h"
-#include "UserSettings.h"
 #include "LogoFit.h"
 #include "LogoLoader.h"
-#include "PrintLog.h"
+#include "PrinterSurface.h"
 #include "PrintLayout.h"
+#include "PrintLog.h"
 #include "PrintService.h"
 #include "PrintStamp.h"
-#include "PrinterSurface.h"
+#include "TwipConversion.h"
+#include "UserSettings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -29,7 +29,6 @@
 #include <cmath>
 
 namespace corvex {
-
 
 namespace {
 

@@ -18,7 +18,6 @@ class QRadioButton;
 
 namespace corvex {
 
-
 // "Print Program...": chooses the reagent list or a range of programs, the
 // logo, date and time and a comment line, previews the logo, and runs the
 // print. Logo file and comment are remembered as user settings. A dialog whose

@@ -1,8 +1,8 @@
 #include "PrintDialogSeams.h"
 
 #include "PdfFileSurface.h"
-#include "PrintServiceSurface.h"
 #include "PrinterSurface.h"
+#include "PrintServiceSurface.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -10,7 +10,6 @@
 #include <QPrinter>
 
 namespace corvex {
-
 
 namespace {
 

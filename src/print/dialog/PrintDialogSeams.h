@@ -14,7 +14,6 @@ class QWidget;
 
 namespace corvex {
 
-
 // The print dialog's contacts with the outside world: message boxes, the file
 // dialog, the printer and the clock. The product uses System(); tests replace
 // single members.

@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 quint32 u32(const QByteArray &bytes, qint64 at)

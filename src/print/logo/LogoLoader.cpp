@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // Pictures are read at most this large on their longer side, plenty for a

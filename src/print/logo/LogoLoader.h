@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // A logo picture read from a file: BMP, JPEG, GIF and PNG through Qt's image
 // readers; Windows metafiles (WMF) and enhanced metafiles (EMF) rendered to a
 // bitmap. The kind is told by the file's content, not its name.

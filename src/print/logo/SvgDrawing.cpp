@@ -7,7 +7,6 @@
 
 namespace corvex {
 
-
 QImage renderSvgDrawing(const QByteArray &svg, int longSide)
 {
     QSvgRenderer drawing(svg);

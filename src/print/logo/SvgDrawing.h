@@ -5,7 +5,6 @@
 
 namespace corvex {
 
-
 // Renders an SVG drawing into a bitmap whose longer side has `longSide`
 // pixels, keeping the drawing's proportions; a null image when the text is
 // no drawing or has no size. Both kinds of metafile are drawn this way.

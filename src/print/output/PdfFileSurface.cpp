@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 PdfFileSurface::PdfFileSurface(QPrinter &printer)
     : m_printer(printer)
     , m_target(QFileInfo(printer.outputFileName()).absoluteFilePath())

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 // Draws a print run into the PDF file a QPrinter names, written whole or not
 // at all: the pages go to a scratch file beside it, which must be a complete
 // PDF when the job ends before it replaces the file (through the checked

@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 void setUpPdfPrinter(QPrinter &printer, const QString &file)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -10,7 +10,6 @@ class QPrinter;
 
 namespace corvex {
 
-
 // A PDF printer at 1200 dpi on A4, for sheets archived as files.
 void setUpPdfPrinter(QPrinter &printer, const QString &file);
 

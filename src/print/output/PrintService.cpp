@@ -6,7 +6,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // A queue name splits into the print service's printer and an optional

@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // The system's print service (CUPS), asked directly: which queue is the
 // default, whether a queue takes jobs, and handing it a finished PDF with
 // every answer checked. A queue is named as the print service names it

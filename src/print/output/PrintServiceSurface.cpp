@@ -9,7 +9,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 // Where Qt's print dialog leaves the print service options it set (pairs of

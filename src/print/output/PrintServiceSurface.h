@@ -10,7 +10,6 @@
 
 namespace corvex {
 
-
 class PrinterSurface;
 
 // Prints on a queue of the system's print service. The job is composed as a

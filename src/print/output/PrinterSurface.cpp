@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 namespace {
 
 constexpr int twipsPerPoint = 20;

@@ -8,7 +8,6 @@ class QPrinter;
 
 namespace corvex {
 
-
 // Draws a print run on a QPrinter: a real printer through the system's print
 // service, a PDF file, or the pages of a print preview. The painter works in
 // twips from the top-left corner of the printable area, scaled from the

@@ -1,13 +1,13 @@
 #include "SheetOrder.h"
 
-#include "NumberText.h"
 #include "LogoLoader.h"
+#include "NumberText.h"
 #include "PdfPrint.h"
-#include "PrintLog.h"
 #include "PrintLayout.h"
-#include "PrintStamp.h"
+#include "PrintLog.h"
 #include "PrintService.h"
 #include "PrintServiceSurface.h"
+#include "PrintStamp.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -15,7 +15,6 @@
 #include <QPrinterInfo>
 
 namespace corvex {
-
 
 namespace {
 

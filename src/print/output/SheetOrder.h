@@ -8,7 +8,6 @@
 
 namespace corvex {
 
-
 // Sheets ordered without the dialog, as from the command line: the reagent
 // list or a program range, into a PDF file or on a queue of the system's
 // print service.
