@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 
 using namespace corvex;
 
@@ -238,6 +239,18 @@ private Q_SLOTS:
         QTest::keyClick(pause, Qt::Key_Space);
         QTest::keyClick(pause, Qt::Key_Return);
         QVERIFY(vial(7, 6).pause == 1 && pause->isChecked());
+    }
+
+    void reagentDropDownOpensWithAtMostTwentyLines()
+    {
+        auto *reagents = child<QComboBox>("cbReagents");
+        reagents->showPopup();
+        QAbstractItemView *list = reagents->view();
+        QTRY_VERIFY(list->isVisible());
+        const int shown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() - list->indexAt(QPoint(1, 1)).row() + 1;
+        const bool scrolls = list->verticalScrollBar()->isVisible();
+        reagents->hidePopup();
+        QVERIFY(shown >= 10 && shown <= 20 && scrolls);
     }
 
     void valuesWiderThanTheBoxesSurviveOk()
