@@ -3,6 +3,7 @@
 #include "MemoryCommands.h"
 #include "MemoryReply.h"
 #include "PortAccess.h"
+#include "PortSearch.h"
 #include "PortTable.h"
 #include "PortWatcher.h"
 #include "ReceiveRules.h"
@@ -546,6 +547,16 @@ private Q_SLOTS:
 
     // Over a real port on the simulator: the identification and two reads of
     // "Formalin 10% " (reagent 2 of the demonstration data).
+    // Only the exact model answer is a Corvex: a neighbour model or trailing characters are not.
+    void onlyTheExactIdentificationIsACorvex()
+    {
+        const QByteArrayList replies{"?1F1,4178-305", "?1F1,4178-306", "?1F1,4178-305 ", "?1F1,4178-30"};
+        QList<bool> identified;
+        for (const QByteArray &reply : replies)
+            identified << isIdentificationReply(reply);
+        QCOMPARE(identified, (QList<bool>{true, false, false, false}));
+    }
+
     void identifyAndReadOverARealPort_data()
     {
         QTest::addColumn<QStringList>("options");
