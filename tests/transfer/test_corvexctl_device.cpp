@@ -164,7 +164,7 @@ private Q_SLOTS:
         QTest::newRow("port 0") << QStringList{"identify", "--port", "0"} << 2 << "The port must be a number from 1 to 16";
         QTest::newRow("no such device") << QStringList{"identify", "--port", "/nonexistent/tty"} << 1 << "Cannot open /nonexistent/tty";
         QTest::newRow("tick not a number") << QStringList{"identify", "--port", "1", "--tick-ms", "soon"} << 2 << "--tick-ms needs";
-        QTest::newRow("send without a store") << QStringList{"send-program", "1", "--port", "/nonexistent/tty"} << 1 << "There is no store";
+        QTest::newRow("send without a store") << QStringList{"send-program", "1", "--port", "/nonexistent/tty", "--store", "MISSING"} << 1 << "There is no store";
         QTest::newRow("reagent 201") << QStringList{"read-reagent", "201", "--port", "1"} << 2 << "from 1 to 200";
         QTest::newRow("name the Corvex cannot hold")
             << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
@@ -177,6 +177,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^MISSING$")), m_store); // a store that is not there
         const CtlRun run = runCtl(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
