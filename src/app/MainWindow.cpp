@@ -58,6 +58,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     m_reagents = new ReagentEditor(m_parts.data, m_tabs);
     m_tabs->addTab(m_programs, QStringLiteral("Programs"));
     m_tabs->addTab(m_reagents, QStringLiteral("Reagents"));
+    m_tabs->setAccessibleName(tr("Programs and reagents"));
+    m_tabs->tabBar()->setAccessibleName(tr("Tabs"));
     // Only while the tab control itself has the focus: keys that a control on
     // a tab leaves unused must not reach the service console.
     m_tabs->tabBar()->installEventFilter(this);
@@ -197,6 +199,8 @@ void MainWindow::applyTransferState()
 void MainWindow::applyBusyState()
 {
     const bool idle = m_busy.allowsUserActions();
+    if (!idle && !m_focusBeforeBusy)
+        m_focusBeforeBusy = focusWidget();
     applyTransferState();
     m_reagents->setListMenuEnabled(idle);
     m_fileMenu->menuAction()->setEnabled(idle);
@@ -207,6 +211,11 @@ void MainWindow::applyBusyState()
         control->setEnabled(idle);
     m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
     setEnabled(m_busy.allowsWindow());
+    if (idle && m_focusBeforeBusy) {
+        if (m_focusBeforeBusy->isVisible() && m_focusBeforeBusy->isEnabled())
+            m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+        m_focusBeforeBusy = nullptr;
+    }
 }
 
 void MainWindow::tabChanged(int index)

@@ -77,6 +77,8 @@ private:
     // The transfer buttons and the title, from the busy state and the connection.
     void applyTransferState();
     // Everything the busy state decides: the above, editing, menus, the window.
+    // Also gives the keyboard focus back, once idle again, to the control
+    // that had it before (a control disabled meanwhile loses it).
     void applyBusyState();
     void tabChanged(int index);
 
@@ -115,6 +117,7 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     int m_lastTab = 0;
+    QPointer<QWidget> m_focusBeforeBusy;
 
     bool m_shownBefore = false;
 };

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace corvex {
 
@@ -67,6 +68,7 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     layout->addWidget(m_vials, 1);
     layout->addWidget(m_vialEditor);
     buildVialMenu();
+    setUpAccessibility();
 
     connect(m_number, &QLineEdit::textChanged, this, &ProgramEditor::showProgram);
     connect(m_read, &QPushButton::clicked, this, &ProgramEditor::readProgramRequested);
@@ -311,12 +313,47 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return QWidget::keyPressEvent(event);
+    // Enter on a vial line opens it for editing.
+    if (focusWidget() == m_vials) {
+        if (m_vials->currentRow() >= 0)
+            m_vialEditor->focusFirstField();
+        return;
+    }
     // Enter presses the focused push button, anywhere else the vial's Ok:
     // on a check box or an option button too, which Space ticks instead.
     if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
         button->click();
     else if (okButton()->isEnabled())
         okButton()->click();
+}
+
+
+void ProgramEditor::setUpAccessibility()
+{
+    m_number->setAccessibleName(tr("Program number"));
+    m_number->setAccessibleDescription(tr("1 to 99: the program shown, read and sent"));
+    m_spin->setAccessibleName(tr("Program number up or down"));
+    m_spin->setAccessibleDescription(tr("Up and Down step through the programs 1 to 99"));
+    m_read->setAccessibleName(tr("Read program from Corvex"));
+    m_send->setAccessibleName(tr("Send program to Corvex"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
+    m_percent->setAccessibleDescription(tr("Transfer status"));
+    m_name->setAccessibleName(tr("Program name"));
+    m_name->setAccessibleDescription(tr("Up to 13 characters"));
+    m_type->setAccessibleName(tr("Program type"));
+    m_duration->setAccessibleDescription(tr("Total time of the program"));
+    m_copy->setAccessibleName(tr("Copy program"));
+    m_paste->setAccessibleName(tr("Paste program"));
+    m_delete->setAccessibleName(tr("Delete program"));
+    m_vials->setAccessibleName(tr("Vials of the program"));
+    m_vials->setAccessibleDescription(
+        tr("Enter edits the selected vial; the context-menu key copies, pastes or deletes it"));
+
+    for (const auto &[before, after] : {std::pair<QWidget *, QWidget *>{m_number, m_spin}, {m_spin, m_read},
+                                        {m_read, m_send}, {m_send, m_name}, {m_name, m_type}, {m_type, m_copy},
+                                        {m_copy, m_paste}, {m_paste, m_delete}, {m_delete, m_vials},
+                                        {m_vials, m_vialEditor->reagentBox()}})
+        setTabOrder(before, after);
 }
 
 } // namespace corvex

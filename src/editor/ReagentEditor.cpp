@@ -52,10 +52,13 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(buildNameRow());
     buildMenu();
+    setUpAccessibility();
 
     connect(m_list, &QListWidget::currentRowChanged, this, &ReagentEditor::reagentSelected);
     // A click on the line already selected changes no row, yet the name is what is edited next.
     connect(m_list, &QListWidget::clicked, m_name, qOverload<>(&QWidget::setFocus));
+    // Enter (or a double-click) on a line: its name is edited next.
+    connect(m_list, &QListWidget::activated, m_name, qOverload<>(&QWidget::setFocus));
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
     connect(m_read, &QPushButton::clicked, this, &ReagentEditor::readReagentRequested);
     connect(m_readAll, &QPushButton::clicked, this, &ReagentEditor::readAllClicked);
@@ -183,7 +186,10 @@ void ReagentEditor::reagentSelected(int row)
     if (row < 0)
         return;
     m_name->showName(decodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
-    m_name->setFocus();
+    // The arrow keys walk the list (Enter or a click goes on to the name), and
+    // Read ALL keeps the focus on its Stop.
+    if (!m_list->hasFocus() && m_readAllMeaning != ReadAllButton::Stop)
+        m_name->setFocus();
 }
 
 void ReagentEditor::numberTyped(const QString &text)
@@ -266,6 +272,25 @@ void ReagentEditor::deleteReagent()
 {
     m_name->clear();
     sendTypedName();
+}
+
+void ReagentEditor::setUpAccessibility()
+{
+    m_number->setAccessibleName(tr("Reagent number"));
+    m_number->setAccessibleDescription(tr("1 to 200: the reagent that Read from Corvex reads"));
+    m_spin->setAccessibleName(tr("Reagent number up or down"));
+    m_spin->setAccessibleDescription(tr("Up and Down step through the reagents 1 to 200"));
+    m_read->setAccessibleName(tr("Read reagent from Corvex"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
+    m_percent->setAccessibleDescription(tr("Transfer status"));
+    m_list->setAccessibleName(tr("Reagent names"));
+    m_list->setAccessibleDescription(
+        tr("Enter edits the selected name; the context-menu key copies, pastes or deletes it"));
+    m_name->setAccessibleDescription(tr("The selected reagent's new name, up to 13 characters"));
+
+    const QList<QWidget *> order{m_number, m_spin, m_read, m_readAll, m_list, m_name, m_send};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex

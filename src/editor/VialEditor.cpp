@@ -100,6 +100,8 @@ VialEditor::VialEditor(QWidget *parent)
     grid->addWidget(m_ok, 1, 2);
     grid->setColumnStretch(0, 1);
 
+    setUpAccessibility();
+
     connect(m_heaterOn, &QRadioButton::toggled, this, &VialEditor::heaterSwitched);
     connect(m_ok, &QPushButton::clicked, this, &VialEditor::okClicked);
 }
@@ -154,6 +156,32 @@ VialStep VialEditor::edited(const VialStep &stored) const
     vial.pause = m_pause->isChecked() ? 1 : 0;
     vial.temp = m_heaterOff->isChecked() ? 0 : clampNumber(m_degrees->text(), 4, 60);
     return vial;
+}
+
+void VialEditor::focusFirstField()
+{
+    m_reagents->setFocus(Qt::TabFocusReason);
+}
+
+void VialEditor::setUpAccessibility()
+{
+    m_reagents->setAccessibleName(tr("Reagent of the vial"));
+    m_hours->setAccessibleName(tr("Hours"));
+    m_hours->setAccessibleDescription(tr("0 to 99"));
+    m_minutes->setAccessibleName(tr("Minutes"));
+    m_minutes->setAccessibleDescription(tr("0 to 59"));
+    m_agitation->setAccessibleName(tr("Agitation"));
+    m_heaterOff->setAccessibleName(tr("Heater/Cooler off"));
+    m_heaterOn->setAccessibleName(tr("Heater/Cooler on"));
+    m_degrees->setAccessibleName(tr("Temperature in °C"));
+    m_degrees->setAccessibleDescription(tr("4 to 60, while the heater/cooler is on"));
+    m_pause->setAccessibleName(tr("Pause"));
+    m_ok->setAccessibleName(tr("Ok, store the vial"));
+
+    const QList<QWidget *> order{m_reagents, m_hours, m_minutes, m_agitation, m_heaterOff,
+                                 m_heaterOn, m_degrees, m_pause, m_ok};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex

@@ -32,6 +32,9 @@ public:
     // (a reagent or agitation code beyond the lists) keeps the value of `stored`.
     VialStep edited(const VialStep &stored) const;
 
+    // The keyboard focus to the first field, to edit the vial shown.
+    void focusFirstField();
+
     QPushButton *okButton() const { return m_ok; }
     QComboBox *reagentBox() const { return m_reagents; }
 
@@ -40,6 +43,8 @@ signals:
 
 private:
     void heaterSwitched(bool on);
+    // Names for screen readers and the Tab order, row by row.
+    void setUpAccessibility();
 
     QComboBox *m_reagents = nullptr;
     QLineEdit *m_hours = nullptr;

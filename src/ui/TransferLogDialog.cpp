@@ -75,6 +75,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->horizontalHeader()->moveSection(messageColumn, m_model->columnCount() - 1);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    m_table->setAccessibleName(tr("Transfer log entries, newest first"));
 
     auto *where = new QLabel(QStringLiteral("Kept in %1").arg(logPath), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ private:
     void cancelSearch();
     void searchEnded(int port);
     void showSearching(bool searching);
+    // Names for screen readers and the Tab order, as the eye reads the dialog.
+    void setUpAccessibility(QCheckBox *verify);
 
     DeviceConnection &m_connection;
     QComboBox *m_ports = nullptr;

@@ -1,0 +1,346 @@
+// The main window's workflows with key events only, against corvex-sim on a
+// pseudo-terminal: Tab and the arrow keys to reach a control, Space and Enter
+// to press it, the menus by their letters, Escape to close a dialog. After
+// each step the focus is on a visible control where the user left it.
+#include "PrintDialogSeams.h"
+#include "UserSettings.h"
+
+#include "support/FileFixtures.h"
+#include "support/ModalAnswers.h"
+#include "support/SimulatorProcess.h"
+#include "support/WidgetHelpers.h"
+#include "support/WindowFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QTableView>
+#include <QTreeWidget>
+
+using namespace corvex;
+
+namespace {
+
+QWidget *mainWindow = nullptr;
+
+// The control with the focus: in the dialog that is open, else in the main
+// window. (The offscreen platform does not always make the window active
+// that a window manager would.)
+QWidget *focused()
+{
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        return dialog->focusWidget();
+    return mainWindow ? mainWindow->focusWidget() : nullptr;
+}
+
+// Where a key goes: an open menu, else the control with the focus.
+QWidget *keyTarget()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return popup;
+    if (QWidget *focus = focused())
+        return focus;
+    return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mainWindow;
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    if (mainWindow && QApplication::activeWindow() != mainWindow && !QApplication::activeModalWidget()
+        && !QApplication::activePopupWidget()) {
+        // What the window manager does when a dialog or a menu has closed; the
+        // menus' letters need it.
+        mainWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+    }
+    QTest::keyClick(keyTarget(), Qt::Key(key), modifiers);
+}
+
+QString focusName()
+{
+    const QWidget *focus = focused();
+    return !focus ? QStringLiteral("(none)") : focus->isVisible() ? focus->objectName() : QStringLiteral("(hidden)");
+}
+
+// Tab until the control named `name` has the focus; false when Tab never gets there.
+bool tabTo(const char *name)
+{
+    for (int presses = 0; presses < 60; ++presses) {
+        if (focusName() == QLatin1String(name))
+            return true;
+        press(Qt::Key_Tab);
+    }
+    return false;
+}
+
+// Selects all of the focused box's text and types over it (number boxes take no Ctrl+A).
+void typeOver(const QString &text)
+{
+    press(Qt::Key_Home);
+    press(Qt::Key_End, Qt::ShiftModifier);
+    typeText(focused(), text);
+}
+
+// Types a file name into the file dialog and confirms it with Enter.
+std::function<void(QWidget *)> typeFileName(const QString &path)
+{
+    return [path](QWidget *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->selectAll();
+        typeText(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
+std::function<void(QWidget *)> pressKey(int key)
+{
+    return [key](QWidget *window) { QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key)); };
+}
+
+} // namespace
+
+class TestKeyboardWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppFixture> m_app;
+    std::unique_ptr<SimulatorProcess> m_sim;
+    std::unique_ptr<MainWindow> m_window;
+
+    template<typename T = QWidget>
+    T *child(const char *name) { return corvex::child<T>(m_window.get(), name); }
+
+    // The simulator on COM2, sampleData in the store, the window loaded and active.
+    void start()
+    {
+        m_sim = std::make_unique<SimulatorProcess>();
+        QVERIFY2(m_sim->start({QStringLiteral("--demo")}), qPrintable(m_sim->errorString()));
+        setPortDeviceOverride(2, m_sim->devicePath());
+        QVERIFY(writeBackupFile(m_app->storePath, sampleData(), {}));
+        m_window = m_app->loadWindow();
+        mainWindow = m_window.get();
+        m_app->link.setTickInterval(std::chrono::milliseconds(50));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_app->connection.isConnected());
+    }
+
+    // Runs `keys`, which start a transfer, and waits until the window is idle again.
+    void runTransfer(const std::function<void()> &keys)
+    {
+        QSignalSpy busyOrIdle(child<QMenu>("mnFile")->menuAction(), &QAction::enabledChanged);
+        keys();
+        while (busyOrIdle.count() < 2)
+            QVERIFY(busyOrIdle.wait(60'000));
+    }
+
+    // Opens the File menu with Alt+F and chooses the entry of `letter`.
+    void fileMenu(int letter)
+    {
+        press(Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(QApplication::activePopupWidget(), child("mnFile"));
+        press(letter);
+    }
+
+private Q_SLOTS:
+    void init() { m_app = std::make_unique<AppFixture>(); }
+    void cleanup()
+    {
+        mainWindow = nullptr;
+        m_window.reset();
+        m_sim.reset();
+        m_app.reset();
+    }
+
+    void readAProgramEditAVialAndSendIt()
+    {
+        start();
+        QVERIFY(tabTo("txtReadProgram"));
+        typeOver(QStringLiteral("2"));
+        QVERIFY(tabTo("cmdReadProgram"));
+        runTransfer([] { press(Qt::Key_Space); });
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QLatin1Char(' ') + focusName(), QStringLiteral("BIOPSY cmdReadProgram"));
+
+        QVERIFY(tabTo("lsVials"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        press(Qt::Key_Return); // vial 3 to the editor
+        QCOMPARE(focusName(), QStringLiteral("cbReagents"));
+        QVERIFY(tabTo("txtHrs"));
+        typeOver(QStringLiteral("7"));
+        press(Qt::Key_Return); // Ok
+        QCOMPARE(m_app->data.programs[2].vial(3).hrs, 7);
+
+        QVERIFY(tabTo("cmdSendProgram"));
+        press(Qt::Key_Space);
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(question);
+        runTransfer([question] { QTest::keyClick(question, Qt::Key_Y); });
+        InstrumentData stored;
+        QVERIFY(loadStore(m_app->storePath, stored));
+        QCOMPARE(stored.programs[2].vial(3).hrs, 7);
+        QCOMPARE(focusName(), QStringLiteral("cmdSendProgram"));
+    }
+
+    // The arrow keys walk the list; Enter goes on to the name; the context-menu
+    // key (Menu or Shift+F10) copies and pastes.
+    void renameAReagentAndPasteIt()
+    {
+        start();
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(tabTo("lsReagents"));
+        for (int line = 0; line < 4; ++line)
+            press(Qt::Key_Down);
+        QCOMPARE(focusName() + QLatin1Char(' ') + child<QLineEdit>("txtReagent")->text(), QStringLiteral("lsReagents Reagent 005"));
+        press(Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("txtReagent"));
+        typeOver(QStringLiteral("Xylene B"));
+        runTransfer([] { press(Qt::Key_S, Qt::AltModifier); });
+        QCOMPARE(m_app->data.reagents[5], stored("Xylene B"));
+        QCOMPARE(focusName(), QStringLiteral("txtReagent"));
+
+        QVERIFY(tabTo("lsReagents"));
+        press(Qt::Key_Menu);
+        QCOMPARE(QApplication::activePopupWidget(), child("mnReagent"));
+        press(Qt::Key_C);
+        press(Qt::Key_Down);
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        runTransfer([] { press(Qt::Key_P); });
+        QCOMPARE(m_app->data.reagents[6], stored("Xylene B"));
+        QVERIFY2(focused() && focused()->isVisible(), qPrintable(focusName()));
+    }
+
+    // Stop keeps the focus while Read ALL runs, and after it.
+    void readAllAndStop()
+    {
+        start();
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(tabTo("cmdReadAllReagents"));
+        QString focusAtStop;
+        connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&focusAtStop](int row) {
+            if (row != 9 || !focusAtStop.isEmpty())
+                return;
+            focusAtStop = focusName();
+            press(Qt::Key_Space);
+        });
+        runTransfer([] { press(Qt::Key_Space); });
+        QCOMPARE(focusAtStop + QLatin1Char(' ') + focusName(), QStringLiteral("cmdReadAllReagents cmdReadAllReagents"));
+        QCOMPARE(m_app->data.reagents[12], stored("Reagent 012")); // not read any more
+        QCOMPARE(child<QPushButton>("cmdReadAllReagents")->text(), QStringLiteral("Read ALL from Corvex"));
+    }
+
+    void exportAndImportAProgram()
+    {
+        start();
+        const QString file = m_app->folders.path() + QStringLiteral("/routine.txt");
+        QVERIFY(tabTo("txtReadProgram"));
+        typeOver(QStringLiteral("3"));
+        {
+            ModalAnswers answers;
+            answers.handle(typeFileName(file));
+            answers.handle(pressKey(Qt::Key_Return)); // "has been saved"
+            fileMenu(Qt::Key_P);
+            QVERIFY(answers.allAnswered());
+        }
+        QVERIFY(tabTo("txtReadProgram"));
+        typeOver(QStringLiteral("8"));
+        {
+            ModalAnswers answers;
+            answers.handle(typeFileName(file));
+            answers.handle(pressKey(Qt::Key_Y)); // overwrite program 8
+            fileMenu(Qt::Key_I);
+            QVERIFY(answers.allAnswered());
+        }
+        QCOMPARE(m_app->data.programs[8].vials, m_app->data.programs[3].vials);
+        QCOMPARE(focusName(), QStringLiteral("txtReadProgram"));
+    }
+
+    void printToPdf()
+    {
+        start();
+        const QString pdf = m_app->folders.path() + QStringLiteral("/programs.pdf");
+        sessionPrinter().setOutputFormat(QPrinter::PdfFormat); // as Print Setup leaves it
+        sessionPrinter().setOutputFileName(pdf);
+        ModalAnswers answers;
+        answers.handle([](QWidget *dialog) {
+            QVERIFY(tabTo("txtProgramID_1"));
+            typeOver(QStringLiteral("3"));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        fileMenu(Qt::Key_R);
+        QVERIFY(answers.allAnswered());
+        QVERIFY(readBytes(pdf).startsWith("%PDF"));
+        QVERIFY(focused() && focused()->isVisible());
+    }
+
+    // Find Device hands the focus to Cancel while it searches, and back; Escape closes the dialog.
+    void settingsWithFindDevice()
+    {
+        start();
+        setPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2"));
+        setPortDeviceOverride(5, m_sim->devicePath());
+        QVERIFY(tabTo("cmdReadProgram"));
+        fileMenu(Qt::Key_S);
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QVERIFY(tabTo("cmdFindDevice"));
+        QSignalSpy found(&m_app->connection, &DeviceConnection::connected);
+        press(Qt::Key_Space);
+        QCOMPARE(focusName(), QStringLiteral("cmdCancelSearch"));
+        QVERIFY(found.wait(20'000));
+        QCOMPARE(focusName() + QLatin1Char(' ') + dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentText(),
+                 QStringLiteral("cmdFindDevice COM5"));
+        press(Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(focusName(), QStringLiteral("cmdReadProgram"));
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 5);
+    }
+
+    void backUpCompareAndOpenTheTransferLog()
+    {
+        start();
+        const QString backup = m_app->folders.path() + QStringLiteral("/backup.ini");
+        QVERIFY(tabTo("cmdReadProgram"));
+        {
+            ModalAnswers answers;
+            answers.handle(typeFileName(backup));
+            runTransfer([this] { fileMenu(Qt::Key_B); });
+        }
+        auto *done = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(done && done->text().startsWith(QStringLiteral("The Corvex has been backed up")));
+        QTest::keyClick(done->focusWidget() ? done->focusWidget() : done, Qt::Key_Return);
+
+        // The local store against the backup, chosen with the arrow keys and typed.
+        QString summary;
+        ModalAnswers answers;
+        answers.handle([&summary, backup](QWidget *dialog) {
+            QVERIFY(tabTo("cbSource0"));
+            press(Qt::Key_Down); // the local store
+            QVERIFY(tabTo("cbSource1"));
+            press(Qt::Key_Down);
+            press(Qt::Key_Down); // a file
+            QVERIFY(tabTo("txtFile1"));
+            typeOver(backup);
+            press(Qt::Key_Return); // Compare
+            summary = dialog->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+            press(Qt::Key_Escape);
+        });
+        int logLines = 0;
+        answers.handle([&logLines](QWidget *dialog) {
+            logLines = dialog->findChild<QTableView *>(QStringLiteral("tblLog"))->model()->rowCount();
+            press(Qt::Key_Escape);
+        });
+        fileMenu(Qt::Key_C);
+        fileMenu(Qt::Key_L);
+        QVERIFY(answers.allAnswered());
+        QVERIFY2(summary.endsWith(QStringLiteral("differences.")), qPrintable(summary));
+        QVERIFY(logLines >= 1);
+        QCOMPARE(focusName(), QStringLiteral("cmdReadProgram"));
+    }
+};
+
+QTEST_MAIN(TestKeyboardWindow)
+#include "test_keyboard_window.moc"
