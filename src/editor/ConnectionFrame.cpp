@@ -4,6 +4,7 @@
 #include "SpinBar.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -49,6 +50,23 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     row->addWidget(percent);
 
     connect(spin, &SpinBar::spinValueChanged, this, &ConnectionFrame::spun);
+    number->installEventFilter(this);
+}
+
+bool ConnectionFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != number || event->type() != QEvent::KeyPress)
+        return QGroupBox::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (key->key() == Qt::Key_Up)
+        spin->stepUp();
+    else if (key->key() == Qt::Key_Down)
+        spin->stepDown();
+    else
+        return false;
+    return true;
 }
 
 void ConnectionFrame::spun(int value)

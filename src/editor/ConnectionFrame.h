@@ -38,8 +38,9 @@ struct ConnectionFrameDesign
 };
 
 // The frame "Connection to Corvex" of either tab: the number chosen for a
-// transfer with its spin, two transfer buttons, and a progress bar with its
-// percent label (empty when idle).
+// transfer with its spin (which the Up and Down keys in the number box step
+// too), two transfer buttons, and a progress bar with its percent label
+// (empty when idle).
 class ConnectionFrame : public QGroupBox
 {
     Q_OBJECT
@@ -53,6 +54,9 @@ public:
     QPushButton *secondButton = nullptr;
     QProgressBar *bar = nullptr;
     QLabel *percent = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void spun(int value);

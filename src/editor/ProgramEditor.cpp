@@ -331,9 +331,8 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
 void ProgramEditor::setUpAccessibility()
 {
     m_number->setAccessibleName(tr("Program number"));
-    m_number->setAccessibleDescription(tr("1 to 99: the program shown, read and sent"));
+    m_number->setAccessibleDescription(tr("1 to 99, the program shown, read and sent; Up and Down step through them"));
     m_spin->setAccessibleName(tr("Program number up or down"));
-    m_spin->setAccessibleDescription(tr("Up and Down step through the programs 1 to 99"));
     m_read->setAccessibleName(tr("Read program from Corvex"));
     m_send->setAccessibleName(tr("Send program to Corvex"));
     m_progress->setAccessibleName(tr("Transfer progress"));

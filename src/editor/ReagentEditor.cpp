@@ -277,9 +277,9 @@ void ReagentEditor::deleteReagent()
 void ReagentEditor::setUpAccessibility()
 {
     m_number->setAccessibleName(tr("Reagent number"));
-    m_number->setAccessibleDescription(tr("1 to 200: the reagent that Read from Corvex reads"));
+    m_number->setAccessibleDescription(
+        tr("1 to 200, the reagent that Read from Corvex reads; Up and Down step through them"));
     m_spin->setAccessibleName(tr("Reagent number up or down"));
-    m_spin->setAccessibleDescription(tr("Up and Down step through the reagents 1 to 200"));
     m_read->setAccessibleName(tr("Read reagent from Corvex"));
     m_progress->setAccessibleName(tr("Transfer progress"));
     m_percent->setAccessibleDescription(tr("Transfer status"));

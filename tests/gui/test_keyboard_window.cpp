@@ -159,7 +159,7 @@ private Q_SLOTS:
     {
         start();
         QVERIFY(tabTo("txtReadProgram"));
-        typeOver(QStringLiteral("2"));
+        press(Qt::Key_Up); // program 2
         QVERIFY(tabTo("cmdReadProgram"));
         runTransfer([] { press(Qt::Key_Space); });
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QLatin1Char(' ') + focusName(), QStringLiteral("BIOPSY cmdReadProgram"));
