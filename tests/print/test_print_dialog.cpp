@@ -3,6 +3,7 @@
 #include "PrintDialog.h"
 #include "PrintStamp.h"
 #include "SheetFixtures.h"
+#include "support/ModalAnswers.h"
 #include "support/TestEnvironment.h"
 #include "TwipConversion.h"
 #include "UserSettings.h"
@@ -17,7 +18,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -34,21 +34,6 @@ template <typename Widget>
 Widget *child(QWidget *dialog, const QString &name)
 {
     return dialog->findChild<Widget *>(name);
-}
-
-// Acts on the next modal window once it is up (a dialog opened by exec()).
-void whenModalShown(QObject *owner, std::function<void(QWidget *)> act)
-{
-    auto *timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(modal);
-    });
-    timer->start(10);
 }
 
 } // namespace
@@ -209,7 +194,8 @@ private Q_SLOTS:
         PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
-        whenModalShown(&dialog, [&pages](QWidget *preview) {
+        ModalAnswers answers;
+        answers.handle([&pages](QWidget *preview) {
             pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
             preview->close();
         });
@@ -230,7 +216,8 @@ private Q_SLOTS:
             state = shownRequest(*dialog);
         };
         m_recording->failAt(Item::NewPage);
-        whenModalShown(this, [&](QWidget *dialog) {
+        ModalAnswers answers;
+        answers.handle([&](QWidget *dialog) {
             seen(dialog);
             rangeBox(*dialog, 1)->setText(QStringLiteral("9"));
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
@@ -245,7 +232,7 @@ private Q_SLOTS:
         // The next opening shows the same dialog, without the opening steps;
         // a print that works this time unloads it.
         m_recording = std::make_shared<RecordingSurface>();
-        whenModalShown(this, [&](QWidget *dialog) {
+        answers.handle([&](QWidget *dialog) {
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
