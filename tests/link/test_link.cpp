@@ -271,21 +271,6 @@ private Q_SLOTS:
         QCOMPARE((QByteArrayList{first->reply(), second->reply()}), (QByteArrayList{"?125,2000,41", "?1F1,4178-305"}));
     }
 
-    // Cable pulled: the connection says so at once.
-    void lostPortIsReported()
-    {
-        setPortDeviceOverride(3, QStringLiteral("fake-3"));
-        m_port->close();
-        DeviceConnection connection(*m_link);
-        connection.connectFoundPort(3);
-        QCOMPARE(connection.connectedPort(), 3);
-        QCOMPARE(storedCommPort(), std::optional<int>(3));
-        QSignalSpy lost(&connection, &DeviceConnection::connectionLost);
-        m_port->unplug();
-        QCOMPARE(lost.size(), 1);
-        QCOMPARE(connection.connectedPort(), 0);
-    }
-
     // With no stored port, a search asks every port at once whether it is a
     // Corvex, and nothing else, and keeps the highest that is; with one, only
     // that port is asked. Find Device's Cancel ends a search at once. Corvexes

@@ -82,7 +82,6 @@ private Q_SLOTS:
     void refusedWithAClearMessage_data()
     {
         QTest::addColumn<ToolRun>("row");
-
         QTest::newRow("last below first") << ToolRun{{"print-programs", "5", "3"}, 2, "The last program must be a whole number from 5 to 99"};
         QTest::newRow("program 0") << ToolRun{{"print-programs", "0", "3"}, 2, "The first program must be a whole number from 1 to 99"};
         QTest::newRow("bad reagent number") << ToolRun{{"print-programs", "4", "6"}, 1, "Unknown Printer Error. (vial 02 of program 05 names reagent 250"};

@@ -36,6 +36,9 @@ Widget *child(QWidget *dialog, const QString &name)
     return dialog->findChild<Widget *>(name);
 }
 
+// The file chosen ("": cancelled), the size of its picture (empty: a text file), and whether it is taken.
+struct LogoChoice { QString choice; QSize size; bool accepted; };
+
 } // namespace
 
 class TestPrintDialog : public QObject
@@ -96,22 +99,17 @@ private Q_SLOTS:
 
     void choosingALogo_data()
     {
-        QTest::addColumn<QString>("choice"); // "" = cancelled
-        QTest::addColumn<QSize>("size"); // of the picture chosen; empty: a text file
-        QTest::addColumn<bool>("accepted");
-
-        QTest::newRow("wider than high") << "wide.bmp" << QSize(400, 200) << true;
-        QTest::newRow("higher than wide") << "tall.bmp" << QSize(200, 400) << true;
-        QTest::newRow("cancelled") << "" << QSize() << false;
-        QTest::newRow("not a picture") << "notes.bmp" << QSize() << false;
+        QTest::addColumn<LogoChoice>("row");
+        QTest::newRow("wider than high") << LogoChoice{"wide.bmp", QSize(400, 200), true};
+        QTest::newRow("higher than wide") << LogoChoice{"tall.bmp", QSize(200, 400), true};
+        QTest::newRow("cancelled") << LogoChoice{"", QSize(), false};
+        QTest::newRow("not a picture") << LogoChoice{"notes.bmp", QSize(), false};
     }
 
     void choosingALogo()
     {
-        QFETCH(QString, choice);
-        QFETCH(QSize, size);
-        QFETCH(bool, accepted);
-
+        QFETCH(LogoChoice, row);
+        const auto &[choice, size, accepted] = row;
         // A refused choice must leave the logo there was; an accepted one must tick the box itself.
         const QString previous = m_files->filePath(QStringLiteral("previous.png"));
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));

@@ -37,6 +37,8 @@ CtlRun runAsUser(const QStringList &arguments, const QString &folder)
     return runProcess(QStringLiteral("setpriv"), asNobody + arguments, environment);
 }
 
+// A command line run while the store is locked, by this process or by one that is gone, and its exit code.
+struct StoreInUse { QStringList arguments; bool staleLock; int exitCode; };
 // A command line and the modes its store's folder and the store get; what it says.
 struct Permissions { QStringList arguments; int folderMode, storeMode; QString message; };
 // A command line (none: the per-user settings are written), the file it writes and the file size limit.
@@ -88,7 +90,6 @@ private Q_SLOTS:
     void commandLines_data()
     {
         QTest::addColumn<ToolRun>("row");
-
         const QString s = QStringLiteral("--store");
         const QString store = QStringLiteral("<store>");
         QTest::newRow("nothing") << ToolRun{{}, 2, "Usage: corvexctl COMMAND"};
@@ -218,22 +219,17 @@ private Q_SLOTS:
 
     void aStoreInUseIsRefused_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("staleLock");
-        QTest::addColumn<int>("exitCode");
-
+        QTest::addColumn<StoreInUse>("row");
         const QStringList import{"import-program", "7", "<dir>/program.txt"};
-        QTest::newRow("saving") << import << false << 1;
-        QTest::newRow("only showing") << QStringList{"show-program", "7"} << false << 0;
-        QTest::newRow("lock left by a crashed run") << import << true << 0;
+        QTest::newRow("saving") << StoreInUse{import, false, 1};
+        QTest::newRow("only showing") << StoreInUse{QStringList{"show-program", "7"}, false, 0};
+        QTest::newRow("lock left by a crashed run") << StoreInUse{import, true, 0};
     }
 
     void aStoreInUseIsRefused()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, staleLock);
-        QFETCH(int, exitCode);
-
+        QFETCH(StoreInUse, row);
+        const auto &[arguments, staleLock, exitCode] = row;
         const QString lockFile = StoreLock::lockFilePath(m_store);
         auto held = std::make_unique<StoreLock>(m_store);
         QVERIFY(held->tryLock());

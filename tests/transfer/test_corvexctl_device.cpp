@@ -20,6 +20,8 @@
 
 using namespace corvex;
 
+// A command line ("<backup>" and "<store>" stand for the files), the address the instrument is silent from, what the tool says.
+struct SilentRun { QStringList arguments; QString silentFrom, message; };
 // The device commands of corvexctl, backup, restore, compare and the transfer
 // log, against corvex-sim on a pseudo-terminal.
 class TestCorvexctlDevice : public QObject
@@ -158,7 +160,6 @@ private Q_SLOTS:
     void wrongCommandLines_data()
     {
         QTest::addColumn<ToolRun>("row");
-
         QTest::newRow("port 0") << ToolRun{{"identify", "--port", "0"}, 2, "The port must be a number from 1 to 16"};
         QTest::newRow("no such device") << ToolRun{{"identify", "--port", "/nonexistent/tty"}, 1, "Cannot open /nonexistent/tty"};
         QTest::newRow("tick not a number") << ToolRun{{"identify", "--port", "1", "--tick-ms", "soon"}, 2, "--tick-ms needs"};
@@ -245,24 +246,19 @@ private Q_SLOTS:
     // A silent instrument: the command says where it stopped and leaves no file.
     void failuresSayWhereAndLeaveNothing_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // "<backup>" and "<store>" stand for the files
-        QTest::addColumn<QString>("silentFrom");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("backup") << QStringList{"backup", "<backup>"} << "2278"
-                                << "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
-                                   "attempts.\nNo backup file was written.\n";
-        QTest::newRow("restore") << QStringList{"restore", "<backup>", "--store", "<store>"} << "2143"
-                                 << "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
+        QTest::addColumn<SilentRun>("row");
+        QTest::newRow("backup") << SilentRun{QStringList{"backup", "<backup>"}, "2278", "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
+                                   "attempts.\nNo backup file was written.\n"};
+        QTest::newRow("restore") << SilentRun{QStringList{"restore", "<backup>", "--store", "<store>"}, "2143", "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
                                     "Program03 on the Corvex may now be incomplete (24 of 138 bytes confirmed); restore it again "
                                     "when the Corvex answers. Program01 to Program02 were sent. Program04 to Program99 and Reagent "
-                                    "001 to Reagent 200 were not sent.\nThe local store was not changed.\n";
+                                    "001 to Reagent 200 were not sent.\nThe local store was not changed.\n"};
     }
 
     void failuresSayWhereAndLeaveNothing()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, silentFrom);
-        QFETCH(QString, message);
+        QFETCH(SilentRun, row);
+        auto [arguments, silentFrom, message] = row;
         const InstrumentData truth = twelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
         const bool restoring = arguments[0] == QLatin1String("restore");

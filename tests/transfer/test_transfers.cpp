@@ -19,6 +19,8 @@ namespace {
 // The transfer; the failing address, or the one whose command Stop follows; how that byte fails (None: Stop
 // during its command); the status, the memory commands made in all and the reagents read; the message.
 struct JobEnd { QString transfer; int at; MemoryFault end; QList<int> ends; QString message; };
+// The type of program 1, the addresses read in order and the progress reported.
+struct ProgramRead { int type; QList<int> addresses; QStringList progress; };
 // A program's type and one vial of it, and the problem found: the field and the vial (empty: none).
 struct VialCheck { int type, vial; VialStep step; QString problem; };
 
@@ -119,22 +121,17 @@ private Q_SLOTS:
 
     void readingProgram1_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QList<int>>("addresses");
-        QTest::addColumn<QStringList>("progress");
-        QTest::newRow("EM: 138 reads") << typeEm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x2088)
-                                       << QStringList{"max 138", "step"};
+        QTest::addColumn<ProgramRead>("row");
+        const QList<int> nameAndType = addressRange(0x2000, 0x2010) + QList<int>{0x2095};
+        QTest::newRow("EM: 138 reads") << ProgramRead{typeEm, nameAndType + addressRange(0x2011, 0x2088), {"max 138", "step"}};
         // The maximum drops once the type byte is in, before that byte's step.
-        QTest::newRow("LM: 78 reads") << typeLm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x204C)
-                                      << QStringList{"max 138", "step", "max 78", "step"};
+        QTest::newRow("LM: 78 reads") << ProgramRead{typeLm, nameAndType + addressRange(0x2011, 0x204C), {"max 138", "step", "max 78", "step"}};
     }
 
     void readingProgram1()
     {
-        QFETCH(int, type);
-        QFETCH(QList<int>, addresses);
-        QFETCH(QStringList, progress);
-
+        QFETCH(ProgramRead, row);
+        const auto &[type, addresses, progress] = row;
         m_fake->image = instrumentMemory(type);
         const TransferOutcome outcome = run(m_transfers->readProgram(1));
         QVERIFY(outcome.status == Status::Done && outcome.message.isEmpty());
