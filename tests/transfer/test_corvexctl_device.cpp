@@ -278,8 +278,9 @@ private Q_SLOTS:
     void ctrlCStopsWhereNothingIsLost()
     {
         start({QStringLiteral("--silent-from"), QString::number(reagentAddress(21), 16)}, instrumentImage(twelveProgramData()));
-        // Options before the command, as a new user might give them.
-        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--tick-ms", "10", "--store", m_store, "read-reagents"},
+        // Options before the command, as a new user might give them; at this tick the five attempts at
+        // reagent 21 take 6 s, far longer than the signal's way.
+        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--tick-ms", "200", "--store", m_store, "read-reagents"},
                                  "Reading all reagents: 10%");
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out.count(QLatin1Char('\n')), 20);
