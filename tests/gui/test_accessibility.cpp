@@ -4,6 +4,7 @@
 #include "CompareDialog.h"
 #include "JobProgressDialog.h"
 #include "PrintDialog.h"
+#include "RequirementsWindow.h"
 #include "SettingsDialog.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
@@ -84,7 +85,7 @@ private Q_SLOTS:
     void everyControlHasANameOfItsOwn_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"main window", "settings", "print", "compare", "transfer log", "backup progress"})
+        for (const char *window : {"main window", "settings", "print", "compare", "transfer log", "backup progress", "requirements"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
     void everyControlHasANameOfItsOwn()
@@ -105,6 +106,8 @@ private Q_SLOTS:
             shown = new TransferLogDialog(programTransferLog().path(), main.get());
         else if (window == QLatin1String("backup progress"))
             shown = new JobProgressDialog(*transfers.readProgram(1, main.get()), QStringLiteral("Back Up"), main.get());
+        else if (window == QLatin1String("requirements"))
+            shown = new RequirementsWindow(main.get());
         shown->show();
         const QStringList unnamed = unnamedControls(shown);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
