@@ -27,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <utility>
 
 namespace corvex {
 
@@ -327,7 +326,6 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
         okButton()->click();
 }
 
-
 void ProgramEditor::setUpAccessibility()
 {
     m_number->setAccessibleName(tr("Program number"));
@@ -348,11 +346,10 @@ void ProgramEditor::setUpAccessibility()
     m_vials->setAccessibleDescription(
         tr("Enter edits the selected vial; the context-menu key copies, pastes or deletes it"));
 
-    for (const auto &[before, after] : {std::pair<QWidget *, QWidget *>{m_number, m_spin}, {m_spin, m_read},
-                                        {m_read, m_send}, {m_send, m_name}, {m_name, m_type}, {m_type, m_copy},
-                                        {m_copy, m_paste}, {m_paste, m_delete}, {m_delete, m_vials},
-                                        {m_vials, m_vialEditor->reagentBox()}})
-        setTabOrder(before, after);
+    const QList<QWidget *> order{m_number, m_spin,   m_read,  m_send,  m_name,
+                                 m_type,   m_copy,   m_paste, m_delete, m_vials, m_vialEditor->reagentBox()};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex
