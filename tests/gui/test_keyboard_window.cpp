@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QTableView>
-#include <QTreeWidget>
 
 using namespace corvex;
 
@@ -88,15 +87,9 @@ std::function<void(QWidget *)> typeFileName(const QString &path)
 {
     return [path](QWidget *dialog) {
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        name->selectAll();
         typeText(name, path);
         QTest::keyClick(name, Qt::Key_Return);
     };
-}
-
-std::function<void(QWidget *)> pressKey(int key)
-{
-    return [key](QWidget *window) { QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key)); };
 }
 
 } // namespace
@@ -113,7 +106,7 @@ private:
     template<typename T = QWidget>
     T *child(const char *name) { return corvex::child<T>(m_window.get(), name); }
 
-    // The simulator on COM2, sampleData in the store, the window loaded and active.
+    // The simulator on COM2, sampleData in the store, the window loaded.
     void start()
     {
         m_sim = std::make_unique<SimulatorProcess>();
@@ -123,8 +116,6 @@ private:
         m_window = m_app->loadWindow();
         mainWindow = m_window.get();
         m_app->link.setTickInterval(std::chrono::milliseconds(50));
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(m_app->connection.isConnected());
     }
 
@@ -176,9 +167,8 @@ private Q_SLOTS:
 
         QVERIFY(tabTo("cmdSendProgram"));
         press(Qt::Key_Space);
-        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(question);
-        runTransfer([question] { QTest::keyClick(question, Qt::Key_Y); });
+        QVERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        runTransfer([] { press(Qt::Key_Y); }); // Yes, send
         InstrumentData stored;
         QVERIFY(loadStore(m_app->storePath, stored));
         QCOMPARE(stored.programs[2].vial(3).hrs, 7);
@@ -241,7 +231,7 @@ private Q_SLOTS:
         {
             ModalAnswers answers;
             answers.handle(typeFileName(file));
-            answers.handle(pressKey(Qt::Key_Return)); // "has been saved"
+            answers.handle([](QWidget *) { press(Qt::Key_Return); }); // "has been saved"
             fileMenu(Qt::Key_P);
             QVERIFY(answers.allAnswered());
         }
@@ -250,7 +240,7 @@ private Q_SLOTS:
         {
             ModalAnswers answers;
             answers.handle(typeFileName(file));
-            answers.handle(pressKey(Qt::Key_Y)); // overwrite program 8
+            answers.handle([](QWidget *) { press(Qt::Key_Y); }); // overwrite program 8
             fileMenu(Qt::Key_I);
             QVERIFY(answers.allAnswered());
         }
@@ -265,10 +255,10 @@ private Q_SLOTS:
         sessionPrinter().setOutputFormat(QPrinter::PdfFormat); // as Print Setup leaves it
         sessionPrinter().setOutputFileName(pdf);
         ModalAnswers answers;
-        answers.handle([](QWidget *dialog) {
+        answers.handle([](QWidget *) {
             QVERIFY(tabTo("txtProgramID_1"));
             typeOver(QStringLiteral("3"));
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            press(Qt::Key_Return);
         });
         fileMenu(Qt::Key_R);
         QVERIFY(answers.allAnswered());
@@ -311,7 +301,7 @@ private Q_SLOTS:
         }
         auto *done = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(done && done->text().startsWith(QStringLiteral("The Corvex has been backed up")));
-        QTest::keyClick(done->focusWidget() ? done->focusWidget() : done, Qt::Key_Return);
+        press(Qt::Key_Return);
 
         // The local store against the backup, chosen with the arrow keys and typed.
         QString summary;
