@@ -123,6 +123,7 @@ void CompareDialog::setUpAccessibility(QDialogButtonBox *buttons)
                                  {tr("Right side source"), tr("Right side file"), tr("Browse for the right side file")}};
     for (int side = 0; side < 2; ++side) {
         m_sides[side].source->setAccessibleName(names[side][0]);
+        m_sides[side].source->setAccessibleDescription(names[side][0]); // announced by its item on Linux
         m_sides[side].file->setAccessibleName(names[side][1]);
         m_sides[side].browse->setAccessibleName(names[side][2]);
     }

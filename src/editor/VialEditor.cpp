@@ -165,12 +165,16 @@ void VialEditor::focusFirstField()
 
 void VialEditor::setUpAccessibility()
 {
+    // Screen readers on Linux announce a drop-down by its current item, so its
+    // description says what it chooses.
     m_reagents->setAccessibleName(tr("Reagent of the vial"));
+    m_reagents->setAccessibleDescription(tr("Reagent of the vial"));
     m_hours->setAccessibleName(tr("Hours"));
     m_hours->setAccessibleDescription(tr("0 to 99"));
     m_minutes->setAccessibleName(tr("Minutes"));
     m_minutes->setAccessibleDescription(tr("0 to 59"));
     m_agitation->setAccessibleName(tr("Agitation"));
+    m_agitation->setAccessibleDescription(tr("Agitation"));
     m_heaterOff->setAccessibleName(tr("Heater/Cooler off"));
     m_heaterOn->setAccessibleName(tr("Heater/Cooler on"));
     m_degrees->setAccessibleName(tr("Temperature in °C"));

@@ -41,6 +41,17 @@ bool namedAfterItsGroup(const QWidget *widget, const QString &name)
     return false;
 }
 
+// Screen readers on Linux announce a drop-down by its current item, then by
+// its label or its description.
+bool labelled(QAccessibleInterface *node)
+{
+    for (const auto &[label, relation] : node->relations(QAccessible::Label)) {
+        if (label->role() == QAccessible::StaticText)
+            return true;
+    }
+    return !node->text(QAccessible::Description).isEmpty();
+}
+
 // The focusable controls of the tree below `node` that a screen reader could
 // not tell apart: without a name, with the title of the group around them
 // (which is what a control without a name of its own is announced as), or
@@ -60,6 +71,8 @@ void findUnnamed(const QWidget *root, QAccessibleInterface *node, QHash<const QW
     QString &other = names[pageOf(widget)][name.toLower()];
     if (name.isEmpty())
         problems << control + QStringLiteral(": no name");
+    else if (node->role() == QAccessible::ComboBox && !labelled(node))
+        problems << control + QStringLiteral(": only its item, ") + name;
     else if (namedAfterItsGroup(widget, name))
         problems << control + QStringLiteral(": the name of its group, ") + name;
     else if (!other.isEmpty())

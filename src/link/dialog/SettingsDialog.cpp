@@ -153,7 +153,8 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 void SettingsDialog::setUpAccessibility(QCheckBox *verify)
 {
     m_ports->setAccessibleName(tr("Serial port"));
-    m_ports->setAccessibleDescription(tr("COM1 to COM16; the device the port opens is shown below"));
+    // Announced by its current item on Linux: the description says what it chooses.
+    m_ports->setAccessibleDescription(tr("Serial port, COM1 to COM16; the device it opens is shown below"));
     m_device->setAccessibleDescription(tr("Device of the port"));
     m_cancelSearch->setAccessibleName(tr("Cancel the search"));
     verify->setAccessibleName(tr("Verify every transfer"));
