@@ -249,6 +249,61 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
     }
 
+    // A damaged backup, or a store that cannot be written: refused with the
+    // reason, nothing written to the instrument, the store as it was.
+    void restoreSendsOnlyAWholeBackup_data()
+    {
+        QTest::addColumn<QString>("damage"); // a key of Program01 given `value`, or what else is done to the file
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fragment") << "fragment" << QByteArray() << "[Reagents] is missing\n[Program01] is missing\n[Program02] is missing\n[Program03] is missing\n[Program04] is missing\n... and 95 more.";
+        QTest::newRow("cut short") << "cut" << QByteArray() << "[Program33] V24Reagent is missing, and 5 more keys of the section\n[Program34] is missing";
+        QTest::newRow("no reagents") << "[Reagents]" << QByteArray() << "[Reagents] is missing\n";
+        QTest::newRow("no program") << "[Program05]" << QByteArray() << "[Program05] is missing\n";
+        QTest::newRow("letter O") << "V01Hrs" << QByteArray("1O") << "[Program01] V01Hrs=1O: is not a number";
+        QTest::newRow("empty") << "V01Min" << QByteArray() << "V01Min=: is not a number";
+        QTest::newRow("hexadecimal") << "V02Agit" << QByteArray("0x10") << "V02Agit=0x10: is not a number";
+        QTest::newRow("beyond 32 bits") << "Duration" << QByteArray("99999999999999999999") << "is not a number";
+        QTest::newRow("type XX") << "Type" << QByteArray("XX") << "Type=XX: must be LM or EM";
+        QTest::newRow("reagent 250") << "V01Reagent" << QByteArray("250") << "V01Reagent=250: must be 1 to 200";
+        QTest::newRow("minutes 99") << "V01Min" << QByteArray("99") << "V01Min=99: must be 0 to 59";
+        QTest::newRow("duration -5") << "Duration" << QByteArray("-5") << "Duration=-5: must be 0 or more";
+        QTest::newRow("read-only store") << "read-only" << QByteArray() << "is read-only";
+    }
+
+    void restoreSendsOnlyAWholeBackup()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QByteArray, value);
+        QFETCH(QString, reason);
+        const QString backup = path(QStringLiteral("backup.ini"));
+        QVERIFY(writeBackupFile(backup, twelveProgramData(), {}));
+        QByteArray text = readBytes(backup);
+        if (damage == QLatin1String("fragment")) {
+            text = "[Program07]\r\nName=Only\r\nType=LM\r\nDuration=5\r\n";
+        } else if (damage == QLatin1String("cut")) {
+            text.truncate(60'000);
+        } else if (damage.startsWith(QLatin1Char('['))) {
+            const qsizetype start = text.indexOf(damage.toLatin1());
+            text.remove(start, text.indexOf("\r\n[", start) + 2 - start);
+        } else if (damage != QLatin1String("read-only")) {
+            const qsizetype start = text.indexOf("\n" + damage.toLatin1() + '=', text.indexOf("[Program01]")) + damage.size() + 2;
+            text.replace(start, text.indexOf('\r', start) - start, value);
+        }
+        QVERIFY(writeBytes(backup, text));
+        QVERIFY(writeBackupFile(m_store, fullSampleData(), {}));
+        const QByteArray storeBefore = readBytes(m_store);
+        if (damage == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(m_store, QFile::ReadOwner));
+
+        start();
+        const CtlRun run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), m_store});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(reason) && run.out.isEmpty(), qPrintable(run.err));
+        QCOMPARE(m_sim->stop().filter(QRegularExpression(QStringLiteral("^26,"))), QStringList());
+        QCOMPARE(readBytes(m_store), storeBefore);
+    }
+
     // A silent instrument: the command says where it stopped and leaves no file.
     void failuresSayWhereAndLeaveNothing_data()
     {

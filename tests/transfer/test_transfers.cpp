@@ -193,6 +193,7 @@ private Q_SLOTS:
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
+        m_data.programs[5] = ProgramRecord::empty();
         m_data.programs[5].vial(3).hrs = 300;
         QCOMPARE(run(m_transfers->sendProgram(5)).message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 "
                                                                           "cannot be stored on the Corvex. Nothing was sent."));
@@ -391,6 +392,10 @@ private Q_SLOTS:
         QTest::newRow("minutes beyond a byte") << typeEm << 1 << VialStep{2, 0, 0, 0, 256, 0} << "Min 1";
         QTest::newRow("pause -1") << typeEm << 2 << VialStep{2, 0, -1, 0, 0, 0} << "Pause 2";
         QTest::newRow("agitation into the pause bits") << typeEm << 2 << VialStep{2, 16, 0, 0, 0, 0} << "Agit 2";
+        QTest::newRow("reagent 0") << typeEm << 3 << VialStep{0, 0, 0, 0, 0, 0} << "Reagent 3";
+        QTest::newRow("minutes 60") << typeEm << 1 << VialStep{2, 0, 0, 0, 60, 0} << "Min 1";
+        QTest::newRow("temperature 3") << typeEm << 1 << VialStep{2, 0, 0, 0, 0, 3} << "Temp 1";
+        QTest::newRow("agitation 6") << typeEm << 1 << VialStep{2, 6, 0, 0, 0, 0} << "Agit 1";
         QTest::newRow("LM vial 20 is sent empty anyway") << typeLm << 20 << VialStep{2, 0, 0, 300, 0, 0} << "";
         QTest::newRow("LM vial 12 is sent") << typeLm << 12 << VialStep{2, 0, 0, 300, 0, 0} << "Hrs 12";
     }
