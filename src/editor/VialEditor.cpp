@@ -153,8 +153,9 @@ VialStep VialEditor::edited(const VialStep &stored) const
     if (m_agitation->currentIndex() >= 0)
         vial.agit = m_agitation->currentIndex();
     vial.pause = m_pause->isChecked() ? 1 : 0;
-    vial.temp = m_heaterOff->isChecked() ? heaterOff
-                                         : clampNumber(m_degrees->text(), temperatureRange.lowest, temperatureRange.highest);
+    vial.temp = m_heaterOff->isChecked()
+        ? heaterOff
+        : clampNumber(m_degrees->text(), temperatureRange.lowest, temperatureRange.highest);
     return vial;
 }
 

@@ -132,26 +132,29 @@ QString problemText(const KeyProblem &problem)
 
 void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values, QList<KeyProblem> &problems)
 {
+    const auto add = [&](QByteArrayView key, const QByteArray &value, const QString &reason) {
+        problems.append({ini.sectionName(), key.toByteArray(), value, reason});
+    };
     const auto check = [&](QByteArrayView key, QByteArrayView field) -> qint32 {
         QByteArray text;
         if (ini.readString(key, text) != IniFile::Ok) {
-            problems.append({ini.sectionName(), key.toByteArray(), {}, missingReason()});
+            add(key, {}, missingReason());
             return 0;
         }
         const std::optional<qint32> number = parseWholeNumber(text);
         if (values && !number)
-            problems.append({ini.sectionName(), key.toByteArray(), text, QStringLiteral("is not a number")});
+            add(key, text, QStringLiteral("is not a number"));
         else if (values && !holdsValue(field, *number))
-            problems.append({ini.sectionName(), key.toByteArray(), text, QStringLiteral("must be ") + allowedValues(field)});
+            add(key, text, QStringLiteral("must be ") + allowedValues(field));
         return number.value_or(0);
     };
 
     program.duration = check("Duration", "Duration");
     QByteArray typeText;
     if (ini.readString("Type", typeText) != IniFile::Ok)
-        problems.append({ini.sectionName(), QByteArrayLiteral("Type"), {}, missingReason()});
+        add("Type", {}, missingReason());
     else if (values && typeText != programTypeName(typeLm).toLatin1() && typeText != programTypeName(typeEm).toLatin1())
-        problems.append({ini.sectionName(), QByteArrayLiteral("Type"), typeText, QStringLiteral("must be ") + allowedValues("Type")});
+        add("Type", typeText, QStringLiteral("must be ") + allowedValues("Type"));
     program.type = programTypeFromText(typeText);
     for (int v = 1; v <= vialCount; ++v) {
         VialStep &vial = program.vial(v);

@@ -31,9 +31,10 @@ void addProblems(RestoreSource &source, const QByteArray &section, const QList<K
         source.problems.append({section, {}, {}, missingReason()});
         return;
     }
-    if (missing.size() > 1)
-        missing = {{section, missing.constFirst().key, {}, missingReason() + QStringLiteral(", and %1 more keys of the section")
-                                                                                 .arg(missing.size() - 1)}};
+    if (missing.size() > 1) {
+        const QString reason = missingReason() + QStringLiteral(", and %1 more keys of the section").arg(missing.size() - 1);
+        missing = {{section, missing.constFirst().key, {}, reason}};
+    }
     source.problems += missing + wrong;
 }
 

@@ -256,8 +256,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage"); // a key of Program01 given `value`, or what else is done to the file
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("fragment") << "fragment" << QByteArray() << "[Reagents] is missing\n[Program01] is missing\n[Program02] is missing\n[Program03] is missing\n[Program04] is missing\n... and 95 more.";
-        QTest::newRow("cut short") << "cut" << QByteArray() << "[Program33] V24Reagent is missing, and 5 more keys of the section\n[Program34] is missing";
+        QTest::newRow("fragment") << "fragment" << QByteArray() 
+                                  << "[Reagents] is missing\n[Program01] is missing\n[Program02] is missing\n"
+                                     "[Program03] is missing\n[Program04] is missing\n... and 95 more.";
+        QTest::newRow("cut short") << "cut" << QByteArray() 
+                                   << "[Program33] V24Reagent is missing, and 5 more keys of the section\n[Program34] is missing";
         QTest::newRow("no reagents") << "[Reagents]" << QByteArray() << "[Reagents] is missing\n";
         QTest::newRow("no program") << "[Program05]" << QByteArray() << "[Program05] is missing\n";
         QTest::newRow("letter O") << "V01Hrs" << QByteArray("1O") << "[Program01] V01Hrs=1O: is not a number";
@@ -287,7 +290,8 @@ private Q_SLOTS:
             const qsizetype start = text.indexOf(damage.toLatin1());
             text.remove(start, text.indexOf("\r\n[", start) + 2 - start);
         } else if (damage != QLatin1String("read-only")) {
-            const qsizetype start = text.indexOf("\n" + damage.toLatin1() + '=', text.indexOf("[Program01]")) + damage.size() + 2;
+            const QByteArray key = "\n" + damage.toLatin1() + '=';
+            const qsizetype start = text.indexOf(key, text.indexOf("[Program01]")) + key.size();
             text.replace(start, text.indexOf('\r', start) - start, value);
         }
         QVERIFY(writeBytes(backup, text));
