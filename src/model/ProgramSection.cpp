@@ -1,6 +1,6 @@
 #include "ProgramSection.h"
 
-#include "FitName.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "ProgramType.h"
 
@@ -49,7 +49,7 @@ const std::array<std::array<QByteArray, 6>, vialCount> &vialKeys()
 std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 {
     QByteArray text;
-    if (ini.readString(key, text) != IniFile::Ok)
+    if (ini.readString(key, text) != IniFile::Result::Ok)
         return std::nullopt;
     return parseWholeNumber(text);
 }
