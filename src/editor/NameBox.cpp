@@ -107,6 +107,22 @@ QLabel *NameBox::createNoteLabel(QWidget *parent)
     return label;
 }
 
+// A key whose only character is left out changes no text, so no edit
+// reports it: the note comes from here.
+void NameBox::keyPressEvent(QKeyEvent *event)
+{
+    QLineEdit::keyPressEvent(event);
+    if (!m_leftOut.isEmpty())
+        edited();
+}
+
+void NameBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    QLineEdit::inputMethodEvent(event);
+    if (!m_leftOut.isEmpty())
+        edited();
+}
+
 void NameBox::edited()
 {
     setNote(m_leftOut.isEmpty() ? QString() : leftOutNote(m_leftOut));

@@ -26,10 +26,17 @@ public:
     // A label that shows the note and is hidden while there is none.
     QLabel *createNoteLabel(QWidget *parent);
 
+    // True while showName() sets the text: a change that is not an edit.
+    bool isShowingName() const { return m_showing; }
+
 signals:
     // Why characters were left out of the last edit; empty again after the
     // next edit that is taken whole.
     void noteChanged(const QString &note);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     class Validator;

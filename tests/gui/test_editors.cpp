@@ -443,6 +443,8 @@ private Q_SLOTS:
         QTest::newRow("characters the code page lacks")
             << QString::fromUtf8("\u03b1-Ethanol") << QString::fromUtf8("\u4e2d\u2713 1\u4e2d")
             << "-Ethanol 1" << QString::fromUtf8("\u201c\u4e2d\u2713\u201d can't be stored on the Corvex and were left out.");
+        QTest::newRow("typed, not pasted") << QString::fromUtf8("Wax\u03b1") << "" << "Wax"
+                                           << QString::fromUtf8("\u201c\u03b1\u201d can't be stored on the Corvex and was left out.");
         QTest::newRow("an emoji") << "Wax" << QString::fromUtf8(" \U0001F600") << "Wax "
                                   << QString::fromUtf8("\u201c\U0001F600\u201d can't be stored on the Corvex and was left out.");
     }
