@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>

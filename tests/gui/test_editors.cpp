@@ -360,6 +360,22 @@ private Q_SLOTS:
         QVERIFY(nameBox()->hasFocus());
     }
 
+    // A name typed but not sent stays with its line, in italics, until Esc drops it.
+    void typedNameStaysWithItsLine()
+    {
+        showReagents();
+        list()->setCurrentRow(6);
+        retype(nameBox(), QStringLiteral("Xylene"));
+        list()->setCurrentRow(8);
+        QCOMPARE(nameBox()->text(), QStringLiteral("Reagent 009"));
+        list()->setCurrentRow(6);
+        QCOMPARE(nameBox()->text() + QString::number(list()->item(6)->font().italic()), QStringLiteral("Xylene1"));
+        QCOMPARE(reagents()->unsentReagents(), QList<int>{7});
+        QTest::keyClick(nameBox(), Qt::Key_Escape);
+        QCOMPARE(nameBox()->text() + QString::number(list()->item(6)->font().italic()), QStringLiteral("Reagent 0070"));
+        QCOMPARE(reagents()->unsentReagents(), QList<int>());
+    }
+
     // A paste takes the name as it is then; reagent 1 is renamed only after a question, whose No sends
     // nothing and leaves the box as typed, pasted or deleted.
     void copyPasteAndDelete()

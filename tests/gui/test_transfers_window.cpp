@@ -16,6 +16,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
@@ -379,8 +382,84 @@ private Q_SLOTS:
         QTRY_VERIFY(answers.allAnswered());
         QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1"}));
         QCOMPARE(answers.seen().mid(1), instrumentOnCom5 ? QStringList() : QStringList{"Find Device|Device couldn't be found.|x"});
-        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), found ? 5 : 0);
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 2); // closed as cancelled: the port stored before
         QTRY_COMPARE(m_window->windowTitle(), found ? QStringLiteral("Varnel Corvex - connected on COM5") : QStringLiteral("Varnel Corvex - not connected."));
+    }
+
+    void findDeviceWhileConnectedSaysWhereTheCorvexAnswers()
+    {
+        start();
+        ModalAnswers answers;
+        QString said;
+        answers.handle([&said](QWidget *dialog) {
+            auto *find = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"));
+            QTest::mouseClick(find, Qt::LeftButton);
+            static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
+            const auto *found = dialog->findChild<QLabel *>(QStringLiteral("lblFound"));
+            said = (found && found->isVisible() ? found->text() : QStringLiteral("nothing")) + QLatin1Char('|')
+                + dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentText();
+            dialog->close();
+        });
+        child<QAction>("mnSettings")->trigger();
+        QTRY_VERIFY(answers.allAnswered());
+        QCOMPARE(said, QStringLiteral("The Corvex answers on COM2 (%1).|COM2").arg(m_sim->devicePath()));
+        QVERIFY(m_app->connection.isConnected());
+    }
+
+    // A read over an edited program asks first: No keeps the edit, Yes reads and the edit is gone.
+    void readOverAnUnsentEditAsksFirst()
+    {
+        start();
+        retype(child<QLineEdit>("txtProgramName"), QStringLiteral("Mine"));
+        QVERIFY(m_window->isWindowModified());
+        QCOMPARE(asked(QMessageBox::No, [this] { click("cmdReadProgram"); }),
+                 QStringLiteral("Read from Corvex|Program01 has changes that were not sent to the Corvex. Reading it "
+                                "from the Corvex replaces them. Read anyway?|?"));
+        QVERIFY(m_window->isEnabled() && child<QLineEdit>("txtProgramName")->text() == QStringLiteral("Mine"));
+        asked(QMessageBox::Yes, [this] { click("cmdReadProgram"); });
+        waitUntilIdle();
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("ROUTINE0"));
+    }
+
+    // Enter in the reagent name box sends it as the button does, with reagent 1's question.
+    void enterInTheReagentNameBoxSends()
+    {
+        start();
+        showReagents();
+        auto *list = child<QListWidget>("lsReagents");
+        list->setCurrentRow(0);
+        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Not empty"));
+        QVERIFY(asked(QMessageBox::No, [this] { QTest::keyClick(child("txtReagent"), Qt::Key_Return); }).startsWith(QStringLiteral("Are you sure?|")));
+        list->setCurrentRow(4);
+        retype(child<QLineEdit>("txtReagent"), QStringLiteral("By Enter"));
+        QTest::keyClick(child("txtReagent"), Qt::Key_Return);
+        waitUntilIdle();
+        QCOMPARE(list->item(4)->text() + QString::number(m_window->isWindowModified()), QStringLiteral("Reagent 005: \"By Enter     \"1"));
+        const InstrumentData saved = reloadedStore(); // reagent 1's name was never sent
+        QCOMPARE(QList<QByteArray>({saved.reagents[1], saved.reagents[5]}), QList<QByteArray>({stored("Empty"), stored("By Enter")}));
+    }
+
+    // The backup and restore file dialogs open in the documents folder, a new backup named by the date.
+    void backupFileDialogsSuggestTheDocumentsFolder()
+    {
+        const QString documents = m_app->folders.path() + QStringLiteral("/Documents");
+        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        QVERIFY(writeBytes(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
+                           "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n"));
+        start();
+        ModalAnswers answers;
+        QStringList offered;
+        for (const char *action : {"mnBackup", "mnRestore"}) {
+            answers.handle([&offered](QWidget *window) {
+                auto *dialog = qobject_cast<QFileDialog *>(window);
+                offered << (dialog ? dialog->directory().path() + QLatin1Char('|') + dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text() : QStringLiteral("no file dialog"));
+                window->close();
+            });
+            child<QAction>(action)->trigger();
+            QTRY_VERIFY(answers.allAnswered());
+        }
+        QCOMPARE(offered, QStringList({documents + QStringLiteral("|corvex-backup-") + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".ini"),
+                                       documents + QLatin1Char('|')}));
     }
 
     // The cable pulled: the window says so at once; an instrument plugged in
@@ -408,7 +487,7 @@ private Q_SLOTS:
         const QString backup = backupPath();
         backUp();
         QVERIFY(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")));
-        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5147 bytes read).|i").arg(backup));
+        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5,147 bytes read).|i").arg(backup));
         InstrumentData read;
         QVERIFY(loadStore(backup, read) && read.programs == twelveProgramData().programs);
 

@@ -192,11 +192,6 @@ void SettingsDialog::findDevice()
 {
     if (m_searching)
         return;
-    if (m_connection.isConnected() && m_connection.connectedPort() != 0) {
-        m_ports->setCurrentIndex(m_connection.connectedPort() - 1);
-        showFound(m_connection.connectedPort());
-        return;
-    }
     m_found->setHidden(true);
     storeCommPort(0);
     m_storedPortChanged = true;

@@ -16,8 +16,8 @@ class DeviceConnection;
 // puts back the stored port that a search has changed.
 //
 // The search runs while the dialog stays usable: "Cancel" beside it ends
-// it, and OK or Cancel of the dialog end it first. While connected, Find
-// Device does not search: it says where the Corvex answers.
+// it, and OK or Cancel of the dialog end it first. A search that finds the
+// Corvex says where it answers (also when it was connected already).
 class SettingsDialog : public QDialog
 {
     Q_OBJECT
