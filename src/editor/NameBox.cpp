@@ -107,25 +107,12 @@ QLabel *NameBox::createNoteLabel(QWidget *parent)
     return label;
 }
 
-// A key whose only character is left out changes no text, so no edit
-// reports it: the note comes from here.
-void NameBox::keyPressEvent(QKeyEvent *event)
-{
-    QLineEdit::keyPressEvent(event);
-    if (!m_leftOut.isEmpty())
-        edited();
-}
-
-void NameBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    QLineEdit::inputMethodEvent(event);
-    if (!m_leftOut.isEmpty())
-        edited();
-}
-
+// The note stays while typing goes on: a character left out while typing
+// would otherwise be explained only until the next key.
 void NameBox::edited()
 {
-    setNote(m_leftOut.isEmpty() ? QString() : leftOutNote(m_leftOut));
+    if (!m_leftOut.isEmpty())
+        setNote(leftOutNote(m_leftOut));
     m_leftOut.clear();
 }
 

@@ -30,13 +30,9 @@ public:
     bool isShowingName() const { return m_showing; }
 
 signals:
-    // Why characters were left out of the last edit; empty again after the
-    // next edit that is taken whole.
+    // Why characters were left out of the last edit that left any out;
+    // empty again when a name is shown.
     void noteChanged(const QString &note);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     class Validator;

@@ -459,7 +459,7 @@ private Q_SLOTS:
         QTest::newRow("characters the code page lacks")
             << QString::fromUtf8("\u03b1-Ethanol") << QString::fromUtf8("\u4e2d\u2713 1\u4e2d")
             << "-Ethanol 1" << QString::fromUtf8("\u201c\u4e2d\u2713\u201d can't be stored on the Corvex and were left out.");
-        QTest::newRow("typed, not pasted") << QString::fromUtf8("Wax\u03b1") << "" << "Wax"
+        QTest::newRow("typed, then typing on") << QString::fromUtf8("Wax\u03b1 1") << "" << "Wax 1"
                                            << QString::fromUtf8("\u201c\u03b1\u201d can't be stored on the Corvex and was left out.");
         QTest::newRow("an emoji") << "Wax" << QString::fromUtf8(" \U0001F600") << "Wax "
                                   << QString::fromUtf8("\u201c\U0001F600\u201d can't be stored on the Corvex and was left out.");
@@ -479,6 +479,8 @@ private Q_SLOTS:
         QCOMPARE(box->text(), expected);
         QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
         QTest::keyClick(box, Qt::Key_Backspace); // an edit taken whole
+        QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
+        box->showName(QStringLiteral("Other"));
         QVERIFY(noteLabel->isHidden());
     }
 
