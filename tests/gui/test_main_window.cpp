@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -343,6 +344,8 @@ private Q_SLOTS:
             child<QTabWidget>("SSTab1")->setCurrentIndex(tab);
             auto *label = child<QLabel>(tab == 0 ? "lblPercent2" : "lblPercent");
             for (const QString &text : {percentText(138, 138), retryingText(5, 5)}) {
+                label->setText(text);
+                label->parentWidget()->layout()->activate();
                 if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
                     cut << label->objectName() + QLatin1Char(' ') + text;
             }
