@@ -353,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(nameBox()->hasFocus());
         retype(nameBox(), QStringLiteral("Xylene"));
         QCOMPARE(m_data.reagents[7], stored("Reagent 007")); // typing changes nothing yet
-        click("cmdSend");
+        QTest::keyClick(nameBox(), Qt::Key_Return); // as Send reagent does
         QCOMPARE(m_sent, QStringList{"7=Xylene       "});
         // Clicking the line already selected puts the focus in the name box too.
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);

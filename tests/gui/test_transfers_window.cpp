@@ -343,7 +343,8 @@ private Q_SLOTS:
         QCOMPARE(answers.seen().last(), QStringLiteral("CORVEX|The Corvex is not connected: the command was not sent.|!"));
     }
 
-    // Find Device searches while the dialog stays usable; Cancel beside it ends the search.
+    // Find Device searches while the dialog stays usable (also while connected) and says where the Corvex
+    // answers; Cancel beside it ends the search.
     void findDevice_data()
     {
         QTest::addColumn<bool>("instrumentOnCom5");
@@ -373,37 +374,18 @@ private Q_SLOTS:
             if (cancel)
                 QTest::mouseClick(stopSearch, Qt::LeftButton);
             static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
-            states << find->text() << QString::number(ports->currentIndex());
+            states << find->text() << QString::number(ports->currentIndex()) << dialog->findChild<QLabel *>(QStringLiteral("lblFound"))->text();
             dialog->close();
         });
         if (!instrumentOnCom5)
             answers.click(QMessageBox::Ok);
         child<QAction>("mnSettings")->trigger();
         QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1"}));
+        QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1",
+                                      found ? QStringLiteral("The Corvex answers on COM5 (%1).").arg(m_sim->devicePath()) : QString()}));
         QCOMPARE(answers.seen().mid(1), instrumentOnCom5 ? QStringList() : QStringList{"Find Device|Device couldn't be found.|x"});
         QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 2); // closed as cancelled: the port stored before
         QTRY_COMPARE(m_window->windowTitle(), found ? QStringLiteral("Varnel Corvex - connected on COM5") : QStringLiteral("Varnel Corvex - not connected."));
-    }
-
-    void findDeviceWhileConnectedSaysWhereTheCorvexAnswers()
-    {
-        start();
-        ModalAnswers answers;
-        QString said;
-        answers.handle([&said](QWidget *dialog) {
-            auto *find = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice"));
-            QTest::mouseClick(find, Qt::LeftButton);
-            static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
-            const auto *found = dialog->findChild<QLabel *>(QStringLiteral("lblFound"));
-            said = (found && found->isVisible() ? found->text() : QStringLiteral("nothing")) + QLatin1Char('|')
-                + dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentText();
-            dialog->close();
-        });
-        child<QAction>("mnSettings")->trigger();
-        QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(said, QStringLiteral("The Corvex answers on COM2 (%1).|COM2").arg(m_sim->devicePath()));
-        QVERIFY(m_app->connection.isConnected());
     }
 
     // A read over an edited program asks first: No keeps the edit, Yes reads and the edit is gone.
@@ -419,24 +401,6 @@ private Q_SLOTS:
         asked(QMessageBox::Yes, [this] { click("cmdReadProgram"); });
         waitUntilIdle();
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("ROUTINE0"));
-    }
-
-    // Enter in the reagent name box sends it as the button does, with reagent 1's question.
-    void enterInTheReagentNameBoxSends()
-    {
-        start();
-        showReagents();
-        auto *list = child<QListWidget>("lsReagents");
-        list->setCurrentRow(0);
-        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Not empty"));
-        QVERIFY(asked(QMessageBox::No, [this] { QTest::keyClick(child("txtReagent"), Qt::Key_Return); }).startsWith(QStringLiteral("Are you sure?|")));
-        list->setCurrentRow(4);
-        retype(child<QLineEdit>("txtReagent"), QStringLiteral("By Enter"));
-        QTest::keyClick(child("txtReagent"), Qt::Key_Return);
-        waitUntilIdle();
-        QCOMPARE(list->item(4)->text() + QString::number(m_window->isWindowModified()), QStringLiteral("Reagent 005: \"By Enter     \"1"));
-        const InstrumentData saved = reloadedStore(); // reagent 1's name was never sent
-        QCOMPARE(QList<QByteArray>({saved.reagents[1], saved.reagents[5]}), QList<QByteArray>({stored("Empty"), stored("By Enter")}));
     }
 
     // The backup and restore file dialogs open in the documents folder, a new backup named by the date.
