@@ -24,6 +24,9 @@ QByteArray programFile(const QByteArray &line = {}, const QByteArray &replacemen
     return text;
 }
 
+// A program file and the name and type it gives program 5.
+struct Imported { QByteArray file, name; int type; };
+
 } // namespace
 
 class TestProgramFile : public QObject
@@ -60,24 +63,18 @@ private Q_SLOTS:
 
     void importEditsOnlyWhatTheFileSays_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("type");
-
-        QTest::newRow("complete file") << programFile() << QByteArray("Imported     ") << 1;
-        QTest::newRow("no name keeps the old one") << programFile("Name=Imported") << QByteArray("Old          ") << 1;
-        QTest::newRow("empty name imports") << programFile("Name=Imported", "Name=\r\n") << QByteArray(13, ' ') << 1;
-        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n") << QByteArray("A name far to") << 1;
-        QTest::newRow("LM, other sections and keys ignored") << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
-            << QByteArray("Imported     ") << 0;
+        QTest::addColumn<Imported>("row");
+        QTest::newRow("complete file") << Imported{programFile(), QByteArray("Imported     "), 1};
+        QTest::newRow("no name keeps the old one") << Imported{programFile("Name=Imported"), QByteArray("Old          "), 1};
+        QTest::newRow("empty name imports") << Imported{programFile("Name=Imported", "Name=\r\n"), QByteArray(13, ' '), 1};
+        QTest::newRow("long name cut") << Imported{programFile("Name=Imported", "Name=A name far too long\r\n"), QByteArray("A name far to"), 1};
+        QTest::newRow("LM, other sections and keys ignored") << Imported{"[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n"), QByteArray("Imported     "), 0};
     }
 
     void importEditsOnlyWhatTheFileSays()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, name);
-        QFETCH(int, type);
-
+        QFETCH(Imported, row);
+        const auto &[file, name, type] = row;
         writeBytes(m_file, file);
         InstrumentData data;
         data.programs[5].name = "Old          ";
