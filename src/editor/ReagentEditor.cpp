@@ -146,18 +146,18 @@ void ReagentEditor::fillList()
         lines.append(reagentListLine(r, m_data.reagents[r]));
     m_list->clear();
     m_list->addItems(lines);
-    for (const int r : m_unsent.keys())
+    for (const int r : m_unsent.keys()) {
         dropIfHeld(r);
-    for (const int r : m_unsent.keys())
         markLine(r);
+    }
 }
 
 void ReagentEditor::refreshLine(int number)
 {
     if (!ReagentTable::isValidNumber(number) || number > m_list->count())
         return;
-    m_list->item(number - 1)->setText(reagentListLine(number, m_data.reagents[number]));
     dropIfHeld(number);
+    markLine(number);
     if (m_list->currentRow() == number - 1)
         reagentSelected(number - 1);
     else
@@ -237,18 +237,21 @@ void ReagentEditor::dropIfHeld(int number)
     emit unsentEditsChanged();
 }
 
-// A line whose name was typed but not sent is shown in italics.
+// The line shows the name as the table holds it; a name typed but not sent
+// follows it, in italics.
 void ReagentEditor::markLine(int number)
 {
     QListWidgetItem *item = m_list->item(number - 1);
     if (!item)
         return;
     const bool unsent = m_unsent.contains(number);
+    QString text = reagentListLine(number, m_data.reagents[number]);
+    if (unsent)
+        text += QStringLiteral("  not sent: \"%1\"").arg(m_unsent.value(number));
+    item->setText(text);
     QFont font = m_list->font();
     font.setItalic(unsent);
     item->setFont(font);
-    item->setToolTip(unsent ? QStringLiteral("Typed as \"%1\", not sent to the Corvex").arg(m_unsent.value(number))
-                            : QString());
 }
 
 void ReagentEditor::numberTyped(const QString &text)

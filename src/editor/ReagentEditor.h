@@ -98,6 +98,7 @@ private:
     void dropTypedName();
     // Forgets the typed name of `number` when the table now holds it.
     void dropIfHeld(int number);
+    // Rewrites the line of `number` from the table and its typed name.
     void markLine(int number);
 
     InstrumentData &m_data;
