@@ -413,16 +413,11 @@ private Q_SLOTS:
     {
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
         TransferLogEntry entry = newLogEntry(LogOperation::backup, QStringLiteral("all"));
-        entry.result = QStringLiteral("failed");
-        entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4).trimmed();
+        entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
         QVERIFY(TransferLog(logPath).append(entry));
         TransferLogDialog dialog(logPath);
         dialog.show();
-        QHeaderView *header = dialog.table()->horizontalHeader();
-        QStringList columns;
-        for (int visual = 0; visual < header->count(); ++visual)
-            columns << header->model()->headerData(header->logicalIndex(visual), Qt::Horizontal).toString();
-        QCOMPARE(columns, transferLogColumns());
+        QCOMPARE(dialog.table()->horizontalHeader()->visualIndex(int(transferLogColumns().indexOf(QStringLiteral("Message")))), 7);
         QCOMPARE(dialog.messagePane()->toPlainText(), entry.message);
     }
 };
