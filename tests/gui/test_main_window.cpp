@@ -267,7 +267,7 @@ private Q_SLOTS:
         QVERIFY(seen.at(1).startsWith(QStringLiteral("Export Program|")) && seen.at(1).endsWith(QStringLiteral("|x"))
                 && !seen.at(1).contains(QStringLiteral("has been saved")));
         QVERIFY(seen.at(4).contains(QStringLiteral("is the local store itself")));
-        QCOMPARE(seen.at(7), QStringLiteral("Import Program|This is not a valid Program File.|!"));
+        QCOMPARE(seen.at(7), QStringLiteral("Import Program|This is not a valid Program File.\n[Program] Duration is missing.|!"));
         QVERIFY(readBytes(m_app->storePath) == storeBefore && m_app->data.programs[12] == before);
     }
 
