@@ -81,6 +81,9 @@ private:
     // that had it before (a control disabled meanwhile loses it).
     void applyBusyState();
     void tabChanged(int index);
+    bool hasUnsentEdits() const;
+    // Asks whether to close with unsent edits; Yes closes.
+    void askBeforeClosing();
 
     void openSettings();
     void openPrint();
@@ -95,6 +98,7 @@ private:
                 const std::function<void(const TransferOutcome &)> &ended);
     void jobFinished(const QString &title, const TransferOutcome &outcome);
     void readProgram();
+    void startReadProgram(int n);
     void sendProgram();
     void startSendProgram(int n);
     void runProgramJob(BusyState::Kind kind, const QString &title, TransferJob *job);
@@ -120,6 +124,8 @@ private:
     QPointer<QWidget> m_focusBeforeBusy;
 
     bool m_shownBefore = false;
+    bool m_closeConfirmed = false;
+    QPointer<QMessageBox> m_closeQuestion;
 };
 
 } // namespace corvex

@@ -42,24 +42,27 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!askYesNo(parent, QStringLiteral("Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
-    logProgramFile(LogOperation::programImport, p, file, data, imported.message);
+    logProgramFile(LogOperation::ProgramImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
+    else
+        editor.settle(p); // it is the file's now, which keeps it
     editor.showProgram();
 }
 
-void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
+void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath)
 {
     const QString file = chooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
-    logProgramFile(LogOperation::programExport, p, file, data, saved.error);
+    logProgramFile(LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;
     }
+    editor.settle(p);
     QMessageBox::information(parent, QStringLiteral("Export Program"),
                              numberedName(QStringLiteral("Program"), p, data.programs[p].name)
                                  + QStringLiteral(" has been saved."));

@@ -4,10 +4,11 @@
 #include "ConnectionFrame.h"
 #include "Cp1252.h"
 #include "Duration.h"
-#include "FitName.h"
 #include "FixedPitchFont.h"
 #include "ListTexts.h"
+#include "MemoryMap.h"
 #include "NameBox.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "Progress.h"
 #include "SpinBar.h"
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -95,7 +97,7 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .secondCaption = QStringLiteral("Send to Corvex"),
                                        .barName = "pbPrograms",
                                        .barMinimum = 0,
-                                       .barMaximum = 138, // bytes of a program transfer
+                                       .barMaximum = MemoryMap::programTransferBytes,
                                        .percentName = "lblPercent2"},
                                       this);
     m_number = frame->number;
@@ -197,6 +199,8 @@ QPushButton *ProgramEditor::okButton() const
 
 void ProgramEditor::showProgram()
 {
+    // What the controls' change handlers do meanwhile is showing, not editing.
+    const QScopedValueRollback showing(m_showing, true);
     const int n = currentProgram();
     m_spin->setSpinValue(n);
     m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
@@ -221,13 +225,16 @@ void ProgramEditor::showDuration()
 
 void ProgramEditor::nameEdited(const QString &text)
 {
+    beginEdit();
     m_data.programs[currentProgram()].name = nameForStorage(encodeCp1252(text));
+    endEdit();
 }
 
 void ProgramEditor::typeChosen(int index)
 {
     if (index < 0)
         return;
+    beginEdit();
     const int n = currentProgram();
     if (index != typeLm) {
         while (m_vials->count() < vialCount)
@@ -244,6 +251,7 @@ void ProgramEditor::typeChosen(int index)
     program.type = index;
     recalculateDuration(program);
     showDuration();
+    endEdit();
 }
 
 void ProgramEditor::addVialLine(int program)
@@ -275,11 +283,52 @@ void ProgramEditor::applyVial()
 
 void ProgramEditor::storeVial(int v, const VialStep &vial)
 {
+    beginEdit();
     ProgramRecord &program = m_data.programs[currentProgram()];
     program.vial(v) = vial;
     recalculateDuration(program);
     showProgram();
     selectVial(v - 1);
+    endEdit();
+}
+
+void ProgramEditor::beginEdit()
+{
+    const int n = currentProgram();
+    if (!m_showing && !m_unchanged.contains(n))
+        m_unchanged.emplace(n, m_data.programs[n]);
+}
+
+void ProgramEditor::endEdit()
+{
+    if (m_showing)
+        return;
+    const auto before = m_unchanged.find(currentProgram());
+    if (before != m_unchanged.end() && before->second == m_data.programs[before->first])
+        m_unchanged.erase(before);
+    emit unsentEditsChanged();
+}
+
+QList<int> ProgramEditor::unsentPrograms() const
+{
+    QList<int> programs;
+    for (const auto &[n, before] : m_unchanged)
+        programs.append(n);
+    return programs;
+}
+
+void ProgramEditor::settle(int program)
+{
+    if (m_unchanged.erase(program) > 0)
+        emit unsentEditsChanged();
+}
+
+void ProgramEditor::settleAll()
+{
+    if (m_unchanged.empty())
+        return;
+    m_unchanged.clear();
+    emit unsentEditsChanged();
 }
 
 void ProgramEditor::reagentsRenamed()

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <chrono>
+
 namespace corvex {
 
 StoreLock::StoreLock(const QString &storePath)
@@ -10,7 +12,7 @@ StoreLock::StoreLock(const QString &storePath)
     , m_lock(lockFilePath(storePath))
 {
     // A holder that still runs keeps its lock however long it works.
-    m_lock.setStaleLockTime(0);
+    m_lock.setStaleLockTime(std::chrono::milliseconds::zero());
 }
 
 QString StoreLock::lockFilePath(const QString &storePath)
@@ -25,7 +27,7 @@ QString StoreLock::lockFilePath(const QString &storePath)
 
 bool StoreLock::tryLock()
 {
-    if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError)
+    if (m_lock.tryLock(std::chrono::milliseconds::zero()) || m_lock.error() != QLockFile::LockFailedError)
         return true;
     m_error = QStringLiteral("The local store \"%1\" is in use by another Corvex Utility. "
                              "Close it first, then try again.")

@@ -52,7 +52,47 @@ void setLoggedPort(const QString &port)
     loggedPort() = port;
 }
 
-TransferLogEntry newLogEntry(const QString &operation, const QString &covered, bool onInstrument)
+QString logOperationText(LogOperation operation)
+{
+    switch (operation) {
+    case LogOperation::ReadProgram:
+        return QStringLiteral("read program");
+    case LogOperation::SendProgram:
+        return QStringLiteral("send program");
+    case LogOperation::ReadReagent:
+        return QStringLiteral("read reagent");
+    case LogOperation::SendReagent:
+        return QStringLiteral("send reagent");
+    case LogOperation::ReadAll:
+        return QStringLiteral("read all reagents");
+    case LogOperation::Backup:
+        return QStringLiteral("backup");
+    case LogOperation::Restore:
+        return QStringLiteral("restore");
+    case LogOperation::ProgramImport:
+        return QStringLiteral("import");
+    case LogOperation::ProgramExport:
+        return QStringLiteral("export");
+    case LogOperation::Print:
+        return QStringLiteral("print");
+    }
+    return {};
+}
+
+QString logResultText(LogResult result)
+{
+    switch (result) {
+    case LogResult::Done:
+        return QStringLiteral("done");
+    case LogResult::Stopped:
+        return QStringLiteral("stopped");
+    case LogResult::Failed:
+        return QStringLiteral("failed");
+    }
+    return {};
+}
+
+TransferLogEntry newLogEntry(LogOperation operation, const QString &covered, bool onInstrument)
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
@@ -60,7 +100,7 @@ TransferLogEntry newLogEntry(const QString &operation, const QString &covered, b
     entry.host = QSysInfo::machineHostName();
     if (onInstrument)
         entry.port = loggedPort();
-    entry.operation = operation;
+    entry.operation = logOperationText(operation);
     entry.covered = covered;
     return entry;
 }

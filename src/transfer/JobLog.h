@@ -7,8 +7,8 @@
 
 namespace corvex {
 
-// "done", "stopped" or "failed" (refused, failed on the line, or not saved).
-QString logResultText(const TransferOutcome &outcome);
+// Done, Stopped or Failed (refused, failed on the line, or not saved).
+LogResult logResult(const TransferOutcome &outcome);
 
 // Appends `entry` to the transfer log when the job finishes, with the
 // result, its message and, when done, the fingerprint `fingerprint` gives

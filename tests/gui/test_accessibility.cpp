@@ -63,8 +63,9 @@ void findUnnamed(const QWidget *root, QAccessibleInterface *node, QHash<const QW
             findUnnamed(root, child, names, problems);
     }
     const auto *widget = qobject_cast<const QWidget *>(node->object());
-    // A drop-down's list belongs to its own pop-up window, read while it is open.
-    if (!widget || !node->state().focusable || widget->window() != root)
+    // A drop-down's list belongs to its own pop-up window, read while it is
+    // open; a control hidden on its page is read once shown.
+    if (!widget || !node->state().focusable || widget->window() != root || !widget->isVisibleTo(pageOf(widget)))
         return;
     const QString control = QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
     const QString name = node->text(QAccessible::Name);

@@ -266,7 +266,7 @@ private Q_SLOTS:
         QVERIFY(focused() && focused()->isVisible());
     }
 
-    // Find Device hands the focus to Cancel while it searches, and back; Escape closes the dialog.
+    // Find Device hands the focus to Cancel while it searches, and back; Enter confirms.
     void settingsWithFindDevice()
     {
         start();
@@ -283,9 +283,10 @@ private Q_SLOTS:
         QVERIFY(found.wait(20'000));
         QCOMPARE(focusName() + QLatin1Char(' ') + dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentText(),
                  QStringLiteral("cmdFindDevice COM5"));
-        press(Qt::Key_Escape);
+        QVERIFY(tabTo("cmdOK"));
+        press(Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(focusName(), QStringLiteral("cmdReadProgram"));
+        QVERIFY(focused() && focused()->isVisible()); // the transfer buttons wait for the new connection
         QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 5);
     }
 

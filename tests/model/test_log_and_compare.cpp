@@ -17,7 +17,7 @@ namespace {
 TransferLogEntry entryWith(const QString &field)
 {
     return {QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600), field, QStringLiteral("lab-pc"),
-            QStringLiteral("COM3 (/dev/ttyS2)"), LogOperation::backup, field, LogResult::failed, field, QStringLiteral("0123456789ab")};
+            QStringLiteral("COM3 (/dev/ttyS2)"), QStringLiteral("backup"), field, QStringLiteral("failed"), field, QStringLiteral("0123456789ab")};
 }
 
 // A program with every vial used, for changing one field at a time.

@@ -330,7 +330,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(m_store) && QFile::exists(backup) == restoring);
-        QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, LogResult::failed);
+        QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, QStringLiteral("failed"));
     }
 
     // Ctrl+C ends Read ALL keeping the reagents read (here 20, the instrument

@@ -5,8 +5,9 @@
 
 #include "Cp1252.h"
 #include "DeviceTransfers.h"
-#include "FitName.h"
 #include "ListTexts.h"
+#include "NameForms.h"
+#include "WireProtocol.h"
 
 #include <algorithm>
 #include <memory>
@@ -53,7 +54,7 @@ int identify(CommandContext &context)
     return runInEventLoop([&](const EndCommand &end) {
         session.connect(context, [&, end](std::optional<int> failed) {
             if (!failed)
-                context.out << "A Corvex (" << DeviceConnection::identification << ") answers on " << session.device() << ".\n";
+                context.out << "A Corvex (" << wire::identification << ") answers on " << session.device() << ".\n";
             end(failed.value_or(exitDone));
         });
     });

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <chrono>
 #include <memory>
 
 namespace corvex {
@@ -21,6 +22,7 @@ namespace {
 
 const QString programsOption = QStringLiteral("programs");
 const QString noReagentsOption = QStringLiteral("no-reagents");
+constexpr std::chrono::milliseconds progressInterval{1000};
 
 // Progress on the error stream about once a second, and at the end: bytes
 // done and time left.
@@ -31,7 +33,7 @@ void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
     auto sinceShown = std::make_shared<QElapsedTimer>();
     sinceShown->start();
     QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, rate, sinceShown](int done, int total) {
-        if (done < total && sinceShown->elapsed() < 1000)
+        if (done < total && std::chrono::milliseconds(sinceShown->elapsed()) < progressInterval)
             return;
         sinceShown->restart();
         stream << what << ": " << rate->progressText(done, total) << '\n';
