@@ -301,6 +301,8 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved").arg(read, 3, 10, QLatin1Char('0'))),
                  qPrintable(run.err));
         QCOMPARE(loaded(m_store).reagents[read + 1], QByteArray(nameLength, ' '));
+        const TransferLogEntry logged = readTransferLog(transferLogPath()).lines.constLast().entry;
+        QVERIFY(logged.covered == QStringLiteral("Reagent 001-%1").arg(read, 3, 10, QLatin1Char('0')) && !logged.message.isEmpty());
 
         const QString backup = path(QStringLiteral("backup.ini"));
         run = interrupted({"backup", backup, "--port", m_sim->devicePath()}, "Backup: ");
