@@ -7,8 +7,10 @@
 #include "support/BuiltPrograms.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -24,7 +26,7 @@ namespace {
 bool writeLog(const QString &file, qint64 megabytes)
 {
     QFile log(file);
-    if (!log.open(QIODevice::WriteOnly))
+    if (!QDir().mkpath(QFileInfo(file).path()) || !log.open(QIODevice::WriteOnly))
         return false;
     log.write(csvRecord(transferLogColumns()));
     TransferLogEntry entry = newLogEntry(LogOperation::readAll, QStringLiteral("Reagent 001-200"));
