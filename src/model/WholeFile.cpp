@@ -43,9 +43,10 @@ bool syncToDisk(int handle, int &error)
 QString unfitTarget(const QString &file, const std::optional<struct stat> &target)
 {
     if (target && !S_ISREG(target->st_mode)) {
-        return QStringLiteral("\"%1\" is not a regular file (%2), so it was not written.")
-            .arg(file, S_ISDIR(target->st_mode) ? QStringLiteral("a folder") : S_ISFIFO(target->st_mode) ? QStringLiteral("a pipe")
-                                                                                                           : QStringLiteral("a device or the like"));
+        const QString kind = S_ISDIR(target->st_mode)    ? QStringLiteral("a folder")
+                             : S_ISFIFO(target->st_mode) ? QStringLiteral("a pipe")
+                                                         : QStringLiteral("a device or the like");
+        return QStringLiteral("\"%1\" is not a regular file (%2), so it was not written.").arg(file, kind);
     }
     struct stat link {};
     if (::lstat(QFile::encodeName(file).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
