@@ -54,11 +54,15 @@ int main(int argc, char *argv[])
     // A logout or kill closes the window as the user would: a transfer
     // under way ends as it does on close.
     StopSignals endSignals({SIGTERM, SIGHUP});
-    QObject::connect(&endSignals, &StopSignals::received, &app, [&mainWindow] {
-        if (mainWindow)
+    QObject::connect(&endSignals, &StopSignals::received, &app, [&mainWindow](int signalNumber) {
+        if (mainWindow) {
             mainWindow->close();
-        else
-            QCoreApplication::quit();
+            return;
+        }
+        // Before the main window is up nothing is under way (and a modal
+        // notice may hold the start-up): end as the signal does by default.
+        std::signal(signalNumber, SIG_DFL);
+        std::raise(signalNumber);
     });
     startup.start();
     return app.exec();
