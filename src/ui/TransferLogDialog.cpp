@@ -12,12 +12,14 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <deque>
 
 namespace corvex {
@@ -25,6 +27,8 @@ namespace corvex {
 namespace {
 
 constexpr int messageColumn = 7;
+// Wider would push the columns after it out of sight; the pane below shows all of it.
+constexpr int messageColumnMaximum = 360;
 
 QList<QStandardItem *> rowItems(const TransferLogLine &line)
 {
@@ -74,10 +78,18 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->setModel(m_shown);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
-    // The message, often long, goes last on screen (the file keeps its order).
-    m_table->horizontalHeader()->moveSection(messageColumn, m_model->columnCount() - 1);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+
+    m_message = new QPlainTextEdit(this);
+    m_message->setObjectName(QStringLiteral("txtMessage"));
+    m_message->setReadOnly(true);
+    m_message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_message->setPlaceholderText(QStringLiteral("The message of the selected line"));
+    m_message->setMaximumHeight(m_message->fontMetrics().lineSpacing() * 5);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TransferLogDialog::showMessage);
+    connect(m_shown, &QAbstractItemModel::modelReset, this, &TransferLogDialog::showMessage);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &TransferLogDialog::showMessage);
 
     auto *where = new QLabel(QStringLiteral("Kept in %1").arg(logPath), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -96,6 +108,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_message);
     layout->addWidget(where);
     layout->addWidget(buttons);
     resize(1000, 480);
@@ -119,6 +132,8 @@ void TransferLogDialog::load(const QString &logPath)
     for (auto line = newest.crbegin(); line != newest.crend(); ++line)
         m_model->appendRow(rowItems(*line));
     m_table->resizeColumnsToContents();
+    m_table->setColumnWidth(messageColumn, std::min(m_table->columnWidth(messageColumn), messageColumnMaximum));
+    m_table->selectRow(0);
     if (!error.isEmpty())
         m_table->setToolTip(error);
     else if (lines > shownAtMost)
@@ -136,6 +151,13 @@ StoreResult TransferLogDialog::exportTo(const QString &file) const
         bytes += csvRecord(fields);
     }
     return writeWholeFile(file, bytes);
+}
+
+void TransferLogDialog::showMessage()
+{
+    const QModelIndex current = m_table->currentIndex();
+    m_message->setPlainText(current.isValid() ? current.siblingAtColumn(messageColumn).data(Qt::ToolTipRole).toString()
+                                              : QString());
 }
 
 void TransferLogDialog::exportClicked()
