@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -53,7 +52,6 @@ PortFactory fakePorts(QStringList &asked, QList<int> corvexes)
         return port;
     };
 }
-
 
 // Notes the port of each connected(), and 0 for each notConnected().
 void noteOutcomes(DeviceConnection &connection, QList<int> &outcomes)

@@ -3,7 +3,6 @@
 #include "support/BuiltPrograms.h"
 
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 
 namespace corvex {

@@ -4,8 +4,6 @@
 #include "InstrumentData.h"
 #include "MemoryMap.h"
 
-#include <QByteArray>
-
 namespace corvex {
 
 // The instrument's 64 KiB memory holding `data` (blank slots all zero, as
