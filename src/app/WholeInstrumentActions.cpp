@@ -5,16 +5,22 @@
 #include "DeviceConnection.h"
 #include "JobProgressDialog.h"
 #include "PortTable.h"
+#include "RestoreSource.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
+#include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace corvex {
 
@@ -24,9 +30,20 @@ const QString backupTitle = QStringLiteral("Back Up Instrument");
 const QString restoreTitle = QStringLiteral("Restore Instrument");
 const QString backupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
 
+// The user's documents folder, with a name of today's date for a new backup.
+QString suggestedPlace(QFileDialog::AcceptMode mode)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    if (mode == QFileDialog::AcceptOpen)
+        return folder;
+    return QDir(folder).filePath(QStringLiteral("corvex-backup-%1.ini").arg(QDate::currentDate().toString(Qt::ISODate)));
+}
+
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), backupFilter);
+    QFileDialog dialog(parent, title, suggestedPlace(mode), backupFilter);
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -124,7 +141,8 @@ void WholeInstrumentActions::backUp()
     BackupJob *job = makeBackup(m_memory, file, port, this);
     runBusy(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(backupTitle, outcome,
-                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
+                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).")
+                      .arg(file, byteCountText(job->bytesRead())));
     });
 }
 
@@ -164,21 +182,17 @@ void WholeInstrumentActions::restore()
     const QString file = chooseFile(m_parts.window, restoreTitle, QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
-    QString error;
-    const std::optional<CompareSide> backup = loadCompareSide(file, error);
-    if (!backup || backup->programFile) {
-        QMessageBox::warning(m_parts.window, restoreTitle,
-                             backup ? QStringLiteral("\"%1\" is a program file, not a backup; import it with File > "
-                                                     "Import Program...")
-                                          .arg(file)
-                                    : error);
+    const RestoreSource source = readRestoreSource(file, StorePart());
+    if (!source.ok()) {
+        QMessageBox::warning(m_parts.window, restoreTitle, source.refusal(file));
         return;
     }
+    const CompareSide backup{file, source.data, false};
 
-    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, *backup, m_parts.data),
+    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, backup, m_parts.data),
                          QMessageBox::Yes | QMessageBox::No, m_parts.window);
     QStringList lines;
-    for (const DataDifference &difference : compareData(m_parts.data, backup->data))
+    for (const DataDifference &difference : compareData(m_parts.data, backup.data))
         lines << differenceLine(difference);
     if (!lines.isEmpty())
         question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
@@ -186,7 +200,7 @@ void WholeInstrumentActions::restore()
     if (question.exec() != QMessageBox::Yes)
         return;
 
-    RestoreJob *job = makeRestore(m_memory, backup->data, file, StorePart(), m_parts.data, m_parts.storePath, this);
+    RestoreJob *job = makeRestore(m_memory, backup.data, file, StorePart(), m_parts.data, m_parts.storePath, this);
     runBusy(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();

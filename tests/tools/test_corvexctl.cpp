@@ -76,6 +76,7 @@ private Q_SLOTS:
         data.programs[7].duration = 95;
         data.programs[7].vial(1) = {1, 2, 0, 1, 30, 37};
         data.programs[7].vial(2) = {201, 0, 1, 0, 5, 0};
+        data.programs[9].duration = 333; // one the Corvex holds, so that program.txt imports
         QVERIFY(saveToStore(0, m_store, data) && saveToStore(7, m_store, data) && saveToStore(9, m_store, data));
         m_storeBytes = readBytes(m_store);
         QVERIFY(exportProgram(9, path("program.txt"), data) && QFile::link(m_store, path("link.ini"))

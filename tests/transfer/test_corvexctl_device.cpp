@@ -20,6 +20,8 @@ using namespace corvex;
 
 // A command line ("<backup>" and "<store>" stand for the files), the address the instrument is silent from, what the tool says.
 struct SilentRun { QStringList arguments; QString silentFrom, message; };
+// What is done to a good backup (a key of Program01 given `value`, a section removed, ...), and what the restore says.
+struct Damage { QString damage; QByteArray value; QString reason; };
 // The device commands of corvexctl, backup, restore, compare and the transfer
 // log, against corvex-sim on a pseudo-terminal.
 class TestCorvexctlDevice : public QObject
@@ -212,6 +214,64 @@ private Q_SLOTS:
         const CtlRun run = runCtl(QStringList{QStringLiteral("diff")} + arguments);
         QCOMPARE(run.out, out);
         QCOMPARE(run.exitCode, exitCode);
+    }
+
+    // A damaged backup, or a store that cannot be written: refused with the
+    // reason, nothing written to the instrument, the store as it was.
+    void restoreSendsOnlyAWholeBackup_data()
+    {
+        QTest::addColumn<Damage>("row");
+        QTest::newRow("fragment") << Damage{"fragment", "", "[Reagents] is missing\n[Program01] is missing\n[Program02] is "
+                                                            "missing\n[Program03] is missing\n[Program04] is missing\n... and 95 more."};
+        QTest::newRow("cut short") << Damage{"cut", "", "[Program33] V24Reagent is missing, and 5 more keys of the section\n"
+                                                        "[Program34] is missing"};
+        QTest::newRow("cut in the last line") << Damage{"last line", "", "[Program99] V24Temp=0: is the last line and has no line break"};
+        QTest::newRow("no reagents") << Damage{"[Reagents]", "", "[Reagents] is missing\n"};
+        QTest::newRow("no program") << Damage{"[Program05]", "", "[Program05] is missing\n"};
+        QTest::newRow("letter O") << Damage{"V01Hrs", "1O", "[Program01] V01Hrs=1O: is not a number"};
+        QTest::newRow("empty") << Damage{"V01Min", "", "V01Min=: is not a number"};
+        QTest::newRow("hexadecimal") << Damage{"V02Agit", "0x10", "V02Agit=0x10: is not a number"};
+        QTest::newRow("beyond 32 bits") << Damage{"Duration", "99999999999999999999", "is not a number"};
+        QTest::newRow("type XX") << Damage{"Type", "XX", "Type=XX: must be LM or EM"};
+        QTest::newRow("reagent 250") << Damage{"V01Reagent", "250", "V01Reagent=250: must be 1 to 200"};
+        QTest::newRow("minutes 99") << Damage{"V01Min", "99", "V01Min=99: must be 0 to 59"};
+        QTest::newRow("duration -5") << Damage{"Duration", "-5", "Duration=-5: must be 0 or more"};
+        QTest::newRow("read-only store") << Damage{"read-only", "", "is read-only"};
+    }
+
+    void restoreSendsOnlyAWholeBackup()
+    {
+        QFETCH(Damage, row);
+        const auto &[damage, value, reason] = row;
+        const QString backup = path(QStringLiteral("backup.ini"));
+        QVERIFY(writeBackupFile(backup, twelveProgramData(), {}));
+        QByteArray text = readBytes(backup);
+        if (damage == QLatin1String("fragment")) {
+            text = "[Program07]\r\nName=Only\r\nType=LM\r\nDuration=5\r\n";
+        } else if (damage == QLatin1String("cut")) {
+            text.truncate(60'000);
+        } else if (damage == QLatin1String("last line")) {
+            text.chop(2);
+        } else if (damage.startsWith(QLatin1Char('['))) {
+            const qsizetype start = text.indexOf(damage.toLatin1());
+            text.remove(start, text.indexOf("\r\n[", start) + 2 - start);
+        } else if (damage != QLatin1String("read-only")) {
+            const QByteArray key = "\n" + damage.toLatin1() + '=';
+            const qsizetype start = text.indexOf(key, text.indexOf("[Program01]")) + key.size();
+            text.replace(start, text.indexOf('\r', start) - start, value);
+        }
+        QVERIFY(writeBytes(backup, text));
+        QVERIFY(writeBackupFile(m_store, fullSampleData(), {}));
+        const QByteArray storeBefore = readBytes(m_store);
+        if (damage == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(m_store, QFile::ReadOwner));
+
+        start();
+        const CtlRun run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), m_store});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(reason) && run.out.isEmpty(), qPrintable(run.err));
+        QCOMPARE(m_sim->stop().filter(QRegularExpression(QStringLiteral("^26,"))), QStringList());
+        QCOMPARE(readBytes(m_store), storeBefore);
     }
 
     // A silent instrument: the command says where it stopped and leaves no file.

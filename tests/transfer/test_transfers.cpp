@@ -179,6 +179,7 @@ private Q_SLOTS:
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
+        m_data.programs[5] = ProgramRecord::empty();
         m_data.programs[5].vial(3).hrs = 300;
         QCOMPARE(run(m_transfers->sendProgram(5)).message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 "
                                                                           "cannot be stored on the Corvex. Nothing was sent."));
@@ -364,6 +365,10 @@ private Q_SLOTS:
         QTest::newRow("minutes beyond a byte") << VialCheck{typeEm, 1, {2, 0, 0, 0, 256, 0}, "Min 1"};
         QTest::newRow("pause -1") << VialCheck{typeEm, 2, {2, 0, -1, 0, 0, 0}, "Pause 2"};
         QTest::newRow("agitation into the pause bits") << VialCheck{typeEm, 2, {2, 16, 0, 0, 0, 0}, "Agit 2"};
+        QTest::newRow("reagent 0") << VialCheck{typeEm, 3, {0, 0, 0, 0, 0, 0}, "Reagent 3"};
+        QTest::newRow("minutes 60") << VialCheck{typeEm, 1, {2, 0, 0, 0, 60, 0}, "Min 1"};
+        QTest::newRow("temperature 3") << VialCheck{typeEm, 1, {2, 0, 0, 0, 0, 3}, "Temp 1"};
+        QTest::newRow("agitation 6") << VialCheck{typeEm, 1, {2, 6, 0, 0, 0, 0}, "Agit 1"};
         QTest::newRow("LM vial 20 is sent empty anyway") << VialCheck{typeLm, 20, {2, 0, 0, 300, 0, 0}, ""};
         QTest::newRow("LM vial 12 is sent") << VialCheck{typeLm, 12, {2, 0, 0, 300, 0, 0}, "Hrs 12"};
     }
