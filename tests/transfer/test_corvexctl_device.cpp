@@ -261,17 +261,17 @@ private Q_SLOTS:
             text.replace(start, text.indexOf('\r', start) - start, value);
         }
         QVERIFY(writeBytes(backup, text));
-        QVERIFY(writeBackupFile(m_store, fullSampleData(), {}));
-        const QByteArray storeBefore = readBytes(m_store);
+        QVERIFY(writeBackupFile(m_folder->store, fullSampleData(), {}));
+        const QByteArray storeBefore = readBytes(m_folder->store);
         if (damage == QLatin1String("read-only"))
-            QVERIFY(QFile::setPermissions(m_store, QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(m_folder->store, QFile::ReadOwner));
 
         start();
-        const CtlRun run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), m_store});
+        const CtlRun run = onSim({"restore", backup}, store() + shortTick);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(reason) && run.out.isEmpty(), qPrintable(run.err));
         QCOMPARE(m_sim->stop().filter(QRegularExpression(QStringLiteral("^26,"))), QStringList());
-        QCOMPARE(readBytes(m_store), storeBefore);
+        QCOMPARE(readBytes(m_folder->store), storeBefore);
     }
 
     // A silent instrument: the command says where it stopped and leaves no file.
