@@ -1,6 +1,7 @@
 #include "TransferLog.h"
 
 #include "CsvText.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,6 +148,10 @@ bool TransferLog::append(const TransferLogEntry &entry)
 
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return failed(QStringLiteral("its folder cannot be made"));
+    // Like the store, a log without write permission is left alone, root or not.
+    const QFileInfo existing(file);
+    if (existing.exists() && !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        return failed(QStringLiteral("it is read-only"));
     QFile log(file);
     if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return failed(log.errorString());
@@ -164,10 +169,11 @@ bool TransferLog::append(const TransferLogEntry &entry)
             bytes = "\r\n";
     }
     bytes += csvRecord(transferLogFields(entry));
-    if (log.write(bytes) != bytes.size() || !log.flush())
-        return failed(log.errorString());
+    int error = 0;
+    if (!writeAllBytes(log.handle(), bytes, error))
+        return failed(systemErrorText(error));
     if (::fsync(log.handle()) != 0)
-        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+        return failed(systemErrorText(errno));
     return true;
 }
 

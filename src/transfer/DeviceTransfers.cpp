@@ -2,6 +2,7 @@
 
 #include "JobLog.h"
 #include "ListTexts.h"
+#include "NumberText.h"
 #include "StoreSections.h"
 #include "TransferJobs.h"
 
@@ -52,7 +53,20 @@ TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
 {
     return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent),
                            newLogEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
-                           [this] { return partFingerprint(m_data, {1, 0, true}); });
+                           [this] { return partFingerprint(m_data, {1, 0, true}); },
+                           [](TransferLogEntry &entry, const TransferOutcome &outcome) {
+                               // A Read ALL that ends early covers the reagents it read.
+                               if (outcome.status == TransferOutcome::Status::Done)
+                                   return;
+                               entry.covered = outcome.reagentsRead > 0
+                                   ? QStringLiteral("Reagent 001-%1").arg(zeroPadded(outcome.reagentsRead, 3))
+                                   : QString();
+                               if (entry.message.isEmpty())
+                                   entry.message = outcome.reagentsRead > 0
+                                       ? QStringLiteral("Stopped after %1; the reagents read were saved.")
+                                             .arg(reagentNumberLabel(outcome.reagentsRead))
+                                       : QStringLiteral("Stopped before the first reagent.");
+                           });
 }
 
 } // namespace corvex

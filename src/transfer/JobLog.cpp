@@ -14,15 +14,19 @@ LogResult logResult(const TransferOutcome &outcome)
     }
 }
 
-TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint)
+TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint,
+                             LogAdjustment adjust)
 {
     QObject::connect(job, &TransferJob::finished, job,
-                     [entry = std::move(entry), fingerprint = std::move(fingerprint)](const TransferOutcome &outcome) mutable {
+                     [entry = std::move(entry), fingerprint = std::move(fingerprint),
+                      adjust = std::move(adjust)](const TransferOutcome &outcome) mutable {
                          entry.time = QDateTime::currentDateTime();
                          entry.result = logResultText(logResult(outcome));
                          entry.message = outcome.message;
                          if (outcome.status == TransferOutcome::Status::Done && fingerprint)
                              entry.fingerprint = fingerprint();
+                         if (adjust)
+                             adjust(entry, outcome);
                          logTransfer(entry);
                      });
     return job;

@@ -10,6 +10,7 @@
 #include "ProgramFile.h"
 #include "ProgramFileLog.h"
 #include "ProgramType.h"
+#include "StoreLock.h"
 #include "TransferLog.h"
 
 #include <QFileInfo>
@@ -47,6 +48,10 @@ int exportProgram(CommandContext &context, Subject &subject)
         return context.fail(
             QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
     }
+    // A file that another utility holds as its store is not written over.
+    StoreLock targetLock(file);
+    if (!targetLock.tryLock())
+        return context.fail(targetLock.error());
     const StoreResult exported = exportProgram(subject.number, file, subject.data, store);
     logProgramFile(LogOperation::ProgramExport, subject.number, file, subject.data, exported.error);
     if (!exported)
