@@ -82,7 +82,7 @@ void MainWindow::readProgram()
         return;
     const int n = m_programs->currentProgram();
     m_programs->numberBox()->setText(QString::number(n));
-    runProgramJob(Kind::ReadProgram, readFromCorvexCaption, m_parts.transfers.readProgram(n, this));
+    runProgramJob(Kind::ReadProgram, readFromCorvexCaption(), m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
@@ -90,9 +90,9 @@ void MainWindow::sendProgram()
     if (!m_busy.isIdle())
         return;
     const int n = m_programs->currentProgram();
-    auto *question = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
-                                     programNumberLabel(n)
-                                         + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
+    auto *question = new QMessageBox(QMessageBox::NoIcon, tr("Send Program to Corvex"),
+                                     tr("%1, which is stored on the Corvex, will be overwritten. Are you sure?")
+                                         .arg(programNumberLabel(n)),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -106,7 +106,7 @@ void MainWindow::sendProgram()
 void MainWindow::startSendProgram(int n)
 {
     if (m_busy.isIdle())
-        runProgramJob(Kind::SendProgram, QStringLiteral("Send to Corvex"), m_parts.transfers.sendProgram(n, this));
+        runProgramJob(Kind::SendProgram, tr("Send to Corvex"), m_parts.transfers.sendProgram(n, this));
 }
 
 void MainWindow::runProgramJob(Kind kind, const QString &title, TransferJob *job)
@@ -124,13 +124,13 @@ void MainWindow::readReagent()
         return;
     const int r = m_reagents->numberToRead();
     m_reagents->setNumberToRead(r);
-    runJob(Kind::ReadReagent, readFromCorvexCaption, m_parts.transfers.readReagent(r, this),
+    runJob(Kind::ReadReagent, readFromCorvexCaption(), m_parts.transfers.readReagent(r, this),
            [this, r](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.transferred())
                    m_reagents->refreshLine(r);
                else if (m_parts.connection.isConnected())
-                   m_title = QStringLiteral("ERROR!");
+                   m_title = tr("ERROR!");
            });
 }
 
@@ -143,10 +143,10 @@ void MainWindow::readAllReagents()
         m_reagents->refreshLine(reagent);
         m_reagents->setReadAllProgress(reagent);
     });
-    runJob(Kind::ReadAll, readAllCaption, job, [this](const TransferOutcome &outcome) {
+    runJob(Kind::ReadAll, readAllCaption(), job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
             && m_parts.connection.isConnected())
-            m_title = QStringLiteral("ERROR!");
+            m_title = tr("ERROR!");
         m_reagents->resetReadAllProgress();
     });
 }
@@ -165,7 +165,7 @@ void MainWindow::sendReagent(int number, const QByteArray &storedName)
         return;
     const QByteArray previous = m_parts.data.reagents[number];
     m_parts.data.reagents[number] = storedName;
-    runJob(Kind::SendReagent, QStringLiteral("Send reagent"), m_parts.transfers.sendReagent(number, this),
+    runJob(Kind::SendReagent, tr("Send reagent"), m_parts.transfers.sendReagent(number, this),
            [this, number, previous](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.status == TransferOutcome::Status::DeviceFailed

@@ -8,6 +8,7 @@
 #include "SerialLink.h"
 #include "Startup.h"
 #include "StoreLock.h"
+#include "Translations.h"
 #include "UserVerifiedMemory.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("corvex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvex.png")));
+    installTranslations(app, chosenLanguage(QCoreApplication::arguments()));
 
     InstrumentData data;
     SerialDevicePort port;
