@@ -885,10 +885,6 @@ Die Sicherung jetzt zurückspielen?</translation>
         <translation>Der Corvex wurde in „%1“ gesichert (%2 Bytes gelesen).</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a program file, not a backup; import it with File &gt; Import Program...</source>
-        <translation>„%1“ ist eine Programmdatei, keine Sicherung; importieren Sie sie mit Datei &gt; Programm importieren...</translation>
-    </message>
-    <message>
         <source>Local store -&gt; backup:
 </source>
         <translation>Lokaler Speicher -&gt; Sicherung:
