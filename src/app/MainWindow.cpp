@@ -190,7 +190,8 @@ void MainWindow::applyTransferState()
     m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
                                                                            : ReagentEditor::ReadAllButton::Start);
     m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title);
+    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...")
+                                                                : m_title);
 }
 
 void MainWindow::applyBusyState()

@@ -30,7 +30,8 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 
 void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
 {
-    const QString file = chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program File..."), QFileDialog::AcceptOpen);
+    const QString file =
+        chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program File..."), QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
@@ -47,20 +48,23 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     const ImportResult imported = readProgramFile(p, file, data);
     logProgramFile(LogOperation::programImport, p, file, data, imported.message);
     if (!imported)
-        QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"), imported.message);
+        QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"),
+                             imported.message);
     editor.showProgram();
 }
 
 void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
 {
-    const QString file = chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program File..."), QFileDialog::AcceptSave);
+    const QString file =
+        chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
     logProgramFile(LogOperation::programExport, p, file, data, saved.error);
     if (!saved) {
-        QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"), saved.error);
+        QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
+                              saved.error);
         return;
     }
     QMessageBox::information(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),

@@ -26,11 +26,12 @@ void showServiceResponse(QWidget *parent, const CommandReply &reply)
     QMessageBox *box = nullptr;
     if (reply.error() == CommandReply::Error::PortClosed) {
         box = new QMessageBox(QMessageBox::Warning, QStringLiteral("CORVEX"),
-                              QCoreApplication::translate("ServiceConsole", "The Corvex is not connected: the command was not sent."), QMessageBox::Ok,
-                              parent);
+                              QCoreApplication::translate("ServiceConsole", "The Corvex is not connected: the command was not sent."),
+                              QMessageBox::Ok, parent);
     } else {
         box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("CORVEX"),
-                              QCoreApplication::translate("ServiceConsole", "Response: %1").arg(decodeCp1252(reply.reply())), QMessageBox::Ok, parent);
+                              QCoreApplication::translate("ServiceConsole", "Response: %1").arg(decodeCp1252(reply.reply())),
+                              QMessageBox::Ok, parent);
     }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -11,7 +11,8 @@ QString connectionTitle(int connectedPort)
 {
     if (connectedPort == 0)
         return QCoreApplication::translate("WindowTitle", "%1 - not connected.").arg(utilityTitle());
-    return QCoreApplication::translate("WindowTitle", "%1 - connected on %2").arg(utilityTitle(), portName(connectedPort));
+    return QCoreApplication::translate("WindowTitle", "%1 - connected on %2")
+        .arg(utilityTitle(), portName(connectedPort));
 }
 
 } // namespace corvex

@@ -53,7 +53,8 @@ QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &
     auto *menu = new QMenu(names.title, list);
     menu->setObjectName(QLatin1String(names.menu));
     addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Copy"), names.copy, std::move(copy));
-    QAction *pasteEntry = addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Paste"), names.paste, std::move(paste));
+    QAction *pasteEntry =
+        addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Paste"), names.paste, std::move(paste));
     pasteEntry->setEnabled(false);
     addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Delete"), names.remove, std::move(remove));
     list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));

@@ -9,7 +9,8 @@ namespace corvex {
 namespace {
 
 const char legalNotice[] = QT_TRANSLATE_NOOP("AboutBox", "Copyright (c) Varnel. All rights reserved.");
-const char comments[] = QT_TRANSLATE_NOOP("AboutBox", "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.");
+const char comments[] =
+    QT_TRANSLATE_NOOP("AboutBox", "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.");
 
 } // namespace
 

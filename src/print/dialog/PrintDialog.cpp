@@ -180,7 +180,8 @@ void PrintDialog::refuseLogoWithoutPicture()
     if (!m_logoCheck->isChecked() || !m_logoPath.isEmpty())
         return;
     m_logoCheck->setChecked(false);
-    m_seams.showMessage(this, QMessageBox::Information, tr("Logo"), tr("If you want to print a Logo, you have to load a Picture File first."));
+    m_seams.showMessage(this, QMessageBox::Information, tr("Logo"),
+                        tr("If you want to print a Logo, you have to load a Picture File first."));
 }
 
 void PrintDialog::openLogo()
