@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the utility under a virtual X server, against corvex-sim with
-# demo data: the "Reagents" tab after Read ALL, and the "Programs" tab after
-# reading program 1. Needs xvfb, xauth, xdotool and imagemagick. Options
-# after the prefix go to the utility (--language de); QT_SCALE_FACTOR=2
-# takes them at twice the size (on a screen twice as large).
+# demo data: the "Reagents" tab after Read ALL, the "Programs" tab after
+# reading program 1, and then, against a Corvex that has stopped answering,
+# the "Programs" tab while a read is tried again. Needs xvfb, xauth, xdotool
+# and imagemagick. Options after the prefix go to the utility (--language de);
+# QT_SCALE_FACTOR=2 takes them at twice the size (on a screen twice as large).
 # Usage: scripts/take-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix> [utility options]
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
@@ -19,8 +20,10 @@ cp -r "$build/share/corvex/translations" "$world/share/corvex/"
 "$build/bin/corvex-sim" --demo --link "$world/line" >/dev/null 2>&1 &
 sim=$!
 utility=""
+silent=""
 cleanup() {
   [ -n "$utility" ] && kill "$utility" 2>/dev/null
+  [ -n "$silent" ] && kill "$silent" 2>/dev/null
   kill "$sim" 2>/dev/null
   wait 2>/dev/null || true
   rm -rf "$world"
@@ -48,3 +51,18 @@ click 218 92 3                            # Read from Corvex (program 1)
 click 420 300                             # a vial line
 import -window root "$prefix-programs-screen.png"
 import -window "$window" "$prefix-programs.png"
+
+# The same window against a Corvex that answers only the identification.
+kill "$utility"; wait "$utility" 2>/dev/null || true
+"$build/bin/corvex-sim" --demo --silent-after 1 --link "$world/silent" >/dev/null 2>&1 &
+silent=$!
+for _ in $(seq 100); do [ -e "$world/silent" ] && break; sleep 0.05; done
+printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/silent" >"$world/config/CORVEX/CORVEX.conf"
+XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${@:4}" &
+utility=$!
+sleep 1.5
+xdotool key Return                       # the notice
+sleep 1.5
+window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+click 218 92 7                            # Read from Corvex: no answer, tried again
+import -window "$window" "$prefix-retry.png"

@@ -203,6 +203,33 @@
     </message>
 </context>
 <context>
+    <name>UnsentEdits</name>
+    <message>
+        <source>has</source>
+        <translation>hat</translation>
+    </message>
+    <message>
+        <source>have</source>
+        <translation>haben</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1 %2 changes that were not sent to the Corvex. Close anyway?</source>
+        <translation>%1 %2 Änderungen, die nicht an den Corvex gesendet wurden. Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>%1 has changes that were not sent to the Corvex. Reading it from the Corvex replaces them. Read anyway?</source>
+        <translation>%1 hat Änderungen, die nicht an den Corvex gesendet wurden. Das Lesen vom Corvex ersetzt sie. Trotzdem lesen?</translation>
+    </message>
+</context>
+<context>
     <name>WindowTitle</name>
     <message>
         <source>%1 - not connected.</source>
@@ -590,6 +617,10 @@
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>  not sent: &quot;%1&quot;</source>
+        <translation>  nicht gesendet: „%1“</translation>
+    </message>
 </context>
 <context>
     <name>corvex::RequirementsWindow</name>
@@ -690,6 +721,10 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
         <source>Device couldn&apos;t be found.</source>
         <translation>Das Gerät wurde nicht gefunden.</translation>
     </message>
+    <message>
+        <source>The Corvex answers on %1.</source>
+        <translation>Der Corvex antwortet über %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvex::TransferLogDialog</name>
@@ -760,6 +795,10 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
     <message>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The message of the selected line</source>
+        <translation>Die Meldung der gewählten Zeile</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "SpinBar.h"
 #include "TransferJob.h"
 #include "TransferLog.h"
+#include "UnsentEdits.h"
 #include "Twips.h"
 #include "WholeInstrumentActions.h"
 #include "WindowPlacement.h"
@@ -75,6 +76,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
     connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
+    connect(m_programs, &ProgramEditor::unsentEditsChanged, this, &MainWindow::applyTransferState);
+    connect(m_reagents, &ReagentEditor::unsentEditsChanged, this, &MainWindow::applyTransferState);
 
     resize(twipsToPixels(designedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
@@ -100,6 +103,7 @@ void MainWindow::buildMenus()
     auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, m_parts.link, m_parts.connection,
                                               [this] { return m_programs->currentProgram(); },
                                               [this] {
+                                                  m_programs->settleAll();
                                                   m_reagents->fillList();
                                                   m_programs->fillReagents();
                                                   m_programs->showProgram();
@@ -190,8 +194,21 @@ void MainWindow::applyTransferState()
     m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
                                                                            : ReagentEditor::ReadAllButton::Start);
     m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...")
-                                                                : m_title);
+    const QString title =
+        m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title;
+    // The title marks unsent edits only while there are some.
+    if (hasUnsentEdits()) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+        setWindowModified(true);
+    } else {
+        setWindowModified(false);
+        setWindowTitle(title);
+    }
+}
+
+bool MainWindow::hasUnsentEdits() const
+{
+    return !m_programs->unsentPrograms().isEmpty() || !m_reagents->unsentReagents().isEmpty();
 }
 
 void MainWindow::applyBusyState()
@@ -279,8 +296,34 @@ void MainWindow::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { keepOnScreen(this); });
 }
 
+void MainWindow::askBeforeClosing()
+{
+    if (m_closeQuestion)
+        return;
+    m_closeQuestion = new QMessageBox(
+        QMessageBox::Question, utilityTitle(),
+        closeWithUnsentEditsQuestion(m_programs->unsentPrograms(), m_reagents->unsentReagents()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    m_closeQuestion->setDefaultButton(QMessageBox::No);
+    m_closeQuestion->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_closeQuestion, &QMessageBox::finished, this, [this, question = m_closeQuestion] {
+        if (question->clickedButton() != question->button(QMessageBox::Yes))
+            return;
+        m_closeConfirmed = true;
+        // Not from inside the question's own signal.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    m_closeQuestion->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Asked without a nested event loop: a transfer under way goes on meanwhile.
+    if (!m_closeConfirmed && hasUnsentEdits() && m_busy.phase() != BusyState::Phase::Closing) {
+        event->ignore();
+        askBeforeClosing();
+        return;
+    }
     if (!m_busy.isIdle()) {
         // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();

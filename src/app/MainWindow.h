@@ -79,6 +79,9 @@ private:
     // Everything the busy state decides: the above, editing, menus, the window.
     void applyBusyState();
     void tabChanged(int index);
+    bool hasUnsentEdits() const;
+    // Asks whether to close with unsent edits; Yes closes.
+    void askBeforeClosing();
 
     void openSettings();
     void openPrint();
@@ -93,6 +96,7 @@ private:
                 const std::function<void(const TransferOutcome &)> &ended);
     void jobFinished(const QString &title, const TransferOutcome &outcome);
     void readProgram();
+    void startReadProgram(int n);
     void sendProgram();
     void startSendProgram(int n);
     void runProgramJob(BusyState::Kind kind, const QString &title, TransferJob *job);
@@ -117,6 +121,8 @@ private:
     int m_lastTab = 0;
 
     bool m_shownBefore = false;
+    bool m_closeConfirmed = false;
+    QPointer<QMessageBox> m_closeQuestion;
 };
 
 } // namespace corvex

@@ -9,6 +9,7 @@
 #include "ProgramEditor.h"
 #include "Progress.h"
 #include "ReagentEditor.h"
+#include "UnsentEdits.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -82,7 +83,23 @@ void MainWindow::readProgram()
         return;
     const int n = m_programs->currentProgram();
     m_programs->numberBox()->setText(QString::number(n));
-    runProgramJob(Kind::ReadProgram, readFromCorvexCaption(), m_parts.transfers.readProgram(n, this));
+    if (!m_programs->hasUnsentEdits(n))
+        return startReadProgram(n);
+    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption(), readOverUnsentEditsQuestion(n),
+                                     QMessageBox::Yes | QMessageBox::No, this);
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question, n] {
+        if (question->clickedButton() == question->button(QMessageBox::Yes))
+            startReadProgram(n);
+    });
+    question->open();
+}
+
+void MainWindow::startReadProgram(int n)
+{
+    if (m_busy.isIdle())
+        runProgramJob(Kind::ReadProgram, readFromCorvexCaption(), m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
@@ -112,7 +129,10 @@ void MainWindow::startSendProgram(int n)
 void MainWindow::runProgramJob(Kind kind, const QString &title, TransferJob *job)
 {
     connect(job, &TransferJob::progress, m_programs, &ProgramEditor::showProgress);
-    runJob(kind, title, job, [this](const TransferOutcome &) {
+    runJob(kind, title, job, [this](const TransferOutcome &outcome) {
+        // The program now matches the Corvex (its number could not change meanwhile).
+        if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
+            m_programs->settle(m_programs->currentProgram());
         m_programs->showProgram();
         m_programs->resetProgress();
     });

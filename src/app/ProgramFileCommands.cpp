@@ -50,10 +50,12 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!imported)
         QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"),
                              imported.message);
+    else
+        editor.settle(p); // it is the file's now, which keeps it
     editor.showProgram();
 }
 
-void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
+void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath)
 {
     const QString file =
         chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program File..."), QFileDialog::AcceptSave);
@@ -67,6 +69,7 @@ void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEdi
                               saved.error);
         return;
     }
+    editor.settle(p);
     QMessageBox::information(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
                              QCoreApplication::translate("ProgramFileCommands", "%1 has been saved.")
                                  .arg(numberedName(QCoreApplication::translate("ProgramFileCommands", "Program"), p,

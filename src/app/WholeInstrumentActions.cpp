@@ -8,14 +8,19 @@
 #include "RestoreSource.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
+#include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace corvex {
 
@@ -31,9 +36,20 @@ QString restoreTitle()
     return WholeInstrumentActions::tr("Restore Instrument");
 }
 
+// The user's documents folder, with a name of today's date for a new backup.
+QString suggestedPlace(QFileDialog::AcceptMode mode)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    if (mode == QFileDialog::AcceptOpen)
+        return folder;
+    return QDir(folder).filePath(QStringLiteral("corvex-backup-%1.ini").arg(QDate::currentDate().toString(Qt::ISODate)));
+}
+
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), WholeInstrumentActions::tr("Corvex backups (*.ini);;All files (*)"));
+    QFileDialog dialog(parent, title, suggestedPlace(mode), WholeInstrumentActions::tr("Corvex backups (*.ini);;All files (*)"));
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -131,7 +147,8 @@ void WholeInstrumentActions::backUp()
     BackupJob *job = makeBackup(m_memory, file, port, this);
     runBusy(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(backupTitle(), outcome,
-                  tr("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
+                  tr("The Corvex has been backed up to \"%1\" (%2 bytes read).")
+                      .arg(file, byteCountText(job->bytesRead())));
     });
 }
 

@@ -38,8 +38,8 @@ struct ConnectionFrameDesign
 };
 
 // The frame "Connection to Corvex" of either tab: the number chosen for a
-// transfer with its spin, two transfer buttons, and a progress bar with its
-// percent label (empty when idle).
+// transfer with its spin, two transfer buttons and a progress bar, and under
+// them the status line (`percent`: the percentage or a note, empty when idle).
 class ConnectionFrame : public QGroupBox
 {
     Q_OBJECT

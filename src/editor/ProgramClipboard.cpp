@@ -32,8 +32,10 @@ void ProgramEditor::pasteProgram()
     if (!askYesNo(this, tr("Paste Program"),
                   overwriteQuestion(tr("Program"), n, m_data.programs[n].name)))
         return;
+    beginEdit();
     m_data.programs[n] = ProgramRecord(m_data.programs[m_copiedProgram]);
     showProgram();
+    endEdit();
 }
 
 void ProgramEditor::deleteProgram()
@@ -42,8 +44,10 @@ void ProgramEditor::deleteProgram()
     if (!askYesNo(this, tr("Delete Program"),
                   deleteQuestion(tr("Program"), n, m_data.programs[n].name)))
         return;
+    beginEdit();
     m_data.programs[n] = ProgramRecord::empty();
     showProgram();
+    endEdit();
 }
 
 void ProgramEditor::copyVial()

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <map>
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -56,6 +58,14 @@ public:
 
     int copiedProgram() const { return m_copiedProgram; }
 
+    // Programs changed here since they were last read, sent, imported or
+    // exported, in ascending order; a program changed back is not listed.
+    QList<int> unsentPrograms() const;
+    bool hasUnsentEdits(int program) const { return m_unchanged.contains(program); }
+    // Program `program` now matches the Corvex or a file: its edits count as kept.
+    void settle(int program);
+    void settleAll();
+
     // Controls that a transfer disables.
     QLineEdit *numberBox() const { return m_number; }
     SpinBar *numberSpin() const { return m_spin; }
@@ -72,6 +82,8 @@ public:
 signals:
     void readProgramRequested();
     void sendProgramRequested();
+    // The set of programs with unsent edits has changed.
+    void unsentEditsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -98,8 +110,14 @@ private:
     // Stores vial v of the current program, recomputes the total time and
     // shows the program again with vial v selected.
     void storeVial(int v, const VialStep &vial);
+    // Around each edit of the current program: keeps the program as it was
+    // before its first unsent edit, and forgets it when the edit undoes them.
+    void beginEdit();
+    void endEdit();
 
     InstrumentData &m_data;
+    std::map<int, ProgramRecord> m_unchanged;
+    bool m_showing = false;
 
     int m_copiedProgram = 0;
     struct VialReference
