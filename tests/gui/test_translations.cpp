@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -46,6 +47,9 @@ QList<ShownText> shownTexts(QWidget *window)
     QList<ShownText> texts{{window->windowTitle(), window}};
     const auto add = [&texts](const QString &text, QWidget *control) { texts.append({text, control}); };
     for (QWidget *control : window->findChildren<QWidget *>()) {
+        // What a screen reader says of a control is shown text too.
+        add(control->accessibleName(), control);
+        add(control->accessibleDescription(), control);
         if (auto *label = qobject_cast<QLabel *>(control))
             add(label->text(), control);
         else if (auto *button = qobject_cast<QAbstractButton *>(control))
@@ -100,6 +104,11 @@ private:
     {
         if (name == QLatin1String("main"))
             return m_app->loadWindow();
+        if (name == QLatin1String("reagents tab")) {
+            std::unique_ptr<MainWindow> window = m_app->loadWindow();
+            window->findChild<QTabWidget *>()->setCurrentIndex(1);
+            return window;
+        }
         if (name == QLatin1String("settings"))
             return std::make_unique<SettingsDialog>(m_app->connection);
         if (name == QLatin1String("print"))
@@ -153,7 +162,7 @@ private slots:
     void everyTextGerman_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"main", "settings", "print", "compare", "transfer log", "requirements", "loading",
+        for (const char *window : {"main", "reagents tab", "settings", "print", "compare", "transfer log", "requirements", "loading",
                                    "progress"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
@@ -177,13 +186,13 @@ private slots:
             const ShownText &shown = germanTexts.at(i);
             if (shown.text == englishTexts.at(i).text && !sameInGerman(shown.text))
                 untranslated << shown.text;
-            QWidget *control = shown.control;
-            const bool wrapped = qobject_cast<QLabel *>(control) && static_cast<QLabel *>(control)->wordWrap();
-            const bool captioned = qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)
-                || qobject_cast<QGroupBox *>(control);
-            if (captioned && !wrapped && control->isVisible()
+        }
+        for (QWidget *control : german->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const bool captioned = label || qobject_cast<QAbstractButton *>(control) || qobject_cast<QGroupBox *>(control);
+            if (captioned && !(label && label->wordWrap()) && control->isVisible()
                 && control->width() < control->minimumSizeHint().width())
-                clipped << shown.text;
+                clipped << control->objectName();
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("in English: ") + untranslated.join(u" | ")));
         QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("clipped: ") + clipped.join(u" | ")));
