@@ -46,7 +46,7 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!askYesNo(parent, QCoreApplication::translate("ProgramFileCommands", "Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
-    logProgramFile(LogOperation::programImport, p, file, data, imported.message);
+    logProgramFile(LogOperation::ProgramImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"),
                              imported.message);
@@ -63,7 +63,7 @@ void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &e
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
-    logProgramFile(LogOperation::programExport, p, file, data, saved.error);
+    logProgramFile(LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
                               saved.error);

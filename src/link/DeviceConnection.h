@@ -33,9 +33,6 @@ class DeviceConnection : public QObject
     Q_OBJECT
 
 public:
-    static constexpr char identifyCommand[] = "F1";
-    static constexpr char identification[] = "4178-305";
-
     explicit DeviceConnection(SerialLink &link, PortFactory factory = serialPortFactory(), QObject *parent = nullptr);
 
     // The tick of the link and of the search's probes (1000 ms by default).

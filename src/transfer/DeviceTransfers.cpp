@@ -2,6 +2,7 @@
 
 #include "JobLog.h"
 #include "ListTexts.h"
+#include "NumberText.h"
 #include "StoreSections.h"
 #include "TransferJobs.h"
 
@@ -27,32 +28,45 @@ std::function<QString()> DeviceTransfers::reagentFingerprint(int number) const
 TransferJob *DeviceTransfers::readProgram(int number, QObject *parent)
 {
     return logWhenFinished(makeProgramRead({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::readProgram, programNumberLabel(number)), programFingerprint(number));
+                           newLogEntry(LogOperation::ReadProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendProgram(int number, QObject *parent)
 {
     return logWhenFinished(makeProgramSend({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::sendProgram, programNumberLabel(number)), programFingerprint(number));
+                           newLogEntry(LogOperation::SendProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readReagent(int number, QObject *parent)
 {
     return logWhenFinished(makeReagentRead({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::readReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+                           newLogEntry(LogOperation::ReadReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendReagent(int number, QObject *parent)
 {
     return logWhenFinished(makeReagentSend({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::sendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+                           newLogEntry(LogOperation::SendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
 {
     return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent),
-                           newLogEntry(LogOperation::readAll, QStringLiteral("Reagent 001-200")),
-                           [this] { return partFingerprint(m_data, {1, 0, true}); });
+                           newLogEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
+                           [this] { return partFingerprint(m_data, {1, 0, true}); },
+                           [](TransferLogEntry &entry, const TransferOutcome &outcome) {
+                               // A Read ALL that ends early covers the reagents it read.
+                               if (outcome.status == TransferOutcome::Status::Done)
+                                   return;
+                               entry.covered = outcome.reagentsRead > 0
+                                   ? QStringLiteral("Reagent 001-%1").arg(zeroPadded(outcome.reagentsRead, 3))
+                                   : QString();
+                               if (entry.message.isEmpty())
+                                   entry.message = outcome.reagentsRead > 0
+                                       ? QStringLiteral("Stopped after %1; the reagents read were saved.")
+                                             .arg(reagentNumberLabel(outcome.reagentsRead))
+                                       : QStringLiteral("Stopped before the first reagent.");
+                           });
 }
 
 } // namespace corvex

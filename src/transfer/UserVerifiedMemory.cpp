@@ -2,6 +2,8 @@
 
 #include "UserSettings.h"
 
+#include <chrono>
+
 namespace corvex {
 
 UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
@@ -12,8 +14,8 @@ UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
 
 MemoryAccess &UserVerifiedMemory::chosen()
 {
-    constexpr qint64 restMs = 1000;
-    if (!m_sinceLastByte.isValid() || m_sinceLastByte.elapsed() > restMs)
+    constexpr std::chrono::milliseconds rest{1000};
+    if (!m_sinceLastByte.isValid() || std::chrono::milliseconds(m_sinceLastByte.elapsed()) > rest)
         m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
     m_sinceLastByte.start();
     if (m_verifying)
