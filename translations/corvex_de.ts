@@ -800,6 +800,10 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
         <source>The message of the selected line</source>
         <translation>Die Meldung der gewählten Zeile</translation>
     </message>
+    <message>
+        <source>The newest %1 of %2 lines are shown; &quot;corvexctl log&quot; shows them all.</source>
+        <translation>Die neuesten %1 von %2 Zeilen werden gezeigt; „corvexctl log“ zeigt alle.</translation>
+    </message>
 </context>
 <context>
     <name>corvex::VialEditor</name>

@@ -153,7 +153,7 @@ void TransferLogDialog::load(const QString &logPath)
     if (!error.isEmpty())
         m_table->setToolTip(error);
     else if (lines > shownAtMost)
-        m_table->setToolTip(QStringLiteral("The newest %1 of %2 lines are shown; \"corvexctl log\" shows them all.")
+        m_table->setToolTip(tr("The newest %1 of %2 lines are shown; \"corvexctl log\" shows them all.")
                                 .arg(QLocale().toString(shownAtMost), QLocale().toString(lines)));
 }
 
