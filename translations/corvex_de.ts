@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Send Program to Corvex</source>
-        <translation>Programm an Corvex senden</translation>
+        <translation>Programm an den Corvex senden</translation>
     </message>
     <message>
         <source>%1, which is stored on the Corvex, will be overwritten. Are you sure?</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Send to Corvex</source>
-        <translation>An Corvex senden</translation>
+        <translation>An den Corvex senden</translation>
     </message>
     <message>
         <source>ERROR!</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Print What</source>
-        <translation>Was drucken</translation>
+        <translation>Druckauswahl</translation>
     </message>
     <message>
         <source>Reagent List</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>Send to Corvex</source>
-        <translation>An Corvex senden</translation>
+        <translation>An den Corvex senden</translation>
     </message>
     <message>
         <source>Program 01</source>
@@ -833,7 +833,7 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Zeit:</translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>h</source>
