@@ -671,14 +671,6 @@
         <translation>Programmnummer auf oder ab</translation>
     </message>
     <message>
-        <source>Read program from Corvex</source>
-        <translation>Programm vom Corvex lesen</translation>
-    </message>
-    <message>
-        <source>Send program to Corvex</source>
-        <translation>Programm an den Corvex senden</translation>
-    </message>
-    <message>
         <source>Transfer progress</source>
         <translation>Fortschritt der Übertragung</translation>
     </message>
@@ -764,10 +756,6 @@
     <message>
         <source>Reagent number up or down</source>
         <translation>Reagenznummer auf oder ab</translation>
-    </message>
-    <message>
-        <source>Read reagent from Corvex</source>
-        <translation>Reagenz vom Corvex lesen</translation>
     </message>
     <message>
         <source>Transfer progress</source>

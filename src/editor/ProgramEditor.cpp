@@ -364,7 +364,7 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
     // Enter on a vial line opens it for editing.
     if (focusWidget() == m_vials) {
         if (m_vials->currentRow() >= 0)
-            m_vialEditor->focusFirstField();
+            m_vialEditor->firstField()->setFocus(Qt::TabFocusReason);
         return;
     }
     // Enter presses the focused push button, anywhere else the vial's Ok:
@@ -380,8 +380,6 @@ void ProgramEditor::setUpAccessibility()
     m_number->setAccessibleName(tr("Program number"));
     m_number->setAccessibleDescription(tr("1 to 99, the program shown, read and sent; Up and Down step through them"));
     m_spin->setAccessibleName(tr("Program number up or down"));
-    m_read->setAccessibleName(tr("Read program from Corvex"));
-    m_send->setAccessibleName(tr("Send program to Corvex"));
     m_progress->setAccessibleName(tr("Transfer progress"));
     m_percent->setAccessibleDescription(tr("Transfer status"));
     m_name->setAccessibleName(tr("Program name"));
@@ -396,7 +394,7 @@ void ProgramEditor::setUpAccessibility()
         tr("Enter edits the selected vial; the context-menu key copies, pastes or deletes it"));
 
     const QList<QWidget *> order{m_number, m_spin,   m_read,  m_send,  m_name,
-                                 m_type,   m_copy,   m_paste, m_delete, m_vials, m_vialEditor->reagentBox()};
+                                 m_type,   m_copy,   m_paste, m_delete, m_vials, m_vialEditor->firstField()};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -347,7 +347,6 @@ void ReagentEditor::setUpAccessibility()
     m_number->setAccessibleDescription(
         tr("1 to 200, the reagent that Read from Corvex reads; Up and Down step through them"));
     m_spin->setAccessibleName(tr("Reagent number up or down"));
-    m_read->setAccessibleName(tr("Read reagent from Corvex"));
     m_progress->setAccessibleName(tr("Transfer progress"));
     m_percent->setAccessibleDescription(tr("Transfer status"));
     m_list->setAccessibleName(tr("Reagent names"));

@@ -161,9 +161,9 @@ VialStep VialEditor::edited(const VialStep &stored) const
     return vial;
 }
 
-void VialEditor::focusFirstField()
+QWidget *VialEditor::firstField() const
 {
-    m_reagents->setFocus(Qt::TabFocusReason);
+    return m_reagents;
 }
 
 void VialEditor::setUpAccessibility()

@@ -32,8 +32,8 @@ public:
     // (a reagent or agitation code beyond the lists) keeps the value of `stored`.
     VialStep edited(const VialStep &stored) const;
 
-    // The keyboard focus to the first field, to edit the vial shown.
-    void focusFirstField();
+    // The field that Tab and Enter on a vial line go to first.
+    QWidget *firstField() const;
 
     QPushButton *okButton() const { return m_ok; }
     QComboBox *reagentBox() const { return m_reagents; }

@@ -1,12 +1,12 @@
 // What a screen reader finds in the main window and each dialog: every
 // control that takes the focus has a name of its own, told apart from the
 // other controls of its page.
+#include "BackupJob.h"
 #include "CompareDialog.h"
 #include "JobProgressDialog.h"
 #include "PrintDialog.h"
 #include "RequirementsWindow.h"
 #include "SettingsDialog.h"
-#include "TransferLog.h"
 #include "TransferLogDialog.h"
 
 #include "support/FakeMemory.h"
@@ -107,7 +107,6 @@ private Q_SLOTS:
         QFETCH(QString, window);
         AppFixture app;
         FakeMemory memory;
-        DeviceTransfers transfers{memory, app.data, app.storePath};
         std::unique_ptr<MainWindow> main = app.loadWindow();
         QWidget *shown = main.get();
         if (window == QLatin1String("settings"))
@@ -117,9 +116,9 @@ private Q_SLOTS:
         else if (window == QLatin1String("compare"))
             shown = new CompareDialog(app.storePath, 1, {}, main.get());
         else if (window == QLatin1String("transfer log"))
-            shown = new TransferLogDialog(programTransferLog().path(), main.get());
+            shown = new TransferLogDialog(app.folders.path() + QStringLiteral("/log.csv"), main.get());
         else if (window == QLatin1String("backup progress"))
-            shown = new JobProgressDialog(*transfers.readProgram(1, main.get()), QStringLiteral("Back Up"), main.get());
+            shown = new JobProgressDialog(*new BackupJob(memory, QString(), {}, main.get()), QStringLiteral("Back Up"), main.get());
         else if (window == QLatin1String("requirements"))
             shown = new RequirementsWindow(main.get());
         shown->show();
