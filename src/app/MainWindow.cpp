@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "DeviceConnection.h"
+#include "JobRunner.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
 #include "PortTable.h"
@@ -15,7 +16,6 @@
 #include "SettingsDialog.h"
 #include "SpinBar.h"
 #include "TransferJob.h"
-#include "TransferLog.h"
 #include "Twips.h"
 #include "WholeInstrumentActions.h"
 #include "WindowPlacement.h"
@@ -47,6 +47,7 @@ const QString closingTitle = QStringLiteral("Finishing the transfer before closi
 MainWindow::MainWindow(Parts parts, QWidget *parent)
     : QMainWindow(parent)
     , m_parts(parts)
+    , m_runner(new JobRunner(parts.link, parts.connection, parts.data, parts.storePath, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_title = utilityTitle();
@@ -65,17 +66,18 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     buildMenus();
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
-    connect(&m_parts.connection, &DeviceConnection::connected, this, &MainWindow::showConnection);
-    connect(&m_parts.connection, &DeviceConnection::notConnected, this, [this] { showConnection(0); });
-    connect(&m_parts.connection, &DeviceConnection::connectionLost, this, [this] { showConnection(0); });
-    connect(&m_busy, &BusyState::changed, this, &MainWindow::applyBusyState);
+    connect(&m_parts.connection, &DeviceConnection::stateChanged, this, &MainWindow::showConnection);
+    connect(&m_runner->busy(), &BusyState::changed, this, &MainWindow::applyBusyState);
+    connect(m_runner, &JobRunner::finished, this, &MainWindow::jobFinished);
 
     connect(m_programs, &ProgramEditor::readProgramRequested, this, &MainWindow::readProgram);
     connect(m_programs, &ProgramEditor::sendProgramRequested, this, &MainWindow::sendProgram);
+    connect(m_programs, &ProgramEditor::stopRequested, m_runner, &JobRunner::stop);
     connect(m_reagents, &ReagentEditor::readReagentRequested, this, &MainWindow::readReagent);
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
-    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
+    connect(m_reagents, &ReagentEditor::stopRequested, m_runner, &JobRunner::stop);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
+    applyBusyState();
 
     resize(twipsToPixels(designedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
@@ -98,17 +100,12 @@ void MainWindow::buildMenus()
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
-    auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, m_parts.link, m_parts.connection,
+    auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, *m_runner,
                                               [this] { return m_programs->currentProgram(); },
                                               [this] {
                                                   m_reagents->fillList();
                                                   m_programs->fillReagents();
                                                   m_programs->showProgram();
-                                              },
-                                              m_busy,
-                                              [this](BusyState::Kind kind, const QString &title, TransferJob *job,
-                                                     const std::function<void(const TransferOutcome &)> &ended) {
-                                                  runJob(kind, title, job, ended);
                                               }},
                                              this);
     whole->addTo(m_fileMenu);
@@ -130,12 +127,12 @@ void MainWindow::load()
     placeFromSettings(this);
     // Start-up goes on whether or not the instrument answers.
     auto *waiting = new QObject(this);
-    const auto connectionKnown = [this, waiting] {
+    connect(&m_parts.connection, &DeviceConnection::stateChanged, waiting, [this, waiting](DeviceConnection::State state) {
+        if (state == DeviceConnection::State::Searching)
+            return;
         delete waiting;
         runLoadSteps(0);
-    };
-    connect(&m_parts.connection, &DeviceConnection::connected, waiting, connectionKnown);
-    connect(&m_parts.connection, &DeviceConnection::notConnected, waiting, connectionKnown);
+    });
     m_parts.connection.connectDevice();
 }
 
@@ -175,38 +172,36 @@ void MainWindow::loadStore()
         QMessageBox::warning(this, utilityTitle(), loaded.error);
 }
 
-void MainWindow::showConnection(int port)
+void MainWindow::showConnection()
 {
-    m_title = connectionTitle(port);
-    setLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
-    applyTransferState();
-}
-
-void MainWindow::applyTransferState()
-{
-    const bool transfers = m_busy.allowsUserActions() && m_parts.connection.isConnected();
-    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
-                                                            m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(transfers);
-    m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
-                                                                           : ReagentEditor::ReadAllButton::Start);
-    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    setWindowTitle(m_busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title);
+    // While searching the port is closed: not connected.
+    m_title = connectionTitle(m_parts.connection.connectedPort());
+    applyBusyState();
 }
 
 void MainWindow::applyBusyState()
 {
-    const bool idle = m_busy.allowsUserActions();
-    applyTransferState();
-    m_reagents->setListMenuEnabled(idle);
+    const BusyState &busy = m_runner->busy();
+    const bool idle = busy.allowsUserActions();
+    const bool canStart = idle && m_parts.connection.isConnected();
+    const BusyState::Kind kind = busy.kind();
+    m_programs->setEditingEnabled(idle);
+    m_reagents->setEditingEnabled(idle);
+    m_programs->setTransferState(canStart,
+                                 kind == BusyState::Kind::ReadProgram   ? ProgramEditor::Transfer::Read
+                                 : kind == BusyState::Kind::SendProgram ? ProgramEditor::Transfer::Send
+                                                                        : ProgramEditor::Transfer::None,
+                                 busy.allowsStop());
+    m_reagents->setTransferState(canStart,
+                                 kind == BusyState::Kind::ReadReagent   ? ReagentEditor::Transfer::Read
+                                 : kind == BusyState::Kind::ReadAll     ? ReagentEditor::Transfer::ReadAll
+                                 : kind == BusyState::Kind::SendReagent ? ReagentEditor::Transfer::Send
+                                                                        : ReagentEditor::Transfer::None,
+                                 busy.allowsStop());
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             m_programs->numberBox(), m_programs->numberSpin(), m_programs->okButton(), m_programs->copyButton(),
-             m_programs->deleteButton(), m_programs->vialList(), m_programs->nameBox(), m_programs->typeBox()})
-        control->setEnabled(idle);
-    m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
-    setEnabled(m_busy.allowsWindow());
+    setEnabled(busy.allowsWindow());
+    setWindowTitle(busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title);
 }
 
 void MainWindow::tabChanged(int index)
@@ -219,13 +214,10 @@ void MainWindow::tabChanged(int index)
 
 void MainWindow::openSettings()
 {
-    if (!m_busy.isIdle())
+    if (!m_runner->busy().isIdle())
         return;
     auto *dialog = new SettingsDialog(m_parts.connection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // OK starts a new connection attempt, which closes the port first: until
-    // it answers the window says it is not connected.
-    connect(dialog, &QDialog::accepted, this, [this] { showConnection(m_parts.connection.connectedPort()); });
     dialog->open();
 }
 
@@ -255,16 +247,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::runServiceConsole()
 {
-    if (!m_busy.isIdle())
+    BusyState &busy = m_runner->busy();
+    if (!busy.isIdle())
         return;
     CommandReply *reply = sendServiceCommand(this, m_parts.link);
     if (!reply)
         return;
     m_serviceReply = reply;
-    m_busy.begin(BusyState::Kind::ServiceCommand);
+    busy.begin(BusyState::Kind::ServiceCommand);
     connect(reply, &CommandReply::finished, this, [this, reply] {
         reply->deleteLater();
-        m_busy.end();
+        m_runner->busy().end();
         showServiceResponse(this, *reply);
     });
 }
@@ -281,21 +274,19 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_busy.isIdle()) {
+    BusyState &busy = m_runner->busy();
+    if (!busy.isIdle()) {
         // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();
-        if (m_busy.phase() == BusyState::Phase::Closing)
-            return;
-        const bool breakOff = m_busy.breaksOffAtClose();
-        m_busy.close();
-        if (m_serviceReply) {
+        if (m_serviceReply && busy.phase() != BusyState::Phase::Closing) {
+            busy.close();
             m_serviceReply->abort();
             m_serviceReply->deleteLater();
-            m_busy.end();
+            busy.end();
             // Not from inside this close event, which would not close again.
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        } else if (breakOff && m_job) {
-            m_job->stop();
+        } else {
+            m_runner->close();
         }
         return;
     }

@@ -1,6 +1,4 @@
 #include "DeviceConnection.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
 #include "PortWatcher.h"
@@ -8,7 +6,6 @@
 #include "SerialLink.h"
 #include "Startup.h"
 #include "StoreLock.h"
-#include "UserVerifiedMemory.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,8 +25,6 @@ int main(int argc, char *argv[])
     SerialDevicePort port;
     SerialLink link(port);
     DeviceConnection connection(link);
-    LinkMemory linkMemory(link);
-    UserVerifiedMemory memory(linkMemory);
     const QString storePath = defaultStorePath();
     // Held for the whole run: one utility per store.
     StoreLock storeLock(storePath);
@@ -37,11 +32,10 @@ int main(int argc, char *argv[])
         QMessageBox::critical(nullptr, utilityTitle(), storeLock.error());
         return 1;
     }
-    DeviceTransfers transfers(memory, data, storePath);
     PortWatcher watcher;
     connection.watchWhileNotConnected(watcher);
 
-    Startup startup({data, storePath, link, connection, transfers});
+    Startup startup({data, storePath, link, connection});
     QObject::connect(&startup, &Startup::shown, &app, [&app](MainWindow *window) {
         QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     });

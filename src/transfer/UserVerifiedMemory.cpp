@@ -10,12 +10,13 @@ UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
 {
 }
 
+void UserVerifiedMemory::readSetting()
+{
+    m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
+}
+
 MemoryAccess &UserVerifiedMemory::chosen()
 {
-    constexpr qint64 restMs = 1000;
-    if (!m_sinceLastByte.isValid() || m_sinceLastByte.elapsed() > restMs)
-        m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
-    m_sinceLastByte.start();
     if (m_verifying)
         return m_verified;
     return m_plain;

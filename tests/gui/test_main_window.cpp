@@ -299,7 +299,11 @@ private Q_SLOTS:
         other.reagents[9] = "Ethanol 96%  ";
         QVERIFY(writeBackupFile(otherFile, other, {}) && writeBackupFile(m_app->storePath, twelveProgramData(), {}));
 
-        CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
+        bool corvexAsked = false;
+        CompareDialog dialog(m_app->storePath, 13, [&corvexAsked]() -> BackupJob * {
+            corvexAsked = true;
+            return nullptr;
+        });
         dialog.show();
         dialog.setSide(0, CompareDialog::Source::LocalStore);
         dialog.setSide(1, CompareDialog::Source::File, otherFile);
@@ -310,6 +314,7 @@ private Q_SLOTS:
         QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
                                     QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
         QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
+        QVERIFY(!corvexAsked);
     }
 
     void transferLogNewestFirstWithFilterAndExport()

@@ -85,8 +85,10 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
     }
 
     if (!context.hasOption(portOption)) {
-        QObject::connect(&m_connection, &DeviceConnection::connected, this, [this, &context] { searchEnded(context, true); });
-        QObject::connect(&m_connection, &DeviceConnection::notConnected, this, [this, &context] { searchEnded(context, false); });
+        QObject::connect(&m_connection, &DeviceConnection::stateChanged, this, [this, &context](DeviceConnection::State state) {
+            if (state != DeviceConnection::State::Searching)
+                searchEnded(context, state == DeviceConnection::State::Connected);
+        });
         m_connection.connectDevice();
         return;
     }
@@ -112,8 +114,11 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
         return;
     }
     m_port.close();
-    QObject::connect(&m_connection, &DeviceConnection::deviceChecked, this,
-                     [this, &context, described](bool identified) { deviceChecked(context, described, identified); });
+    QObject::connect(&m_connection, &DeviceConnection::stateChanged, this,
+                     [this, &context, described](DeviceConnection::State state) {
+                         if (state != DeviceConnection::State::Searching)
+                             deviceChecked(context, described, state == DeviceConnection::State::Connected);
+                     });
     m_connection.connectToDevice(device);
 }
 
