@@ -2,6 +2,7 @@
 
 #include "BusyState.h"
 #include "InstrumentData.h"
+#include "TransferOutcome.h"
 
 #include <QObject>
 

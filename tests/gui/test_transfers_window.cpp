@@ -166,7 +166,8 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({int(percents.size()), bar->maximum(), bar->value()}), QList<int>({steps, steps, 0}));
         QCOMPARE(percents.at(50), percentText(50, steps));
         QVERIFY(!unlocked && child("txtProgramName")->isEnabled() && button("cmdReadProgram")->isEnabled());
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(), name);
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(),
+                 QStringLiteral("%1Program0%2 read.").arg(name).arg(program));
     }
 
     void readAndSendOneReagent()
