@@ -6,7 +6,7 @@
 #include "ListTexts.h"
 #include "LocalStore.h"
 #include "PortTable.h"
-#include "PrintDialog.h"
+#include "PrintSession.h"
 #include "ProgramEditor.h"
 #include "ProgramFileCommands.h"
 #include "ReagentEditor.h"
@@ -48,6 +48,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     : QMainWindow(parent)
     , m_parts(parts)
     , m_runner(new JobRunner(parts.link, parts.connection, parts.data, parts.storePath, this))
+    , m_print(new PrintSession(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_title = utilityTitle();
@@ -223,7 +224,7 @@ void MainWindow::openSettings()
 
 void MainWindow::openPrint()
 {
-    PrintDialog::showModal(m_parts.data, m_programs->currentProgram(), this);
+    m_print->showModal(m_parts.data, m_programs->currentProgram(), this);
 }
 
 void MainWindow::openRequirements()

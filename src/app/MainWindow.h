@@ -15,6 +15,7 @@ namespace corvex {
 class CommandReply;
 class DeviceConnection;
 class JobRunner;
+class PrintSession;
 class ProgramEditor;
 class ReagentEditor;
 class SerialLink;
@@ -97,6 +98,7 @@ private:
 
     Parts m_parts;
     JobRunner *m_runner = nullptr;
+    PrintSession *m_print = nullptr;
     QPointer<CommandReply> m_serviceReply;
     // The title of the connection state, or "ERROR!" after a failed reagent read.
     QString m_title;

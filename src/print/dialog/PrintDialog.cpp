@@ -53,7 +53,8 @@ void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key
 
 PrintDialog::PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
     : QDialog(parent), m_data(data), m_seams(std::move(seams)),
-      m_printer(m_seams.printer ? *m_seams.printer : sessionPrinter())
+      m_ownPrinter(m_seams.printer ? nullptr : std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_printer(m_seams.printer ? *m_seams.printer : *m_ownPrinter)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Program..."));
@@ -281,18 +282,6 @@ void PrintDialog::done(int result)
 {
     m_keptAfterFailure = false;
     QDialog::done(result);
-}
-
-void PrintDialog::showModal(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
-{
-    static QPointer<PrintDialog> kept;
-    PrintDialog *dialog = kept ? kept.data() : new PrintDialog(data, currentProgram, parent, std::move(seams));
-    kept = dialog;
-    dialog->exec();
-    if (!dialog->keptAfterFailure()) {
-        kept.clear();
-        delete dialog;
-    }
 }
 
 } // namespace corvex
