@@ -4,7 +4,6 @@
 #include "PortTable.h"
 #include "SerialLink.h"
 #include "TransferJob.h"
-#include "TransferLog.h"
 
 namespace corvex {
 
@@ -15,9 +14,9 @@ JobRunner::JobRunner(SerialLink &link, DeviceConnection &connection, InstrumentD
     , m_connection(connection)
     , m_linkMemory(link)
     , m_memory(m_linkMemory)
-    , m_transfers(m_memory, data, storePath)
+    , m_transfers(m_memory, data, storePath, m_log)
 {
-    connect(&connection, &DeviceConnection::stateChanged, this, [this] { setLoggedPort(port()); });
+    connect(&connection, &DeviceConnection::stateChanged, this, [this] { m_log.setPort(port()); });
 }
 
 bool JobRunner::isConnected() const

@@ -3,6 +3,7 @@
 #include "BusyState.h"
 #include "DeviceTransfers.h"
 #include "LinkMemory.h"
+#include "TransferLog.h"
 #include "TransferOutcome.h"
 #include "UserVerifiedMemory.h"
 
@@ -21,7 +22,7 @@ class TransferJob;
 // ALL, backup, restore and Compare's read of the instrument. It owns what
 // they share: the busy state, the memory stack on the link (verified as the
 // user's setting says when each job starts), the transfers on the data, and
-// the port the transfer log names.
+// the window's transfer log with the port it names.
 //
 // run() starts a job in the busy state of its kind; when the job has
 // finished, the caller's `ended` runs, the state becomes idle again and
@@ -40,6 +41,7 @@ public:
     BusyState &busy() { return m_busy; }
     DeviceTransfers &transfers() { return m_transfers; }
     MemoryAccess &memory() { return m_memory; }
+    TransferLog &log() { return m_log; }
     bool isConnected() const;
     // "COM2 (/dev/ttyS1)" while connected, otherwise empty.
     QString port() const;
@@ -61,6 +63,7 @@ private:
     SerialLink &m_link;
     DeviceConnection &m_connection;
     BusyState m_busy;
+    TransferLog m_log;
     LinkMemory m_linkMemory;
     UserVerifiedMemory m_memory;
     DeviceTransfers m_transfers;

@@ -48,7 +48,7 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     : QMainWindow(parent)
     , m_parts(parts)
     , m_runner(new JobRunner(parts.link, parts.connection, parts.data, parts.storePath, this))
-    , m_print(new PrintSession(this))
+    , m_print(new PrintSession(m_runner->log(), this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_title = utilityTitle();
@@ -96,8 +96,8 @@ void MainWindow::buildMenus()
         QObject::connect(action, &QAction::triggered, slot);
         return action;
     };
-    add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs); });
-    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
+    add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs, m_runner->log()); });
+    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath, m_runner->log()); });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();

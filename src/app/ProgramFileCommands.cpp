@@ -29,7 +29,7 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 
 } // namespace
 
-void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
+void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor, TransferLog &log)
 {
     const QString file = chooseFile(parent, QStringLiteral("Import Program File..."), QFileDialog::AcceptOpen);
     if (file.isEmpty())
@@ -42,20 +42,21 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!askYesNo(parent, QStringLiteral("Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
-    logProgramFile(LogOperation::programImport, p, file, data, imported.message);
+    logProgramFile(log, LogOperation::programImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
     editor.showProgram();
 }
 
-void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath)
+void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath,
+                   TransferLog &log)
 {
     const QString file = chooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
-    logProgramFile(LogOperation::programExport, p, file, data, saved.error);
+    logProgramFile(log, LogOperation::programExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;

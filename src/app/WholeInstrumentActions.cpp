@@ -66,7 +66,7 @@ WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
     : QObject(parent)
     , m_parts(std::move(parts))
 {
-    programTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
+    m_parts.runner.log().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
         showMessage(window, QMessageBox::Warning, QStringLiteral("Transfer Log"), message);
     });
 }
@@ -105,7 +105,7 @@ void WholeInstrumentActions::backUp()
     const QString file = chooseFile(m_parts.window, backupTitle, QFileDialog::AcceptSave);
     if (file.isEmpty() || !checkReady(backupTitle))
         return;
-    BackupJob *job = makeBackup(m_parts.runner.memory(), file, m_parts.runner.port());
+    BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), file, m_parts.runner.port());
     runWithProgress(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(backupTitle, outcome,
                   QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
@@ -170,7 +170,7 @@ void WholeInstrumentActions::restore()
     if (question.exec() != QMessageBox::Yes || !checkReady(restoreTitle))
         return;
 
-    RestoreJob *job = makeRestore(m_parts.runner.memory(), backup->data, file, StorePart(), m_parts.data, m_parts.storePath);
+    RestoreJob *job = makeRestore(m_parts.runner.memory(), m_parts.runner.log(), backup->data, file, StorePart(), m_parts.data, m_parts.storePath);
     runWithProgress(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
@@ -184,7 +184,7 @@ void WholeInstrumentActions::compare()
     const auto readInstrument = [this]() -> BackupJob * {
         if (!checkReady(compareTitle))
             return nullptr;
-        BackupJob *job = makeBackup(m_parts.runner.memory(), QString(), m_parts.runner.port());
+        BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), QString(), m_parts.runner.port());
         m_parts.runner.run(BusyState::Kind::CompareRead, job);
         return job;
     };
@@ -197,7 +197,7 @@ void WholeInstrumentActions::compare()
 
 void WholeInstrumentActions::showLog()
 {
-    TransferLogDialog dialog(programTransferLog().path(), m_parts.window);
+    TransferLogDialog dialog(m_parts.runner.log().path(), m_parts.window);
     dialog.exec();
 }
 

@@ -6,17 +6,17 @@
 
 namespace corvex {
 
-void logProgramFile(const QString &operation, int number, const QString &file, const InstrumentData &data,
+void logProgramFile(TransferLog &log, const QString &operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure)
 {
     const QString direction = operation == LogOperation::programImport ? QStringLiteral("from") : QStringLiteral("to");
     TransferLogEntry entry =
-        newLogEntry(operation, QStringLiteral("%1 %2 %3").arg(programNumberLabel(number), direction, file), false);
+        log.newEntry(operation, QStringLiteral("%1 %2 %3").arg(programNumberLabel(number), direction, file), false);
     entry.result = failure.isEmpty() ? LogResult::done : LogResult::failed;
     entry.message = failure;
     if (failure.isEmpty())
         entry.fingerprint = partFingerprint(data, {number, number, false});
-    logTransfer(entry);
+    log.append(entry);
 }
 
 } // namespace corvex

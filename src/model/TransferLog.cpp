@@ -39,27 +39,16 @@ QString failureText(const QString &path, const QString &why)
     return QStringLiteral("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
 }
 
-QString &loggedPort()
-{
-    static QString port;
-    return port;
-}
-
 } // namespace
 
-void setLoggedPort(const QString &port)
-{
-    loggedPort() = port;
-}
-
-TransferLogEntry newLogEntry(const QString &operation, const QString &covered, bool onInstrument)
+TransferLogEntry TransferLog::newEntry(const QString &operation, const QString &covered, bool onInstrument) const
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
     entry.user = userName();
     entry.host = QSysInfo::machineHostName();
     if (onInstrument)
-        entry.port = loggedPort();
+        entry.port = m_port;
     entry.operation = operation;
     entry.covered = covered;
     return entry;
@@ -129,17 +118,6 @@ bool TransferLog::append(const TransferLogEntry &entry)
     if (::fsync(log.handle()) != 0)
         return failed(QString::fromLocal8Bit(std::strerror(errno)));
     return true;
-}
-
-TransferLog &programTransferLog()
-{
-    static TransferLog log;
-    return log;
-}
-
-void logTransfer(const TransferLogEntry &entry)
-{
-    programTransferLog().append(entry);
 }
 
 } // namespace corvex

@@ -14,16 +14,16 @@ QString logResultText(const TransferOutcome &outcome)
     }
 }
 
-TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint)
+TransferJob *logWhenFinished(TransferJob *job, TransferLog &log, TransferLogEntry entry, std::function<QString()> fingerprint)
 {
     QObject::connect(job, &TransferJob::finished, job,
-                     [entry = std::move(entry), fingerprint = std::move(fingerprint)](const TransferOutcome &outcome) mutable {
+                     [&log, entry = std::move(entry), fingerprint = std::move(fingerprint)](const TransferOutcome &outcome) mutable {
                          entry.time = QDateTime::currentDateTime();
                          entry.result = logResultText(outcome);
                          entry.message = outcome.message;
                          if (outcome.status == TransferOutcome::Status::Done && fingerprint)
                              entry.fingerprint = fingerprint();
-                         logTransfer(entry);
+                         log.append(entry);
                      });
     return job;
 }

@@ -322,7 +322,7 @@ private Q_SLOTS:
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
         TransferLog log(logPath);
         for (const QString &operation : {LogOperation::backup, LogOperation::restore, LogOperation::print})
-            QVERIFY(log.append(newLogEntry(operation, QStringLiteral("all"))));
+            QVERIFY(log.append(log.newEntry(operation, QStringLiteral("all"))));
         QVERIFY(writeBytes(logPath, readBytes(logPath) + "garbage\r\n"));
 
         TransferLogDialog dialog(logPath);

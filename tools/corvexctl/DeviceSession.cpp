@@ -67,9 +67,9 @@ DeviceSession::DeviceSession()
 
 void DeviceSession::connect(CommandContext &context, std::function<void(std::optional<int>)> connected)
 {
-    m_connected = [this, connected = std::move(connected)](std::optional<int> failed) {
+    m_connected = [this, &context, connected = std::move(connected)](std::optional<int> failed) {
         if (!failed)
-            setLoggedPort(device());
+            context.log.setPort(device());
         connected(failed);
     };
     m_verify = context.hasOption(verifyOption);
@@ -175,7 +175,7 @@ std::function<int(CommandContext &)> onInstrument(NumberArgument number, StoreUs
         DeviceSession session;
         std::unique_ptr<DeviceTransfers> transfers;
         return runConnected(context, session, [&](const EndCommand &end) {
-            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, storePath(context));
+            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, storePath(context), context.log);
             run(context, subject, *transfers, end);
         });
     };

@@ -48,7 +48,7 @@ int exportProgram(CommandContext &context, Subject &subject)
             QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
     }
     const StoreResult exported = exportProgram(subject.number, file, subject.data, store);
-    logProgramFile(LogOperation::programExport, subject.number, file, subject.data, exported.error);
+    logProgramFile(context.log, LogOperation::programExport, subject.number, file, subject.data, exported.error);
     if (!exported)
         return context.fail(exported.error);
     context.out << programLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
@@ -61,12 +61,12 @@ int importProgram(CommandContext &context, Subject &subject)
     const QString before = programLabel(subject.number, subject.data);
     const ImportResult imported = readProgramFile(subject.number, file, subject.data);
     if (!imported) {
-        logProgramFile(LogOperation::programImport, subject.number, file, subject.data, imported.message);
+        logProgramFile(context.log, LogOperation::programImport, subject.number, file, subject.data, imported.message);
         return context.fail(imported.message);
     }
     const QString store = storePath(context);
     const StoreResult saved = saveToStore(subject.number, store, subject.data);
-    logProgramFile(LogOperation::programImport, subject.number, file, subject.data, saved.error);
+    logProgramFile(context.log, LogOperation::programImport, subject.number, file, subject.data, saved.error);
     if (!saved)
         return context.fail(saved.error);
     context.out << before << " has been replaced by \""

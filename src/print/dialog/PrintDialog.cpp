@@ -268,7 +268,8 @@ void PrintDialog::print()
     m_printer.setDocName(printJobTitle(request));
     const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
     const PrintResult printed = runPrintLayout(m_data, request, *surface);
-    logPrintRun(m_data, request, destinationOf(m_printer), printed);
+    if (m_seams.log)
+        logPrintRun(*m_seams.log, m_data, request, destinationOf(m_printer), printed);
     if (!printed) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.
         m_keptAfterFailure = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintSurface.h"
+#include "TransferLog.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -30,6 +31,8 @@ struct PrintDialogSeams
     // own, so a choice made in Print Setup is kept); without one the dialog
     // has a printer of its own with the default printer's settings.
     QPrinter *printer = nullptr;
+    // Where a print run is logged; none when null.
+    TransferLog *log = nullptr;
 
     static PrintDialogSeams system();
 };

@@ -4,8 +4,9 @@
 
 namespace corvex {
 
-PrintSession::PrintSession(QObject *parent)
+PrintSession::PrintSession(TransferLog &log, QObject *parent)
     : QObject(parent)
+    , m_log(log)
 {
 }
 
@@ -18,6 +19,8 @@ void PrintSession::showModal(const InstrumentData &data, int currentProgram, QWi
 {
     if (!seams.printer)
         seams.printer = &m_printer;
+    if (!seams.log)
+        seams.log = &m_log;
     PrintDialog *dialog = m_kept ? m_kept.data() : new PrintDialog(data, currentProgram, parent, std::move(seams));
     m_kept = dialog;
     dialog->exec();

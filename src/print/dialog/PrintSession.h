@@ -21,12 +21,14 @@ class PrintSession : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintSession(QObject *parent = nullptr);
+    // Print runs are logged to `log`, which must outlive this.
+    explicit PrintSession(TransferLog &log, QObject *parent = nullptr);
     ~PrintSession() override;
 
     // What the menu entry does: shows the dialog kept after a failed run, or
     // a new one, modally; returns when it is closed or hidden. Without a
-    // printer in `seams`, the dialog sets up and prints on printer().
+    // printer in `seams`, the dialog sets up and prints on printer(); without
+    // a log, it logs to this session's.
     void showModal(const InstrumentData &data, int currentProgram, QWidget *parent,
                    PrintDialogSeams seams = PrintDialogSeams::system());
 
@@ -34,6 +36,7 @@ public:
 
 private:
     QPrinter m_printer{QPrinter::HighResolution};
+    TransferLog &m_log;
     QPointer<PrintDialog> m_kept;
 };
 
