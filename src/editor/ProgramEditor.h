@@ -55,8 +55,6 @@ public:
     void showProgressNote(const QString &note);
     void resetProgress();
 
-    int copiedProgram() const { return m_copiedProgram; }
-
     // While a job runs no program or vial can be chosen, edited, copied or pasted.
     void setEditingEnabled(bool enabled);
     // The transfer buttons: usable when `canStart`; while a read runs its

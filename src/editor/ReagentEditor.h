@@ -61,8 +61,6 @@ public:
     // The keyboard focus into the name box, ready for the next name.
     void focusNameBox();
 
-    int copiedReagent() const { return m_copiedReagent; }
-
 signals:
     void readReagentRequested();
     void readAllRequested();
