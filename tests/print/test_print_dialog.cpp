@@ -190,7 +190,8 @@ private Q_SLOTS:
     {
         PrintDialogSeams real = seams();
         real.openSurface = PrintDialogSeams::system().openSurface;
-        PrintSession session;
+        TransferLog log;
+        PrintSession session(log);
         real.printer = &session.printer();
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         {
@@ -238,7 +239,8 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        PrintSession session;
+        TransferLog log;
+        PrintSession session(log);
         session.showModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{printerErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
