@@ -4,6 +4,7 @@
 #include "CompareDialog.h"
 #include "JobProgressDialog.h"
 #include "JobRunner.h"
+#include "RestoreSource.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
 #include "WholeInstrumentJobs.h"
@@ -148,21 +149,17 @@ void WholeInstrumentActions::restore()
     const QString file = chooseFile(m_parts.window, restoreTitle, QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
-    QString error;
-    const std::optional<CompareSide> backup = loadCompareSide(file, error);
-    if (!backup || backup->programFile) {
-        QMessageBox::warning(m_parts.window, restoreTitle,
-                             backup ? QStringLiteral("\"%1\" is a program file, not a backup; import it with File > "
-                                                     "Import Program...")
-                                          .arg(file)
-                                    : error);
+    const RestoreSource source = readRestoreSource(file, StorePart());
+    if (!source.ok()) {
+        QMessageBox::warning(m_parts.window, restoreTitle, source.refusal(file));
         return;
     }
+    const CompareSide backup{file, source.data, false};
 
-    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, *backup, m_parts.data),
+    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, backup, m_parts.data),
                          QMessageBox::Yes | QMessageBox::No, m_parts.window);
     QStringList lines;
-    for (const DataDifference &difference : compareData(m_parts.data, backup->data))
+    for (const DataDifference &difference : compareData(m_parts.data, backup.data))
         lines << differenceLine(difference);
     if (!lines.isEmpty())
         question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
@@ -170,7 +167,8 @@ void WholeInstrumentActions::restore()
     if (question.exec() != QMessageBox::Yes || !checkReady(restoreTitle))
         return;
 
-    RestoreJob *job = makeRestore(m_parts.runner.memory(), m_parts.runner.log(), backup->data, file, StorePart(), m_parts.data, m_parts.storePath);
+    RestoreJob *job = makeRestore(m_parts.runner.memory(), m_parts.runner.log(), backup.data, file, StorePart(), m_parts.data,
+                                  m_parts.storePath);
     runWithProgress(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();

@@ -1,6 +1,7 @@
 #include "VialEditor.h"
 
 #include "ClickClearsField.h"
+#include "Limits.h"
 #include "ListTexts.h"
 #include "NumberKeyFilter.h"
 #include "NumberText.h"
@@ -148,11 +149,13 @@ VialStep VialEditor::edited(const VialStep &stored) const
     if (m_reagents->currentIndex() >= 0)
         vial.reagent = m_reagents->currentIndex() + 1;
     vial.hrs = wholeNumberValue(m_hours->text());
-    vial.min = clampNumber(m_minutes->text(), 0, 59);
+    vial.min = clampNumber(m_minutes->text(), minutesRange.lowest, minutesRange.highest);
     if (m_agitation->currentIndex() >= 0)
         vial.agit = m_agitation->currentIndex();
     vial.pause = m_pause->isChecked() ? 1 : 0;
-    vial.temp = m_heaterOff->isChecked() ? 0 : clampNumber(m_degrees->text(), 4, 60);
+    vial.temp = m_heaterOff->isChecked()
+        ? heaterOff
+        : clampNumber(m_degrees->text(), temperatureRange.lowest, temperatureRange.highest);
     return vial;
 }
 

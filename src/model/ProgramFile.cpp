@@ -20,21 +20,25 @@ const QString notAProgramFileMessage = QStringLiteral("This is not a valid Progr
 ImportResult readProgramFile(int number, const QString &file, InstrumentData &data)
 {
     if (!ProgramTable::isValidNumber(number))
-        return {ImportResult::Unreadable, noSuchProgramMessage(number)};
+        return {ImportResult::Status::Unreadable, noSuchProgramMessage(number)};
 
     IniFile ini;
     ini.setFileName(file);
     if (!ini.fileOk()) {
         const QString error = ini.readError();
-        return {ImportResult::Unreadable,
+        return {ImportResult::Status::Unreadable,
                 error.isEmpty() ? QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file) : error};
     }
     ini.setSectionName(programSectionName(number, false));
 
     // Built aside and taken over only when the whole file is sound.
     ProgramRecord imported = data.programs[number];
-    if (!readProgramNumbers(ini, imported))
-        return {ImportResult::NotAProgramFile, notAProgramFileMessage};
+    QList<KeyProblem> problems;
+    readCheckedProgramNumbers(ini, imported, true, problems);
+    if (!problems.isEmpty()) {
+        return {ImportResult::Status::NotAProgramFile,
+                notAProgramFileMessage + QLatin1Char('\n') + problemText(problems.constFirst()) + QLatin1Char('.')};
+    }
     QByteArray name = imported.name;
     ini.readString("Name", name); // a file without a name keeps the program's name
     imported.name = nameForStorage(name);

@@ -12,13 +12,15 @@ namespace corvex {
 
 struct ImportResult
 {
-    enum Status { Imported, NotAProgramFile, Unreadable };
-    Status status = Imported;
-    // Empty when imported; "This is not a valid Program File." when the file is
-    // not a program file; why the file could not be read when unreadable.
+    enum class Status { Imported, NotAProgramFile, Unreadable };
+    Status status = Status::Imported;
+    // Empty when imported; "This is not a valid Program File." and the first
+    // key that is missing, unreadable or holds a value the instrument cannot
+    // hold when the file is not a program file; why the file could not be read
+    // when unreadable.
     QString message;
 
-    explicit operator bool() const { return status == Imported; }
+    explicit operator bool() const { return status == Status::Imported; }
 };
 
 // Reads the section "Program" of `file` into program `number`. All or

@@ -1,8 +1,10 @@
 #include "ProgramSection.h"
 
+#include "Cp1252.h"
 #include "FitName.h"
 #include "NumberText.h"
 #include "ProgramType.h"
+#include "ProgramValues.h"
 
 #include <array>
 #include <optional>
@@ -55,6 +57,11 @@ std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 }
 
 } // namespace
+
+QString missingReason()
+{
+    return QStringLiteral("is missing");
+}
 
 QByteArray programSectionName(int number, bool numbered)
 {
@@ -109,6 +116,51 @@ bool readProgramNumbers(IniFile &ini, ProgramRecord &program)
             vial.*vialFields[f].member = read(vialKeys()[size_t(v - 1)][f]);
     }
     return complete;
+}
+
+QString problemText(const KeyProblem &problem)
+{
+    const QString section = QLatin1Char('[') + QString::fromLatin1(problem.section) + QLatin1Char(']');
+    if (problem.key.isEmpty())
+        return section + QLatin1Char(' ') + problem.reason;
+    const QString key = QString::fromLatin1(problem.key);
+    if (problem.value.isEmpty() && problem.reason.startsWith(missingReason()))
+        return section + QLatin1Char(' ') + key + QLatin1Char(' ') + problem.reason;
+    return section + QLatin1Char(' ') + key + QLatin1Char('=') + decodeCp1252(problem.value) + QStringLiteral(": ")
+        + problem.reason;
+}
+
+void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values, QList<KeyProblem> &problems)
+{
+    const auto add = [&](QByteArrayView key, const QByteArray &value, const QString &reason) {
+        problems.append({ini.sectionName(), key.toByteArray(), value, reason});
+    };
+    const auto check = [&](QByteArrayView key, QByteArrayView field) -> qint32 {
+        QByteArray text;
+        if (ini.readString(key, text) != IniFile::Ok) {
+            add(key, {}, missingReason());
+            return 0;
+        }
+        const std::optional<qint32> number = parseWholeNumber(text);
+        if (values && !number)
+            add(key, text, QStringLiteral("is not a number"));
+        else if (values && !holdsValue(field, *number))
+            add(key, text, QStringLiteral("must be ") + allowedValues(field));
+        return number.value_or(0);
+    };
+
+    program.duration = check("Duration", "Duration");
+    QByteArray typeText;
+    if (ini.readString("Type", typeText) != IniFile::Ok)
+        add("Type", {}, missingReason());
+    else if (values && typeText != programTypeName(typeLm).toLatin1() && typeText != programTypeName(typeEm).toLatin1())
+        add("Type", typeText, QStringLiteral("must be ") + allowedValues("Type"));
+    program.type = programTypeFromText(typeText);
+    for (int v = 1; v <= vialCount; ++v) {
+        VialStep &vial = program.vial(v);
+        for (size_t f = 0; f < vialFields.size(); ++f)
+            vial.*vialFields[f].member = check(vialKeys()[size_t(v - 1)][f], vialFields[f].name);
+    }
 }
 
 } // namespace corvex

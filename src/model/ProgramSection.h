@@ -4,6 +4,8 @@
 #include "ProgramRecord.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 namespace corvex {
 
@@ -30,5 +32,27 @@ void writeProgramKeys(IniFile &ini, const ProgramRecord &program);
 // program. A missing or non-numeric number becomes 0 and makes the result
 // false; a missing Type is EM. Name is left to the caller.
 bool readProgramNumbers(IniFile &ini, ProgramRecord &program);
+
+// A key of a file that is missing, unreadable or holds a value the
+// instrument cannot hold.
+struct KeyProblem
+{
+    QByteArray section;
+    QByteArray key;   // empty when the whole section is missing
+    QByteArray value; // as the file holds it
+    QString reason;   // "is missing", "is not a number", "must be 0 to 59"
+};
+
+// The reason of a key or section that is not there.
+QString missingReason();
+
+// "[Program07] V01Min=99: must be 0 to 59", "[Reagents] is missing".
+QString problemText(const KeyProblem &problem);
+
+// Reads Duration, Type and the vial numbers of the current section like
+// readProgramNumbers, and adds a problem for every key that is missing, and
+// (when `values`) for every value that is not a number the instrument holds
+// or, for Type, not LM or EM.
+void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values, QList<KeyProblem> &problems);
 
 } // namespace corvex

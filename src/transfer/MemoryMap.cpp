@@ -14,11 +14,6 @@ bool sentAsEmpty(const ProgramRecord &program, int vial)
 {
     return program.isLM() && vial > lmVialCount;
 }
-
-bool fitsByte(qint32 value)
-{
-    return value >= 0 && value <= 0xFF;
-}
 } // namespace
 
 int reagentAddress(int reagent)
@@ -118,24 +113,7 @@ ProgramRecord decodeProgram(const QByteArray &block)
 
 std::optional<EncodingProblem> findEncodingProblem(const ProgramRecord &program)
 {
-    if (!fitsByte(program.type))
-        return EncodingProblem{0, QByteArrayLiteral("Type"), program.type};
-    for (int v = 1; v <= vialCount; ++v) {
-        if (sentAsEmpty(program, v))
-            continue;
-        const VialStep &vial = program.vial(v);
-        const std::pair<const char *, qint32> fields[] = {
-            {"Reagent", vial.reagent}, {"Hrs", vial.hrs}, {"Min", vial.min}, {"Temp", vial.temp}};
-        for (const auto &[field, value] : fields) {
-            if (!fitsByte(value))
-                return EncodingProblem{v, QByteArray(field), value};
-        }
-        if (vial.pause != 0 && vial.pause != 1)
-            return EncodingProblem{v, QByteArrayLiteral("Pause"), vial.pause};
-        if (vial.agit < 0 || vial.agit > agitMask)
-            return EncodingProblem{v, QByteArrayLiteral("Agit"), vial.agit};
-    }
-    return std::nullopt;
+    return findValueProblem(program, program.usedVialCount());
 }
 
 } // namespace corvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramRecord.h"
+#include "ProgramValues.h"
 
 #include <QByteArray>
 
@@ -69,16 +70,9 @@ VialStep decodeVial(const quint8 *slot);
 std::array<quint8, MemoryMap::durationSize> encodeDuration(qint32 minutes);
 qint32 decodeDuration(const quint8 *bytes);
 
-// A field of the program that does not fit the byte the instrument keeps it in.
-struct EncodingProblem
-{
-    int vial = 0;       // 1..24
-    QByteArray field;   // "Reagent", "Pause", "Agit", "Hrs", "Min" or "Temp"
-    qint32 value = 0;
-};
-
-// The first field that cannot be stored on the instrument, if any. Only the
+// The first field whose value the instrument cannot hold, if any. Only the
 // vials that are sent with their own content are checked.
+using EncodingProblem = ValueProblem;
 std::optional<EncodingProblem> findEncodingProblem(const ProgramRecord &program);
 
 } // namespace corvex

@@ -5,6 +5,7 @@
 #include "ListTexts.h"
 #include "MemoryMap.h"
 #include "NumberText.h"
+#include "RestoreSource.h"
 #include "TransferMessages.h"
 
 namespace corvex {
@@ -50,6 +51,10 @@ void RestoreJob::start()
     if (isRunning() || isFinished())
         return;
     markStarted();
+    if (const QString problem = storeWriteProblem(m_storePath); !problem.isEmpty()) {
+        finish(makeOutcome(Status::Refused, problem + QLatin1Char(' ') + nothingWasSent()));
+        return;
+    }
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
         if (const auto problem = findEncodingProblem(m_backup.programs[p])) {
             const QString where =

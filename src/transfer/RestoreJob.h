@@ -12,7 +12,8 @@ namespace corvex {
 // Sends a part of a backup to the instrument: programs first..last (a slot
 // with a blank name as an empty program, as Delete then Send leaves it),
 // then the 200 reagent names when the part has them. A program with a value
-// the instrument cannot hold is refused before anything is sent.
+// the instrument cannot hold, and a store that cannot be written, are
+// refused before anything is sent; readRestoreSource checks the file itself.
 //
 // After a complete restore the part is taken into `data` and saved to the
 // store at `storePath` in one write. A failure says which program or reagent

@@ -7,7 +7,6 @@
 #include "NameBox.h"
 #include "NumberKeyFilter.h"
 #include "ProgramEditor.h"
-#include "Progress.h"
 #include "ReagentEditor.h"
 #include "SpinBar.h"
 
@@ -250,7 +249,7 @@ private Q_SLOTS:
         const int shown = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() - list->indexAt(QPoint(1, 1)).row() + 1;
         const bool scrolls = list->verticalScrollBar()->isVisible();
         reagents->hidePopup();
-        QVERIFY(shown >= 10 && shown <= 20 && scrolls);
+        QVERIFY(shown == 20 && scrolls); // Qt's default of 10 would pass a looser bound
     }
 
     void valuesWiderThanTheBoxesSurviveOk()
@@ -462,12 +461,6 @@ private Q_SLOTS:
         QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
         QTest::keyClick(box, Qt::Key_Backspace); // an edit taken whole
         QVERIFY(noteLabel->isHidden());
-    }
-
-    void percentText()
-    {
-        QCOMPARE(QStringList({corvex::percentText(1, 138), corvex::percentText(69, 138), corvex::percentText(138, 138), corvex::percentText(2, 200), corvex::percentText(3, 0)}),
-                 QStringList({"0%", "50%", "100%", "1%", "0%"}));
     }
 };
 

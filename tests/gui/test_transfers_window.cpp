@@ -478,6 +478,19 @@ private Q_SLOTS:
         InstrumentData read;
         QVERIFY(loadStore(backup, read) && read.programs == twelveProgramData().programs);
 
+        // A file cut short is refused with its reasons before anything is asked.
+        const QString cut = backup + QStringLiteral(".cut");
+        QVERIFY(writeBytes(cut, readBytes(backup).left(60'000)));
+        const QByteArray storeBefore = readBytes(m_app->storePath);
+        {
+            ModalAnswers answers;
+            answers.chooseFile(cut);
+            answers.click(QMessageBox::Ok);
+            child<QAction>("mnRestore")->trigger();
+            QVERIFY(answers.allAnswered() && answers.seen().value(1).contains(QStringLiteral("is not a complete backup")));
+        }
+        QCOMPARE(readBytes(m_app->storePath), storeBefore);
+
         // The store holds other data: the question says how much differs, and Yes restores.
         {
             ModalAnswers answers;

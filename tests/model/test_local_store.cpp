@@ -22,6 +22,9 @@ QByteArray name13(const QByteArray &name)
 
 struct StoreSites { bool writable; const char *besideProgram, *perUser; bool userChosen; const char *chosenHolds; };
 
+// What stands in the way, the section saved (0: the reagents) and what the load or the save says besides the name.
+struct Obstacle { QString obstacle; int number; QString why; };
+
 } // namespace
 
 class TestLocalStore : public QObject
@@ -136,23 +139,20 @@ private Q_SLOTS:
 
     void aStoreThatCannotBeWrittenIsLeftAsItIs_data()
     {
-        QTest::addColumn<QString>("obstacle");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("why"); // what the load (of a file that is there) or the save says besides the name
-        QTest::newRow("a folder in its place") << "folder" << 7 << "is a folder";
-        QTest::newRow("too large to be a store") << "too large" << 0 << "too large";
-        QTest::newRow("a device in its place") << "device" << 0 << "not a regular file";
-        QTest::newRow("its folder is a file") << "file as folder" << 7 << "";
-        QTest::newRow("no write permission bits, whoever saves") << "mode 444" << 0 << "is read-only";
-        QTest::newRow("program 100") << "" << 100 << "";
-        QTest::newRow("program -1") << "" << -1 << "";
+        QTest::addColumn<Obstacle>("row");
+        QTest::newRow("a folder in its place") << Obstacle{"folder", 7, "is a folder"};
+        QTest::newRow("too large to be a store") << Obstacle{"too large", 0, "too large"};
+        QTest::newRow("a device in its place") << Obstacle{"device", 0, "not a regular file"};
+        QTest::newRow("its folder is a file") << Obstacle{"file as folder", 7, ""};
+        QTest::newRow("no write permission bits, whoever saves") << Obstacle{"mode 444", 0, "is read-only"};
+        QTest::newRow("program 100") << Obstacle{"", 100, ""};
+        QTest::newRow("program -1") << Obstacle{"", -1, ""};
     }
 
     void aStoreThatCannotBeWrittenIsLeftAsItIs()
     {
-        QFETCH(QString, obstacle);
-        QFETCH(int, number);
-        QFETCH(QString, why);
+        QFETCH(Obstacle, row);
+        const auto &[obstacle, number, why] = row;
         const QString store = obstacle == QLatin1String("device") ? QStringLiteral("/dev/zero")
             : obstacle == QLatin1String("file as folder") ? m_dir.filePath(QStringLiteral("blocker/CORVEX.ini")) : m_store;
         if (obstacle == QLatin1String("folder")) {

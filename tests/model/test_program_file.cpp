@@ -24,6 +24,9 @@ QByteArray programFile(const QByteArray &line = {}, const QByteArray &replacemen
     return text;
 }
 
+// A program file and the name and type it gives program 5.
+struct Imported { QByteArray file, name; int type; };
+
 } // namespace
 
 class TestProgramFile : public QObject
@@ -43,8 +46,9 @@ private Q_SLOTS:
 
     void exportThenImportCopiesTheWholeProgram()
     {
-        const InstrumentData source = fullSampleData();
+        InstrumentData source = fullSampleData();
         for (int p : {2, 8, 11}) { // names with a lone quote, with "=;[" and with leading blanks
+            source.programs[p].duration = p * 37; // one the instrument holds
             writeBytes(m_file, "[Program07]\r\nName=other\r\n[Program]\r\nStale=1\r\n");
             QVERIFY(exportProgram(p, m_file, source));
             const QByteArray written = readBytes(m_file);
@@ -60,24 +64,18 @@ private Q_SLOTS:
 
     void importEditsOnlyWhatTheFileSays_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("type");
-
-        QTest::newRow("complete file") << programFile() << QByteArray("Imported     ") << 1;
-        QTest::newRow("no name keeps the old one") << programFile("Name=Imported") << QByteArray("Old          ") << 1;
-        QTest::newRow("empty name imports") << programFile("Name=Imported", "Name=\r\n") << QByteArray(13, ' ') << 1;
-        QTest::newRow("long name cut") << programFile("Name=Imported", "Name=A name far too long\r\n") << QByteArray("A name far to") << 1;
-        QTest::newRow("LM, other sections and keys ignored") << "[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n")
-            << QByteArray("Imported     ") << 0;
+        QTest::addColumn<Imported>("row");
+        QTest::newRow("complete file") << Imported{programFile(), QByteArray("Imported     "), 1};
+        QTest::newRow("no name keeps the old one") << Imported{programFile("Name=Imported"), QByteArray("Old          "), 1};
+        QTest::newRow("empty name imports") << Imported{programFile("Name=Imported", "Name=\r\n"), QByteArray(13, ' '), 1};
+        QTest::newRow("long name cut") << Imported{programFile("Name=Imported", "Name=A name far too long\r\n"), QByteArray("A name far to"), 1};
+        QTest::newRow("LM, other sections and keys ignored") << Imported{"[Reagents]\r\nR001=x\r\n" + programFile("Type=EM", "tYPE=LM\r\nComment=ignored\r\n"), QByteArray("Imported     "), 0};
     }
 
     void importEditsOnlyWhatTheFileSays()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, name);
-        QFETCH(int, type);
-
+        QFETCH(Imported, row);
+        const auto &[file, name, type] = row;
         writeBytes(m_file, file);
         InstrumentData data;
         data.programs[5].name = "Old          ";
@@ -95,23 +93,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("named"); // what the message names after "This is not a valid Program File."
 
-        const int notAProgram = ImportResult::NotAProgramFile;
-        QTest::newRow("empty file") << QByteArray() << notAProgram;
-        QTest::newRow("garbage") << garbage(10'000, 5) << notAProgram;
-        QTest::newRow("store section instead") << programFile().replace("[Program]", "[Program07]") << notAProgram;
-        QTest::newRow("no duration") << programFile("Duration=120") << notAProgram;
-        QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram;
-        QTest::newRow("not a number") << programFile("V05Min=5", "V05Min=five\r\n") << notAProgram;
-        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n") << notAProgram;
-        QTest::newRow("missing file") << QByteArray("<none>") << int(ImportResult::Unreadable);
-        QTest::newRow("a folder") << QByteArray("<folder>") << int(ImportResult::Unreadable);
+        const int notAProgram = int(ImportResult::Status::NotAProgramFile);
+        QTest::newRow("empty file") << QByteArray() << notAProgram << "[Program] Duration is missing.";
+        QTest::newRow("garbage") << garbage(10'000, 5) << notAProgram << "[Program] Duration is missing.";
+        QTest::newRow("store section instead") << programFile().replace("[Program]", "[Program07]") << notAProgram << "Duration";
+        QTest::newRow("no duration") << programFile("Duration=120") << notAProgram << "[Program] Duration is missing.";
+        QTest::newRow("last key missing") << programFile("V24Temp=40") << notAProgram << "[Program] V24Temp is missing.";
+        QTest::newRow("not a number") << programFile("V05Min=5", "V05Min=five\r\n") << notAProgram << "V05Min=five: is not a number.";
+        QTest::newRow("huge line") << programFile("V01Hrs=0", "V01Hrs=" + QByteArray(3'000'000, '9') + "\r\n") << notAProgram << "V01Hrs=";
+        QTest::newRow("hours 300") << programFile("V03Hrs=0", "V03Hrs=300\r\n") << notAProgram << "V03Hrs=300: must be 0 to 99.";
+        QTest::newRow("minutes 99") << programFile("V24Min=5", "V24Min=99\r\n") << notAProgram << "V24Min=99: must be 0 to 59.";
+        QTest::newRow("reagent 250") << programFile("V01Reagent=2", "V01Reagent=250\r\n") << notAProgram << "must be 1 to 200.";
+        QTest::newRow("temperature 2") << programFile("V01Temp=40", "V01Temp=2\r\n") << notAProgram << "must be 0 (off) or 4 to 60.";
+        QTest::newRow("duration -1") << programFile("Duration=120", "Duration=-1\r\n") << notAProgram << "Duration=-1: must be 0 or more.";
+        QTest::newRow("type XX") << programFile("Type=EM", "Type=XX\r\n") << notAProgram << "Type=XX: must be LM or EM.";
+        QTest::newRow("missing file") << QByteArray("<none>") << int(ImportResult::Status::Unreadable) << "";
+        QTest::newRow("a folder") << QByteArray("<folder>") << int(ImportResult::Status::Unreadable) << "";
     }
 
     void aBadFileChangesNothing()
     {
         QFETCH(QByteArray, file);
         QFETCH(int, status);
+        QFETCH(QString, named);
 
         if (file == "<folder>")
             QDir().mkpath(m_file);
@@ -121,8 +127,10 @@ private Q_SLOTS:
         const ImportResult result = readProgramFile(5, m_file, data);
         QVERIFY(!result);
         QCOMPARE(int(result.status), status);
-        QVERIFY2(status == ImportResult::NotAProgramFile ? result.message == QStringLiteral("This is not a valid Program File.")
-                                                         : result.message.contains(m_file), qPrintable(result.message));
+        QVERIFY2(named.isEmpty() ? result.message.contains(m_file)
+                                 : result.message.startsWith(QStringLiteral("This is not a valid Program File.\n"))
+                                       && result.message.contains(named),
+                 qPrintable(result.message));
         QVERIFY(data.programs == fullSampleData().programs);
         QDir(m_file).removeRecursively();
     }

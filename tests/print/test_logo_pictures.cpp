@@ -9,6 +9,8 @@
 
 using namespace corvex;
 
+// A file name; its bytes, or a blue picture of `size` written as BMP, JPG... (empty: as its name says).
+struct Readable { QString name; QByteArray bytes; QSize size; };
 class TestLogoPictures : public QObject
 {
     Q_OBJECT
@@ -16,24 +18,19 @@ class TestLogoPictures : public QObject
 private Q_SLOTS:
     void readableKinds_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes"); // the file, or a blue picture of `size` written as BMP, JPG... (empty: as its name says)
-        QTest::addColumn<QSize>("size");
-
-        QTest::newRow("bitmap") << "logo.bmp" << QByteArray() << QSize(40, 20);
-        QTest::newRow("jpeg") << "logo.jpg" << QByteArray() << QSize(30, 60);
-        QTest::newRow("gif") << "logo.gif" << PictureFiles::gif4x2() << QSize(4, 2);
-        QTest::newRow("metafile keeps its proportions") << "logo.wmf" << PictureFiles::metafile400x200() << QSize(1600, 800);
-        QTest::newRow("enhanced metafile keeps its proportions") << "logo.emf" << PictureFiles::enhancedMetafile400x200() << QSize(1600, 798);
-        QTest::newRow("told by content, not name") << "bitmap.jpg" << QByteArray("BMP") << QSize(40, 20);
+        QTest::addColumn<Readable>("row");
+        QTest::newRow("bitmap") << Readable{"logo.bmp", QByteArray(), QSize(40, 20)};
+        QTest::newRow("jpeg") << Readable{"logo.jpg", QByteArray(), QSize(30, 60)};
+        QTest::newRow("gif") << Readable{"logo.gif", PictureFiles::gif4x2(), QSize(4, 2)};
+        QTest::newRow("metafile keeps its proportions") << Readable{"logo.wmf", PictureFiles::metafile400x200(), QSize(1600, 800)};
+        QTest::newRow("enhanced metafile keeps its proportions") << Readable{"logo.emf", PictureFiles::enhancedMetafile400x200(), QSize(1600, 798)};
+        QTest::newRow("told by content, not name") << Readable{"bitmap.jpg", QByteArray("BMP"), QSize(40, 20)};
     }
 
     void readableKinds()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QSize, size);
-
+        QFETCH(Readable, row);
+        const auto &[name, bytes, size] = row;
         const QString path = m_dir.filePath(name);
         QVERIFY(bytes.size() <= 3 ? PictureFiles::writeRaster(path, size.width(), size.height(), bytes.isEmpty() ? nullptr : bytes.constData())
                                   : writeBytes(path, bytes));

@@ -81,22 +81,18 @@ private Q_SLOTS:
 
     void refusedWithAClearMessage_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("last below first") << QStringList{"print-programs", "5", "3"} << 2 << "The last program must be a whole number from 5 to 99";
-        QTest::newRow("program 0") << QStringList{"print-programs", "0", "3"} << 2 << "The first program must be a whole number from 1 to 99";
-        QTest::newRow("bad reagent number") << QStringList{"print-programs", "4", "6"} << 1 << "Unknown Printer Error. (vial 02 of program 05 names reagent 250";
-        QTest::newRow("logo not a picture") << QStringList{"print-reagents", "--logo", "CORVEX.ini"} << 1 << "CORVEX.ini is not a picture that can be read";
-        QTest::newRow("unwritable folder") << QStringList{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"} << 1 << "Cannot write in \"/nonexistent-folder\"";
+        QTest::addColumn<ToolRun>("row");
+        QTest::newRow("last below first") << ToolRun{{"print-programs", "5", "3"}, 2, "The last program must be a whole number from 5 to 99"};
+        QTest::newRow("program 0") << ToolRun{{"print-programs", "0", "3"}, 2, "The first program must be a whole number from 1 to 99"};
+        QTest::newRow("bad reagent number") << ToolRun{{"print-programs", "4", "6"}, 1, "Unknown Printer Error. (vial 02 of program 05 names reagent 250"};
+        QTest::newRow("logo not a picture") << ToolRun{{"print-reagents", "--logo", "CORVEX.ini"}, 1, "CORVEX.ini is not a picture that can be read"};
+        QTest::newRow("unwritable folder") << ToolRun{{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"}, 1, "Cannot write in \"/nonexistent-folder\""};
     }
 
     void refusedWithAClearMessage()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
+        QFETCH(ToolRun, row);
+        auto [arguments, exitCode, message] = row;
 
         if (!arguments.contains(QStringLiteral("--pdf")))
             arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");

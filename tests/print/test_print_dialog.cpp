@@ -4,6 +4,7 @@
 #include "PrintSession.h"
 #include "PrintStamp.h"
 #include "SheetFixtures.h"
+#include "support/ModalAnswers.h"
 #include "support/TestEnvironment.h"
 #include "TwipConversion.h"
 #include "UserSettings.h"
@@ -18,7 +19,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -37,20 +37,8 @@ Widget *child(QWidget *dialog, const QString &name)
     return dialog->findChild<Widget *>(name);
 }
 
-// Acts on the next modal window once it is up (a dialog opened by exec()).
-void whenModalShown(QObject *owner, std::function<void(QWidget *)> act)
-{
-    auto *timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(modal);
-    });
-    timer->start(10);
-}
+// The file chosen ("": cancelled), the size of its picture (empty: a text file), and whether it is taken.
+struct LogoChoice { QString choice; QSize size; bool accepted; };
 
 } // namespace
 
@@ -112,22 +100,17 @@ private Q_SLOTS:
 
     void choosingALogo_data()
     {
-        QTest::addColumn<QString>("choice"); // "" = cancelled
-        QTest::addColumn<QSize>("size"); // of the picture chosen; empty: a text file
-        QTest::addColumn<bool>("accepted");
-
-        QTest::newRow("wider than high") << "wide.bmp" << QSize(400, 200) << true;
-        QTest::newRow("higher than wide") << "tall.bmp" << QSize(200, 400) << true;
-        QTest::newRow("cancelled") << "" << QSize() << false;
-        QTest::newRow("not a picture") << "notes.bmp" << QSize() << false;
+        QTest::addColumn<LogoChoice>("row");
+        QTest::newRow("wider than high") << LogoChoice{"wide.bmp", QSize(400, 200), true};
+        QTest::newRow("higher than wide") << LogoChoice{"tall.bmp", QSize(200, 400), true};
+        QTest::newRow("cancelled") << LogoChoice{"", QSize(), false};
+        QTest::newRow("not a picture") << LogoChoice{"notes.bmp", QSize(), false};
     }
 
     void choosingALogo()
     {
-        QFETCH(QString, choice);
-        QFETCH(QSize, size);
-        QFETCH(bool, accepted);
-
+        QFETCH(LogoChoice, row);
+        const auto &[choice, size, accepted] = row;
         // A refused choice must leave the logo there was; an accepted one must tick the box itself.
         const QString previous = m_files->filePath(QStringLiteral("previous.png"));
         QVERIFY(PictureFiles::writeRaster(previous, 64, 32));
@@ -212,7 +195,8 @@ private Q_SLOTS:
         PrintDialog dialog(m_data, 3, nullptr, seams());
         rangeBox(dialog, 1)->setText(QStringLiteral("5"));
         int pages = -1;
-        whenModalShown(&dialog, [&pages](QWidget *preview) {
+        ModalAnswers answers;
+        answers.handle([&pages](QWidget *preview) {
             pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
             preview->close();
         });
@@ -233,7 +217,8 @@ private Q_SLOTS:
             state = shownRequest(*dialog);
         };
         m_recording->failAt(Item::NewPage);
-        whenModalShown(this, [&](QWidget *dialog) {
+        ModalAnswers answers;
+        answers.handle([&](QWidget *dialog) {
             seen(dialog);
             rangeBox(*dialog, 1)->setText(QStringLiteral("9"));
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
@@ -250,7 +235,7 @@ private Q_SLOTS:
         // The next opening shows the same dialog, without the opening steps;
         // a print that works this time unloads it.
         m_recording = std::make_shared<RecordingSurface>();
-        whenModalShown(this, [&](QWidget *dialog) {
+        answers.handle([&](QWidget *dialog) {
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });

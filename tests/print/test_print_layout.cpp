@@ -56,6 +56,9 @@ struct Columns { int extraName, entries; const char *style; QList<double> vertic
 
 struct Breakdown { std::optional<Item::Kind> printerFailsAt; int badReagent = 0; bool emptyLogo = false; PrintResult::Failure failure{}; };
 
+// First and last program as typed (none: the reagent list), the first and last sheet printed, the last sheet's footer.
+struct JobSheets { QStringList typed; QList<int> printed; QString footer; };
+
 } // namespace
 
 class TestPrintLayout : public QObject
@@ -131,21 +134,17 @@ private Q_SLOTS:
 
     void sheetsOfOneJob_data()
     {
-        QTest::addColumn<QStringList>("typed"); // first and last program as typed; none: the reagent list
-        QTest::addColumn<QList<int>>("printed"); // first and last sheet
-        QTest::addColumn<QString>("footer"); // of the last sheet
-        QTest::newRow("3 to 5, date and time") << QStringList{"3", "5"} << QList<int>{3, 5} << "06.12.2026|18:30";
-        QTest::newRow("last below first is raised, no footer") << QStringList{"5", "3"} << QList<int>{5, 5} << "";
-        QTest::newRow("0 gives 1, 150 gives 99, date") << QStringList{"0", "150"} << QList<int>{1, 99} << "06.12.2026";
-        QTest::newRow("reagent list, time") << QStringList() << QList<int>{1, 1} << "18:30";
+        QTest::addColumn<JobSheets>("row");
+        QTest::newRow("3 to 5, date and time") << JobSheets{QStringList{"3", "5"}, QList<int>{3, 5}, "06.12.2026|18:30"};
+        QTest::newRow("last below first is raised, no footer") << JobSheets{QStringList{"5", "3"}, QList<int>{5, 5}, ""};
+        QTest::newRow("0 gives 1, 150 gives 99, date") << JobSheets{QStringList{"0", "150"}, QList<int>{1, 99}, "06.12.2026"};
+        QTest::newRow("reagent list, time") << JobSheets{QStringList(), QList<int>{1, 1}, "18:30"};
     }
 
     void sheetsOfOneJob()
     {
-        QFETCH(QStringList, typed);
-        QFETCH(QList<int>, printed);
-        QFETCH(QString, footer);
-
+        QFETCH(JobSheets, row);
+        const auto &[typed, printed, footer] = row;
         InstrumentData data = sampleData();
         for (int p = 1; p <= programCount; ++p)
             data.programs[p] = sampleProgram("Routine", typeEm);

@@ -34,6 +34,9 @@ QStringList jobs(int which = CUPS_WHICHJOBS_ALL, int *newest = nullptr)
     return found;
 }
 
+// The queue printed to, what happens to the print service after the printer was chosen, and what the failure says.
+struct Refusal { QString queue, change, detail; };
+
 } // namespace
 
 // Printing through a real print service that the test runs itself: what
@@ -84,23 +87,18 @@ private Q_SLOTS:
 
     void refusedJobsAreFailures_data()
     {
-        QTest::addColumn<QString>("queue");
-        QTest::addColumn<QString>("change"); // what happens to the print service after the printer was chosen
-        QTest::addColumn<QString>("detail");
-
-        QTest::newRow("queue rejects jobs") << office << "cupsreject" << "the printer \"Office\" is not accepting jobs";
-        QTest::newRow("printer removed") << office << "lpadmin -x" << "the printer \"Office\" is not set up on this system";
-        QTest::newRow("print service down") << office << "stop" << "cannot be reached";
-        QTest::newRow("no such queue") << "Nowhere" << "" << "the printer \"Nowhere\" is not set up on this system";
-        QTest::newRow("disk full while composing") << office << "full disk" << "cannot compose the job";
+        QTest::addColumn<Refusal>("row");
+        QTest::newRow("queue rejects jobs") << Refusal{office, "cupsreject", "the printer \"Office\" is not accepting jobs"};
+        QTest::newRow("printer removed") << Refusal{office, "lpadmin -x", "the printer \"Office\" is not set up on this system"};
+        QTest::newRow("print service down") << Refusal{office, "stop", "cannot be reached"};
+        QTest::newRow("no such queue") << Refusal{"Nowhere", "", "the printer \"Nowhere\" is not set up on this system"};
+        QTest::newRow("disk full while composing") << Refusal{office, "full disk", "cannot compose the job"};
     }
 
     void refusedJobsAreFailures()
     {
-        QFETCH(QString, queue);
-        QFETCH(QString, change);
-        QFETCH(QString, detail);
-
+        QFETCH(Refusal, row);
+        const auto &[queue, change, detail] = row;
         // The dialog's printer is chosen while the queue still prints.
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(office);

@@ -14,6 +14,14 @@ struct CtlRun
     QString err;
 };
 
+// A table row of command lines: the arguments, the exit code and a text printed.
+struct ToolRun
+{
+    QStringList arguments;
+    int exitCode = 0;
+    QString text;
+};
+
 // Runs a program (the real corvexctl, or a wrapper that starts it) as its
 // own process and reads back what it printed.
 inline CtlRun runProcess(const QString &program, const QStringList &arguments,

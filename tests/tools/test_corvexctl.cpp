@@ -37,6 +37,13 @@ CtlRun runAsUser(const QStringList &arguments, const QString &folder)
     return runProcess(QStringLiteral("setpriv"), asNobody + arguments, environment);
 }
 
+// A command line run while the store is locked, by this process or by one that is gone, and its exit code.
+struct StoreInUse { QStringList arguments; bool staleLock; int exitCode; };
+// A command line and the modes its store's folder and the store get; what it says.
+struct Permissions { QStringList arguments; int folderMode, storeMode; QString message; };
+// A command line (none: the per-user settings are written), the file it writes and the file size limit.
+struct FullDisk { QStringList arguments; QString target; int limitKiB; };
+
 } // namespace
 
 class TestCorvexCtl : public QObject
@@ -71,6 +78,7 @@ private Q_SLOTS:
         data.programs[7].duration = 95;
         data.programs[7].vial(1) = {1, 2, 0, 1, 30, 37};
         data.programs[7].vial(2) = {201, 0, 1, 0, 5, 0};
+        data.programs[9].duration = 333; // one the Corvex holds, so that program.txt imports
         QVERIFY(saveToStore(0, m_store, data) && saveToStore(7, m_store, data) && saveToStore(9, m_store, data));
         m_storeBytes = readBytes(m_store);
         QVERIFY(exportProgram(9, path("program.txt"), data) && QFile::link(m_store, path("link.ini"))
@@ -82,46 +90,42 @@ private Q_SLOTS:
     // none of them changes the store or program.txt.
     void commandLines_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("text"); // on standard output after success, on standard error otherwise
-
+        QTest::addColumn<ToolRun>("row");
         const QString s = QStringLiteral("--store");
         const QString store = QStringLiteral("<store>");
-        QTest::newRow("nothing") << QStringList() << 2 << "Usage: corvexctl COMMAND";
-        QTest::newRow("overview") << QStringList{"--help"} << 0 << "\n  import-program N FILE  ";
-        QTest::newRow("help of a command, before a wrong option") << QStringList{"export-program", "--bogus", "-h"} << 0 << "Usage: corvexctl export-program N FILE [--store PATH] [--force]\n";
-        QTest::newRow("unknown command") << QStringList{"erase-all"} << 2 << "Unknown command \"erase-all\"";
-        QTest::newRow("show-program") << QStringList{"show-program", "07", s, store} << 0 << QString::fromUtf8("Program07: \"tab\tinside\"\nType: LM\nTotal Time: 01h 35min\nVial 01: Paraffin \u00e9t\u00e9  AG2 01:30 37\u00b0C CONT\nVial 02: (unknown)     AG0 00:05 --\u00b0C PAUSE\n");
-        QTest::newRow("show-reagents, options first") << QStringList{"--store=<store>", "show-reagents"} << 0 << "\nReagent 200: \"Reagent 200  \"\n";
-        QTest::newRow("the last --store counts") << QStringList{"show-reagents", s, "<dir>/none.ini", s, store} << 0 << "Reagent 200";
-        QTest::newRow("no number") << QStringList{"show-program", s, store} << 2 << "Too few arguments.";
-        QTest::newRow("extra argument") << QStringList{"show-reagents", "7", s, store} << 2 << "Too many arguments: \"7\"";
-        QTest::newRow("number 0") << QStringList{"show-program", "0", s, store} << 2 << "from 1 to 99, not \"0\"";
-        QTest::newRow("number 100") << QStringList{"export-program", "100", "x.txt", s, store} << 2 << "not \"100\"";
-        QTest::newRow("number 7.5") << QStringList{"show-program", "7.5", s, store} << 2 << "not \"7.5\"";
-        QTest::newRow("a negative number") << QStringList{"import-program", "-1", "x.txt", s, store} << 2 << "Unknown option \"-1\". Give \"--\" before";
-        QTest::newRow("after --, words are arguments") << QStringList{"show-program", s, store, "--", "--store"} << 2 << "not \"--store\"";
-        QTest::newRow("unknown option") << QStringList{"show-reagents", "--port=3"} << 2 << "Unknown option \"--port\".";
-        QTest::newRow("store without path") << QStringList{"show-reagents", s} << 2 << "The option --store needs a PATH.";
-        QTest::newRow("empty store path") << QStringList{"show-reagents", "--store="} << 2 << "--store needs a PATH";
-        QTest::newRow("switch with a value") << QStringList{"export-program", "7", "<dir>/program.txt", "--force=no", s, store} << 2 << "The option --force takes no value.";
-        QTest::newRow("value that starts with -") << QStringList{"log", "--since", "-3"} << 2 << "not \"-3\"";
-        QTest::newRow("store missing") << QStringList{"show-reagents", s, "<dir>/none.ini"} << 1 << "There is no store";
-        QTest::newRow("store is a folder") << QStringList{"import-program", "3", "<dir>/program.txt", s, "<dir>"} << 1 << "is a folder";
-        QTest::newRow("not a program file") << QStringList{"import-program", "3", store, s, store} << 1 << "This is not a valid Program File.";
-        QTest::newRow("export") << QStringList{"export-program", "7", "<dir>/seven.txt", s, store} << 0 << "Program07 (\"tab\tinside\") has been saved to \"";
-        QTest::newRow("export, replacing a file") << QStringList{"export-program", "9", "<dir>/old.txt", "--force", s, store} << 0 << "Program09";
-        QTest::newRow("import into a new store") << QStringList{"import-program", "3", "<dir>/program.txt", s, "<dir>/new.ini"} << 0 << "Program03 (\"\") has been replaced by \"";
-        QTest::newRow("export onto a link to the store") << QStringList{"export-program", "7", "<dir>/link.ini", "--force", s, store} << 1 << "is the local store itself";
-        QTest::newRow("export onto an existing file") << QStringList{"export-program", "7", "<dir>/program.txt", s, store} << 1 << "already exists. Give --force";
+        QTest::newRow("nothing") << ToolRun{{}, 2, "Usage: corvexctl COMMAND"};
+        QTest::newRow("overview") << ToolRun{{"--help"}, 0, "\n  import-program N FILE  "};
+        QTest::newRow("help of a command, before a wrong option") << ToolRun{{"export-program", "--bogus", "-h"}, 0, "Usage: corvexctl export-program N FILE [--store PATH] [--force]\n"};
+        QTest::newRow("unknown command") << ToolRun{{"erase-all"}, 2, "Unknown command \"erase-all\""};
+        QTest::newRow("show-program") << ToolRun{{"show-program", "07", s, store}, 0, QString::fromUtf8("Program07: \"tab\tinside\"\nType: LM\nTotal Time: 01h 35min\nVial 01: Paraffin \u00e9t\u00e9  AG2 01:30 37\u00b0C CONT\nVial 02: (unknown)     AG0 00:05 --\u00b0C PAUSE\n")};
+        QTest::newRow("show-reagents, options first") << ToolRun{{"--store=<store>", "show-reagents"}, 0, "\nReagent 200: \"Reagent 200  \"\n"};
+        QTest::newRow("the last --store counts") << ToolRun{{"show-reagents", s, "<dir>/none.ini", s, store}, 0, "Reagent 200"};
+        QTest::newRow("no number") << ToolRun{{"show-program", s, store}, 2, "Too few arguments."};
+        QTest::newRow("extra argument") << ToolRun{{"show-reagents", "7", s, store}, 2, "Too many arguments: \"7\""};
+        QTest::newRow("number 0") << ToolRun{{"show-program", "0", s, store}, 2, "from 1 to 99, not \"0\""};
+        QTest::newRow("number 100") << ToolRun{{"export-program", "100", "x.txt", s, store}, 2, "not \"100\""};
+        QTest::newRow("number 7.5") << ToolRun{{"show-program", "7.5", s, store}, 2, "not \"7.5\""};
+        QTest::newRow("a negative number") << ToolRun{{"import-program", "-1", "x.txt", s, store}, 2, "Unknown option \"-1\". Give \"--\" before"};
+        QTest::newRow("after --, words are arguments") << ToolRun{{"show-program", s, store, "--", "--store"}, 2, "not \"--store\""};
+        QTest::newRow("unknown option") << ToolRun{{"show-reagents", "--port=3"}, 2, "Unknown option \"--port\"."};
+        QTest::newRow("store without path") << ToolRun{{"show-reagents", s}, 2, "The option --store needs a PATH."};
+        QTest::newRow("empty store path") << ToolRun{{"show-reagents", "--store="}, 2, "--store needs a PATH"};
+        QTest::newRow("switch with a value") << ToolRun{{"export-program", "7", "<dir>/program.txt", "--force=no", s, store}, 2, "The option --force takes no value."};
+        QTest::newRow("value that starts with -") << ToolRun{{"log", "--since", "-3"}, 2, "not \"-3\""};
+        QTest::newRow("store missing") << ToolRun{{"show-reagents", s, "<dir>/none.ini"}, 1, "There is no store"};
+        QTest::newRow("store is a folder") << ToolRun{{"import-program", "3", "<dir>/program.txt", s, "<dir>"}, 1, "is a folder"};
+        QTest::newRow("not a program file") << ToolRun{{"import-program", "3", store, s, store}, 1, "This is not a valid Program File."};
+        QTest::newRow("export") << ToolRun{{"export-program", "7", "<dir>/seven.txt", s, store}, 0, "Program07 (\"tab\tinside\") has been saved to \""};
+        QTest::newRow("export, replacing a file") << ToolRun{{"export-program", "9", "<dir>/old.txt", "--force", s, store}, 0, "Program09"};
+        QTest::newRow("import into a new store") << ToolRun{{"import-program", "3", "<dir>/program.txt", s, "<dir>/new.ini"}, 0, "Program03 (\"\") has been replaced by \""};
+        QTest::newRow("export onto a link to the store") << ToolRun{{"export-program", "7", "<dir>/link.ini", "--force", s, store}, 1, "is the local store itself"};
+        QTest::newRow("export onto an existing file") << ToolRun{{"export-program", "7", "<dir>/program.txt", s, store}, 1, "already exists. Give --force"};
     }
 
     void commandLines()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, text);
+        QFETCH(ToolRun, row); // the text on standard output after success, on standard error otherwise
+        const auto &[arguments, exitCode, text] = row;
 
         const CtlRun run = runProcess(ctlProgram(), expanded(arguments));
         QCOMPARE(run.exitCode, exitCode);
@@ -142,22 +146,16 @@ private Q_SLOTS:
 
     void permissionsAreRespected_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("folderMode");
-        QTest::addColumn<int>("storeMode");
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("read-only folder") << QStringList{"import-program", "9", "<dir>/program.txt"} << 0555 << 0644 << "Cannot write";
-        QTest::newRow("unreadable store") << QStringList{"show-reagents"} << 0777 << 0 << "Cannot read";
-        QTest::newRow("read-only folder, export") << QStringList{"export-program", "9", "<dir>/locked/out.txt"} << 0555 << 0444 << "Cannot write";
+        QTest::addColumn<Permissions>("row");
+        QTest::newRow("read-only folder") << Permissions{{"import-program", "9", "<dir>/program.txt"}, 0555, 0644, "Cannot write"};
+        QTest::newRow("unreadable store") << Permissions{{"show-reagents"}, 0777, 0, "Cannot read"};
+        QTest::newRow("read-only folder, export") << Permissions{{"export-program", "9", "<dir>/locked/out.txt"}, 0555, 0444, "Cannot write"};
     }
 
     void permissionsAreRespected()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, folderMode);
-        QFETCH(int, storeMode);
-        QFETCH(QString, message);
+        QFETCH(Permissions, row);
+        const auto &[arguments, folderMode, storeMode, message] = row;
 
         const QString folder = path("locked");
         const QString store = folder + QStringLiteral("/CORVEX.ini");
@@ -178,23 +176,17 @@ private Q_SLOTS:
 
     void aFullDiskLeavesEveryFileAsItWas_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // empty: the per-user settings
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("limitKiB");
-
-        QTest::newRow("store") << QStringList{"import-program", "3", "<dir>/program.txt", "--store", "<store>"} << "<store>" << 2;
-        QTest::newRow("program file") << QStringList{"export-program", "7", "<dir>/program.txt", "--force", "--store", "<store>"}
-                                      << "<dir>/program.txt" << 1;
-        QTest::newRow("pdf") << QStringList{"print-reagents", "--pdf", "<dir>/sheets.pdf", "--store", "<store>"}
-                             << "<dir>/sheets.pdf" << 4;
-        QTest::newRow("settings") << QStringList() << QString() << 1;
+        QTest::addColumn<FullDisk>("row");
+        QTest::newRow("store") << FullDisk{{"import-program", "3", "<dir>/program.txt", "--store", "<store>"}, "<store>", 2};
+        QTest::newRow("program file") << FullDisk{{"export-program", "7", "<dir>/program.txt", "--force", "--store", "<store>"}, "<dir>/program.txt", 1};
+        QTest::newRow("pdf") << FullDisk{{"print-reagents", "--pdf", "<dir>/sheets.pdf", "--store", "<store>"}, "<dir>/sheets.pdf", 4};
+        QTest::newRow("settings") << FullDisk{{}, {}, 1};
     }
 
     void aFullDiskLeavesEveryFileAsItWas()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, target);
-        QFETCH(int, limitKiB);
+        QFETCH(FullDisk, row);
+        auto [arguments, target, limitKiB] = row;
 
         QVERIFY(writeBytes(path("sheets.pdf"), "the previous archive"));
         QVERIFY(writeUserSetting(UserSetting::comment, QStringLiteral("before")));
@@ -228,22 +220,17 @@ private Q_SLOTS:
 
     void aStoreInUseIsRefused_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("staleLock");
-        QTest::addColumn<int>("exitCode");
-
+        QTest::addColumn<StoreInUse>("row");
         const QStringList import{"import-program", "7", "<dir>/program.txt"};
-        QTest::newRow("saving") << import << false << 1;
-        QTest::newRow("only showing") << QStringList{"show-program", "7"} << false << 0;
-        QTest::newRow("lock left by a crashed run") << import << true << 0;
+        QTest::newRow("saving") << StoreInUse{import, false, 1};
+        QTest::newRow("only showing") << StoreInUse{QStringList{"show-program", "7"}, false, 0};
+        QTest::newRow("lock left by a crashed run") << StoreInUse{import, true, 0};
     }
 
     void aStoreInUseIsRefused()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, staleLock);
-        QFETCH(int, exitCode);
-
+        QFETCH(StoreInUse, row);
+        const auto &[arguments, staleLock, exitCode] = row;
         const QString lockFile = StoreLock::lockFilePath(m_store);
         auto held = std::make_unique<StoreLock>(m_store);
         QVERIFY(held->tryLock());

@@ -20,6 +20,10 @@
 
 using namespace corvex;
 
+// A command line ("<backup>" and "<store>" stand for the files), the address the instrument is silent from, what the tool says.
+struct SilentRun { QStringList arguments; QString silentFrom, message; };
+// What is done to a good backup (a key of Program01 given `value`, a section removed, ...), and what the restore says.
+struct Damage { QString damage; QByteArray value; QString reason; };
 // The device commands of corvexctl, backup, restore, compare and the transfer
 // log, against corvex-sim on a pseudo-terminal.
 class TestCorvexctlDevice : public QObject
@@ -157,26 +161,22 @@ private Q_SLOTS:
 
     void wrongCommandLines_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-
-        QTest::newRow("port 0") << QStringList{"identify", "--port", "0"} << 2 << "The port must be a number from 1 to 16";
-        QTest::newRow("no such device") << QStringList{"identify", "--port", "/nonexistent/tty"} << 1 << "Cannot open /nonexistent/tty";
-        QTest::newRow("tick not a number") << QStringList{"identify", "--port", "1", "--tick-ms", "soon"} << 2 << "--tick-ms needs";
-        QTest::newRow("send without a store") << QStringList{"send-program", "1", "--port", "/nonexistent/tty", "--store", "MISSING"} << 1 << "There is no store";
-        QTest::newRow("reagent 201") << QStringList{"read-reagent", "201", "--port", "1"} << 2 << "from 1 to 200";
+        QTest::addColumn<ToolRun>("row");
+        QTest::newRow("port 0") << ToolRun{{"identify", "--port", "0"}, 2, "The port must be a number from 1 to 16"};
+        QTest::newRow("no such device") << ToolRun{{"identify", "--port", "/nonexistent/tty"}, 1, "Cannot open /nonexistent/tty"};
+        QTest::newRow("tick not a number") << ToolRun{{"identify", "--port", "1", "--tick-ms", "soon"}, 2, "--tick-ms needs"};
+        QTest::newRow("send without a store") << ToolRun{{"send-program", "1", "--port", "/nonexistent/tty", "--store", "MISSING"}, 1, "There is no store"};
+        QTest::newRow("reagent 201") << ToolRun{{"read-reagent", "201", "--port", "1"}, 2, "from 1 to 200"};
         QTest::newRow("name the Corvex cannot hold")
-            << QStringList{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"} << 2 << "cannot store";
+            << ToolRun{{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"}, 2, "cannot store"};
         QTest::newRow("a line break in a name")
-            << QStringList{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"} << 2 << "cannot store";
+            << ToolRun{{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"}, 2, "cannot store"};
     }
 
     void wrongCommandLines()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
+        QFETCH(ToolRun, row);
+        auto [arguments, exitCode, message] = row;
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^MISSING$")), m_store); // a store that is not there
         const CtlRun run = runCtl(arguments);
         QCOMPARE(run.exitCode, exitCode);
@@ -220,22 +220,18 @@ private Q_SLOTS:
 
     void diffSaysWhatDiffers_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");
-        QTest::newRow("different") << QStringList{"a.ini", "b.ini"} << 1
-                                   << "Program05 V02Min: 25 -> 26\nReagent 200: \"Reagent 200\" -> \"Formalin\"\n";
-        QTest::newRow("one program") << QStringList{"a.ini", "b.ini", "--program", "5"} << 1 << "Program05 V02Min: 25 -> 26\n";
-        QTest::newRow("program file, no number") << QStringList{"p.txt", "a.ini"} << 2 << "";
-        QTest::newRow("missing file") << QStringList{"a.ini", "missing.ini"} << 2 << "";
-        QTest::newRow("bad number") << QStringList{"a.ini", "b.ini", "--program", "100"} << 2 << "";
+        QTest::addColumn<ToolRun>("row");
+        QTest::newRow("different") << ToolRun{{"a.ini", "b.ini"}, 1, "Program05 V02Min: 25 -> 26\nReagent 200: \"Reagent 200\" -> \"Formalin\"\n"};
+        QTest::newRow("one program") << ToolRun{{"a.ini", "b.ini", "--program", "5"}, 1, "Program05 V02Min: 25 -> 26\n"};
+        QTest::newRow("program file, no number") << ToolRun{{"p.txt", "a.ini"}, 2, ""};
+        QTest::newRow("missing file") << ToolRun{{"a.ini", "missing.ini"}, 2, ""};
+        QTest::newRow("bad number") << ToolRun{{"a.ini", "b.ini", "--program", "100"}, 2, ""};
     }
 
     void diffSaysWhatDiffers()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, out);
+        QFETCH(ToolRun, row);
+        auto [arguments, exitCode, out] = row;
         const InstrumentData data = twelveProgramData();
         InstrumentData changed = data;
         changed.programs[5].vial(2).min += 1;
@@ -249,30 +245,77 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
     }
 
+    // A damaged backup, or a store that cannot be written: refused with the
+    // reason, nothing written to the instrument, the store as it was.
+    void restoreSendsOnlyAWholeBackup_data()
+    {
+        QTest::addColumn<Damage>("row");
+        QTest::newRow("fragment") << Damage{"fragment", "", "[Reagents] is missing\n[Program01] is missing\n[Program02] is "
+                                                            "missing\n[Program03] is missing\n[Program04] is missing\n... and 95 more."};
+        QTest::newRow("cut short") << Damage{"cut", "", "[Program33] V24Reagent is missing, and 5 more keys of the section\n"
+                                                        "[Program34] is missing"};
+        QTest::newRow("no reagents") << Damage{"[Reagents]", "", "[Reagents] is missing\n"};
+        QTest::newRow("no program") << Damage{"[Program05]", "", "[Program05] is missing\n"};
+        QTest::newRow("letter O") << Damage{"V01Hrs", "1O", "[Program01] V01Hrs=1O: is not a number"};
+        QTest::newRow("empty") << Damage{"V01Min", "", "V01Min=: is not a number"};
+        QTest::newRow("hexadecimal") << Damage{"V02Agit", "0x10", "V02Agit=0x10: is not a number"};
+        QTest::newRow("beyond 32 bits") << Damage{"Duration", "99999999999999999999", "is not a number"};
+        QTest::newRow("type XX") << Damage{"Type", "XX", "Type=XX: must be LM or EM"};
+        QTest::newRow("reagent 250") << Damage{"V01Reagent", "250", "V01Reagent=250: must be 1 to 200"};
+        QTest::newRow("minutes 99") << Damage{"V01Min", "99", "V01Min=99: must be 0 to 59"};
+        QTest::newRow("duration -5") << Damage{"Duration", "-5", "Duration=-5: must be 0 or more"};
+        QTest::newRow("read-only store") << Damage{"read-only", "", "is read-only"};
+    }
+
+    void restoreSendsOnlyAWholeBackup()
+    {
+        QFETCH(Damage, row);
+        const auto &[damage, value, reason] = row;
+        const QString backup = path(QStringLiteral("backup.ini"));
+        QVERIFY(writeBackupFile(backup, twelveProgramData(), {}));
+        QByteArray text = readBytes(backup);
+        if (damage == QLatin1String("fragment")) {
+            text = "[Program07]\r\nName=Only\r\nType=LM\r\nDuration=5\r\n";
+        } else if (damage == QLatin1String("cut")) {
+            text.truncate(60'000);
+        } else if (damage.startsWith(QLatin1Char('['))) {
+            const qsizetype start = text.indexOf(damage.toLatin1());
+            text.remove(start, text.indexOf("\r\n[", start) + 2 - start);
+        } else if (damage != QLatin1String("read-only")) {
+            const QByteArray key = "\n" + damage.toLatin1() + '=';
+            const qsizetype start = text.indexOf(key, text.indexOf("[Program01]")) + key.size();
+            text.replace(start, text.indexOf('\r', start) - start, value);
+        }
+        QVERIFY(writeBytes(backup, text));
+        QVERIFY(writeBackupFile(m_store, fullSampleData(), {}));
+        const QByteArray storeBefore = readBytes(m_store);
+        if (damage == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(m_store, QFile::ReadOwner));
+
+        start();
+        const CtlRun run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), m_store});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(reason) && run.out.isEmpty(), qPrintable(run.err));
+        QCOMPARE(m_sim->stop().filter(QRegularExpression(QStringLiteral("^26,"))), QStringList());
+        QCOMPARE(readBytes(m_store), storeBefore);
+    }
+
     // A silent instrument: the command says where it stopped and leaves no file.
     void failuresSayWhereAndLeaveNothing_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // "<backup>" and "<store>" stand for the files
-        QTest::addColumn<QString>("silentFrom");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("read program") << QStringList{"read-program", "1", "--store", "<store>"} << "2002"
-                                      << "Program01 could not be read from the Corvex: at address 2002 hex the Corvex did not "
-                                         "answer in 5 attempts.\nProgram01 keeps its previous content.\n";
-        QTest::newRow("backup") << QStringList{"backup", "<backup>"} << "2278"
-                                << "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
-                                   "attempts.\nNo backup file was written.\n";
-        QTest::newRow("restore") << QStringList{"restore", "<backup>", "--store", "<store>"} << "2143"
-                                 << "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
+        QTest::addColumn<SilentRun>("row");
+        QTest::newRow("backup") << SilentRun{QStringList{"backup", "<backup>"}, "2278", "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
+                                   "attempts.\nNo backup file was written.\n"};
+        QTest::newRow("restore") << SilentRun{QStringList{"restore", "<backup>", "--store", "<store>"}, "2143", "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
                                     "Program03 on the Corvex may now be incomplete (24 of 138 bytes confirmed); restore it again "
                                     "when the Corvex answers. Program01 to Program02 were sent. Program04 to Program99 and Reagent "
-                                    "001 to Reagent 200 were not sent.\nThe local store was not changed.\n";
+                                    "001 to Reagent 200 were not sent.\nThe local store was not changed.\n"};
     }
 
     void failuresSayWhereAndLeaveNothing()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, silentFrom);
-        QFETCH(QString, message);
+        QFETCH(SilentRun, row);
+        auto [arguments, silentFrom, message] = row;
         const InstrumentData truth = twelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
         const bool restoring = arguments[0] == QLatin1String("restore");
@@ -287,20 +330,22 @@ private Q_SLOTS:
         QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, LogResult::failed);
     }
 
-    // Ctrl+C ends Read ALL after the reagent under way, keeping what it has
-    // read, and a backup without a file.
+    // Ctrl+C ends Read ALL keeping the reagents read (here 20, the instrument
+    // silent from reagent 21 on), and a backup without a file.
     void ctrlCStopsWhereNothingIsLost()
     {
-        start({QStringLiteral("--wire-timing")});
-        // Options before the command, as a new user might give them.
-        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--store", m_store, "read-reagents"}, "Reading all reagents: 10%");
+        start({QStringLiteral("--silent-from"), QString::number(reagentAddress(21), 16)}, instrumentImage(twelveProgramData()));
+        // Options before the command, as a new user might give them; at this tick the five attempts at
+        // reagent 21 take 6 s, far longer than the signal's way.
+        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--tick-ms", "200", "--store", m_store, "read-reagents"},
+                                 "Reading all reagents: 10%");
         QCOMPARE(run.exitCode, 1);
-        const int read = int(run.out.count(QLatin1Char('\n')));
-        QVERIFY2(read >= 20 && read < 200, qPrintable(QString::number(read)));
-        QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent %1; the reagents read have been saved").arg(read, 3, 10, QLatin1Char('0'))),
-                 qPrintable(run.err));
-        QCOMPARE(loaded(m_store).reagents[read + 1], QByteArray(nameLength, ' '));
+        QCOMPARE(run.out.count(QLatin1Char('\n')), 20);
+        QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent 020; the reagents read have been saved")), qPrintable(run.err));
+        const InstrumentData stored = loaded(m_store);
+        QVERIFY(stored.reagents[20] == nameForStorage("Reagent 20") && stored.reagents[21] == QByteArray(nameLength, ' '));
 
+        start({QStringLiteral("--wire-timing")}); // minutes for a backup
         const QString backup = path(QStringLiteral("backup.ini"));
         run = interrupted({"backup", backup, "--port", m_sim->devicePath()}, "Backup: ");
         QCOMPARE(run.exitCode, 1);

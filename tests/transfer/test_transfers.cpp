@@ -1,12 +1,8 @@
 #include "DeviceTransfers.h"
-#include "HexFormat.h"
-#include "LinkMemory.h"
 #include "LocalStore.h"
 #include "MemoryCommands.h"
-#include "SerialDevicePort.h"
 #include "support/FakeMemory.h"
 #include "support/FileFixtures.h"
-#include "support/SimulatorProcess.h"
 #include "VerifiedMemory.h"
 
 #include <QSignalSpy>
@@ -18,11 +14,15 @@ using namespace corvex;
 using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
 
-Q_DECLARE_METATYPE(Status)
-Q_DECLARE_METATYPE(MemoryFault)
-Q_DECLARE_METATYPE(VialStep)
-
 namespace {
+
+// The transfer; the failing address, or the one whose command Stop follows; how that byte fails (None: Stop
+// during its command); the status, the memory commands made in all and the reagents read; the message.
+struct JobEnd { QString transfer; int at; MemoryFault end; QList<int> ends; QString message; };
+// The type of program 1, the addresses read in order and the progress reported.
+struct ProgramRead { int type; QList<int> addresses; QStringList progress; };
+// A program's type and one vial of it, and the problem found: the field and the vial (empty: none).
+struct VialCheck { int type, vial; VialStep step; QString problem; };
 
 constexpr MemoryFault stopWhileRetried = MemoryFault(-1); // no fault: Stop while the byte is being retried
 
@@ -65,8 +65,7 @@ TransferJob *makeJob(DeviceTransfers &transfers, const QString &transfer, int re
 } // namespace
 
 // The byte encoding of programs, and the transfers on an in-process
-// instrument memory and once over the real port against the simulator, with
-// the local store in a temporary folder.
+// instrument memory, with the local store in a temporary folder.
 class TestTransfers : public QObject
 {
     Q_OBJECT
@@ -123,22 +122,17 @@ private Q_SLOTS:
 
     void readingProgram1_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QList<int>>("addresses");
-        QTest::addColumn<QStringList>("progress");
-        QTest::newRow("EM: 138 reads") << typeEm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x2088)
-                                       << QStringList{"max 138", "step"};
+        QTest::addColumn<ProgramRead>("row");
+        const QList<int> nameAndType = addressRange(0x2000, 0x2010) + QList<int>{0x2095};
+        QTest::newRow("EM: 138 reads") << ProgramRead{typeEm, nameAndType + addressRange(0x2011, 0x2088), {"max 138", "step"}};
         // The maximum drops once the type byte is in, before that byte's step.
-        QTest::newRow("LM: 78 reads") << typeLm << addressRange(0x2000, 0x2010) + QList<int>{0x2095} + addressRange(0x2011, 0x204C)
-                                      << QStringList{"max 138", "step", "max 78", "step"};
+        QTest::newRow("LM: 78 reads") << ProgramRead{typeLm, nameAndType + addressRange(0x2011, 0x204C), {"max 138", "step", "max 78", "step"}};
     }
 
     void readingProgram1()
     {
-        QFETCH(int, type);
-        QFETCH(QList<int>, addresses);
-        QFETCH(QStringList, progress);
-
+        QFETCH(ProgramRead, row);
+        const auto &[type, addresses, progress] = row;
         m_fake->image = instrumentMemory(type);
         const TransferOutcome outcome = run(m_transfers->readProgram(1));
         QVERIFY(outcome.status == Status::Done && outcome.message.isEmpty());
@@ -154,26 +148,18 @@ private Q_SLOTS:
         QCOMPARE(reloadStore().reagents, m_data.reagents); // the reagents' names stay as they were
     }
 
-    // Over the real port: the bytes in the order they go, and what the instrument keeps.
+    // The bytes in the order they go (the name, the type byte, then the rest), and what the instrument keeps.
     void sendingProgram99()
     {
-        SimulatorProcess sim;
-        QVERIFY(sim.start({"--demo"}));
-        SerialDevicePort port;
-        port.setDeviceName(sim.devicePath());
-        QVERIFY(port.open());
-        SerialLink link(port);
-        LinkMemory memory(link);
-        DeviceTransfers transfers(memory, m_data, m_store, m_log);
-        QCOMPARE(run(transfers.sendProgram(99)).status, Status::Done);
+        QCOMPARE(run(m_transfers->sendProgram(99)).status, Status::Done);
         QCOMPARE(m_recorder->events, (QStringList{"max 138", "step"}));
         QCOMPARE(m_recorder->steps, 138);
-        const QByteArray block = programBlock(m_data.programs[99]);
-        QStringList sent; // the name, the type byte, then the rest
-        for (const int address : addressRange(0x596C, 0x597C) + QList<int>{0x5A01} + addressRange(0x597D, 0x59F4))
-            sent << QStringLiteral("26,%1,%2").arg(QLatin1String(hexDigits(address, 4)), QLatin1String(hexDigits(quint8(block[address - 0x596C]), 2)));
-        QCOMPARE(sim.stop(), sent);
-        QCOMPARE(block.mid(vialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
+        QCOMPARE(m_fake->writes, addressRange(0x596C, 0x597C) + QList<int>{0x5A01} + addressRange(0x597D, 0x59F4));
+        const QByteArray kept = m_fake->image.mid(programAddress(99), MemoryMap::programBlockSize);
+        QCOMPARE(kept.mid(vialOffset(13), 5), QByteArray::fromHex("0100000000")); // LM vials 13..24 go empty
+        ProgramRecord expected = m_data.programs[99];
+        std::fill(expected.vials.begin() + 12, expected.vials.end(), VialStep::blank());
+        QCOMPARE(decodeProgram(kept), expected);
         QCOMPARE(reloadStore().programs[99], m_data.programs[99]);
     }
 
@@ -194,6 +180,7 @@ private Q_SLOTS:
     // Without a line: what is refused before sending, and a store that cannot be written.
     void refusalsNeedNoInstrument()
     {
+        m_data.programs[5] = ProgramRecord::empty();
         m_data.programs[5].vial(3).hrs = 300;
         QCOMPARE(run(m_transfers->sendProgram(5)).message, QStringLiteral("Program05 cannot be sent: the value 300 of Hrs of vial 03 "
                                                                           "cannot be stored on the Corvex. Nothing was sent."));
@@ -220,16 +207,11 @@ private Q_SLOTS:
     // (and saves) the reagents read before it ends.
     void howJobsEnd_data()
     {
-        QTest::addColumn<QString>("transfer");
-        QTest::addColumn<int>("at");          // the failing address, or the one whose command Stop follows
-        QTest::addColumn<MemoryFault>("end"); // how that byte fails; None: Stop during its command
-        QTest::addColumn<QList<int>>("ends"); // the status, the memory commands made in all, the reagents read
-        QTest::addColumn<QString>("message");
-
+        QTest::addColumn<JobEnd>("jobEnd");
         const int p1 = programAddress(1), p99 = programAddress(99), r9 = reagentAddress(9), r4 = reagentAddress(4);
         const auto row = [](const char *name, const char *transfer, int at, MemoryFault end, Status status, int commands,
                             int reagentsRead, const QString &message = {}) {
-            QTest::newRow(name) << transfer << at << end << QList<int>{int(status), commands, reagentsRead} << message;
+            QTest::newRow(name) << JobEnd{QLatin1String(transfer), at, end, {int(status), commands, reagentsRead}, message};
         };
         const Status failed = Status::DeviceFailed;
         row("read program fails", "read program", p1 + 5, MemoryFault::NoAnswer, failed, 6, 0,
@@ -257,12 +239,8 @@ private Q_SLOTS:
 
     void howJobsEnd()
     {
-        QFETCH(QString, transfer);
-        QFETCH(int, at);
-        QFETCH(MemoryFault, end);
-        QFETCH(QList<int>, ends);
-        QFETCH(QString, message);
-
+        QFETCH(JobEnd, jobEnd);
+        const auto &[transfer, at, end, ends, message] = jobEnd;
         FakeMemory &memory = *m_fake;
         TransferJob *job = makeJob(*m_transfers, transfer, 9, this);
         const bool failing = end != MemoryFault::None && end != stopWhileRetried;
@@ -271,7 +249,7 @@ private Q_SLOTS:
             memory.fault = end;
         } else if (end == MemoryFault::None) {
             // Stop is clicked while that command is under way.
-            memory.onCommand = [job, at](int address) {
+            memory.onCommand = [job, at = at](int address) {
                 if (address == at)
                     QTimer::singleShot(0, job, [job] { job->stop(); });
             };
@@ -284,7 +262,7 @@ private Q_SLOTS:
         QSignalSpy finished(job, &TransferJob::finished);
         const TransferOutcome outcome = m_recorder->run(*job);
         job->stop(); // a second click after the end does nothing
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QCOMPARE(finished.size(), 1);
         const QList<int> made = memory.reads + memory.writes;
         QCOMPARE((QList<int>{int(outcome.status), int(made.size()), outcome.reagentsRead}), ends);
@@ -380,28 +358,26 @@ private Q_SLOTS:
 
     void encodingProblems_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("vial");
-        QTest::addColumn<VialStep>("step");
-        QTest::addColumn<QString>("problem"); // the field and the vial; empty: none
-
-        QTest::newRow("ordinary vial") << typeEm << 3 << VialStep{200, 5, 1, 99, 59, 60} << "";
-        QTest::newRow("hours beyond a byte") << typeEm << 3 << VialStep{2, 0, 0, 300, 0, 0} << "Hrs 3";
-        QTest::newRow("negative temperature") << typeEm << 24 << VialStep{2, 0, 0, 0, 0, -1} << "Temp 24";
-        QTest::newRow("reagent 256") << typeEm << 1 << VialStep{256, 0, 0, 0, 0, 0} << "Reagent 1";
-        QTest::newRow("minutes beyond a byte") << typeEm << 1 << VialStep{2, 0, 0, 0, 256, 0} << "Min 1";
-        QTest::newRow("pause -1") << typeEm << 2 << VialStep{2, 0, -1, 0, 0, 0} << "Pause 2";
-        QTest::newRow("agitation into the pause bits") << typeEm << 2 << VialStep{2, 16, 0, 0, 0, 0} << "Agit 2";
-        QTest::newRow("LM vial 20 is sent empty anyway") << typeLm << 20 << VialStep{2, 0, 0, 300, 0, 0} << "";
-        QTest::newRow("LM vial 12 is sent") << typeLm << 12 << VialStep{2, 0, 0, 300, 0, 0} << "Hrs 12";
+        QTest::addColumn<VialCheck>("row");
+        QTest::newRow("ordinary vial") << VialCheck{typeEm, 3, {200, 5, 1, 99, 59, 60}, ""};
+        QTest::newRow("hours beyond a byte") << VialCheck{typeEm, 3, {2, 0, 0, 300, 0, 0}, "Hrs 3"};
+        QTest::newRow("negative temperature") << VialCheck{typeEm, 24, {2, 0, 0, 0, 0, -1}, "Temp 24"};
+        QTest::newRow("reagent 256") << VialCheck{typeEm, 1, {256, 0, 0, 0, 0, 0}, "Reagent 1"};
+        QTest::newRow("minutes beyond a byte") << VialCheck{typeEm, 1, {2, 0, 0, 0, 256, 0}, "Min 1"};
+        QTest::newRow("pause -1") << VialCheck{typeEm, 2, {2, 0, -1, 0, 0, 0}, "Pause 2"};
+        QTest::newRow("agitation into the pause bits") << VialCheck{typeEm, 2, {2, 16, 0, 0, 0, 0}, "Agit 2"};
+        QTest::newRow("reagent 0") << VialCheck{typeEm, 3, {0, 0, 0, 0, 0, 0}, "Reagent 3"};
+        QTest::newRow("minutes 60") << VialCheck{typeEm, 1, {2, 0, 0, 0, 60, 0}, "Min 1"};
+        QTest::newRow("temperature 3") << VialCheck{typeEm, 1, {2, 0, 0, 0, 0, 3}, "Temp 1"};
+        QTest::newRow("agitation 6") << VialCheck{typeEm, 1, {2, 6, 0, 0, 0, 0}, "Agit 1"};
+        QTest::newRow("LM vial 20 is sent empty anyway") << VialCheck{typeLm, 20, {2, 0, 0, 300, 0, 0}, ""};
+        QTest::newRow("LM vial 12 is sent") << VialCheck{typeLm, 12, {2, 0, 0, 300, 0, 0}, "Hrs 12"};
     }
 
     void encodingProblems()
     {
-        QFETCH(int, type);
-        QFETCH(int, vial);
-        QFETCH(VialStep, step);
-        QFETCH(QString, problem);
+        QFETCH(VialCheck, row);
+        const auto &[type, vial, step, problem] = row;
         ProgramRecord program = ProgramRecord::empty();
         program.type = type;
         program.vial(vial) = step;

@@ -4,6 +4,7 @@
 #include "InstrumentSide.h"
 #include "InterruptStop.h"
 
+#include "RestoreSource.h"
 #include "StorePath.h"
 #include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
@@ -117,20 +118,19 @@ int restore(CommandContext &context)
     const std::optional<StorePart> part = restorePart(context);
     if (!part)
         return exitUsage;
-    QString error;
-    const std::optional<CompareSide> backup = loadCompareSide(file, error);
-    if (!backup)
-        return context.fail(error);
-    if (backup->programFile)
-        return context.fail(QStringLiteral("\"%1\" is a program file, not a backup; send it with import-program and "
-                                           "send-program.").arg(file));
+    // Everything is checked before the instrument is even asked.
+    const RestoreSource backup = readRestoreSource(file, *part);
+    if (!backup.ok())
+        return context.fail(backup.refusal(file));
     Subject subject;
     if (const std::optional<int> end = prepareSubject(context, NumberArgument::None, StoreUse::MayBeMissing, subject))
         return *end;
+    if (const QString problem = storeWriteProblem(storePath(context)); !problem.isEmpty())
+        return context.fail(problem + QStringLiteral(" Nothing was sent."));
 
     DeviceSession session;
     return runConnected(context, session, [&](const EndCommand &end) {
-        RestoreJob *job = makeRestore(session.memory(), context.log, backup->data, file, *part, subject.data, storePath(context));
+        RestoreJob *job = makeRestore(session.memory(), context.log, backup.data, file, *part, subject.data, storePath(context));
         printProgress(*job, context.err, QStringLiteral("Restore"));
         auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
         QObject::connect(job, &TransferJob::finished, job,

@@ -1,0 +1,138 @@
+#include "RestoreSource.h"
+
+#include "FitName.h"
+#include "IniFile.h"
+#include "StorePath.h"
+
+#include <QFileInfo>
+
+namespace corvex {
+
+namespace {
+
+constexpr int problemsShown = 5;
+
+bool hasKey(IniFile &ini, const QByteArray &section, QByteArrayView key)
+{
+    ini.setSectionName(section);
+    QByteArray value;
+    return ini.readString(key, value) == IniFile::Ok;
+}
+
+// The problems of a section: one for the whole section when it lacks all
+// `keyCount` keys, one for all the keys it lacks (a file cut short), and
+// each value that is wrong.
+void addProblems(RestoreSource &source, const QByteArray &section, const QList<KeyProblem> &problems, int keyCount)
+{
+    QList<KeyProblem> missing, wrong;
+    for (const KeyProblem &problem : problems)
+        (problem.reason == missingReason() ? missing : wrong).append(problem);
+    if (missing.size() == keyCount) {
+        source.problems.append({section, {}, {}, missingReason()});
+        return;
+    }
+    if (missing.size() > 1) {
+        const QString reason = missingReason() + QStringLiteral(", and %1 more keys of the section").arg(missing.size() - 1);
+        missing = {{section, missing.constFirst().key, {}, reason}};
+    }
+    source.problems += missing + wrong;
+}
+
+void readReagents(IniFile &ini, RestoreSource &source)
+{
+    const QByteArray section = QByteArrayLiteral("Reagents");
+    ini.setSectionName(section);
+    QList<KeyProblem> problems;
+    for (int r = 1; r <= reagentCount; ++r) {
+        QByteArray name;
+        if (ini.readString(reagentKey(r), name) != IniFile::Ok)
+            problems.append({section, reagentKey(r), {}, missingReason()});
+        source.data.reagents[r] = nameForStorage(name);
+    }
+    addProblems(source, section, problems, reagentCount);
+}
+
+void readProgram(IniFile &ini, int number, RestoreSource &source)
+{
+    const QByteArray section = programSectionName(number, true);
+    ini.setSectionName(section);
+    QList<KeyProblem> problems;
+    QByteArray name;
+    if (ini.readString("Name", name) != IniFile::Ok)
+        problems.append({section, QByteArrayLiteral("Name"), {}, missingReason()});
+    // A blank name is restored as an empty program: its values do not matter.
+    const bool blank = isBlankName(name);
+    ProgramRecord program;
+    readCheckedProgramNumbers(ini, program, !blank, problems);
+    program.name = nameForStorage(name);
+    source.data.programs[number] = blank ? ProgramRecord::empty() : program;
+    addProblems(source, section, problems, 3 + 6 * vialCount);
+}
+
+} // namespace
+
+QString RestoreSource::refusal(const QString &file) const
+{
+    if (!error.isEmpty())
+        return error;
+    QStringList lines;
+    lines << QStringLiteral("\"%1\" is not a complete backup that the Corvex can hold, so it was not restored: "
+                            "nothing was sent and the local store was not changed.")
+                 .arg(file);
+    for (qsizetype i = 0; i < problems.size() && i < problemsShown; ++i)
+        lines << problemText(problems[i]);
+    if (problems.size() > problemsShown)
+        lines << QStringLiteral("... and %1 more.").arg(problems.size() - problemsShown);
+    return lines.join(QLatin1Char('\n'));
+}
+
+RestoreSource readRestoreSource(const QString &file, const StorePart &part)
+{
+    RestoreSource source;
+    for (int p = 1; p <= programCount; ++p)
+        source.data.programs[p] = ProgramRecord::empty();
+    IniFile ini;
+    ini.setFileName(file);
+    if (!ini.fileOk()) {
+        source.error = ini.readError();
+        if (source.error.isEmpty())
+            source.error = QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file);
+        return source;
+    }
+    if (hasKey(ini, programSectionName(1, false), "Duration")) {
+        bool store = hasKey(ini, "Reagents", reagentKey(1));
+        for (int p = 1; p <= programCount && !store; ++p)
+            store = hasKey(ini, programSectionName(p, true), "Name");
+        if (!store) {
+            source.error = QStringLiteral("\"%1\" is a program file, not a backup; import it into a program instead. "
+                                          "Nothing was sent.")
+                               .arg(file);
+            return source;
+        }
+    }
+    if (part.reagents)
+        readReagents(ini, source);
+    for (int p = part.firstProgram; p <= part.lastProgram; ++p)
+        readProgram(ini, p, source);
+    return source;
+}
+
+QString storeWriteProblem(const QString &storePath)
+{
+    const QFileInfo info(storePath);
+    if (info.exists()) {
+        if (!info.isFile())
+            return QStringLiteral("The local store \"%1\" is not a file.").arg(storePath);
+        IniFile ini;
+        ini.setFileName(storePath);
+        if (!ini.fileOk())
+            return ini.readError();
+        if (!(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+            return QStringLiteral("The local store \"%1\" is read-only (it has no write permission).").arg(storePath);
+    }
+    if (!isWritableFolder(info.absolutePath()))
+        return QStringLiteral("Cannot write in the folder \"%1\" of the local store.").arg(info.absolutePath());
+    return {};
+}
+
+} // namespace corvex
