@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of File > Compare... (the Corvex against the local store) and
-# File > Transfer Log... under a virtual X server, against corvex-sim with
+# File > Transfer Log... (the failed backup's message shown whole) under a virtual X server, against corvex-sim with
 # demo data changed by a few corvexctl transfers. Needs xvfb, xauth, xdotool
 # and imagemagick.
 # Usage: scripts/take-dialog-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix>
@@ -54,4 +54,6 @@ xdotool key Escape
 sleep 0.5
 xdotool windowfocus "$window"; sleep 0.3; xdotool key alt+f; sleep 0.5; xdotool key l   # File > Transfer Log...
 sleep 1
+log="$(xdotool search --name '^Transfer Log$' | head -1)"
+xdotool mousemove --window "$log" 300 101 click 1; sleep 0.5   # the failed backup: its message below
 import -window root "$prefix-transfer-log.png"

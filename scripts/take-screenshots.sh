@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the utility under a virtual X server, against corvex-sim with
-# demo data: the "Reagents" tab after Read ALL, and the "Programs" tab after
-# reading program 1. Needs xvfb, xauth, xdotool and imagemagick.
+# demo data: the "Reagents" tab after Read ALL, the "Programs" tab after
+# reading program 1, and then, against a Corvex that has stopped answering,
+# the "Programs" tab while a read is tried again. Needs xvfb, xauth, xdotool
+# and imagemagick.
 # Usage: scripts/take-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix>
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
@@ -15,8 +17,10 @@ cp "$build/bin/corvex" "$world/bin/corvex"
 "$build/bin/corvex-sim" --demo --link "$world/line" >/dev/null 2>&1 &
 sim=$!
 utility=""
+silent=""
 cleanup() {
   [ -n "$utility" ] && kill "$utility" 2>/dev/null
+  [ -n "$silent" ] && kill "$silent" 2>/dev/null
   kill "$sim" 2>/dev/null
   wait 2>/dev/null || true
   rm -rf "$world"
@@ -43,3 +47,18 @@ click 218 92 3                            # Read from Corvex (program 1)
 click 420 300                             # a vial line
 import -window root "$prefix-programs-screen.png"
 import -window "$window" "$prefix-programs.png"
+
+# The same window against a Corvex that answers only the identification.
+kill "$utility"; wait "$utility" 2>/dev/null || true
+"$build/bin/corvex-sim" --demo --silent-after 1 --link "$world/silent" >/dev/null 2>&1 &
+silent=$!
+for _ in $(seq 100); do [ -e "$world/silent" ] && break; sleep 0.05; done
+printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/silent" >"$world/config/CORVEX/CORVEX.conf"
+XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" &
+utility=$!
+sleep 1.5
+xdotool key Return                       # the notice
+sleep 1.5
+window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+click 218 92 7                            # Read from Corvex: no answer, tried again
+import -window "$window" "$prefix-retry.png"

@@ -16,6 +16,7 @@
 #include "SettingsDialog.h"
 #include "SpinBar.h"
 #include "TransferJob.h"
+#include "UnsentEdits.h"
 #include "Twips.h"
 #include "WholeInstrumentActions.h"
 #include "WindowPlacement.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
     connect(m_reagents, &ReagentEditor::stopRequested, m_runner, &JobRunner::stop);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
+    connect(m_programs, &ProgramEditor::unsentEditsChanged, this, &MainWindow::applyBusyState);
+    connect(m_reagents, &ReagentEditor::unsentEditsChanged, this, &MainWindow::applyBusyState);
     applyBusyState();
 
     resize(twipsToPixels(designedSizeTwips, this).expandedTo(minimumSizeHint()));
@@ -104,6 +107,7 @@ void MainWindow::buildMenus()
     auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, *m_runner,
                                               [this] { return m_programs->currentProgram(); },
                                               [this] {
+                                                  m_programs->settleAll();
                                                   m_reagents->fillList();
                                                   m_programs->fillReagents();
                                                   m_programs->showProgram();
@@ -180,6 +184,11 @@ void MainWindow::showConnection()
     applyBusyState();
 }
 
+bool MainWindow::hasUnsentEdits() const
+{
+    return !m_programs->unsentPrograms().isEmpty() || !m_reagents->unsentReagents().isEmpty();
+}
+
 void MainWindow::applyBusyState()
 {
     const BusyState &busy = m_runner->busy();
@@ -202,7 +211,15 @@ void MainWindow::applyBusyState()
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
     setEnabled(busy.allowsWindow());
-    setWindowTitle(busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title);
+    const QString title = busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title;
+    // The title marks unsent edits only while there are some.
+    if (hasUnsentEdits()) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+        setWindowModified(true);
+    } else {
+        setWindowModified(false);
+        setWindowTitle(title);
+    }
 }
 
 void MainWindow::tabChanged(int index)
@@ -273,9 +290,35 @@ void MainWindow::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] { keepOnScreen(this); });
 }
 
+void MainWindow::askBeforeClosing()
+{
+    if (m_closeQuestion)
+        return;
+    m_closeQuestion = new QMessageBox(
+        QMessageBox::Question, utilityTitle(),
+        closeWithUnsentEditsQuestion(m_programs->unsentPrograms(), m_reagents->unsentReagents()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    m_closeQuestion->setDefaultButton(QMessageBox::No);
+    m_closeQuestion->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_closeQuestion, &QMessageBox::finished, this, [this, question = m_closeQuestion] {
+        if (question->clickedButton() != question->button(QMessageBox::Yes))
+            return;
+        m_closeConfirmed = true;
+        // Not from inside the question's own signal.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    m_closeQuestion->open();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     BusyState &busy = m_runner->busy();
+    // Asked without a nested event loop: a transfer under way goes on meanwhile.
+    if (!m_closeConfirmed && hasUnsentEdits() && busy.phase() != BusyState::Phase::Closing) {
+        event->ignore();
+        askBeforeClosing();
+        return;
+    }
     if (!busy.isIdle()) {
         // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();

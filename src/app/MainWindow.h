@@ -75,6 +75,9 @@ private:
     // transfers and editing, the menus, the window and its title.
     void applyBusyState();
     void tabChanged(int index);
+    bool hasUnsentEdits() const;
+    // Asks whether to close with unsent edits; Yes closes.
+    void askBeforeClosing();
 
     void openSettings();
     void openPrint();
@@ -85,6 +88,7 @@ private:
     // progress and retries on its tab and says there how it ended.
     void jobFinished(BusyState::Kind kind, const TransferOutcome &outcome, bool closing);
     void readProgram();
+    void startReadProgram(int n);
     void sendProgram();
     void startSendProgram(int n);
     void runProgramJob(BusyState::Kind kind, TransferJob *job, const QString &what);
@@ -110,6 +114,8 @@ private:
     int m_lastTab = 0;
 
     bool m_shownBefore = false;
+    bool m_closeConfirmed = false;
+    QPointer<QMessageBox> m_closeQuestion;
 };
 
 } // namespace corvex

@@ -11,6 +11,7 @@
 #include "Progress.h"
 #include "ReagentEditor.h"
 #include "TransferJob.h"
+#include "UnsentEdits.h"
 
 #include <QMessageBox>
 
@@ -131,7 +132,23 @@ void MainWindow::readProgram()
         return;
     const int n = m_programs->currentProgram();
     m_programs->setCurrentProgram(n);
-    runProgramJob(Kind::ReadProgram, m_runner->transfers().readProgram(n), programNumberLabel(n));
+    if (!m_programs->hasUnsentEdits(n))
+        return startReadProgram(n);
+    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption, readOverUnsentEditsQuestion(n),
+                                     QMessageBox::Yes | QMessageBox::No, this);
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question, n] {
+        if (question->clickedButton() == question->button(QMessageBox::Yes))
+            startReadProgram(n);
+    });
+    question->open();
+}
+
+void MainWindow::startReadProgram(int n)
+{
+    if (m_runner->busy().isIdle())
+        runProgramJob(Kind::ReadProgram, m_runner->transfers().readProgram(n), programNumberLabel(n));
 }
 
 void MainWindow::sendProgram()
@@ -164,6 +181,9 @@ void MainWindow::runProgramJob(Kind kind, TransferJob *job, const QString &what)
     connect(job, &TransferJob::progress, m_programs, &ProgramEditor::showProgress);
     connect(job, &TransferJob::retrying, this, &MainWindow::showRetrying);
     m_runner->run(kind, job, [this, kind, what](const TransferOutcome &outcome) {
+        // The program now matches the Corvex (its number could not change meanwhile).
+        if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
+            m_programs->settle(m_programs->currentProgram());
         m_programs->showProgram();
         m_programs->resetProgress();
         m_programs->showProgressNote(endedText(kind == Kind::ReadProgram, what, outcome));

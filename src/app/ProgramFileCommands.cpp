@@ -45,10 +45,12 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor,
     logProgramFile(log, LogOperation::programImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
+    else
+        editor.settle(p); // it is the file's now, which keeps it
     editor.showProgram();
 }
 
-void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath,
+void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath,
                    TransferLog &log)
 {
     const QString file = chooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
@@ -61,6 +63,7 @@ void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEdi
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;
     }
+    editor.settle(p);
     QMessageBox::information(parent, QStringLiteral("Export Program"),
                              numberedName(QStringLiteral("Program"), p, data.programs[p].name)
                                  + QStringLiteral(" has been saved."));

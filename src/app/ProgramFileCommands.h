@@ -16,8 +16,8 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor,
 
 // "Export Program...": writes the current program to a program file and
 // confirms it, or says why it could not (the store is never written over).
-// Logged to `log`.
-void exportProgram(QWidget *parent, const InstrumentData &data, const ProgramEditor &editor, const QString &storePath,
+// An exported program's edits count as kept. Logged to `log`.
+void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath,
                    TransferLog &log);
 
 } // namespace corvex

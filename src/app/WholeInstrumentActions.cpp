@@ -7,13 +7,18 @@
 #include "RestoreSource.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
+#include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace corvex {
 
@@ -30,9 +35,20 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, 
     box->open();
 }
 
+// The user's documents folder, with a name of today's date for a new backup.
+QString suggestedPlace(QFileDialog::AcceptMode mode)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    if (mode == QFileDialog::AcceptOpen)
+        return folder;
+    return QDir(folder).filePath(QStringLiteral("corvex-backup-%1.ini").arg(QDate::currentDate().toString(Qt::ISODate)));
+}
+
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), backupFilter);
+    QFileDialog dialog(parent, title, suggestedPlace(mode), backupFilter);
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -109,7 +125,8 @@ void WholeInstrumentActions::backUp()
     BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), file, m_parts.runner.port());
     runWithProgress(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(backupTitle, outcome,
-                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).").arg(file).arg(job->bytesRead()));
+                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).")
+                      .arg(file, byteCountText(job->bytesRead())));
     });
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace corvex {
 
@@ -40,12 +41,16 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     bar->setValue(design.barMinimum);
     bar->setTextVisible(false);
 
+    // The status has a line of its own under the bar, as wide as the frame:
+    // a retry or an ending says more than a percentage. The line is always
+    // there, so that the frame does not jump when a text comes or goes.
     percent = new QLabel(this);
     percent->setObjectName(QLatin1String(design.percentName));
-    percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
     percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percent->setWordWrap(true);
+    percent->setMinimumHeight(percent->fontMetrics().height());
 
-    auto *row = new QHBoxLayout(this);
+    auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(design.label, this));
     row->addWidget(number);
     row->addWidget(spin);
@@ -53,7 +58,9 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     row->addWidget(firstButton);
     row->addWidget(secondButton);
     row->addWidget(bar, 1);
-    row->addWidget(percent);
+    auto *lines = new QVBoxLayout(this);
+    lines->addLayout(row);
+    lines->addWidget(percent);
 
     connect(spin, &SpinBar::spinValueChanged, this, &ConnectionFrame::spun);
     connect(firstButton, &QPushButton::clicked, this, [this] { clicked(Running::First); });

@@ -39,8 +39,8 @@ struct ConnectionFrameDesign
 };
 
 // The frame "Connection to Corvex" of either tab: the number chosen for a
-// transfer with its spin, two transfer buttons, and a progress bar with its
-// percent label (empty when idle).
+// transfer with its spin, two transfer buttons and a progress bar, and under
+// them the status line (`percent`: the percentage or a note, empty when idle).
 //
 // A button whose transfer runs reads "Stop" meanwhile; clicking it asks to
 // stop that transfer instead of starting one. A double-click counts as one

@@ -107,9 +107,12 @@ QLabel *NameBox::createNoteLabel(QWidget *parent)
     return label;
 }
 
+// The note stays while typing goes on: a character left out while typing
+// would otherwise be explained only until the next key.
 void NameBox::edited()
 {
-    setNote(m_leftOut.isEmpty() ? QString() : leftOutNote(m_leftOut));
+    if (!m_leftOut.isEmpty())
+        setNote(leftOutNote(m_leftOut));
     m_leftOut.clear();
 }
 

@@ -26,9 +26,12 @@ public:
     // A label that shows the note and is hidden while there is none.
     QLabel *createNoteLabel(QWidget *parent);
 
+    // True while showName() sets the text: a change that is not an edit.
+    bool isShowingName() const { return m_showing; }
+
 signals:
-    // Why characters were left out of the last edit; empty again after the
-    // next edit that is taken whole.
+    // Why characters were left out of the last edit that left any out;
+    // empty again when a name is shown.
     void noteChanged(const QString &note);
 
 private:

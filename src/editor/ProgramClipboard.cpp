@@ -32,8 +32,10 @@ void ProgramEditor::pasteProgram()
     if (!askYesNo(this, QStringLiteral("Paste Program"),
                   overwriteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
         return;
+    beginEdit();
     m_data.programs[n] = ProgramRecord(m_data.programs[m_copiedProgram]);
     showProgram();
+    endEdit();
 }
 
 void ProgramEditor::deleteProgram()
@@ -42,8 +44,10 @@ void ProgramEditor::deleteProgram()
     if (!askYesNo(this, QStringLiteral("Delete Program"),
                   deleteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
         return;
+    beginEdit();
     m_data.programs[n] = ProgramRecord::empty();
     showProgram();
+    endEdit();
 }
 
 void ProgramEditor::copyVial()

@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -211,6 +212,8 @@ void ProgramEditor::setCurrentProgram(int n)
 
 void ProgramEditor::showProgram()
 {
+    // What the controls' change handlers do meanwhile is showing, not editing.
+    const QScopedValueRollback showing(m_showing, true);
     const int n = currentProgram();
     m_spin->setSpinValue(n);
     m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
@@ -235,13 +238,16 @@ void ProgramEditor::showDuration()
 
 void ProgramEditor::nameEdited(const QString &text)
 {
+    beginEdit();
     m_data.programs[currentProgram()].name = nameForStorage(encodeCp1252(text));
+    endEdit();
 }
 
 void ProgramEditor::typeChosen(int index)
 {
     if (index < 0)
         return;
+    beginEdit();
     const int n = currentProgram();
     if (index != typeLm) {
         while (m_vials->count() < vialCount)
@@ -258,6 +264,7 @@ void ProgramEditor::typeChosen(int index)
     program.type = index;
     recalculateDuration(program);
     showDuration();
+    endEdit();
 }
 
 void ProgramEditor::addVialLine(int program)
@@ -289,11 +296,52 @@ void ProgramEditor::applyVial()
 
 void ProgramEditor::storeVial(int v, const VialStep &vial)
 {
+    beginEdit();
     ProgramRecord &program = m_data.programs[currentProgram()];
     program.vial(v) = vial;
     recalculateDuration(program);
     showProgram();
     selectVial(v - 1);
+    endEdit();
+}
+
+void ProgramEditor::beginEdit()
+{
+    const int n = currentProgram();
+    if (!m_showing && !m_unchanged.contains(n))
+        m_unchanged.emplace(n, m_data.programs[n]);
+}
+
+void ProgramEditor::endEdit()
+{
+    if (m_showing)
+        return;
+    const auto before = m_unchanged.find(currentProgram());
+    if (before != m_unchanged.end() && before->second == m_data.programs[before->first])
+        m_unchanged.erase(before);
+    emit unsentEditsChanged();
+}
+
+QList<int> ProgramEditor::unsentPrograms() const
+{
+    QList<int> programs;
+    for (const auto &[n, before] : m_unchanged)
+        programs.append(n);
+    return programs;
+}
+
+void ProgramEditor::settle(int program)
+{
+    if (m_unchanged.erase(program) > 0)
+        emit unsentEditsChanged();
+}
+
+void ProgramEditor::settleAll()
+{
+    if (m_unchanged.empty())
+        return;
+    m_unchanged.clear();
+    emit unsentEditsChanged();
 }
 
 void ProgramEditor::reagentsRenamed()

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <map>
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -55,6 +57,14 @@ public:
     void showProgressNote(const QString &note);
     void resetProgress();
 
+    // Programs changed here since they were last read, sent, imported or
+    // exported, in ascending order; a program changed back is not listed.
+    QList<int> unsentPrograms() const;
+    bool hasUnsentEdits(int program) const { return m_unchanged.contains(program); }
+    // Program `program` now matches the Corvex or a file: its edits count as kept.
+    void settle(int program);
+    void settleAll();
+
     // While a job runs no program or vial can be chosen, edited, copied or pasted.
     void setEditingEnabled(bool enabled);
     // The transfer buttons: usable when `canStart`; while a read runs its
@@ -69,6 +79,8 @@ signals:
     void sendProgramRequested();
     // "Stop" on the button of the read under way.
     void stopRequested();
+    // The set of programs with unsent edits has changed.
+    void unsentEditsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -95,8 +107,14 @@ private:
     // Stores vial v of the current program, recomputes the total time and
     // shows the program again with vial v selected.
     void storeVial(int v, const VialStep &vial);
+    // Around each edit of the current program: keeps the program as it was
+    // before its first unsent edit, and forgets it when the edit undoes them.
+    void beginEdit();
+    void endEdit();
 
     InstrumentData &m_data;
+    std::map<int, ProgramRecord> m_unchanged;
+    bool m_showing = false;
 
     int m_copiedProgram = 0;
     struct VialReference

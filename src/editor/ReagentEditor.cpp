@@ -12,6 +12,7 @@
 #include "Questions.h"
 #include "SpinBar.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,17 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     connect(m_frame, &ConnectionFrame::secondClicked, this, &ReagentEditor::readAllRequested);
     connect(m_frame, &ConnectionFrame::stopClicked, this, &ReagentEditor::stopRequested);
     connect(m_send, &QPushButton::clicked, this, &ReagentEditor::sendTypedName);
+    connect(m_name, &QLineEdit::textChanged, this, &ReagentEditor::nameTyped);
+    // Enter sends as the button does, and only when it could be clicked.
+    connect(m_name, &QLineEdit::returnPressed, this, [this] {
+        if (m_send->isEnabled())
+            sendTypedName();
+    });
+    auto *drop = new QAction(m_name);
+    drop->setShortcut(Qt::Key_Escape);
+    drop->setShortcutContext(Qt::WidgetShortcut);
+    m_name->addAction(drop);
+    connect(drop, &QAction::triggered, this, &ReagentEditor::dropTypedName);
 }
 
 QWidget *ReagentEditor::buildConnectionFrame()
@@ -129,13 +141,18 @@ void ReagentEditor::fillList()
         lines.append(reagentListLine(r, m_data.reagents[r]));
     m_list->clear();
     m_list->addItems(lines);
+    for (const int r : m_unsent.keys()) {
+        dropIfHeld(r);
+        markLine(r);
+    }
 }
 
 void ReagentEditor::refreshLine(int number)
 {
     if (!ReagentTable::isValidNumber(number) || number > m_list->count())
         return;
-    m_list->item(number - 1)->setText(reagentListLine(number, m_data.reagents[number]));
+    dropIfHeld(number);
+    markLine(number);
     if (m_list->currentRow() == number - 1)
         reagentSelected(number - 1);
     else
@@ -177,8 +194,59 @@ void ReagentEditor::reagentSelected(int row)
     m_nameLabel->setText(numberLabel(row + 1));
     if (row < 0)
         return;
-    m_name->showName(decodeCp1252(nameForDisplay(m_data.reagents[row + 1])));
+    const int r = row + 1;
+    m_name->showName(m_unsent.contains(r) ? m_unsent.value(r) : decodeCp1252(nameForDisplay(m_data.reagents[r])));
     m_name->setFocus();
+}
+
+void ReagentEditor::nameTyped()
+{
+    const int r = selectedReagent();
+    if (m_name->isShowingName() || !ReagentTable::isValidNumber(r))
+        return;
+    if (typedName() == nameForStorage(m_data.reagents[r]))
+        m_unsent.remove(r);
+    else
+        m_unsent.insert(r, m_name->text());
+    markLine(r);
+    emit unsentEditsChanged();
+}
+
+void ReagentEditor::dropTypedName()
+{
+    const int r = selectedReagent();
+    if (!m_unsent.remove(r))
+        return;
+    markLine(r);
+    reagentSelected(r - 1);
+    emit unsentEditsChanged();
+}
+
+void ReagentEditor::dropIfHeld(int number)
+{
+    if (!m_unsent.contains(number)
+        || nameForStorage(encodeCp1252(m_unsent.value(number))) != nameForStorage(m_data.reagents[number]))
+        return;
+    m_unsent.remove(number);
+    markLine(number);
+    emit unsentEditsChanged();
+}
+
+// The line shows the name as the table holds it; a name typed but not sent
+// follows it, in italics.
+void ReagentEditor::markLine(int number)
+{
+    QListWidgetItem *item = m_list->item(number - 1);
+    if (!item)
+        return;
+    const bool unsent = m_unsent.contains(number);
+    QString text = reagentListLine(number, m_data.reagents[number]);
+    if (unsent)
+        text += QStringLiteral("  not sent: \"%1\"").arg(m_unsent.value(number));
+    item->setText(text);
+    QFont font = m_list->font();
+    font.setItalic(unsent);
+    item->setFont(font);
 }
 
 void ReagentEditor::numberTyped(const QString &text)
@@ -251,6 +319,7 @@ void ReagentEditor::pasteReagent()
     if (!ReagentTable::isValidNumber(m_copiedReagent))
         return;
     m_name->showName(decodeCp1252(m_data.reagents[m_copiedReagent]));
+    nameTyped();
     sendTypedName();
 }
 

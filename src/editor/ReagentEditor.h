@@ -2,6 +2,7 @@
 
 #include "InstrumentData.h"
 
+#include <QMap>
 #include <QWidget>
 class QAction;
 class QLabel;
@@ -61,6 +62,11 @@ public:
     // The keyboard focus into the name box, ready for the next name.
     void focusNameBox();
 
+    // Reagents whose name was typed but not sent, in ascending order. A
+    // typed name stays with its line when another one is chosen, until it
+    // is sent, typed back as it was, or dropped with Esc in the name box.
+    QList<int> unsentReagents() const { return m_unsent.keys(); }
+
 signals:
     void readReagentRequested();
     void readAllRequested();
@@ -68,6 +74,8 @@ signals:
     void stopRequested();
     // Reagent `number` is to become `storedName` and be sent to the instrument.
     void sendReagentRequested(int number, const QByteArray &storedName);
+    // The set of unsent names has changed.
+    void unsentEditsChanged();
 
 private:
     QWidget *buildConnectionFrame();
@@ -79,9 +87,16 @@ private:
     void copyReagent();
     void pasteReagent();
     void deleteReagent();
+    void nameTyped();
+    void dropTypedName();
+    // Forgets the typed name of `number` when the table now holds it.
+    void dropIfHeld(int number);
+    // Rewrites the line of `number` from the table and its typed name.
+    void markLine(int number);
 
     InstrumentData &m_data;
     int m_copiedReagent = 0;
+    QMap<int, QString> m_unsent; // reagent number -> the name box's text
 
     ConnectionFrame *m_frame = nullptr;
     QLineEdit *m_number = nullptr;

@@ -4,6 +4,7 @@
 #include "IniFile.h"
 #include "StorePath.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace corvex {
@@ -69,6 +70,46 @@ void readProgram(IniFile &ini, int number, RestoreSource &source)
     addProblems(source, section, problems, 3 + 6 * vialCount);
 }
 
+bool sectionIsSent(const QByteArray &section, const StorePart &part)
+{
+    if (section.compare("Reagents", Qt::CaseInsensitive) == 0)
+        return part.reagents;
+    for (int p = part.firstProgram; p <= part.lastProgram; ++p) {
+        if (section.compare(programSectionName(p, true), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every line of a backup or a store ends with a line break. A file that ends
+// inside a line may have lost the end of its last value, which would still
+// read as a number ("V24Temp=4" of "V24Temp=45").
+void checkLastLine(const QString &file, const StorePart &part, RestoreSource &source)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = in.readAll();
+    if (bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r'))
+        return;
+    const QByteArray line = bytes.mid(bytes.lastIndexOf('\n') + 1);
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0)
+        return;
+    QByteArray section;
+    for (qsizetype end = bytes.size() - line.size(); end > 0 && section.isEmpty();) {
+        const qsizetype start = bytes.lastIndexOf('\n', end - 2) + 1;
+        const QByteArray candidate = bytes.mid(start, end - start).trimmed();
+        if (candidate.startsWith('[') && candidate.endsWith(']'))
+            section = candidate.mid(1, candidate.size() - 2).trimmed();
+        end = start;
+    }
+    if (sectionIsSent(section, part))
+        source.problems.append({section, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(),
+                                QStringLiteral("is the last line and has no line break, so the file may have "
+                                               "been cut short")});
+}
+
 } // namespace
 
 QString RestoreSource::refusal(const QString &file) const
@@ -114,6 +155,7 @@ RestoreSource readRestoreSource(const QString &file, const StorePart &part)
         readReagents(ini, source);
     for (int p = part.firstProgram; p <= part.lastProgram; ++p)
         readProgram(ini, p, source);
+    checkLastLine(file, part, source);
     return source;
 }
 

@@ -110,8 +110,12 @@ StoreResult writeUserSettings(std::initializer_list<std::pair<const char *, QVar
         copy.close();
         QSettings settings(scratch, QSettings::NativeFormat);
         settings.beginGroup(QLatin1String(UserSetting::group));
-        for (const auto &[key, value] : values)
-            settings.setValue(QLatin1String(key), value);
+        for (const auto &[key, value] : values) {
+            if (value.isValid())
+                settings.setValue(QLatin1String(key), value);
+            else
+                settings.remove(QLatin1String(key));
+        }
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)

@@ -33,7 +33,7 @@ std::unique_ptr<QSettings> openUserSettings();
 
 // Reads and writes one key of the group "Settings". A write replaces the
 // settings file whole or not at all; on failure it keeps its old content and
-// the result says why.
+// the result says why. Writing an invalid QVariant removes the key.
 QVariant readUserSetting(const char *key, const QVariant &fallback = {});
 StoreResult writeUserSetting(const char *key, const QVariant &value);
 // Several keys of the group "Settings" in one write.

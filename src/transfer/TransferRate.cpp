@@ -18,12 +18,16 @@ double TransferRate::secondsLeft(int done, int total) const
 
 QString TransferRate::progressText(int done, int total) const
 {
-    const QLocale english(QLocale::English);
-    QString text = QStringLiteral("%1 of %2 bytes").arg(english.toString(done), english.toString(total));
+    QString text = QStringLiteral("%1 of %2 bytes").arg(byteCountText(done), byteCountText(total));
     const double left = secondsLeft(done, total);
     if (left >= 0 && done < total)
         text += QStringLiteral(", about %1 left").arg(durationText(left));
     return text;
+}
+
+QString byteCountText(qint64 bytes)
+{
+    return QLocale(QLocale::English).toString(bytes);
 }
 
 QString durationText(double seconds)

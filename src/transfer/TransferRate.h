@@ -25,4 +25,7 @@ private:
 // "2 min 10 s", "45 s", "1 h 02 min".
 QString durationText(double seconds);
 
+// A count of bytes as every window writes it: "4,202".
+QString byteCountText(qint64 bytes);
+
 } // namespace corvex

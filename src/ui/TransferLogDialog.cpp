@@ -11,17 +11,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace corvex {
 
 namespace {
 
 constexpr int messageColumn = 7;
+// Wider would push the columns after it out of sight; the pane below shows all of it.
+constexpr int messageColumnMaximum = 360;
 
 QList<QStandardItem *> rowItems(const TransferLogLine &line)
 {
@@ -71,10 +76,18 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->setModel(m_shown);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
-    // The message, often long, goes last on screen (the file keeps its order).
-    m_table->horizontalHeader()->moveSection(messageColumn, m_model->columnCount() - 1);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+
+    m_message = new QPlainTextEdit(this);
+    m_message->setObjectName(QStringLiteral("txtMessage"));
+    m_message->setReadOnly(true);
+    m_message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_message->setPlaceholderText(QStringLiteral("The message of the selected line"));
+    m_message->setMaximumHeight(m_message->fontMetrics().lineSpacing() * 5);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TransferLogDialog::showMessage);
+    connect(m_shown, &QAbstractItemModel::modelReset, this, &TransferLogDialog::showMessage);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &TransferLogDialog::showMessage);
 
     auto *where = new QLabel(QStringLiteral("Kept in %1").arg(logPath), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -93,6 +106,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_message);
     layout->addWidget(where);
     layout->addWidget(buttons);
     resize(1000, 480);
@@ -106,6 +120,8 @@ void TransferLogDialog::load(const QString &logPath)
     for (const TransferLogLine &line : newestFirst(content.lines))
         m_model->appendRow(rowItems(line));
     m_table->resizeColumnsToContents();
+    m_table->setColumnWidth(messageColumn, std::min(m_table->columnWidth(messageColumn), messageColumnMaximum));
+    m_table->selectRow(0);
     if (!content.error.isEmpty())
         m_table->setToolTip(content.error);
 }
@@ -120,6 +136,13 @@ StoreResult TransferLogDialog::exportTo(const QString &file) const
         bytes += csvRecord(fields);
     }
     return writeWholeFile(file, bytes);
+}
+
+void TransferLogDialog::showMessage()
+{
+    const QModelIndex current = m_table->currentIndex();
+    m_message->setPlainText(current.isValid() ? current.siblingAtColumn(messageColumn).data(Qt::ToolTipRole).toString()
+                                              : QString());
 }
 
 void TransferLogDialog::exportClicked()

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
 class QStandardItemModel;
@@ -13,7 +14,9 @@ class QTableView;
 namespace corvex {
 
 // File > Transfer Log...: the transfer log as a table, newest line first,
-// with a filter over every column and Export of the lines shown.
+// with a filter over every column and Export of the lines shown. The columns
+// are in the order of the file; the selected line's message is shown whole,
+// wrapped, under the table.
 class TransferLogDialog : public QDialog
 {
     Q_OBJECT
@@ -26,15 +29,18 @@ public:
 
     QTableView *table() const { return m_table; }
     QLineEdit *filterBox() const { return m_filter; }
+    QPlainTextEdit *messagePane() const { return m_message; }
 
 private:
     void load(const QString &logPath);
     void exportClicked();
+    void showMessage();
 
     QStandardItemModel *m_model = nullptr;
     QSortFilterProxyModel *m_shown = nullptr;
     QTableView *m_table = nullptr;
     QLineEdit *m_filter = nullptr;
+    QPlainTextEdit *m_message = nullptr;
     QPushButton *m_export = nullptr;
 };
 

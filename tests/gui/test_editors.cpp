@@ -352,11 +352,27 @@ private Q_SLOTS:
         QVERIFY(nameBox()->hasFocus());
         retype(nameBox(), QStringLiteral("Xylene"));
         QCOMPARE(m_data.reagents[7], stored("Reagent 007")); // typing changes nothing yet
-        click("cmdSend");
+        QTest::keyClick(nameBox(), Qt::Key_Return); // as Send reagent does
         QCOMPARE(m_sent, QStringList{"7=Xylene       "});
         // Clicking the line already selected puts the focus in the name box too.
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, onLine7);
         QVERIFY(nameBox()->hasFocus());
+    }
+
+    // A name typed but not sent stays with its line, which shows it, until Esc drops it.
+    void typedNameStaysWithItsLine()
+    {
+        showReagents();
+        list()->setCurrentRow(6);
+        retype(nameBox(), QStringLiteral("Xylene"));
+        list()->setCurrentRow(8);
+        QCOMPARE(nameBox()->text(), QStringLiteral("Reagent 009"));
+        list()->setCurrentRow(6);
+        QCOMPARE(nameBox()->text() + QLatin1Char('|') + list()->item(6)->text(), QStringLiteral("Xylene|Reagent 007: \"Reagent 007  \"  not sent: \"Xylene\""));
+        QCOMPARE(reagents()->unsentReagents(), QList<int>{7});
+        QTest::keyClick(nameBox(), Qt::Key_Escape);
+        QCOMPARE(nameBox()->text() + QLatin1Char('|') + list()->item(6)->text(), QStringLiteral("Reagent 007|Reagent 007: \"Reagent 007  \""));
+        QCOMPARE(reagents()->unsentReagents(), QList<int>());
     }
 
     // A paste takes the name as it is then; reagent 1 is renamed only after a question, whose No sends
@@ -442,6 +458,8 @@ private Q_SLOTS:
         QTest::newRow("characters the code page lacks")
             << QString::fromUtf8("\u03b1-Ethanol") << QString::fromUtf8("\u4e2d\u2713 1\u4e2d")
             << "-Ethanol 1" << QString::fromUtf8("\u201c\u4e2d\u2713\u201d can't be stored on the Corvex and were left out.");
+        QTest::newRow("typed, then typing on") << QString::fromUtf8("Wax\u03b1 1") << "" << "Wax 1"
+                                           << QString::fromUtf8("\u201c\u03b1\u201d can't be stored on the Corvex and was left out.");
         QTest::newRow("an emoji") << "Wax" << QString::fromUtf8(" \U0001F600") << "Wax "
                                   << QString::fromUtf8("\u201c\U0001F600\u201d can't be stored on the Corvex and was left out.");
     }
@@ -460,6 +478,8 @@ private Q_SLOTS:
         QCOMPARE(box->text(), expected);
         QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
         QTest::keyClick(box, Qt::Key_Backspace); // an edit taken whole
+        QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
+        box->showName(QStringLiteral("Other"));
         QVERIFY(noteLabel->isHidden());
     }
 };

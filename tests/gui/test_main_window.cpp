@@ -6,6 +6,7 @@
 #include "Duration.h"
 #include "FitName.h"
 #include "LoadWindow.h"
+#include "Progress.h"
 #include "Startup.h"
 #include "StartupNotice.h"
 #include "TransferLog.h"
@@ -23,10 +24,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
 
@@ -289,6 +293,79 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
     }
 
+    // Nothing of it reaches the store; closing asks (No keeps the window), and an edit undone or a program
+    // exported no longer counts.
+    void unsentEditsMarkTheWindowAndAreAskedAboutAtClose()
+    {
+        store(sampleData());
+        load();
+        QSignalSpy closed(m_window.get(), &MainWindow::closed);
+        const QByteArray storeBefore = readBytes(m_app->storePath);
+        setProgram(1);
+        retype(child<QLineEdit>("txtProgramName"), QStringLiteral("Renamed"));
+        setProgram(3);
+        child<QListWidget>("lsVials")->setCurrentRow(1);
+        retype(child<QLineEdit>("txtMin"), QStringLiteral("42"));
+        QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton);
+        child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto *reagents = child<QListWidget>("lsReagents");
+        reagents->setCurrentRow(13);
+        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Typed only"));
+        reagents->setCurrentRow(20); // the typed name stays with its line
+        reagents->setCurrentRow(13);
+        QCOMPARE(child<QLineEdit>("txtReagent")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("Typed only1"));
+
+        const QString question = asked(QMessageBox::No, [this] { m_window->close(); });
+        QCOMPARE(question, QStringLiteral("Varnel Corvex|Program01, Program03 and Reagent 014 have changes that were not "
+                                          "sent to the Corvex. Close anyway?|?"));
+        QVERIFY(m_window->isVisible() && closed.isEmpty());
+        child<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        setProgram(1);
+        retype(child<QLineEdit>("txtProgramName"), QString()); // as it was: blank
+        ModalAnswers answers;
+        answers.chooseFile(m_app->folders.path() + QStringLiteral("/three.txt"));
+        answers.click(QMessageBox::Ok);
+        setProgram(3);
+        run(answers, "mnExport");
+        QCOMPARE(asked(QMessageBox::Yes, [this] { m_window->close(); }),
+                 QStringLiteral("Varnel Corvex|Reagent 014 has changes that were not sent to the Corvex. Close anyway?|?"));
+        QVERIFY(closed.count() == 1 || closed.wait());
+        QCOMPARE(readBytes(m_app->storePath), storeBefore);
+    }
+
+    // At the window's default size each tab's status line shows every status text whole.
+    void statusTextsFitTheirLabels()
+    {
+        load();
+        QStringList cut;
+        for (const int tab : {0, 1}) {
+            child<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+            auto *label = child<QLabel>(tab == 0 ? "lblPercent2" : "lblPercent");
+            for (const QString &text : {percentText(138, 138), retryingText(5, 5)}) {
+                label->setText(text);
+                label->parentWidget()->layout()->activate();
+                if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
+                    cut << label->objectName() + QLatin1Char(' ') + text;
+            }
+        }
+        QCOMPARE(cut, QStringList());
+    }
+
+    // Find Device stores "search all ports" at once; Cancel puts back what was stored.
+    void settingsCancelAfterFindDeviceRestoresThePort()
+    {
+        QVERIFY(writeUserSetting(UserSetting::commPort, 1));
+        load();
+        ModalAnswers answers;
+        answers.handle([](QWidget *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancelSearch")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        });
+        run(answers, "mnSettings");
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 1);
+    }
+
     void compareShowsTheDifferencesSideBySide()
     {
         const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
@@ -334,6 +411,19 @@ private Q_SLOTS:
         QVERIFY(dialog.exportTo(exported));
         const TransferLogContent content = readTransferLog(exported);
         QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == LogOperation::restore);
+    }
+
+    // The columns in the file's order; the selected line's message whole, however long.
+    void transferLogShowsTheMessageWhole()
+    {
+        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
+        TransferLogEntry entry = newLogEntry(LogOperation::backup, QStringLiteral("all"));
+        entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
+        QVERIFY(TransferLog(logPath).append(entry));
+        TransferLogDialog dialog(logPath);
+        dialog.show();
+        QCOMPARE(dialog.table()->horizontalHeader()->visualIndex(int(transferLogColumns().indexOf(QStringLiteral("Message")))), 7);
+        QCOMPARE(dialog.messagePane()->toPlainText(), entry.message);
     }
 };
 

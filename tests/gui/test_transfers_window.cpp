@@ -17,6 +17,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
@@ -406,7 +409,8 @@ private Q_SLOTS:
         QCOMPARE(answers.seen().last(), QStringLiteral("CORVEX|The Corvex is not connected: the command was not sent.|!"));
     }
 
-    // Find Device searches while the dialog stays usable; Cancel beside it ends the search.
+    // Find Device searches while the dialog stays usable (also while connected) and says where the Corvex
+    // answers; Cancel beside it ends the search.
     void findDevice_data()
     {
         QTest::addColumn<bool>("instrumentOnCom5");
@@ -436,17 +440,56 @@ private Q_SLOTS:
             if (cancel)
                 QTest::mouseClick(stopSearch, Qt::LeftButton);
             static_cast<void>(QTest::qWaitFor([find] { return find->isEnabled(); }));
-            states << find->text() << QString::number(ports->currentIndex());
+            states << find->text() << QString::number(ports->currentIndex()) << dialog->findChild<QLabel *>(QStringLiteral("lblFound"))->text();
             dialog->close();
         });
         if (!instrumentOnCom5)
             answers.click(QMessageBox::Ok);
         child<QAction>("mnSettings")->trigger();
         QTRY_VERIFY(answers.allAnswered());
-        QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1"}));
+        QCOMPARE(states, QStringList({"Looking for Device...", "1 1", "Find Device", found ? "4" : "1",
+                                      found ? QStringLiteral("The Corvex answers on COM5 (%1).").arg(m_sim->devicePath()) : QString()}));
         QCOMPARE(answers.seen().mid(1), instrumentOnCom5 ? QStringList() : QStringList{"Find Device|Device couldn't be found.|x"});
-        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), found ? 5 : 0);
+        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 2); // closed as cancelled: the port stored before
         QTRY_COMPARE(m_window->windowTitle(), found ? QStringLiteral("Varnel Corvex - connected on COM5") : QStringLiteral("Varnel Corvex - not connected."));
+    }
+
+    // A read over an edited program asks first: No keeps the edit, Yes reads and the edit is gone.
+    void readOverAnUnsentEditAsksFirst()
+    {
+        start();
+        retype(child<QLineEdit>("txtProgramName"), QStringLiteral("Mine"));
+        QVERIFY(m_window->isWindowModified());
+        QCOMPARE(asked(QMessageBox::No, [this] { click("cmdReadProgram"); }),
+                 QStringLiteral("Read from Corvex|Program01 has changes that were not sent to the Corvex. Reading it "
+                                "from the Corvex replaces them. Read anyway?|?"));
+        QVERIFY(m_window->isEnabled() && child<QLineEdit>("txtProgramName")->text() == QStringLiteral("Mine"));
+        asked(QMessageBox::Yes, [this] { click("cmdReadProgram"); });
+        waitUntilIdle();
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("ROUTINE0"));
+    }
+
+    // The backup and restore file dialogs open in the documents folder, a new backup named by the date.
+    void backupFileDialogsSuggestTheDocumentsFolder()
+    {
+        const QString documents = m_app->folders.path() + QStringLiteral("/Documents");
+        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        QVERIFY(writeBytes(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
+                           "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n"));
+        start();
+        ModalAnswers answers;
+        QStringList offered;
+        for (const char *action : {"mnBackup", "mnRestore"}) {
+            answers.handle([&offered](QWidget *window) {
+                auto *dialog = qobject_cast<QFileDialog *>(window);
+                offered << (dialog ? dialog->directory().path() + QLatin1Char('|') + dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text() : QStringLiteral("no file dialog"));
+                window->close();
+            });
+            child<QAction>(action)->trigger();
+            QTRY_VERIFY(answers.allAnswered());
+        }
+        QCOMPARE(offered, QStringList({documents + QStringLiteral("|corvex-backup-") + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".ini"),
+                                       documents + QLatin1Char('|')}));
     }
 
     // The cable pulled: the window says so at once; an instrument plugged in
@@ -474,7 +517,7 @@ private Q_SLOTS:
         const QString backup = backupPath();
         backUp();
         QVERIFY(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")));
-        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5147 bytes read).|i").arg(backup));
+        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5,147 bytes read).|i").arg(backup));
         InstrumentData read;
         QVERIFY(loadStore(backup, read) && read.programs == twelveProgramData().programs);
 

@@ -254,6 +254,7 @@ private Q_SLOTS:
                                                             "missing\n[Program03] is missing\n[Program04] is missing\n... and 95 more."};
         QTest::newRow("cut short") << Damage{"cut", "", "[Program33] V24Reagent is missing, and 5 more keys of the section\n"
                                                         "[Program34] is missing"};
+        QTest::newRow("cut in the last line") << Damage{"last line", "", "[Program99] V24Temp=0: is the last line and has no line break"};
         QTest::newRow("no reagents") << Damage{"[Reagents]", "", "[Reagents] is missing\n"};
         QTest::newRow("no program") << Damage{"[Program05]", "", "[Program05] is missing\n"};
         QTest::newRow("letter O") << Damage{"V01Hrs", "1O", "[Program01] V01Hrs=1O: is not a number"};
@@ -278,6 +279,8 @@ private Q_SLOTS:
             text = "[Program07]\r\nName=Only\r\nType=LM\r\nDuration=5\r\n";
         } else if (damage == QLatin1String("cut")) {
             text.truncate(60'000);
+        } else if (damage == QLatin1String("last line")) {
+            text.chop(2);
         } else if (damage.startsWith(QLatin1Char('['))) {
             const qsizetype start = text.indexOf(damage.toLatin1());
             text.remove(start, text.indexOf("\r\n[", start) + 2 - start);

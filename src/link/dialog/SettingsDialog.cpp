@@ -87,6 +87,12 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_device->setWordWrap(true);
 
+    m_found = new QLabel(frame);
+    m_found->setObjectName(QStringLiteral("lblFound"));
+    m_found->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_found->setWordWrap(true);
+    m_found->setHidden(true);
+
     m_find = new QPushButton(findCaption, frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
     m_cancelSearch = new QPushButton(QStringLiteral("Cancel"), frame);
@@ -117,6 +123,7 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     grid->addWidget(m_find, 0, 1);
     grid->addWidget(m_cancelSearch, 0, 2);
     grid->addWidget(m_device, 1, 0, 1, 3);
+    grid->addWidget(m_found, 2, 0, 1, 3);
     grid->setColumnStretch(0, 1);
 
     // Kept only when the dialog is confirmed.
@@ -147,6 +154,8 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 
+    if (hasUserSetting(UserSetting::commPort))
+        m_storedPort = readUserSetting(UserSetting::commPort);
     m_ports->setCurrentIndex(storedCommPort().value_or(1) - 1);
     showDevice(m_ports->currentIndex());
 }
@@ -167,6 +176,8 @@ void SettingsDialog::showDevice(int line)
 void SettingsDialog::reject()
 {
     cancelSearch();
+    if (m_storedPortChanged)
+        writeUserSetting(UserSetting::commPort, m_storedPort);
     QDialog::reject();
 }
 
@@ -183,7 +194,9 @@ void SettingsDialog::findDevice()
 {
     if (m_searching)
         return;
+    m_found->setHidden(true);
     storeCommPort(0);
+    m_storedPortChanged = true;
     showSearching(true);
     m_connection.connectDevice();
 }
@@ -203,12 +216,19 @@ void SettingsDialog::searchEnded(int port)
     showSearching(false);
     if (port != 0) {
         m_ports->setCurrentIndex(port - 1);
+        showFound(port);
         return;
     }
     auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Find Device"),
                                 QStringLiteral("Device couldn't be found."), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void SettingsDialog::showFound(int port)
+{
+    m_found->setText(QStringLiteral("The Corvex answers on %1.").arg(portDescription(port, portDevice(port))));
+    m_found->setHidden(false);
 }
 
 void SettingsDialog::showSearching(bool searching)
