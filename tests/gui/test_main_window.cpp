@@ -417,9 +417,10 @@ private Q_SLOTS:
     void transferLogShowsTheMessageWhole()
     {
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
-        TransferLogEntry entry = newLogEntry(LogOperation::backup, QStringLiteral("all"));
+        TransferLog log(logPath);
+        TransferLogEntry entry = log.newEntry(LogOperation::backup, QStringLiteral("all"));
         entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
-        QVERIFY(TransferLog(logPath).append(entry));
+        QVERIFY(log.append(entry));
         TransferLogDialog dialog(logPath);
         dialog.show();
         QCOMPARE(dialog.table()->horizontalHeader()->visualIndex(int(transferLogColumns().indexOf(QStringLiteral("Message")))), 7);
