@@ -1,5 +1,5 @@
 // Times the print run: the layout alone, and whole PDF documents.
-#include "FitName.h"
+#include "NameForms.h"
 #include "PdfPrint.h"
 #include "PrintLayout.h"
 #include "RecordingSurface.h"

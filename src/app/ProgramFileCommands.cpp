@@ -42,7 +42,7 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor,
     if (!askYesNo(parent, QStringLiteral("Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
-    logProgramFile(log, LogOperation::programImport, p, file, data, imported.message);
+    logProgramFile(log, LogOperation::ProgramImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
     else
@@ -58,7 +58,7 @@ void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &e
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
-    logProgramFile(log, LogOperation::programExport, p, file, data, saved.error);
+    logProgramFile(log, LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
         return;

@@ -5,11 +5,15 @@
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
 #include "Startup.h"
+#include "StopSignals.h"
 #include "StoreLock.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
+
+#include <csignal>
 
 using namespace corvex;
 
@@ -36,8 +40,23 @@ int main(int argc, char *argv[])
     connection.watchWhileNotConnected(watcher);
 
     Startup startup({data, storePath, link, connection});
-    QObject::connect(&startup, &Startup::shown, &app, [&app](MainWindow *window) {
+    QPointer<MainWindow> mainWindow;
+    QObject::connect(&startup, &Startup::shown, &app, [&app, &mainWindow](MainWindow *window) {
+        mainWindow = window;
         QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    // A logout or kill closes the window as the user would: a transfer
+    // under way ends as it does on close.
+    StopSignals endSignals({SIGTERM, SIGHUP});
+    QObject::connect(&endSignals, &StopSignals::received, &app, [&mainWindow](int signalNumber) {
+        if (mainWindow) {
+            mainWindow->close();
+            return;
+        }
+        // Before the main window is up nothing is under way (and a modal
+        // notice may hold the start-up): end as the signal does by default.
+        std::signal(signalNumber, SIG_DFL);
+        std::raise(signalNumber);
     });
     startup.start();
     return app.exec();

@@ -4,10 +4,11 @@
 #include "ConnectionFrame.h"
 #include "Cp1252.h"
 #include "Duration.h"
-#include "FitName.h"
 #include "FixedPitchFont.h"
 #include "ListTexts.h"
+#include "MemoryMap.h"
 #include "NameBox.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "Progress.h"
 #include "SpinBar.h"
@@ -96,7 +97,7 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .secondCaption = QStringLiteral("Send to Corvex"),
                                        .barName = "pbPrograms",
                                        .barMinimum = 0,
-                                       .barMaximum = 138, // bytes of a program transfer
+                                       .barMaximum = MemoryMap::programTransferBytes,
                                        .percentName = "lblPercent2"},
                                       this);
     m_frame = frame;

@@ -1,7 +1,7 @@
 #include "Questions.h"
 
 #include "Cp1252.h"
-#include "FitName.h"
+#include "NameForms.h"
 #include "NumberText.h"
 
 #include <QMessageBox>

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "PendingReply.h"
+
 #include <QByteArray>
-#include <QObject>
 
 namespace corvex {
 
@@ -12,7 +13,7 @@ namespace corvex {
 //
 // The link is its parent; delete it (deleteLater()) once it has finished, or
 // leave it to the link.
-class CommandReply : public QObject
+class CommandReply : public PendingReply
 {
     Q_OBJECT
 
@@ -29,17 +30,12 @@ public:
     // The reply without CR and LF, or the substitute; empty until finished.
     QByteArray reply() const { return m_reply; }
     Error error() const { return m_error; }
-    bool isFinished() const { return m_finished; }
 
     // Gives the command up: one still waiting for its turn is never sent;
     // one on the wire runs to its end (the line is not left mid-exchange)
     // but this reply no longer reports. Emits nothing; the link deletes
     // the reply once the command is off the line.
     void abort();
-    bool isAborted() const { return m_aborted; }
-
-Q_SIGNALS:
-    void finished();
 
 private:
     friend class SerialLink;
@@ -49,8 +45,6 @@ private:
     QByteArray m_command;
     QByteArray m_reply;
     Error m_error = Error::NoError;
-    bool m_finished = false;
-    bool m_aborted = false;
 };
 
 } // namespace corvex

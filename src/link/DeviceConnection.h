@@ -35,9 +35,6 @@ class DeviceConnection : public QObject
     Q_OBJECT
 
 public:
-    static constexpr char identifyCommand[] = "F1";
-    static constexpr char identification[] = "4178-305";
-
     enum class State { NotConnected, Searching, Connected };
 
     explicit DeviceConnection(SerialLink &link, PortFactory factory = serialPortFactory(), QObject *parent = nullptr);

@@ -3,6 +3,7 @@
 #include "HexFormat.h"
 #include "MemoryReply.h"
 #include "SerialLink.h"
+#include "WireProtocol.h"
 
 #include <QPointer>
 
@@ -10,10 +11,6 @@ namespace corvex {
 
 namespace {
 
-// Positions counted from 0: the address at 5..8, the value from 10 on.
-constexpr qsizetype addressOffset = 5;
-constexpr qsizetype addressLength = 4;
-constexpr qsizetype valueOffset = 10;
 constexpr qsizetype maxValueDigits = 8;
 
 // 0..15, or -1 for a character that is no hexadecimal digit.
@@ -118,25 +115,26 @@ private:
 
 QByteArray readCommandText(qint32 address)
 {
-    return QByteArrayLiteral("25,") + hexDigits(address, 4);
+    return QByteArray(wire::readCommand) + wire::fieldSeparator + hexDigits(address, wire::addressDigits);
 }
 
 QByteArray writeCommandText(qint32 address, qint32 value)
 {
-    return QByteArrayLiteral("26,") + hexDigits(address, 4) + ',' + hexDigits(value, 2);
+    return QByteArray(wire::writeCommand) + wire::fieldSeparator + hexDigits(address, wire::addressDigits)
+        + wire::fieldSeparator + hexDigits(value, wire::valueDigits);
 }
 
 bool replyAddressMatches(QByteArrayView reply, qint32 address)
 {
-    return reply.size() >= addressOffset + addressLength
-        && reply.sliced(addressOffset, addressLength) == QByteArrayView(hexDigits(address, 4));
+    return reply.size() >= wire::replyAddressOffset + wire::addressDigits
+        && reply.sliced(wire::replyAddressOffset, wire::addressDigits) == QByteArrayView(hexDigits(address, wire::addressDigits));
 }
 
 std::optional<qint32> replyValue(QByteArrayView reply)
 {
-    if (reply.size() <= valueOffset)
+    if (reply.size() <= wire::replyValueOffset)
         return std::nullopt;
-    const QByteArrayView digits = reply.sliced(valueOffset);
+    const QByteArrayView digits = reply.sliced(wire::replyValueOffset);
     if (digits.size() > maxValueDigits)
         return std::nullopt;
     quint32 value = 0;

@@ -5,39 +5,32 @@
 namespace corvex {
 
 MemoryReply::MemoryReply(QObject *parent)
-    : QObject(parent)
+    : PendingReply(parent)
 {
 }
 
 void MemoryReply::abort()
 {
-    if (m_aborted || m_finished)
+    if (isAborted() || isFinished())
         return;
-    m_aborted = true;
+    markAborted();
     emit aborted();
 }
 
 void MemoryReply::reportRetry(int attempt)
 {
-    if (!m_aborted && !m_finished)
+    if (!isAborted() && !isFinished())
         emit retrying(attempt, memoryAttempts);
 }
 
 void MemoryReply::finish(MemoryFault fault, qint32 value, int attempts)
 {
-    if (m_finished)
+    if (isFinished())
         return;
-    m_finished = true;
     m_fault = fault;
     m_value = value;
     m_attempts = attempts;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!m_aborted)
-                emit finished();
-        },
-        Qt::QueuedConnection);
+    markFinished();
 }
 
 } // namespace corvex

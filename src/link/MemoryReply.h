@@ -2,7 +2,7 @@
 
 #include "MemoryFault.h"
 
-#include <QObject>
+#include "PendingReply.h"
 
 namespace corvex {
 
@@ -14,7 +14,7 @@ namespace corvex {
 // from the event loop, never inside the call that made the reply.
 //
 // Whoever made it is its parent; delete it (deleteLater()) once finished.
-class MemoryReply : public QObject
+class MemoryReply : public PendingReply
 {
     Q_OBJECT
 
@@ -28,12 +28,10 @@ public:
     // none did). A write: the value written.
     qint32 value() const { return m_value; }
     int attempts() const { return m_attempts; }
-    bool isFinished() const { return m_finished; }
 
     // Makes no further attempt and never reports again. A command already
     // on the wire runs to its end there.
     void abort();
-    bool isAborted() const { return m_aborted; }
 
     // For the parts that carry out a memory command (the link, fakes in
     // tests): report a repeat about to be made (emits retrying), and the
@@ -44,7 +42,6 @@ public:
 
 Q_SIGNALS:
     void retrying(int attempt, int attempts);
-    void finished();
     // Emitted by abort(), so that whoever carries the command out can stop.
     void aborted();
 
@@ -52,8 +49,6 @@ private:
     MemoryFault m_fault = MemoryFault::None;
     qint32 m_value = 0;
     int m_attempts = 0;
-    bool m_finished = false;
-    bool m_aborted = false;
 };
 
 } // namespace corvex

@@ -2,13 +2,9 @@
 
 #include "SerialDevicePort.h"
 #include "SerialLink.h"
+#include "WireProtocol.h"
 
 namespace corvex {
-
-namespace {
-constexpr char identifyCommand[] = "F1";
-constexpr char identification[] = "4178-305";
-} // namespace
 
 struct PortSearch::Probe
 {
@@ -23,7 +19,7 @@ PortFactory serialPortFactory()
 
 bool isIdentificationReply(const QByteArray &reply)
 {
-    return reply.mid(5) == identification;
+    return reply.mid(wire::identificationOffset) == wire::identification;
 }
 
 PortSearch::PortSearch(PortFactory factory, QObject *parent)
@@ -52,6 +48,7 @@ void PortSearch::start(const QList<PortCandidate> &candidates)
     ++m_generation;
     releaseProbes();
     m_answers.clear();
+    m_ended.assign(size_t(candidates.size()), true);
     m_found = -1;
     m_cancelled = false;
     m_running = true;
@@ -76,12 +73,13 @@ void PortSearch::start(const QList<PortCandidate> &candidates)
         }
         probe->link = std::make_unique<SerialLink>(*probe->port);
         probe->link->setTickInterval(m_tick);
-        CommandReply *reply = probe->link->sendCommand(QByteArray(identifyCommand));
+        CommandReply *reply = probe->link->sendCommand(QByteArray(wire::identifyCommand));
         const int index = int(i);
         connect(reply, &CommandReply::finished, this, [this, index, reply, generation = m_generation] {
             if (generation == m_generation)
                 probeEnded(index, *reply);
         });
+        m_ended[size_t(i)] = false;
         ++m_pending;
         m_probes.push_back(std::move(probe));
     }
@@ -124,8 +122,23 @@ void PortSearch::probeEnded(int index, const CommandReply &reply)
         answer.result = PortAnswer::Result::Lost;
         break;
     }
-    if (--m_pending == 0)
+    m_ended[size_t(index)] = true;
+    --m_pending;
+    if (m_pending == 0 || answerKnown())
         finishSearch();
+}
+
+bool PortSearch::answerKnown() const
+{
+    // The last identifying candidate wins, so once one has identified only
+    // the candidates after it can still change the answer.
+    for (qsizetype i = m_answers.size() - 1; i >= 0; --i) {
+        if (m_answers[i].result == PortAnswer::Result::Identified)
+            return true;
+        if (!m_ended[size_t(i)])
+            return false;
+    }
+    return false;
 }
 
 void PortSearch::finishSearch()
@@ -138,8 +151,10 @@ void PortSearch::finishSearch()
             break;
         }
     }
-    // Probes are ended from their own replies' signals: close the ports now,
-    // and let the objects go once those signals have returned.
+    // Probes still waiting are void from here on. Probes are ended from
+    // their own replies' signals: close the ports now, and let the objects
+    // go once those signals have returned.
+    ++m_generation;
     releaseProbes();
     QMetaObject::invokeMethod(
         this,

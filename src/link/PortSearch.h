@@ -38,7 +38,7 @@ struct PortAnswer
         Identified,   // a Corvex 4178-305
         OtherDevice,  // a reply to "F1", but not the Corvex's (reply holds it)
         Lost,         // the device went away during the probe
-        Cancelled,    // the search was cancelled first
+        Cancelled,    // the search was cancelled, or its answer known, first
     };
 
     PortCandidate candidate;
@@ -52,8 +52,10 @@ struct PortAnswer
 // its own port and link, and picks the last candidate in the given order
 // that identifies (with ports in ascending order: the highest-numbered one,
 // as trying them one after another would). The search takes at most one
-// identification time-out (six ticks) however many ports are silent, and
-// ends as soon as every port has answered, failed to open, or gone.
+// identification time-out (six ticks) however many ports are silent. It
+// ends as soon as its answer is known: when every port has answered, failed
+// to open, or gone, or when a port has identified and every port after it
+// has ended; the probes still waiting are then stopped (Cancelled).
 // Every probe port is closed again when the search ends.
 class PortSearch : public QObject
 {
@@ -84,6 +86,7 @@ Q_SIGNALS:
 private:
     struct Probe;
     void probeEnded(int index, const CommandReply &reply);
+    bool answerKnown() const;
     void finishSearch();
     void releaseProbes();
 
@@ -91,6 +94,7 @@ private:
     std::chrono::milliseconds m_tick;
     std::vector<std::unique_ptr<Probe>> m_probes;
     QList<PortAnswer> m_answers;
+    std::vector<bool> m_ended; // per candidate: its probe has ended (or never ran)
     int m_pending = 0;
     int m_found = -1;
     bool m_running = false;

@@ -1,10 +1,10 @@
 #include "ReceiveRules.h"
 
+#include "WireProtocol.h"
+
 namespace corvex {
 
 namespace {
-constexpr char cr = '\r';
-constexpr char lf = '\n';
 constexpr qsizetype prefixCompareLength = 4;
 } // namespace
 
@@ -12,12 +12,12 @@ std::optional<QByteArray> receiveCharacters(ReceiveState &state, QByteArrayView 
 {
     std::optional<QByteArray> completed;
     for (const char c : batch) {
-        if (c == cr && state.replyBuffer.left(prefixCompareLength) == state.expectedPrefix) {
+        if (c == wire::lineEnd && state.replyBuffer.left(prefixCompareLength) == state.expectedPrefix) {
             if (!completed)
                 completed = state.replyBuffer;
-        } else if (c == '?') {
-            state.replyBuffer = QByteArray(1, '?');
-        } else if (c != lf) {
+        } else if (c == wire::replyMark) {
+            state.replyBuffer = QByteArray(1, wire::replyMark);
+        } else if (c != wire::lineFeed) {
             if (state.replyBuffer.size() < replyBufferLimit)
                 state.replyBuffer.append(c);
         }
@@ -27,17 +27,17 @@ std::optional<QByteArray> receiveCharacters(ReceiveState &state, QByteArrayView 
 
 QByteArray expectedPrefixFor(QByteArrayView command)
 {
-    return QByteArrayLiteral("?1") + command.first(std::min<qsizetype>(2, command.size())).toByteArray();
+    return QByteArray(wire::replyStart) + command.first(std::min<qsizetype>(2, command.size())).toByteArray();
 }
 
 QByteArray commandLine(QByteArrayView command)
 {
-    return QByteArrayLiteral("!1") + command.toByteArray() + cr;
+    return QByteArray(wire::commandStart) + command.toByteArray() + wire::lineEnd;
 }
 
 QByteArray timeOutSubstitute(QByteArrayView expectedPrefix)
 {
-    return expectedPrefix.toByteArray() + QByteArrayLiteral("00000000");
+    return expectedPrefix.toByteArray() + wire::missingReplyFields;
 }
 
 } // namespace corvex

@@ -68,7 +68,6 @@ private:
     // been aborted or deleted, so that the line keeps its exact timing.
     QPointer<CommandReply> m_current;
     bool m_inTransaction = false;
-    bool m_startQueued = false;
 };
 
 } // namespace corvex

@@ -41,7 +41,7 @@ std::optional<BackupInfo> readBackupInfo(const QString &path)
     ini.setFileName(path);
     ini.setSectionName(backupSection);
     QByteArray created;
-    if (ini.readString("Created", created) != IniFile::Ok)
+    if (ini.readString("Created", created) != IniFile::Result::Ok)
         return std::nullopt;
     BackupInfo info;
     info.created = QDateTime::fromString(QString::fromLatin1(created), Qt::ISODate);

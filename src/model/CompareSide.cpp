@@ -14,7 +14,7 @@ bool hasSection(IniFile &ini, const QByteArray &section, QByteArrayView key)
 {
     ini.setSectionName(section);
     QByteArray value;
-    return ini.readString(key, value) == IniFile::Ok;
+    return ini.readString(key, value) == IniFile::Result::Ok;
 }
 
 bool looksLikeStore(IniFile &ini)

@@ -1,8 +1,8 @@
 #include "DataCompare.h"
 
 #include "Cp1252.h"
-#include "FitName.h"
 #include "ListTexts.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "ProgramType.h"
 

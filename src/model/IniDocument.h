@@ -41,7 +41,8 @@ public:
     std::optional<QByteArray> value(qsizetype sectionIndex, QByteArrayView key) const;
 
     // A NUL ends the value; CR and LF in it become spaces, so a value never
-    // breaks a line. Section and key must be usable names (IsUsableName).
+    // breaks a line. Section and key must be usable names
+    // (isUsableSectionName, isUsableKeyName).
     void setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value);
 
     QByteArray serialize() const;
@@ -54,8 +55,6 @@ public:
     // that would end the name early ('=' in a key, ']' in a section).
     static bool isUsableSectionName(const QByteArray &name);
     static bool isUsableKeyName(const QByteArray &name);
-
-    bool isUtf8() const { return m_utf8; }
 
 private:
     enum class LineEnd : quint8 { None, CrLf, Lf, Cr };

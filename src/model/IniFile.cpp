@@ -89,37 +89,37 @@ QString IniFile::readError()
     return m_readError;
 }
 
-int IniFile::readString(QByteArrayView keyName, QByteArray &value)
+IniFile::Result IniFile::readString(QByteArrayView keyName, QByteArray &value)
 {
     load();
     if (m_fileName.isEmpty() || !hasDocument())
-        return FileNotOk;
+        return Result::FileNotOk;
     if (m_sectionName.isEmpty())
-        return NoSectionName;
+        return Result::NoSectionName;
     if (keyName.isEmpty())
-        return NoKeyName;
+        return Result::NoKeyName;
     if (m_sectionIndex == noSectionIndex)
         m_sectionIndex = m_document.findSection(m_sectionName);
     const std::optional<QByteArray> found = m_document.value(m_sectionIndex, keyName);
     if (!found)
-        return KeyMissing;
+        return Result::KeyMissing;
     value = withoutTrailingSpaces(found->left(maxValueLength));
-    return Ok;
+    return Result::Ok;
 }
 
-int IniFile::writeString(const QByteArray &keyName, const QByteArray &value)
+IniFile::Result IniFile::writeString(const QByteArray &keyName, const QByteArray &value)
 {
     load();
     if (m_fileName.isEmpty() || m_state == State::Unreadable)
-        return FileNotOk;
+        return Result::FileNotOk;
     if (m_sectionName.isEmpty() || !IniDocument::isUsableSectionName(m_sectionName))
-        return NoSectionName;
+        return Result::NoSectionName;
     if (!IniDocument::isUsableKeyName(keyName))
-        return NoKeyName;
+        return Result::NoKeyName;
     m_document.setValue(m_sectionName, keyName, value);
     m_changed = true;
     m_sectionIndex = noSectionIndex;
-    return Ok;
+    return Result::Ok;
 }
 
 void IniFile::startEmpty()

@@ -10,13 +10,13 @@ namespace corvex {
 
 // One INI file and one section of it, read and written key by key as text
 // (Windows-1252 bytes) with fixed result codes. The file is read once, at the
-// first call that needs it, and written once, atomically, by Save(); until
+// first call that needs it, and written once, atomically, by save(); until
 // then every change is in memory only. An object is made for one task and
 // dropped at its end.
 class IniFile
 {
 public:
-    enum Result : int {
+    enum class Result {
         Ok = 0,
         FileNotOk = 1,      // no file name, or no readable file
         NoSectionName = 2,
@@ -40,16 +40,16 @@ public:
     // True when the file name is set and the file could be read.
     bool fileOk();
 
-    // Code 0 puts the value in `value` (trailing spaces removed, at most
-    // maxValueLength characters); every other code leaves `value` as it was.
-    // Code 1 also when the file is missing and nothing was written yet.
-    int readString(QByteArrayView keyName, QByteArray &value);
+    // Ok puts the value in `value` (trailing spaces removed, at most
+    // maxValueLength characters); every other result leaves `value` as it was.
+    // FileNotOk also when the file is missing and nothing was written yet.
+    Result readString(QByteArrayView keyName, QByteArray &value);
 
-    // Changes the key in memory. Code 1 when the file name is empty or the file
-    // exists but cannot be read (it must not be replaced by a blank one).
-    int writeString(const QByteArray &keyName, const QByteArray &value);
+    // Changes the key in memory. FileNotOk when the file name is empty or the
+    // file exists but cannot be read (it must not be replaced by a blank one).
+    Result writeString(const QByteArray &keyName, const QByteArray &value);
 
-    // Starts from an empty file whatever the file holds now, so that Save()
+    // Starts from an empty file whatever the file holds now, so that save()
     // replaces it with only what is written from here on.
     void startEmpty();
 
@@ -57,7 +57,7 @@ public:
     // be read is never written.
     StoreResult save();
 
-    // The whole file as Save() would write it now.
+    // The whole file as save() would write it now.
     QByteArray text();
 
     // Why the file could not be read; empty when it was read or is missing.

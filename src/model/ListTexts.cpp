@@ -1,7 +1,7 @@
 #include "ListTexts.h"
 
 #include "Cp1252.h"
-#include "FitName.h"
+#include "NameForms.h"
 #include "NumberText.h"
 
 namespace corvex {

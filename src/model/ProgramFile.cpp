@@ -1,8 +1,8 @@
 #include "ProgramFile.h"
 
-#include "FitName.h"
 #include "IniFile.h"
 #include "ListTexts.h"
+#include "NameForms.h"
 #include "ProgramSection.h"
 
 #include <QFile>

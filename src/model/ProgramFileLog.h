@@ -7,10 +7,10 @@
 
 namespace corvex {
 
-// Adds the line of an import into program `number` (LogOperation::programImport)
-// or an export of it (LogOperation::programExport) to `log`; `failure` is
+// Adds the line of an import into program `number` (LogOperation::ProgramImport)
+// or an export of it (LogOperation::ProgramExport) to `log`; `failure` is
 // empty when it was done.
-void logProgramFile(TransferLog &log, const QString &operation, int number, const QString &file, const InstrumentData &data,
+void logProgramFile(TransferLog &log, LogOperation operation, int number, const QString &file, const InstrumentData &data,
                     const QString &failure);
 
 } // namespace corvex

@@ -1,7 +1,7 @@
 #include "ProgramSection.h"
 
 #include "Cp1252.h"
-#include "FitName.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "ProgramType.h"
 #include "ProgramValues.h"
@@ -51,7 +51,7 @@ const std::array<std::array<QByteArray, 6>, vialCount> &vialKeys()
 std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 {
     QByteArray text;
-    if (ini.readString(key, text) != IniFile::Ok)
+    if (ini.readString(key, text) != IniFile::Result::Ok)
         return std::nullopt;
     return parseWholeNumber(text);
 }
@@ -137,7 +137,7 @@ void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values
     };
     const auto check = [&](QByteArrayView key, QByteArrayView field) -> qint32 {
         QByteArray text;
-        if (ini.readString(key, text) != IniFile::Ok) {
+        if (ini.readString(key, text) != IniFile::Result::Ok) {
             add(key, {}, missingReason());
             return 0;
         }
@@ -151,7 +151,7 @@ void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values
 
     program.duration = check("Duration", "Duration");
     QByteArray typeText;
-    if (ini.readString("Type", typeText) != IniFile::Ok)
+    if (ini.readString("Type", typeText) != IniFile::Result::Ok)
         add("Type", {}, missingReason());
     else if (values && typeText != programTypeName(typeLm).toLatin1() && typeText != programTypeName(typeEm).toLatin1())
         add("Type", typeText, QStringLiteral("must be ") + allowedValues("Type"));

@@ -1,7 +1,7 @@
 #include "RestoreSource.h"
 
-#include "FitName.h"
 #include "IniFile.h"
+#include "NameForms.h"
 #include "StorePath.h"
 
 #include <QFile>
@@ -17,7 +17,7 @@ bool hasKey(IniFile &ini, const QByteArray &section, QByteArrayView key)
 {
     ini.setSectionName(section);
     QByteArray value;
-    return ini.readString(key, value) == IniFile::Ok;
+    return ini.readString(key, value) == IniFile::Result::Ok;
 }
 
 // The problems of a section: one for the whole section when it lacks all
@@ -46,7 +46,7 @@ void readReagents(IniFile &ini, RestoreSource &source)
     QList<KeyProblem> problems;
     for (int r = 1; r <= reagentCount; ++r) {
         QByteArray name;
-        if (ini.readString(reagentKey(r), name) != IniFile::Ok)
+        if (ini.readString(reagentKey(r), name) != IniFile::Result::Ok)
             problems.append({section, reagentKey(r), {}, missingReason()});
         source.data.reagents[r] = nameForStorage(name);
     }
@@ -59,7 +59,7 @@ void readProgram(IniFile &ini, int number, RestoreSource &source)
     ini.setSectionName(section);
     QList<KeyProblem> problems;
     QByteArray name;
-    if (ini.readString("Name", name) != IniFile::Ok)
+    if (ini.readString("Name", name) != IniFile::Result::Ok)
         problems.append({section, QByteArrayLiteral("Name"), {}, missingReason()});
     // A blank name is restored as an empty program: its values do not matter.
     const bool blank = isBlankName(name);

@@ -7,8 +7,16 @@ namespace corvex {
 
 // Only one utility (the window or the command-line tool) works on a store
 // at a time. The lock is a file beside the store, "CORVEX.ini.lock", that
-// names the process holding it; a lock left by a run that crashed is taken
-// over, as its process is gone. The lock is released when the object goes.
+// names the process and computer holding it. A lock file that names no live
+// process on this computer (left by a crash, empty, unreadable) is taken
+// over; one from another computer sharing the folder is respected and
+// named. The lock is released when the object goes.
+//
+// The lock goes by the store's path, not by its device and inode: every
+// save replaces the store with a new file (a new inode), so a lock by
+// identity would change with each save, and a second hard link to the
+// store is split off by the first save anyway and then names a file of
+// its own.
 class StoreLock
 {
 public:

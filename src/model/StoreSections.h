@@ -18,7 +18,6 @@ struct StorePart
     int lastProgram = programCount;
     bool reagents = true;
 
-    bool isWhole() const { return firstProgram == 1 && lastProgram == programCount && reagents; }
     bool hasPrograms() const { return firstProgram <= lastProgram; }
     // "Program01-99 and reagents", "Program05", "reagents" ...
     QString description() const;

@@ -1,6 +1,7 @@
 #include "TransferLog.h"
 
 #include "CsvText.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,47 @@ QString failureText(const QString &path, const QString &why)
 
 } // namespace
 
-TransferLogEntry TransferLog::newEntry(const QString &operation, const QString &covered, bool onInstrument) const
+QString logOperationText(LogOperation operation)
+{
+    switch (operation) {
+    case LogOperation::ReadProgram:
+        return QStringLiteral("read program");
+    case LogOperation::SendProgram:
+        return QStringLiteral("send program");
+    case LogOperation::ReadReagent:
+        return QStringLiteral("read reagent");
+    case LogOperation::SendReagent:
+        return QStringLiteral("send reagent");
+    case LogOperation::ReadAll:
+        return QStringLiteral("read all reagents");
+    case LogOperation::Backup:
+        return QStringLiteral("backup");
+    case LogOperation::Restore:
+        return QStringLiteral("restore");
+    case LogOperation::ProgramImport:
+        return QStringLiteral("import");
+    case LogOperation::ProgramExport:
+        return QStringLiteral("export");
+    case LogOperation::Print:
+        return QStringLiteral("print");
+    }
+    return {};
+}
+
+QString logResultText(LogResult result)
+{
+    switch (result) {
+    case LogResult::Done:
+        return QStringLiteral("done");
+    case LogResult::Stopped:
+        return QStringLiteral("stopped");
+    case LogResult::Failed:
+        return QStringLiteral("failed");
+    }
+    return {};
+}
+
+TransferLogEntry TransferLog::newEntry(LogOperation operation, const QString &covered, bool onInstrument) const
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
@@ -49,7 +90,7 @@ TransferLogEntry TransferLog::newEntry(const QString &operation, const QString &
     entry.host = QSysInfo::machineHostName();
     if (onInstrument)
         entry.port = m_port;
-    entry.operation = operation;
+    entry.operation = logOperationText(operation);
     entry.covered = covered;
     return entry;
 }
@@ -96,6 +137,10 @@ bool TransferLog::append(const TransferLogEntry &entry)
 
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return failed(QStringLiteral("its folder cannot be made"));
+    // Like the store, a log without write permission is left alone, root or not.
+    const QFileInfo existing(file);
+    if (existing.exists() && !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        return failed(QStringLiteral("it is read-only"));
     QFile log(file);
     if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return failed(log.errorString());
@@ -113,10 +158,11 @@ bool TransferLog::append(const TransferLogEntry &entry)
             bytes = "\r\n";
     }
     bytes += csvRecord(transferLogFields(entry));
-    if (log.write(bytes) != bytes.size() || !log.flush())
-        return failed(log.errorString());
+    int error = 0;
+    if (!writeAllBytes(log.handle(), bytes, error))
+        return failed(systemErrorText(error));
     if (::fsync(log.handle()) != 0)
-        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+        return failed(systemErrorText(errno));
     return true;
 }
 

@@ -18,33 +18,34 @@ struct TransferLogEntry
     QString user;
     QString host;
     QString port;        // "COM3 (/dev/ttyS2)", a device path, or empty without the instrument
-    QString operation;   // see LogOperation
+    QString operation;   // logOperationText
     QString covered;     // "Program07", "Reagent 001-200", a file path ...
-    QString result;      // see LogResult
+    QString result;      // logResultText
     QString message;     // why it stopped or failed; empty when done
     QString fingerprint; // first 12 hex digits of the SHA-256 of the content moved
 
     bool operator==(const TransferLogEntry &) const = default;
 };
 
-namespace LogOperation {
-inline const QString readProgram = QStringLiteral("read program");
-inline const QString sendProgram = QStringLiteral("send program");
-inline const QString readReagent = QStringLiteral("read reagent");
-inline const QString sendReagent = QStringLiteral("send reagent");
-inline const QString readAll = QStringLiteral("read all reagents");
-inline const QString backup = QStringLiteral("backup");
-inline const QString restore = QStringLiteral("restore");
-inline const QString programImport = QStringLiteral("import");
-inline const QString programExport = QStringLiteral("export");
-inline const QString print = QStringLiteral("print");
-} // namespace LogOperation
+enum class LogOperation {
+    ReadProgram,
+    SendProgram,
+    ReadReagent,
+    SendReagent,
+    ReadAll,
+    Backup,
+    Restore,
+    ProgramImport,
+    ProgramExport,
+    Print,
+};
 
-namespace LogResult {
-inline const QString done = QStringLiteral("done");
-inline const QString stopped = QStringLiteral("stopped");
-inline const QString failed = QStringLiteral("failed");
-} // namespace LogResult
+enum class LogResult { Done, Stopped, Failed };
+
+// The texts in the log's "Operation" and "Result" columns ("read program",
+// "done" ...); a log read back keeps whatever text its lines hold.
+QString logOperationText(LogOperation operation);
+QString logResultText(LogResult result);
 
 // The column names of the header line, in order.
 QStringList transferLogColumns();
@@ -66,7 +67,7 @@ public:
 
     // An entry stamped now, with this user and host, and, for work on the
     // instrument, the port of setPort.
-    TransferLogEntry newEntry(const QString &operation, const QString &covered, bool onInstrument = true) const;
+    TransferLogEntry newEntry(LogOperation operation, const QString &covered, bool onInstrument = true) const;
     // The port the instrument is connected on; empty while not connected.
     void setPort(const QString &port) { m_port = port; }
 

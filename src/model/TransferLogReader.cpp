@@ -11,8 +11,10 @@ namespace corvex {
 
 namespace {
 
-// A log is a few hundred bytes a line; this is decades of a busy lab.
-constexpr qint64 maxLogSize = 256 * 1024 * 1024;
+// A record that still has an open quote after this many lines is parsed
+// as it is (its first line damaged), so that a stray quote cannot make the
+// reader hold the rest of the log.
+constexpr int maxLinesOfRecord = 64;
 
 TransferLogLine lineFrom(const CsvRow &row)
 {
@@ -29,34 +31,61 @@ TransferLogLine lineFrom(const CsvRow &row)
 
 } // namespace
 
+QString forEachTransferLogLine(const QString &path, const std::function<void(const TransferLogLine &)> &each)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotReadMessage(path, file.errorString());
+    const qsizetype fieldCount = transferLogColumns().size();
+    const auto take = [&](const QByteArray &records) {
+        for (const CsvRow &row : csvRecords(records, fieldCount)) {
+            if (!row.damaged && row.fields == transferLogColumns())
+                continue;
+            each(lineFrom(row));
+        }
+    };
+    // A record ends with a line once the quotes in it are balanced.
+    QByteArray record;
+    qsizetype quotes = 0;
+    int lines = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (line.isEmpty() && file.error() != QFileDevice::NoError)
+            return cannotReadMessage(path, file.errorString());
+        record += line;
+        quotes += line.count('"');
+        if (quotes % 2 == 0 || ++lines >= maxLinesOfRecord) {
+            take(record);
+            record.clear();
+            quotes = 0;
+            lines = 0;
+        }
+    }
+    take(record);
+    return {};
+}
+
 TransferLogContent readTransferLog(const QString &path)
 {
     TransferLogContent content;
-    QFile file(path);
-    if (!file.exists())
-        return content;
-    if (!file.open(QIODevice::ReadOnly)) {
-        content.error = cannotReadMessage(path, file.errorString());
-        return content;
-    }
-    if (file.size() > maxLogSize) {
-        content.error = QStringLiteral("\"%1\" is too large (%2 bytes) to be a transfer log.").arg(path).arg(file.size());
-        return content;
-    }
-    const QList<CsvRow> rows = csvRecords(file.readAll(), transferLogColumns().size());
-    for (const CsvRow &row : rows) {
-        if (!row.damaged && row.fields == transferLogColumns())
-            continue;
-        content.lines << lineFrom(row);
-    }
+    content.error = forEachTransferLogLine(path, [&content](const TransferLogLine &line) { content.lines << line; });
+    if (!content.error.isEmpty())
+        content.lines.clear();
     return content;
+}
+
+bool isSince(const TransferLogLine &line, const QDateTime &since)
+{
+    return line.damaged || !since.isValid() || line.entry.time >= since;
 }
 
 QList<TransferLogLine> newestFirst(const QList<TransferLogLine> &lines, const QDateTime &since)
 {
     QList<TransferLogLine> kept;
     for (const TransferLogLine &line : lines) {
-        if (line.damaged || !since.isValid() || line.entry.time >= since)
+        if (isSince(line, since))
             kept << line;
     }
     // The file is in the order written; reversing keeps damaged lines where they were.

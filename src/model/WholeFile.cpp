@@ -26,11 +26,6 @@ std::optional<struct stat> statusOf(const QString &file)
     return status;
 }
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Sync to disk: a file system that cannot sync at all is no failure, a
 // failing sync (no space, I/O error) is.
 bool syncToDisk(int handle, int &error)
@@ -41,7 +36,53 @@ bool syncToDisk(int handle, int &error)
     return false;
 }
 
+// Why `file` may not be replaced, or empty: only a regular file is, and (as
+// the kernel's protected_symlinks) not through a symbolic link in a
+// world-writable sticky folder that belongs neither to this user nor to the
+// folder's owner, which another user may have planted there.
+QString unfitTarget(const QString &file, const std::optional<struct stat> &target)
+{
+    if (target && !S_ISREG(target->st_mode)) {
+        const QString kind = S_ISDIR(target->st_mode)    ? QStringLiteral("a folder")
+                             : S_ISFIFO(target->st_mode) ? QStringLiteral("a pipe")
+                                                         : QStringLiteral("a device or the like");
+        return QStringLiteral("\"%1\" is not a regular file (%2), so it was not written.").arg(file, kind);
+    }
+    struct stat link {};
+    if (::lstat(QFile::encodeName(file).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return {};
+    const std::optional<struct stat> folder = statusOf(QFileInfo(file).absolutePath());
+    const bool openFolder = folder && (folder->st_mode & S_ISVTX) && (folder->st_mode & S_IWOTH);
+    if (openFolder && link.st_uid != ::geteuid() && link.st_uid != folder->st_uid) {
+        return QStringLiteral("\"%1\" is a symbolic link of another user in a folder open to everyone, so it was not "
+                              "followed and nothing was written.")
+            .arg(file);
+    }
+    return {};
+}
+
 } // namespace
+
+bool writeAllBytes(int handle, const QByteArray &bytes, int &error)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(handle, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            error = written < 0 ? errno : ENOSPC;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 QString cannotReadMessage(const QString &file, const QString &why)
 {
@@ -50,9 +91,9 @@ QString cannotReadMessage(const QString &file, const QString &why)
 
 StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
 {
-    std::optional<struct stat> old = statusOf(file);
-    if (old && !S_ISREG(old->st_mode))
-        old.reset(); // nothing of a device or the like is carried over
+    const std::optional<struct stat> old = statusOf(file);
+    if (const QString unfit = unfitTarget(file, old); !unfit.isEmpty())
+        return StoreResult::failed(unfit);
     const QString leftAsItWas = old ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.");
     if (old && (old->st_mode & anyWriteBit) == 0) {
         return StoreResult::failed(
@@ -64,21 +105,22 @@ StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
     };
 
     QSaveFile saving(file);
-    if (!saving.open(QIODevice::WriteOnly))
+    if (!saving.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(saving.errorString());
-    if (saving.write(bytes) != bytes.size() || !saving.flush()) {
-        const QString why = saving.errorString();
-        saving.cancelWriting();
-        return failed(why);
-    }
     int error = 0;
+    // Written past Qt's buffer, so that the system's reason ("No space left
+    // on device", "File too large") is what the message says.
+    if (!writeAllBytes(saving.handle(), bytes, error)) {
+        saving.cancelWriting();
+        return failed(systemErrorText(error));
+    }
     if (old && ::fchmod(saving.handle(), old->st_mode & 07777) != 0)
         error = errno;
     if (old && !error && ::geteuid() == 0 && ::fchown(saving.handle(), old->st_uid, old->st_gid) != 0)
         error = errno;
     if (error || !syncToDisk(saving.handle(), error)) {
         saving.cancelWriting();
-        return failed(systemError(error));
+        return failed(systemErrorText(error));
     }
     if (!saving.commit())
         return failed(saving.errorString());

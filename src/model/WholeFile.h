@@ -16,9 +16,16 @@ namespace corvex {
 // bytes and the result says what failed.
 //
 // A target without any write permission bits is never replaced, whoever
-// runs the utility (root too). A replaced file keeps its permissions (and,
+// runs the utility (root too), nor one that is not a regular file (a
+// folder, a pipe, a device), nor a symbolic link that the kernel's
+// protected_symlinks would not follow for root. A replaced file keeps its permissions (and,
 // when root replaces it, its owner).
 StoreResult writeWholeFile(const QString &file, const QByteArray &bytes);
+
+// Writes all of `bytes` to the open file `handle`; on failure `error` is the
+// system's reason (errno), for systemErrorText.
+bool writeAllBytes(int handle, const QByteArray &bytes, int &error);
+QString systemErrorText(int error);
 
 // Why a file could not be read, fit to show: Cannot read "file": why.
 QString cannotReadMessage(const QString &file, const QString &why);

@@ -16,8 +16,8 @@ void logPrintRun(TransferLog &log, const InstrumentData &data, const PrintReques
         part = {first, clampNumber(request.lastProgram, first, programCount), false};
     }
     const QString what = part.reagents ? QStringLiteral("reagent list") : part.description();
-    TransferLogEntry entry = log.newEntry(LogOperation::print, QStringLiteral("%1 to %2").arg(what, destination), false);
-    entry.result = result ? LogResult::done : LogResult::failed;
+    TransferLogEntry entry = log.newEntry(LogOperation::Print, QStringLiteral("%1 to %2").arg(what, destination), false);
+    entry.result = logResultText(result ? LogResult::Done : LogResult::Failed);
     entry.message = result.detail;
     if (result)
         entry.fingerprint = partFingerprint(data, part);

@@ -1,5 +1,5 @@
 #include "Cp1252.h"
-#include "FitName.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "SheetGeometry.h"
 #include "Sheets.h"

@@ -1,8 +1,8 @@
 #include "BackupJob.h"
 
-#include "FitName.h"
 #include "ListTexts.h"
 #include "MemoryMap.h"
+#include "NameForms.h"
 #include "TransferMessages.h"
 
 namespace corvex {
@@ -116,12 +116,7 @@ void BackupJob::byteRead(quint8 value)
         const int offset = m_restOffsets[size_t(m_index)];
         m_bytes[offset] = static_cast<char>(value);
         ++m_index;
-        if (offset == typeOffset && value == typeLm) {
-            // Vials 13..24 of an LM program are not read.
-            const std::vector<int> lm = offsetsAfterName(typeLm);
-            m_restExpected -= int(m_restOffsets.size() - lm.size());
-            m_restOffsets = lm;
-        }
+        m_restExpected -= dropUnreadVials(m_restOffsets, offset, value);
         if (m_index == int(m_restOffsets.size())) {
             m_data.programs[m_item] = decodeProgram(m_bytes);
             nextProgram();

@@ -2,6 +2,7 @@
 
 #include "JobLog.h"
 #include "ListTexts.h"
+#include "NumberText.h"
 #include "StoreSections.h"
 #include "TransferJobs.h"
 
@@ -28,32 +29,45 @@ std::function<QString()> DeviceTransfers::reagentFingerprint(int number) const
 TransferJob *DeviceTransfers::readProgram(int number, QObject *parent)
 {
     return logWhenFinished(makeProgramRead({m_memory, m_data, m_storePath}, number, parent), m_log,
-                           m_log.newEntry(LogOperation::readProgram, programNumberLabel(number)), programFingerprint(number));
+                           m_log.newEntry(LogOperation::ReadProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendProgram(int number, QObject *parent)
 {
     return logWhenFinished(makeProgramSend({m_memory, m_data, m_storePath}, number, parent), m_log,
-                           m_log.newEntry(LogOperation::sendProgram, programNumberLabel(number)), programFingerprint(number));
+                           m_log.newEntry(LogOperation::SendProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readReagent(int number, QObject *parent)
 {
     return logWhenFinished(makeReagentRead({m_memory, m_data, m_storePath}, number, parent), m_log,
-                           m_log.newEntry(LogOperation::readReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+                           m_log.newEntry(LogOperation::ReadReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendReagent(int number, QObject *parent)
 {
     return logWhenFinished(makeReagentSend({m_memory, m_data, m_storePath}, number, parent), m_log,
-                           m_log.newEntry(LogOperation::sendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+                           m_log.newEntry(LogOperation::SendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
 {
     return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent), m_log,
-                           m_log.newEntry(LogOperation::readAll, QStringLiteral("Reagent 001-200")),
-                           [this] { return partFingerprint(m_data, {1, 0, true}); });
+                           m_log.newEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
+                           [this] { return partFingerprint(m_data, {1, 0, true}); },
+                           [](TransferLogEntry &entry, const TransferOutcome &outcome) {
+                               // A Read ALL that ends early covers the reagents it read.
+                               if (outcome.status == TransferOutcome::Status::Done)
+                                   return;
+                               entry.covered = outcome.reagentsRead > 0
+                                   ? QStringLiteral("Reagent 001-%1").arg(zeroPadded(outcome.reagentsRead, 3))
+                                   : QString();
+                               if (entry.message.isEmpty())
+                                   entry.message = outcome.reagentsRead > 0
+                                       ? QStringLiteral("Stopped after %1; the reagents read were saved.")
+                                             .arg(reagentNumberLabel(outcome.reagentsRead))
+                                       : QStringLiteral("Stopped before the first reagent.");
+                           });
 }
 
 } // namespace corvex

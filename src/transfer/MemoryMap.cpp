@@ -98,6 +98,15 @@ std::vector<int> programReadOffsets(qint32 type)
     return offsets;
 }
 
+int dropUnreadVials(std::vector<int> &offsets, int offset, int value)
+{
+    if (offset != typeOffset || value != typeLm)
+        return 0;
+    const int firstUnread = vialOffset(lmVialCount + 1);
+    const int vialsEnd = vialsOffset + vialCount * vialSlotSize;
+    return int(std::erase_if(offsets, [&](int o) { return o >= firstUnread && o < vialsEnd; }));
+}
+
 ProgramRecord decodeProgram(const QByteArray &block)
 {
     const QByteArray full = block.leftJustified(programBlockSize, '\0', true);

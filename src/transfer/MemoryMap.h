@@ -32,7 +32,6 @@ inline constexpr int typeOffset = 149;
 // Bytes a program transfer moves: 13 + 4 + 1 + 24 * 5, or 13 + 4 + 1 + 12 * 5
 // when reading an LM program.
 inline constexpr int programTransferBytes = 138;
-inline constexpr int lmProgramReadBytes = 78;
 } // namespace MemoryMap
 
 int reagentAddress(int reagent);
@@ -58,6 +57,12 @@ std::vector<BlockByte> encodeProgram(const ProgramRecord &program);
 // The offsets a read visits, in order: name, duration, type, then the used
 // vials (1..12 of an LM program, 1..24 otherwise).
 std::vector<int> programReadOffsets(qint32 type);
+
+// A read starts with the offsets of an EM program; once the type byte
+// (`offset`) has been read as LM (`value`), the offsets of vials 13..24 are
+// dropped from `offsets` (all or the rest of a read's offsets, in order).
+// Returns how many were dropped.
+int dropUnreadVials(std::vector<int> &offsets, int offset, int value);
 
 // A program from the bytes of its 150-byte block (missing bytes count as 0).
 // Nothing is trimmed from the name; vials 13..24 of an LM program become

@@ -1,9 +1,9 @@
 #include "RestoreJob.h"
 
-#include "FitName.h"
 #include "IniFile.h"
 #include "ListTexts.h"
 #include "MemoryMap.h"
+#include "NameForms.h"
 #include "NumberText.h"
 #include "RestoreSource.h"
 #include "TransferMessages.h"

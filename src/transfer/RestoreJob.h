@@ -44,7 +44,6 @@ private:
     };
 
     void next();
-    void itemDone();
     void failed(const MemoryReply &reply, int address);
     void ended(TransferOutcome outcome);
     QString itemLabel(const Item &item) const;

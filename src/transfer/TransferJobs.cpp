@@ -72,10 +72,8 @@ private:
     {
         const int offset = m_offsets[size_t(index)];
         m_block[offset] = static_cast<char>(value);
-        if (offset == typeOffset && value == typeLm) {
-            m_offsets = programReadOffsets(typeLm);
-            m_maximum = lmProgramReadBytes;
-        }
+        if (dropUnreadVials(m_offsets, offset, value) > 0)
+            m_maximum = int(m_offsets.size());
         emit progress(m_moved, m_maximum);
     }
     void bytesDone() override

@@ -2,6 +2,7 @@
 
 #include "UserSettings.h"
 
+
 namespace corvex {
 
 UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)

@@ -6,8 +6,9 @@ namespace corvex {
 
 // The instrument's memory with every byte checked, for a line without a
 // checksum that may alter a value and still look valid:
-// - a read repeats until two readings agree, at most five readings; five
-//   that all differ fail the byte (WrongAnswer);
+// - a read repeats until two consecutive readings agree, at most five
+//   readings; otherwise the byte fails (WrongAnswer). Readings further apart
+//   do not count: a line that alters every k-th reply alters both alike;
 // - a write reads the byte back and writes it again while it differs, at
 //   most five writes; a byte that never reads back right fails (WrongAnswer).
 // A memory command that fails all its attempts fails the byte as it is.

@@ -1,17 +1,17 @@
 #include "WholeInstrumentJobs.h"
 
-#include "DeviceConnection.h"
 #include "JobLog.h"
+#include "WireProtocol.h"
 
 namespace corvex {
 
 BackupJob *makeBackup(MemoryAccess &memory, TransferLog &log, const QString &file, const QString &port, QObject *parent)
 {
-    const BackupInfo info{QDateTime::currentDateTime(), port, QLatin1String(DeviceConnection::identification),
+    const BackupInfo info{QDateTime::currentDateTime(), port, QLatin1String(wire::identification),
                           QStringLiteral(CORVEX_VERSION)};
     auto *job = new BackupJob(memory, file, info, parent);
     const QString covered = file.isEmpty() ? QStringLiteral("Program01-99, Reagent 001-200 (for a comparison)") : file;
-    logWhenFinished(job, log, log.newEntry(LogOperation::backup, covered), [job] { return partFingerprint(job->data(), {}); });
+    logWhenFinished(job, log, log.newEntry(LogOperation::Backup, covered), [job] { return partFingerprint(job->data(), {}); });
     return job;
 }
 
@@ -20,7 +20,7 @@ RestoreJob *makeRestore(MemoryAccess &memory, TransferLog &log, const Instrument
 {
     auto *job = new RestoreJob(memory, backup, part, data, storePath, parent);
     const QString covered = backupFile + QStringLiteral(" (") + part.description() + QLatin1Char(')');
-    logWhenFinished(job, log, log.newEntry(LogOperation::restore, covered), [&data, part] { return partFingerprint(data, part); });
+    logWhenFinished(job, log, log.newEntry(LogOperation::Restore, covered), [&data, part] { return partFingerprint(data, part); });
     return job;
 }
 

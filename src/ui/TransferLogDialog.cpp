@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <deque>
 
 namespace corvex {
 
@@ -116,14 +118,27 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
 
 void TransferLogDialog::load(const QString &logPath)
 {
-    const TransferLogContent content = readTransferLog(logPath);
-    for (const TransferLogLine &line : newestFirst(content.lines))
-        m_model->appendRow(rowItems(line));
+    // Read as a stream, keeping only the newest lines, so that a log of
+    // years costs no more memory than a table can sensibly show.
+    constexpr qsizetype shownAtMost = 20000;
+    std::deque<TransferLogLine> newest;
+    qint64 lines = 0;
+    const QString error = forEachTransferLogLine(logPath, [&](const TransferLogLine &line) {
+        ++lines;
+        newest.push_back(line);
+        if (qsizetype(newest.size()) > shownAtMost)
+            newest.pop_front();
+    });
+    for (auto line = newest.crbegin(); line != newest.crend(); ++line)
+        m_model->appendRow(rowItems(*line));
     m_table->resizeColumnsToContents();
     m_table->setColumnWidth(messageColumn, std::min(m_table->columnWidth(messageColumn), messageColumnMaximum));
     m_table->selectRow(0);
-    if (!content.error.isEmpty())
-        m_table->setToolTip(content.error);
+    if (!error.isEmpty())
+        m_table->setToolTip(error);
+    else if (lines > shownAtMost)
+        m_table->setToolTip(QStringLiteral("The newest %1 of %2 lines are shown; \"corvexctl log\" shows them all.")
+                                .arg(QLocale().toString(shownAtMost), QLocale().toString(lines)));
 }
 
 StoreResult TransferLogDialog::exportTo(const QString &file) const

@@ -4,8 +4,8 @@
 #include "CompareDialog.h"
 #include "Cp1252.h"
 #include "Duration.h"
-#include "FitName.h"
 #include "LoadWindow.h"
+#include "NameForms.h"
 #include "Progress.h"
 #include "Startup.h"
 #include "StartupNotice.h"
@@ -396,7 +396,7 @@ private Q_SLOTS:
     {
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
         TransferLog log(logPath);
-        for (const QString &operation : {LogOperation::backup, LogOperation::restore, LogOperation::print})
+        for (const LogOperation operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print})
             QVERIFY(log.append(log.newEntry(operation, QStringLiteral("all"))));
         QVERIFY(writeBytes(logPath, readBytes(logPath) + "garbage\r\n"));
 
@@ -404,13 +404,13 @@ private Q_SLOTS:
         dialog.show();
         const QAbstractItemModel *shown = dialog.table()->model();
         QCOMPARE(QStringList({QString::number(shown->rowCount()), shown->index(0, 0).data().toString(), shown->index(1, 4).data().toString()}),
-                 QStringList({"4", "(damaged line)", LogOperation::print}));
+                 QStringList({"4", "(damaged line)", QStringLiteral("print")}));
         typeText(dialog.filterBox(), QStringLiteral("RESTORE"));
         QCOMPARE(shown->rowCount(), 1);
         const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
         QVERIFY(dialog.exportTo(exported));
         const TransferLogContent content = readTransferLog(exported);
-        QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == LogOperation::restore);
+        QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == QStringLiteral("restore"));
     }
 
     // The columns in the file's order; the selected line's message whole, however long.
@@ -418,7 +418,7 @@ private Q_SLOTS:
     {
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
         TransferLog log(logPath);
-        TransferLogEntry entry = log.newEntry(LogOperation::backup, QStringLiteral("all"));
+        TransferLogEntry entry = log.newEntry(LogOperation::Backup, QStringLiteral("all"));
         entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
         QVERIFY(log.append(entry));
         TransferLogDialog dialog(logPath);

@@ -311,6 +311,40 @@ private Q_SLOTS:
         QVERIFY(stored < 0 || asked.constFirst() == QStringLiteral("fake-%1").arg(stored));
     }
 
+    // The search ends once a port has identified and every higher one has
+    // ended: silent ports below it are not waited for (with an hour's tick),
+    // a silent port above it is. The rest are absent.
+    void searchEndsOnceTheAnswerIsKnown_data()
+    {
+        QTest::addColumn<QList<int>>("corvexes");
+        QTest::addColumn<QList<int>>("silent");
+        QTest::addColumn<int>("found");
+        QTest::newRow("COM5 above four silent ports") << QList<int>{5} << QList<int>{1, 2, 3, 4} << 5;
+        QTest::newRow("COM16 above fifteen") << QList<int>{16} << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15} << 16;
+        QTest::newRow("COM3 and COM9: the highest") << QList<int>{3, 9} << QList<int>{1} << 9;
+        QTest::newRow("COM3 below a silent COM9") << QList<int>{3} << QList<int>{9} << 3;
+    }
+
+    void searchEndsOnceTheAnswerIsKnown()
+    {
+        QFETCH(QList<int>, corvexes);
+        QFETCH(QList<int>, silent);
+        QFETCH(int, found);
+        const bool silentAbove = silent.constLast() > found;
+        QStringList asked;
+        PortSearch search(fakePorts(asked, corvexes));
+        search.setTickInterval(silentAbove ? 20ms : 1h);
+        QList<PortCandidate> candidates;
+        for (int p = firstPort; p <= lastPort; ++p)
+            candidates << PortCandidate{p, corvexes.contains(p) || silent.contains(p) ? QStringLiteral("fake-%1").arg(p) : QString()};
+        QSignalSpy finished(&search, &PortSearch::finished);
+        search.start(candidates);
+        QVERIFY(finished.wait(10'000));
+        QCOMPARE(search.found().number, found);
+        for (const int p : silent)
+            QCOMPARE(search.answers().at(p - 1).result, silentAbove ? PortAnswer::Result::Silent : PortAnswer::Result::Cancelled);
+    }
+
     // A device is asked once whether it is a Corvex when it appears, not
     // again while it stays, and again after it has gone and come back.
     void watcherProbesEachNewDeviceOnce()

@@ -21,8 +21,9 @@ static const QByteArray windowsFile = QByteArray(windowsText, sizeof(windowsText
     + QByteArray(252, 'x') + "  yz\r\n";
 
 // A key read from windowsFile: the result code and the value read into "unchanged".
-struct IniRead { const char *section, *key; int code; QByteArray value; };
-// A key written into a file: the file before and after Save.
+using Code = IniFile::Result;
+struct IniRead { const char *section, *key; Code code; QByteArray value; };
+// A key written into a file: the file before and after save().
 struct IniWrite { QByteArray before; const char *section, *key; QByteArray value, after; };
 
 class TestIniFile : public QObject
@@ -43,28 +44,28 @@ private Q_SLOTS:
     void reading_data()
     {
         QTest::addColumn<IniRead>("read");
-        QTest::newRow("plain, trailing spaces removed") << IniRead{"Reagents", "R001", 0, "Xylene"};
-        QTest::newRow("key case and blanks, Windows-1252 kept") << IniRead{"REAGENTS", "R002", 0, "Ethanol \xE9t\xE9"};
-        QTest::newRow("section in blanks, words after ], indented comment") << IniRead{"Program07", "Name", 0, "  Fix 1"};
-        QTest::newRow("tabs around key and value") << IniRead{"program07", "duration", 0, "95"};
-        QTest::newRow("commented key") << IniRead{"Program07", "V01Hrs", 4, "unchanged"};
-        QTest::newRow("hash is an ordinary character") << IniRead{"Program07", "#Hash", 0, "1"};
-        QTest::newRow("semicolon and equals inside a value") << IniRead{"Program07", "Note", 0, "a;b=c"};
-        QTest::newRow("single quotes removed, inner blanks kept") << IniRead{"Program07", "Single", 0, "  kept"};
-        QTest::newRow("unmatched quote stays") << IniRead{"Program07", "Unmatched", 0, "\"open"};
-        QTest::newRow("different quotes stay") << IniRead{"Program07", "Mixed", 0, "\"ab'"};
-        QTest::newRow("one quote alone stays") << IniRead{"Program07", "Lone", 0, "\""};
-        QTest::newRow("empty value is a value") << IniRead{"Program07", "Empty", 0, ""};
-        QTest::newRow("blank value is empty") << IniRead{"Program07", "Blank", 0, ""};
-        QTest::newRow("DefaultValue is a value") << IniRead{"Program07", "Default", 0, "DefaultValue here"};
-        QTest::newRow("first duplicate wins") << IniRead{"Program07", "DUP", 0, "first"};
-        QTest::newRow("a read gives at most 254 characters, then trims") << IniRead{"Long", "Long", 0, QByteArray(252, 'x')};
-        QTest::newRow("NUL bytes ignored") << IniRead{"Program07", "Nul", 0, "with a NUL"};
-        QTest::newRow("second section of a name not searched") << IniRead{"Program07", "Later", 4, "unchanged"};
-        QTest::newRow("lines before the first section") << IniRead{"", "orphan", 2, "unchanged"};
-        QTest::newRow("missing ] ends the name at the line end") << IniRead{"Unclosed", "k", 0, "v"};
-        QTest::newRow("missing section") << IniRead{"Program08", "Name", 4, "unchanged"};
-        QTest::newRow("empty key name") << IniRead{"Reagents", "", 3, "unchanged"};
+        QTest::newRow("plain, trailing spaces removed") << IniRead{"Reagents", "R001", Code::Ok, "Xylene"};
+        QTest::newRow("key case and blanks, Windows-1252 kept") << IniRead{"REAGENTS", "R002", Code::Ok, "Ethanol \xE9t\xE9"};
+        QTest::newRow("section in blanks, words after ], indented comment") << IniRead{"Program07", "Name", Code::Ok, "  Fix 1"};
+        QTest::newRow("tabs around key and value") << IniRead{"program07", "duration", Code::Ok, "95"};
+        QTest::newRow("commented key") << IniRead{"Program07", "V01Hrs", Code::KeyMissing, "unchanged"};
+        QTest::newRow("hash is an ordinary character") << IniRead{"Program07", "#Hash", Code::Ok, "1"};
+        QTest::newRow("semicolon and equals inside a value") << IniRead{"Program07", "Note", Code::Ok, "a;b=c"};
+        QTest::newRow("single quotes removed, inner blanks kept") << IniRead{"Program07", "Single", Code::Ok, "  kept"};
+        QTest::newRow("unmatched quote stays") << IniRead{"Program07", "Unmatched", Code::Ok, "\"open"};
+        QTest::newRow("different quotes stay") << IniRead{"Program07", "Mixed", Code::Ok, "\"ab'"};
+        QTest::newRow("one quote alone stays") << IniRead{"Program07", "Lone", Code::Ok, "\""};
+        QTest::newRow("empty value is a value") << IniRead{"Program07", "Empty", Code::Ok, ""};
+        QTest::newRow("blank value is empty") << IniRead{"Program07", "Blank", Code::Ok, ""};
+        QTest::newRow("DefaultValue is a value") << IniRead{"Program07", "Default", Code::Ok, "DefaultValue here"};
+        QTest::newRow("first duplicate wins") << IniRead{"Program07", "DUP", Code::Ok, "first"};
+        QTest::newRow("a read gives at most 254 characters, then trims") << IniRead{"Long", "Long", Code::Ok, QByteArray(252, 'x')};
+        QTest::newRow("NUL bytes ignored") << IniRead{"Program07", "Nul", Code::Ok, "with a NUL"};
+        QTest::newRow("second section of a name not searched") << IniRead{"Program07", "Later", Code::KeyMissing, "unchanged"};
+        QTest::newRow("lines before the first section") << IniRead{"", "orphan", Code::NoSectionName, "unchanged"};
+        QTest::newRow("missing ] ends the name at the line end") << IniRead{"Unclosed", "k", Code::Ok, "v"};
+        QTest::newRow("missing section") << IniRead{"Program08", "Name", Code::KeyMissing, "unchanged"};
+        QTest::newRow("empty key name") << IniRead{"Reagents", "", Code::NoKeyName, "unchanged"};
     }
 
     void reading()
@@ -104,7 +105,7 @@ private Q_SLOTS:
         IniFile ini;
         ini.setFileName(path);
         ini.setSectionName(write.section);
-        QCOMPARE(ini.writeString(write.key, write.value), 0);
+        QCOMPARE(ini.writeString(write.key, write.value), Code::Ok);
         QVERIFY(readBytes(path) == write.before); // nothing is written before Save
         QVERIFY(ini.save());
         QCOMPARE(readBytes(path), write.after);
@@ -115,23 +116,23 @@ private Q_SLOTS:
         const QString missing = m_dir.filePath(QStringLiteral("missing.ini"));
         IniFile ini;
         QByteArray value = "kept";
-        QCOMPARE(ini.readString("k", value), 1); // no file name
-        QCOMPARE(ini.writeString("k", "v"), 1);
+        QCOMPARE(ini.readString("k", value), Code::FileNotOk); // no file name
+        QCOMPARE(ini.writeString("k", "v"), Code::FileNotOk);
         ini.setFileName(missing);
-        QCOMPARE(ini.readString("", value), 1); // missing file comes before the empty section and key
+        QCOMPARE(ini.readString("", value), Code::FileNotOk); // missing file comes before the empty section and key
         QVERIFY(!ini.fileOk());
-        QCOMPARE(ini.writeString("", "v"), 2);
+        QCOMPARE(ini.writeString("", "v"), Code::NoSectionName);
         ini.setSectionName("S");
         for (const char *key : {"", "bad=key", "[bad", ";bad"})
-            QCOMPARE(ini.writeString(key, "v"), 3);
+            QCOMPARE(ini.writeString(key, "v"), Code::NoKeyName);
         ini.setSectionName("bad]section");
-        QCOMPARE(ini.writeString("k", "v"), 2);
+        QCOMPARE(ini.writeString("k", "v"), Code::NoSectionName);
         QCOMPARE(value, QByteArray("kept"));
         QVERIFY(!QFile::exists(missing));
 
         ini.setSectionName("S");
-        QCOMPARE(ini.writeString("k", "v"), 0);
-        QCOMPARE(ini.readString("k", value), 0);
+        QCOMPARE(ini.writeString("k", "v"), Code::Ok);
+        QCOMPARE(ini.readString("k", value), Code::Ok);
         QVERIFY(ini.save());
         QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
     }
@@ -155,7 +156,7 @@ private Q_SLOTS:
         IniFile ini;
         ini.setFileName(path);
         ini.setSectionName("Added");
-        QCOMPARE(ini.writeString("k", "v"), 0);
+        QCOMPARE(ini.writeString("k", "v"), Code::Ok);
         QVERIFY(ini.save());
         const QByteArray saved = readBytes(path);
         QVERIFY(saved.startsWith(bytes));
@@ -164,7 +165,7 @@ private Q_SLOTS:
         again.setFileName(path);
         again.setSectionName("added");
         QByteArray value;
-        QVERIFY(again.readString("K", value) == 0 && value == "v");
+        QVERIFY(again.readString("K", value) == Code::Ok && value == "v");
     }
 };
 

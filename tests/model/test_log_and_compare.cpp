@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,7 +18,7 @@ namespace {
 TransferLogEntry entryWith(const QString &field)
 {
     return {QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600), field, QStringLiteral("lab-pc"),
-            QStringLiteral("COM3 (/dev/ttyS2)"), LogOperation::backup, field, LogResult::failed, field, QStringLiteral("0123456789ab")};
+            QStringLiteral("COM3 (/dev/ttyS2)"), QStringLiteral("backup"), field, QStringLiteral("failed"), field, QStringLiteral("0123456789ab")};
 }
 
 // A program with every vial used, for changing one field at a time.
@@ -97,10 +98,20 @@ private Q_SLOTS:
         QCOMPARE(kinds, expected << QStringLiteral("after a cut line"));
     }
 
+    // A folder, or a log without write permission (root too), like the store.
+    void anUnwritableLogIsReportedOnce_data()
+    {
+        QTest::addColumn<bool>("readOnlyFile");
+        QTest::newRow("a folder") << false;
+        QTest::newRow("read-only") << true;
+    }
+
     void anUnwritableLogIsReportedOnce()
     {
-        const QString folder = m_dir.filePath(QStringLiteral("a-folder.csv"));
-        QVERIFY(QDir().mkpath(folder));
+        QFETCH(bool, readOnlyFile);
+        const QString folder = m_dir.filePath(readOnlyFile ? QStringLiteral("read-only.csv") : QStringLiteral("a-folder.csv"));
+        QVERIFY(readOnlyFile ? QFile(folder).open(QIODevice::WriteOnly) && QFile::setPermissions(folder, QFile::ReadOwner)
+                             : QDir().mkpath(folder));
         TransferLog log(folder);
         QStringList reports;
         log.setFailureReporter([&](const QString &message) { reports << message; });
@@ -108,6 +119,7 @@ private Q_SLOTS:
         QVERIFY(!log.append(entryWith(QStringLiteral("y"))));
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports[0].contains(folder));
+        QVERIFY(!readOnlyFile || QFileInfo(folder).size() == 0);
     }
 
     void compareNamesExactlyTheFieldsThatDiffer_data()

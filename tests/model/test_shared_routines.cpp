@@ -1,7 +1,7 @@
 #include "Cp1252.h"
 #include "Duration.h"
-#include "FitName.h"
 #include "ListTexts.h"
+#include "NameForms.h"
 #include "NumberText.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FitName.h"
 #include "InstrumentData.h"
+#include "NameForms.h"
 #include "RecordingSurface.h"
 
 #include <QByteArray>

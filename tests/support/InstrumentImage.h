@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FitName.h"
 #include "InstrumentData.h"
 #include "MemoryMap.h"
+#include "NameForms.h"
 
 #include <QByteArray>
 

@@ -63,8 +63,8 @@ class TestCorvexctlDevice : public QObject
         return runCtl(arguments);
     }
 
-    // Runs the tool as its own process and sends it Ctrl+C once `underWay` is on its standard error.
-    static CtlRun interrupted(const QStringList &arguments, const QByteArray &underWay)
+    // Runs the tool as its own process and sends it Ctrl+C (or `signal`) once `underWay` is on its standard error.
+    static CtlRun interrupted(const QStringList &arguments, const QByteArray &underWay, int signal = SIGINT)
     {
         QProcess ctl;
         ctl.start(ctlProgram(), arguments);
@@ -72,7 +72,8 @@ class TestCorvexctlDevice : public QObject
         QByteArray err;
         while (!err.contains(underWay) && ctl.waitForReadyRead(30'000))
             err += ctl.readAll();
-        ::kill(static_cast<pid_t>(ctl.processId()), SIGINT);
+        if (ctl.processId() > 0) // never 0: that would signal this test's own process group
+            ::kill(static_cast<pid_t>(ctl.processId()), signal);
         const bool ended = ctl.waitForFinished(60'000) && ctl.exitStatus() == QProcess::NormalExit;
         return {ended ? ctl.exitCode() : -1, QString::fromUtf8(ctl.readAllStandardOutput()),
                 QString::fromUtf8(err + ctl.readAllStandardError())};
@@ -330,7 +331,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(m_store) && QFile::exists(backup) == restoring);
-        QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, LogResult::failed);
+        QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, QStringLiteral("failed"));
     }
 
     // Ctrl+C ends Read ALL keeping the reagents read (here 20, the instrument
@@ -347,6 +348,8 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent 020; the reagents read have been saved")), qPrintable(run.err));
         const InstrumentData stored = loaded(m_store);
         QVERIFY(stored.reagents[20] == nameForStorage("Reagent 20") && stored.reagents[21] == QByteArray(nameLength, ' '));
+        const TransferLogEntry logged = readTransferLog(transferLogPath()).lines.constLast().entry;
+        QVERIFY(logged.covered == QStringLiteral("Reagent 001-020") && !logged.message.isEmpty());
 
         start({QStringLiteral("--wire-timing")}); // minutes for a backup
         const QString backup = path(QStringLiteral("backup.ini"));
@@ -356,13 +359,57 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(backup));
     }
 
+    // SIGTERM and SIGHUP end a restore after the program under way and a
+    // backup without a file, said and logged as Ctrl+C.
+    void endSignalsStopLikeCtrlC_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("signal");
+        for (const QString &command : {QStringLiteral("backup"), QStringLiteral("restore")}) {
+            QTest::addRow("%s, TERM", qPrintable(command)) << command << SIGTERM;
+            QTest::addRow("%s, HUP", qPrintable(command)) << command << SIGHUP;
+        }
+    }
+
+    void endSignalsStopLikeCtrlC()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, signal);
+        const QString backup = path(QStringLiteral("backup.ini"));
+        const bool restoring = command == QLatin1String("restore");
+        QVERIFY(!restoring || writeBackupFile(backup, twelveProgramData(), {}));
+        start({QStringLiteral("--wire-timing")});
+        const QStringList store = restoring ? QStringList{"--store", m_store} : QStringList{};
+        const CtlRun run = interrupted(QStringList{command, backup, "--port", m_sim->devicePath()} + store,
+                                       restoring ? "Restore: " : "Backup: ", signal);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral(" received: stopping.\n")) && run.err.contains(QStringLiteral("stopped")),
+                 qPrintable(run.err));
+        QCOMPARE(QFile::exists(backup), restoring);
+        const TransferLogEntry logged = readTransferLog(transferLogPath()).lines.constLast().entry;
+        QCOMPARE(logged.operation + QLatin1Char(' ') + logged.result, command + QStringLiteral(" stopped"));
+    }
+
+    // With every k-th reply altered, a verified backup is exact or fails
+    // with a message and no file; never a wrong value. Only consecutive
+    // readings agreeing count, so every 2nd fails and every 3rd succeeds.
+    void verifiedBackupOverACorruptingLine_data()
+    {
+        QTest::addColumn<int>("every");
+        for (const int every : {2, 3, 7})
+            QTest::addRow("every %d", every) << every;
+    }
+
     void verifiedBackupOverACorruptingLine()
     {
+        QFETCH(int, every);
         const InstrumentData truth = twelveProgramData();
-        start({QStringLiteral("--corrupt-every"), QStringLiteral("7")}, instrumentImage(truth));
+        start({QStringLiteral("--corrupt-every"), QString::number(every)}, instrumentImage(truth));
         const QString backup = path(QStringLiteral("backup.ini"));
-        QCOMPARE(onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")}).exitCode, 0);
-        QVERIFY(holds(backup, truth));
+        const CtlRun run = onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")});
+        QVERIFY2(every == 2 ? run.exitCode == 1 && run.err.contains(QStringLiteral("No backup file was written.")) && !QFile::exists(backup)
+                            : run.exitCode == 0 && holds(backup, truth),
+                 qPrintable(run.err));
     }
 };
 

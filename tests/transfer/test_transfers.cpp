@@ -301,7 +301,8 @@ private Q_SLOTS:
             QTest::newRow(name) << writing << read << QList<int>{int(fault), readings, writes};
         };
         row("read, agreeing at once", false, [](int) { return 7; }, MemoryFault::None, 2, 0);
-        row("read, agreeing at the fifth", false, [](int n) { return n == 4 ? 1 : n; }, MemoryFault::None, 5, 0);
+        row("read, agreeing at the fifth", false, [](int n) { return n == 4 ? 3 : n; }, MemoryFault::None, 5, 0);
+        row("read, agreeing only with an earlier reading", false, [](int n) { return n % 2; }, MemoryFault::WrongAnswer, 5, 0);
         row("read, never agreeing", false, [](int n) { return n; }, MemoryFault::WrongAnswer, 5, 0);
         row("write, read back right", true, [](int) { return 7; }, MemoryFault::None, 1, 1);
         row("write, right the third time", true, [](int n) { return n < 2 ? 0 : 7; }, MemoryFault::None, 3, 3);

@@ -1,6 +1,7 @@
 #include "Instrument.h"
 
 #include "HexFormat.h"
+#include "WireProtocol.h"
 
 #include <QList>
 
@@ -25,6 +26,13 @@ std::optional<int> hexField(const QByteArray &text, qsizetype digits)
 
 } // namespace
 
+QByteArray Instrument::memoryReply(const QByteArray &command, int address) const
+{
+    const QByteArray fields = hexDigits(address, wire::addressDigits) + wire::fieldSeparator
+        + hexDigits(m_memory.read(address), wire::valueDigits);
+    return wire::replyText(command, fields);
+}
+
 Instrument::Instrument(MemoryImage &memory)
     : m_memory(memory)
 {
@@ -33,40 +41,40 @@ Instrument::Instrument(MemoryImage &memory)
 std::optional<QByteArray> Instrument::answer(const QByteArray &command)
 {
     m_wrote = false;
-    if (command == "F1")
-        return QByteArrayLiteral("?1F1,4178-305");
+    if (command == wire::identifyCommand)
+        return wire::replyText(command, wire::identification);
 
-    const QList<QByteArray> fields = command.split(',');
-    if (fields.size() == 2 && fields[0] == "25") {
-        const auto address = hexField(fields[1], 4);
+    const QList<QByteArray> fields = command.split(wire::fieldSeparator);
+    if (fields.size() == 2 && fields[0] == wire::readCommand) {
+        const auto address = hexField(fields[1], wire::addressDigits);
         if (!address)
             return std::nullopt;
-        return QByteArrayLiteral("?125,") + hexDigits(*address, 4) + ',' + hexDigits(m_memory.read(*address), 2);
+        return memoryReply(command, *address);
     }
-    if (fields.size() == 3 && fields[0] == "26") {
-        const auto address = hexField(fields[1], 4);
-        const auto value = hexField(fields[2], 2);
+    if (fields.size() == 3 && fields[0] == wire::writeCommand) {
+        const auto address = hexField(fields[1], wire::addressDigits);
+        const auto value = hexField(fields[2], wire::valueDigits);
         if (!address || !value)
             return std::nullopt;
         m_memory.write(*address, static_cast<quint8>(*value));
         m_wrote = true;
-        return QByteArrayLiteral("?126,") + hexDigits(*address, 4) + ',' + hexDigits(m_memory.read(*address), 2);
+        return memoryReply(command, *address);
     }
     return std::nullopt;
 }
 
 std::optional<QByteArray> CommandAssembler::feed(char c)
 {
-    if (c == '!') {
+    if (c == wire::commandMark) {
         m_line.clear();
         m_inLine = true;
         return std::nullopt;
     }
-    if (!m_inLine || c == '\n')
+    if (!m_inLine || c == wire::lineFeed)
         return std::nullopt;
-    if (c == '\r') {
+    if (c == wire::lineEnd) {
         m_inLine = false;
-        if (!m_line.startsWith('1'))
+        if (!m_line.startsWith(wire::deviceNumber))
             return std::nullopt;
         return m_line.mid(1);
     }

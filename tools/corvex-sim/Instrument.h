@@ -23,6 +23,9 @@ public:
     bool lastCommandWrote() const { return m_wrote; }
 
 private:
+    // The reply to a memory command: the address and the byte it now holds.
+    QByteArray memoryReply(const QByteArray &command, int address) const;
+
     MemoryImage &m_memory;
     bool m_wrote = false;
 };
@@ -35,8 +38,6 @@ class CommandAssembler
 public:
     // Feeds one character; returns the command text when a line is complete.
     std::optional<QByteArray> feed(char c);
-    // True while a line has begun but has not ended.
-    bool inLine() const { return m_inLine; }
 
 private:
     QByteArray m_line;

@@ -1,7 +1,7 @@
 #include "MemoryImage.h"
 
-#include "FitName.h"
 #include "MemoryMap.h"
+#include "NameForms.h"
 #include "WholeFile.h"
 
 #include <QFile>

@@ -74,8 +74,9 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
 
     if (parser.isSet(QStringLiteral("turnaround"))) {
         bool ok = false;
-        options.turnaroundMs = parser.value(QStringLiteral("turnaround")).toDouble(&ok);
-        if (!ok || options.turnaroundMs < 0) {
+        const double ms = parser.value(QStringLiteral("turnaround")).toDouble(&ok);
+        options.turnaround = std::chrono::round<std::chrono::nanoseconds>(std::chrono::duration<double, std::milli>(ms));
+        if (!ok || ms < 0) {
             *error = QStringLiteral("--turnaround needs a number of milliseconds, not \"%1\"").arg(parser.value(QStringLiteral("turnaround")));
             return std::nullopt;
         }
@@ -98,14 +99,16 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
             return std::nullopt;
         }
     }
+    int splitDelayMs = int(options.splitDelay.count());
     if (!readCount(parser, QStringLiteral("silent-after"), 0, &options.silentAfter, error)
         || !readCount(parser, QStringLiteral("drop-every"), 1, &options.dropEvery, error)
         || !readCount(parser, QStringLiteral("wrong-address-every"), 1, &options.wrongAddressEvery, error)
         || !readCount(parser, QStringLiteral("wrong-value-every"), 1, &options.wrongValueEvery, error)
         || !readCount(parser, QStringLiteral("corrupt-every"), 1, &options.corruptEvery, error)
         || !readCount(parser, QStringLiteral("split"), 1, &options.splitSize, error)
-        || !readCount(parser, QStringLiteral("split-delay"), 0, &options.splitDelayMs, error))
+        || !readCount(parser, QStringLiteral("split-delay"), 0, &splitDelayMs, error))
         return std::nullopt;
+    options.splitDelay = std::chrono::milliseconds(splitDelayMs);
     return options;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 namespace corvex {
@@ -17,7 +18,7 @@ struct SimOptions
     bool verbose = false;
 
     bool wireTiming = false; // pace characters like a 9600-baud line
-    double turnaroundMs = 0; // time the instrument takes before it answers
+    std::chrono::nanoseconds turnaround{0}; // time the instrument takes before it answers
     bool lineFeed = true;    // end replies with CR LF rather than CR
 
     bool silent = false;
@@ -29,7 +30,7 @@ struct SimOptions
     int corruptEvery = 0;       // every k-th memory reply carries another value, still valid hexadecimal
     QByteArray noise;           // sent before every reply
     int splitSize = 0;          // send replies in pieces of this many characters
-    int splitDelayMs = 3;       // pause between pieces
+    std::chrono::milliseconds splitDelay{3}; // pause between pieces
 };
 
 // Parses the command line; on failure returns nothing and sets `error`

@@ -1,14 +1,24 @@
 #include "Simulator.h"
 
 #include "HexFormat.h"
+#include "WireProtocol.h"
 
 #include <cstdio>
 
 namespace corvex {
 
 namespace {
-constexpr int saveDelayMs = 200;
-constexpr qint64 nsPerMs = 1'000'000;
+constexpr std::chrono::milliseconds saveDelay{200};
+
+bool isCommand(const QByteArray &command, const char *code)
+{
+    return command.startsWith(QByteArray(code) + wire::fieldSeparator);
+}
+
+bool isMemoryCommand(const QByteArray &command)
+{
+    return isCommand(command, wire::readCommand) || isCommand(command, wire::writeCommand);
+}
 } // namespace
 
 Simulator::Simulator(const SimOptions &options, MemoryImage &memory, std::unique_ptr<Line> line)
@@ -20,7 +30,7 @@ Simulator::Simulator(const SimOptions &options, MemoryImage &memory, std::unique
 {
     m_clock.start();
     m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(saveDelayMs);
+    m_saveTimer.setInterval(saveDelay);
     connect(&m_saveTimer, &QTimer::timeout, this, &Simulator::saveMemory);
     connect(m_line.get(), &Line::received, this, &Simulator::receive);
 }
@@ -40,24 +50,24 @@ bool Simulator::saveMemory()
 
 void Simulator::receive(const QByteArray &bytes)
 {
-    const qint64 now = m_clock.nsecsElapsed();
+    const std::chrono::nanoseconds now = Transmitter::now(m_clock);
     for (const char c : bytes) {
-        if (c == '!') {
-            m_lineStartNs = now;
+        if (c == wire::commandMark) {
+            m_lineStart = now;
             m_lineLength = 0;
         }
         ++m_lineLength;
         if (const auto command = m_assembler.feed(c))
-            handleCommand(*command, m_lineStartNs, m_lineLength);
+            handleCommand(*command, m_lineStart, m_lineLength);
     }
 }
 
-void Simulator::handleCommand(const QByteArray &command, qint64 lineStartNs, qsizetype lineLength)
+void Simulator::handleCommand(const QByteArray &command, std::chrono::nanoseconds lineStart, qsizetype lineLength)
 {
     ++m_commandCount;
     log("command: " + command);
-    if (m_options.silentFrom >= 0 && (command.startsWith("25,") || command.startsWith("26,"))
-        && command.mid(3, 4).toInt(nullptr, 16) == m_options.silentFrom)
+    if (m_options.silentFrom >= 0 && isMemoryCommand(command)
+        && command.mid(wire::commandAddressOffset, wire::addressDigits).toInt(nullptr, 16) == m_options.silentFrom)
         m_silenced = true;
     if (m_options.silent || m_silenced || (m_options.silentAfter >= 0 && m_commandCount > m_options.silentAfter)) {
         log("no answer (silent)");
@@ -74,41 +84,41 @@ void Simulator::handleCommand(const QByteArray &command, qint64 lineStartNs, qsi
         log("no answer (dropped)");
         return;
     }
-    transmit(applyReplyFaults(command, *reply), lineStartNs, lineLength);
+    transmit(applyReplyFaults(command, *reply), lineStart, lineLength);
 }
 
 QByteArray Simulator::applyReplyFaults(const QByteArray &command, QByteArray reply) const
 {
-    const bool memoryCommand = command.startsWith("25,") || command.startsWith("26,");
-    constexpr qsizetype addressAt = 5;
-    constexpr qsizetype valueAt = 10;
+    const bool memoryCommand = isMemoryCommand(command);
+    constexpr qsizetype addressAt = wire::replyAddressOffset;
+    constexpr qsizetype valueAt = wire::replyValueOffset;
     if (memoryCommand && everyKth(m_options.wrongAddressEvery)) {
-        const int address = static_cast<int>(reply.mid(addressAt, 4).toUInt(nullptr, 16));
-        reply.replace(addressAt, 4, hexDigits(address + 1, 4));
+        const int address = static_cast<int>(reply.mid(addressAt, wire::addressDigits).toUInt(nullptr, 16));
+        reply.replace(addressAt, wire::addressDigits, hexDigits(address + 1, wire::addressDigits));
     }
-    if (command.startsWith("26,") && everyKth(m_options.wrongValueEvery)) {
+    if (isCommand(command, wire::writeCommand) && everyKth(m_options.wrongValueEvery)) {
         const int value = static_cast<int>(reply.mid(valueAt).toUInt(nullptr, 16));
-        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value ^ 0x01, 2));
+        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value ^ 0x01, wire::valueDigits));
     }
     if (memoryCommand && everyKth(m_options.corruptEvery)) {
         // As a line without a checksum can alter a value: other digits, still a byte.
         const int value = static_cast<int>(reply.mid(valueAt).toUInt(nullptr, 16));
-        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value + 0x37, 2));
+        reply.replace(valueAt, reply.size() - valueAt, hexDigits(value + 0x37, wire::valueDigits));
     }
     return reply;
 }
 
-void Simulator::transmit(const QByteArray &reply, qint64 lineStartNs, qsizetype lineLength)
+void Simulator::transmit(const QByteArray &reply, std::chrono::nanoseconds lineStart, qsizetype lineLength)
 {
-    QByteArray text = m_options.noise + reply + '\r';
+    QByteArray text = m_options.noise + reply + wire::lineEnd;
     if (m_options.lineFeed)
-        text += '\n';
+        text += wire::lineFeed;
 
-    qint64 due = m_clock.nsecsElapsed();
+    std::chrono::nanoseconds due = Transmitter::now(m_clock);
     if (m_options.wireTiming) {
         // The command line is complete on the wire only after all its characters.
-        const qint64 commandEnd = lineStartNs + lineLength * Transmitter::characterTimeNs;
-        due = std::max(due, commandEnd) + static_cast<qint64>(m_options.turnaroundMs * nsPerMs);
+        const std::chrono::nanoseconds commandEnd = lineStart + lineLength * Transmitter::characterTime;
+        due = std::max(due, commandEnd) + m_options.turnaround;
     }
     if (m_options.splitSize <= 0) {
         m_transmitter.send(text, due);
@@ -116,7 +126,7 @@ void Simulator::transmit(const QByteArray &reply, qint64 lineStartNs, qsizetype 
     }
     for (qsizetype at = 0; at < text.size(); at += m_options.splitSize) {
         m_transmitter.send(text.mid(at, m_options.splitSize), due);
-        due = std::max(due, m_transmitter.busyUntilNs()) + m_options.splitDelayMs * nsPerMs;
+        due = std::max(due, m_transmitter.busyUntil()) + m_options.splitDelay;
     }
 }
 

@@ -28,9 +28,9 @@ public:
 
 private:
     void receive(const QByteArray &bytes);
-    void handleCommand(const QByteArray &command, qint64 lineStartNs, qsizetype lineLength);
+    void handleCommand(const QByteArray &command, std::chrono::nanoseconds lineStart, qsizetype lineLength);
     QByteArray applyReplyFaults(const QByteArray &command, QByteArray reply) const;
-    void transmit(const QByteArray &reply, qint64 lineStartNs, qsizetype lineLength);
+    void transmit(const QByteArray &reply, std::chrono::nanoseconds lineStart, qsizetype lineLength);
     void log(const QByteArray &text);
     bool everyKth(int k) const { return k > 0 && m_commandCount % k == 0; }
 
@@ -41,7 +41,7 @@ private:
     Transmitter m_transmitter;
     Instrument m_instrument;
     CommandAssembler m_assembler;
-    qint64 m_lineStartNs = 0;
+    std::chrono::nanoseconds m_lineStart{0};
     qsizetype m_lineLength = 0;
     int m_commandCount = 0;
     bool m_silenced = false; // the address of --silent-from has come

@@ -6,15 +6,15 @@
 namespace corvex {
 
 namespace {
-constexpr qint64 nsPerMs = 1'000'000;
 // A timer wakes on whole milliseconds; the rest is slept precisely.
-constexpr qint64 fineSleepLimitNs = 2 * nsPerMs;
+constexpr std::chrono::nanoseconds fineSleepLimit = std::chrono::milliseconds(2);
 
-void sleepNs(qint64 ns)
+void sleepFor(std::chrono::nanoseconds time)
 {
-    if (ns <= 0)
+    if (time <= std::chrono::nanoseconds::zero())
         return;
-    timespec pause{static_cast<time_t>(ns / 1'000'000'000LL), static_cast<long>(ns % 1'000'000'000LL)};
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(time);
+    timespec pause{static_cast<time_t>(seconds.count()), static_cast<long>((time - seconds).count())};
     nanosleep(&pause, nullptr);
 }
 } // namespace
@@ -29,19 +29,19 @@ Transmitter::Transmitter(Line &line, const QElapsedTimer &clock, bool wireTiming
     connect(&m_timer, &QTimer::timeout, this, &Transmitter::sendDue);
 }
 
-void Transmitter::send(const QByteArray &bytes, qint64 dueNs)
+void Transmitter::send(const QByteArray &bytes, std::chrono::nanoseconds due)
 {
     if (!m_wireTiming) {
-        m_queue.push_back({std::max(dueNs, m_busyUntilNs), bytes});
-        m_busyUntilNs = m_queue.back().dueNs;
+        m_queue.push_back({std::max(due, m_busyUntil), bytes});
+        m_busyUntil = m_queue.back().due;
     } else {
         // A character is complete one character time after it starts.
-        qint64 start = std::max(dueNs, m_busyUntilNs);
+        std::chrono::nanoseconds start = std::max(due, m_busyUntil);
         for (const char c : bytes) {
-            start += characterTimeNs;
+            start += characterTime;
             m_queue.push_back({start, QByteArray(1, c)});
         }
-        m_busyUntilNs = start;
+        m_busyUntil = start;
     }
     schedule();
 }
@@ -50,23 +50,23 @@ void Transmitter::schedule()
 {
     if (m_queue.empty())
         return;
-    const qint64 wait = m_queue.front().dueNs - m_clock.nsecsElapsed();
-    if (wait <= fineSleepLimitNs) {
-        sleepNs(wait);
+    const std::chrono::nanoseconds wait = m_queue.front().due - now(m_clock);
+    if (wait <= fineSleepLimit) {
+        sleepFor(wait);
         sendDue();
         return;
     }
-    m_timer.start(static_cast<int>((wait - fineSleepLimitNs / 2) / nsPerMs));
+    m_timer.start(std::chrono::duration_cast<std::chrono::milliseconds>(wait - fineSleepLimit / 2));
 }
 
 void Transmitter::sendDue()
 {
     if (m_queue.empty())
         return;
-    sleepNs(m_queue.front().dueNs - m_clock.nsecsElapsed());
-    const qint64 now = m_clock.nsecsElapsed();
+    sleepFor(m_queue.front().due - now(m_clock));
+    const std::chrono::nanoseconds sentAt = now(m_clock);
     QByteArray due;
-    while (!m_queue.empty() && m_queue.front().dueNs <= now) {
+    while (!m_queue.empty() && m_queue.front().due <= sentAt) {
         due.append(m_queue.front().bytes);
         m_queue.pop_front();
     }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <chrono>
 #include <deque>
 
 namespace corvex {
@@ -19,20 +20,23 @@ class Transmitter : public QObject
 public:
     Transmitter(Line &line, const QElapsedTimer &clock, bool wireTiming);
 
-    // Nanoseconds one character takes on the line.
-    static constexpr qint64 characterTimeNs = 10 * 1'000'000'000LL / 9600;
+    // The time one character takes on the line: 10 bits at 9600 baud.
+    static constexpr std::chrono::nanoseconds characterTime = std::chrono::nanoseconds(std::chrono::seconds(10)) / 9600;
 
-    // Queues bytes to leave at `dueNs` (clock time); with wire timing each
+    // The clock's time now.
+    static std::chrono::nanoseconds now(const QElapsedTimer &clock) { return std::chrono::nanoseconds(clock.nsecsElapsed()); }
+
+    // Queues bytes to leave at `due` (clock time); with wire timing each
     // character is paced from there, after whatever is still being sent.
-    void send(const QByteArray &bytes, qint64 dueNs);
+    void send(const QByteArray &bytes, std::chrono::nanoseconds due);
 
     // When the line is free again (the last queued character has left).
-    qint64 busyUntilNs() const { return m_busyUntilNs; }
+    std::chrono::nanoseconds busyUntil() const { return m_busyUntil; }
 
 private:
     struct Piece
     {
-        qint64 dueNs;
+        std::chrono::nanoseconds due;
         QByteArray bytes;
     };
 
@@ -42,7 +46,7 @@ private:
     Line &m_line;
     const QElapsedTimer &m_clock;
     bool m_wireTiming = false;
-    qint64 m_busyUntilNs = 0;
+    std::chrono::nanoseconds m_busyUntil{0};
     std::deque<Piece> m_queue;
     QTimer m_timer;
 };

@@ -47,6 +47,9 @@ public:
 
     QStringList arguments;
     QHash<QString, QString> options;
+    // A stop signal came while the command talked to the instrument: the
+    // command ends with a failure even when the item under way was finished.
+    bool stoppedBySignal = false;
     bool hasOption(const QString &name) const { return options.contains(name); }
     QString option(const QString &name) const { return options.value(name); }
 

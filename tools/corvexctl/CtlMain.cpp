@@ -124,7 +124,8 @@ int runCommandLine(const QList<Command> &commands, const QStringList &words, QTe
         return context.usageError(QStringLiteral("Too few arguments."));
     if (context.arguments.size() > command->maxArguments)
         return context.usageError(QStringLiteral("Too many arguments: \"%1\".").arg(context.arguments.last()));
-    return command->run(context);
+    const int code = command->run(context);
+    return code == exitDone && context.stoppedBySignal ? exitFailed : code;
 }
 
 } // namespace

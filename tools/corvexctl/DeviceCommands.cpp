@@ -5,8 +5,9 @@
 
 #include "Cp1252.h"
 #include "DeviceTransfers.h"
-#include "FitName.h"
 #include "ListTexts.h"
+#include "NameForms.h"
+#include "WireProtocol.h"
 
 #include <algorithm>
 #include <memory>
@@ -29,10 +30,13 @@ void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
     });
 }
 
-// Starts the job (owned by the caller's loop) and hands its outcome to `done`.
-void runJob(TransferJob *job, const std::function<void(const TransferOutcome &)> &done)
+// Starts the job (owned by the caller's loop) and hands its outcome to
+// `done`; Ctrl+C, SIGTERM and SIGHUP stop it meanwhile.
+void runJob(CommandContext &context, TransferJob *job, const std::function<void(const TransferOutcome &)> &done)
 {
-    QObject::connect(job, &TransferJob::finished, job, [job, done](const TransferOutcome &outcome) {
+    auto stopOnSignal = std::make_shared<StopOnInterrupt>(*job, context);
+    QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnSignal](const TransferOutcome &outcome) mutable {
+        stopOnSignal.reset();
         job->deleteLater();
         done(outcome);
     });
@@ -44,6 +48,8 @@ std::optional<int> failed(CommandContext &context, const TransferOutcome &outcom
 {
     if (outcome.status == TransferOutcome::Status::Done)
         return std::nullopt;
+    if (outcome.message.isEmpty()) // a read stopped at once
+        return context.fail(QStringLiteral("Stopped; nothing was changed."));
     return context.fail(outcome.message);
 }
 
@@ -53,7 +59,7 @@ int identify(CommandContext &context)
     return runInEventLoop([&](const EndCommand &end) {
         session.connect(context, [&, end](std::optional<int> failed) {
             if (!failed)
-                context.out << "A Corvex (" << DeviceConnection::identification << ") answers on " << session.device() << ".\n";
+                context.out << "A Corvex (" << wire::identification << ") answers on " << session.device() << ".\n";
             end(failed.value_or(exitDone));
         });
     });
@@ -66,7 +72,7 @@ TransferCommand programTransfer(bool sending)
         const int number = subject.number;
         TransferJob *job = sending ? transfers.sendProgram(number) : transfers.readProgram(number);
         printProgress(*job, context.err, (sending ? QStringLiteral("Sending ") : QStringLiteral("Reading ")) + programNumberLabel(number));
-        runJob(job, [&context, &subject, number, sending, end](const TransferOutcome &outcome) {
+        runJob(context, job, [&context, &subject, number, sending, end](const TransferOutcome &outcome) {
             if (const std::optional<int> code = failed(context, outcome)) {
                 end(*code);
                 return;
@@ -82,7 +88,7 @@ TransferCommand programTransfer(bool sending)
 // Like the utility, reading one reagent does not write the store.
 void readReagent(CommandContext &context, Subject &subject, DeviceTransfers &transfers, const EndCommand &end)
 {
-    runJob(transfers.readReagent(subject.number), [&context, &subject, end](const TransferOutcome &outcome) {
+    runJob(context, transfers.readReagent(subject.number), [&context, &subject, end](const TransferOutcome &outcome) {
         if (const std::optional<int> code = failed(context, outcome)) {
             end(*code);
             return;
@@ -96,8 +102,7 @@ void readReagents(CommandContext &context, Subject &subject, DeviceTransfers &tr
 {
     TransferJob *job = transfers.readAllReagents();
     printProgress(*job, context.err, QStringLiteral("Reading all reagents"));
-    auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
-    runJob(job, [&context, &subject, end, stopOnCtrlC](const TransferOutcome &outcome) {
+    runJob(context, job, [&context, &subject, end](const TransferOutcome &outcome) {
         for (int r = 1; r <= outcome.reagentsRead; ++r)
             context.out << reagentListLine(r, subject.data.reagents[r]) << '\n';
         switch (outcome.status) {
@@ -129,7 +134,7 @@ int sendReagent(CommandContext &context)
     const auto send = [name = nameForStorage(encoded)](CommandContext &context, Subject &subject, DeviceTransfers &transfers,
                                                        const EndCommand &end) {
         subject.data.reagents[subject.number] = name;
-        runJob(transfers.sendReagent(subject.number), [&context, &subject, name, end](const TransferOutcome &outcome) {
+        runJob(context, transfers.sendReagent(subject.number), [&context, &subject, name, end](const TransferOutcome &outcome) {
             if (const std::optional<int> code = failed(context, outcome)) {
                 end(*code);
                 return;

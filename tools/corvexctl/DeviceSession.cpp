@@ -2,6 +2,7 @@
 
 #include "PortTable.h"
 #include "TransferLog.h"
+#include "WireProtocol.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -20,7 +21,7 @@ const QString verifyOption = QStringLiteral("verify");
 QString otherDeviceText(const QString &described, const QByteArray &reply)
 {
     return QStringLiteral("A device on %1 answered \"%2\", which is not a Corvex %3.")
-        .arg(described, QString::fromLatin1(reply), QLatin1String(DeviceConnection::identification));
+        .arg(described, QString::fromLatin1(reply), QLatin1String(wire::identification));
 }
 } // namespace
 

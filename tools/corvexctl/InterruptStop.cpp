@@ -1,48 +1,27 @@
 #include "InterruptStop.h"
 
+#include "Command.h"
+#include "StopSignals.h"
 #include "TransferJob.h"
-
-#include <QSocketNotifier>
 
 #include <csignal>
 
-#include <unistd.h>
-
 namespace corvex {
 
-namespace {
-
-int interruptPipe[2] = {-1, -1};
-
-void noteInterrupt(int)
+StopOnInterrupt::StopOnInterrupt(TransferJob &job, CommandContext &context)
+    : m_signals(std::make_unique<StopSignals>(QList<int>{SIGINT, SIGTERM, SIGHUP}))
 {
-    const char note = 1;
-    static_cast<void>(::write(interruptPipe[1], &note, 1));
-}
-
-} // namespace
-
-StopOnInterrupt::StopOnInterrupt(TransferJob &job)
-{
-    if (::pipe(interruptPipe) != 0)
-        return;
-    m_notifier = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &job, [&job] {
-        char ignored = 0;
-        static_cast<void>(::read(interruptPipe[0], &ignored, 1));
+    QObject::connect(m_signals.get(), &StopSignals::received, &job, [&job, &context](int signalNumber) {
+        if (!job.isRunning())
+            return;
+        context.stoppedBySignal = true;
+        QTextStream &err = context.err;
+        err << StopSignals::signalName(signalNumber) << " received: stopping.\n";
+        err.flush();
         job.stop();
     });
-    m_previous = std::signal(SIGINT, noteInterrupt);
 }
 
-StopOnInterrupt::~StopOnInterrupt()
-{
-    if (!m_notifier)
-        return;
-    std::signal(SIGINT, m_previous);
-    m_notifier.reset();
-    ::close(interruptPipe[0]);
-    ::close(interruptPipe[1]);
-}
+StopOnInterrupt::~StopOnInterrupt() = default;
 
 } // namespace corvex

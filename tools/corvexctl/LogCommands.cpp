@@ -2,20 +2,22 @@
 
 #include "TransferLogReader.h"
 
-#include <algorithm>
-
 namespace corvex {
 
 namespace {
 
 const QString sinceOption = QStringLiteral("since");
 
-// "2026-12-06" (that day, local time, from midnight) or an ISO 8601 time.
+// "2026-12-06" (that day, local time, from midnight) or an ISO 8601 time
+// such as "2026-12-06T14:00" (local time unless it gives its offset).
 QDateTime sinceTime(const QString &text)
 {
-    const QDate day = QDate::fromString(text, Qt::ISODate);
-    if (day.isValid())
-        return day.startOfDay();
+    // A date alone is exactly ten characters: a date parser reads the date
+    // of a longer text and would drop its time, right or wrong.
+    if (text.size() == 10)
+        return QDate::fromString(text, Qt::ISODate).startOfDay();
+    if (!text.contains(QLatin1Char('T')))
+        return {};
     return QDateTime::fromString(text, Qt::ISODate);
 }
 
@@ -49,14 +51,15 @@ int showLog(CommandContext &context)
                                           .arg(context.option(sinceOption)));
     }
     const QString path = transferLogPath();
-    const TransferLogContent content = readTransferLog(path);
-    if (!content.error.isEmpty())
-        return context.fail(content.error);
-    QList<TransferLogLine> lines = newestFirst(content.lines, since);
-    std::reverse(lines.begin(), lines.end());
-    for (const TransferLogLine &line : lines)
-        context.out << lineText(line) << '\n';
-    if (content.lines.isEmpty())
+    qint64 lines = 0;
+    const QString error = forEachTransferLogLine(path, [&](const TransferLogLine &line) {
+        ++lines;
+        if (isSince(line, since))
+            context.out << lineText(line) << '\n';
+    });
+    if (!error.isEmpty())
+        return context.fail(error);
+    if (lines == 0)
         context.err << "The transfer log \"" << path << "\" is empty.\n";
     return exitDone;
 }

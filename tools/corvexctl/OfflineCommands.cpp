@@ -4,12 +4,13 @@
 
 #include "Cp1252.h"
 #include "Duration.h"
-#include "FitName.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
+#include "NameForms.h"
 #include "ProgramFile.h"
 #include "ProgramFileLog.h"
 #include "ProgramType.h"
+#include "StoreLock.h"
 #include "TransferLog.h"
 
 #include <QFileInfo>
@@ -47,8 +48,12 @@ int exportProgram(CommandContext &context, Subject &subject)
         return context.fail(
             QStringLiteral("\"%1\" already exists. Give --force to replace it with the program file.").arg(file));
     }
+    // A file that another utility holds as its store is not written over.
+    StoreLock targetLock(file);
+    if (!targetLock.tryLock())
+        return context.fail(targetLock.error());
     const StoreResult exported = exportProgram(subject.number, file, subject.data, store);
-    logProgramFile(context.log, LogOperation::programExport, subject.number, file, subject.data, exported.error);
+    logProgramFile(context.log, LogOperation::ProgramExport, subject.number, file, subject.data, exported.error);
     if (!exported)
         return context.fail(exported.error);
     context.out << programLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
@@ -61,12 +66,12 @@ int importProgram(CommandContext &context, Subject &subject)
     const QString before = programLabel(subject.number, subject.data);
     const ImportResult imported = readProgramFile(subject.number, file, subject.data);
     if (!imported) {
-        logProgramFile(context.log, LogOperation::programImport, subject.number, file, subject.data, imported.message);
+        logProgramFile(context.log, LogOperation::ProgramImport, subject.number, file, subject.data, imported.message);
         return context.fail(imported.message);
     }
     const QString store = storePath(context);
     const StoreResult saved = saveToStore(subject.number, store, subject.data);
-    logProgramFile(context.log, LogOperation::programImport, subject.number, file, subject.data, saved.error);
+    logProgramFile(context.log, LogOperation::ProgramImport, subject.number, file, subject.data, saved.error);
     if (!saved)
         return context.fail(saved.error);
     context.out << before << " has been replaced by \""

@@ -1,9 +1,9 @@
 #include "StoreOption.h"
 
 #include "Cp1252.h"
-#include "FitName.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
+#include "NameForms.h"
 
 #include <QFileInfo>
 

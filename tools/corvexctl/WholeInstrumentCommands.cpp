@@ -5,6 +5,7 @@
 #include "InterruptStop.h"
 
 #include "RestoreSource.h"
+#include "StoreLock.h"
 #include "StorePath.h"
 #include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
@@ -13,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <chrono>
 #include <memory>
 
 namespace corvex {
@@ -21,6 +23,8 @@ namespace {
 
 const QString programsOption = QStringLiteral("programs");
 const QString noReagentsOption = QStringLiteral("no-reagents");
+constexpr std::chrono::milliseconds progressInterval{1000};
+const QString forceOption = QStringLiteral("force");
 
 // Progress on the error stream about once a second, and at the end: bytes
 // done and time left.
@@ -31,7 +35,7 @@ void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
     auto sinceShown = std::make_shared<QElapsedTimer>();
     sinceShown->start();
     QObject::connect(&job, &TransferJob::progress, &job, [&stream, what, rate, sinceShown](int done, int total) {
-        if (done < total && sinceShown->elapsed() < 1000)
+        if (done < total && std::chrono::milliseconds(sinceShown->elapsed()) < progressInterval)
             return;
         sinceShown->restart();
         stream << what << ": " << rate->progressText(done, total) << '\n';
@@ -41,11 +45,15 @@ void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
 
 // Why a backup could not be written into `file`, found before the
 // instrument is read for minutes; empty when it can.
-QString backupTargetProblem(const QString &file)
+QString backupTargetProblem(const QString &file, bool replace)
 {
     const QFileInfo info(file);
     if (info.isDir())
         return QStringLiteral("\"%1\" is a folder; give the name of the backup file.").arg(file);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("\"%1\" is not a regular file; give the name of the backup file.").arg(file);
+    if ((info.exists() || info.isSymLink()) && !replace)
+        return QStringLiteral("\"%1\" already exists. Give --force to replace it with the backup.").arg(file);
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
@@ -60,7 +68,7 @@ void runBackup(CommandContext &context, DeviceSession &session, const QString &f
 {
     BackupJob *job = makeBackup(session.memory(), context.log, file, session.device());
     printProgress(*job, context.err, file.isEmpty() ? QStringLiteral("Reading the Corvex") : QStringLiteral("Backup"));
-    auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
+    auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job, context);
     QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnCtrlC](const TransferOutcome &outcome) mutable {
         stopOnCtrlC.reset();
         job->deleteLater();
@@ -72,8 +80,13 @@ void runBackup(CommandContext &context, DeviceSession &session, const QString &f
 int backup(CommandContext &context)
 {
     const QString file = context.arguments[0];
-    if (const QString problem = backupTargetProblem(file); !problem.isEmpty())
+    if (const QString problem = backupTargetProblem(file, context.hasOption(forceOption)); !problem.isEmpty())
         return context.fail(problem);
+    // A backup onto a store that a window or another command works on
+    // would be mixed with what that one saves.
+    StoreLock targetLock(file);
+    if (!targetLock.tryLock())
+        return context.fail(targetLock.error());
     DeviceSession session;
     return runConnected(context, session, [&](const EndCommand &end) {
         runBackup(context, session, file, [&context, file, end](const BackupJob &job, const TransferOutcome &outcome) {
@@ -132,7 +145,7 @@ int restore(CommandContext &context)
     return runConnected(context, session, [&](const EndCommand &end) {
         RestoreJob *job = makeRestore(session.memory(), context.log, backup.data, file, *part, subject.data, storePath(context));
         printProgress(*job, context.err, QStringLiteral("Restore"));
-        auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job);
+        auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job, context);
         QObject::connect(job, &TransferJob::finished, job,
                          [&context, job, part, end, stopOnCtrlC](const TransferOutcome &outcome) mutable {
                              stopOnCtrlC.reset();
@@ -171,6 +184,7 @@ std::optional<CompareSide> readInstrumentSide(CommandContext &context)
 QList<Command> wholeInstrumentCommands()
 {
     QList<CommandOption> backupOptions = deviceOptions();
+    backupOptions << CommandOption{forceOption, QString(), QStringLiteral("replace FILE if it exists")};
     QList<CommandOption> restoreOptions{
         {programsOption, QStringLiteral("A-B"), QStringLiteral("restore only programs A to B (default: all 99)")},
         {noReagentsOption, QString(), QStringLiteral("leave the reagent names on the Corvex as they are")},

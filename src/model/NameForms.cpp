@@ -1,4 +1,4 @@
-#include "FitName.h"
+#include "NameForms.h"
 
 #include "Limits.h"
 
