@@ -3,6 +3,7 @@
 // the user when it failed.
 #include "MainWindow.h"
 
+#include "CompareDialog.h"
 #include "ConnectionFrame.h"
 #include "DeviceConnection.h"
 #include "JobRunner.h"
@@ -27,19 +28,19 @@ QString jobTitle(Kind kind)
 {
     switch (kind) {
     case Kind::SendProgram:
-        return QStringLiteral("Send to Corvex");
+        return MainWindow::tr("Send to Corvex");
     case Kind::SendReagent:
-        return QStringLiteral("Send reagent");
+        return MainWindow::tr("Send reagent");
     case Kind::ReadAll:
-        return readAllCaption;
+        return readAllCaption();
     case Kind::Backup:
-        return QStringLiteral("Back Up Instrument");
+        return MainWindow::tr("Back Up Instrument");
     case Kind::Restore:
-        return QStringLiteral("Restore Instrument");
+        return MainWindow::tr("Restore Instrument");
     case Kind::CompareRead:
-        return QStringLiteral("Compare");
+        return compareTitle();
     default:
-        return readFromCorvexCaption;
+        return readFromCorvexCaption();
     }
 }
 
@@ -48,31 +49,31 @@ QString endedText(bool read, const QString &what, const TransferOutcome &outcome
 {
     switch (outcome.status) {
     case Status::Done:
-        return what + (read ? QStringLiteral(" read.") : QStringLiteral(" sent."));
+        return read ? MainWindow::tr("%1 read.").arg(what) : MainWindow::tr("%1 sent.").arg(what);
     case Status::Stopped:
-        return QStringLiteral("Reading %1 stopped; it is unchanged.").arg(what);
+        return MainWindow::tr("Reading %1 stopped; it is unchanged.").arg(what);
     case Status::StoreFailed:
-        return what + (read ? QStringLiteral(" read, but not saved.") : QStringLiteral(" sent, but not saved."));
+        return read ? MainWindow::tr("%1 read, but not saved.").arg(what) : MainWindow::tr("%1 sent, but not saved.").arg(what);
     default:
-        return what + (read ? QStringLiteral(" was not read.") : QStringLiteral(" was not sent."));
+        return read ? MainWindow::tr("%1 was not read.").arg(what) : MainWindow::tr("%1 was not sent.").arg(what);
     }
 }
 
 QString readAllEndedText(const TransferOutcome &outcome)
 {
     const int read = outcome.reagentsRead;
-    const QString saved = read == 1 ? QStringLiteral("1 name saved") : QStringLiteral("%1 names saved").arg(read);
+    const QString saved = read == 1 ? MainWindow::tr("1 name saved") : MainWindow::tr("%1 names saved").arg(read);
     switch (outcome.status) {
     case Status::Done:
-        return QStringLiteral("Read ALL done; %1.").arg(saved);
+        return MainWindow::tr("Read ALL done; %1.").arg(saved);
     case Status::Stopped:
-        return read == 0 ? QStringLiteral("Read ALL stopped; no names read.")
-                         : QStringLiteral("Read ALL stopped after %1; %2.").arg(reagentNumberLabel(read), saved);
+        return read == 0 ? MainWindow::tr("Read ALL stopped; no names read.")
+                         : MainWindow::tr("Read ALL stopped after %1; %2.").arg(reagentNumberLabel(read), saved);
     case Status::StoreFailed:
-        return QStringLiteral("Read ALL read %1 names, but they were not saved.").arg(read);
+        return MainWindow::tr("Read ALL read %1 names, but they were not saved.").arg(read);
     default:
-        return read == 0 ? QStringLiteral("Read ALL failed; no names read.")
-                         : QStringLiteral("Read ALL failed after %1; %2.").arg(reagentNumberLabel(read), saved);
+        return read == 0 ? MainWindow::tr("Read ALL failed; no names read.")
+                         : MainWindow::tr("Read ALL failed after %1; %2.").arg(reagentNumberLabel(read), saved);
     }
 }
 
@@ -134,7 +135,7 @@ void MainWindow::readProgram()
     m_programs->setCurrentProgram(n);
     if (!m_programs->hasUnsentEdits(n))
         return startReadProgram(n);
-    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption, readOverUnsentEditsQuestion(n),
+    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption(), readOverUnsentEditsQuestion(n),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -156,9 +157,9 @@ void MainWindow::sendProgram()
     if (!m_runner->busy().isIdle())
         return;
     const int n = m_programs->currentProgram();
-    auto *question = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
-                                     programNumberLabel(n)
-                                         + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
+    auto *question = new QMessageBox(QMessageBox::NoIcon, tr("Send Program to Corvex"),
+                                     tr("%1, which is stored on the Corvex, will be overwritten. Are you sure?")
+                                         .arg(programNumberLabel(n)),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -205,7 +206,7 @@ void MainWindow::readReagent()
         if (outcome.transferred())
             m_reagents->refreshLine(r);
         else if (m_parts.connection.isConnected())
-            m_title = QStringLiteral("ERROR!");
+            m_title = tr("ERROR!");
     });
 }
 
@@ -222,7 +223,7 @@ void MainWindow::readAllReagents()
     });
     m_runner->run(Kind::ReadAll, job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != Status::StoreFailed && m_parts.connection.isConnected())
-            m_title = QStringLiteral("ERROR!");
+            m_title = tr("ERROR!");
         m_reagents->resetReadAllProgress();
         m_reagents->showProgressNote(readAllEndedText(outcome));
     });

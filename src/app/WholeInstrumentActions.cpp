@@ -24,9 +24,15 @@ namespace corvex {
 
 namespace {
 
-const QString backupTitle = QStringLiteral("Back Up Instrument");
-const QString restoreTitle = QStringLiteral("Restore Instrument");
-const QString backupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
+QString backupTitle()
+{
+    return WholeInstrumentActions::tr("Back Up Instrument");
+}
+
+QString restoreTitle()
+{
+    return WholeInstrumentActions::tr("Restore Instrument");
+}
 
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
 {
@@ -48,7 +54,7 @@ QString suggestedPlace(QFileDialog::AcceptMode mode)
 
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, suggestedPlace(mode), backupFilter);
+    QFileDialog dialog(parent, title, suggestedPlace(mode), WholeInstrumentActions::tr("Corvex backups (*.ini);;All files (*)"));
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -61,20 +67,20 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 // What a restore of `backup` overwrites, for the question before it starts.
 QString restoreQuestion(const QString &file, const CompareSide &backup, const InstrumentData &local)
 {
-    QString text = QStringLiteral("All 99 programs and all 200 reagent names on the Corvex will be overwritten by "
-                                  "those of \"%1\"")
+    QString text = WholeInstrumentActions::tr("All 99 programs and all 200 reagent names on the Corvex will be "
+                                              "overwritten by those of \"%1\"")
                        .arg(file);
     if (const std::optional<BackupInfo> info = readBackupInfo(file)) {
-        text += QStringLiteral(", backed up on %1 from %2")
+        text += WholeInstrumentActions::tr(", backed up on %1 from %2")
                     .arg(QLocale().toString(info->created, QLocale::ShortFormat), info->port);
     }
     const QList<DataDifference> differences = compareData(local, backup.data);
     text += differences.isEmpty()
-        ? QStringLiteral(".\n\nThe backup holds the same as the local store.")
-        : QStringLiteral(".\n\nIt differs from the local store (the last copy of the Corvex) in %1 items; the "
-                         "details list them.")
-              .arg(differences.size());
-    return text + QStringLiteral("\n\nRestore the backup now?");
+        ? WholeInstrumentActions::tr(".\n\nThe backup holds the same as the local store.")
+        : WholeInstrumentActions::tr(".\n\nIt differs from the local store (the last copy of the Corvex) in %n items; "
+                                     "the details list them.",
+                                     nullptr, int(differences.size()));
+    return text + WholeInstrumentActions::tr("\n\nRestore the backup now?");
 }
 
 } // namespace
@@ -84,7 +90,7 @@ WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
     , m_parts(std::move(parts))
 {
     m_parts.runner.log().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
-        showMessage(window, QMessageBox::Warning, QStringLiteral("Transfer Log"), message);
+        showMessage(window, QMessageBox::Warning, tr("Transfer Log"), message);
     });
 }
 
@@ -95,37 +101,37 @@ void WholeInstrumentActions::addTo(QMenu *menu)
         action->setObjectName(QLatin1String(name));
         QObject::connect(action, &QAction::triggered, slot);
     };
-    add("mnBackup", QStringLiteral("&Back Up Instrument..."), [this] { backUp(); });
-    add("mnRestore", QStringLiteral("Res&tore Instrument..."), [this] { restore(); });
-    add("mnCompare", QStringLiteral("&Compare..."), [this] { compare(); });
-    add("mnTransferLog", QStringLiteral("Transfer &Log..."), [this] { showLog(); });
+    add("mnBackup", tr("&Back Up Instrument..."), [this] { backUp(); });
+    add("mnRestore", tr("Res&tore Instrument..."), [this] { restore(); });
+    add("mnCompare", tr("&Compare..."), [this] { compare(); });
+    add("mnTransferLog", tr("Transfer &Log..."), [this] { showLog(); });
 }
 
 bool WholeInstrumentActions::checkReady(const QString &title)
 {
     if (!m_parts.runner.busy().isIdle()) {
         showMessage(m_parts.window, QMessageBox::Warning, title,
-                    QStringLiteral("Another transfer is under way. Try again when it has ended."));
+                    tr("Another transfer is under way. Try again when it has ended."));
         return false;
     }
     if (m_parts.runner.isConnected())
         return true;
     showMessage(m_parts.window, QMessageBox::Warning, title,
-                QStringLiteral("The Corvex is not connected. Connect it in File > Settings... first."));
+                tr("The Corvex is not connected. Connect it in File > Settings... first."));
     return false;
 }
 
 void WholeInstrumentActions::backUp()
 {
-    if (!checkReady(backupTitle))
+    if (!checkReady(backupTitle()))
         return;
-    const QString file = chooseFile(m_parts.window, backupTitle, QFileDialog::AcceptSave);
-    if (file.isEmpty() || !checkReady(backupTitle))
+    const QString file = chooseFile(m_parts.window, backupTitle(), QFileDialog::AcceptSave);
+    if (file.isEmpty() || !checkReady(backupTitle()))
         return;
     BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), file, m_parts.runner.port());
-    runWithProgress(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
-        showEnded(backupTitle, outcome,
-                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).")
+    runWithProgress(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
+        showEnded(backupTitle(), outcome,
+                  tr("The Corvex has been backed up to \"%1\" (%2 bytes read).")
                       .arg(file, byteCountText(job->bytesRead())));
     });
 }
@@ -161,43 +167,43 @@ void WholeInstrumentActions::showEnded(const QString &title, const TransferOutco
 
 void WholeInstrumentActions::restore()
 {
-    if (!checkReady(restoreTitle))
+    if (!checkReady(restoreTitle()))
         return;
-    const QString file = chooseFile(m_parts.window, restoreTitle, QFileDialog::AcceptOpen);
+    const QString file = chooseFile(m_parts.window, restoreTitle(), QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     const RestoreSource source = readRestoreSource(file, StorePart());
     if (!source.ok()) {
-        QMessageBox::warning(m_parts.window, restoreTitle, source.refusal(file));
+        QMessageBox::warning(m_parts.window, restoreTitle(), source.refusal(file));
         return;
     }
     const CompareSide backup{file, source.data, false};
 
-    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, backup, m_parts.data),
+    QMessageBox question(QMessageBox::Question, restoreTitle(), restoreQuestion(file, backup, m_parts.data),
                          QMessageBox::Yes | QMessageBox::No, m_parts.window);
     QStringList lines;
     for (const DataDifference &difference : compareData(m_parts.data, backup.data))
         lines << differenceLine(difference);
     if (!lines.isEmpty())
-        question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
+        question.setDetailedText(tr("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
     question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes || !checkReady(restoreTitle))
+    if (question.exec() != QMessageBox::Yes || !checkReady(restoreTitle()))
         return;
 
     RestoreJob *job = makeRestore(m_parts.runner.memory(), m_parts.runner.log(), backup.data, file, StorePart(), m_parts.data,
                                   m_parts.storePath);
-    runWithProgress(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
+    runWithProgress(BusyState::Kind::Restore, restoreTitle(), job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
-        showEnded(restoreTitle, outcome,
-                  QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
+        showEnded(restoreTitle(), outcome,
+                  tr("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
     });
 }
 
 void WholeInstrumentActions::compare()
 {
     const auto readInstrument = [this]() -> BackupJob * {
-        if (!checkReady(compareTitle))
+        if (!checkReady(compareTitle()))
             return nullptr;
         BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), QString(), m_parts.runner.port());
         m_parts.runner.run(BusyState::Kind::CompareRead, job);

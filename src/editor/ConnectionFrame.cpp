@@ -13,8 +13,23 @@
 
 namespace corvex {
 
+QString readFromCorvexCaption()
+{
+    return ConnectionFrame::tr("Read from Corvex");
+}
+
+QString readAllCaption()
+{
+    return ConnectionFrame::tr("Read ALL from Corvex");
+}
+
+QString stopCaption()
+{
+    return ConnectionFrame::tr("Stop");
+}
+
 ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
-    : QGroupBox(QStringLiteral("Connection to Corvex"), parent)
+    : QGroupBox(tr("Connection to Corvex"), parent)
     , m_count(design.count)
     , m_captions{design.firstCaption, design.secondCaption}
 {
@@ -84,7 +99,7 @@ void ConnectionFrame::showTransferState(bool canStart, Running running, bool can
     QPushButton *const widgets[2] = {firstButton, secondButton};
     for (int i = 0; i < 2; ++i) {
         const bool runs = running == buttons[i];
-        widgets[i]->setText(runs ? stopCaption : m_captions[i]);
+        widgets[i]->setText(runs ? stopCaption() : m_captions[i]);
         widgets[i]->setEnabled(runs ? canStop : canStart);
     }
 }

@@ -1,14 +1,10 @@
 #include "DeviceConnection.h"
 #include "HexFormat.h"
 #include "MemoryCommands.h"
-#include "MemoryReply.h"
 #include "PortAccess.h"
-#include "PortSearch.h"
 #include "PortTable.h"
 #include "PortWatcher.h"
-#include "ReceiveRules.h"
 #include "SerialDevicePort.h"
-#include "SerialLink.h"
 #include "support/FakePort.h"
 #include "support/SimulatorProcess.h"
 #include "support/TestEnvironment.h"
@@ -17,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -77,14 +72,6 @@ struct Connection
         noteOutcomes(connection, outcomes);
     }
 
-    // Starts connectDevice() and waits for its one signal.
-    bool connectDevice()
-    {
-        const qsizetype before = outcomes.size();
-        connection.connectDevice();
-        return QTest::qWaitFor([&] { return outcomes.size() > before; }, 60'000);
-    }
-
     // Checks a given device and waits for the answer.
     bool connectToDevice(const QString &device)
     {
@@ -126,9 +113,11 @@ class TestLink : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<IsolatedUserFolders> m_folders;
-    std::unique_ptr<FakePort> m_port;
-    std::unique_ptr<SerialLink> m_link;
+    // Per test: its own user settings, and a link over an in-process port.
+    struct Wire { IsolatedUserFolders folders; FakePort port; SerialLink link{port}; };
+    std::unique_ptr<Wire> m_wire;
+    FakePort *m_port = nullptr;
+    SerialLink *m_link = nullptr;
 
     // Answers the n-th line written with the n-th answer; "<unplug>" and
     // "<close>" take the port away while the transaction waits, "<closed>"
@@ -141,7 +130,7 @@ class TestLink : public QObject
         m_port->setResponder([this, lines, answers](const QByteArray &) -> QByteArray {
             const QByteArray answer = answers.value((*lines)++);
             if (answer == "<unplug>" || answer == "<close>") {
-                QTimer::singleShot(0, m_port.get(), [this, answer] { answer == "<unplug>" ? m_port->unplug() : m_port->close(); });
+                QTimer::singleShot(0, m_port, [this, answer] { answer == "<unplug>" ? m_port->unplug() : m_port->close(); });
                 return {};
             }
             return answer;
@@ -159,18 +148,11 @@ class TestLink : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_folders = std::make_unique<IsolatedUserFolders>();
-        m_port = std::make_unique<FakePort>();
-        m_link = std::make_unique<SerialLink>(*m_port);
+        m_wire = std::make_unique<Wire>();
+        m_port = &m_wire->port;
+        m_link = &m_wire->link;
         m_link->setTickInterval(20ms);
         QVERIFY(m_port->open());
-    }
-
-    void cleanup()
-    {
-        m_link.reset();
-        m_port.reset();
-        m_folders.reset();
     }
 
     void transactions_data()

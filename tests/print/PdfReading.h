@@ -1,14 +1,11 @@
 #pragma once
 
 #include "PdfPrint.h"
+#include "support/CtlProcess.h"
 
 #include <QPageLayout>
-#include <QPointF>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QString>
-#include <QStringList>
 
 namespace corvex {
 
@@ -23,11 +20,8 @@ struct Word
 
 inline QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const CtlRun run = runProcess(program, arguments);
+    return run.exitCode == 0 ? run.out : QString();
 }
 
 // The words of one page as pdftotext -bbox reads them.

@@ -2,9 +2,7 @@
 
 #include "support/FileFixtures.h"
 
-#include <QByteArray>
 #include <QImage>
-#include <QString>
 
 namespace corvex {
 
@@ -23,11 +21,8 @@ inline bool writeRaster(const QString &path, int w, int h, const char *format = 
 // A 4 x 2 blue GIF (Qt reads GIF but does not write it).
 inline QByteArray gif4x2()
 {
-    static const unsigned char bytes[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x02, 0x00, 0xf0, 0x00, 0x00, 0x00, 0x00,
-        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
-        0x00, 0x00, 0x04, 0x00, 0x02, 0x00, 0x00, 0x02, 0x03, 0x84, 0x6f, 0x05, 0x00, 0x3b};
-    return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
+    return QByteArray::fromHex("474946383961 0400 0200 f00000 0000ff 000000"      // "GIF89a", 4 x 2, colours blue and black
+                               "21f904 000000 0000 2c 0000 0000 0400 0200 00 0203846f0500 3b"); // the image, its pixels, the end
 }
 
 // A placeable Windows metafile, 400 x 200 units, that fills its whole area

@@ -4,8 +4,6 @@
 #include "NameForms.h"
 #include "RecordingSurface.h"
 
-#include <QByteArray>
-
 namespace corvex {
 
 // Small data sets for print tests: a reagent list with names 1..50 and a few

@@ -2,14 +2,10 @@
 #include "PdfReading.h"
 #include "PictureFiles.h"
 #include "SheetFixtures.h"
-#include "support/BuiltPrograms.h"
-#include "support/CtlProcess.h"
-#include "support/FileFixtures.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace corvex;
@@ -27,17 +23,15 @@ class TestPdfOutput : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_folders = std::make_unique<IsolatedUserFolders>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
+        m_folder = std::make_unique<TestFolder>();
         InstrumentData data = sampleData();
         data.programs[2] = sampleProgram("Routine", typeEm);
         data.programs[3] = sampleProgram("Biopsy", typeLm);
         data.programs[5] = sampleProgram("Broken", typeEm);
         data.programs[5].vial(2).reagent = 250;
         for (int p : {0, 2, 3, 5})
-            QVERIFY(saveToStore(p, m_store, data));
-        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("logo.emf")), PictureFiles::enhancedMetafile400x200()));
+            QVERIFY(saveToStore(p, m_folder->store, data));
+        QVERIFY(writeBytes(path("logo.emf"), PictureFiles::enhancedMetafile400x200()));
     }
 
     void sheetsIntoAPdf_data()
@@ -55,12 +49,12 @@ private Q_SLOTS:
     void sheetsIntoAPdf()
     {
         QFETCH(PdfSheets, sheets);
-        const QString pdf = m_dir->filePath(QStringLiteral("sheets.pdf"));
-        const CtlRun run = runTool(inFolder(sheets.arguments) + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--store"), m_store});
+        const QString pdf = path("sheets.pdf");
+        const CtlRun run = runTool(sheets.arguments + QStringList{QStringLiteral("--pdf"), pdf});
         QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err)); // nothing for a script's mail
         // An archive has the permissions of any new file, not those of the
         // private file it was composed in.
-        QFile anyNewFile(m_dir->filePath(QStringLiteral("any.txt")));
+        QFile anyNewFile(path("any.txt"));
         QVERIFY(anyNewFile.open(QIODevice::WriteOnly));
         QCOMPARE(QFileInfo(pdf).permissions(), anyNewFile.permissions());
         QVERIFY2(run.out.startsWith(sheets.summary), qPrintable(run.out));
@@ -96,38 +90,30 @@ private Q_SLOTS:
 
         if (!arguments.contains(QStringLiteral("--pdf")))
             arguments << QStringLiteral("--pdf") << QStringLiteral("out.pdf");
-        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("out.pdf")), "the previous archive"));
-        const CtlRun run = runTool(inFolder(arguments) + QStringList{QStringLiteral("--store"), m_store});
+        QVERIFY(writeBytes(path("out.pdf"), "the previous archive"));
+        const CtlRun run = runTool(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         // The target keeps what it held, and no part of a new one is left beside it.
-        QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("out.pdf"))), QByteArray("the previous archive"));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(readBytes(path("out.pdf")), QByteArray("the previous archive"));
+        QCOMPARE(QDir(m_folder->folders.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 
 private:
-    // The real program, started the way cron starts a script: no display, no runtime folder.
-    static CtlRun runTool(const QStringList &arguments)
+    QString path(const QString &name) const { return m_folder->path(name); }
+
+    // The real program on the test's store, started the way cron starts a script: no display, no
+    // runtime folder. File names of the arguments stand in the test's folder.
+    CtlRun runTool(QStringList arguments) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
             environment.remove(QLatin1String(name));
-        return runProcess(ctlProgram(), arguments, environment);
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral(R"(^([\w.]+\.(ini|emf|png|pdf))$)")), path(QStringLiteral("\\1")));
+        return runProcess(ctlProgram(), arguments << QStringLiteral("--store") << m_folder->store, environment);
     }
 
-    // File names of the arguments stand in the test's folder.
-    QStringList inFolder(QStringList arguments) const
-    {
-        for (QString &argument : arguments) {
-            if (QRegularExpression(QStringLiteral(R"(^[\w.]+\.(ini|emf|png|pdf)$)")).match(argument).hasMatch())
-                argument = m_dir->filePath(argument);
-        }
-        return arguments;
-    }
-
-    std::unique_ptr<IsolatedUserFolders> m_folders;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_store;
+    std::unique_ptr<TestFolder> m_folder;
 };
 
 QTEST_MAIN(TestPdfOutput)

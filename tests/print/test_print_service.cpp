@@ -2,10 +2,8 @@
 #include "PdfReading.h"
 #include "PrintDialog.h"
 #include "SheetFixtures.h"
-#include "support/BuiltPrograms.h"
-#include "support/CtlProcess.h"
 #include "support/PrivatePrintService.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFolder.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -49,14 +47,12 @@ class TestPrintService : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_folders = std::make_unique<IsolatedUserFolders>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = m_dir->filePath(QStringLiteral("CORVEX.ini"));
+        m_folder = std::make_unique<TestFolder>();
         m_data = sampleData();
         m_data.programs[1] = sampleProgram("Routine", typeEm);
         m_data.programs[7] = sampleProgram("Biopsy", typeLm);
         for (int p : {0, 1, 7})
-            QVERIFY(saveToStore(p, m_store, m_data));
+            QVERIFY(saveToStore(p, m_folder->store, m_data));
         m_messages.clear();
         QVERIFY2(m_service.start(), qPrintable(m_service.errorString()));
         QVERIFY2(m_service.addQueue(office) && m_service.client(QStringLiteral("lpadmin"), {QStringLiteral("-d"), office}),
@@ -67,7 +63,7 @@ private Q_SLOTS:
     {
         const QStringList before = jobs();
 
-        const CtlRun programs = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("2")});
+        const CtlRun programs = runTool({"print-programs", "1", "2"});
         QVERIFY2(programs.exitCode == 0, qPrintable(programs.err));
         QCOMPARE(programs.out.trimmed(), QStringLiteral("Programs 01 to 02 (2 pages) printed to the printer \"Office\"."));
         int programsJob = 0;
@@ -103,20 +99,19 @@ private Q_SLOTS:
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(office);
         const QStringList before = jobs();
-        const QString limits = change == QLatin1String("full disk") ? QStringLiteral("trap '' XFSZ; ulimit -f 4;") : QString(); // files of at most 4 KiB
+        const bool fullDisk = change == QLatin1String("full disk");
         if (change == QLatin1String("stop")) {
             m_service.stop();
-        } else if (!change.isEmpty() && limits.isEmpty()) {
+        } else if (!change.isEmpty() && !fullDisk) {
             QStringList arguments = change.split(QLatin1Char(' ')) << queue;
             QVERIFY2(m_service.client(arguments.takeFirst(), arguments), qPrintable(m_service.errorString()));
         }
 
-        const CtlRun run = runTool({QStringLiteral("print-programs"), QStringLiteral("1"), QStringLiteral("1"),
-                                    QStringLiteral("--printer"), queue}, limits);
+        const CtlRun run = runTool({"print-programs", "1", "1", "--printer", queue}, fullDisk ? 4 : 0);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith(QLatin1String("Unknown Printer Error. (")) && run.err.contains(detail) && run.out.isEmpty(), qPrintable(run.err));
 
-        if (!change.isEmpty() && limits.isEmpty()) {
+        if (!change.isEmpty() && !fullDisk) {
             QVERIFY(!printFromTheDialog(office, &printer));
             QCOMPARE(m_messages, QStringList{QStringLiteral("Printer Error.|Unknown Printer Error.")});
         }
@@ -141,20 +136,15 @@ private:
         return !dialog.keptAfterFailure();
     }
 
-    // The real tool, on the test's store; `limits` are shell commands run before it.
-    CtlRun runTool(const QStringList &arguments, const QString &limits = {}) const
+    // The real tool, on the test's store; with `fullDiskKiB`, on a disk that takes only that much of a file.
+    CtlRun runTool(const QStringList &arguments, int fullDiskKiB = 0) const
     {
-        const QStringList all = QStringList(arguments) << QStringLiteral("--store") << m_store;
-        if (limits.isEmpty())
-            return runProcess(ctlProgram(), all);
-        return runProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limits + QStringLiteral(" exec \"$0\" \"$@\""),
-                                                                   ctlProgram()} + all);
+        const QStringList all = arguments + QStringList{QStringLiteral("--store"), m_folder->store};
+        return fullDiskKiB ? runCtlOnAFullDisk(all, fullDiskKiB) : runProcess(ctlProgram(), all);
     }
 
     PrivatePrintService m_service;
-    std::unique_ptr<IsolatedUserFolders> m_folders;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_store;
+    std::unique_ptr<TestFolder> m_folder;
     InstrumentData m_data;
     QStringList m_messages; // title|text
 };

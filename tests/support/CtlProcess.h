@@ -1,7 +1,8 @@
 #pragma once
 
+#include "support/BuiltPrograms.h"
+
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 
 namespace corvex {
@@ -36,6 +37,14 @@ inline CtlRun runProcess(const QString &program, const QStringList &arguments,
     run.out = QString::fromUtf8(tool.readAllStandardOutput());
     run.err = QString::fromUtf8(tool.readAllStandardError());
     return run;
+}
+
+// Runs corvexctl with every file it writes cut at `kib` KiB, with EFBIG
+// instead of a signal, as on a full disk.
+inline CtlRun runCtlOnAFullDisk(const QStringList &arguments, int kib)
+{
+    const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(kib);
+    return runProcess(QStringLiteral("/bin/bash"), QStringList{QStringLiteral("-c"), limited, ctlProgram()} + arguments);
 }
 
 } // namespace corvex

@@ -8,8 +8,6 @@
 #include "support/CtlProcess.h"
 #include "WholeInstrumentCommands.h"
 
-#include <QTextStream>
-
 namespace corvex {
 
 // Runs the command-line tool in this process, with its output streams read

@@ -5,14 +5,11 @@
 #include "MemoryMap.h"
 #include "TransferJob.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTimer>
-
-#include <functional>
 
 namespace corvex {
 

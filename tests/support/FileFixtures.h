@@ -2,7 +2,6 @@
 
 #include "InstrumentData.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -13,9 +12,7 @@ namespace corvex {
 inline QByteArray readBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)

@@ -4,8 +4,6 @@
 #include "MemoryMap.h"
 #include "NameForms.h"
 
-#include <QByteArray>
-
 namespace corvex {
 
 // The instrument's 64 KiB memory holding `data` (blank slots all zero, as

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "support/CtlProcess.h"
+#include "support/FileFixtures.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -43,12 +42,8 @@ public:
         m_scheduler.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_scheduler.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"), QStringLiteral("-s"), path("cups-files.conf")});
         const QDeadlineTimer deadline(30'000);
-        const auto answers = [] { // lpstat ends with 0 whether the scheduler answers on its socket or not
-            QProcess lpstat;
-            lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-            return lpstat.waitForFinished(30'000) && lpstat.readAllStandardOutput().trimmed() == "scheduler is running";
-        };
-        while (!answers()) {
+        // lpstat ends with 0 whether the scheduler answers on its socket or not.
+        while (runProcess(QStringLiteral("lpstat"), {QStringLiteral("-r")}).out.trimmed() != QLatin1String("scheduler is running")) {
             if (deadline.hasExpired() || !m_scheduler.waitForStarted(10'000) || m_scheduler.state() != QProcess::Running) {
                 m_error = QStringLiteral("cupsd does not answer on %1: %2 %3")
                               .arg(path("cups.sock"), m_scheduler.errorString(), QString::fromLocal8Bit(m_scheduler.readAll()));
@@ -76,12 +71,10 @@ public:
     // against this scheduler; true when it ends with exit code 0.
     bool client(const QString &program, const QStringList &arguments)
     {
-        QProcess process;
-        process.start(program, arguments);
-        const bool done = process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-        if (!done)
-            m_error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + QString::fromLocal8Bit(process.readAllStandardError());
-        return done;
+        const CtlRun run = runProcess(program, arguments);
+        if (run.exitCode != 0)
+            m_error = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + run.err;
+        return run.exitCode == 0;
     }
 
     // Sets up a queue that accepts jobs and prints them to nothing.
@@ -116,13 +109,8 @@ private:
                                              "TempDir %1/tmp\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
                                              "PageLog %1/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
                                              "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n");
-        return writeFile("cupsd.conf", scheduler.arg(path("cups.sock")).toUtf8()) && writeFile("cups-files.conf", files.arg(m_dir.path()).toUtf8());
-    }
-
-    bool writeFile(const char *name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return writeBytes(path("cupsd.conf"), scheduler.arg(path("cups.sock")).toUtf8())
+            && writeBytes(path("cups-files.conf"), files.arg(m_dir.path()).toUtf8());
     }
 
     QTemporaryDir m_dir;

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 
 namespace corvex {
@@ -17,15 +16,13 @@ class SimulatorProcess
 {
 public:
     SimulatorProcess() = default;
-    SimulatorProcess(const SimulatorProcess &) = delete;
-    SimulatorProcess &operator=(const SimulatorProcess &) = delete;
+    Q_DISABLE_COPY_MOVE(SimulatorProcess)
     ~SimulatorProcess() { stop(); }
 
     // False when the simulator could not be started; errorString() says why.
     bool start(const QStringList &options = {})
     {
-        const QString program = simulatorProgram();
-        m_process.start(program, QStringList(options) << QStringLiteral("--verbose"));
+        m_process.start(simulatorProgram(), QStringList(options) << QStringLiteral("--verbose"));
         if (!m_process.waitForStarted(10'000)) {
             m_error = m_process.errorString();
             return false;

@@ -7,14 +7,8 @@ set -uo pipefail
 ctl=$1
 # shellcheck source=/dev/null
 source "$2"
+source "$(dirname "$0")/help-listing.sh"
 export QT_QPA_PLATFORM=offscreen
-
-help_items() {
-  awk -v heading="$1" '
-    $0 == heading { listing = 1; next }
-    listing && /^  [^ ]/ { print $1; next }
-    listing && /^$/ { listing = 0 }'
-}
 words() { tr ' \n' '\n\n' | sed '/^$/d' | sort -u | tr '\n' ' '; }
 
 failures=()

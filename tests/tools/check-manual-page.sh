@@ -6,6 +6,7 @@
 set -euo pipefail
 ctl=$1
 page=$2
+source "$(dirname "$0")/help-listing.sh"
 export QT_QPA_PLATFORM=offscreen
 
 # The first word of each ".TP" item in a section of the page, "\-" as "-".
@@ -18,15 +19,6 @@ page_items() {
       split(line, words, /[ ,]/); print words[1]
     }
     { previous = $0 }' "$page" | sort -u
-}
-
-# Entries of a "--help" listing: the first word of the indented lines after
-# the heading.
-help_items() {
-  awk -v heading="$1" '
-    $0 == heading { listing = 1; next }
-    listing && /^  [^ ]/ { print $1; next }
-    listing && /^$/ { listing = 0 }'
 }
 
 failures=()

@@ -5,7 +5,7 @@
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFolder.h"
 #include "UserSettings.h"
 
 #include <QSysInfo>
@@ -53,28 +53,27 @@ class TestCorvexCtl : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<IsolatedUserFolders> m_folders;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_store;
+    std::unique_ptr<TestFolder> m_folder;
+    QString m_store, m_dir;
     QByteArray m_storeBytes;
     QByteArray m_programFileBytes; // program.txt, a program file
 
-    QString path(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
+    QString path(const QString &name) const { return m_folder->path(name); }
 
     // "<store>" and "<dir>" in the words of a table row, made real.
     QStringList expanded(QStringList words) const
     {
         for (QString &word : words)
-            word.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir->path());
+            word.replace(QStringLiteral("<store>"), m_store).replace(QStringLiteral("<dir>"), m_dir);
         return words;
     }
 
 private Q_SLOTS:
     void init()
     {
-        m_folders = std::make_unique<IsolatedUserFolders>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = path("CORVEX.ini");
+        m_folder = std::make_unique<TestFolder>();
+        m_store = m_folder->store;
+        m_dir = m_folder->folders.path();
         InstrumentData data = fullSampleData();
         data.programs[7].type = 0;
         data.programs[7].duration = 95;
@@ -168,10 +167,10 @@ private Q_SLOTS:
         const QString store = folder + QStringLiteral("/CORVEX.ini");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::copy(m_store, store));
-        for (const auto &[file, mode] : {std::pair{m_dir->path(), 0755}, {path("program.txt"), 0644}, {store, storeMode}, {folder, folderMode}})
+        for (const auto &[file, mode] : {std::pair{m_dir, 0755}, {path("program.txt"), 0644}, {store, storeMode}, {folder, folderMode}})
             QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0);
 
-        const CtlRun failed = runAsUser(expanded(arguments) << QStringLiteral("--store") << store, m_dir->path());
+        const CtlRun failed = runAsUser(expanded(arguments) << QStringLiteral("--store") << store, m_dir);
 
         ::chmod(folder.toLocal8Bit(), 0755);
         ::chmod(store.toLocal8Bit(), 0644);
@@ -215,8 +214,7 @@ private Q_SLOTS:
             QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status));
             exitCode = WEXITSTATUS(status);
         } else {
-            const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitKiB);
-            const CtlRun run = runProcess(QStringLiteral("bash"), QStringList{"-c", limited, ctlProgram()} + expanded(arguments));
+            const CtlRun run = runCtlOnAFullDisk(expanded(arguments), limitKiB);
             exitCode = run.exitCode;
             // The system's reason ("File too large"), not "Unknown error".
             QVERIFY2(run.err.contains(QStringLiteral("Cannot write \"%1\"").arg(target)) && !run.err.contains(QStringLiteral("Unknown error")),
@@ -301,7 +299,7 @@ private Q_SLOTS:
     {
         if (::geteuid() != 0)
             QSKIP("Only root would follow the link.");
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("open")) && ::chmod(path("open").toLocal8Bit(), 01777) == 0);
+        QVERIFY(QDir(m_dir).mkdir(QStringLiteral("open")) && ::chmod(path("open").toLocal8Bit(), 01777) == 0);
         QVERIFY(::symlink(path("program.txt").toLocal8Bit(), path("open/planted.txt").toLocal8Bit()) == 0
                 && ::lchown(path("open/planted.txt").toLocal8Bit(), 65534, 65534) == 0);
         const CtlRun run = runProcess(ctlProgram(), {"export-program", "7", path("open/planted.txt"), "--force", "--store", m_store});

@@ -2,16 +2,14 @@
 #include "LocalStore.h"
 #include "PortTable.h"
 #include "ProgramFile.h"
-#include "support/BuiltPrograms.h"
 #include "support/CtlRun.h"
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"
 #include "support/PseudoTerminal.h"
 #include "support/SimulatorProcess.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFolder.h"
 #include "TransferLogReader.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -30,11 +28,13 @@ class TestCorvexctlDevice : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<IsolatedUserFolders> m_folders;
+    std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<SimulatorProcess> m_sim;
-    QString m_store;
 
-    QString path(const QString &name) const { return m_folders->path() + QLatin1Char('/') + name; }
+    QString path(const QString &name) const { return m_folder->path(name); }
+    QStringList store() const { return {"--store", m_folder->store}; }
+    // Where the instrument is silent on purpose; a busy machine may then make the link repeat a command now and then.
+    static inline const QStringList shortTick{"--tick-ms", "10"};
 
     // The simulator with `options`, on its demonstration data or on the memory `image`.
     void start(const QStringList &options = {}, const QByteArray &image = {})
@@ -46,21 +46,10 @@ class TestCorvexctlDevice : public QObject
                  qPrintable(m_sim->errorString()));
     }
 
-    // A device command on the simulator's line and the test's store.
-    CtlRun onSimulator(QStringList arguments) const
+    // A command on the simulator's line, with further `options`.
+    CtlRun onSim(const QStringList &arguments, const QStringList &options = {}) const
     {
-        return runCtl(arguments << QStringLiteral("--port") << m_sim->devicePath() << QStringLiteral("--store") << m_store);
-    }
-
-    // A whole-instrument command, with a short tick where the instrument is
-    // silent on purpose; a busy machine may then make the link repeat a
-    // command now and then.
-    CtlRun onInstrument(QStringList arguments, bool shortTick = true) const
-    {
-        arguments << QStringLiteral("--port") << m_sim->devicePath();
-        if (shortTick)
-            arguments << QStringLiteral("--tick-ms") << QStringLiteral("10");
-        return runCtl(arguments);
+        return runCtl(arguments + options << QStringLiteral("--port") << m_sim->devicePath());
     }
 
     // Runs the tool as its own process and sends it Ctrl+C (or `signal`) once `underWay` is on its standard error.
@@ -93,44 +82,33 @@ class TestCorvexctlDevice : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_folders = std::make_unique<IsolatedUserFolders>();
-        m_store = path(QStringLiteral("CORVEX.ini"));
-    }
-
-    void cleanup()
-    {
-        m_sim.reset();
-        m_folders.reset();
-    }
+    void init() { m_folder = std::make_unique<TestFolder>(); }
+    void cleanup() { m_sim.reset(); }
 
     // One run of each device command: what it prints, and its exit code.
     void commandsPrintWhatTheyDid()
     {
         start();
-        CtlRun run = onSimulator({QStringLiteral("identify")});
-        QCOMPARE(run.out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
-        run = onSimulator({QStringLiteral("read-reagent"), QStringLiteral("11")});
-        QCOMPARE(run.out, QStringLiteral("Reagent 011: \"Xylene       \"\n"));
+        QCOMPARE(onSim({"identify"}, store()).out, QStringLiteral("A Corvex (4178-305) answers on %1.\n").arg(m_sim->devicePath()));
+        QCOMPARE(onSim({"read-reagent", "11"}, store()).out, QStringLiteral("Reagent 011: \"Xylene       \"\n"));
 
-        run = onSimulator({QStringLiteral("read-program"), QStringLiteral("2")});
+        CtlRun run = onSim({"read-program", "2"}, store());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QStringLiteral("Program02 (\"BIOPSY\") has been read from the Corvex and saved to \"%1\".\n").arg(m_store));
+        QCOMPARE(run.out, QStringLiteral("Program02 (\"BIOPSY\") has been read from the Corvex and saved to \"%1\".\n").arg(m_folder->store));
         QVERIFY(run.err.endsWith(QStringLiteral("Reading Program02: 100%\n")));
-        QCOMPARE(loaded(m_store).programs[2].name, QByteArray("BIOPSY       "));
+        QCOMPARE(loaded(m_folder->store).programs[2].name, QByteArray("BIOPSY       "));
 
-        run = onSimulator({QStringLiteral("read-reagents")});
+        run = onSim({"read-reagents"}, store());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.count(QLatin1Char('\n')), 200);
         QVERIFY(run.out.startsWith(QStringLiteral("Reagent 001: \"(empty)      \"\n")));
 
-        run = onSimulator({QStringLiteral("send-reagent"), QStringLiteral("30"), QStringLiteral("Paraffin extra hot")});
+        run = onSim({"send-reagent", "30", "Paraffin extra hot"}, store());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QStringLiteral("The name is cut to its first 13 characters.\n"));
-        QCOMPARE(loaded(m_store).reagents[30], QByteArray("Paraffin extr"));
+        QCOMPARE(loaded(m_folder->store).reagents[30], QByteArray("Paraffin extr"));
 
-        const QString help = runCtl({QStringLiteral("read-program"), QStringLiteral("--help")}).out;
+        const QString help = runCtl({"read-program", "--help"}).out;
         QVERIFY(help.contains(QStringLiteral("--port PORT")) && !help.contains(QStringLiteral("tick"))); // a setting for tests only
     }
 
@@ -138,16 +116,15 @@ private Q_SLOTS:
     {
         start();
         setPortDeviceOverride(4, m_sim->devicePath());
-        QCOMPARE(runCtl({QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("4")}).exitCode, 0);
+        QCOMPARE(runCtl({"identify", "--port", "4"}).exitCode, 0);
         QVERIFY(!storedCommPort());
 
         storeCommPort(4);
-        const CtlRun run = runCtl({QStringLiteral("read-reagent"), QStringLiteral("2")});
-        QCOMPARE(run.out, QStringLiteral("Reagent 002: \"Formalin 10% \"\n"));
+        QCOMPARE(runCtl({"read-reagent", "2"}).out, QStringLiteral("Reagent 002: \"Formalin 10% \"\n"));
         QCOMPARE(storedCommPort(), std::optional<int>(4));
 
         setPortDeviceOverride(4, QStringLiteral("/nonexistent/tty"));
-        const CtlRun gone = runCtl({QStringLiteral("identify")});
+        const CtlRun gone = runCtl({"identify"});
         QCOMPARE(gone.exitCode, 1);
         QCOMPARE(gone.err, QStringLiteral("No Corvex answered on COM4 (/nonexistent/tty), the port the utility uses. Give another with --port.\n"));
     }
@@ -155,7 +132,7 @@ private Q_SLOTS:
     void deviceThatIsNoCorvexIsNamed()
     {
         PseudoTerminal other("?1F1,4178-306\r\n");
-        const CtlRun run = runCtl({QStringLiteral("identify"), QStringLiteral("--port"), other.path(), QStringLiteral("--tick-ms"), QStringLiteral("50")});
+        const CtlRun run = runCtl({"identify", "--port", other.path(), "--tick-ms", "50"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QStringLiteral("A device on %1 answered \"?1F1,4178-306\", which is not a Corvex 4178-305.\n").arg(other.path()));
     }
@@ -168,29 +145,27 @@ private Q_SLOTS:
         QTest::newRow("tick not a number") << ToolRun{{"identify", "--port", "1", "--tick-ms", "soon"}, 2, "--tick-ms needs"};
         QTest::newRow("send without a store") << ToolRun{{"send-program", "1", "--port", "/nonexistent/tty", "--store", "MISSING"}, 1, "There is no store"};
         QTest::newRow("reagent 201") << ToolRun{{"read-reagent", "201", "--port", "1"}, 2, "from 1 to 200"};
-        QTest::newRow("name the Corvex cannot hold")
-            << ToolRun{{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"}, 2, "cannot store"};
-        QTest::newRow("a line break in a name")
-            << ToolRun{{"send-reagent", "3", QStringLiteral("Eth\nanol"), "--port", "1"}, 2, "cannot store"};
+        QTest::newRow("name the Corvex cannot hold") << ToolRun{{"send-reagent", "3", QString::fromUtf8("snow \u2603"), "--port", "1"}, 2, "cannot store"};
+        QTest::newRow("a line break in a name") << ToolRun{{"send-reagent", "3", "Eth\nanol", "--port", "1"}, 2, "cannot store"};
     }
 
     void wrongCommandLines()
     {
         QFETCH(ToolRun, row);
         auto [arguments, exitCode, message] = row;
-        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^MISSING$")), m_store); // a store that is not there
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^MISSING$")), m_folder->store); // a store that is not there
         const CtlRun run = runCtl(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QVERIFY(run.out.isEmpty() && !QFile::exists(m_store));
+        QVERIFY(run.out.isEmpty() && !QFile::exists(m_folder->store));
     }
 
     void backupReadsWhatIsUsedAndRestoresEqual()
     {
         const InstrumentData truth = twelveProgramData();
         start({}, instrumentImage(truth));
-        const QString backup = path(QStringLiteral("backup.ini"));
-        CtlRun run = onInstrument({QStringLiteral("backup"), backup}, false);
+        const QString backup = path(QStringLiteral("backup.ini")), again = path(QStringLiteral("again.ini"));
+        CtlRun run = onSim({"backup", backup});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.endsWith(QStringLiteral("Backup: 5,147 of 5,147 bytes\n")), qPrintable(run.err));
         const QStringList reads = m_sim->stop().filter(QRegularExpression(QStringLiteral("^25,")));
@@ -201,14 +176,11 @@ private Q_SLOTS:
 
         // Onto a blank instrument, and back again.
         start({}, QByteArray(0x10000, '\0'));
-        const QString store = path(QStringLiteral("CORVEX.ini"));
-        run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), store});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(holds(store, truth));
-        const QString again = path(QStringLiteral("again.ini"));
-        QCOMPARE(onInstrument({QStringLiteral("backup"), again}).exitCode, 0);
+        QCOMPARE(onSim({"restore", backup}, store() + shortTick).exitCode, 0);
+        QVERIFY(holds(m_folder->store, truth));
+        QCOMPARE(onSim({"backup", again}, shortTick).exitCode, 0);
         QVERIFY(holds(again, truth));
-        QCOMPARE(onInstrument({QStringLiteral("diff"), QStringLiteral("instrument"), store}).exitCode, 0);
+        QCOMPARE(onSim({"diff", "instrument", m_folder->store}, shortTick).exitCode, 0);
 
         QStringList results;
         for (const TransferLogLine &line : readTransferLog(transferLogPath()).lines)
@@ -237,9 +209,8 @@ private Q_SLOTS:
         InstrumentData changed = data;
         changed.programs[5].vial(2).min += 1;
         changed.reagents[200] = "Formalin     ";
-        QVERIFY(writeBackupFile(path(QStringLiteral("a.ini")), data, {}));
-        QVERIFY(writeBackupFile(path(QStringLiteral("b.ini")), changed, {}));
-        QVERIFY(exportProgram(8, path(QStringLiteral("p.txt")), data));
+        QVERIFY(writeBackupFile(path(QStringLiteral("a.ini")), data, {}) && writeBackupFile(path(QStringLiteral("b.ini")), changed, {})
+                && exportProgram(8, path(QStringLiteral("p.txt")), data));
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^(.+\\..+)$")), path(QStringLiteral("\\1")));
         const CtlRun run = runCtl(QStringList{QStringLiteral("diff")} + arguments);
         QCOMPARE(run.out, out);
@@ -291,26 +262,26 @@ private Q_SLOTS:
             text.replace(start, text.indexOf('\r', start) - start, value);
         }
         QVERIFY(writeBytes(backup, text));
-        QVERIFY(writeBackupFile(m_store, fullSampleData(), {}));
-        const QByteArray storeBefore = readBytes(m_store);
+        QVERIFY(writeBackupFile(m_folder->store, fullSampleData(), {}));
+        const QByteArray storeBefore = readBytes(m_folder->store);
         if (damage == QLatin1String("read-only"))
-            QVERIFY(QFile::setPermissions(m_store, QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(m_folder->store, QFile::ReadOwner));
 
         start();
-        const CtlRun run = onInstrument({QStringLiteral("restore"), backup, QStringLiteral("--store"), m_store});
+        const CtlRun run = onSim({"restore", backup}, store() + shortTick);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(reason) && run.out.isEmpty(), qPrintable(run.err));
         QCOMPARE(m_sim->stop().filter(QRegularExpression(QStringLiteral("^26,"))), QStringList());
-        QCOMPARE(readBytes(m_store), storeBefore);
+        QCOMPARE(readBytes(m_folder->store), storeBefore);
     }
 
     // A silent instrument: the command says where it stopped and leaves no file.
     void failuresSayWhereAndLeaveNothing_data()
     {
         QTest::addColumn<SilentRun>("row");
-        QTest::newRow("backup") << SilentRun{QStringList{"backup", "<backup>"}, "2278", "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
+        QTest::newRow("backup") << SilentRun{{"backup", "<backup>"}, "2278", "The backup stopped at Program05: at address 2278 hex the Corvex did not answer in 5 "
                                    "attempts.\nNo backup file was written.\n"};
-        QTest::newRow("restore") << SilentRun{QStringList{"restore", "<backup>", "--store", "<store>"}, "2143", "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
+        QTest::newRow("restore") << SilentRun{{"restore", "<backup>", "--store", "<store>"}, "2143", "Restoring stopped at Program03: at address 2143 hex the Corvex did not answer in 5 attempts.\n"
                                     "Program03 on the Corvex may now be incomplete (24 of 138 bytes confirmed); restore it again "
                                     "when the Corvex answers. Program01 to Program02 were sent. Program04 to Program99 and Reagent "
                                     "001 to Reagent 200 were not sent.\nThe local store was not changed.\n"};
@@ -323,14 +294,13 @@ private Q_SLOTS:
         const InstrumentData truth = twelveProgramData();
         const QString backup = path(QStringLiteral("backup.ini"));
         const bool restoring = arguments[0] == QLatin1String("restore");
-        if (restoring)
-            QVERIFY(writeBackupFile(backup, truth, {}));
+        QVERIFY(!restoring || writeBackupFile(backup, truth, {}));
         start({QStringLiteral("--silent-from"), silentFrom}, instrumentImage(truth));
-        arguments.replaceInStrings(QStringLiteral("<backup>"), backup).replaceInStrings(QStringLiteral("<store>"), m_store);
-        const CtlRun run = onInstrument(arguments);
+        arguments.replaceInStrings(QStringLiteral("<backup>"), backup).replaceInStrings(QStringLiteral("<store>"), m_folder->store);
+        const CtlRun run = onSim(arguments, shortTick);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
-        QVERIFY(!QFile::exists(m_store) && QFile::exists(backup) == restoring);
+        QVERIFY(!QFile::exists(m_folder->store) && QFile::exists(backup) == restoring);
         QCOMPARE(readTransferLog(transferLogPath()).lines.constLast().entry.result, QStringLiteral("failed"));
     }
 
@@ -341,12 +311,12 @@ private Q_SLOTS:
         start({QStringLiteral("--silent-from"), QString::number(reagentAddress(21), 16)}, instrumentImage(twelveProgramData()));
         // Options before the command, as a new user might give them; at this tick the five attempts at
         // reagent 21 take 6 s, far longer than the signal's way.
-        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--tick-ms", "200", "--store", m_store, "read-reagents"},
+        CtlRun run = interrupted({"--port", m_sim->devicePath(), "--tick-ms", "200", "--store", m_folder->store, "read-reagents"},
                                  "Reading all reagents: 10%");
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out.count(QLatin1Char('\n')), 20);
         QVERIFY2(run.err.contains(QStringLiteral("Stopped after Reagent 020; the reagents read have been saved")), qPrintable(run.err));
-        const InstrumentData stored = loaded(m_store);
+        const InstrumentData stored = loaded(m_folder->store);
         QVERIFY(stored.reagents[20] == nameForStorage("Reagent 20") && stored.reagents[21] == QByteArray(nameLength, ' '));
         const TransferLogEntry logged = readTransferLog(transferLogPath()).lines.constLast().entry;
         QVERIFY(logged.covered == QStringLiteral("Reagent 001-020") && !logged.message.isEmpty());
@@ -379,7 +349,7 @@ private Q_SLOTS:
         const bool restoring = command == QLatin1String("restore");
         QVERIFY(!restoring || writeBackupFile(backup, twelveProgramData(), {}));
         start({QStringLiteral("--wire-timing")});
-        const QStringList store = restoring ? QStringList{"--store", m_store} : QStringList{};
+        const QStringList store = restoring ? QStringList{"--store", m_folder->store} : QStringList{};
         const CtlRun run = interrupted(QStringList{command, backup, "--port", m_sim->devicePath()} + store,
                                        restoring ? "Restore: " : "Backup: ", signal);
         QCOMPARE(run.exitCode, 1);
@@ -406,7 +376,7 @@ private Q_SLOTS:
         const InstrumentData truth = twelveProgramData();
         start({QStringLiteral("--corrupt-every"), QString::number(every)}, instrumentImage(truth));
         const QString backup = path(QStringLiteral("backup.ini"));
-        const CtlRun run = onInstrument({QStringLiteral("backup"), backup, QStringLiteral("--verify")});
+        const CtlRun run = onSim({"backup", backup, "--verify"}, shortTick);
         QVERIFY2(every == 2 ? run.exitCode == 1 && run.err.contains(QStringLiteral("No backup file was written.")) && !QFile::exists(backup)
                             : run.exitCode == 0 && holds(backup, truth),
                  qPrintable(run.err));
