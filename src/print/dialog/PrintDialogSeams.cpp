@@ -4,6 +4,7 @@
 #include "PrinterSurface.h"
 #include "PrintServiceSurface.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPrinter>
 
