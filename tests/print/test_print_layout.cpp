@@ -149,19 +149,14 @@ private Q_SLOTS:
 
         QCOMPARE(surface.pageCount(), 1);
         QCOMPARE(ruleCoordinates(surface, false), columns.verticals);
-        const int entries = columns.entries, rowsPerColumn = entries == 50 ? 25 : 50;
         int rows = 0;
         for (const Item &item : surface.texts()) {
-            if (item.text.mid(3, 2) != QLatin1String(": "))
-                continue;
-            const int number = item.text.left(3).toInt();
-            const int column = (number - 1) / rowsPerColumn, row = (number - 1) % rowsPerColumn + 1;
-            QCOMPARE(item.position, entries == 50 ? QPointF(1050 + 4890 * column, 3825 + 420 * row) : QPointF(900 + 2445 * column, 4050 + 210 * row));
-            QCOMPARE(item.style, styleOf(QLatin1String(columns.style)));
-            QCOMPARE(item.text.mid(5), QString::fromLatin1(data.reagents[number]));
-            ++rows;
+            if (item.text.mid(3, 2) == QLatin1String(": ") && ++rows) {
+                QCOMPARE(item.style, styleOf(QLatin1String(columns.style)));
+                QCOMPARE(item.text, QStringLiteral("%1: ").arg(rows, 3, 10, QLatin1Char('0')) + QString::fromLatin1(data.reagents[rows]));
+            }
         }
-        QCOMPARE(rows, entries);
+        QCOMPARE(rows, columns.entries);
     }
 
     void failureEndsTheRun_data()

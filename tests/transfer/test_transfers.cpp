@@ -11,7 +11,6 @@
 
 using namespace corvex;
 
-using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
 
 namespace {
@@ -274,11 +273,9 @@ private Q_SLOTS:
         const InstrumentData stored = reloadStore();
         if (transfer == QLatin1String("read all")) {
             QCOMPARE(stored.reagents[outcome.reagentsRead], reagentName("Dev ", outcome.reagentsRead));
-            if (outcome.reagentsRead < reagentCount)
-                QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
+            QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
         } else if (outcome.status != Status::Done) {
-            QCOMPARE(m_data.programs, before.programs);
-            QCOMPARE(m_data.reagents, before.reagents);
+            QVERIFY(m_data.programs == before.programs && m_data.reagents == before.reagents);
             QCOMPARE(readBytes(m_store), m_storeBefore);
         } else if (transfer == QLatin1String("send program")) {
             QCOMPARE(memory.image.mid(programAddress(99), nameLength), QByteArray("SEND ME      "));
@@ -323,7 +320,7 @@ private Q_SLOTS:
     // The byte encoding of programs: the vial's agitation byte holds the
     // pause in bit 7 and the agitation below; durations go most significant
     // byte first.
-    void vialAndDurationBytes()
+    void programBytes()
     {
         const auto vial = [](int agit, int pause) { return VialStep{12, agit, pause, 3, 45, 37}; };
         const auto slot = [](int byte) { return std::array<quint8, 5>{12, quint8(byte), 3, 45, 37}; };
@@ -337,10 +334,6 @@ private Q_SLOTS:
             QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), 4).toHex(), QByteArray::number(quint32(minutes), 16).rightJustified(8, '0'));
             QCOMPARE(decodeDuration(bytes.data()), minutes);
         }
-    }
-
-    void programsSurviveEncodingAndDecoding()
-    {
         ProgramRecord em = instrumentProgram(typeEm);
         em.name = QByteArray("AB\0 \xE9XYZ     ", 13);
         QCOMPARE(decodeProgram(programBlock(em)), em); // the name keeps its zero byte
