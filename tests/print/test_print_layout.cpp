@@ -37,9 +37,10 @@ QList<double> ruleCoordinates(const RecordingSurface &surface, bool horizontal)
 QString textsAt(const RecordingSurface &surface, double y, int page = 0)
 {
     QStringList found;
-    for (const Item &item : surface.texts(page))
-        found << (item.position.y() == y ? item.text : QString());
-    found.removeAll(QString());
+    for (const Item &item : surface.texts(page)) {
+        if (item.position.y() == y)
+            found << item.text;
+    }
     return found.join(QLatin1Char('|'));
 }
 
