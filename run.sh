@@ -14,4 +14,4 @@ cmake --build build --target corvex corvex-sim
 if [ "${1:-}" != "--simulator" ]; then
   exec build/bin/corvex "$@"
 fi
-exec scripts/run-with-simulator.sh build
+exec scripts/run-with-simulator.sh build "${@:2}"

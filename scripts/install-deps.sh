@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-serialport-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgl-dev
   fonts-liberation
   poppler-utils

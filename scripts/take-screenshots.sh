@@ -3,8 +3,9 @@
 # demo data: the "Reagents" tab after Read ALL, the "Programs" tab after
 # reading program 1, and then, against a Corvex that has stopped answering,
 # the "Programs" tab while a read is tried again. Needs xvfb, xauth, xdotool
-# and imagemagick.
-# Usage: scripts/take-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix>
+# and imagemagick. Options after the prefix go to the utility (--language de);
+# QT_SCALE_FACTOR=2 takes them at twice the size (on a screen twice as large).
+# Usage: scripts/take-screenshots.sh <build folder> <WIDTHxHEIGHT> <output prefix> [utility options]
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 ${2}x24" "$0" "$@"
@@ -14,6 +15,8 @@ prefix="$3"
 world="$(mktemp -d)"
 mkdir -p "$world/bin" "$world/config/CORVEX"
 cp "$build/bin/corvex" "$world/bin/corvex"
+mkdir -p "$world/share/corvex"
+cp -r "$build/share/corvex/translations" "$world/share/corvex/"
 "$build/bin/corvex-sim" --demo --link "$world/line" >/dev/null 2>&1 &
 sim=$!
 utility=""
@@ -29,16 +32,17 @@ trap cleanup EXIT
 for _ in $(seq 100); do [ -e "$world/line" ] && break; sleep 0.05; done
 printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/line" >"$world/config/CORVEX/CORVEX.conf"
 
-XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" &
+XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${@:4}" &
 utility=$!
 sleep 1.5
 xdotool key Return                       # the notice
 sleep 1.5
 window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep "${3:-0.3}"; }
+scale=${QT_SCALE_FACTOR:-1}
+click() { xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1; sleep "${3:-0.3}"; }
 click 121 31                              # the "Reagents" tab
 click 359 92 8                            # Read ALL from Corvex
-xdotool mousemove --window "$window" 300 300 click --repeat 80 --delay 5 4   # scroll to the top
+xdotool mousemove --window "$window" $((300 * scale)) $((300 * scale)) click --repeat 80 --delay 5 4   # scroll to the top
 click 300 240                             # a reagent line
 import -window root "$prefix-reagents-screen.png"
 import -window "$window" "$prefix-reagents.png"
@@ -54,7 +58,7 @@ kill "$utility"; wait "$utility" 2>/dev/null || true
 silent=$!
 for _ in $(seq 100); do [ -e "$world/silent" ] && break; sleep 0.05; done
 printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/silent" >"$world/config/CORVEX/CORVEX.conf"
-XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" &
+XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${@:4}" &
 utility=$!
 sleep 1.5
 xdotool key Return                       # the notice

@@ -24,16 +24,21 @@ QString sourceName(CompareDialog::Source source)
 {
     switch (source) {
     case CompareDialog::Source::Instrument:
-        return QStringLiteral("The Corvex");
+        return CompareDialog::tr("The Corvex");
     case CompareDialog::Source::LocalStore:
-        return QStringLiteral("The local store");
+        return CompareDialog::tr("The local store");
     case CompareDialog::Source::File:
         break;
     }
-    return QStringLiteral("A file");
+    return CompareDialog::tr("A file");
 }
 
 } // namespace
+
+QString compareTitle()
+{
+    return CompareDialog::tr("Compare");
+}
 
 CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentReader readInstrument, QWidget *parent)
     : QDialog(parent)
@@ -41,20 +46,20 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     , m_readInstrument(std::move(readInstrument))
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(compareTitle);
+    setWindowTitle(compareTitle());
 
     m_program = new QSpinBox(this);
     m_program->setObjectName(QStringLiteral("spnProgram"));
     m_program->setRange(1, programCount);
     m_program->setValue(ProgramTable::isValidNumber(currentProgram) ? currentProgram : 1);
     auto *programRow = new QHBoxLayout;
-    auto *programLabel = new QLabel(QStringLiteral("A program file is compared with &program:"), this);
+    auto *programLabel = new QLabel(tr("A program file is compared with &program:"), this);
     programLabel->setBuddy(m_program);
     programRow->addWidget(programLabel);
     programRow->addWidget(m_program);
     programRow->addStretch();
 
-    m_compare = new QPushButton(QStringLiteral("&Compare"), this);
+    m_compare = new QPushButton(tr("&Compare"), this);
     m_compare->setObjectName(QStringLiteral("cmdCompare"));
     m_compare->setDefault(true);
     connect(m_compare, &QPushButton::clicked, this, &CompareDialog::compare);
@@ -63,7 +68,7 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     m_list->setObjectName(QStringLiteral("lstDifferences"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QStringLiteral("Item"), QStringLiteral("Left"), QStringLiteral("Right")});
+    m_list->setHeaderLabels({tr("Item"), tr("Left"), tr("Right")});
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblSummary"));
 
@@ -72,8 +77,8 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *sides = new QHBoxLayout;
-    sides->addWidget(makeSide(0, QStringLiteral("Left")));
-    sides->addWidget(makeSide(1, QStringLiteral("Right")));
+    sides->addWidget(makeSide(0, tr("Left")));
+    sides->addWidget(makeSide(1, tr("Right")));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(sides);
     layout->addLayout(programRow);
@@ -97,12 +102,12 @@ QWidget *CompareDialog::makeSide(int side, const QString &title)
         controls.source->addItem(sourceName(source), int(source));
     controls.file = new QLineEdit(box);
     controls.file->setObjectName(QStringLiteral("txtFile%1").arg(side));
-    controls.file->setPlaceholderText(QStringLiteral("A store, backup or program file"));
-    controls.browse = new QPushButton(QStringLiteral("Browse..."), box);
+    controls.file->setPlaceholderText(tr("A store, backup or program file"));
+    controls.browse = new QPushButton(tr("Browse..."), box);
     connect(controls.source, &QComboBox::currentIndexChanged, this, [this, side] { sourceChanged(side); });
     connect(controls.browse, &QPushButton::clicked, this, [this, side] {
-        const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Compare with"), QString(),
-                                                          QStringLiteral("Corvex files (*.ini *.txt);;All files (*)"));
+        const QString file = QFileDialog::getOpenFileName(this, tr("Compare with"), QString(),
+                                                          tr("Corvex files (*.ini *.txt);;All files (*)"));
         if (!file.isEmpty())
             m_sides[side].file->setText(file);
     });
@@ -136,12 +141,12 @@ std::optional<CompareSide> CompareDialog::loadFileSide(int side, QString &error)
     const auto source = Source(m_sides[side].source->currentData().toInt());
     const QString file = source == Source::LocalStore ? m_storePath : m_sides[side].file->text();
     if (file.isEmpty()) {
-        error = QStringLiteral("Choose the file to compare.");
+        error = tr("Choose the file to compare.");
         return std::nullopt;
     }
     std::optional<CompareSide> loaded = loadCompareSide(file, error);
     if (loaded && source == Source::LocalStore)
-        loaded->label = QStringLiteral("Local store");
+        loaded->label = tr("Local store");
     return loaded;
 }
 
@@ -150,7 +155,7 @@ void CompareDialog::compare()
     const bool instrument[2] = {m_sides[0].source->currentData().toInt() == int(Source::Instrument),
                                 m_sides[1].source->currentData().toInt() == int(Source::Instrument)};
     if (instrument[0] && instrument[1]) {
-        QMessageBox::warning(this, compareTitle, QStringLiteral("Compare the Corvex with the local store or a file."));
+        QMessageBox::warning(this, compareTitle(), tr("Compare the Corvex with the local store or a file."));
         return;
     }
     // The file side is read first, so that a wrong file is found before the Corvex is read for minutes.
@@ -161,7 +166,7 @@ void CompareDialog::compare()
     if (sides[fileSide] && !instrument[1 - fileSide])
         sides[1 - fileSide] = loadFileSide(1 - fileSide, error);
     if (!sides[fileSide] || (!instrument[1 - fileSide] && !sides[1 - fileSide])) {
-        QMessageBox::warning(this, compareTitle, error);
+        QMessageBox::warning(this, compareTitle(), error);
         return;
     }
     if (!instrument[1 - fileSide]) {
@@ -189,18 +194,18 @@ void CompareDialog::showDifferences(const CompareSide &left, const CompareSide &
         m_summary->setText(outcome.error);
         return;
     }
-    m_list->setHeaderLabels({QStringLiteral("Item"), left.label, right.label});
+    m_list->setHeaderLabels({tr("Item"), left.label, right.label});
     for (const DataDifference &difference : outcome.differences)
         new QTreeWidgetItem(m_list, {difference.item, difference.left, difference.right});
     m_list->header()->resizeSections(QHeaderView::ResizeToContents);
-    m_summary->setText(outcome.differences.isEmpty() ? QStringLiteral("No differences.")
-                                                     : QStringLiteral("%1 differences.").arg(outcome.differences.size()));
+    m_summary->setText(outcome.differences.isEmpty() ? tr("No differences.")
+                                                     : tr("%n differences.", nullptr, int(outcome.differences.size())));
 }
 
 void CompareDialog::setBusy(bool busy)
 {
     m_compare->setEnabled(!busy);
-    m_summary->setText(busy ? QStringLiteral("Reading the Corvex...") : QString());
+    m_summary->setText(busy ? tr("Reading the Corvex...") : QString());
 }
 
 } // namespace corvex

@@ -16,7 +16,7 @@ class QTreeWidget;
 namespace corvex {
 
 // The dialog's title, also the title of what the Compare command reports.
-inline const QString compareTitle = QStringLiteral("Compare");
+QString compareTitle();
 
 
 // File > Compare...: two sides, each the Corvex, the local store or a file

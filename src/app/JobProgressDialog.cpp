@@ -17,11 +17,11 @@ JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWi
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(title);
     setWindowModality(Qt::WindowModal);
-    m_label = new QLabel(QStringLiteral("Starting..."), this);
+    m_label = new QLabel(tr("Starting..."), this);
     m_label->setObjectName(QStringLiteral("lblProgress"));
     m_label->setMinimumWidth(360);
     m_bar = new QProgressBar(this);
-    m_stop = new QPushButton(QStringLiteral("&Stop"), this);
+    m_stop = new QPushButton(tr("&Stop"), this);
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     connect(m_stop, &QPushButton::clicked, this, &JobProgressDialog::reject);
 
@@ -36,7 +36,7 @@ JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWi
     m_rate.start();
     connect(&job, &TransferJob::progress, this, &JobProgressDialog::showProgress);
     connect(&job, &TransferJob::retrying, this, [this](int attempt, int attempts) {
-        m_label->setText(QStringLiteral("The Corvex does not answer; trying again (%1 of %2)...").arg(attempt).arg(attempts));
+        m_label->setText(tr("The Corvex does not answer; trying again (%1 of %2)...").arg(attempt).arg(attempts));
     });
     connect(&job, &TransferJob::finished, this, [this] {
         // Closed for good: not a stop request.
@@ -63,7 +63,7 @@ void JobProgressDialog::reject()
     m_job.stop();
     m_stopping = true;
     m_stop->setEnabled(false);
-    m_label->setText(QStringLiteral("Stopping..."));
+    m_label->setText(tr("Stopping..."));
     emit stopAsked();
 }
 

@@ -41,7 +41,6 @@ namespace {
 // The window as designed, before it is placed on the screen.
 constexpr QSize designedSizeTwips(9900, 10350);
 
-const QString closingTitle = QStringLiteral("Finishing the transfer before closing...");
 
 } // namespace
 
@@ -57,8 +56,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_programs = new ProgramEditor(m_parts.data, m_tabs);
     m_reagents = new ReagentEditor(m_parts.data, m_tabs);
-    m_tabs->addTab(m_programs, QStringLiteral("Programs"));
-    m_tabs->addTab(m_reagents, QStringLiteral("Reagents"));
+    m_tabs->addTab(m_programs, tr("Programs"));
+    m_tabs->addTab(m_reagents, tr("Reagents"));
     // Only while the tab control itself has the focus: keys that a control on
     // a tab leaves unused must not reach the service console.
     m_tabs->tabBar()->installEventFilter(this);
@@ -87,7 +86,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->setObjectName(QStringLiteral("mnFile"));
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("mnFile"));
     const auto add = [](QMenu *menu, const char *name, const QString &caption, auto slot) {
@@ -96,10 +95,10 @@ void MainWindow::buildMenus()
         QObject::connect(action, &QAction::triggered, slot);
         return action;
     };
-    add(m_fileMenu, "mnImport", QStringLiteral("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs); });
-    add(m_fileMenu, "mnExport", QStringLiteral("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
+    add(m_fileMenu, "mnImport", tr("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs); });
+    add(m_fileMenu, "mnExport", tr("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
     m_fileMenu->addSeparator();
-    add(m_fileMenu, "mnPrint", QStringLiteral("P&rint..."), [this] { openPrint(); });
+    add(m_fileMenu, "mnPrint", tr("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
     auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, m_parts.link, m_parts.connection,
                                               [this] { return m_programs->currentProgram(); },
@@ -117,16 +116,16 @@ void MainWindow::buildMenus()
                                              this);
     whole->addTo(m_fileMenu);
     m_fileMenu->addSeparator();
-    add(m_fileMenu, "mnSettings", QStringLiteral("&Settings..."), [this] { openSettings(); });
+    add(m_fileMenu, "mnSettings", tr("&Settings..."), [this] { openSettings(); });
     m_fileMenu->addSeparator();
-    add(m_fileMenu, "mnExit", QStringLiteral("&Exit"), [this] { close(); });
+    add(m_fileMenu, "mnExit", tr("&Exit"), [this] { close(); });
 
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("mnHelp"));
     m_helpMenu->menuAction()->setObjectName(QStringLiteral("mnHelp"));
-    add(m_helpMenu, "mnRequirements", QStringLiteral("System Requirements..."), [this] { openRequirements(); });
+    add(m_helpMenu, "mnRequirements", tr("System Requirements..."), [this] { openRequirements(); });
     m_helpMenu->addSeparator();
-    add(m_helpMenu, "mnAbout", QStringLiteral("&About..."), [this] { showAboutBox(this); });
+    add(m_helpMenu, "mnAbout", tr("&About..."), [this] { showAboutBox(this); });
 }
 
 void MainWindow::load()
@@ -195,7 +194,8 @@ void MainWindow::applyTransferState()
     m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
                                                                            : ReagentEditor::ReadAllButton::Start);
     m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    const QString title = m_busy.phase() == BusyState::Phase::Closing ? closingTitle : m_title;
+    const QString title =
+        m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title;
     // The title marks unsent edits only while there are some.
     if (hasUnsentEdits()) {
         setWindowTitle(title + QStringLiteral("[*]"));

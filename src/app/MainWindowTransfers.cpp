@@ -85,7 +85,7 @@ void MainWindow::readProgram()
     m_programs->numberBox()->setText(QString::number(n));
     if (!m_programs->hasUnsentEdits(n))
         return startReadProgram(n);
-    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption, readOverUnsentEditsQuestion(n),
+    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption(), readOverUnsentEditsQuestion(n),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -99,7 +99,7 @@ void MainWindow::readProgram()
 void MainWindow::startReadProgram(int n)
 {
     if (m_busy.isIdle())
-        runProgramJob(Kind::ReadProgram, readFromCorvexCaption, m_parts.transfers.readProgram(n, this));
+        runProgramJob(Kind::ReadProgram, readFromCorvexCaption(), m_parts.transfers.readProgram(n, this));
 }
 
 void MainWindow::sendProgram()
@@ -107,9 +107,9 @@ void MainWindow::sendProgram()
     if (!m_busy.isIdle())
         return;
     const int n = m_programs->currentProgram();
-    auto *question = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Send Program to Corvex"),
-                                     programNumberLabel(n)
-                                         + QStringLiteral(", which is stored on the Corvex, will be overwritten. Are you sure?"),
+    auto *question = new QMessageBox(QMessageBox::NoIcon, tr("Send Program to Corvex"),
+                                     tr("%1, which is stored on the Corvex, will be overwritten. Are you sure?")
+                                         .arg(programNumberLabel(n)),
                                      QMessageBox::Yes | QMessageBox::No, this);
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -123,7 +123,7 @@ void MainWindow::sendProgram()
 void MainWindow::startSendProgram(int n)
 {
     if (m_busy.isIdle())
-        runProgramJob(Kind::SendProgram, QStringLiteral("Send to Corvex"), m_parts.transfers.sendProgram(n, this));
+        runProgramJob(Kind::SendProgram, tr("Send to Corvex"), m_parts.transfers.sendProgram(n, this));
 }
 
 void MainWindow::runProgramJob(Kind kind, const QString &title, TransferJob *job)
@@ -144,13 +144,13 @@ void MainWindow::readReagent()
         return;
     const int r = m_reagents->numberToRead();
     m_reagents->setNumberToRead(r);
-    runJob(Kind::ReadReagent, readFromCorvexCaption, m_parts.transfers.readReagent(r, this),
+    runJob(Kind::ReadReagent, readFromCorvexCaption(), m_parts.transfers.readReagent(r, this),
            [this, r](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.transferred())
                    m_reagents->refreshLine(r);
                else if (m_parts.connection.isConnected())
-                   m_title = QStringLiteral("ERROR!");
+                   m_title = tr("ERROR!");
            });
 }
 
@@ -163,10 +163,10 @@ void MainWindow::readAllReagents()
         m_reagents->refreshLine(reagent);
         m_reagents->setReadAllProgress(reagent);
     });
-    runJob(Kind::ReadAll, readAllCaption, job, [this](const TransferOutcome &outcome) {
+    runJob(Kind::ReadAll, readAllCaption(), job, [this](const TransferOutcome &outcome) {
         if (!outcome.transferred() && outcome.status != TransferOutcome::Status::StoreFailed
             && m_parts.connection.isConnected())
-            m_title = QStringLiteral("ERROR!");
+            m_title = tr("ERROR!");
         m_reagents->resetReadAllProgress();
     });
 }
@@ -185,7 +185,7 @@ void MainWindow::sendReagent(int number, const QByteArray &storedName)
         return;
     const QByteArray previous = m_parts.data.reagents[number];
     m_parts.data.reagents[number] = storedName;
-    runJob(Kind::SendReagent, QStringLiteral("Send reagent"), m_parts.transfers.sendReagent(number, this),
+    runJob(Kind::SendReagent, tr("Send reagent"), m_parts.transfers.sendReagent(number, this),
            [this, number, previous](const TransferOutcome &outcome) {
                m_reagents->resetReadAllProgress();
                if (outcome.status == TransferOutcome::Status::DeviceFailed

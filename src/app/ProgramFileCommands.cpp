@@ -6,6 +6,7 @@
 #include "Questions.h"
 #include "TransferLog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -13,12 +14,10 @@ namespace corvex {
 
 namespace {
 
-const QString textFilter = QStringLiteral("Text (*.txt)");
-
 // The file the user picks, or empty on cancel.
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, QString(), textFilter);
+    QFileDialog dialog(parent, title, QString(), QCoreApplication::translate("ProgramFileCommands", "Text (*.txt)"));
     dialog.setObjectName(QStringLiteral("cd"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -31,20 +30,26 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 
 void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
 {
-    const QString file = chooseFile(parent, QStringLiteral("Import Program File..."), QFileDialog::AcceptOpen);
+    const QString file =
+        chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program File..."), QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
-    const QString question = overwriteQuestion(QStringLiteral("Program"), p, data.programs[p].name)
-        + QStringLiteral("\r\n\r\nPlease note: If you import a program file from another person, make sure you have "
-                         "the same reagent list.\r\nOtherwise the Reagent designations of the imported Program may "
-                         "be wrong or exchanged.");
-    if (!askYesNo(parent, QStringLiteral("Import File"), question))
+    const QString question = overwriteQuestion(QCoreApplication::translate("ProgramFileCommands", "Program"), p,
+                                               data.programs[p].name)
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("ProgramFileCommands", "Please note: If you import a program file from another "
+                                                             "person, make sure you have the same reagent list.")
+        + QStringLiteral("\r\n")
+        + QCoreApplication::translate("ProgramFileCommands", "Otherwise the Reagent designations of the imported "
+                                                             "Program may be wrong or exchanged.");
+    if (!askYesNo(parent, QCoreApplication::translate("ProgramFileCommands", "Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
     logProgramFile(LogOperation::ProgramImport, p, file, data, imported.message);
     if (!imported)
-        QMessageBox::warning(parent, QStringLiteral("Import Program"), imported.message);
+        QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"),
+                             imported.message);
     else
         editor.settle(p); // it is the file's now, which keeps it
     editor.showProgram();
@@ -52,20 +57,23 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
 
 void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath)
 {
-    const QString file = chooseFile(parent, QStringLiteral("Export Program File..."), QFileDialog::AcceptSave);
+    const QString file =
+        chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program File..."), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
     logProgramFile(LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
-        QMessageBox::critical(parent, QStringLiteral("Export Program"), saved.error);
+        QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
+                              saved.error);
         return;
     }
     editor.settle(p);
-    QMessageBox::information(parent, QStringLiteral("Export Program"),
-                             numberedName(QStringLiteral("Program"), p, data.programs[p].name)
-                                 + QStringLiteral(" has been saved."));
+    QMessageBox::information(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
+                             QCoreApplication::translate("ProgramFileCommands", "%1 has been saved.")
+                                 .arg(numberedName(QCoreApplication::translate("ProgramFileCommands", "Program"), p,
+                                                   data.programs[p].name)));
 }
 
 } // namespace corvex

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "SerialLink.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -12,8 +13,8 @@ CommandReply *sendServiceCommand(QWidget *parent, SerialLink &link)
 {
     QInputDialog input(parent);
     input.setObjectName(QStringLiteral("ServiceCommandInput"));
-    input.setWindowTitle(QStringLiteral("Input Service Command"));
-    input.setLabelText(QStringLiteral("Command?"));
+    input.setWindowTitle(QCoreApplication::translate("ServiceConsole", "Input Service Command"));
+    input.setLabelText(QCoreApplication::translate("ServiceConsole", "Command?"));
     input.setInputMode(QInputDialog::TextInput);
     if (input.exec() != QDialog::Accepted || input.textValue().isEmpty())
         return nullptr;
@@ -25,11 +26,12 @@ void showServiceResponse(QWidget *parent, const CommandReply &reply)
     QMessageBox *box = nullptr;
     if (reply.error() == CommandReply::Error::PortClosed) {
         box = new QMessageBox(QMessageBox::Warning, QStringLiteral("CORVEX"),
-                              QStringLiteral("The Corvex is not connected: the command was not sent."), QMessageBox::Ok,
-                              parent);
+                              QCoreApplication::translate("ServiceConsole", "The Corvex is not connected: the command was not sent."),
+                              QMessageBox::Ok, parent);
     } else {
         box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("CORVEX"),
-                              QStringLiteral("Response: ") + decodeCp1252(reply.reply()), QMessageBox::Ok, parent);
+                              QCoreApplication::translate("ServiceConsole", "Response: %1").arg(decodeCp1252(reply.reply())),
+                              QMessageBox::Ok, parent);
     }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -2,6 +2,8 @@
 
 #include "ListTexts.h"
 
+#include <QCoreApplication>
+
 namespace corvex {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr int namesShown = 6;
 
 QString verbFor(const QList<int> &programs, const QList<int> &reagents)
 {
-    return programs.size() + reagents.size() == 1 ? QStringLiteral("has") : QStringLiteral("have");
+    return programs.size() + reagents.size() == 1 ? QCoreApplication::translate("UnsentEdits", "has") : QCoreApplication::translate("UnsentEdits", "have");
 }
 
 } // namespace
@@ -26,24 +28,24 @@ QString unsentEditsSubject(const QList<int> &programs, const QList<int> &reagent
     if (names.size() > namesShown) {
         const qsizetype more = names.size() - (namesShown - 1);
         names = names.mid(0, namesShown - 1);
-        names << QStringLiteral("%1 more").arg(more);
+        names << QCoreApplication::translate("UnsentEdits", "%1 more").arg(more);
     }
     if (names.size() <= 1)
         return names.value(0);
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return names.join(QStringLiteral(", ")) + QCoreApplication::translate("UnsentEdits", " and ") + last;
 }
 
 QString closeWithUnsentEditsQuestion(const QList<int> &programs, const QList<int> &reagents)
 {
-    return QStringLiteral("%1 %2 changes that were not sent to the Corvex. Close anyway?")
+    return QCoreApplication::translate("UnsentEdits", "%1 %2 changes that were not sent to the Corvex. Close anyway?")
         .arg(unsentEditsSubject(programs, reagents), verbFor(programs, reagents));
 }
 
 QString readOverUnsentEditsQuestion(int program)
 {
-    return QStringLiteral("%1 has changes that were not sent to the Corvex. Reading it from the Corvex replaces "
-                          "them. Read anyway?")
+    return QCoreApplication::translate("UnsentEdits", "%1 has changes that were not sent to the Corvex. Reading it from the "
+                                                "Corvex replaces them. Read anyway?")
         .arg(programNumberLabel(program));
 }
 

@@ -26,9 +26,15 @@ namespace corvex {
 
 namespace {
 
-const QString backupTitle = QStringLiteral("Back Up Instrument");
-const QString restoreTitle = QStringLiteral("Restore Instrument");
-const QString backupFilter = QStringLiteral("Corvex backups (*.ini);;All files (*)");
+QString backupTitle()
+{
+    return WholeInstrumentActions::tr("Back Up Instrument");
+}
+
+QString restoreTitle()
+{
+    return WholeInstrumentActions::tr("Restore Instrument");
+}
 
 // The user's documents folder, with a name of today's date for a new backup.
 QString suggestedPlace(QFileDialog::AcceptMode mode)
@@ -43,7 +49,7 @@ QString suggestedPlace(QFileDialog::AcceptMode mode)
 
 QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, title, suggestedPlace(mode), backupFilter);
+    QFileDialog dialog(parent, title, suggestedPlace(mode), WholeInstrumentActions::tr("Corvex backups (*.ini);;All files (*)"));
     dialog.setObjectName(QStringLiteral("cdBackup"));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
@@ -56,20 +62,20 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 // What a restore of `backup` overwrites, for the question before it starts.
 QString restoreQuestion(const QString &file, const CompareSide &backup, const InstrumentData &local)
 {
-    QString text = QStringLiteral("All 99 programs and all 200 reagent names on the Corvex will be overwritten by "
-                                  "those of \"%1\"")
+    QString text = WholeInstrumentActions::tr("All 99 programs and all 200 reagent names on the Corvex will be "
+                                              "overwritten by those of \"%1\"")
                        .arg(file);
     if (const std::optional<BackupInfo> info = readBackupInfo(file)) {
-        text += QStringLiteral(", backed up on %1 from %2")
+        text += WholeInstrumentActions::tr(", backed up on %1 from %2")
                     .arg(QLocale().toString(info->created, QLocale::ShortFormat), info->port);
     }
     const QList<DataDifference> differences = compareData(local, backup.data);
     text += differences.isEmpty()
-        ? QStringLiteral(".\n\nThe backup holds the same as the local store.")
-        : QStringLiteral(".\n\nIt differs from the local store (the last copy of the Corvex) in %1 items; the "
-                         "details list them.")
-              .arg(differences.size());
-    return text + QStringLiteral("\n\nRestore the backup now?");
+        ? WholeInstrumentActions::tr(".\n\nThe backup holds the same as the local store.")
+        : WholeInstrumentActions::tr(".\n\nIt differs from the local store (the last copy of the Corvex) in %n items; "
+                                     "the details list them.",
+                                     nullptr, int(differences.size()));
+    return text + WholeInstrumentActions::tr("\n\nRestore the backup now?");
 }
 
 } // namespace
@@ -81,7 +87,7 @@ WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
     , m_memory(m_linkMemory)
 {
     programTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Transfer Log"), message, QMessageBox::Ok, window);
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Transfer Log"), message, QMessageBox::Ok, window);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });
@@ -94,10 +100,10 @@ void WholeInstrumentActions::addTo(QMenu *menu)
         action->setObjectName(QLatin1String(name));
         QObject::connect(action, &QAction::triggered, slot);
     };
-    add("mnBackup", QStringLiteral("&Back Up Instrument..."), [this] { backUp(); });
-    add("mnRestore", QStringLiteral("Res&tore Instrument..."), [this] { restore(); });
-    add("mnCompare", QStringLiteral("&Compare..."), [this] { compare(); });
-    add("mnTransferLog", QStringLiteral("Transfer &Log..."), [this] { showLog(); });
+    add("mnBackup", tr("&Back Up Instrument..."), [this] { backUp(); });
+    add("mnRestore", tr("Res&tore Instrument..."), [this] { restore(); });
+    add("mnCompare", tr("&Compare..."), [this] { compare(); });
+    add("mnTransferLog", tr("Transfer &Log..."), [this] { showLog(); });
 }
 
 bool WholeInstrumentActions::checkConnected(const QString &title)
@@ -107,7 +113,7 @@ bool WholeInstrumentActions::checkConnected(const QString &title)
     if (m_parts.connection.isConnected())
         return true;
     QMessageBox::warning(m_parts.window, title,
-                         QStringLiteral("The Corvex is not connected. Connect it in File > Settings... first."));
+                         tr("The Corvex is not connected. Connect it in File > Settings... first."));
     return false;
 }
 
@@ -119,7 +125,7 @@ void WholeInstrumentActions::runBackup(const QString &file,
     m_running = job;
     // Over the Compare dialog when it asks for the read.
     QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parts.window;
-    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? QStringLiteral("Reading the Corvex") : backupTitle, over);
+    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? tr("Reading the Corvex") : backupTitle(), over);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     connect(job, &TransferJob::finished, this, [this, job, done](const TransferOutcome &outcome) {
         m_running = nullptr;
@@ -132,16 +138,16 @@ void WholeInstrumentActions::runBackup(const QString &file,
 
 void WholeInstrumentActions::backUp()
 {
-    if (!checkConnected(backupTitle))
+    if (!checkConnected(backupTitle()))
         return;
-    const QString file = chooseFile(m_parts.window, backupTitle, QFileDialog::AcceptSave);
+    const QString file = chooseFile(m_parts.window, backupTitle(), QFileDialog::AcceptSave);
     if (file.isEmpty())
         return;
     const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
     BackupJob *job = makeBackup(m_memory, file, port, this);
-    runBusy(BusyState::Kind::Backup, backupTitle, job, [this, job, file](const TransferOutcome &outcome) {
-        showEnded(backupTitle, outcome,
-                  QStringLiteral("The Corvex has been backed up to \"%1\" (%2 bytes read).")
+    runBusy(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
+        showEnded(backupTitle(), outcome,
+                  tr("The Corvex has been backed up to \"%1\" (%2 bytes read).")
                       .arg(file, byteCountText(job->bytesRead())));
     });
 }
@@ -177,48 +183,48 @@ void WholeInstrumentActions::showEnded(const QString &title, const TransferOutco
 
 void WholeInstrumentActions::restore()
 {
-    if (!checkConnected(restoreTitle))
+    if (!checkConnected(restoreTitle()))
         return;
-    const QString file = chooseFile(m_parts.window, restoreTitle, QFileDialog::AcceptOpen);
+    const QString file = chooseFile(m_parts.window, restoreTitle(), QFileDialog::AcceptOpen);
     if (file.isEmpty())
         return;
     const RestoreSource source = readRestoreSource(file, StorePart());
     if (!source.ok()) {
-        QMessageBox::warning(m_parts.window, restoreTitle, source.refusal(file));
+        QMessageBox::warning(m_parts.window, restoreTitle(), source.refusal(file));
         return;
     }
     const CompareSide backup{file, source.data, false};
 
-    QMessageBox question(QMessageBox::Question, restoreTitle, restoreQuestion(file, backup, m_parts.data),
+    QMessageBox question(QMessageBox::Question, restoreTitle(), restoreQuestion(file, backup, m_parts.data),
                          QMessageBox::Yes | QMessageBox::No, m_parts.window);
     QStringList lines;
     for (const DataDifference &difference : compareData(m_parts.data, backup.data))
         lines << differenceLine(difference);
     if (!lines.isEmpty())
-        question.setDetailedText(QStringLiteral("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
+        question.setDetailedText(tr("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
 
     RestoreJob *job = makeRestore(m_memory, backup.data, file, StorePart(), m_parts.data, m_parts.storePath, this);
-    runBusy(BusyState::Kind::Restore, restoreTitle, job, [this, file](const TransferOutcome &outcome) {
+    runBusy(BusyState::Kind::Restore, restoreTitle(), job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
-        showEnded(restoreTitle, outcome,
-                  QStringLiteral("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
+        showEnded(restoreTitle(), outcome,
+                  tr("\"%1\" has been restored to the Corvex and saved to the local store.").arg(file));
     });
 }
 
 void WholeInstrumentActions::compare()
 {
     const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
-        if (!checkConnected(compareTitle)) {
+        if (!checkConnected(compareTitle())) {
             QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
             return;
         }
         runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
             if (outcome.status != TransferOutcome::Status::Done) {
-                QMessageBox::warning(m_parts.window, compareTitle, outcome.message);
+                QMessageBox::warning(m_parts.window, compareTitle(), outcome.message);
                 done(std::nullopt);
                 return;
             }

@@ -9,6 +9,7 @@
 #include "Startup.h"
 #include "StopSignals.h"
 #include "StoreLock.h"
+#include "Translations.h"
 #include "UserVerifiedMemory.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("corvex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvex.png")));
+    installTranslations(app, chosenLanguage(QCoreApplication::arguments()));
 
     InstrumentData data;
     SerialDevicePort port;

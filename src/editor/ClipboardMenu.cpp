@@ -1,6 +1,7 @@
 #include "ClipboardMenu.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -51,10 +52,11 @@ QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &
 {
     auto *menu = new QMenu(names.title, list);
     menu->setObjectName(QLatin1String(names.menu));
-    addEntry(menu, QStringLiteral("&Copy"), names.copy, std::move(copy));
-    QAction *pasteEntry = addEntry(menu, QStringLiteral("&Paste"), names.paste, std::move(paste));
+    addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Copy"), names.copy, std::move(copy));
+    QAction *pasteEntry =
+        addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Paste"), names.paste, std::move(paste));
     pasteEntry->setEnabled(false);
-    addEntry(menu, QStringLiteral("&Delete"), names.remove, std::move(remove));
+    addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Delete"), names.remove, std::move(remove));
     list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));
     return pasteEntry;
 }

@@ -12,8 +12,18 @@
 
 namespace corvex {
 
+QString readFromCorvexCaption()
+{
+    return ConnectionFrame::tr("Read from Corvex");
+}
+
+QString readAllCaption()
+{
+    return ConnectionFrame::tr("Read ALL from Corvex");
+}
+
 ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
-    : QGroupBox(QStringLiteral("Connection to Corvex"), parent)
+    : QGroupBox(tr("Connection to Corvex"), parent)
     , m_count(design.count)
 {
     setObjectName(QLatin1String(design.frameName));

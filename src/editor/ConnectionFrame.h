@@ -12,8 +12,8 @@ namespace corvex {
 class SpinBar;
 
 // The captions of the read buttons, also the titles of what they start.
-inline const QString readFromCorvexCaption = QStringLiteral("Read from Corvex");
-inline const QString readAllCaption = QStringLiteral("Read ALL from Corvex");
+QString readFromCorvexCaption();
+QString readAllCaption();
 
 // What tells the two tabs' frames apart: their captions, object names and
 // numbers. The number box takes `digits` digits; its spin runs from 0 to

@@ -32,8 +32,8 @@ QString leftOutNote(const QString &leftOut)
     for (const char32_t character : distinct)
         shown += quotedCharacter(character);
     return distinct.size() == 1
-               ? QStringLiteral("\u201C%1\u201D can't be stored on the Corvex and was left out.").arg(shown)
-               : QStringLiteral("\u201C%1\u201D can't be stored on the Corvex and were left out.").arg(shown);
+               ? NameBox::tr("“%1” can't be stored on the Corvex and was left out.").arg(shown)
+               : NameBox::tr("“%1” can't be stored on the Corvex and were left out.").arg(shown);
 }
 
 } // namespace

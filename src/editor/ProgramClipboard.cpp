@@ -29,8 +29,8 @@ void ProgramEditor::pasteProgram()
     if (!ProgramTable::isValidNumber(m_copiedProgram))
         return;
     const int n = currentProgram();
-    if (!askYesNo(this, QStringLiteral("Paste Program"),
-                  overwriteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
+    if (!askYesNo(this, tr("Paste Program"),
+                  overwriteQuestion(tr("Program"), n, m_data.programs[n].name)))
         return;
     beginEdit();
     m_data.programs[n] = ProgramRecord(m_data.programs[m_copiedProgram]);
@@ -41,8 +41,8 @@ void ProgramEditor::pasteProgram()
 void ProgramEditor::deleteProgram()
 {
     const int n = currentProgram();
-    if (!askYesNo(this, QStringLiteral("Delete Program"),
-                  deleteQuestion(QStringLiteral("Program"), n, m_data.programs[n].name)))
+    if (!askYesNo(this, tr("Delete Program"),
+                  deleteQuestion(tr("Program"), n, m_data.programs[n].name)))
         return;
     beginEdit();
     m_data.programs[n] = ProgramRecord::empty();
@@ -66,8 +66,8 @@ void ProgramEditor::pasteVial()
     if (v < 1 || m_copiedVial.vial < 1)
         return;
     const VialStep &target = m_data.programs[n].vial(v);
-    if (!askYesNo(this, QStringLiteral("Paste Vial"),
-                  overwriteQuestion(QStringLiteral("Vial"), v, reagentNameOf(target, m_data.reagents))))
+    if (!askYesNo(this, tr("Paste Vial"),
+                  overwriteQuestion(tr("Vial"), v, reagentNameOf(target, m_data.reagents))))
         return;
     storeVial(v, m_data.programs[m_copiedVial.program].vial(m_copiedVial.vial));
 }
@@ -79,8 +79,8 @@ void ProgramEditor::deleteVial()
     if (v < 1)
         return;
     const VialStep &target = m_data.programs[n].vial(v);
-    if (!askYesNo(this, QStringLiteral("Delete Vial"),
-                  deleteQuestion(QStringLiteral("Vial"), v, reagentNameOf(target, m_data.reagents))))
+    if (!askYesNo(this, tr("Delete Vial"),
+                  deleteQuestion(tr("Vial"), v, reagentNameOf(target, m_data.reagents))))
         return;
     storeVial(v, VialStep::blank());
 }

@@ -85,15 +85,15 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
 QWidget *ProgramEditor::buildConnectionFrame()
 {
     auto *frame = new ConnectionFrame({.frameName = "frameConnection",
-                                       .label = QStringLiteral("Program:"),
+                                       .label = tr("Program:"),
                                        .numberName = "txtReadProgram",
                                        .digits = 2,
                                        .spinName = "VScroll2",
                                        .count = programCount,
                                        .firstButtonName = "cmdReadProgram",
-                                       .firstCaption = readFromCorvexCaption,
+                                       .firstCaption = readFromCorvexCaption(),
                                        .secondButtonName = "cmdSendProgram",
-                                       .secondCaption = QStringLiteral("Send to Corvex"),
+                                       .secondCaption = tr("Send to Corvex"),
                                        .barName = "pbPrograms",
                                        .barMinimum = 0,
                                        .barMaximum = MemoryMap::programTransferBytes,
@@ -110,7 +110,7 @@ QWidget *ProgramEditor::buildConnectionFrame()
 
 QWidget *ProgramEditor::buildProgramFrame()
 {
-    m_programFrame = new QGroupBox(QStringLiteral("Program 01"), this);
+    m_programFrame = new QGroupBox(tr("Program 01"), this);
     m_programFrame->setObjectName(QStringLiteral("frameProgram"));
     QFont normal = font();
     normal.setBold(false);
@@ -126,13 +126,13 @@ QWidget *ProgramEditor::buildProgramFrame()
     m_duration = new QLabel(durationCaption(0), m_programFrame);
     m_duration->setObjectName(QStringLiteral("lblDuration"));
 
-    m_copy = button("cmdCopy", QStringLiteral("&Copy"), m_programFrame);
-    m_paste = button("cmdPaste", QStringLiteral("&Paste"), m_programFrame);
+    m_copy = button("cmdCopy", tr("&Copy"), m_programFrame);
+    m_paste = button("cmdPaste", tr("&Paste"), m_programFrame);
     m_paste->setEnabled(false);
-    m_delete = button("cmdDelete", QStringLiteral("&Delete"), m_programFrame);
+    m_delete = button("cmdDelete", tr("&Delete"), m_programFrame);
 
-    auto *nameLabel = new QLabel(QStringLiteral("Program Name"), m_programFrame);
-    auto *typeLabel = new QLabel(QStringLiteral("Program Type"), m_programFrame);
+    auto *nameLabel = new QLabel(tr("Program Name"), m_programFrame);
+    auto *typeLabel = new QLabel(tr("Program Type"), m_programFrame);
     for (QWidget *plain : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(typeLabel),
                            static_cast<QWidget *>(nameNote), static_cast<QWidget *>(m_copy),
                            static_cast<QWidget *>(m_paste), static_cast<QWidget *>(m_delete)})
@@ -202,7 +202,7 @@ void ProgramEditor::showProgram()
     const QScopedValueRollback showing(m_showing, true);
     const int n = currentProgram();
     m_spin->setSpinValue(n);
-    m_programFrame->setTitle(QStringLiteral("Program %1").arg(zeroPadded(n, 2)));
+    m_programFrame->setTitle(tr("Program %1").arg(zeroPadded(n, 2)));
     m_name->showName(decodeCp1252(nameForDisplay(m_data.programs[n].name)));
     showDuration();
     m_type->setCurrentIndex(m_data.programs[n].isLM() ? typeLm : typeEm);

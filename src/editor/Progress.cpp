@@ -1,5 +1,7 @@
 #include "Progress.h"
 
+#include <QCoreApplication>
+
 namespace corvex {
 
 QString percentText(int value, int maximum)
@@ -10,7 +12,9 @@ QString percentText(int value, int maximum)
 
 QString retryingText(int attempt, int attempts)
 {
-    return QStringLiteral("No answer from the Corvex, trying again (%1 of %2)...").arg(attempt).arg(attempts);
+    return QCoreApplication::translate("Progress", "No answer from the Corvex, trying again (%1 of %2)...")
+        .arg(attempt)
+        .arg(attempts);
 }
 
 } // namespace corvex

@@ -4,6 +4,7 @@
 #include "NameForms.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace corvex {
@@ -16,12 +17,14 @@ QString numberedName(const QString &word, int number, const QByteArray &name)
 
 QString overwriteQuestion(const QString &word, int number, const QByteArray &name)
 {
-    return numberedName(word, number, name) + QStringLiteral(" will be overwritten. Are you sure?");
+    return QCoreApplication::translate("Questions", "%1 will be overwritten. Are you sure?")
+        .arg(numberedName(word, number, name));
 }
 
 QString deleteQuestion(const QString &word, int number, const QByteArray &name)
 {
-    return numberedName(word, number, name) + QStringLiteral(" will be deleted. Are you sure?");
+    return QCoreApplication::translate("Questions", "%1 will be deleted. Are you sure?")
+        .arg(numberedName(word, number, name));
 }
 
 bool askYesNo(QWidget *parent, const QString &title, const QString &text)

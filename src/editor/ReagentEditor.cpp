@@ -27,11 +27,9 @@ namespace corvex {
 
 namespace {
 
-const QString stopCaption = QStringLiteral("Stop");
-
 QString numberLabel(int number)
 {
-    return QStringLiteral("Reagent %1:").arg(zeroPadded(number, 3));
+    return ReagentEditor::tr("Reagent %1:").arg(zeroPadded(number, 3));
 }
 
 } // namespace
@@ -77,15 +75,15 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
 QWidget *ReagentEditor::buildConnectionFrame()
 {
     auto *frame = new ConnectionFrame({.frameName = "frameReagentConnection",
-                                       .label = QStringLiteral("Reagent:"),
+                                       .label = tr("Reagent:"),
                                        .numberName = "txtRead",
                                        .digits = 3,
                                        .spinName = "VScroll1",
                                        .count = reagentCount,
                                        .firstButtonName = "cmdReadReagents",
-                                       .firstCaption = readFromCorvexCaption,
+                                       .firstCaption = readFromCorvexCaption(),
                                        .secondButtonName = "cmdReadAllReagents",
-                                       .secondCaption = readAllCaption,
+                                       .secondCaption = readAllCaption(),
                                        .barName = "pbReagents",
                                        .barMinimum = 1,
                                        .barMaximum = reagentCount,
@@ -116,7 +114,7 @@ QWidget *ReagentEditor::buildNameRow()
     m_name->setObjectName(QStringLiteral("txtReagent"));
     m_nameLabel->setBuddy(m_name);
 
-    m_send = new QPushButton(QStringLiteral("&Send reagent"), row);
+    m_send = new QPushButton(tr("&Send reagent"), row);
     m_send->setObjectName(QStringLiteral("cmdSend"));
 
     auto *line = new QHBoxLayout;
@@ -247,7 +245,7 @@ void ReagentEditor::markLine(int number)
     const bool unsent = m_unsent.contains(number);
     QString text = reagentListLine(number, m_data.reagents[number]);
     if (unsent)
-        text += QStringLiteral("  not sent: \"%1\"").arg(m_unsent.value(number));
+        text += tr("  not sent: \"%1\"").arg(m_unsent.value(number));
     item->setText(text);
     QFont font = m_list->font();
     font.setItalic(unsent);
@@ -265,9 +263,9 @@ void ReagentEditor::sendTypedName()
     if (!ReagentTable::isValidNumber(r))
         return;
     if (r == emptyVialReagent
-        && !askYesNo(this, QStringLiteral("Are you sure?"),
-                     QStringLiteral("Are you sure that you want to rename this reagent? It is used by the Corvex to "
-                                    "designate an empty vial.")))
+        && !askYesNo(this, tr("Are you sure?"),
+                     tr("Are you sure that you want to rename this reagent? It is used by the Corvex to "
+                        "designate an empty vial.")))
         return;
     emit sendReagentRequested(r, typedName());
 }
@@ -283,7 +281,7 @@ void ReagentEditor::readAllClicked()
 void ReagentEditor::showReadAllButton(ReadAllButton meaning)
 {
     m_readAllMeaning = meaning;
-    m_readAll->setText(meaning == ReadAllButton::Stop ? stopCaption : readAllCaption);
+    m_readAll->setText(meaning == ReadAllButton::Stop ? tr("Stop") : readAllCaption());
 }
 
 void ReagentEditor::setReadAllProgress(int reagent)

@@ -38,7 +38,7 @@ QString twoDigits(qint32 value)
 } // namespace
 
 VialEditor::VialEditor(QWidget *parent)
-    : QGroupBox(QStringLiteral("Edit Vial"), parent)
+    : QGroupBox(tr("Edit Vial"), parent)
 {
     setObjectName(QStringLiteral("frameVial"));
 
@@ -58,14 +58,14 @@ VialEditor::VialEditor(QWidget *parent)
     m_agitation = new QComboBox(this);
     m_agitation->setObjectName(QStringLiteral("cbAgit"));
 
-    m_pause = new QCheckBox(QStringLiteral("Pause"), this);
+    m_pause = new QCheckBox(tr("Pause"), this);
     m_pause->setObjectName(QStringLiteral("chkPause"));
 
-    auto *heater = new QGroupBox(QStringLiteral("Heater/Cooler"), this);
+    auto *heater = new QGroupBox(tr("Heater/Cooler"), this);
     heater->setObjectName(QStringLiteral("frameHeater"));
-    m_heaterOff = new QRadioButton(QStringLiteral("Off"), heater);
+    m_heaterOff = new QRadioButton(tr("Off"), heater);
     m_heaterOff->setObjectName(QStringLiteral("opt_0"));
-    m_heaterOn = new QRadioButton(QStringLiteral("On"), heater);
+    m_heaterOn = new QRadioButton(tr("On"), heater);
     m_heaterOn->setObjectName(QStringLiteral("opt_1"));
     auto *options = new QButtonGroup(heater);
     options->addButton(m_heaterOff, 0);
@@ -74,7 +74,7 @@ VialEditor::VialEditor(QWidget *parent)
     m_degrees = numberBox("txtDeg", QStringLiteral("--"), heater);
     m_degrees->setEnabled(false);
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
 
@@ -86,11 +86,11 @@ VialEditor::VialEditor(QWidget *parent)
     heaterRow->addStretch();
 
     auto *timeRow = new QHBoxLayout;
-    timeRow->addWidget(new QLabel(QStringLiteral("Time:"), this));
+    timeRow->addWidget(new QLabel(tr("Time:"), this));
     timeRow->addWidget(m_hours);
-    timeRow->addWidget(new QLabel(QStringLiteral("h"), this));
+    timeRow->addWidget(new QLabel(tr("h"), this));
     timeRow->addWidget(m_minutes);
-    timeRow->addWidget(new QLabel(QStringLiteral("min"), this));
+    timeRow->addWidget(new QLabel(tr("min"), this));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_reagents, 0, 0);

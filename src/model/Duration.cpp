@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -28,7 +30,7 @@ QString durationCaption(qint32 minutes)
     // Integer division truncates toward zero, as the stored value may be negative.
     const qint32 hours = minutes / 60;
     const qint32 rest = minutes - 60 * hours;
-    return QStringLiteral("Total Time: %1h %2min")
+    return QCoreApplication::translate("Duration", "Total Time: %1h %2min")
         .arg(zeroPadded(hours, 2))
         .arg(zeroPadded(rest, 2));
 }

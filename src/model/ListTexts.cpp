@@ -4,6 +4,8 @@
 #include "NameForms.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 namespace corvex {
 
 QString utilityTitle()
@@ -28,14 +30,19 @@ QString reagentNumberLabel(int reagent)
 
 QStringList agitationTexts()
 {
-    return {QStringLiteral("AG0: off"),    QStringLiteral("AG1: 0,25Hz"), QStringLiteral("AG2: 0,50Hz"),
-            QStringLiteral("AG3: 1,00Hz"), QStringLiteral("AG4: 2,00Hz"), QStringLiteral("AG5: 3,00Hz")};
+    return {QCoreApplication::translate("ListTexts", "AG0: off"),
+            QStringLiteral("AG1: 0,25Hz"),
+            QStringLiteral("AG2: 0,50Hz"),
+            QStringLiteral("AG3: 1,00Hz"),
+            QStringLiteral("AG4: 2,00Hz"),
+            QStringLiteral("AG5: 3,00Hz")};
 }
 
 QString reagentListLine(int number, const QByteArray &storedName)
 {
-    return reagentNumberLabel(number) + QStringLiteral(": \"") + decodeCp1252(storedName)
-        + QLatin1Char('"');
+    // The log and the compare list keep reagentNumberLabel's English word.
+    return QCoreApplication::translate("ListTexts", "Reagent") + QLatin1Char(' ') + zeroPadded(number, 3)
+        + QStringLiteral(": \"") + decodeCp1252(storedName) + QLatin1Char('"');
 }
 
 QString reagentComboLine(int number, const QByteArray &storedName)
@@ -57,7 +64,8 @@ QString vialLineText(int vialNumber, const VialStep &vial, const ReagentTable &r
 {
     const QByteArray name = ReagentTable::isValidNumber(vial.reagent) ? reagents[vial.reagent]
                                                                       : nameForStorage("(unknown)");
-    return QStringLiteral("Vial ") + zeroPadded(vialNumber, 2) + QStringLiteral(": ") + decodeCp1252(name)
+    return QCoreApplication::translate("ListTexts", "Vial") + QLatin1Char(' ') + zeroPadded(vialNumber, 2)
+        + QStringLiteral(": ") + decodeCp1252(name)
         + QStringLiteral(" AG") + QString::number(vial.agit) + QLatin1Char(' ') + zeroPadded(vial.hrs, 2)
         + QLatin1Char(':') + zeroPadded(vial.min, 2) + QLatin1Char(' ') + temperatureText(vial.temp)
         + QLatin1Char(' ') + pauseText(vial.pause);

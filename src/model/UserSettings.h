@@ -21,6 +21,7 @@ inline constexpr char commPort[] = "CommPort";       // 0 = search all, 1..16 = 
 inline constexpr char logoPicture[] = "LogoPicture"; // full path of the logo file
 inline constexpr char comment[] = "Comment";         // comment line of printed sheets
 inline constexpr char verifyTransfers[] = "VerifyTransfers"; // true: every byte read twice, every byte sent read back
+inline constexpr char language[] = "Language";       // "de", "en"...; absent or empty: the system's
 
 // Device paths that override the built-in table of port numbers on this
 // machine: group "Ports", keys "COM1".."COM16".

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace corvex {
@@ -21,7 +22,13 @@ struct PrintResult
 };
 
 // The one message of a failed print run, with its box title.
-inline QString printerErrorText() { return QStringLiteral("Unknown Printer Error."); }
-inline QString printerErrorTitle() { return QStringLiteral("Printer Error."); }
+inline QString printerErrorText()
+{
+    return QCoreApplication::translate("PrintResult", "Unknown Printer Error.");
+}
+inline QString printerErrorTitle()
+{
+    return QCoreApplication::translate("PrintResult", "Printer Error.");
+}
 
 } // namespace corvex

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -18,10 +19,11 @@ double TransferRate::secondsLeft(int done, int total) const
 
 QString TransferRate::progressText(int done, int total) const
 {
-    QString text = QStringLiteral("%1 of %2 bytes").arg(byteCountText(done), byteCountText(total));
+    QString text =
+        QCoreApplication::translate("TransferRate", "%1 of %2 bytes").arg(byteCountText(done), byteCountText(total));
     const double left = secondsLeft(done, total);
     if (left >= 0 && done < total)
-        text += QStringLiteral(", about %1 left").arg(durationText(left));
+        text += QCoreApplication::translate("TransferRate", ", about %1 left").arg(durationText(left));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QVersionNumber>
 
@@ -7,22 +8,28 @@ namespace corvex {
 
 namespace {
 
-const char legalNotice[] = "Copyright (c) Varnel. All rights reserved.";
-const char comments[] = "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.";
+const char legalNotice[] = QT_TRANSLATE_NOOP("AboutBox", "Copyright (c) Varnel. All rights reserved.");
+const char comments[] =
+    QT_TRANSLATE_NOOP("AboutBox", "Reads, edits, stores and prints the programs and reagent names of the Varnel Corvex.");
 
 } // namespace
 
 QString productName()
 {
-    return QStringLiteral("Varnel Corvex Utility");
+    return QCoreApplication::translate("AboutBox", "Varnel Corvex Utility");
 }
 
 QString aboutText()
 {
     const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(CORVEX_VERSION));
     const QString lineBreak = QStringLiteral("\r\n");
-    return productName() + QStringLiteral(" Version %1.%2.%3").arg(version.majorVersion()).arg(version.minorVersion()).arg(version.microVersion())
-        + lineBreak + QLatin1String(legalNotice) + lineBreak + lineBreak + QLatin1String(comments);
+    return QCoreApplication::translate("AboutBox", "%1 Version %2.%3.%4")
+               .arg(productName())
+               .arg(version.majorVersion())
+               .arg(version.minorVersion())
+               .arg(version.microVersion())
+        + lineBreak + QCoreApplication::translate("AboutBox", legalNotice) + lineBreak + lineBreak
+        + QCoreApplication::translate("AboutBox", comments);
 }
 
 void showAboutBox(QWidget *parent)

@@ -7,19 +7,23 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace corvex {
 
 LoadWindow::LoadWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmLoad"));
-    setFixedSize(twipsToPixels(QSize(3750, 945), this));
-
-    auto *label = new QLabel(QStringLiteral("Loading..."), this);
+    auto *label = new QLabel(tr("Loading..."), this);
     label->setObjectName(QStringLiteral("Label1"));
     // The text sits at the top of the label, which ends where the bar begins.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(twipsToPixels(QRect(180, 180, 3315, 300), this));
+    const QRect designed = twipsToPixels(QRect(180, 180, 3315, 300), this);
+    // A translation longer than the design widens the label and the window.
+    const int wider = std::max(0, label->sizeHint().width() - designed.width());
+    label->setGeometry(designed.adjusted(0, 0, wider, 0));
+    setFixedSize(twipsToPixels(QSize(3750, 945), this) + QSize(wider, 0));
 
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("pbLoad"));

@@ -11,7 +11,7 @@ RequirementsWindow::RequirementsWindow(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRequirements"));
-    setWindowTitle(QStringLiteral("System Requirements"));
+    setWindowTitle(tr("System Requirements"));
     setFixedSize(twipsToPixels(QSize(6420, 4140), this));
 
     m_text = new QPlainTextEdit(this);
@@ -29,13 +29,13 @@ QString RequirementsWindow::requirementsText()
 {
     const QString lineBreak = QStringLiteral("\r\n");
     const QString blankLine = lineBreak + lineBreak;
-    return QStringLiteral("Minimum Requirements:") + lineBreak + QStringLiteral(" - Intel 80486 CPU") + lineBreak
-        + QStringLiteral(" - 16 MB RAM") + lineBreak + QStringLiteral(" - 4 MB free HD Space") + blankLine
-        + QStringLiteral("Recommended:") + lineBreak + QStringLiteral(" - 133 MHz CPU or faster") + lineBreak
-        + QStringLiteral(" - 32 MB RAM") + blankLine + QStringLiteral("Supported Operating Systems:") + lineBreak
-        + QStringLiteral(" - Windows 95, Windows 98, Windows 98 SE, Windows ME") + lineBreak
-        + QStringLiteral(" - Windows NT 4.0 (SP 6 or higher), Windows 2000, Windows XP") + blankLine
-        + QStringLiteral("Serial Port (COM) is required for connection.");
+    return tr("Minimum Requirements:") + lineBreak + tr(" - Intel 80486 CPU") + lineBreak
+        + tr(" - 16 MB RAM") + lineBreak + tr(" - 4 MB free HD Space") + blankLine
+        + tr("Recommended:") + lineBreak + tr(" - 133 MHz CPU or faster") + lineBreak
+        + tr(" - 32 MB RAM") + blankLine + tr("Supported Operating Systems:") + lineBreak
+        + tr(" - Windows 95, Windows 98, Windows 98 SE, Windows ME") + lineBreak
+        + tr(" - Windows NT 4.0 (SP 6 or higher), Windows 2000, Windows XP") + blankLine
+        + tr("Serial Port (COM) is required for connection.");
 }
 
 QString RequirementsWindow::text() const

@@ -2,6 +2,7 @@
 
 #include "ListTexts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -10,19 +11,19 @@ namespace corvex {
 QString startupNoticeText()
 {
     const QStringList lines = {
-        QStringLiteral("IMPORTANT INFORMATION!"),
+        QCoreApplication::translate("StartupNotice", "IMPORTANT INFORMATION!"),
         QString(),
-        QStringLiteral("For safe data transfer via the PC software,"),
-        QStringLiteral("the Varnel Corvex must be in configuration mode."),
+        QCoreApplication::translate("StartupNotice", "For safe data transfer via the PC software,"),
+        QCoreApplication::translate("StartupNotice", "the Varnel Corvex must be in configuration mode."),
         QString(),
-        QStringLiteral("To do this:"),
-        QStringLiteral("Switch on the Varnel Corvex and immediately press the PROG button.          "),
-        QStringLiteral("Execute data transfer."),
-        QStringLiteral("After data transfer has been completed,"),
-        QStringLiteral("leave the configuration mode by pressing the STOP button."),
+        QCoreApplication::translate("StartupNotice", "To do this:"),
+        QCoreApplication::translate("StartupNotice", "Switch on the Varnel Corvex and immediately press the PROG button.          "),
+        QCoreApplication::translate("StartupNotice", "Execute data transfer."),
+        QCoreApplication::translate("StartupNotice", "After data transfer has been completed,"),
+        QCoreApplication::translate("StartupNotice", "leave the configuration mode by pressing the STOP button."),
         QString(),
-        QStringLiteral("NEVER execute data transfer when the Varnel Corvex is in standby"),
-        QStringLiteral("or when a program is running!"),
+        QCoreApplication::translate("StartupNotice", "NEVER execute data transfer when the Varnel Corvex is in standby"),
+        QCoreApplication::translate("StartupNotice", "or when a program is running!"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -30,12 +30,28 @@ constexpr int messageColumn = 7;
 // Wider would push the columns after it out of sight; the pane below shows all of it.
 constexpr int messageColumnMaximum = 360;
 
+// The log file's column names, which the dialog heads in the user's language.
+[[maybe_unused]] constexpr const char *columnNames[] = {
+    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Time"),      QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "User"),
+    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Host"),      QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Port"),
+    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Operation"), QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Covered"),
+    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Result"),    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Message"),
+    QT_TRANSLATE_NOOP("corvex::TransferLogDialog", "Fingerprint")};
+
+QStringList shownColumns()
+{
+    QStringList shown;
+    for (const QString &column : transferLogColumns())
+        shown << TransferLogDialog::tr(column.toUtf8().constData());
+    return shown;
+}
+
 QList<QStandardItem *> rowItems(const TransferLogLine &line)
 {
     QStringList fields;
     if (line.damaged) {
         fields = QStringList(transferLogColumns().size(), QString());
-        fields[0] = QStringLiteral("(damaged line)");
+        fields[0] = TransferLogDialog::tr("(damaged line)");
         fields[messageColumn] = line.text;
     } else {
         fields = transferLogFields(line.entry);
@@ -58,10 +74,10 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTransferLog"));
-    setWindowTitle(QStringLiteral("Transfer Log"));
+    setWindowTitle(tr("Transfer Log"));
 
     m_model = new QStandardItemModel(0, int(transferLogColumns().size()), this);
-    m_model->setHorizontalHeaderLabels(transferLogColumns());
+    m_model->setHorizontalHeaderLabels(shownColumns());
     m_shown = new QSortFilterProxyModel(this);
     m_shown->setSourceModel(m_model);
     m_shown->setFilterKeyColumn(-1);
@@ -69,7 +85,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
 
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("txtFilter"));
-    m_filter->setPlaceholderText(QStringLiteral("Show only lines that contain..."));
+    m_filter->setPlaceholderText(tr("Show only lines that contain..."));
     m_filter->setClearButtonEnabled(true);
     connect(m_filter, &QLineEdit::textChanged, m_shown, &QSortFilterProxyModel::setFilterFixedString);
 
@@ -85,16 +101,16 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_message->setObjectName(QStringLiteral("txtMessage"));
     m_message->setReadOnly(true);
     m_message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_message->setPlaceholderText(QStringLiteral("The message of the selected line"));
+    m_message->setPlaceholderText(tr("The message of the selected line"));
     m_message->setMaximumHeight(m_message->fontMetrics().lineSpacing() * 5);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TransferLogDialog::showMessage);
     connect(m_shown, &QAbstractItemModel::modelReset, this, &TransferLogDialog::showMessage);
     connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &TransferLogDialog::showMessage);
 
-    auto *where = new QLabel(QStringLiteral("Kept in %1").arg(logPath), this);
+    auto *where = new QLabel(tr("Kept in %1").arg(logPath), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_export = new QPushButton(QStringLiteral("&Export..."), this);
+    m_export = new QPushButton(tr("&Export..."), this);
     m_export->setObjectName(QStringLiteral("cmdExport"));
     connect(m_export, &QPushButton::clicked, this, &TransferLogDialog::exportClicked);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -102,7 +118,7 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(QStringLiteral("&Filter:"), this));
+    filterRow->addWidget(new QLabel(tr("&Filter:"), this));
     filterRow->addWidget(m_filter, 1);
     static_cast<QLabel *>(filterRow->itemAt(0)->widget())->setBuddy(m_filter);
     auto *layout = new QVBoxLayout(this);
@@ -137,7 +153,7 @@ void TransferLogDialog::load(const QString &logPath)
     if (!error.isEmpty())
         m_table->setToolTip(error);
     else if (lines > shownAtMost)
-        m_table->setToolTip(QStringLiteral("The newest %1 of %2 lines are shown; \"corvexctl log\" shows them all.")
+        m_table->setToolTip(tr("The newest %1 of %2 lines are shown; \"corvexctl log\" shows them all.")
                                 .arg(QLocale().toString(shownAtMost), QLocale().toString(lines)));
 }
 
@@ -162,13 +178,13 @@ void TransferLogDialog::showMessage()
 
 void TransferLogDialog::exportClicked()
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Export Transfer Log"), QString(),
-                                                      QStringLiteral("CSV (*.csv)"));
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export Transfer Log"), QString(),
+                                                      tr("CSV (*.csv)"));
     if (file.isEmpty())
         return;
     const StoreResult written = exportTo(file);
     if (!written)
-        QMessageBox::critical(this, QStringLiteral("Export Transfer Log"), written.error);
+        QMessageBox::critical(this, tr("Export Transfer Log"), written.error);
 }
 
 } // namespace corvex

@@ -21,7 +21,6 @@ namespace corvex {
 
 namespace {
 
-const QString findCaption = QStringLiteral("Find Device");
 constexpr int deviceRole = Qt::UserRole;
 
 // The device of a port as the list shows it, marked when this user may not
@@ -29,7 +28,7 @@ constexpr int deviceRole = Qt::UserRole;
 QString listedDevice(int port)
 {
     const QString device = portDevice(port);
-    return deviceAccess(device) == DeviceAccess::Denied ? device + QStringLiteral(" (no access)") : device;
+    return deviceAccess(device) == DeviceAccess::Denied ? SettingsDialog::tr("%1 (no access)").arg(device) : device;
 }
 
 // Draws each port's item text ("COM3") and, right-aligned beside it in a
@@ -65,9 +64,9 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     , m_connection(connection)
 {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Communication Port"), this);
+    auto *frame = new QGroupBox(tr("Communication Port"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     m_ports = new QComboBox(frame);
     m_ports->setObjectName(QStringLiteral("cbComm"));
@@ -93,9 +92,9 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     m_found->setWordWrap(true);
     m_found->setHidden(true);
 
-    m_find = new QPushButton(findCaption, frame);
+    m_find = new QPushButton(tr("Find Device"), frame);
     m_find->setObjectName(QStringLiteral("cmdFindDevice"));
-    m_cancelSearch = new QPushButton(QStringLiteral("Cancel"), frame);
+    m_cancelSearch = new QPushButton(tr("Cancel"), frame);
     m_cancelSearch->setObjectName(QStringLiteral("cmdCancelSearch"));
     m_cancelSearch->setEnabled(false);
 
@@ -108,14 +107,14 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
         widestDevice = std::max(widestDevice, m_device->sizeHint().width());
     }
     m_device->setMinimumWidth(widestDevice);
-    m_find->setText(QStringLiteral("Looking for Device..."));
+    m_find->setText(tr("Looking for Device..."));
     m_find->setMinimumWidth(m_find->sizeHint().width());
-    m_find->setText(findCaption);
+    m_find->setText(tr("Find Device"));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *grid = new QGridLayout(frame);
@@ -127,8 +126,8 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     grid->setColumnStretch(0, 1);
 
     // Kept only when the dialog is confirmed.
-    auto *verify = new QCheckBox(QStringLiteral("Verify every transfer: read each byte until two readings agree,\n"
-                                                "read back each byte sent (takes about twice as long)"),
+    auto *verify = new QCheckBox(tr("Verify every transfer: read each byte until two readings agree,\n"
+                                    "read back each byte sent (takes about twice as long)"),
                                  this);
     verify->setObjectName(QStringLiteral("chkVerify"));
     verify->setChecked(readUserSetting(UserSetting::verifyTransfers, false).toBool());
@@ -161,11 +160,11 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
 void SettingsDialog::showDevice(int line)
 {
     if (line < 0) {
-        m_device->setText(QStringLiteral("Device: (search all ports)"));
+        m_device->setText(tr("Device: (search all ports)"));
         return;
     }
     const QString device = portDevice(line + 1);
-    QString text = QStringLiteral("Device: ") + device;
+    QString text = tr("Device: %1").arg(device);
     if (deviceAccess(device) == DeviceAccess::Denied)
         text += QLatin1Char('\n') + accessDeniedMessage(device);
     m_device->setText(text);
@@ -217,15 +216,15 @@ void SettingsDialog::searchEnded(int port)
         showFound(port);
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Find Device"),
-                                QStringLiteral("Device couldn't be found."), QMessageBox::Ok, this);
+    auto *box = new QMessageBox(QMessageBox::Critical, tr("Find Device"),
+                                tr("Device couldn't be found."), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
 void SettingsDialog::showFound(int port)
 {
-    m_found->setText(QStringLiteral("The Corvex answers on %1.").arg(portDescription(port, portDevice(port))));
+    m_found->setText(tr("The Corvex answers on %1.").arg(portDescription(port, portDevice(port))));
     m_found->setHidden(false);
 }
 
@@ -233,7 +232,7 @@ void SettingsDialog::showSearching(bool searching)
 {
     m_searching = searching;
     m_find->setEnabled(!searching);
-    m_find->setText(searching ? QStringLiteral("Looking for Device...") : findCaption);
+    m_find->setText(searching ? tr("Looking for Device...") : tr("Find Device"));
     m_cancelSearch->setEnabled(searching);
 }
 

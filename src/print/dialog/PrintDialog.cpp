@@ -32,8 +32,6 @@ namespace corvex {
 
 namespace {
 
-const QString logoMessage = QStringLiteral("If you want to print a Logo, you have to load a Picture File first.");
-
 template <typename Widget>
 Widget *named(Widget *widget, const QString &name)
 {
@@ -56,7 +54,7 @@ PrintDialog::PrintDialog(const InstrumentData &data, int currentProgram, QWidget
       m_printer(m_seams.printer ? *m_seams.printer : sessionPrinter())
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("Print Program..."));
+    setWindowTitle(tr("Print Program..."));
     setWindowModality(Qt::ApplicationModal);
     buildControls();
     runOpeningSteps(currentProgram);
@@ -64,23 +62,23 @@ PrintDialog::PrintDialog(const InstrumentData &data, int currentProgram, QWidget
 
 void PrintDialog::buildControls()
 {
-    m_printWhatGroup = named(new QGroupBox(QStringLiteral("Print What"), this), QStringLiteral("Frame2"));
+    m_printWhatGroup = named(new QGroupBox(tr("Print What"), this), QStringLiteral("Frame2"));
     m_reagentListOption =
-        named(new QRadioButton(QStringLiteral("Reagent List"), m_printWhatGroup), QStringLiteral("opt_0"));
-    m_programsOption = named(new QRadioButton(QStringLiteral("Program(s):"), m_printWhatGroup), QStringLiteral("opt_1"));
+        named(new QRadioButton(tr("Reagent List"), m_printWhatGroup), QStringLiteral("opt_0"));
+    m_programsOption = named(new QRadioButton(tr("Program(s):"), m_printWhatGroup), QStringLiteral("opt_1"));
     m_programsOption->setChecked(true);
     m_firstProgramBox = named(new QLineEdit(QStringLiteral("1"), m_printWhatGroup), QStringLiteral("txtProgramID_0"));
     m_lastProgramBox = named(new QLineEdit(QStringLiteral("1"), m_printWhatGroup), QStringLiteral("txtProgramID_1"));
     for (QLineEdit *box : {m_firstProgramBox, m_lastProgramBox})
         box->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    m_toLabel = named(new QLabel(QStringLiteral("to"), m_printWhatGroup), QStringLiteral("Label2"));
-    m_logoCheck = named(new QCheckBox(QStringLiteral("Logo"), m_printWhatGroup), QStringLiteral("chk_0"));
-    m_dateCheck = named(new QCheckBox(QStringLiteral("Current Date"), m_printWhatGroup), QStringLiteral("chk_1"));
-    m_timeCheck = named(new QCheckBox(QStringLiteral("Current Time"), m_printWhatGroup), QStringLiteral("chk_2"));
+    m_toLabel = named(new QLabel(tr("to"), m_printWhatGroup), QStringLiteral("Label2"));
+    m_logoCheck = named(new QCheckBox(tr("Logo"), m_printWhatGroup), QStringLiteral("chk_0"));
+    m_dateCheck = named(new QCheckBox(tr("Current Date"), m_printWhatGroup), QStringLiteral("chk_1"));
+    m_timeCheck = named(new QCheckBox(tr("Current Time"), m_printWhatGroup), QStringLiteral("chk_2"));
     m_dateCheck->setChecked(true);
     m_timeCheck->setChecked(true);
     m_commentLabel =
-        named(new QLabel(QStringLiteral("Additional Text (Optional):"), m_printWhatGroup), QStringLiteral("Label3"));
+        named(new QLabel(tr("Additional Text (Optional):"), m_printWhatGroup), QStringLiteral("Label3"));
     m_commentBox = named(new QPlainTextEdit(m_printWhatGroup), QStringLiteral("txtComment"));
     m_commentBox->setTabChangesFocus(true);
     m_commentLabel->setBuddy(m_commentBox);
@@ -98,7 +96,7 @@ void PrintDialog::buildControls()
     what->addWidget(m_commentBox, 6, 0, 1, 4);
     what->setColumnStretch(4, 1);
 
-    m_logoPreviewGroup = named(new QGroupBox(QStringLiteral("Logo Preview"), this), QStringLiteral("Frame1"));
+    m_logoPreviewGroup = named(new QGroupBox(tr("Logo Preview"), this), QStringLiteral("Frame1"));
     const int side = twipsToPixels(logoPreviewSide, logicalDpiX());
     auto *square = new QWidget(m_logoPreviewGroup);
     square->setFixedSize(side, side);
@@ -108,11 +106,11 @@ void PrintDialog::buildControls()
     auto *previewLayout = new QVBoxLayout(m_logoPreviewGroup);
     previewLayout->addWidget(square);
 
-    m_openLogoButton = named(new QPushButton(QStringLiteral("Open &Logo..."), this), QStringLiteral("cmdOpenPic"));
-    m_setupButton = named(new QPushButton(QStringLiteral("&Print Setup..."), this), QStringLiteral("cmdSetup"));
-    m_previewButton = named(new QPushButton(QStringLiteral("Print Pre&view..."), this), QStringLiteral("cmdPreview"));
-    m_printButton = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdPrint"));
-    m_cancelButton = named(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("cmdCancel"));
+    m_openLogoButton = named(new QPushButton(tr("Open &Logo..."), this), QStringLiteral("cmdOpenPic"));
+    m_setupButton = named(new QPushButton(tr("&Print Setup..."), this), QStringLiteral("cmdSetup"));
+    m_previewButton = named(new QPushButton(tr("Print Pre&view..."), this), QStringLiteral("cmdPreview"));
+    m_printButton = named(new QPushButton(tr("&OK"), this), QStringLiteral("cmdPrint"));
+    m_cancelButton = named(new QPushButton(tr("&Cancel"), this), QStringLiteral("cmdCancel"));
     m_printButton->setDefault(true);
 
     auto *buttons = new QVBoxLayout;
@@ -182,7 +180,8 @@ void PrintDialog::refuseLogoWithoutPicture()
     if (!m_logoCheck->isChecked() || !m_logoPath.isEmpty())
         return;
     m_logoCheck->setChecked(false);
-    m_seams.showMessage(this, QMessageBox::Information, QStringLiteral("Logo"), logoMessage);
+    m_seams.showMessage(this, QMessageBox::Information, tr("Logo"),
+                        tr("If you want to print a Logo, you have to load a Picture File first."));
 }
 
 void PrintDialog::openLogo()
@@ -202,12 +201,12 @@ void PrintDialog::openLogo()
 void PrintDialog::setUpPrinter()
 {
     QPrintDialog setup(&m_printer, this);
-    setup.setWindowTitle(QStringLiteral("Print Setup"));
+    setup.setWindowTitle(tr("Print Setup"));
     setup.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // Here the printer is only chosen; printing starts from this dialog's OK.
     if (auto *buttons = setup.findChild<QDialogButtonBox *>()) {
         if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
-            accept->setText(QStringLiteral("&OK"));
+            accept->setText(tr("&OK"));
     }
     // The printer keeps its earlier settings when the setup is cancelled.
     setup.exec();
@@ -233,7 +232,7 @@ PrintRequest PrintDialog::currentRequest() const
 void PrintDialog::showPreview()
 {
     QPrintPreviewDialog preview(&m_printer, this);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     const PrintRequest request = currentRequest();
     bool failed = false;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *printer) {

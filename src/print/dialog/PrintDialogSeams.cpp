@@ -34,13 +34,14 @@ QPrinter &sessionPrinter()
 
 QString logoFileFilter()
 {
-    return QStringLiteral("All Picture Files (*.bmp *.jpg *.jpeg *.wmf *.emf *.gif *.png);;"
-                          "Bitmap File (*.bmp);;"
-                          "JPEG File (*.jpg *.jpeg);;"
-                          "Windows Meta File (*.wmf);;"
-                          "Enhanced Meta File (*.emf);;"
-                          "GIF File (*.gif);;"
-                          "PNG File (*.png)");
+    return QCoreApplication::translate("corvex::PrintDialog", 
+                                       "All Picture Files (*.bmp *.jpg *.jpeg *.wmf *.emf *.gif *.png);;"
+                                       "Bitmap File (*.bmp);;"
+                                       "JPEG File (*.jpg *.jpeg);;"
+                                       "Windows Meta File (*.wmf);;"
+                                       "Enhanced Meta File (*.emf);;"
+                                       "GIF File (*.gif);;"
+                                       "PNG File (*.png)");
 }
 
 PrintDialogSeams PrintDialogSeams::system()
@@ -52,7 +53,8 @@ PrintDialogSeams PrintDialogSeams::system()
     };
     seams.chooseLogoFile = [](QWidget *parent) {
         // Only existing files can be chosen in an open dialog.
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Logo..."), QString(), logoFileFilter());
+        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("corvex::PrintDialog", "Open Logo..."), QString(),
+                                            logoFileFilter());
     };
     seams.openSurface = [](QPrinter &printer) -> std::shared_ptr<PrintSurface> {
         // A printer of the print service is handed whole, checked jobs; the

@@ -1,0 +1,213 @@
+// The window in German: which language start-up chooses, and that the main
+// window and every dialog show no English text and clip none of their German
+// ones. Runs with LANG=de_DE.UTF-8, set by main().
+#include "CompareDialog.h"
+#include "JobProgressDialog.h"
+#include "LoadWindow.h"
+#include "PrintDialog.h"
+#include "RequirementsWindow.h"
+#include "SettingsDialog.h"
+#include "TransferLogDialog.h"
+#include "Translations.h"
+#include "UserSettings.h"
+#include "WholeInstrumentJobs.h"
+
+#include "support/FakeMemory.h"
+#include "support/WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
+
+using namespace corvex;
+
+namespace {
+
+// One text a window shows, with the control that shows it.
+struct ShownText
+{
+    QString text;
+    QWidget *control;
+};
+
+QList<ShownText> shownTexts(QWidget *window)
+{
+    QList<ShownText> texts{{window->windowTitle(), window}};
+    const auto add = [&texts](const QString &text, QWidget *control) { texts.append({text, control}); };
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        // What a screen reader says of a control is shown text too.
+        add(control->accessibleName(), control);
+        add(control->accessibleDescription(), control);
+        if (auto *label = qobject_cast<QLabel *>(control))
+            add(label->text(), control);
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            add(button->text(), control);
+        else if (auto *box = qobject_cast<QGroupBox *>(control))
+            add(box->title(), control);
+        else if (auto *line = qobject_cast<QLineEdit *>(control))
+            add(line->placeholderText(), control);
+        else if (auto *bar = qobject_cast<QTabBar *>(control)) {
+            for (int i = 0; i < bar->count(); ++i)
+                add(bar->tabText(i), control);
+        } else if (auto *header = qobject_cast<QHeaderView *>(control); header && header->model()) {
+            for (int i = 0; i < header->count(); ++i)
+                add(header->model()->headerData(i, header->orientation()).toString(), control);
+        } else if (qobject_cast<QMenu *>(control) || qobject_cast<QMenuBar *>(control)) {
+            for (const QAction *action : control->actions())
+                add(action->text(), control);
+        }
+    }
+    return texts;
+}
+
+// Texts that are the same in both languages, and texts without a word.
+bool sameInGerman(const QString &text)
+{
+    static const QStringList same = {QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("Pause"),
+                                     QStringLiteral("Logo"), QStringLiteral("h"), QStringLiteral("min")};
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    return same.contains(text) || !word.match(text).hasMatch();
+}
+
+void removeTranslations()
+{
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppFixture> m_app;
+    FakeMemory m_memory;
+
+    // The window of a row, made afresh in the language installed now.
+    std::unique_ptr<QWidget> makeWindow(const QString &name)
+    {
+        if (name == QLatin1String("main"))
+            return m_app->loadWindow();
+        if (name == QLatin1String("reagents tab")) {
+            std::unique_ptr<MainWindow> window = m_app->loadWindow();
+            window->findChild<QTabWidget *>()->setCurrentIndex(1);
+            return window;
+        }
+        if (name == QLatin1String("settings"))
+            return std::make_unique<SettingsDialog>(m_app->connection);
+        if (name == QLatin1String("print"))
+            return std::make_unique<PrintDialog>(m_app->data, 1);
+        if (name == QLatin1String("compare"))
+            return std::make_unique<CompareDialog>(m_app->storePath, 1, [](auto) {});
+        if (name == QLatin1String("transfer log"))
+            return std::make_unique<TransferLogDialog>(m_app->folders.path() + QStringLiteral("/log.csv"));
+        if (name == QLatin1String("requirements"))
+            return std::make_unique<RequirementsWindow>();
+        if (name == QLatin1String("loading"))
+            return std::make_unique<LoadWindow>();
+        BackupJob *job = makeBackup(m_memory, QString(), QString(), &m_memory);
+        return std::make_unique<JobProgressDialog>(*job, QString(), nullptr);
+    }
+
+private slots:
+    void init() { m_app = std::make_unique<AppFixture>(); }
+    void cleanup()
+    {
+        removeTranslations();
+        m_app.reset();
+    }
+
+    void chosenLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("german");
+        const QString corvex = QStringLiteral("corvex");
+        QTest::newRow("the system's") << QStringList{corvex} << QString() << true;
+        QTest::newRow("setting over the system") << QStringList{corvex} << QStringLiteral("en") << false;
+        QTest::newRow("option over the system") << QStringList{corvex, QStringLiteral("--language"), QStringLiteral("en")}
+                                                 << QString() << false;
+        QTest::newRow("option over the setting") << QStringList{corvex, QStringLiteral("--language=de")}
+                                                  << QStringLiteral("en") << true;
+    }
+
+    void chosenLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, setting);
+        QFETCH(bool, german);
+        if (!setting.isEmpty())
+            QVERIFY(writeUserSetting(UserSetting::language, setting));
+        QCOMPARE(installTranslations(*qApp, corvex::chosenLanguage(arguments)), german);
+        QCOMPARE(QCoreApplication::translate("corvex::MainWindow", "Programs"),
+                 german ? QStringLiteral("Programme") : QStringLiteral("Programs"));
+    }
+
+    void everyTextGerman_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"main", "reagents tab", "settings", "print", "compare", "transfer log", "requirements", "loading",
+                                   "progress"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+
+    void everyTextGerman()
+    {
+        QFETCH(QString, window);
+        const std::unique_ptr<QWidget> english = makeWindow(window);
+        const QList<ShownText> englishTexts = shownTexts(english.get());
+
+        QVERIFY(installTranslations(*qApp, QLocale(QLocale::German)));
+        const std::unique_ptr<QWidget> german = makeWindow(window);
+        german->show();
+        QVERIFY(QTest::qWaitForWindowExposed(german.get()));
+        const QList<ShownText> germanTexts = shownTexts(german.get());
+
+        QCOMPARE(germanTexts.size(), englishTexts.size());
+        QStringList untranslated;
+        QStringList clipped;
+        for (qsizetype i = 0; i < germanTexts.size(); ++i) {
+            const ShownText &shown = germanTexts.at(i);
+            if (shown.text == englishTexts.at(i).text && !sameInGerman(shown.text))
+                untranslated << shown.text;
+        }
+        for (QWidget *control : german->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const bool captioned = label || qobject_cast<QAbstractButton *>(control) || qobject_cast<QGroupBox *>(control);
+            if (captioned && !(label && label->wordWrap()) && control->isVisible()
+                && control->width() < control->minimumSizeHint().width())
+                clipped << control->objectName();
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("in English: ") + untranslated.join(u" | ")));
+        QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("clipped: ") + clipped.join(u" | ")));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // The system's language as a German lab sets it, before Qt reads it.
+    qputenv("LANG", "de_DE.UTF-8");
+    for (const char *overriding : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        qunsetenv(overriding);
+    QApplication application(argc, argv);
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_translations.moc"
