@@ -350,6 +350,10 @@
         <translation>Unterschiede</translation>
     </message>
     <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
         <source>Compare status</source>
         <translation>Stand des Vergleichs</translation>
     </message>

@@ -14,6 +14,7 @@ class SpinBar;
 // The captions of the read buttons, also the titles of what they start.
 QString readFromCorvexCaption();
 QString readAllCaption();
+QString stopCaption();
 
 // What tells the two tabs' frames apart: their captions, object names and
 // numbers. The number box takes `digits` digits; its spin runs from 0 to
@@ -41,12 +42,25 @@ struct ConnectionFrameDesign
 // transfer with its spin (which the Up and Down keys in the number box step
 // too), two transfer buttons and a progress bar, and under them the status
 // line (`percent`: the percentage or a note, empty when idle).
+//
+// A button whose transfer runs reads "Stop" meanwhile; clicking it asks to
+// stop that transfer instead of starting one. A double-click counts as one
+// click, so that it neither stops what it has just started nor starts again
+// what it has just stopped.
 class ConnectionFrame : public QGroupBox
 {
     Q_OBJECT
 
 public:
+    enum class Running { None, First, Second };
+
     ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent = nullptr);
+
+    // The buttons start transfers when `canStart`; the button of the
+    // transfer `running` reads "Stop" and is usable while `canStop`.
+    void showTransferState(bool canStart, Running running, bool canStop);
+    // The number box and its spin.
+    void setNumberEnabled(bool enabled);
 
     QLineEdit *number = nullptr;
     SpinBar *spin = nullptr;
@@ -58,10 +72,18 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+Q_SIGNALS:
+    void firstClicked();
+    void secondClicked();
+    void stopClicked();
+
 private:
     void spun(int value);
+    void clicked(Running button);
 
     int m_count = 0;
+    QString m_captions[2];
+    Running m_running = Running::None;
 };
 
 } // namespace corvex

@@ -10,7 +10,6 @@
 #include "NumberText.h"
 #include "Progress.h"
 #include "Questions.h"
-#include "SingleClickButton.h"
 #include "SpinBar.h"
 
 #include <QAction>
@@ -59,8 +58,9 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     // Enter (or a double-click) on a line: its name is edited next.
     connect(m_list, &QListWidget::activated, m_name, qOverload<>(&QWidget::setFocus));
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
-    connect(m_read, &QPushButton::clicked, this, &ReagentEditor::readReagentRequested);
-    connect(m_readAll, &QPushButton::clicked, this, &ReagentEditor::readAllClicked);
+    connect(m_frame, &ConnectionFrame::firstClicked, this, &ReagentEditor::readReagentRequested);
+    connect(m_frame, &ConnectionFrame::secondClicked, this, &ReagentEditor::readAllRequested);
+    connect(m_frame, &ConnectionFrame::stopClicked, this, &ReagentEditor::stopRequested);
     connect(m_send, &QPushButton::clicked, this, &ReagentEditor::sendTypedName);
     connect(m_name, &QLineEdit::textChanged, this, &ReagentEditor::nameTyped);
     // Enter sends as the button does, and only when it could be clicked.
@@ -92,15 +92,11 @@ QWidget *ReagentEditor::buildConnectionFrame()
                                        .barMaximum = reagentCount,
                                        .percentName = "lblPercent"},
                                       this);
+    m_frame = frame;
     m_number = frame->number;
     m_spin = frame->spin;
-    m_read = frame->firstButton;
-    m_readAll = frame->secondButton;
     m_progress = frame->bar;
     m_percent = frame->percent;
-    // The caption changes to "Stop" while running; the button keeps its width.
-    m_readAll->setMinimumWidth(m_readAll->sizeHint().width());
-    ignoreSecondClickOfDoubleClick(m_readAll);
     return frame;
 }
 
@@ -202,9 +198,9 @@ void ReagentEditor::reagentSelected(int row)
         return;
     const int r = row + 1;
     m_name->showName(m_unsent.contains(r) ? m_unsent.value(r) : decodeCp1252(nameForDisplay(m_data.reagents[r])));
-    // The arrow keys walk the list (Enter or a click goes on to the name), and
-    // Read ALL keeps the focus on its Stop.
-    if (!m_list->hasFocus() && m_readAllMeaning != ReadAllButton::Stop)
+    // The arrow keys walk the list; Enter or a click goes on to the name. (While
+    // a job runs the name box is disabled and takes no focus.)
+    if (!m_list->hasFocus())
         m_name->setFocus();
 }
 
@@ -276,20 +272,6 @@ void ReagentEditor::sendTypedName()
     emit sendReagentRequested(r, typedName());
 }
 
-void ReagentEditor::readAllClicked()
-{
-    if (m_readAllMeaning == ReadAllButton::Stop)
-        emit stopReadAllRequested();
-    else
-        emit readAllRequested();
-}
-
-void ReagentEditor::showReadAllButton(ReadAllButton meaning)
-{
-    m_readAllMeaning = meaning;
-    m_readAll->setText(meaning == ReadAllButton::Stop ? tr("Stop") : readAllCaption());
-}
-
 void ReagentEditor::setReadAllProgress(int reagent)
 {
     m_progress->setValue(reagent);
@@ -307,9 +289,20 @@ void ReagentEditor::resetReadAllProgress()
     m_percent->clear();
 }
 
-void ReagentEditor::setListMenuEnabled(bool enabled)
+void ReagentEditor::setEditingEnabled(bool enabled)
 {
+    m_frame->setNumberEnabled(enabled);
     m_listMenu->setEnabled(enabled);
+    m_name->setEnabled(enabled);
+}
+
+void ReagentEditor::setTransferState(bool canStart, Transfer running, bool canStop)
+{
+    const auto shown = running == Transfer::Read      ? ConnectionFrame::Running::First
+                     : running == Transfer::ReadAll   ? ConnectionFrame::Running::Second
+                                                      : ConnectionFrame::Running::None;
+    m_frame->showTransferState(canStart, shown, canStop);
+    m_send->setEnabled(canStart);
 }
 
 void ReagentEditor::focusNameBox()
@@ -354,7 +347,7 @@ void ReagentEditor::setUpAccessibility()
         tr("Enter edits the selected name; the context-menu key copies, pastes or deletes it"));
     m_name->setAccessibleDescription(tr("The selected reagent's new name, up to 13 characters"));
 
-    const QList<QWidget *> order{m_number, m_spin, m_read, m_readAll, m_list, m_name, m_send};
+    const QList<QWidget *> order{m_number, m_spin, m_frame->firstButton, m_frame->secondButton, m_list, m_name, m_send};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

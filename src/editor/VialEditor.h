@@ -36,7 +36,6 @@ public:
     QWidget *firstField() const;
 
     QPushButton *okButton() const { return m_ok; }
-    QComboBox *reagentBox() const { return m_reagents; }
 
 signals:
     void okClicked();

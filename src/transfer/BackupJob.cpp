@@ -50,8 +50,11 @@ void BackupJob::start()
 void BackupJob::stopRequested()
 {
     abandonReply();
+    // Without a file the read is for a comparison, which the user knows by that name.
     finish(makeOutcome(Status::Stopped,
-                   QStringLiteral("The backup was stopped at %1; no backup file was written.").arg(whereText())));
+                       m_file.isEmpty()
+                           ? QStringLiteral("The comparison was stopped at %1; nothing was compared.").arg(whereText())
+                           : QStringLiteral("The backup was stopped at %1; no backup file was written.").arg(whereText())));
 }
 
 int BackupJob::address() const
@@ -144,8 +147,10 @@ QString BackupJob::whereText() const
 
 void BackupJob::failed(const MemoryReply &reply, int at)
 {
-    finish(makeOutcome(Status::DeviceFailed, QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
-                                             .arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
+    const QString text = m_file.isEmpty()
+        ? QStringLiteral("Reading the Corvex for the comparison stopped at %1: at %2 %3.\nNothing was compared.")
+        : QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.");
+    finish(makeOutcome(Status::DeviceFailed, text.arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
 }
 
 void BackupJob::complete()

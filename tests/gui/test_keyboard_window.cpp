@@ -2,7 +2,7 @@
 // pseudo-terminal: Tab and the arrow keys to reach a control, Space and Enter
 // to press it, the menus by their letters, Escape to close a dialog. After
 // each step the focus is on a visible control where the user left it.
-#include "PrintDialogSeams.h"
+#include "PrintSession.h"
 #include "UserSettings.h"
 
 #include "support/FileFixtures.h"
@@ -24,15 +24,22 @@ using namespace corvex;
 namespace {
 
 QWidget *mainWindow = nullptr;
+// A window of its own that the keys go to instead of the main window.
+QWidget *workingIn = nullptr;
+
+QWidget *windowOfKeys()
+{
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        return dialog;
+    return workingIn ? workingIn : mainWindow;
+}
 
 // The control with the focus: in the dialog that is open, else in the main
 // window. (The offscreen platform does not always make the window active
 // that a window manager would.)
 QWidget *focused()
 {
-    if (QWidget *dialog = QApplication::activeModalWidget())
-        return dialog->focusWidget();
-    return mainWindow ? mainWindow->focusWidget() : nullptr;
+    return windowOfKeys() ? windowOfKeys()->focusWidget() : nullptr;
 }
 
 // Where a key goes: an open menu, else the control with the focus.
@@ -40,19 +47,18 @@ QWidget *keyTarget()
 {
     if (QWidget *popup = QApplication::activePopupWidget())
         return popup;
-    if (QWidget *focus = focused())
-        return focus;
-    return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : mainWindow;
+    return focused() ? focused() : windowOfKeys();
 }
 
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    if (mainWindow && QApplication::activeWindow() != mainWindow && !QApplication::activeModalWidget()
+    QWidget *window = windowOfKeys();
+    if (window && QApplication::activeWindow() != window && !QApplication::activeModalWidget()
         && !QApplication::activePopupWidget()) {
-        // What the window manager does when a dialog or a menu has closed; the
-        // menus' letters need it.
-        mainWindow->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+        // What the window manager does when a window opens, or a dialog or a
+        // menu closes; the menus' letters need it.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
     QTest::keyClick(keyTarget(), Qt::Key(key), modifiers);
 }
@@ -141,6 +147,7 @@ private Q_SLOTS:
     void cleanup()
     {
         mainWindow = nullptr;
+        workingIn = nullptr;
         m_window.reset();
         m_sim.reset();
         m_app.reset();
@@ -252,8 +259,9 @@ private Q_SLOTS:
     {
         start();
         const QString pdf = m_app->folders.path() + QStringLiteral("/programs.pdf");
-        sessionPrinter().setOutputFormat(QPrinter::PdfFormat); // as Print Setup leaves it
-        sessionPrinter().setOutputFileName(pdf);
+        QPrinter &printer = m_window->findChild<PrintSession *>()->printer();
+        printer.setOutputFormat(QPrinter::PdfFormat); // as Print Setup leaves it
+        printer.setOutputFileName(pdf);
         ModalAnswers answers;
         answers.handle([](QWidget *) {
             QVERIFY(tabTo("txtProgramID_1"));
@@ -277,10 +285,11 @@ private Q_SLOTS:
         QWidget *dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
         QVERIFY(tabTo("cmdFindDevice"));
-        QSignalSpy found(&m_app->connection, &DeviceConnection::connected);
+        QSignalSpy searched(&m_app->connection, &DeviceConnection::stateChanged);
         press(Qt::Key_Space);
         QCOMPARE(focusName(), QStringLiteral("cmdCancelSearch"));
-        QVERIFY(found.wait(20'000));
+        while (!m_app->connection.isConnected())
+            QVERIFY(searched.wait(20'000));
         QCOMPARE(focusName() + QLatin1Char(' ') + dialog->findChild<QComboBox *>(QStringLiteral("cbComm"))->currentText(),
                  QStringLiteral("cmdFindDevice COM5"));
         QVERIFY(tabTo("cmdOK"));
@@ -305,26 +314,28 @@ private Q_SLOTS:
         press(Qt::Key_Return);
 
         // The local store against the backup, chosen with the arrow keys and typed.
-        QString summary;
-        ModalAnswers answers;
-        answers.handle([&summary, backup](QWidget *dialog) {
-            QVERIFY(tabTo("cbSource0"));
-            press(Qt::Key_Down); // the local store
-            QVERIFY(tabTo("cbSource1"));
-            press(Qt::Key_Down);
-            press(Qt::Key_Down); // a file
-            QVERIFY(tabTo("txtFile1"));
-            typeOver(backup);
-            press(Qt::Key_Return); // Compare
-            summary = dialog->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
-            press(Qt::Key_Escape);
-        });
+        fileMenu(Qt::Key_C);
+        workingIn = m_window->findChild<QWidget *>(QStringLiteral("frmCompare"));
+        QVERIFY(workingIn && workingIn->isVisible());
+        QVERIFY(tabTo("cbSource0"));
+        press(Qt::Key_Down); // the local store
+        QVERIFY(tabTo("cbSource1"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down); // a file
+        QVERIFY(tabTo("txtFile1"));
+        typeOver(backup);
+        press(Qt::Key_Return); // Compare
+        const QString summary = workingIn->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+        press(Qt::Key_Escape);
+        QVERIFY(!workingIn->isVisible());
+        workingIn = nullptr;
+
         int logLines = 0;
+        ModalAnswers answers;
         answers.handle([&logLines](QWidget *dialog) {
             logLines = dialog->findChild<QTableView *>(QStringLiteral("tblLog"))->model()->rowCount();
             press(Qt::Key_Escape);
         });
-        fileMenu(Qt::Key_C);
         fileMenu(Qt::Key_L);
         QVERIFY(answers.allAnswered());
         QVERIFY2(summary.endsWith(QStringLiteral("differences.")), qPrintable(summary));

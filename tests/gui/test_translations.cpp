@@ -98,6 +98,7 @@ class TestTranslations : public QObject
 private:
     std::unique_ptr<AppFixture> m_app;
     FakeMemory m_memory;
+    TransferLog m_log;
 
     // The window of a row, made afresh in the language installed now.
     std::unique_ptr<QWidget> makeWindow(const QString &name)
@@ -114,14 +115,14 @@ private:
         if (name == QLatin1String("print"))
             return std::make_unique<PrintDialog>(m_app->data, 1);
         if (name == QLatin1String("compare"))
-            return std::make_unique<CompareDialog>(m_app->storePath, 1, [](auto) {});
+            return std::make_unique<CompareDialog>(m_app->storePath, 1, []() -> BackupJob * { return nullptr; });
         if (name == QLatin1String("transfer log"))
             return std::make_unique<TransferLogDialog>(m_app->folders.path() + QStringLiteral("/log.csv"));
         if (name == QLatin1String("requirements"))
             return std::make_unique<RequirementsWindow>();
         if (name == QLatin1String("loading"))
             return std::make_unique<LoadWindow>();
-        BackupJob *job = makeBackup(m_memory, QString(), QString(), &m_memory);
+        BackupJob *job = makeBackup(m_memory, m_log, QString(), QString(), &m_memory);
         return std::make_unique<JobProgressDialog>(*job, QString(), nullptr);
     }
 
