@@ -136,8 +136,9 @@ QWidget *CompareDialog::makeSide(int side, const QString &title)
 
 void CompareDialog::setUpAccessibility(QDialogButtonBox *buttons)
 {
-    const QString names[2][3] = {{tr("Left side source"), tr("Left side file"), tr("Browse for the left side file")},
-                                 {tr("Right side source"), tr("Right side file"), tr("Browse for the right side file")}};
+    const QString names[2][3] = {
+        {tr("Left side source"), tr("Left side file"), tr("Browse for the left side file")},
+        {tr("Right side source"), tr("Right side file"), tr("Browse for the right side file")}};
     for (int side = 0; side < 2; ++side) {
         m_sides[side].source->setAccessibleName(names[side][0]);
         m_sides[side].source->setAccessibleDescription(names[side][0]); // announced by its item on Linux

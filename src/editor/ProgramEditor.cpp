@@ -408,8 +408,9 @@ void ProgramEditor::setUpAccessibility()
     m_vials->setAccessibleDescription(
         tr("Enter edits the selected vial; the context-menu key copies, pastes or deletes it"));
 
-    const QList<QWidget *> order{m_number, m_spin,   m_frame->firstButton, m_frame->secondButton, m_name,  m_type,
-                                 m_copy,   m_paste,  m_delete,             m_vials,                m_vialEditor->firstField()};
+    const QList<QWidget *> order{m_number, m_spin,  m_frame->firstButton, m_frame->secondButton,
+                                 m_name,   m_type,  m_copy,               m_paste,
+                                 m_delete, m_vials, m_vialEditor->firstField()};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -56,7 +56,9 @@ bool labelled(QAccessibleInterface *node)
 // not tell apart: without a name, with the title of the group around them
 // (which is what a control without a name of its own is announced as), or
 // with the name of another control on the same page.
-void findUnnamed(const QWidget *root, QAccessibleInterface *node, QHash<const QWidget *, QHash<QString, QString>> &names, QStringList &problems)
+using PageNames = QHash<const QWidget *, QHash<QString, QString>>;
+
+void findUnnamed(const QWidget *root, QAccessibleInterface *node, PageNames &names, QStringList &problems)
 {
     for (int i = 0; i < node->childCount(); ++i) {
         if (QAccessibleInterface *child = node->child(i))
@@ -83,7 +85,7 @@ void findUnnamed(const QWidget *root, QAccessibleInterface *node, QHash<const QW
 
 QStringList unnamedControls(QWidget *window)
 {
-    QHash<const QWidget *, QHash<QString, QString>> names;
+    PageNames names;
     QStringList problems;
     findUnnamed(window, QAccessible::queryAccessibleInterface(window), names, problems);
     return problems;
