@@ -55,7 +55,7 @@ public:
     // loadStepDone() follows each of its five steps, then loaded().
     void load();
 
-signals:
+Q_SIGNALS:
     void loadStepDone();
     void loaded();
     // The window has been closed: its position is saved and the port closed.

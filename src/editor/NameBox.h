@@ -29,7 +29,7 @@ public:
     // True while showName() sets the text: a change that is not an edit.
     bool isShowingName() const { return m_showing; }
 
-signals:
+Q_SIGNALS:
     // Why characters were left out of the last edit that left any out;
     // empty again when a name is shown.
     void noteChanged(const QString &note);

@@ -74,7 +74,7 @@ public:
     // Shows `n` in the number box as the box would show it typed.
     void setCurrentProgram(int n);
 
-signals:
+Q_SIGNALS:
     void readProgramRequested();
     void sendProgramRequested();
     // "Stop" on the button of the read under way.

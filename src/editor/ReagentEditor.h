@@ -67,7 +67,7 @@ public:
     // is sent, typed back as it was, or dropped with Esc in the name box.
     QList<int> unsentReagents() const { return m_unsent.keys(); }
 
-signals:
+Q_SIGNALS:
     void readReagentRequested();
     void readAllRequested();
     // "Stop" on the button of the transfer under way.

@@ -22,7 +22,7 @@ public:
     void stepUp() { triggerAction(SliderSingleStepSub); }
     void stepDown() { triggerAction(SliderSingleStepAdd); }
 
-signals:
+Q_SIGNALS:
     void spinValueChanged(int value);
 
 private:

@@ -37,7 +37,7 @@ public:
 
     QPushButton *okButton() const { return m_ok; }
 
-signals:
+Q_SIGNALS:
     void okClicked();
 
 private:
