@@ -4,6 +4,7 @@
 #include "MemoryMap.h"
 #include "NameForms.h"
 #include "TransferMessages.h"
+#include "TransferText.h"
 
 namespace corvex {
 
@@ -51,7 +52,7 @@ void BackupJob::stopRequested()
 {
     abandonReply();
     finish(makeOutcome(Status::Stopped,
-                   QStringLiteral("The backup was stopped at %1; no backup file was written.").arg(whereText())));
+                   TransferText::tr("The backup was stopped at %1; no backup file was written.").arg(whereText())));
 }
 
 int BackupJob::address() const
@@ -144,7 +145,8 @@ QString BackupJob::whereText() const
 
 void BackupJob::failed(const MemoryReply &reply, int at)
 {
-    finish(makeOutcome(Status::DeviceFailed, QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
+    finish(makeOutcome(Status::DeviceFailed,
+                       TransferText::tr("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
                                              .arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
 }
 
@@ -157,7 +159,7 @@ void BackupJob::complete()
     const StoreResult written = writeBackupFile(m_file, m_data, m_info);
     if (!written) {
         finish(makeOutcome(Status::StoreFailed,
-                       QStringLiteral("The Corvex was read whole, but the backup file could not be written: %1")
+                       TransferText::tr("The Corvex was read whole, but the backup file could not be written: %1")
                            .arg(written.error)));
         return;
     }
