@@ -35,11 +35,11 @@ QString accessDeniedMessage(const QString &device)
     const QFile::Permissions groupRights = QFile::ReadGroup | QFile::WriteGroup;
     if (group.isEmpty() || (file.permissions() & groupRights) != groupRights) {
         return LinkText::tr("You may not open %1: only its owner \"%2\" may read and write it. "
-                              "Ask the administrator of this computer for access to it.")
+                            "Ask the administrator of this computer for access to it.")
             .arg(device, file.owner());
     }
     return LinkText::tr("You may not open %1: it belongs to the group \"%2\". "
-                          "Add your user to the group %2 and log in again.")
+                        "Add your user to the group %2 and log in again.")
         .arg(device, group);
 }
 

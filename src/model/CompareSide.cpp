@@ -78,7 +78,7 @@ CompareOutcome compareSides(const CompareSide &left, const CompareSide &right, i
     if (left.programFile || right.programFile) {
         if (program == 0) {
             outcome.error = ModelText::tr("A program file holds one program without a number: say which program to "
-                                           "compare it with.");
+                                          "compare it with.");
             return outcome;
         }
         const ProgramRecord &a = left.programFile ? left.data.programs[1] : left.data.programs[program];

@@ -32,8 +32,8 @@ ImportResult readProgramFile(int number, const QString &file, InstrumentData &da
     readCheckedProgramNumbers(ini, imported, true, problems);
     if (!problems.isEmpty()) {
         return {ImportResult::Status::NotAProgramFile,
-                ModelText::tr("This is not a valid Program File.") + QLatin1Char('\n') + problemText(problems.constFirst())
-                    + QLatin1Char('.')};
+                ModelText::tr("This is not a valid Program File.") + QLatin1Char('\n')
+                    + problemText(problems.constFirst()) + QLatin1Char('.')};
     }
     QByteArray name = imported.name;
     ini.readString("Name", name); // a file without a name keeps the program's name

@@ -109,7 +109,7 @@ void checkLastLine(const QString &file, const StorePart &part, RestoreSource &so
     if (sectionIsSent(section, part))
         source.problems.append({section, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(),
                                 ModelText::tr("is the last line and has no line break, so the file may have "
-                                               "been cut short")});
+                                              "been cut short")});
 }
 
 } // namespace
@@ -120,7 +120,7 @@ QString RestoreSource::refusal(const QString &file) const
         return error;
     QStringList lines;
     lines << ModelText::tr("\"%1\" is not a complete backup that the Corvex can hold, so it was not restored: "
-                            "nothing was sent and the local store was not changed.")
+                           "nothing was sent and the local store was not changed.")
                  .arg(file);
     for (qsizetype i = 0; i < problems.size() && i < problemsShown; ++i)
         lines << problemText(problems[i]);
@@ -148,7 +148,7 @@ RestoreSource readRestoreSource(const QString &file, const StorePart &part)
             store = hasKey(ini, programSectionName(p, true), "Name");
         if (!store) {
             source.error = ModelText::tr("\"%1\" is a program file, not a backup; import it into a program instead. "
-                                          "Nothing was sent.")
+                                         "Nothing was sent.")
                                .arg(file);
             return source;
         }

@@ -48,13 +48,13 @@ bool StoreLock::tryLock()
         return true;
     if (named && !thisHost) {
         m_error = ModelText::tr("The local store \"%1\" is in use by a Corvex Utility on the computer \"%2\". "
-                                 "If that computer no longer uses it, remove the lock file \"%3\" and try again.")
+                                "If that computer no longer uses it, remove the lock file \"%3\" and try again.")
                       .arg(QDir::toNativeSeparators(m_storePath), host,
                            QDir::toNativeSeparators(lockFilePath(m_storePath)));
         return false;
     }
     m_error = ModelText::tr("The local store \"%1\" is in use by another Corvex Utility. "
-                             "Close it first, then try again.")
+                            "Close it first, then try again.")
                   .arg(QDir::toNativeSeparators(m_storePath));
     return false;
 }

@@ -57,7 +57,7 @@ QString unfitTarget(const QString &file, const std::optional<struct stat> &targe
     const bool openFolder = folder && (folder->st_mode & S_ISVTX) && (folder->st_mode & S_IWOTH);
     if (openFolder && link.st_uid != ::geteuid() && link.st_uid != folder->st_uid) {
         return ModelText::tr("\"%1\" is a symbolic link of another user in a folder open to everyone, so it was not "
-                              "followed and nothing was written.")
+                             "followed and nothing was written.")
             .arg(file);
     }
     return {};

@@ -60,11 +60,13 @@ void RestoreJob::start()
         if (const auto problem = findEncodingProblem(m_backup.programs[p])) {
             const QString where =
                 problem->vial == 0 ? QString() : TransferText::tr(" of vial %1").arg(zeroPadded(problem->vial, 2));
-            finish(makeOutcome(Status::Refused, (TransferText::tr("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
-                                                            "on the Corvex. ") + nothingWasSent())
-                                                .arg(programNumberLabel(p))
-                                                .arg(problem->value)
-                                                .arg(QString::fromLatin1(problem->field), where)));
+            finish(makeOutcome(Status::Refused,
+                               (TransferText::tr("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
+                                                 "on the Corvex. ")
+                                + nothingWasSent())
+                                   .arg(programNumberLabel(p))
+                                   .arg(problem->value)
+                                   .arg(QString::fromLatin1(problem->field), where)));
             return;
         }
         Item item;
@@ -167,8 +169,8 @@ void RestoreJob::failed(const MemoryReply &reply, int address)
     if (m_bytesSent == 0 && reply.fault() == MemoryFault::NotConnected) {
         message += nothingWasSent();
     } else {
-        message += TransferText::tr("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it again "
-                                  "when the Corvex answers. ")
+        message += TransferText::tr("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it "
+                                    "again when the Corvex answers. ")
                        .arg(label)
                        .arg(m_byte)
                        .arg(item.bytes.size());

@@ -26,7 +26,7 @@ QString incompleteOnInstrument(const QString &what, const StepResult &step, int 
     if (step.bytesMoved == 0 && step.fault == MemoryFault::NotConnected)
         return nothingWasSent();
     return TransferText::tr("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
-                          "Corvex answers. The local store was not changed.")
+                            "Corvex answers. The local store was not changed.")
         .arg(what)
         .arg(step.bytesMoved)
         .arg(total);
@@ -298,9 +298,9 @@ private:
         const QString kept = m_read == 0
             ? TransferText::tr("No reagent was read; all keep their previous names.")
             : (saved ? TransferText::tr("%1 to %2 were read and saved; %3 and the ones after it "
-                                                                 "keep their previous names.")
+                                        "keep their previous names.")
                      : TransferText::tr("%1 to %2 were read; %3 and the ones after it keep "
-                                                                 "their previous names."))
+                                        "their previous names."))
                   .arg(reagentNumberLabel(1), reagentNumberLabel(m_read), reagentNumberLabel(failed));
         result.status = Status::DeviceFailed;
         result.message = TransferText::tr("Reading all reagents stopped at %1: %2\n%3")

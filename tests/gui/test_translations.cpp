@@ -206,15 +206,16 @@ private slots:
     {
         QVERIFY(installTranslations(*qApp, QLocale(QLocale::German)));
         FakeMemory memory;
-        memory.failing << MemoryMap::programAddress(1);
+        memory.failing << programAddress(1);
         BackupJob *backup = makeBackup(memory, QString(), QString(), &memory);
         const QString failed = JobRecorder().run(*backup).message;
         QVERIFY2(failed.startsWith(u"Die Sicherung brach bei Program01 ab (Adresse ")
-                     && failed.endsWith(u"keine Antwort vom Corvex nach 5 Versuchen).\nEs wurde keine Sicherungsdatei geschrieben."),
+                     && failed.endsWith(u"nach 5 Versuchen).\nEs wurde keine Sicherungsdatei geschrieben."),
                  qPrintable(failed));
         const QString missing = m_app->folders.path() + QStringLiteral("/missing.ini");
         QVERIFY(readRestoreSource(missing, StorePart()).refusal(missing).endsWith(u"Die Datei existiert nicht."));
-        QCOMPARE(describeOpenFailure(QStringLiteral("/dev/ttyS9"), QSerialPort::DeviceNotFoundError, QString()),
+        QCOMPARE(describeOpenFailure(QStringLiteral("/dev/ttyS9"), QSerialPort::PermissionError, QString(),
+                                     DeviceAccess::Missing),
                  QStringLiteral("/dev/ttyS9 kann nicht geöffnet werden: Dieses Gerät gibt es nicht."));
     }
 };
