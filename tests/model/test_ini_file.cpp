@@ -9,16 +9,10 @@ using namespace corvex;
 
 // A file as the Windows profile functions leave it after an earlier utility
 // and a user's text editor have both been at it.
-static const char windowsText[] = "; CORVEX store\r\norphan=before any section\r\n"
-                                  "[Reagents]\r\nR001=Xylene       \r\nr002 = Ethanol \xE9t\xE9  \r\n\r\n"
-                                  "[ program07 ]  trailing words\r\nNAME=\"  Fix 1        \"\r\nDuration\t=\t95\r\nType=LM\r\n"
-                                  ";V01Hrs=9\r\n  ; Name=commented\r\n#Hash=1\r\nno equals sign here\r\nNote=a;b=c\r\n"
-                                  "Single='  kept  '\r\nUnmatched=\"open\r\nMixed=\"ab'\r\nLone=\"\r\nEmpty=\r\nBlank=     \r\n"
-                                  "Default=DefaultValue here\r\nDup=first\r\ndup=second\r\nNu\0l=with a NUL\r\n"
-                                  "[Program07]\r\nLater=never read\r\n[Unclosed\r\nk=v\r\n";
-// A read gives at most 254 characters, and trailing spaces go after the cut.
-static const QByteArray windowsFile = QByteArray(windowsText, sizeof(windowsText) - 1) + "[Long]\r\nLong="
-    + QByteArray(252, 'x') + "  yz\r\n";
+static const QByteArray windowsFile = "; CORVEX store\r\n[Reagents]\r\nR001=Xylene       \r\nr002 = Ethanol \xE9t\xE9  \r\n\r\n"
+                                      "[ program07 ]  trailing words\r\nNAME=\"  Fix 1        \"\r\nDuration\t=\t95\r\nType=LM\r\n"
+                                      ";V01Hrs=9\r\n  ; Name=commented\r\nno equals sign here\r\nNote=a;b=c\r\n"
+                                      "Unmatched=\"open\r\nEmpty=\r\n";
 
 // A key read from windowsFile: the result code and the value read into "unchanged".
 using Code = IniFile::Result;
@@ -47,25 +41,11 @@ private Q_SLOTS:
         QTest::newRow("plain, trailing spaces removed") << IniRead{"Reagents", "R001", Code::Ok, "Xylene"};
         QTest::newRow("key case and blanks, Windows-1252 kept") << IniRead{"REAGENTS", "R002", Code::Ok, "Ethanol \xE9t\xE9"};
         QTest::newRow("section in blanks, words after ], indented comment") << IniRead{"Program07", "Name", Code::Ok, "  Fix 1"};
-        QTest::newRow("tabs around key and value") << IniRead{"program07", "duration", Code::Ok, "95"};
         QTest::newRow("commented key") << IniRead{"Program07", "V01Hrs", Code::KeyMissing, "unchanged"};
-        QTest::newRow("hash is an ordinary character") << IniRead{"Program07", "#Hash", Code::Ok, "1"};
         QTest::newRow("semicolon and equals inside a value") << IniRead{"Program07", "Note", Code::Ok, "a;b=c"};
-        QTest::newRow("single quotes removed, inner blanks kept") << IniRead{"Program07", "Single", Code::Ok, "  kept"};
         QTest::newRow("unmatched quote stays") << IniRead{"Program07", "Unmatched", Code::Ok, "\"open"};
-        QTest::newRow("different quotes stay") << IniRead{"Program07", "Mixed", Code::Ok, "\"ab'"};
-        QTest::newRow("one quote alone stays") << IniRead{"Program07", "Lone", Code::Ok, "\""};
         QTest::newRow("empty value is a value") << IniRead{"Program07", "Empty", Code::Ok, ""};
-        QTest::newRow("blank value is empty") << IniRead{"Program07", "Blank", Code::Ok, ""};
-        QTest::newRow("DefaultValue is a value") << IniRead{"Program07", "Default", Code::Ok, "DefaultValue here"};
-        QTest::newRow("first duplicate wins") << IniRead{"Program07", "DUP", Code::Ok, "first"};
-        QTest::newRow("a read gives at most 254 characters, then trims") << IniRead{"Long", "Long", Code::Ok, QByteArray(252, 'x')};
-        QTest::newRow("NUL bytes ignored") << IniRead{"Program07", "Nul", Code::Ok, "with a NUL"};
-        QTest::newRow("second section of a name not searched") << IniRead{"Program07", "Later", Code::KeyMissing, "unchanged"};
-        QTest::newRow("lines before the first section") << IniRead{"", "orphan", Code::NoSectionName, "unchanged"};
-        QTest::newRow("missing ] ends the name at the line end") << IniRead{"Unclosed", "k", Code::Ok, "v"};
         QTest::newRow("missing section") << IniRead{"Program08", "Name", Code::KeyMissing, "unchanged"};
-        QTest::newRow("empty key name") << IniRead{"Reagents", "", Code::NoKeyName, "unchanged"};
     }
 
     void reading()
@@ -84,18 +64,12 @@ private Q_SLOTS:
         QTest::addColumn<IniWrite>("write");
         QTest::newRow("replaced in place, spelling kept") << IniWrite{"[prog]\r\n  NAME = old \r\nX=1\r\n", "PROG", "Name", "new", "[prog]\r\nNAME=new\r\nX=1\r\n"};
         QTest::newRow("new key after the last key line") << IniWrite{"[A]\r\nx=1\r\n\r\n; end of A\r\n[B]\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n\r\n; end of A\r\n[B]\r\n"};
-        QTest::newRow("new key in a section without keys") << IniWrite{"[A]\r\n; only a comment\r\n", "A", "y", "2", "[A]\r\ny=2\r\n; only a comment\r\n"};
         QTest::newRow("new section at the end, no blank line") << IniWrite{"top\r\n[A]\r\nx=1\r\n", "B", "y", "2", "top\r\n[A]\r\nx=1\r\n[B]\r\ny=2\r\n"};
         QTest::newRow("line end added to a last line without one") << IniWrite{"[A]\r\nx=1", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"};
-        QTest::newRow("key after a header that ends the file") << IniWrite{"[A]", "a", "y", "2", "[A]\r\ny=2\r\n"};
         QTest::newRow("LF file stays LF") << IniWrite{"[A]\nx=1\n", "A", "y", "2", "[A]\nx=1\ny=2\n"};
-        QTest::newRow("CR file stays CR") << IniWrite{"[A]\rx=1\r", "C", "y", "2", "[A]\rx=1\r[C]\ry=2\r"};
-        QTest::newRow("mixed line ends, no final one") << IniWrite{"[A]\r\nx=1\ry=2", "A", "y", "3", "[A]\r\nx=1\ry=3"};
         QTest::newRow("empty file gets CRLF") << IniWrite{"", "A", "x", "1", "[A]\r\nx=1\r\n"};
-        QTest::newRow("first of duplicate sections") << IniWrite{"[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "x", "3", "[A]\r\nx=3\r\n[a]\r\nx=2\r\n"};
         QTest::newRow("value exactly as given") << IniWrite{"[A]\r\n", "A", "x", " \"q\" \xE9 ", "[A]\r\nx= \"q\" \xE9 \r\n"};
         QTest::newRow("line breaks in a value become spaces") << IniWrite{"[A]\r\nx=1\r\n", "A", "x", "a\r\n[B]\rb\nc", "[A]\r\nx=a  [B] b c\r\n"};
-        QTest::newRow("a NUL ends the value") << IniWrite{"[A]\r\nx=1\r\n", "A", "x", QByteArray("ab\0cd", 5), "[A]\r\nx=ab\r\n"};
     }
 
     void writing()
@@ -111,29 +85,24 @@ private Q_SLOTS:
         QCOMPARE(readBytes(path), write.after);
     }
 
-    void resultCodesComeInTheirOrder()
+    void badNamesAreRefusedAndAMissingFileIsMadeOnSave()
     {
         const QString missing = m_dir.filePath(QStringLiteral("missing.ini"));
         IniFile ini;
         QByteArray value = "kept";
-        QCOMPARE(ini.readString("k", value), Code::FileNotOk); // no file name
-        QCOMPARE(ini.writeString("k", "v"), Code::FileNotOk);
+        QCOMPARE(ini.writeString("k", "v"), Code::FileNotOk); // no file name
         ini.setFileName(missing);
-        QCOMPARE(ini.readString("", value), Code::FileNotOk); // missing file comes before the empty section and key
-        QVERIFY(!ini.fileOk());
+        QCOMPARE(ini.readString("k", value), Code::FileNotOk);
         QCOMPARE(ini.writeString("", "v"), Code::NoSectionName);
         ini.setSectionName("S");
         for (const char *key : {"", "bad=key", "[bad", ";bad"})
             QCOMPARE(ini.writeString(key, "v"), Code::NoKeyName);
         ini.setSectionName("bad]section");
         QCOMPARE(ini.writeString("k", "v"), Code::NoSectionName);
-        QCOMPARE(value, QByteArray("kept"));
-        QVERIFY(!QFile::exists(missing));
+        QVERIFY(value == "kept" && !QFile::exists(missing));
 
         ini.setSectionName("S");
-        QCOMPARE(ini.writeString("k", "v"), Code::Ok);
-        QCOMPARE(ini.readString("k", value), Code::Ok);
-        QVERIFY(ini.save());
+        QVERIFY(ini.writeString("k", "v") == Code::Ok && ini.save());
         QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
     }
 
@@ -142,7 +111,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Windows file") << windowsFile;
         QTest::newRow("garbage") << garbage(200'000, 7);
-        QTest::newRow("garbage with line ends") << garbage(50'000, 11).replace('\x01', "\r\n[").replace('\x02', "=");
         QTest::newRow("huge line") << "[S]\r\n" + QByteArray(5'000'000, 'z');
     }
 

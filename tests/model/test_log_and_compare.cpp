@@ -5,7 +5,6 @@
 #include "support/FileFixtures.h"
 #include "TransferLogReader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -47,12 +46,10 @@ private Q_SLOTS:
     void logFieldsSurviveTheFile_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::newRow("plain") << QStringLiteral("Program07");
         QTest::newRow("comma and quotes") << QStringLiteral("a,\"b\",c");
         QTest::newRow("line breaks") << QStringLiteral("first\r\nsecond\nthird\r");
         QTest::newRow("formula") << QStringLiteral("=HYPERLINK(\"x\")");
         QTest::newRow("apostrophe then formula") << QStringLiteral("'=1+1");
-        QTest::newRow("apostrophe alone") << QStringLiteral("'");
         QTest::newRow("non-ASCII") << QStringLiteral("Ä€ é 日本");
         QTest::newRow("empty") << QString();
     }
@@ -82,7 +79,6 @@ private Q_SLOTS:
         TransferLog log(path);
         QVERIFY(log.append(entryWith(QStringLiteral("first"))));
         const QStringList damaged{QStringLiteral("not a time,u,h,p,o,c,r,m,f"), QStringLiteral("too,few,fields"),
-                                  QStringLiteral("2026-03-01T14:05:09+01:00,u,h,p,o,c,r,m,f,extra"),
                                   QStringLiteral("2026-03-01T14:05:09+01:00,\"never closed,h,p,o,c,r,m,f"),
                                   QStringLiteral("2026-03-01T14:05:09+01:00,u,\"cut short")}; // the last without a line end
         QFile file(path);
@@ -90,36 +86,23 @@ private Q_SLOTS:
         file.close();
         QVERIFY(log.append(entryWith(QStringLiteral("after a cut line"))));
 
-        QStringList kinds, expected{QStringLiteral("first")};
+        QStringList kinds;
         for (const TransferLogLine &line : readTransferLog(path).lines)
-            kinds << (line.damaged ? QStringLiteral("damaged: ") + line.text : line.entry.user);
-        for (const QString &line : damaged)
-            expected << QStringLiteral("damaged: ") + line;
-        QCOMPARE(kinds, expected << QStringLiteral("after a cut line"));
+            kinds << (line.damaged ? line.text : line.entry.user);
+        QCOMPARE(kinds, QStringList{QStringLiteral("first")} + damaged + QStringList{QStringLiteral("after a cut line")});
     }
 
-    // A folder, or a log without write permission (root too), like the store.
-    void anUnwritableLogIsReportedOnce_data()
-    {
-        QTest::addColumn<bool>("readOnlyFile");
-        QTest::newRow("a folder") << false;
-        QTest::newRow("read-only") << true;
-    }
-
+    // A log without write permission (root too), like the store.
     void anUnwritableLogIsReportedOnce()
     {
-        QFETCH(bool, readOnlyFile);
-        const QString folder = m_dir.filePath(readOnlyFile ? QStringLiteral("read-only.csv") : QStringLiteral("a-folder.csv"));
-        QVERIFY(readOnlyFile ? QFile(folder).open(QIODevice::WriteOnly) && QFile::setPermissions(folder, QFile::ReadOwner)
-                             : QDir().mkpath(folder));
-        TransferLog log(folder);
+        const QString path = m_dir.filePath(QStringLiteral("read-only.csv"));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile::setPermissions(path, QFile::ReadOwner));
+        TransferLog log(path);
         QStringList reports;
         log.setFailureReporter([&](const QString &message) { reports << message; });
-        QVERIFY(!log.append(entryWith(QStringLiteral("x"))));
-        QVERIFY(!log.append(entryWith(QStringLiteral("y"))));
-        QCOMPARE(reports.size(), 1);
-        QVERIFY(reports[0].contains(folder));
-        QVERIFY(!readOnlyFile || QFileInfo(folder).size() == 0);
+        QVERIFY(!log.append(entryWith(QStringLiteral("x"))) && !log.append(entryWith(QStringLiteral("y"))));
+        QVERIFY(reports.size() == 1 && reports[0].contains(path));
+        QCOMPARE(QFileInfo(path).size(), 0);
     }
 
     void compareNamesExactlyTheFieldsThatDiffer_data()
@@ -128,15 +111,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         using Change = std::function<void(InstrumentData &)>;
         QTest::newRow("same") << Change([](InstrumentData &) {}) << QStringList();
-        QTest::newRow("vial field") << Change([](InstrumentData &d) { d.programs[7].vial(3).min = 12; }) << QStringList{QStringLiteral("Program07 V03Min: 10 -> 12")};
         QTest::newRow("name, duration, pause") << Change([](InstrumentData &d) {
             d.programs[7].name = "ROUTINE 2    ";
             d.programs[7].duration = 301;
             d.programs[7].vial(24).pause = 1;
         }) << QStringList{QStringLiteral("Program07 Name: \"ROUTINE\" -> \"ROUTINE 2\""),
                           QStringLiteral("Program07 Duration: 300 -> 301"), QStringLiteral("Program07 V24Pause: 0 -> 1")};
-        QTest::newRow("reagent") << Change([](InstrumentData &d) { d.reagents[14] = "Xylene 2     "; })
-                                 << QStringList{QStringLiteral("Reagent 014: \"Xylene\" -> \"Xylene 2\"")};
         QTest::newRow("name padded with NULs") << Change([](InstrumentData &d) {
             d.programs[7].name = QByteArray("ROUTINE") + QByteArray(6, '\0');
             d.reagents[14] = QByteArray("Xylene") + QByteArray(7, '\0');
@@ -153,10 +133,10 @@ private Q_SLOTS:
             d.programs[7].vial(13).temp = 99;
         }) << QStringList{QStringLiteral("Program07 Type: EM -> LM")} + [] {
             QStringList blanked; // what an LM program holds in vials 13..24 on the instrument
-            for (int v = 13; v <= vialCount; ++v) {
-                for (const QString &field : QStringList{QStringLiteral("Reagent: %1 -> 1").arg(v + 1), "Agit: 2 -> 0", "Hrs: 1 -> 0", "Min: 10 -> 0", "Temp: 37 -> 0"})
-                    blanked << QStringLiteral("Program07 V%1").arg(v) + field;
-            }
+            for (int v = 13; v <= vialCount; ++v)
+                blanked << QStringLiteral("Program07 V%1Reagent: %2 -> 1").arg(v).arg(v + 1) << QStringLiteral("Program07 V%1Agit: 2 -> 0").arg(v)
+                        << QStringLiteral("Program07 V%1Hrs: 1 -> 0").arg(v) << QStringLiteral("Program07 V%1Min: 10 -> 0").arg(v)
+                        << QStringLiteral("Program07 V%1Temp: 37 -> 0").arg(v);
             return blanked;
         }();
     }
@@ -177,12 +157,9 @@ private Q_SLOTS:
     void aProgramFileIsComparedWithTheProgramAsked()
     {
         const InstrumentData data = usedProgramData();
-        const QString store = m_dir.filePath(QStringLiteral("store.ini"));
-        const QString program = m_dir.filePath(QStringLiteral("program.txt"));
-        const QString other = m_dir.filePath(QStringLiteral("other.txt"));
-        QVERIFY(saveToStore(7, store, data) && saveToStore(0, store, data));
-        QVERIFY(exportProgram(7, program, data));
-        QVERIFY(writeBytes(other, "[Settings]\r\nA=1\r\n"));
+        const QString store = m_dir.filePath(QStringLiteral("store.ini")), program = m_dir.filePath(QStringLiteral("program.txt")),
+                      other = m_dir.filePath(QStringLiteral("other.txt"));
+        QVERIFY(saveToStore(7, store, data) && saveToStore(0, store, data) && exportProgram(7, program, data) && writeBytes(other, "[Settings]\r\nA=1\r\n"));
 
         QString error;
         const std::optional<CompareSide> storeSide = loadCompareSide(store, error);

@@ -76,17 +76,14 @@ private Q_SLOTS:
     {
         QFETCH(Imported, row);
         const auto &[file, name, type] = row;
-        writeBytes(m_file, file);
+        QVERIFY(writeBytes(m_file, file));
         InstrumentData data;
         data.programs[5].name = "Old          ";
         data.programs[5].type = 1 - type;
         const ImportResult result = readProgramFile(5, m_file, data);
         QVERIFY(result && result.message.isEmpty());
-        const ProgramRecord &p = data.programs[5];
-        QCOMPARE(p.name, name);
-        QCOMPARE(p.type, type);
-        QCOMPARE(p.duration, 120); // as stored, not recomputed
-        QCOMPARE(p.vial(24), (VialStep{25, 1, 0, 0, 5, 40}));
+        const ProgramRecord &p = data.programs[5]; // the duration as stored, not recomputed
+        QVERIFY(p.name == name && p.type == type && p.duration == 120 && p.vial(24) == (VialStep{25, 1, 0, 0, 5, 40}));
     }
 
     void aBadFileChangesNothing_data()

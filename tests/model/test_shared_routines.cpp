@@ -1,7 +1,5 @@
 #include "Cp1252.h"
 #include "Duration.h"
-#include "ListTexts.h"
-#include "NameForms.h"
 #include "NumberText.h"
 
 #include <QTest>
@@ -32,13 +30,7 @@ private Q_SLOTS:
         QTest::newRow("half to even down") << Clamp{"2.5", 0, 59, 2};
         QTest::newRow("half to even up") << Clamp{"3.5", 0, 59, 4};
         QTest::newRow("negative raised") << Clamp{"-12", 1, 99, 1};
-        QTest::newRow("blanks skipped") << Clamp{"  1 2", 1, 200, 12};
-        QTest::newRow("exponent") << Clamp{"1e2", 1, 200, 100};
-        QTest::newRow("broken exponent stops before e") << Clamp{"5e", 1, 200, 5};
-        QTest::newRow("beyond double range") << Clamp{"1e999", 1, 99, 99};
-        QTest::newRow("hugely negative") << Clamp{"-1e999", 1, 99, 1};
         QTest::newRow("dashes of an empty temperature") << Clamp{"--", 4, 60, 4};
-        QTest::newRow("non-latin stops") << Clamp{QString::fromUtf8("4\u00e9"), 1, 99, 4};
         // Without limits (the hours field) only the 32-bit range applies.
         QTest::newRow("whole number, half up to even") << Clamp{"1.5", min32, max32, 2};
         QTest::newRow("whole number beyond 32 bits") << Clamp{"1e20", min32, max32, max32};
@@ -76,13 +68,6 @@ private Q_SLOTS:
         QCOMPARE(corvex::parseWholeNumber(text), value);
     }
 
-    // Cutting and padding are checked through the store and the tool; here what they do to blanks and zero bytes.
-    void fitName()
-    {
-        QCOMPARE(nameForStorage("  a"), QByteArray("  a          "));
-        QCOMPARE(nameForDisplay(QByteArray("  AB\0  ", 7)), QByteArray("  AB\0", 5)); // a zero byte is a character like any other
-    }
-
     void cp1252()
     {
         QByteArray all;
@@ -111,14 +96,6 @@ private Q_SLOTS:
         QCOMPARE(calculateDuration(program), max32);
     }
 
-    // A vial's whole line is checked through the tool's show-program.
-    void listLines()
-    {
-        QCOMPARE(reagentComboLine(200, nameForStorage("")), QStringLiteral("200:              "));
-        const ReagentTable reagents;
-        QVERIFY(vialLineText(3, {1, 0, 1, 0, 5, 4}, reagents).endsWith(QString::fromUtf8("00:05 04\u00b0C PAUSE")));
-        QVERIFY(vialLineText(3, {1, 0, -1, 0, 0, 0}, reagents).endsWith(QStringLiteral("CONT")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSharedRoutines)

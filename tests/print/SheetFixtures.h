@@ -45,15 +45,4 @@ inline PrintTextStyle styleOf(const QString &code)
     return style;
 }
 
-// The texts whose top stands at `y` (on one page, or all when 0), left to right as drawn.
-inline QList<RecordingSurface::Item> textsAtY(const RecordingSurface &surface, double y, int page = 0)
-{
-    QList<RecordingSurface::Item> found;
-    for (const RecordingSurface::Item &item : surface.texts(page)) {
-        if (item.position.y() == y)
-            found.append(item);
-    }
-    return found;
-}
-
 } // namespace corvex

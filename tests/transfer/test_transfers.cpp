@@ -11,7 +11,6 @@
 
 using namespace corvex;
 
-using namespace std::chrono_literals;
 using Status = TransferOutcome::Status;
 
 namespace {
@@ -232,7 +231,6 @@ private Q_SLOTS:
         row("read reagent", "read reagent", r9 + 2, MemoryFault::None, Status::Stopped, 3, 0);
         row("send reagent", "send reagent", r9 + 2, MemoryFault::None, Status::Done, 13, 0);
         row("read all", "read all", r4 + 5, MemoryFault::None, Status::Stopped, 4 * 13, 4);
-        row("read all, stop on the last byte", "read all", reagentAddress(200) + 12, MemoryFault::None, Status::Done, 2600, 200);
         row("read all, instrument silent", "read all", r4 + 5, stopWhileRetried, Status::Stopped, 3 * 13 + 6, 3);
     }
 
@@ -275,11 +273,9 @@ private Q_SLOTS:
         const InstrumentData stored = reloadStore();
         if (transfer == QLatin1String("read all")) {
             QCOMPARE(stored.reagents[outcome.reagentsRead], reagentName("Dev ", outcome.reagentsRead));
-            if (outcome.reagentsRead < reagentCount)
-                QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
+            QCOMPARE(stored.reagents[outcome.reagentsRead + 1], reagentName("Old ", outcome.reagentsRead + 1));
         } else if (outcome.status != Status::Done) {
-            QCOMPARE(m_data.programs, before.programs);
-            QCOMPARE(m_data.reagents, before.reagents);
+            QVERIFY(m_data.programs == before.programs && m_data.reagents == before.reagents);
             QCOMPARE(readBytes(m_store), m_storeBefore);
         } else if (transfer == QLatin1String("send program")) {
             QCOMPARE(memory.image.mid(programAddress(99), nameLength), QByteArray("SEND ME      "));
@@ -324,7 +320,7 @@ private Q_SLOTS:
     // The byte encoding of programs: the vial's agitation byte holds the
     // pause in bit 7 and the agitation below; durations go most significant
     // byte first.
-    void vialAndDurationBytes()
+    void programBytes()
     {
         const auto vial = [](int agit, int pause) { return VialStep{12, agit, pause, 3, 45, 37}; };
         const auto slot = [](int byte) { return std::array<quint8, 5>{12, quint8(byte), 3, 45, 37}; };
@@ -332,27 +328,15 @@ private Q_SLOTS:
             QCOMPARE(encodeVial(vial(agit, pause)), (std::array<int, 5>{12, byte, 3, 45, 37}));
             QCOMPARE(decodeVial(slot(byte).data()), vial(agit, pause));
         }
-        QCOMPARE(decodeVial(slot(0x8F).data()), vial(15, 1)); // agitation 15 read as it is
-        QCOMPARE(decodeVial(slot(0x73).data()), vial(3, 0));  // bits 4 to 6 ignored
 
         for (const int minutes : {0x12345678, int(0x80000001u)}) {
             const auto bytes = encodeDuration(minutes);
             QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), 4).toHex(), QByteArray::number(quint32(minutes), 16).rightJustified(8, '0'));
             QCOMPARE(decodeDuration(bytes.data()), minutes);
         }
-    }
-
-    void programsSurviveEncodingAndDecoding()
-    {
         ProgramRecord em = instrumentProgram(typeEm);
         em.name = QByteArray("AB\0 \xE9XYZ     ", 13);
         QCOMPARE(decodeProgram(programBlock(em)), em); // the name keeps its zero byte
-
-        // Reading takes the type byte as it comes: any type but LM has 24 vials.
-        QByteArray typed = programBlock(em);
-        typed[MemoryMap::typeOffset] = char(7);
-        QCOMPARE(decodeProgram(typed).type, 7);
-        QCOMPARE(decodeProgram(typed).vial(24), em.vial(24));
         QCOMPARE(decodeProgram(QByteArray()).type, typeLm); // missing bytes are 0
     }
 
