@@ -155,7 +155,8 @@ int main(int argc, char *argv[])
     memory.setTurnaround(turnaroundMs);
     InstrumentData data;
     QTemporaryDir folder;
-    DeviceTransfers transfers(memory, data, folder.filePath(QStringLiteral("CORVEX.ini")));
+    TransferLog log(folder.filePath(QStringLiteral("transfer-log.csv")));
+    DeviceTransfers transfers(memory, data, folder.filePath(QStringLiteral("CORVEX.ini")), log);
 
     std::printf("9600 baud: %.3f ms per character; instrument turnaround %.1f ms\n", msPerCharacter, turnaroundMs);
     bool ok = true;

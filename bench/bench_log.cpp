@@ -29,7 +29,7 @@ bool writeLog(const QString &file, qint64 megabytes)
     if (!QDir().mkpath(QFileInfo(file).path()) || !log.open(QIODevice::WriteOnly))
         return false;
     log.write(csvRecord(transferLogColumns()));
-    TransferLogEntry entry = newLogEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200"));
+    TransferLogEntry entry = TransferLog().newEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200"));
     entry.result = QStringLiteral("done");
     entry.fingerprint = QStringLiteral("0123456789ab");
     for (qint64 line = 0; log.size() < megabytes * 1024 * 1024; ++line) {

@@ -40,11 +40,12 @@ double timeSearch(int expectedPort)
     DeviceConnection connection(link);
     QEventLoop loop;
     int found = 0;
-    QObject::connect(&connection, &DeviceConnection::connected, &loop, [&](int p) {
-        found = p;
+    QObject::connect(&connection, &DeviceConnection::stateChanged, &loop, [&](DeviceConnection::State state) {
+        if (state == DeviceConnection::State::Searching)
+            return;
+        found = connection.connectedPort();
         loop.quit();
     });
-    QObject::connect(&connection, &DeviceConnection::notConnected, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
     connection.connectDevice();

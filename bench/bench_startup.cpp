@@ -7,8 +7,6 @@
 // run and the median of the following runs of each.
 // Usage: bench_startup [runs] (corvex-sim from CORVEX_SIM or beside this program)
 #include "DeviceConnection.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "LocalStore.h"
 #include "PortTable.h"
 #include "SerialDevicePort.h"
@@ -60,9 +58,7 @@ struct Utility
     SerialDevicePort port;
     SerialLink link{port};
     DeviceConnection connection{link};
-    LinkMemory memory{link};
-    DeviceTransfers transfers{memory, data, storePath};
-    Startup startup{{data, storePath, link, connection, transfers}};
+    Startup startup{{data, storePath, link, connection}};
 };
 
 std::unique_ptr<Utility> &currentUtility()

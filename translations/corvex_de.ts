@@ -586,6 +586,16 @@ Der lokale Speicher wurde nicht geändert.</translation>
         <source>address %1 hex</source>
         <translation>Adresse %1 hex</translation>
     </message>
+    <message>
+        <source>The comparison was stopped at %1; nothing was compared.</source>
+        <translation>Der Vergleich wurde bei %1 angehalten; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>Reading the Corvex for the comparison stopped at %1: at %2 %3.
+Nothing was compared.</source>
+        <translation>Das Lesen des Corvex für den Vergleich brach bei %1 ab (%2: %3).
+Es wurde nichts verglichen.</translation>
+    </message>
 </context>
 <context>
     <name>UnsentEdits</name>
@@ -706,6 +716,14 @@ Der lokale Speicher wurde nicht geändert.</translation>
         <source>Reading the Corvex...</source>
         <translation>Der Corvex wird gelesen...</translation>
     </message>
+    <message>
+        <source>Reading the Corvex: %1</source>
+        <translation>Der Corvex wird gelesen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
 </context>
 <context>
     <name>corvex::ConnectionFrame</name>
@@ -720,6 +738,10 @@ Der lokale Speicher wurde nicht geändert.</translation>
     <message>
         <source>Connection to Corvex</source>
         <translation>Verbindung zum Corvex</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -817,6 +839,74 @@ Der lokale Speicher wurde nicht geändert.</translation>
     <message>
         <source>Send reagent</source>
         <translation>Reagenz senden</translation>
+    </message>
+    <message>
+        <source>Back Up Instrument</source>
+        <translation>Gerät sichern</translation>
+    </message>
+    <message>
+        <source>Restore Instrument</source>
+        <translation>Gerät wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 read.</source>
+        <translation>%1 gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Reading %1 stopped; it is unchanged.</source>
+        <translation>Lesen von %1 angehalten; es ist unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 read, but not saved.</source>
+        <translation>%1 gelesen, aber nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 sent, but not saved.</source>
+        <translation>%1 gesendet, aber nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was not read.</source>
+        <translation>%1 wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent.</source>
+        <translation>%1 wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>1 name saved</source>
+        <translation>1 Name gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 names saved</source>
+        <translation>%1 Namen gespeichert</translation>
+    </message>
+    <message>
+        <source>Read ALL done; %1.</source>
+        <translation>ALLE lesen beendet; %1.</translation>
+    </message>
+    <message>
+        <source>Read ALL stopped; no names read.</source>
+        <translation>ALLE lesen angehalten; keine Namen gelesen.</translation>
+    </message>
+    <message>
+        <source>Read ALL stopped after %1; %2.</source>
+        <translation>ALLE lesen nach %1 angehalten; %2.</translation>
+    </message>
+    <message>
+        <source>Read ALL read %1 names, but they were not saved.</source>
+        <translation>ALLE lesen hat %1 Namen gelesen, aber sie wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Read ALL failed; no names read.</source>
+        <translation>ALLE lesen fehlgeschlagen; keine Namen gelesen.</translation>
+    </message>
+    <message>
+        <source>Read ALL failed after %1; %2.</source>
+        <translation>ALLE lesen nach %1 fehlgeschlagen; %2.</translation>
     </message>
 </context>
 <context>
@@ -997,10 +1087,6 @@ Der lokale Speicher wurde nicht geändert.</translation>
     <message>
         <source>Are you sure that you want to rename this reagent? It is used by the Corvex to designate an empty vial.</source>
         <translation>Wollen Sie dieses Reagenz wirklich umbenennen? Der Corvex kennzeichnet damit eine leere Station.</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
     </message>
     <message>
         <source>  not sent: &quot;%1&quot;</source>
@@ -1305,10 +1391,6 @@ Die Sicherung jetzt zurückspielen?</translation>
         <translation>Der Corvex ist nicht verbunden. Verbinden Sie ihn zuerst unter Datei &gt; Einstellungen...</translation>
     </message>
     <message>
-        <source>Reading the Corvex</source>
-        <translation>Der Corvex wird gelesen</translation>
-    </message>
-    <message>
         <source>The Corvex has been backed up to &quot;%1&quot; (%2 bytes read).</source>
         <translation>Der Corvex wurde in „%1“ gesichert (%2 Bytes gelesen).</translation>
     </message>
@@ -1321,6 +1403,10 @@ Die Sicherung jetzt zurückspielen?</translation>
     <message>
         <source>&quot;%1&quot; has been restored to the Corvex and saved to the local store.</source>
         <translation>„%1“ wurde auf den Corvex zurückgespielt und im lokalen Speicher gespeichert.</translation>
+    </message>
+    <message>
+        <source>Another transfer is under way. Try again when it has ended.</source>
+        <translation>Eine andere Übertragung läuft. Versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ class BusyState : public QObject
 
 public:
     enum class Phase { Idle, Transferring, Stopping, Closing };
-    enum class Kind { None, ReadProgram, SendProgram, ReadReagent, SendReagent, ReadAll, ServiceCommand, Backup, Restore };
+    enum class Kind { None, ReadProgram, SendProgram, ReadReagent, SendReagent, ReadAll, ServiceCommand, Backup, Restore, CompareRead };
 
     using QObject::QObject;
 
@@ -33,8 +33,13 @@ public:
 
     // Starting a transfer, editing, the menus and the list menus.
     bool allowsUserActions() const { return isIdle(); }
-    // Read ALL's button while Read ALL runs ("Stop" as long as it runs).
-    bool allowsStop() const { return m_phase == Phase::Transferring && m_kind == Kind::ReadAll; }
+    // Stop, until it has been asked for once. A send always finishes, so
+    // that the instrument is not left half-written.
+    bool allowsStop() const
+    {
+        return m_phase == Phase::Transferring && m_kind != Kind::SendProgram && m_kind != Kind::SendReagent
+            && m_kind != Kind::ServiceCommand;
+    }
     // A reagent being renamed, and the wait before closing, lock the whole window.
     bool allowsWindow() const { return m_phase != Phase::Closing && m_kind != Kind::SendReagent; }
     // A read (and a backup, which then writes nothing) can be broken off when the

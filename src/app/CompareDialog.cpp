@@ -1,5 +1,7 @@
 #include "CompareDialog.h"
 
+#include "BackupJob.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -10,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -62,15 +64,24 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     m_compare = new QPushButton(tr("&Compare"), this);
     m_compare->setObjectName(QStringLiteral("cmdCompare"));
     m_compare->setDefault(true);
-    connect(m_compare, &QPushButton::clicked, this, &CompareDialog::compare);
+    connect(m_compare, &QPushButton::clicked, this, [this] {
+        if (m_reading)
+            m_reading->stop();
+        else
+            compare();
+    });
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lstDifferences"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels({tr("Item"), tr("Left"), tr("Right")});
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("pbCompare"));
+    m_bar->hide();
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblSummary"));
+    m_summary->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_compare, QDialogButtonBox::ActionRole);
@@ -83,6 +94,7 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     layout->addLayout(sides);
     layout->addLayout(programRow);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_bar);
     layout->addWidget(m_summary);
     layout->addWidget(buttons);
     resize(720, 520);
@@ -173,16 +185,24 @@ void CompareDialog::compare()
         showDifferences(*sides[0], *sides[1]);
         return;
     }
-    setBusy(true);
-    m_readInstrument([self = QPointer<CompareDialog>(this), fileSide, known = *sides[fileSide]](std::optional<InstrumentData> data) {
-        if (!self)
+    BackupJob *job = m_readInstrument();
+    if (!job)
+        return;
+    setReading(job);
+    connect(job, &TransferJob::progress, this, [this](int done, int total) {
+        m_bar->setRange(0, total);
+        m_bar->setValue(done);
+        m_summary->setText(tr("Reading the Corvex: %1").arg(m_rate.progressText(done, total)));
+    });
+    connect(job, &TransferJob::finished, this, [this, job, fileSide, known = *sides[fileSide]](const TransferOutcome &outcome) {
+        setReading(nullptr);
+        if (outcome.status != TransferOutcome::Status::Done) {
+            // A failure has its message box from the main window.
+            m_summary->setText(outcome.status == TransferOutcome::Status::Stopped ? outcome.message : QString());
             return;
-        CompareDialog *dialog = self;
-        dialog->setBusy(false);
-        if (!data)
-            return;
-        const CompareSide read{QStringLiteral("Corvex"), *data, false};
-        dialog->showDifferences(fileSide == 0 ? known : read, fileSide == 0 ? read : known);
+        }
+        const CompareSide read{QStringLiteral("Corvex"), job->data(), false};
+        showDifferences(fileSide == 0 ? known : read, fileSide == 0 ? read : known);
     });
 }
 
@@ -202,10 +222,22 @@ void CompareDialog::showDifferences(const CompareSide &left, const CompareSide &
                                                      : tr("%n differences.", nullptr, int(outcome.differences.size())));
 }
 
-void CompareDialog::setBusy(bool busy)
+void CompareDialog::setReading(BackupJob *job)
 {
-    m_compare->setEnabled(!busy);
-    m_summary->setText(busy ? tr("Reading the Corvex...") : QString());
+    m_reading = job;
+    m_compare->setText(job ? tr("&Stop") : tr("&Compare"));
+    m_bar->setVisible(job);
+    m_list->clear();
+    m_summary->setText(job ? tr("Reading the Corvex...") : QString());
+    if (job)
+        m_rate.start();
+}
+
+void CompareDialog::reject()
+{
+    if (m_reading)
+        m_reading->stop();
+    QDialog::reject();
 }
 
 } // namespace corvex

@@ -1,19 +1,24 @@
 #pragma once
 
 #include "CompareSide.h"
+#include "TransferRate.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
 
 namespace corvex {
+
+class BackupJob;
 
 // The dialog's title, also the title of what the Compare command reports.
 QString compareTitle();
@@ -21,15 +26,17 @@ QString compareTitle();
 
 // File > Compare...: two sides, each the Corvex, the local store or a file
 // (a store, a backup or a program file), and what differs between them as a
-// list of items with the left and the right value side by side.
+// list of items with the left and the right value side by side. The read of
+// the Corvex shows its progress in the dialog, and Compare reads "Stop"
+// meanwhile; closing the dialog stops the read too.
 class CompareDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Reads the Corvex and calls back once, from the event loop, with its
-    // data, or with nothing when it could not be read (having said why).
-    using InstrumentReader = std::function<void(std::function<void(std::optional<InstrumentData>)>)>;
+    // Starts a read of the whole Corvex and gives the job, or nothing when
+    // it cannot start now (having said why).
+    using InstrumentReader = std::function<BackupJob *()>;
 
     enum class Source { Instrument, LocalStore, File };
 
@@ -43,6 +50,9 @@ public:
     QTreeWidget *list() const { return m_list; }
     QLabel *summary() const { return m_summary; }
 
+protected:
+    void reject() override;
+
 private:
     struct SideControls
     {
@@ -55,7 +65,7 @@ private:
     void sourceChanged(int side);
     std::optional<CompareSide> loadFileSide(int side, QString &error) const;
     void showDifferences(const CompareSide &left, const CompareSide &right);
-    void setBusy(bool busy);
+    void setReading(BackupJob *job);
 
     const QString m_storePath;
     InstrumentReader m_readInstrument;
@@ -63,7 +73,10 @@ private:
     QSpinBox *m_program = nullptr;
     QPushButton *m_compare = nullptr;
     QTreeWidget *m_list = nullptr;
+    QProgressBar *m_bar = nullptr;
     QLabel *m_summary = nullptr;
+    QPointer<BackupJob> m_reading;
+    TransferRate m_rate;
 };
 
 } // namespace corvex

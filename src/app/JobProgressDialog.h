@@ -24,9 +24,6 @@ class JobProgressDialog : public QDialog
 public:
     JobProgressDialog(TransferJob &job, const QString &title, QWidget *parent);
 
-    QPushButton *stopButton() const { return m_stop; }
-    QLabel *progressLabel() const { return m_label; }
-
 Q_SIGNALS:
     // Stop was clicked or the window closed; the job has been asked to stop.
     void stopAsked();

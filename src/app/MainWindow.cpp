@@ -2,10 +2,11 @@
 
 #include "AboutBox.h"
 #include "DeviceConnection.h"
+#include "JobRunner.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
 #include "PortTable.h"
-#include "PrintDialog.h"
+#include "PrintSession.h"
 #include "ProgramEditor.h"
 #include "ProgramFileCommands.h"
 #include "ReagentEditor.h"
@@ -15,7 +16,6 @@
 #include "SettingsDialog.h"
 #include "SpinBar.h"
 #include "TransferJob.h"
-#include "TransferLog.h"
 #include "UnsentEdits.h"
 #include "Twips.h"
 #include "WholeInstrumentActions.h"
@@ -47,6 +47,8 @@ constexpr QSize designedSizeTwips(9900, 10350);
 MainWindow::MainWindow(Parts parts, QWidget *parent)
     : QMainWindow(parent)
     , m_parts(parts)
+    , m_runner(new JobRunner(parts.link, parts.connection, parts.data, parts.storePath, this))
+    , m_print(new PrintSession(m_runner->log(), this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_title = utilityTitle();
@@ -65,19 +67,20 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     buildMenus();
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChanged);
-    connect(&m_parts.connection, &DeviceConnection::connected, this, &MainWindow::showConnection);
-    connect(&m_parts.connection, &DeviceConnection::notConnected, this, [this] { showConnection(0); });
-    connect(&m_parts.connection, &DeviceConnection::connectionLost, this, [this] { showConnection(0); });
-    connect(&m_busy, &BusyState::changed, this, &MainWindow::applyBusyState);
+    connect(&m_parts.connection, &DeviceConnection::stateChanged, this, &MainWindow::showConnection);
+    connect(&m_runner->busy(), &BusyState::changed, this, &MainWindow::applyBusyState);
+    connect(m_runner, &JobRunner::finished, this, &MainWindow::jobFinished);
 
     connect(m_programs, &ProgramEditor::readProgramRequested, this, &MainWindow::readProgram);
     connect(m_programs, &ProgramEditor::sendProgramRequested, this, &MainWindow::sendProgram);
+    connect(m_programs, &ProgramEditor::stopRequested, m_runner, &JobRunner::stop);
     connect(m_reagents, &ReagentEditor::readReagentRequested, this, &MainWindow::readReagent);
     connect(m_reagents, &ReagentEditor::readAllRequested, this, &MainWindow::readAllReagents);
-    connect(m_reagents, &ReagentEditor::stopReadAllRequested, this, &MainWindow::stopReadAll);
+    connect(m_reagents, &ReagentEditor::stopRequested, m_runner, &JobRunner::stop);
     connect(m_reagents, &ReagentEditor::sendReagentRequested, this, &MainWindow::sendReagent);
-    connect(m_programs, &ProgramEditor::unsentEditsChanged, this, &MainWindow::applyTransferState);
-    connect(m_reagents, &ReagentEditor::unsentEditsChanged, this, &MainWindow::applyTransferState);
+    connect(m_programs, &ProgramEditor::unsentEditsChanged, this, &MainWindow::applyBusyState);
+    connect(m_reagents, &ReagentEditor::unsentEditsChanged, this, &MainWindow::applyBusyState);
+    applyBusyState();
 
     resize(twipsToPixels(designedSizeTwips, this).expandedTo(minimumSizeHint()));
 }
@@ -95,23 +98,20 @@ void MainWindow::buildMenus()
         QObject::connect(action, &QAction::triggered, slot);
         return action;
     };
-    add(m_fileMenu, "mnImport", tr("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs); });
-    add(m_fileMenu, "mnExport", tr("Export &Program..."), [this] { exportProgram(this, m_parts.data, *m_programs, m_parts.storePath); });
+    add(m_fileMenu, "mnImport", tr("&Import Program..."), [this] { importProgram(this, m_parts.data, *m_programs, m_runner->log()); });
+    add(m_fileMenu, "mnExport", tr("Export &Program..."), [this] {
+        exportProgram(this, m_parts.data, *m_programs, m_parts.storePath, m_runner->log());
+    });
     m_fileMenu->addSeparator();
     add(m_fileMenu, "mnPrint", tr("P&rint..."), [this] { openPrint(); });
     m_fileMenu->addSeparator();
-    auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, m_parts.link, m_parts.connection,
+    auto *whole = new WholeInstrumentActions({this, m_parts.data, m_parts.storePath, *m_runner,
                                               [this] { return m_programs->currentProgram(); },
                                               [this] {
                                                   m_programs->settleAll();
                                                   m_reagents->fillList();
                                                   m_programs->fillReagents();
                                                   m_programs->showProgram();
-                                              },
-                                              m_busy,
-                                              [this](BusyState::Kind kind, const QString &title, TransferJob *job,
-                                                     const std::function<void(const TransferOutcome &)> &ended) {
-                                                  runJob(kind, title, job, ended);
                                               }},
                                              this);
     whole->addTo(m_fileMenu);
@@ -133,12 +133,12 @@ void MainWindow::load()
     placeFromSettings(this);
     // Start-up goes on whether or not the instrument answers.
     auto *waiting = new QObject(this);
-    const auto connectionKnown = [this, waiting] {
+    connect(&m_parts.connection, &DeviceConnection::stateChanged, waiting, [this, waiting](DeviceConnection::State state) {
+        if (state == DeviceConnection::State::Searching)
+            return;
         delete waiting;
         runLoadSteps(0);
-    };
-    connect(&m_parts.connection, &DeviceConnection::connected, waiting, connectionKnown);
-    connect(&m_parts.connection, &DeviceConnection::notConnected, waiting, connectionKnown);
+    });
     m_parts.connection.connectDevice();
 }
 
@@ -178,32 +178,11 @@ void MainWindow::loadStore()
         QMessageBox::warning(this, utilityTitle(), loaded.error);
 }
 
-void MainWindow::showConnection(int port)
+void MainWindow::showConnection()
 {
-    m_title = connectionTitle(port);
-    setLoggedPort(port == 0 ? QString() : portDescription(port, m_parts.link.port().deviceName()));
-    applyTransferState();
-}
-
-void MainWindow::applyTransferState()
-{
-    const bool transfers = m_busy.allowsUserActions() && m_parts.connection.isConnected();
-    for (QWidget *button : std::initializer_list<QWidget *>{m_programs->readButton(), m_programs->sendButton(),
-                                                            m_reagents->readButton(), m_reagents->sendButton()})
-        button->setEnabled(transfers);
-    m_reagents->showReadAllButton(m_busy.kind() == BusyState::Kind::ReadAll ? ReagentEditor::ReadAllButton::Stop
-                                                                           : ReagentEditor::ReadAllButton::Start);
-    m_reagents->readAllButton()->setEnabled(transfers || m_busy.allowsStop());
-    const QString title =
-        m_busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title;
-    // The title marks unsent edits only while there are some.
-    if (hasUnsentEdits()) {
-        setWindowTitle(title + QStringLiteral("[*]"));
-        setWindowModified(true);
-    } else {
-        setWindowModified(false);
-        setWindowTitle(title);
-    }
+    // While searching the port is closed: not connected.
+    m_title = connectionTitle(m_parts.connection.connectedPort());
+    applyBusyState();
 }
 
 bool MainWindow::hasUnsentEdits() const
@@ -213,17 +192,35 @@ bool MainWindow::hasUnsentEdits() const
 
 void MainWindow::applyBusyState()
 {
-    const bool idle = m_busy.allowsUserActions();
-    applyTransferState();
-    m_reagents->setListMenuEnabled(idle);
+    const BusyState &busy = m_runner->busy();
+    const bool idle = busy.allowsUserActions();
+    const bool canStart = idle && m_parts.connection.isConnected();
+    const BusyState::Kind kind = busy.kind();
+    m_programs->setEditingEnabled(idle);
+    m_reagents->setEditingEnabled(idle);
+    m_programs->setTransferState(canStart,
+                                 kind == BusyState::Kind::ReadProgram   ? ProgramEditor::Transfer::Read
+                                 : kind == BusyState::Kind::SendProgram ? ProgramEditor::Transfer::Send
+                                                                        : ProgramEditor::Transfer::None,
+                                 busy.allowsStop());
+    m_reagents->setTransferState(canStart,
+                                 kind == BusyState::Kind::ReadReagent   ? ReagentEditor::Transfer::Read
+                                 : kind == BusyState::Kind::ReadAll     ? ReagentEditor::Transfer::ReadAll
+                                 : kind == BusyState::Kind::SendReagent ? ReagentEditor::Transfer::Send
+                                                                        : ReagentEditor::Transfer::None,
+                                 busy.allowsStop());
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             m_programs->numberBox(), m_programs->numberSpin(), m_programs->okButton(), m_programs->copyButton(),
-             m_programs->deleteButton(), m_programs->vialList(), m_programs->nameBox(), m_programs->typeBox()})
-        control->setEnabled(idle);
-    m_programs->pasteButton()->setEnabled(idle && m_programs->copiedProgram() >= 1);
-    setEnabled(m_busy.allowsWindow());
+    setEnabled(busy.allowsWindow());
+    const QString title = busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title;
+    // The title marks unsent edits only while there are some.
+    if (hasUnsentEdits()) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+        setWindowModified(true);
+    } else {
+        setWindowModified(false);
+        setWindowTitle(title);
+    }
 }
 
 void MainWindow::tabChanged(int index)
@@ -236,19 +233,16 @@ void MainWindow::tabChanged(int index)
 
 void MainWindow::openSettings()
 {
-    if (!m_busy.isIdle())
+    if (!m_runner->busy().isIdle())
         return;
     auto *dialog = new SettingsDialog(m_parts.connection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // OK starts a new connection attempt, which closes the port first: until
-    // it answers the window says it is not connected.
-    connect(dialog, &QDialog::accepted, this, [this] { showConnection(m_parts.connection.connectedPort()); });
     dialog->open();
 }
 
 void MainWindow::openPrint()
 {
-    PrintDialog::showModal(m_parts.data, m_programs->currentProgram(), this);
+    m_print->showModal(m_parts.data, m_programs->currentProgram(), this);
 }
 
 void MainWindow::openRequirements()
@@ -272,16 +266,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::runServiceConsole()
 {
-    if (!m_busy.isIdle())
+    BusyState &busy = m_runner->busy();
+    if (!busy.isIdle())
         return;
     CommandReply *reply = sendServiceCommand(this, m_parts.link);
     if (!reply)
         return;
     m_serviceReply = reply;
-    m_busy.begin(BusyState::Kind::ServiceCommand);
+    busy.begin(BusyState::Kind::ServiceCommand);
     connect(reply, &CommandReply::finished, this, [this, reply] {
         reply->deleteLater();
-        m_busy.end();
+        m_runner->busy().end();
         showServiceResponse(this, *reply);
     });
 }
@@ -318,27 +313,25 @@ void MainWindow::askBeforeClosing()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    BusyState &busy = m_runner->busy();
     // Asked without a nested event loop: a transfer under way goes on meanwhile.
-    if (!m_closeConfirmed && hasUnsentEdits() && m_busy.phase() != BusyState::Phase::Closing) {
+    if (!m_closeConfirmed && hasUnsentEdits() && busy.phase() != BusyState::Phase::Closing) {
         event->ignore();
         askBeforeClosing();
         return;
     }
-    if (!m_busy.isIdle()) {
+    if (!busy.isIdle()) {
         // The window stays, disabled, until the transfer has ended; it closes then.
         event->ignore();
-        if (m_busy.phase() == BusyState::Phase::Closing)
-            return;
-        const bool breakOff = m_busy.breaksOffAtClose();
-        m_busy.close();
-        if (m_serviceReply) {
+        if (m_serviceReply && busy.phase() != BusyState::Phase::Closing) {
+            busy.close();
             m_serviceReply->abort();
             m_serviceReply->deleteLater();
-            m_busy.end();
+            busy.end();
             // Not from inside this close event, which would not close again.
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        } else if (breakOff && m_job) {
-            m_job->stop();
+        } else {
+            m_runner->close();
         }
         return;
     }

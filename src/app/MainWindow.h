@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
 class QMenu;
 class QMessageBox;
 class QTabWidget;
@@ -15,7 +14,8 @@ namespace corvex {
 
 class CommandReply;
 class DeviceConnection;
-class DeviceTransfers;
+class JobRunner;
+class PrintSession;
 class ProgramEditor;
 class ReagentEditor;
 class SerialLink;
@@ -26,13 +26,14 @@ struct TransferOutcome;
 // buttons, and the window's place on the screen.
 //
 // Everything it works on is handed over by its creator: the instrument data,
-// the path of the local store, the link with its connection, and the
-// transfers. main() wires the real ones; tests wire a simulator.
+// the path of the local store, and the link with its connection. main()
+// wires the real ones; tests wire a simulator.
 //
-// Transfers run as jobs while the window goes on with its event loop; the
-// one BusyState decides meanwhile what can be used. Closing the window during
-// a transfer keeps it visible and disabled until the transfer has ended: a
-// read is broken off, a send finishes, Read ALL stops after its reagent.
+// Transfers run as jobs of its JobRunner while the window goes on with its
+// event loop; the runner's one BusyState decides meanwhile what can be used.
+// Closing the window during a transfer keeps it visible and disabled until
+// the transfer has ended: a read is broken off, a send finishes, Read ALL
+// stops after its reagent.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -44,7 +45,6 @@ public:
         QString storePath;
         SerialLink &link;
         DeviceConnection &connection;
-        DeviceTransfers &transfers;
     };
 
     explicit MainWindow(Parts parts, QWidget *parent = nullptr);
@@ -54,9 +54,6 @@ public:
     // loads the local store, each step from the event loop;
     // loadStepDone() follows each of its five steps, then loaded().
     void load();
-
-    ProgramEditor *programEditor() const { return m_programs; }
-    ReagentEditor *reagentEditor() const { return m_reagents; }
 
 signals:
     void loadStepDone();
@@ -73,10 +70,9 @@ private:
     void buildMenus();
     void runLoadSteps(int step);
     void loadStore();
-    void showConnection(int port);
-    // The transfer buttons and the title, from the busy state and the connection.
-    void applyTransferState();
-    // Everything the busy state decides: the above, editing, menus, the window.
+    void showConnection();
+    // Everything the busy state and the connection decide: the editors'
+    // transfers and editing, the menus, the window and its title.
     void applyBusyState();
     void tabChanged(int index);
     bool hasUnsentEdits() const;
@@ -88,28 +84,25 @@ private:
     void openRequirements();
     void runServiceConsole();
 
-    // Transfers (MainWindowTransfers.cpp).
-    // Starts `job` in the busy state `kind`; when it has finished, `ended`
-    // tidies up, the window becomes idle again and a failure is shown under
-    // `title` (or the window closes, when that was asked for meanwhile).
-    void runJob(BusyState::Kind kind, const QString &title, TransferJob *job,
-                const std::function<void(const TransferOutcome &)> &ended);
-    void jobFinished(const QString &title, const TransferOutcome &outcome);
+    // Transfers (MainWindowTransfers.cpp). Each tab's job shows its
+    // progress and retries on its tab and says there how it ended.
+    void jobFinished(BusyState::Kind kind, const TransferOutcome &outcome, bool closing);
     void readProgram();
     void startReadProgram(int n);
     void sendProgram();
     void startSendProgram(int n);
-    void runProgramJob(BusyState::Kind kind, const QString &title, TransferJob *job);
+    void runProgramJob(BusyState::Kind kind, TransferJob *job, const QString &what);
     void readReagent();
     void readAllReagents();
-    void stopReadAll();
     void sendReagent(int number, const QByteArray &storedName);
+    // Clears what the last job said on both tabs.
+    void clearEndedTexts();
     QMessageBox *showFailure(const QString &title, const TransferOutcome &outcome);
     void showRetrying(int attempt, int attempts);
 
     Parts m_parts;
-    BusyState m_busy;
-    QPointer<TransferJob> m_job;
+    JobRunner *m_runner = nullptr;
+    PrintSession *m_print = nullptr;
     QPointer<CommandReply> m_serviceReply;
     // The title of the connection state, or "ERROR!" after a failed reagent read.
     QString m_title;

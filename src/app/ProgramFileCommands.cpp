@@ -28,7 +28,7 @@ QString chooseFile(QWidget *parent, const QString &title, QFileDialog::AcceptMod
 
 } // namespace
 
-void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
+void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor, TransferLog &log)
 {
     const QString file =
         chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program File..."), QFileDialog::AcceptOpen);
@@ -46,7 +46,7 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     if (!askYesNo(parent, QCoreApplication::translate("ProgramFileCommands", "Import File"), question))
         return;
     const ImportResult imported = readProgramFile(p, file, data);
-    logProgramFile(LogOperation::ProgramImport, p, file, data, imported.message);
+    logProgramFile(log, LogOperation::ProgramImport, p, file, data, imported.message);
     if (!imported)
         QMessageBox::warning(parent, QCoreApplication::translate("ProgramFileCommands", "Import Program"),
                              imported.message);
@@ -55,7 +55,8 @@ void importProgram(QWidget *parent, InstrumentData &data, ProgramEditor &editor)
     editor.showProgram();
 }
 
-void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath)
+void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &editor, const QString &storePath,
+                   TransferLog &log)
 {
     const QString file =
         chooseFile(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program File..."), QFileDialog::AcceptSave);
@@ -63,7 +64,7 @@ void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &e
         return;
     const int p = editor.currentProgram();
     const StoreResult saved = exportProgram(p, file, data, storePath);
-    logProgramFile(LogOperation::ProgramExport, p, file, data, saved.error);
+    logProgramFile(log, LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),
                               saved.error);

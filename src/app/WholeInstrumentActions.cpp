@@ -2,16 +2,14 @@
 
 #include "BackupFile.h"
 #include "CompareDialog.h"
-#include "DeviceConnection.h"
 #include "JobProgressDialog.h"
-#include "PortTable.h"
+#include "JobRunner.h"
 #include "RestoreSource.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
 #include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -34,6 +32,13 @@ QString backupTitle()
 QString restoreTitle()
 {
     return WholeInstrumentActions::tr("Restore Instrument");
+}
+
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // The user's documents folder, with a name of today's date for a new backup.
@@ -83,13 +88,9 @@ QString restoreQuestion(const QString &file, const CompareSide &backup, const In
 WholeInstrumentActions::WholeInstrumentActions(Parts parts, QObject *parent)
     : QObject(parent)
     , m_parts(std::move(parts))
-    , m_linkMemory(m_parts.link)
-    , m_memory(m_linkMemory)
 {
-    programTransferLog().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
-        auto *box = new QMessageBox(QMessageBox::Warning, tr("Transfer Log"), message, QMessageBox::Ok, window);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+    m_parts.runner.log().setFailureReporter([window = QPointer<QWidget>(m_parts.window)](const QString &message) {
+        showMessage(window, QMessageBox::Warning, tr("Transfer Log"), message);
     });
 }
 
@@ -106,69 +107,52 @@ void WholeInstrumentActions::addTo(QMenu *menu)
     add("mnTransferLog", tr("Transfer &Log..."), [this] { showLog(); });
 }
 
-bool WholeInstrumentActions::checkConnected(const QString &title)
+bool WholeInstrumentActions::checkReady(const QString &title)
 {
-    if (m_running || !m_parts.busy.isIdle())
+    if (!m_parts.runner.busy().isIdle()) {
+        showMessage(m_parts.window, QMessageBox::Warning, title,
+                    tr("Another transfer is under way. Try again when it has ended."));
         return false;
-    if (m_parts.connection.isConnected())
+    }
+    if (m_parts.runner.isConnected())
         return true;
-    QMessageBox::warning(m_parts.window, title,
-                         tr("The Corvex is not connected. Connect it in File > Settings... first."));
+    showMessage(m_parts.window, QMessageBox::Warning, title,
+                tr("The Corvex is not connected. Connect it in File > Settings... first."));
     return false;
-}
-
-void WholeInstrumentActions::runBackup(const QString &file,
-                                       std::function<void(const BackupJob &, const TransferOutcome &)> done)
-{
-    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
-    BackupJob *job = makeBackup(m_memory, file, port, this);
-    m_running = job;
-    // Over the Compare dialog when it asks for the read.
-    QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parts.window;
-    auto *progress = new JobProgressDialog(*job, file.isEmpty() ? tr("Reading the Corvex") : backupTitle(), over);
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    connect(job, &TransferJob::finished, this, [this, job, done](const TransferOutcome &outcome) {
-        m_running = nullptr;
-        job->deleteLater();
-        done(*job, outcome);
-    });
-    progress->open();
-    job->start();
 }
 
 void WholeInstrumentActions::backUp()
 {
-    if (!checkConnected(backupTitle()))
+    if (!checkReady(backupTitle()))
         return;
     const QString file = chooseFile(m_parts.window, backupTitle(), QFileDialog::AcceptSave);
-    if (file.isEmpty())
+    if (file.isEmpty() || !checkReady(backupTitle()))
         return;
-    const QString port = portDescription(m_parts.connection.connectedPort(), m_parts.link.port().deviceName());
-    BackupJob *job = makeBackup(m_memory, file, port, this);
-    runBusy(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
+    BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), file, m_parts.runner.port());
+    runWithProgress(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
         showEnded(backupTitle(), outcome,
                   tr("The Corvex has been backed up to \"%1\" (%2 bytes read).")
                       .arg(file, byteCountText(job->bytesRead())));
     });
 }
 
-void WholeInstrumentActions::runBusy(BusyState::Kind kind, const QString &title, TransferJob *job,
-                                     const std::function<void(const TransferOutcome &)> &ended)
+void WholeInstrumentActions::runWithProgress(BusyState::Kind kind, const QString &title, TransferJob *job,
+                                             std::function<void(const TransferOutcome &)> ended)
 {
     // A plain window: the main window stays usable as far as its busy state allows.
     auto *progress = new JobProgressDialog(*job, title, m_parts.window);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->setWindowModality(Qt::NonModal);
-    connect(progress, &JobProgressDialog::stopAsked, &m_parts.busy, &BusyState::stop);
+    connect(progress, &JobProgressDialog::stopAsked, &m_parts.runner, &JobRunner::stop);
     progress->show();
-    m_parts.runJob(kind, title, job, ended);
+    m_parts.runner.run(kind, job, std::move(ended));
 }
 
 // What the window does not show itself: the success, and a stop on request.
 // Nothing while the window closes.
 void WholeInstrumentActions::showEnded(const QString &title, const TransferOutcome &outcome, const QString &doneText)
 {
-    if (m_parts.busy.phase() == BusyState::Phase::Closing)
+    if (m_parts.runner.busy().phase() == BusyState::Phase::Closing)
         return;
     QMessageBox *box = nullptr;
     if (outcome.status == TransferOutcome::Status::Done)
@@ -183,7 +167,7 @@ void WholeInstrumentActions::showEnded(const QString &title, const TransferOutco
 
 void WholeInstrumentActions::restore()
 {
-    if (!checkConnected(restoreTitle()))
+    if (!checkReady(restoreTitle()))
         return;
     const QString file = chooseFile(m_parts.window, restoreTitle(), QFileDialog::AcceptOpen);
     if (file.isEmpty())
@@ -203,11 +187,12 @@ void WholeInstrumentActions::restore()
     if (!lines.isEmpty())
         question.setDetailedText(tr("Local store -> backup:\n") + lines.join(QLatin1Char('\n')));
     question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes)
+    if (question.exec() != QMessageBox::Yes || !checkReady(restoreTitle()))
         return;
 
-    RestoreJob *job = makeRestore(m_memory, backup.data, file, StorePart(), m_parts.data, m_parts.storePath, this);
-    runBusy(BusyState::Kind::Restore, restoreTitle(), job, [this, file](const TransferOutcome &outcome) {
+    RestoreJob *job = makeRestore(m_parts.runner.memory(), m_parts.runner.log(), backup.data, file, StorePart(), m_parts.data,
+                                  m_parts.storePath);
+    runWithProgress(BusyState::Kind::Restore, restoreTitle(), job, [this, file](const TransferOutcome &outcome) {
         if (outcome.status == TransferOutcome::Status::Done || outcome.status == TransferOutcome::Status::StoreFailed)
             m_parts.dataChanged();
         showEnded(restoreTitle(), outcome,
@@ -217,27 +202,23 @@ void WholeInstrumentActions::restore()
 
 void WholeInstrumentActions::compare()
 {
-    const auto readInstrument = [this](std::function<void(std::optional<InstrumentData>)> done) {
-        if (!checkConnected(compareTitle())) {
-            QMetaObject::invokeMethod(this, [done] { done(std::nullopt); }, Qt::QueuedConnection);
-            return;
-        }
-        runBackup(QString(), [this, done](const BackupJob &job, const TransferOutcome &outcome) {
-            if (outcome.status != TransferOutcome::Status::Done) {
-                QMessageBox::warning(m_parts.window, compareTitle(), outcome.message);
-                done(std::nullopt);
-                return;
-            }
-            done(job.data());
-        });
+    const auto readInstrument = [this]() -> BackupJob * {
+        if (!checkReady(compareTitle()))
+            return nullptr;
+        BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), QString(), m_parts.runner.port());
+        m_parts.runner.run(BusyState::Kind::CompareRead, job);
+        return job;
     };
-    CompareDialog dialog(m_parts.storePath, m_parts.currentProgram(), readInstrument, m_parts.window);
-    dialog.exec();
+    // Beside the main window, which shows the read as it shows a backup.
+    auto *dialog = new CompareDialog(m_parts.storePath, m_parts.currentProgram(), readInstrument, m_parts.window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::NonModal);
+    dialog->show();
 }
 
 void WholeInstrumentActions::showLog()
 {
-    TransferLogDialog dialog(programTransferLog().path(), m_parts.window);
+    TransferLogDialog dialog(m_parts.runner.log().path(), m_parts.window);
     dialog.exec();
 }
 

@@ -2,9 +2,7 @@
 
 #include "BusyState.h"
 #include "InstrumentData.h"
-#include "LinkMemory.h"
 #include "TransferOutcome.h"
-#include "UserVerifiedMemory.h"
 
 #include <QObject>
 
@@ -14,16 +12,14 @@ class QWidget;
 
 namespace corvex {
 
-class BackupJob;
-class DeviceConnection;
-class SerialLink;
+class JobRunner;
 class TransferJob;
 
 // The File menu's work on the whole instrument and on the record of
 // transfers: "Back Up Instrument...", "Restore Instrument...", "Compare..."
-// and "Transfer Log...". Backups and restores run as jobs in the window's busy
-// state, beside a progress window with Stop, verified when the user's setting
-// says so.
+// and "Transfer Log...". Backups and restores run as jobs of the window's
+// runner, beside a progress window with Stop; Compare is a window of its own
+// beside the main window, whose read of the Corvex is a job of the runner too.
 class WholeInstrumentActions : public QObject
 {
     Q_OBJECT
@@ -34,17 +30,10 @@ public:
         QWidget *window;
         InstrumentData &data;
         QString storePath;
-        SerialLink &link;
-        DeviceConnection &connection;
+        JobRunner &runner;
         std::function<int()> currentProgram;
         // After a restore has changed the data.
         std::function<void()> dataChanged;
-        BusyState &busy;
-        // Runs `job` in the busy state `kind`; `ended` is called before the
-        // window becomes idle again, which shows a failure under `title`.
-        std::function<void(BusyState::Kind kind, const QString &title, TransferJob *job,
-                           const std::function<void(const TransferOutcome &)> &ended)>
-            runJob;
     };
 
     WholeInstrumentActions(Parts parts, QObject *parent);
@@ -56,22 +45,14 @@ public:
     void compare();
     void showLog();
 
-    // Backs the instrument up into `file` (none when empty) under a progress
-    // window; `done` gets the job (valid during the call) and its outcome.
-    void runBackup(const QString &file, std::function<void(const BackupJob &, const TransferOutcome &)> done);
-
 private:
-    bool checkConnected(const QString &title);
-    void runBusy(BusyState::Kind kind, const QString &title, TransferJob *job,
-                 const std::function<void(const TransferOutcome &)> &ended);
+    // True when a job can start now; otherwise says why (under `title`).
+    bool checkReady(const QString &title);
+    void runWithProgress(BusyState::Kind kind, const QString &title, TransferJob *job,
+                         std::function<void(const TransferOutcome &)> ended);
     void showEnded(const QString &title, const TransferOutcome &outcome, const QString &doneText);
 
     Parts m_parts;
-    LinkMemory m_linkMemory;
-    UserVerifiedMemory m_memory;
-    // The read for Compare under way, if any (backups and restores run in the
-    // window's busy state).
-    QObject *m_running = nullptr;
 };
 
 } // namespace corvex

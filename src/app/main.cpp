@@ -1,6 +1,4 @@
 #include "DeviceConnection.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
 #include "PortWatcher.h"
@@ -10,7 +8,6 @@
 #include "StopSignals.h"
 #include "StoreLock.h"
 #include "Translations.h"
-#include "UserVerifiedMemory.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,8 +31,6 @@ int main(int argc, char *argv[])
     SerialDevicePort port;
     SerialLink link(port);
     DeviceConnection connection(link);
-    LinkMemory linkMemory(link);
-    UserVerifiedMemory memory(linkMemory);
     const QString storePath = defaultStorePath();
     // Held for the whole run: one utility per store.
     StoreLock storeLock(storePath);
@@ -43,11 +38,10 @@ int main(int argc, char *argv[])
         QMessageBox::critical(nullptr, utilityTitle(), storeLock.error());
         return 1;
     }
-    DeviceTransfers transfers(memory, data, storePath);
     PortWatcher watcher;
     connection.watchWhileNotConnected(watcher);
 
-    Startup startup({data, storePath, link, connection, transfers});
+    Startup startup({data, storePath, link, connection});
     QPointer<MainWindow> mainWindow;
     QObject::connect(&startup, &Startup::shown, &app, [&app, &mainWindow](MainWindow *window) {
         mainWindow = window;

@@ -1,6 +1,7 @@
 #include "ConnectionFrame.h"
 
 #include "NumberKeyFilter.h"
+#include "SingleClickButton.h"
 #include "SpinBar.h"
 
 #include <QHBoxLayout>
@@ -22,9 +23,15 @@ QString readAllCaption()
     return ConnectionFrame::tr("Read ALL from Corvex");
 }
 
+QString stopCaption()
+{
+    return ConnectionFrame::tr("Stop");
+}
+
 ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent)
     : QGroupBox(tr("Connection to Corvex"), parent)
     , m_count(design.count)
+    , m_captions{design.firstCaption, design.secondCaption}
 {
     setObjectName(QLatin1String(design.frameName));
 
@@ -37,6 +44,11 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     firstButton->setObjectName(QLatin1String(design.firstButtonName));
     secondButton = new QPushButton(design.secondCaption, this);
     secondButton->setObjectName(QLatin1String(design.secondButtonName));
+    for (QPushButton *button : {firstButton, secondButton}) {
+        // The caption changes to "Stop" while running; the button keeps its width.
+        button->setMinimumWidth(button->sizeHint().width());
+        ignoreSecondClickOfDoubleClick(button);
+    }
 
     bar = new QProgressBar(this);
     bar->setObjectName(QLatin1String(design.barName));
@@ -66,6 +78,36 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     lines->addWidget(percent);
 
     connect(spin, &SpinBar::spinValueChanged, this, &ConnectionFrame::spun);
+    connect(firstButton, &QPushButton::clicked, this, [this] { clicked(Running::First); });
+    connect(secondButton, &QPushButton::clicked, this, [this] { clicked(Running::Second); });
+}
+
+void ConnectionFrame::clicked(Running button)
+{
+    if (m_running == button)
+        emit stopClicked();
+    else if (m_running == Running::None && button == Running::First)
+        emit firstClicked();
+    else if (m_running == Running::None)
+        emit secondClicked();
+}
+
+void ConnectionFrame::showTransferState(bool canStart, Running running, bool canStop)
+{
+    m_running = running;
+    const Running buttons[2] = {Running::First, Running::Second};
+    QPushButton *const widgets[2] = {firstButton, secondButton};
+    for (int i = 0; i < 2; ++i) {
+        const bool runs = running == buttons[i];
+        widgets[i]->setText(runs ? stopCaption() : m_captions[i]);
+        widgets[i]->setEnabled(runs ? canStop : canStart);
+    }
+}
+
+void ConnectionFrame::setNumberEnabled(bool enabled)
+{
+    number->setEnabled(enabled);
+    spin->setEnabled(enabled);
 }
 
 void ConnectionFrame::spun(int value)

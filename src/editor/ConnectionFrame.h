@@ -14,6 +14,7 @@ class SpinBar;
 // The captions of the read buttons, also the titles of what they start.
 QString readFromCorvexCaption();
 QString readAllCaption();
+QString stopCaption();
 
 // What tells the two tabs' frames apart: their captions, object names and
 // numbers. The number box takes `digits` digits; its spin runs from 0 to
@@ -40,12 +41,25 @@ struct ConnectionFrameDesign
 // The frame "Connection to Corvex" of either tab: the number chosen for a
 // transfer with its spin, two transfer buttons and a progress bar, and under
 // them the status line (`percent`: the percentage or a note, empty when idle).
+//
+// A button whose transfer runs reads "Stop" meanwhile; clicking it asks to
+// stop that transfer instead of starting one. A double-click counts as one
+// click, so that it neither stops what it has just started nor starts again
+// what it has just stopped.
 class ConnectionFrame : public QGroupBox
 {
     Q_OBJECT
 
 public:
+    enum class Running { None, First, Second };
+
     ConnectionFrame(const ConnectionFrameDesign &design, QWidget *parent = nullptr);
+
+    // The buttons start transfers when `canStart`; the button of the
+    // transfer `running` reads "Stop" and is usable while `canStop`.
+    void showTransferState(bool canStart, Running running, bool canStop);
+    // The number box and its spin.
+    void setNumberEnabled(bool enabled);
 
     QLineEdit *number = nullptr;
     SpinBar *spin = nullptr;
@@ -54,10 +68,18 @@ public:
     QProgressBar *bar = nullptr;
     QLabel *percent = nullptr;
 
+Q_SIGNALS:
+    void firstClicked();
+    void secondClicked();
+    void stopClicked();
+
 private:
     void spun(int value);
+    void clicked(Running button);
 
     int m_count = 0;
+    QString m_captions[2];
+    Running m_running = Running::None;
 };
 
 } // namespace corvex

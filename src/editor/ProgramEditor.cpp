@@ -71,8 +71,9 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     buildVialMenu();
 
     connect(m_number, &QLineEdit::textChanged, this, &ProgramEditor::showProgram);
-    connect(m_read, &QPushButton::clicked, this, &ProgramEditor::readProgramRequested);
-    connect(m_send, &QPushButton::clicked, this, &ProgramEditor::sendProgramRequested);
+    connect(m_frame, &ConnectionFrame::firstClicked, this, &ProgramEditor::readProgramRequested);
+    connect(m_frame, &ConnectionFrame::secondClicked, this, &ProgramEditor::sendProgramRequested);
+    connect(m_frame, &ConnectionFrame::stopClicked, this, &ProgramEditor::stopRequested);
     connect(m_name, &QLineEdit::textChanged, this, &ProgramEditor::nameEdited);
     connect(m_type, &QComboBox::currentIndexChanged, this, &ProgramEditor::typeChosen);
     connect(m_vials, &QListWidget::currentRowChanged, this, &ProgramEditor::vialSelected);
@@ -99,10 +100,9 @@ QWidget *ProgramEditor::buildConnectionFrame()
                                        .barMaximum = MemoryMap::programTransferBytes,
                                        .percentName = "lblPercent2"},
                                       this);
+    m_frame = frame;
     m_number = frame->number;
     m_spin = frame->spin;
-    m_read = frame->firstButton;
-    m_send = frame->secondButton;
     m_progress = frame->bar;
     m_percent = frame->percent;
     return frame;
@@ -191,9 +191,24 @@ int ProgramEditor::currentVial() const
     return m_vials->currentRow() + 1;
 }
 
-QPushButton *ProgramEditor::okButton() const
+void ProgramEditor::setEditingEnabled(bool enabled)
 {
-    return m_vialEditor->okButton();
+    m_frame->setNumberEnabled(enabled);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_name, m_type, m_copy, m_delete, m_vials, m_vialEditor})
+        control->setEnabled(enabled);
+    m_paste->setEnabled(enabled && m_copiedProgram >= 1);
+}
+
+void ProgramEditor::setTransferState(bool canStart, Transfer running, bool canStop)
+{
+    m_frame->showTransferState(canStart, running == Transfer::Read ? ConnectionFrame::Running::First
+                                                                   : ConnectionFrame::Running::None,
+                               canStop);
+}
+
+void ProgramEditor::setCurrentProgram(int n)
+{
+    m_number->setText(QString::number(n));
 }
 
 void ProgramEditor::showProgram()
@@ -364,8 +379,8 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
     // on a check box or an option button too, which Space ticks instead.
     if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
         button->click();
-    else if (okButton()->isEnabled())
-        okButton()->click();
+    else if (m_vialEditor->okButton()->isEnabled())
+        m_vialEditor->okButton()->click();
 }
 
 } // namespace corvex

@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace corvex {
 
+class ConnectionFrame;
 class SpinBar;
 class VialEditor;
 
@@ -56,8 +57,6 @@ public:
     void showProgressNote(const QString &note);
     void resetProgress();
 
-    int copiedProgram() const { return m_copiedProgram; }
-
     // Programs changed here since they were last read, sent, imported or
     // exported, in ascending order; a program changed back is not listed.
     QList<int> unsentPrograms() const;
@@ -66,22 +65,20 @@ public:
     void settle(int program);
     void settleAll();
 
-    // Controls that a transfer disables.
-    QLineEdit *numberBox() const { return m_number; }
-    SpinBar *numberSpin() const { return m_spin; }
-    QPushButton *readButton() const { return m_read; }
-    QPushButton *sendButton() const { return m_send; }
-    QPushButton *okButton() const;
-    QPushButton *copyButton() const { return m_copy; }
-    QPushButton *pasteButton() const { return m_paste; }
-    QPushButton *deleteButton() const { return m_delete; }
-    QListWidget *vialList() const { return m_vials; }
-    QLineEdit *nameBox() const { return m_name; }
-    QComboBox *typeBox() const { return m_type; }
+    // While a job runs no program or vial can be chosen, edited, copied or pasted.
+    void setEditingEnabled(bool enabled);
+    // The transfer buttons: usable when `canStart`; while a read runs its
+    // button reads "Stop", usable while `canStop` (a send always finishes).
+    enum class Transfer { None, Read, Send };
+    void setTransferState(bool canStart, Transfer running, bool canStop);
+    // Shows `n` in the number box as the box would show it typed.
+    void setCurrentProgram(int n);
 
 signals:
     void readProgramRequested();
     void sendProgramRequested();
+    // "Stop" on the button of the read under way.
+    void stopRequested();
     // The set of programs with unsent edits has changed.
     void unsentEditsChanged();
 
@@ -126,10 +123,9 @@ private:
         int vial = 0;
     } m_copiedVial;
 
+    ConnectionFrame *m_frame = nullptr;
     QLineEdit *m_number = nullptr;
     SpinBar *m_spin = nullptr;
-    QPushButton *m_read = nullptr;
-    QPushButton *m_send = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_percent = nullptr;
     QGroupBox *m_programFrame = nullptr;

@@ -10,7 +10,6 @@
 #include "NumberText.h"
 #include "Progress.h"
 #include "Questions.h"
-#include "SingleClickButton.h"
 #include "SpinBar.h"
 
 #include <QAction>
@@ -56,8 +55,9 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     // A click on the line already selected changes no row, yet the name is what is edited next.
     connect(m_list, &QListWidget::clicked, m_name, qOverload<>(&QWidget::setFocus));
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
-    connect(m_read, &QPushButton::clicked, this, &ReagentEditor::readReagentRequested);
-    connect(m_readAll, &QPushButton::clicked, this, &ReagentEditor::readAllClicked);
+    connect(m_frame, &ConnectionFrame::firstClicked, this, &ReagentEditor::readReagentRequested);
+    connect(m_frame, &ConnectionFrame::secondClicked, this, &ReagentEditor::readAllRequested);
+    connect(m_frame, &ConnectionFrame::stopClicked, this, &ReagentEditor::stopRequested);
     connect(m_send, &QPushButton::clicked, this, &ReagentEditor::sendTypedName);
     connect(m_name, &QLineEdit::textChanged, this, &ReagentEditor::nameTyped);
     // Enter sends as the button does, and only when it could be clicked.
@@ -89,15 +89,11 @@ QWidget *ReagentEditor::buildConnectionFrame()
                                        .barMaximum = reagentCount,
                                        .percentName = "lblPercent"},
                                       this);
+    m_frame = frame;
     m_number = frame->number;
     m_spin = frame->spin;
-    m_read = frame->firstButton;
-    m_readAll = frame->secondButton;
     m_progress = frame->bar;
     m_percent = frame->percent;
-    // The caption changes to "Stop" while running; the button keeps its width.
-    m_readAll->setMinimumWidth(m_readAll->sizeHint().width());
-    ignoreSecondClickOfDoubleClick(m_readAll);
     return frame;
 }
 
@@ -270,20 +266,6 @@ void ReagentEditor::sendTypedName()
     emit sendReagentRequested(r, typedName());
 }
 
-void ReagentEditor::readAllClicked()
-{
-    if (m_readAllMeaning == ReadAllButton::Stop)
-        emit stopReadAllRequested();
-    else
-        emit readAllRequested();
-}
-
-void ReagentEditor::showReadAllButton(ReadAllButton meaning)
-{
-    m_readAllMeaning = meaning;
-    m_readAll->setText(meaning == ReadAllButton::Stop ? tr("Stop") : readAllCaption());
-}
-
 void ReagentEditor::setReadAllProgress(int reagent)
 {
     m_progress->setValue(reagent);
@@ -301,9 +283,20 @@ void ReagentEditor::resetReadAllProgress()
     m_percent->clear();
 }
 
-void ReagentEditor::setListMenuEnabled(bool enabled)
+void ReagentEditor::setEditingEnabled(bool enabled)
 {
+    m_frame->setNumberEnabled(enabled);
     m_listMenu->setEnabled(enabled);
+    m_name->setEnabled(enabled);
+}
+
+void ReagentEditor::setTransferState(bool canStart, Transfer running, bool canStop)
+{
+    const auto shown = running == Transfer::Read      ? ConnectionFrame::Running::First
+                     : running == Transfer::ReadAll   ? ConnectionFrame::Running::Second
+                                                      : ConnectionFrame::Running::None;
+    m_frame->showTransferState(canStart, shown, canStop);
+    m_send->setEnabled(canStart);
 }
 
 void ReagentEditor::focusNameBox()

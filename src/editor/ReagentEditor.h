@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace corvex {
 
+class ConnectionFrame;
 class NameBox;
 class SpinBar;
 
@@ -47,37 +48,30 @@ public:
     // asks first for reagent 1, then requests the send of the typed name.
     void sendTypedName();
 
-    // Read ALL's button: "Read ALL from Corvex", which asks for Read ALL, or
-    // "Stop" while it runs, which asks for the stop.
-    enum class ReadAllButton { Start, Stop };
-    void showReadAllButton(ReadAllButton meaning);
     void setReadAllProgress(int reagent);
-    // A note in place of the percentage (a retry) until the next progress.
+    // A note in place of the percentage (a retry, how a transfer ended) until the next progress.
     void showProgressNote(const QString &note);
     void resetReadAllProgress();
 
-    // The list's pop-up menu (copy, paste, delete).
-    void setListMenuEnabled(bool enabled);
+    // While a job runs no name can be chosen, typed, sent, copied or pasted.
+    void setEditingEnabled(bool enabled);
+    // The transfer buttons: usable when `canStart`; the button of the
+    // transfer `running` (Read or ReadAll) reads "Stop" while `canStop`.
+    enum class Transfer { None, Read, ReadAll, Send };
+    void setTransferState(bool canStart, Transfer running, bool canStop);
     // The keyboard focus into the name box, ready for the next name.
     void focusNameBox();
-
-    int copiedReagent() const { return m_copiedReagent; }
 
     // Reagents whose name was typed but not sent, in ascending order. A
     // typed name stays with its line when another one is chosen, until it
     // is sent, typed back as it was, or dropped with Esc in the name box.
     QList<int> unsentReagents() const { return m_unsent.keys(); }
 
-    QPushButton *readButton() const { return m_read; }
-    QPushButton *readAllButton() const { return m_readAll; }
-    QPushButton *sendButton() const { return m_send; }
-    QListWidget *list() const { return m_list; }
-
 signals:
     void readReagentRequested();
-    // The Read ALL button pressed in idle state (start) or while running (stop).
     void readAllRequested();
-    void stopReadAllRequested();
+    // "Stop" on the button of the transfer under way.
+    void stopRequested();
     // Reagent `number` is to become `storedName` and be sent to the instrument.
     void sendReagentRequested(int number, const QByteArray &storedName);
     // The set of unsent names has changed.
@@ -90,7 +84,6 @@ private:
 
     void reagentSelected(int row);
     void numberTyped(const QString &text);
-    void readAllClicked();
     void copyReagent();
     void pasteReagent();
     void deleteReagent();
@@ -105,10 +98,9 @@ private:
     int m_copiedReagent = 0;
     QMap<int, QString> m_unsent; // reagent number -> the name box's text
 
+    ConnectionFrame *m_frame = nullptr;
     QLineEdit *m_number = nullptr;
     SpinBar *m_spin = nullptr;
-    QPushButton *m_read = nullptr;
-    QPushButton *m_readAll = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_percent = nullptr;
     QListWidget *m_list = nullptr;
@@ -117,7 +109,6 @@ private:
     QPushButton *m_send = nullptr;
     QAction *m_pasteAction = nullptr;
     QMenu *m_listMenu = nullptr;
-    ReadAllButton m_readAllMeaning = ReadAllButton::Start;
 };
 
 } // namespace corvex

@@ -33,7 +33,6 @@ public:
     VialStep edited(const VialStep &stored) const;
 
     QPushButton *okButton() const { return m_ok; }
-    QComboBox *reagentBox() const { return m_reagents; }
 
 signals:
     void okClicked();

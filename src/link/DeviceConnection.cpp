@@ -23,16 +23,17 @@ void DeviceConnection::setTickInterval(std::chrono::milliseconds interval)
 void DeviceConnection::closePort()
 {
     m_link.port().close();
+    if (m_state == State::Connected)
+        setState(State::NotConnected);
 }
 
-bool DeviceConnection::isConnected() const
+void DeviceConnection::setState(State state, int port)
 {
-    return m_link.port().isOpen();
-}
-
-bool DeviceConnection::isSearching() const
-{
-    return m_pending != Pending::None;
+    m_connectedPort = port;
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
 }
 
 bool DeviceConnection::openOnLink(const QString &device)
@@ -48,8 +49,8 @@ bool DeviceConnection::openOnLink(const QString &device)
 void DeviceConnection::connectDevice()
 {
     pauseWatching();
-    closePort();
-    m_connectedPort = 0;
+    m_link.port().close();
+    setState(State::Searching);
     const int stored = storedCommPort().value_or(0);
     QList<PortCandidate> candidates;
     if (stored != 0) {
@@ -65,8 +66,8 @@ void DeviceConnection::connectDevice()
 void DeviceConnection::connectToDevice(const QString &device)
 {
     pauseWatching();
-    closePort();
-    m_connectedPort = 0;
+    m_link.port().close();
+    setState(State::Searching);
     m_pending = Pending::Device;
     m_search.start({PortCandidate{0, device}});
 }
@@ -79,15 +80,13 @@ void DeviceConnection::cancelSearch()
 void DeviceConnection::connectFoundPort(int port)
 {
     pauseWatching();
-    closePort();
-    m_connectedPort = 0;
+    m_link.port().close();
     storeCommPort(port);
     if (!openOnLink(portDevice(port))) {
         setNotConnected();
         return;
     }
-    m_connectedPort = port;
-    emit connected(port);
+    setState(State::Connected, port);
 }
 
 void DeviceConnection::searchEnded()
@@ -95,7 +94,7 @@ void DeviceConnection::searchEnded()
     const Pending pending = std::exchange(m_pending, Pending::None);
     if (pending == Pending::Device) {
         const bool identified = m_search.hasFound() && openOnLink(m_search.found().device);
-        emit deviceChecked(identified);
+        setState(identified ? State::Connected : State::NotConnected);
         return;
     }
     if (pending != Pending::Search)
@@ -112,22 +111,19 @@ void DeviceConnection::searchEnded()
         setNotConnected();
         return;
     }
-    m_connectedPort = found;
-    emit connected(found);
+    setState(State::Connected, found);
 }
 
 void DeviceConnection::setNotConnected()
 {
-    closePort();
-    m_connectedPort = 0;
-    emit notConnected();
+    m_link.port().close();
+    setState(State::NotConnected);
     resumeWatching();
 }
 
 void DeviceConnection::portLost()
 {
-    m_connectedPort = 0;
-    emit connectionLost();
+    setState(State::NotConnected);
     resumeWatching();
 }
 

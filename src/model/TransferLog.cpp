@@ -41,18 +41,7 @@ QString failureText(const QString &path, const QString &why)
     return ModelText::tr("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
 }
 
-QString &loggedPort()
-{
-    static QString port;
-    return port;
-}
-
 } // namespace
-
-void setLoggedPort(const QString &port)
-{
-    loggedPort() = port;
-}
 
 QString logOperationText(LogOperation operation)
 {
@@ -94,14 +83,14 @@ QString logResultText(LogResult result)
     return {};
 }
 
-TransferLogEntry newLogEntry(LogOperation operation, const QString &covered, bool onInstrument)
+TransferLogEntry TransferLog::newEntry(LogOperation operation, const QString &covered, bool onInstrument) const
 {
     TransferLogEntry entry;
     entry.time = QDateTime::currentDateTime();
     entry.user = userName();
     entry.host = QSysInfo::machineHostName();
     if (onInstrument)
-        entry.port = loggedPort();
+        entry.port = m_port;
     entry.operation = logOperationText(operation);
     entry.covered = covered;
     return entry;
@@ -176,17 +165,6 @@ bool TransferLog::append(const TransferLogEntry &entry)
     if (::fsync(log.handle()) != 0)
         return failed(systemErrorText(errno));
     return true;
-}
-
-TransferLog &programTransferLog()
-{
-    static TransferLog log;
-    return log;
-}
-
-void logTransfer(const TransferLogEntry &entry)
-{
-    programTransferLog().append(entry);
 }
 
 } // namespace corvex

@@ -47,14 +47,6 @@ enum class LogResult { Done, Stopped, Failed };
 QString logOperationText(LogOperation operation);
 QString logResultText(LogResult result);
 
-// An entry stamped now, with this user and host, and, for work on the
-// instrument, the port of setLoggedPort.
-TransferLogEntry newLogEntry(LogOperation operation, const QString &covered, bool onInstrument = true);
-
-// The port the instrument is connected on, for the entries of this run;
-// empty while not connected.
-void setLoggedPort(const QString &port);
-
 // The column names of the header line, in order.
 QStringList transferLogColumns();
 QStringList transferLogFields(const TransferLogEntry &entry);
@@ -65,12 +57,19 @@ QString transferLogPath();
 // Appends entries to one log file. Each line is written, flushed and synced
 // to the disk before append() returns. A log that cannot be written never
 // stops the work it records: append() says false, and the first failure of
-// the object's life (of the run, for programTransferLog) goes to the reporter.
+// the object's life goes to the reporter. The window and each command of
+// the tool own one, and hand it to what they run.
 class TransferLog
 {
 public:
     // An empty path means transferLogPath(), looked up at each append.
     explicit TransferLog(QString path = {});
+
+    // An entry stamped now, with this user and host, and, for work on the
+    // instrument, the port of setPort.
+    TransferLogEntry newEntry(LogOperation operation, const QString &covered, bool onInstrument = true) const;
+    // The port the instrument is connected on; empty while not connected.
+    void setPort(const QString &port) { m_port = port; }
 
     bool append(const TransferLogEntry &entry);
 
@@ -79,14 +78,9 @@ public:
 
 private:
     QString m_path;
+    QString m_port;
     std::function<void(const QString &)> m_reporter;
     bool m_failureReported = false;
 };
-
-// The log this program writes to: the per-user one.
-TransferLog &programTransferLog();
-
-// Appends to programTransferLog().
-void logTransfer(const TransferLogEntry &entry);
 
 } // namespace corvex

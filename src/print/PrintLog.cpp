@@ -6,7 +6,7 @@
 
 namespace corvex {
 
-void logPrintRun(const InstrumentData &data, const PrintRequest &request, const QString &destination,
+void logPrintRun(TransferLog &log, const InstrumentData &data, const PrintRequest &request, const QString &destination,
                  const PrintResult &result)
 {
     StorePart part{1, 0, true};
@@ -16,12 +16,12 @@ void logPrintRun(const InstrumentData &data, const PrintRequest &request, const 
         part = {first, clampNumber(request.lastProgram, first, programCount), false};
     }
     const QString what = part.reagents ? QStringLiteral("reagent list") : part.description();
-    TransferLogEntry entry = newLogEntry(LogOperation::Print, QStringLiteral("%1 to %2").arg(what, destination), false);
+    TransferLogEntry entry = log.newEntry(LogOperation::Print, QStringLiteral("%1 to %2").arg(what, destination), false);
     entry.result = logResultText(result ? LogResult::Done : LogResult::Failed);
     entry.message = result.detail;
     if (result)
         entry.fingerprint = partFingerprint(data, part);
-    logTransfer(entry);
+    log.append(entry);
 }
 
 } // namespace corvex

@@ -51,8 +51,11 @@ void BackupJob::start()
 void BackupJob::stopRequested()
 {
     abandonReply();
+    // Without a file the read is for a comparison, which the user knows by that name.
     finish(makeOutcome(Status::Stopped,
-                   TransferText::tr("The backup was stopped at %1; no backup file was written.").arg(whereText())));
+                       m_file.isEmpty()
+                           ? TransferText::tr("The comparison was stopped at %1; nothing was compared.").arg(whereText())
+                           : TransferText::tr("The backup was stopped at %1; no backup file was written.").arg(whereText())));
 }
 
 int BackupJob::address() const
@@ -145,9 +148,10 @@ QString BackupJob::whereText() const
 
 void BackupJob::failed(const MemoryReply &reply, int at)
 {
-    finish(makeOutcome(Status::DeviceFailed,
-                       TransferText::tr("The backup stopped at %1: at %2 %3.\nNo backup file was written.")
-                                             .arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
+    const QString text = m_file.isEmpty()
+        ? TransferText::tr("Reading the Corvex for the comparison stopped at %1: at %2 %3.\nNothing was compared.")
+        : TransferText::tr("The backup stopped at %1: at %2 %3.\nNo backup file was written.");
+    finish(makeOutcome(Status::DeviceFailed, text.arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
 }
 
 void BackupJob::complete()

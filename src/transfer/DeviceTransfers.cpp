@@ -9,10 +9,11 @@
 
 namespace corvex {
 
-DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath)
+DeviceTransfers::DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath, TransferLog &log)
     : m_memory(memory)
     , m_data(data)
     , m_storePath(std::move(storePath))
+    , m_log(log)
 {
 }
 
@@ -28,32 +29,32 @@ std::function<QString()> DeviceTransfers::reagentFingerprint(int number) const
 
 TransferJob *DeviceTransfers::readProgram(int number, QObject *parent)
 {
-    return logWhenFinished(makeProgramRead({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::ReadProgram, programNumberLabel(number)), programFingerprint(number));
+    return logWhenFinished(makeProgramRead({m_memory, m_data, m_storePath}, number, parent), m_log,
+                           m_log.newEntry(LogOperation::ReadProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendProgram(int number, QObject *parent)
 {
-    return logWhenFinished(makeProgramSend({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::SendProgram, programNumberLabel(number)), programFingerprint(number));
+    return logWhenFinished(makeProgramSend({m_memory, m_data, m_storePath}, number, parent), m_log,
+                           m_log.newEntry(LogOperation::SendProgram, programNumberLabel(number)), programFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readReagent(int number, QObject *parent)
 {
-    return logWhenFinished(makeReagentRead({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::ReadReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+    return logWhenFinished(makeReagentRead({m_memory, m_data, m_storePath}, number, parent), m_log,
+                           m_log.newEntry(LogOperation::ReadReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::sendReagent(int number, QObject *parent)
 {
-    return logWhenFinished(makeReagentSend({m_memory, m_data, m_storePath}, number, parent),
-                           newLogEntry(LogOperation::SendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
+    return logWhenFinished(makeReagentSend({m_memory, m_data, m_storePath}, number, parent), m_log,
+                           m_log.newEntry(LogOperation::SendReagent, reagentNumberLabel(number)), reagentFingerprint(number));
 }
 
 TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
 {
-    return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent),
-                           newLogEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
+    return logWhenFinished(makeReadAll({m_memory, m_data, m_storePath}, parent), m_log,
+                           m_log.newEntry(LogOperation::ReadAll, QStringLiteral("Reagent 001-200")),
                            [this] { return partFingerprint(m_data, {1, 0, true}); },
                            [](TransferLogEntry &entry, const TransferOutcome &outcome) {
                                // A Read ALL that ends early covers the reagents it read.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InstrumentData.h"
+#include "TransferLog.h"
 #include "MemoryAccess.h"
 #include "TransferJob.h"
 #include "TransferOutcome.h"
@@ -32,13 +33,13 @@ namespace corvex {
 // instrument, and saves nothing. Read ALL keeps (and saves) the reagents read
 // before a failure; the failing reagent and those after it keep their names.
 // A number out of range, or a program with a value the instrument cannot
-// hold, is Refused before anything is sent. Every job adds a line to the
-// transfer log when it finishes. How stop() ends each job:
+// hold, is Refused before anything is sent. Every job adds a line to `log`
+// when it finishes. How stop() ends each job:
 // TransferJob.h.
 class DeviceTransfers
 {
 public:
-    DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath);
+    DeviceTransfers(MemoryAccess &memory, InstrumentData &data, QString storePath, TransferLog &log);
 
     TransferJob *readProgram(int number, QObject *parent = nullptr);
     TransferJob *sendProgram(int number, QObject *parent = nullptr);
@@ -53,6 +54,7 @@ private:
     MemoryAccess &m_memory;
     InstrumentData &m_data;
     QString m_storePath;
+    TransferLog &m_log;
 };
 
 } // namespace corvex

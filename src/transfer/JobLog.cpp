@@ -14,11 +14,11 @@ LogResult logResult(const TransferOutcome &outcome)
     }
 }
 
-TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::function<QString()> fingerprint,
+TransferJob *logWhenFinished(TransferJob *job, TransferLog &log, TransferLogEntry entry, std::function<QString()> fingerprint,
                              LogAdjustment adjust)
 {
     QObject::connect(job, &TransferJob::finished, job,
-                     [entry = std::move(entry), fingerprint = std::move(fingerprint),
+                     [&log, entry = std::move(entry), fingerprint = std::move(fingerprint),
                       adjust = std::move(adjust)](const TransferOutcome &outcome) mutable {
                          entry.time = QDateTime::currentDateTime();
                          entry.result = logResultText(logResult(outcome));
@@ -27,7 +27,7 @@ TransferJob *logWhenFinished(TransferJob *job, TransferLogEntry entry, std::func
                              entry.fingerprint = fingerprint();
                          if (adjust)
                              adjust(entry, outcome);
-                         logTransfer(entry);
+                         log.append(entry);
                      });
     return job;
 }

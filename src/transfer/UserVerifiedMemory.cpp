@@ -2,7 +2,6 @@
 
 #include "UserSettings.h"
 
-#include <chrono>
 
 namespace corvex {
 
@@ -12,12 +11,13 @@ UserVerifiedMemory::UserVerifiedMemory(MemoryAccess &memory)
 {
 }
 
+void UserVerifiedMemory::readSetting()
+{
+    m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
+}
+
 MemoryAccess &UserVerifiedMemory::chosen()
 {
-    constexpr std::chrono::milliseconds rest{1000};
-    if (!m_sinceLastByte.isValid() || std::chrono::milliseconds(m_sinceLastByte.elapsed()) > rest)
-        m_verifying = readUserSetting(UserSetting::verifyTransfers, false).toBool();
-    m_sinceLastByte.start();
     if (m_verifying)
         return m_verified;
     return m_plain;

@@ -2,18 +2,18 @@
 
 #include "VerifiedMemory.h"
 
-#include <QElapsedTimer>
-
 namespace corvex {
 
 // The instrument's memory, verified (VerifiedMemory) while the user's
-// setting "VerifyTransfers" is on, plain otherwise. The setting is looked
-// at again whenever the line has rested for a second, that is at the start
-// of every transfer (the settings cannot change while one runs).
+// setting "VerifyTransfers" was on at the last readSetting(), plain
+// otherwise. The window reads the setting as each job starts, so that a job
+// runs one way from its first byte to its last.
 class UserVerifiedMemory : public MemoryAccess
 {
 public:
     explicit UserVerifiedMemory(MemoryAccess &memory);
+
+    void readSetting();
 
     MemoryReply *readByte(int address) override;
     MemoryReply *writeByte(int address, quint8 value) override;
@@ -23,7 +23,6 @@ private:
 
     MemoryAccess &m_plain;
     VerifiedMemory m_verified;
-    QElapsedTimer m_sinceLastByte;
     bool m_verifying = false;
 };
 

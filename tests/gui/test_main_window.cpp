@@ -374,7 +374,11 @@ private Q_SLOTS:
         other.reagents[9] = "Ethanol 96%  ";
         QVERIFY(writeBackupFile(otherFile, other, {}) && writeBackupFile(m_app->storePath, twelveProgramData(), {}));
 
-        CompareDialog dialog(m_app->storePath, 13, [](auto) { QFAIL("the Corvex is not asked"); });
+        bool corvexAsked = false;
+        CompareDialog dialog(m_app->storePath, 13, [&corvexAsked]() -> BackupJob * {
+            corvexAsked = true;
+            return nullptr;
+        });
         dialog.show();
         dialog.setSide(0, CompareDialog::Source::LocalStore);
         dialog.setSide(1, CompareDialog::Source::File, otherFile);
@@ -385,6 +389,7 @@ private Q_SLOTS:
         QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
                                     QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
         QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
+        QVERIFY(!corvexAsked);
     }
 
     void transferLogNewestFirstWithFilterAndExport()
@@ -392,7 +397,7 @@ private Q_SLOTS:
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
         TransferLog log(logPath);
         for (const LogOperation operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print})
-            QVERIFY(log.append(newLogEntry(operation, QStringLiteral("all"))));
+            QVERIFY(log.append(log.newEntry(operation, QStringLiteral("all"))));
         QVERIFY(writeBytes(logPath, readBytes(logPath) + "garbage\r\n"));
 
         TransferLogDialog dialog(logPath);
@@ -412,9 +417,10 @@ private Q_SLOTS:
     void transferLogShowsTheMessageWhole()
     {
         const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
-        TransferLogEntry entry = newLogEntry(LogOperation::Backup, QStringLiteral("all"));
+        TransferLog log(logPath);
+        TransferLogEntry entry = log.newEntry(LogOperation::Backup, QStringLiteral("all"));
         entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
-        QVERIFY(TransferLog(logPath).append(entry));
+        QVERIFY(log.append(entry));
         TransferLogDialog dialog(logPath);
         dialog.show();
         QCOMPARE(dialog.table()->horizontalHeader()->visualIndex(int(transferLogColumns().indexOf(QStringLiteral("Message")))), 7);

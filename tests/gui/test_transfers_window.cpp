@@ -3,6 +3,7 @@
 // read, send and Read ALL with Stop, closing during a transfer, a silent
 // instrument, a lost port, the service console, backup and restore.
 #include "ClipboardMenu.h"
+#include "CompareDialog.h"
 #include "Progress.h"
 #include "TransferJob.h"
 #include "UserSettings.h"
@@ -168,7 +169,8 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({int(percents.size()), bar->maximum(), bar->value()}), QList<int>({steps, steps, 0}));
         QCOMPARE(percents.at(50), percentText(50, steps));
         QVERIFY(!unlocked && child("txtProgramName")->isEnabled() && button("cmdReadProgram")->isEnabled());
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(), name);
+        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(),
+                 QStringLiteral("%1Program0%2 read.").arg(name).arg(program));
     }
 
     void readAndSendOneReagent()
@@ -187,7 +189,7 @@ private Q_SLOTS:
         click("cmdSend");
         QVERIFY(!m_window->isEnabled());
         waitUntilIdle();
-        QCOMPARE(list->item(4)->text(), QStringLiteral("Reagent 005: \"Paraffin X   \""));
+        QCOMPARE(list->item(4)->text() + child<QLabel>("lblPercent")->text(), QStringLiteral("Reagent 005: \"Paraffin X   \"Reagent 005 sent."));
         QCOMPARE(m_window->focusWidget(), child("txtReagent")); // ready for the next name
     }
 
@@ -219,7 +221,8 @@ private Q_SLOTS:
         QCOMPARE(whileRunning, QStringList({"Stop", "1", "28%", "56", "0", "Stop0"}));
         // Reagent 58 is not read any more; 57 is blank on the instrument.
         QCOMPARE(QList<QByteArray>({m_app->data.reagents[24], m_app->data.reagents[58]}), QList<QByteArray>({stored("Buffer pH7.4"), stored("Reagent 058")}));
-        QCOMPARE(list->item(56)->text() + child<QLabel>("lblPercent")->text(), QStringLiteral("Reagent 057: \"             \""));
+        QCOMPARE(list->item(56)->text() + child<QLabel>("lblPercent")->text(),
+                 QStringLiteral("Reagent 057: \"             \"Read ALL stopped after Reagent 057; 57 names saved."));
         QCOMPARE(child<QProgressBar>("pbReagents")->value(), 1);
         QVERIFY(reloadedStore().reagents == m_app->data.reagents);
 
@@ -291,6 +294,69 @@ private Q_SLOTS:
         else
             QVERIFY(m_app->data.reagents[10] == stored("Isopropanol") && m_app->data.reagents[11] == stored("Reagent 011")
                     && reloadedStore().reagents == m_app->data.reagents);
+    }
+
+    // Every job locks every editing control while it runs, has Stop, and
+    // says how it ended when stopped.
+    void everyJobLocksEditingAndStops_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("ended");
+        QTest::newRow("read program") << "read program" << "Reading Program01 stopped; it is unchanged.";
+        QTest::newRow("read reagent") << "read reagent" << "Reading Reagent 001 stopped; it is unchanged.";
+        QTest::newRow("Read ALL") << "Read ALL" << "Read ALL stopped after Reagent 001; 1 name saved.";
+        QTest::newRow("backup") << "backup" << "Back Up Instrument|The backup was stopped at Program01; no backup file was written.|!";
+        QTest::newRow("restore") << "restore" << "Restore Instrument|The restore was stopped.";
+        QTest::newRow("Compare's read") << "compare" << "The comparison was stopped at Program01; nothing was compared.";
+    }
+    void everyJobLocksEditingAndStops()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, ended);
+        start();
+        QPushButton *stop = nullptr;
+        QLabel *said = nullptr;
+        if (job == QLatin1String("read program")) {
+            click("cmdReadProgram");
+            stop = button("cmdReadProgram");
+            said = child<QLabel>("lblPercent2");
+        } else if (job == QLatin1String("read reagent") || job == QLatin1String("Read ALL")) {
+            const char *name = job == QLatin1String("Read ALL") ? "cmdReadAllReagents" : "cmdReadReagents";
+            click(name);
+            stop = button(name);
+            said = child<QLabel>("lblPercent");
+        } else if (job == QLatin1String("compare")) {
+            child<QAction>("mnCompare")->trigger();
+            auto *dialog = m_window->findChild<CompareDialog *>(QStringLiteral("frmCompare"));
+            QVERIFY(dialog && !dialog->isModal());
+            stop = corvex::child<QPushButton>(dialog, "cmdCompare");
+            stop->click();
+            said = dialog->summary();
+        } else {
+            ModalAnswers answers;
+            answers.chooseFile(backupPath());
+            if (job == QLatin1String("restore")) {
+                QVERIFY(writeBackupFile(backupPath(), sampleData(), {}));
+                answers.click(QMessageBox::Yes);
+            }
+            child<QAction>(job == QLatin1String("backup") ? "mnBackup" : "mnRestore")->trigger();
+            QVERIFY(answers.allAnswered());
+            stop = corvex::child<QPushButton>(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")), "cmdStop");
+        }
+        QStringList usable;
+        for (const char *name : {"txtReadProgram", "txtProgramName", "cbType", "lsVials", "cbReagents", "cbAgit", "chkPause",
+                                 "opt_1", "cmdOK", "txtRead", "txtReagent", "cmdSend", "cmdSendProgram"})
+            if (child(name)->isEnabled())
+                usable << QLatin1String(name);
+        QCOMPARE(usable, QStringList());
+        QVERIFY(stop->isEnabled() && !child<QMenu>("mnFile")->menuAction()->isEnabled());
+        stop->click();
+        if (said) {
+            waitUntilIdle();
+            QCOMPARE(said->text(), ended);
+        } else {
+            QVERIFY(finalBox().startsWith(ended));
+        }
     }
 
     // How the window reports a failed job; which bytes were tried and kept is the jobs' business.

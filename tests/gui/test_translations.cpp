@@ -101,6 +101,7 @@ class TestTranslations : public QObject
 private:
     std::unique_ptr<AppFixture> m_app;
     FakeMemory m_memory;
+    TransferLog m_log;
 
     // The window of a row, made afresh in the language installed now.
     std::unique_ptr<QWidget> makeWindow(const QString &name)
@@ -117,14 +118,14 @@ private:
         if (name == QLatin1String("print"))
             return std::make_unique<PrintDialog>(m_app->data, 1);
         if (name == QLatin1String("compare"))
-            return std::make_unique<CompareDialog>(m_app->storePath, 1, [](auto) {});
+            return std::make_unique<CompareDialog>(m_app->storePath, 1, []() -> BackupJob * { return nullptr; });
         if (name == QLatin1String("transfer log"))
             return std::make_unique<TransferLogDialog>(m_app->folders.path() + QStringLiteral("/log.csv"));
         if (name == QLatin1String("requirements"))
             return std::make_unique<RequirementsWindow>();
         if (name == QLatin1String("loading"))
             return std::make_unique<LoadWindow>();
-        BackupJob *job = makeBackup(m_memory, QString(), QString(), &m_memory);
+        BackupJob *job = makeBackup(m_memory, m_log, QString(), QString(), &m_memory);
         return std::make_unique<JobProgressDialog>(*job, QString(), nullptr);
     }
 
@@ -207,10 +208,10 @@ private slots:
         QVERIFY(installTranslations(*qApp, QLocale(QLocale::German)));
         FakeMemory memory;
         memory.failing << programAddress(1);
-        BackupJob *backup = makeBackup(memory, QString(), QString(), &memory);
+        BackupJob *backup = makeBackup(memory, m_log, QString(), QString(), &memory);
         const QString failed = JobRecorder().run(*backup).message;
-        QVERIFY2(failed.startsWith(u"Die Sicherung brach bei Program01 ab (Adresse ")
-                     && failed.endsWith(u"nach 5 Versuchen).\nEs wurde keine Sicherungsdatei geschrieben."),
+        QVERIFY2(failed.startsWith(u"Das Lesen des Corvex für den Vergleich brach bei Program01 ab (Adresse ")
+                     && failed.endsWith(u"nach 5 Versuchen).\nEs wurde nichts verglichen."),
                  qPrintable(failed));
         const QString missing = m_app->folders.path() + QStringLiteral("/missing.ini");
         QVERIFY(readRestoreSource(missing, StorePart()).refusal(missing).endsWith(u"Die Datei existiert nicht."));

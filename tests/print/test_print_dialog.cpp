@@ -1,6 +1,7 @@
 #include "PdfReading.h"
 #include "PictureFiles.h"
 #include "PrintDialog.h"
+#include "PrintSession.h"
 #include "PrintStamp.h"
 #include "SheetFixtures.h"
 #include "support/ModalAnswers.h"
@@ -172,7 +173,9 @@ private Q_SLOTS:
     {
         PrintDialogSeams real = seams();
         real.openSurface = PrintDialogSeams::system().openSurface;
-        real.printer = PrintDialogSeams::system().printer; // the session's
+        TransferLog log;
+        PrintSession session(log);
+        real.printer = &session.printer();
         const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
         {
             // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
@@ -221,7 +224,9 @@ private Q_SLOTS:
             comment(*dialog)->setPlainText(QStringLiteral("edited"));
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        PrintDialog::showModal(m_data, 7, nullptr, seams());
+        TransferLog log;
+        PrintSession session(log);
+        session.showModal(m_data, 7, nullptr, seams());
         QCOMPARE(m_messages, QStringList{printerErrorMessage});
         QVERIFY(shown.value(0) && !shown[0]->isVisible());
         // OK stores the comment even when the run then fails.
@@ -234,7 +239,7 @@ private Q_SLOTS:
             seen(dialog);
             child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
         });
-        PrintDialog::showModal(m_data, 2, nullptr, seams());
+        session.showModal(m_data, 2, nullptr, seams());
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].data(), shown[0].data());
         QCOMPARE(state, QStringLiteral("7-9 edited"));

@@ -2,8 +2,6 @@
 
 #include "BackupFile.h"
 #include "DeviceConnection.h"
-#include "DeviceTransfers.h"
-#include "LinkMemory.h"
 #include "LocalStore.h"
 #include "MainWindow.h"
 #include "PortTable.h"
@@ -40,7 +38,7 @@ struct AppFixture
             setPortDeviceOverride(port, folders.path() + QStringLiteral("/absent-COM%1").arg(port));
     }
 
-    MainWindow::Parts parts() { return {data, storePath, link, connection, transfers}; }
+    MainWindow::Parts parts() { return {data, storePath, link, connection}; }
 
     // The main window as start-up leaves it, without the notice.
     std::unique_ptr<MainWindow> loadWindow()
@@ -61,8 +59,6 @@ struct AppFixture
     SerialDevicePort port;
     SerialLink link{port};
     DeviceConnection connection{link};
-    LinkMemory memory{link};
-    DeviceTransfers transfers{memory, data, storePath};
     PortWatcher watcher;
 };
 

@@ -312,7 +312,7 @@ private Q_SLOTS:
     {
         TransferLog log(transferLogPath());
         for (const QString &time : {QStringLiteral("2026-12-07T22:59:00"), QStringLiteral("2026-12-07T23:00:00")}) {
-            TransferLogEntry entry = newLogEntry(LogOperation::ReadAll, time);
+            TransferLogEntry entry = log.newEntry(LogOperation::ReadAll, time);
             entry.time = QDateTime::fromString(time, Qt::ISODate);
             QVERIFY(log.append(entry));
         }

@@ -74,6 +74,7 @@ class TestTransfers : public QObject
     QString m_store;
     QByteArray m_storeBefore;
     std::unique_ptr<FakeMemory> m_fake;
+    TransferLog m_log; // at the per-user path of the test run
     std::unique_ptr<DeviceTransfers> m_transfers; // on m_fake
     std::unique_ptr<JobRecorder> m_recorder;
 
@@ -109,7 +110,7 @@ private Q_SLOTS:
         m_recorder = std::make_unique<JobRecorder>();
         m_fake = std::make_unique<FakeMemory>();
         m_fake->image = instrumentMemory(typeEm);
-        m_transfers = std::make_unique<DeviceTransfers>(*m_fake, m_data, m_store);
+        m_transfers = std::make_unique<DeviceTransfers>(*m_fake, m_data, m_store, m_log);
     }
 
     void cleanup()
@@ -190,7 +191,7 @@ private Q_SLOTS:
 
         // A store whose folder is a file can never be written, even by root.
         QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("not-a-folder")), "x"));
-        DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")));
+        DeviceTransfers transfers(*m_fake, m_data, m_dir->filePath(QStringLiteral("not-a-folder/CORVEX.ini")), m_log);
         const TransferOutcome outcome = run(transfers.readProgram(1));
         QCOMPARE(outcome.status, Status::StoreFailed);
         QVERIFY(!outcome.transferred());

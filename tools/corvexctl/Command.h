@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TransferLog.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -26,14 +28,19 @@ struct CommandOption
 
 struct Command;
 
-// What a command gets to work with: its arguments, its options and the two
-// output streams.
+// What a command gets to work with: its arguments, its options, the two
+// output streams and the transfer log (which reports a failure once, on the
+// error stream).
 class CommandContext
 {
 public:
     CommandContext(const Command &command, QTextStream &out, QTextStream &err)
         : m_command(command), out(out), err(err)
     {
+        log.setFailureReporter([&err](const QString &message) {
+            err << message << '\n';
+            err.flush();
+        });
     }
 
     const Command &command() const { return m_command; }
@@ -59,6 +66,7 @@ private:
 public:
     QTextStream &out;
     QTextStream &err;
+    TransferLog log;
 };
 
 struct Command

@@ -68,9 +68,9 @@ DeviceSession::DeviceSession()
 
 void DeviceSession::connect(CommandContext &context, std::function<void(std::optional<int>)> connected)
 {
-    m_connected = [this, connected = std::move(connected)](std::optional<int> failed) {
+    m_connected = [this, &context, connected = std::move(connected)](std::optional<int> failed) {
         if (!failed)
-            setLoggedPort(device());
+            context.log.setPort(device());
         connected(failed);
     };
     m_verify = context.hasOption(verifyOption);
@@ -86,8 +86,10 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
     }
 
     if (!context.hasOption(portOption)) {
-        QObject::connect(&m_connection, &DeviceConnection::connected, this, [this, &context] { searchEnded(context, true); });
-        QObject::connect(&m_connection, &DeviceConnection::notConnected, this, [this, &context] { searchEnded(context, false); });
+        QObject::connect(&m_connection, &DeviceConnection::stateChanged, this, [this, &context](DeviceConnection::State state) {
+            if (state != DeviceConnection::State::Searching)
+                searchEnded(context, state == DeviceConnection::State::Connected);
+        });
         m_connection.connectDevice();
         return;
     }
@@ -113,8 +115,11 @@ void DeviceSession::connect(CommandContext &context, std::function<void(std::opt
         return;
     }
     m_port.close();
-    QObject::connect(&m_connection, &DeviceConnection::deviceChecked, this,
-                     [this, &context, described](bool identified) { deviceChecked(context, described, identified); });
+    QObject::connect(&m_connection, &DeviceConnection::stateChanged, this,
+                     [this, &context, described](DeviceConnection::State state) {
+                         if (state != DeviceConnection::State::Searching)
+                             deviceChecked(context, described, state == DeviceConnection::State::Connected);
+                     });
     m_connection.connectToDevice(device);
 }
 
@@ -171,7 +176,7 @@ std::function<int(CommandContext &)> onInstrument(NumberArgument number, StoreUs
         DeviceSession session;
         std::unique_ptr<DeviceTransfers> transfers;
         return runConnected(context, session, [&](const EndCommand &end) {
-            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, storePath(context));
+            transfers = std::make_unique<DeviceTransfers>(session.memory(), subject.data, storePath(context), context.log);
             run(context, subject, *transfers, end);
         });
     };

@@ -53,7 +53,7 @@ int exportProgram(CommandContext &context, Subject &subject)
     if (!targetLock.tryLock())
         return context.fail(targetLock.error());
     const StoreResult exported = exportProgram(subject.number, file, subject.data, store);
-    logProgramFile(LogOperation::ProgramExport, subject.number, file, subject.data, exported.error);
+    logProgramFile(context.log, LogOperation::ProgramExport, subject.number, file, subject.data, exported.error);
     if (!exported)
         return context.fail(exported.error);
     context.out << programLabel(subject.number, subject.data) << " has been saved to \"" << file << "\".\n";
@@ -66,12 +66,12 @@ int importProgram(CommandContext &context, Subject &subject)
     const QString before = programLabel(subject.number, subject.data);
     const ImportResult imported = readProgramFile(subject.number, file, subject.data);
     if (!imported) {
-        logProgramFile(LogOperation::ProgramImport, subject.number, file, subject.data, imported.message);
+        logProgramFile(context.log, LogOperation::ProgramImport, subject.number, file, subject.data, imported.message);
         return context.fail(imported.message);
     }
     const QString store = storePath(context);
     const StoreResult saved = saveToStore(subject.number, store, subject.data);
-    logProgramFile(LogOperation::ProgramImport, subject.number, file, subject.data, saved.error);
+    logProgramFile(context.log, LogOperation::ProgramImport, subject.number, file, subject.data, saved.error);
     if (!saved)
         return context.fail(saved.error);
     context.out << before << " has been replaced by \""

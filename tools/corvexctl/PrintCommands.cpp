@@ -38,7 +38,7 @@ int printSheets(CommandContext &context, SheetOrder order)
     order.time = context.hasOption(QStringLiteral("time"));
     order.comment = context.option(QStringLiteral("comment"));
     order.moment = QDateTime::currentDateTime();
-    const SheetOrderResult result = printSheetOrder(data, order);
+    const SheetOrderResult result = printSheetOrder(data, order, context.log);
     if (!result.ok)
         return context.fail(result.message);
     context.out << result.message << '\n';

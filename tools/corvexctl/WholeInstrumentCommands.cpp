@@ -66,7 +66,7 @@ QString backupTargetProblem(const QString &file, bool replace)
 void runBackup(CommandContext &context, DeviceSession &session, const QString &file,
                std::function<void(const BackupJob &, const TransferOutcome &)> done)
 {
-    BackupJob *job = makeBackup(session.memory(), file, session.device());
+    BackupJob *job = makeBackup(session.memory(), context.log, file, session.device());
     printProgress(*job, context.err, file.isEmpty() ? QStringLiteral("Reading the Corvex") : QStringLiteral("Backup"));
     auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job, context);
     QObject::connect(job, &TransferJob::finished, job, [job, done, stopOnCtrlC](const TransferOutcome &outcome) mutable {
@@ -143,7 +143,7 @@ int restore(CommandContext &context)
 
     DeviceSession session;
     return runConnected(context, session, [&](const EndCommand &end) {
-        RestoreJob *job = makeRestore(session.memory(), backup.data, file, *part, subject.data, storePath(context));
+        RestoreJob *job = makeRestore(session.memory(), context.log, backup.data, file, *part, subject.data, storePath(context));
         printProgress(*job, context.err, QStringLiteral("Restore"));
         auto stopOnCtrlC = std::make_shared<StopOnInterrupt>(*job, context);
         QObject::connect(job, &TransferJob::finished, job,

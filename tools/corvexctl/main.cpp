@@ -1,7 +1,6 @@
 #include "CommandTable.h"
 #include "CtlMain.h"
 
-#include "TransferLog.h"
 
 #include <QGuiApplication>
 
@@ -38,10 +37,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVEX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    programTransferLog().setFailureReporter([&err](const QString &message) {
-        err << message << '\n';
-        err.flush();
-    });
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return runCorvexCtl(allCommands(), arguments, out, err);

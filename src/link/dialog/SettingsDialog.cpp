@@ -146,8 +146,10 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
     connect(m_ports, &QComboBox::currentIndexChanged, this, &SettingsDialog::showDevice);
     connect(m_find, &QPushButton::clicked, this, &SettingsDialog::findDevice);
     connect(m_cancelSearch, &QPushButton::clicked, this, &SettingsDialog::cancelSearch);
-    connect(&m_connection, &DeviceConnection::connected, this, &SettingsDialog::searchEnded);
-    connect(&m_connection, &DeviceConnection::notConnected, this, [this] { searchEnded(0); });
+    connect(&m_connection, &DeviceConnection::stateChanged, this, [this](DeviceConnection::State state) {
+        if (state != DeviceConnection::State::Searching)
+            searchEnded(m_connection.connectedPort());
+    });
     connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 

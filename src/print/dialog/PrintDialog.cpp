@@ -51,7 +51,8 @@ void keepSetting(const PrintDialogSeams &seams, QWidget *parent, const char *key
 
 PrintDialog::PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
     : QDialog(parent), m_data(data), m_seams(std::move(seams)),
-      m_printer(m_seams.printer ? *m_seams.printer : sessionPrinter())
+      m_ownPrinter(m_seams.printer ? nullptr : std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_printer(m_seams.printer ? *m_seams.printer : *m_ownPrinter)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(tr("Print Program..."));
@@ -266,7 +267,8 @@ void PrintDialog::print()
     m_printer.setDocName(printJobTitle(request));
     const std::shared_ptr<PrintSurface> surface = m_seams.openSurface(m_printer);
     const PrintResult printed = runPrintLayout(m_data, request, *surface);
-    logPrintRun(m_data, request, destinationOf(m_printer), printed);
+    if (m_seams.log)
+        logPrintRun(*m_seams.log, m_data, request, destinationOf(m_printer), printed);
     if (!printed) {
         // The dialog stays loaded and hidden; the next opening shows it as it is.
         m_keptAfterFailure = true;
@@ -280,18 +282,6 @@ void PrintDialog::done(int result)
 {
     m_keptAfterFailure = false;
     QDialog::done(result);
-}
-
-void PrintDialog::showModal(const InstrumentData &data, int currentProgram, QWidget *parent, PrintDialogSeams seams)
-{
-    static QPointer<PrintDialog> kept;
-    PrintDialog *dialog = kept ? kept.data() : new PrintDialog(data, currentProgram, parent, std::move(seams));
-    kept = dialog;
-    dialog->exec();
-    if (!dialog->keptAfterFailure()) {
-        kept.clear();
-        delete dialog;
-    }
 }
 
 } // namespace corvex

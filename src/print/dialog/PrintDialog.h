@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPrinter>
 
+#include <memory>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -21,8 +23,8 @@ namespace corvex {
 // "Print Program...": chooses the reagent list or a range of programs, the
 // logo, date and time and a comment line, previews the logo, and runs the
 // print. Logo file and comment are remembered as user settings. A dialog whose
-// print run failed stays hidden and is shown again as it was by the next
-// showModal.
+// print run failed stays hidden (keptAfterFailure), for PrintSession to show
+// it again as it was.
 class PrintDialog : public QDialog
 {
     Q_OBJECT
@@ -33,18 +35,13 @@ public:
     PrintDialog(const InstrumentData &data, int currentProgram, QWidget *parent = nullptr,
              PrintDialogSeams seams = PrintDialogSeams::system());
 
-    // What the menu entry does: shows the dialog kept after a failed run, or
-    // a new one, modally; returns when it is closed or hidden.
-    static void showModal(const InstrumentData &data, int currentProgram, QWidget *parent,
-                          PrintDialogSeams seams = PrintDialogSeams::system());
-
     QString logoPath() const { return m_logoPath; }
     const QImage &logoPicture() const { return m_logo; }
     // True after a print run that failed: the dialog is hidden but kept.
     bool keptAfterFailure() const { return m_keptAfterFailure; }
     // The request the controls describe now, stamped with the time of `now`.
     PrintRequest currentRequest() const;
-    // The printer Print Setup sets up and OK prints on (the session's one).
+    // The printer Print Setup sets up and OK prints on (the seams' one).
     QPrinter &printer() { return m_printer; }
 
     // Closing the dialog in any way (OK, Cancel, Escape, the close box) unloads it.
@@ -63,6 +60,7 @@ private:
 
     const InstrumentData &m_data;
     PrintDialogSeams m_seams;
+    std::unique_ptr<QPrinter> m_ownPrinter;
     QPrinter &m_printer;
     QString m_logoPath;
     QImage m_logo; // the picture the preview shows and the run draws

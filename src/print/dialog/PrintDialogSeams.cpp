@@ -6,31 +6,9 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QPointer>
 #include <QPrinter>
 
 namespace corvex {
-
-namespace {
-
-// Owned by the application object: it lives as long as the session and is
-// gone before the print support it uses.
-class PrinterHolder : public QObject
-{
-public:
-    using QObject::QObject;
-    QPrinter printer{QPrinter::HighResolution};
-};
-
-} // namespace
-
-QPrinter &sessionPrinter()
-{
-    static QPointer<PrinterHolder> holder;
-    if (!holder)
-        holder = new PrinterHolder(QCoreApplication::instance());
-    return holder->printer;
-}
 
 QString logoFileFilter()
 {
@@ -66,7 +44,6 @@ PrintDialogSeams PrintDialogSeams::system()
         return std::make_shared<PrinterSurface>(printer);
     };
     seams.now = [] { return QDateTime::currentDateTime(); };
-    seams.printer = &sessionPrinter();
     return seams;
 }
 

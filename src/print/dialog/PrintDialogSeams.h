@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintSurface.h"
+#include "TransferLog.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -26,16 +27,15 @@ struct PrintDialogSeams
     // (shared, so that a test can read what was drawn after the run).
     std::function<std::shared_ptr<PrintSurface>(QPrinter &printer)> openSurface;
     std::function<QDateTime()> now;
-    // The printer the dialog sets up and prints on; System() gives the one
-    // printer of the session, so a choice made in Print Setup is kept.
+    // The printer the dialog sets up and prints on (PrintSession gives its
+    // own, so a choice made in Print Setup is kept); without one the dialog
+    // has a printer of its own with the default printer's settings.
     QPrinter *printer = nullptr;
+    // Where a print run is logged; none when null.
+    TransferLog *log = nullptr;
 
     static PrintDialogSeams system();
 };
-
-// The application's one printer: created on first use with the default
-// printer's settings, kept as Print Setup leaves it until the application ends.
-QPrinter &sessionPrinter();
 
 // The file dialog's filter list: every picture kind the logo can be, and each
 // one by itself.

@@ -53,7 +53,7 @@ PrintResult printOnPrintService(const InstrumentData &data, const PrintRequest &
 
 } // namespace
 
-SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order)
+SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order, TransferLog &log)
 {
     PrintRequest request;
     request.content = order.content;
@@ -82,7 +82,7 @@ SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &o
         result = printToPdfFile(data, request, order.pdfFile);
         destination = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(order.pdfFile));
     }
-    logPrintRun(data, request, destination, result);
+    logPrintRun(log, data, request, destination, result);
     if (!result)
         return failed(printerErrorText() + QStringLiteral(" (") + result.detail + QStringLiteral(")"));
     return {true, QStringLiteral("%1 printed to %2.").arg(describe(request), destination)};

@@ -2,6 +2,7 @@
 
 #include "InstrumentData.h"
 #include "PrintRequest.h"
+#include "TransferLog.h"
 
 #include <QDateTime>
 #include <QString>
@@ -31,6 +32,7 @@ struct SheetOrderResult
     QString message; // what was printed where, or why nothing was
 };
 
-SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order);
+// Prints the order and adds its line to `log`.
+SheetOrderResult printSheetOrder(const InstrumentData &data, const SheetOrder &order, TransferLog &log);
 
 } // namespace corvex
