@@ -115,6 +115,10 @@
         <translation> Sie blieb unverändert.</translation>
     </message>
     <message>
+        <source>There is no program %1; programs are numbered 1 to 99.</source>
+        <translation>Es gibt kein Programm %1; die Programme sind von 1 bis 99 nummeriert.</translation>
+    </message>
+    <message>
         <source>This is not a valid Program File.</source>
         <translation>Dies ist keine gültige Programmdatei.</translation>
     </message>
@@ -129,6 +133,10 @@
     <message>
         <source>is not a number</source>
         <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss %1 sein</translation>
     </message>
     <message>
         <source>LM or EM</source>
@@ -191,6 +199,14 @@
         <translation>Das Übertragungsprotokoll „%1“ kann nicht geschrieben werden (%2); die Übertragungen laufen ohne Protokoll weiter.</translation>
     </message>
     <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es ist schreibgeschützt</translation>
+    </message>
+    <message>
         <source>Cannot create the folder of &quot;%1&quot;.</source>
         <translation>Der Ordner von „%1“ kann nicht angelegt werden.</translation>
     </message>
@@ -249,22 +265,6 @@
     <message>
         <source>Cannot write &quot;%1&quot;: the file could not be written completely (is the disk full?).</source>
         <translation>„%1“ kann nicht geschrieben werden: Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).</translation>
-    </message>
-    <message>
-        <source>must be %1</source>
-        <translation>muss %1 sein</translation>
-    </message>
-    <message>
-        <source>There is no program %1; programs are numbered 1 to 99.</source>
-        <translation>Es gibt kein Programm %1; die Programme sind von 1 bis 99 nummeriert.</translation>
-    </message>
-    <message>
-        <source>its folder cannot be made</source>
-        <translation>sein Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it is read-only</source>
-        <translation>es ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -415,8 +415,18 @@
 <context>
     <name>TransferText</name>
     <message>
+        <source>The comparison was stopped at %1; nothing was compared.</source>
+        <translation>Der Vergleich wurde bei %1 angehalten; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
         <source>The backup was stopped at %1; no backup file was written.</source>
         <translation>Die Sicherung wurde bei %1 angehalten; es wurde keine Sicherungsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the Corvex for the comparison stopped at %1: at %2 %3.
+Nothing was compared.</source>
+        <translation>Das Lesen des Corvex für den Vergleich brach bei %1 ab (%2: %3).
+Es wurde nichts verglichen.</translation>
     </message>
     <message>
         <source>The backup stopped at %1: at %2 %3.
@@ -586,16 +596,6 @@ Der lokale Speicher wurde nicht geändert.</translation>
         <source>address %1 hex</source>
         <translation>Adresse %1 hex</translation>
     </message>
-    <message>
-        <source>The comparison was stopped at %1; nothing was compared.</source>
-        <translation>Der Vergleich wurde bei %1 angehalten; es wurde nichts verglichen.</translation>
-    </message>
-    <message>
-        <source>Reading the Corvex for the comparison stopped at %1: at %2 %3.
-Nothing was compared.</source>
-        <translation>Das Lesen des Corvex für den Vergleich brach bei %1 ab (%2: %3).
-Es wurde nichts verglichen.</translation>
-    </message>
 </context>
 <context>
     <name>UnsentEdits</name>
@@ -717,6 +717,42 @@ Es wurde nichts verglichen.</translation>
         <translation>Der Corvex wird gelesen...</translation>
     </message>
     <message>
+        <source>Left side source</source>
+        <translation>Quelle der linken Seite</translation>
+    </message>
+    <message>
+        <source>Left side file</source>
+        <translation>Datei der linken Seite</translation>
+    </message>
+    <message>
+        <source>Browse for the left side file</source>
+        <translation>Datei der linken Seite suchen</translation>
+    </message>
+    <message>
+        <source>Right side source</source>
+        <translation>Quelle der rechten Seite</translation>
+    </message>
+    <message>
+        <source>Right side file</source>
+        <translation>Datei der rechten Seite</translation>
+    </message>
+    <message>
+        <source>Browse for the right side file</source>
+        <translation>Datei der rechten Seite suchen</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Compare status</source>
+        <translation>Stand des Vergleichs</translation>
+    </message>
+    <message>
         <source>Reading the Corvex: %1</source>
         <translation>Der Corvex wird gelesen: %1</translation>
     </message>
@@ -761,6 +797,14 @@ Es wurde nichts verglichen.</translation>
     <message>
         <source>Stopping...</source>
         <translation>Wird angehalten...</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Transfer status</source>
+        <translation>Stand der Übertragung</translation>
     </message>
 </context>
 <context>
@@ -839,6 +883,14 @@ Es wurde nichts verglichen.</translation>
     <message>
         <source>Send reagent</source>
         <translation>Reagenz senden</translation>
+    </message>
+    <message>
+        <source>Programs and reagents</source>
+        <translation>Programme und Reagenzien</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Registerkarten</translation>
     </message>
     <message>
         <source>Back Up Instrument</source>
@@ -1002,6 +1054,26 @@ Es wurde nichts verglichen.</translation>
         <source>Open Logo...</source>
         <translation>Logo öffnen...</translation>
     </message>
+    <message>
+        <source>First program</source>
+        <translation>Erstes Programm</translation>
+    </message>
+    <message>
+        <source>1 to 99</source>
+        <translation>1 bis 99</translation>
+    </message>
+    <message>
+        <source>Last program</source>
+        <translation>Letztes Programm</translation>
+    </message>
+    <message>
+        <source>Logo preview</source>
+        <translation>Logo-Vorschau</translation>
+    </message>
+    <message>
+        <source>OK, print</source>
+        <translation>OK, drucken</translation>
+    </message>
 </context>
 <context>
     <name>corvex::ProgramEditor</name>
@@ -1065,6 +1137,62 @@ Es wurde nichts verglichen.</translation>
         <source>Program %1</source>
         <translation>Programm %1</translation>
     </message>
+    <message>
+        <source>Program number</source>
+        <translation>Programmnummer</translation>
+    </message>
+    <message>
+        <source>1 to 99, the program shown, read and sent; Up and Down step through them</source>
+        <translation>1 bis 99, das gezeigte, gelesene und gesendete Programm; Pfeil auf und ab blättern durch die Programme</translation>
+    </message>
+    <message>
+        <source>Program number up or down</source>
+        <translation>Programmnummer auf oder ab</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Transfer status</source>
+        <translation>Stand der Übertragung</translation>
+    </message>
+    <message>
+        <source>Program name</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Up to 13 characters</source>
+        <translation>Bis zu 13 Zeichen</translation>
+    </message>
+    <message>
+        <source>Program type</source>
+        <translation>Programmtyp</translation>
+    </message>
+    <message>
+        <source>Total time of the program</source>
+        <translation>Gesamtzeit des Programms</translation>
+    </message>
+    <message>
+        <source>Copy program</source>
+        <translation>Programm kopieren</translation>
+    </message>
+    <message>
+        <source>Paste program</source>
+        <translation>Programm einfügen</translation>
+    </message>
+    <message>
+        <source>Delete program</source>
+        <translation>Programm löschen</translation>
+    </message>
+    <message>
+        <source>Vials of the program</source>
+        <translation>Stationen des Programms</translation>
+    </message>
+    <message>
+        <source>Enter edits the selected vial; the context-menu key copies, pastes or deletes it</source>
+        <translation>Eingabe bearbeitet die gewählte Station; die Kontextmenütaste kopiert, fügt ein oder löscht sie</translation>
+    </message>
 </context>
 <context>
     <name>corvex::ReagentEditor</name>
@@ -1091,6 +1219,38 @@ Es wurde nichts verglichen.</translation>
     <message>
         <source>  not sent: &quot;%1&quot;</source>
         <translation>  nicht gesendet: „%1“</translation>
+    </message>
+    <message>
+        <source>Reagent number</source>
+        <translation>Reagenznummer</translation>
+    </message>
+    <message>
+        <source>1 to 200, the reagent that Read from Corvex reads; Up and Down step through them</source>
+        <translation>1 bis 200, das Reagenz, das „Vom Corvex lesen“ liest; Pfeil auf und ab blättern durch die Reagenzien</translation>
+    </message>
+    <message>
+        <source>Reagent number up or down</source>
+        <translation>Reagenznummer auf oder ab</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Transfer status</source>
+        <translation>Stand der Übertragung</translation>
+    </message>
+    <message>
+        <source>Reagent names</source>
+        <translation>Reagenznamen</translation>
+    </message>
+    <message>
+        <source>Enter edits the selected name; the context-menu key copies, pastes or deletes it</source>
+        <translation>Eingabe bearbeitet den gewählten Namen; die Kontextmenütaste kopiert, fügt ein oder löscht ihn</translation>
+    </message>
+    <message>
+        <source>The selected reagent&apos;s new name, up to 13 characters</source>
+        <translation>Der neue Name des gewählten Reagenzes, bis zu 13 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1302,10 @@ Es wurde nichts verglichen.</translation>
     <message>
         <source>Serial Port (COM) is required for connection.</source>
         <translation>Für die Verbindung ist eine serielle Schnittstelle (COM) nötig.</translation>
+    </message>
+    <message>
+        <source>System requirements</source>
+        <translation>Systemvoraussetzungen</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1359,30 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
     <message>
         <source>The Corvex answers on %1.</source>
         <translation>Der Corvex antwortet über %1.</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Serial port, COM1 to COM16; the device it opens is shown below</source>
+        <translation>Serielle Schnittstelle, COM1 bis COM16; das Gerät, das sie öffnet, steht darunter</translation>
+    </message>
+    <message>
+        <source>Device of the port</source>
+        <translation>Gerät der Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Cancel the search</source>
+        <translation>Suche abbrechen</translation>
+    </message>
+    <message>
+        <source>Verify every transfer</source>
+        <translation>Jede Übertragung prüfen</translation>
+    </message>
+    <message>
+        <source>Read each byte until two readings agree, read back each byte sent (takes about twice as long)</source>
+        <translation>Jedes Byte lesen, bis zwei Lesungen übereinstimmen, jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1463,14 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
         <source>The newest %1 of %2 lines are shown; &quot;corvexctl log&quot; shows them all.</source>
         <translation>Die neuesten %1 von %2 Zeilen werden gezeigt; „corvexctl log“ zeigt alle.</translation>
     </message>
+    <message>
+        <source>Transfer log entries</source>
+        <translation>Einträge des Übertragungsprotokolls</translation>
+    </message>
+    <message>
+        <source>Message of the selected line</source>
+        <translation>Meldung der gewählten Zeile</translation>
+    </message>
 </context>
 <context>
     <name>corvex::VialEditor</name>
@@ -1313,6 +1509,50 @@ jedes gesendete Byte zurücklesen (dauert etwa doppelt so lange)</translation>
     <message>
         <source>min</source>
         <translation>min</translation>
+    </message>
+    <message>
+        <source>Reagent of the vial</source>
+        <translation>Reagenz der Station</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>0 to 99</source>
+        <translation>0 bis 99</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 bis 59</translation>
+    </message>
+    <message>
+        <source>Agitation</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Heater/Cooler off</source>
+        <translation>Heizung/Kühlung aus</translation>
+    </message>
+    <message>
+        <source>Heater/Cooler on</source>
+        <translation>Heizung/Kühlung ein</translation>
+    </message>
+    <message>
+        <source>Temperature in °C</source>
+        <translation>Temperatur in °C</translation>
+    </message>
+    <message>
+        <source>4 to 60, while the heater/cooler is on</source>
+        <translation>4 bis 60, solange die Heizung/Kühlung ein ist</translation>
+    </message>
+    <message>
+        <source>Ok, store the vial</source>
+        <translation>OK, Station übernehmen</translation>
     </message>
 </context>
 <context>

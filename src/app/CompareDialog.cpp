@@ -98,6 +98,7 @@ CompareDialog::CompareDialog(QString storePath, int currentProgram, InstrumentRe
     layout->addWidget(m_summary);
     layout->addWidget(buttons);
     resize(720, 520);
+    setUpAccessibility(buttons);
 
     setSide(0, Source::Instrument);
     setSide(1, Source::LocalStore);
@@ -131,6 +132,29 @@ QWidget *CompareDialog::makeSide(int side, const QString &title)
     layout->addWidget(controls.source);
     layout->addLayout(fileRow);
     return box;
+}
+
+void CompareDialog::setUpAccessibility(QDialogButtonBox *buttons)
+{
+    const QString names[2][3] = {
+        {tr("Left side source"), tr("Left side file"), tr("Browse for the left side file")},
+        {tr("Right side source"), tr("Right side file"), tr("Browse for the right side file")}};
+    for (int side = 0; side < 2; ++side) {
+        m_sides[side].source->setAccessibleName(names[side][0]);
+        m_sides[side].source->setAccessibleDescription(names[side][0]); // announced by its item on Linux
+        m_sides[side].file->setAccessibleName(names[side][1]);
+        m_sides[side].browse->setAccessibleName(names[side][2]);
+    }
+    m_list->setAccessibleName(tr("Differences"));
+    m_bar->setAccessibleName(tr("Transfer progress"));
+    m_summary->setAccessibleDescription(tr("Compare status"));
+
+    QList<QWidget *> order;
+    for (const SideControls &side : m_sides)
+        order << side.source << side.file << side.browse;
+    order << m_program << m_list << buttons;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void CompareDialog::setSide(int side, Source source, const QString &file)

@@ -21,6 +21,8 @@ JobProgressDialog::JobProgressDialog(TransferJob &job, const QString &title, QWi
     m_label->setObjectName(QStringLiteral("lblProgress"));
     m_label->setMinimumWidth(360);
     m_bar = new QProgressBar(this);
+    m_bar->setAccessibleName(tr("Transfer progress"));
+    m_label->setAccessibleDescription(tr("Transfer status"));
     m_stop = new QPushButton(tr("&Stop"), this);
     m_stop->setObjectName(QStringLiteral("cmdStop"));
     connect(m_stop, &QPushButton::clicked, this, &JobProgressDialog::reject);

@@ -60,6 +60,8 @@ MainWindow::MainWindow(Parts parts, QWidget *parent)
     m_reagents = new ReagentEditor(m_parts.data, m_tabs);
     m_tabs->addTab(m_programs, tr("Programs"));
     m_tabs->addTab(m_reagents, tr("Reagents"));
+    m_tabs->setAccessibleName(tr("Programs and reagents"));
+    m_tabs->tabBar()->setAccessibleName(tr("Tabs"));
     // Only while the tab control itself has the focus: keys that a control on
     // a tab leaves unused must not reach the service console.
     m_tabs->tabBar()->installEventFilter(this);
@@ -194,6 +196,8 @@ void MainWindow::applyBusyState()
 {
     const BusyState &busy = m_runner->busy();
     const bool idle = busy.allowsUserActions();
+    if (!idle && !m_focusBeforeBusy)
+        m_focusBeforeBusy = focusWidget();
     const bool canStart = idle && m_parts.connection.isConnected();
     const BusyState::Kind kind = busy.kind();
     m_programs->setEditingEnabled(idle);
@@ -212,6 +216,11 @@ void MainWindow::applyBusyState()
     m_fileMenu->menuAction()->setEnabled(idle);
     m_helpMenu->menuAction()->setEnabled(idle);
     setEnabled(busy.allowsWindow());
+    if (idle && m_focusBeforeBusy) {
+        if (m_focusBeforeBusy->isVisible() && m_focusBeforeBusy->isEnabled())
+            m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+        m_focusBeforeBusy = nullptr;
+    }
     const QString title = busy.phase() == BusyState::Phase::Closing ? tr("Finishing the transfer before closing...") : m_title;
     // The title marks unsent edits only while there are some.
     if (hasUnsentEdits()) {

@@ -112,6 +112,7 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     int m_lastTab = 0;
+    QPointer<QWidget> m_focusBeforeBusy;
 
     bool m_shownBefore = false;
     bool m_closeConfirmed = false;

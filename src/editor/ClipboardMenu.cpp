@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -37,6 +38,40 @@ private:
     QMenu *m_menu = nullptr;
 };
 
+class MenuKeyOpensMenu : public QObject
+{
+public:
+    MenuKeyOpensMenu(QMenu *menu, QAbstractItemView *list)
+        : QObject(list)
+        , m_menu(menu)
+        , m_list(list)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const bool menuKey = (key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+            || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+        if (!menuKey)
+            return false;
+        if (m_menu->isEnabled()) {
+            const QRect line = m_list->visualRect(m_list->currentIndex());
+            const QPoint at = line.isValid() ? line.center() : m_list->viewport()->rect().topLeft();
+            m_menu->popup(m_list->viewport()->mapToGlobal(at));
+        }
+        return true;
+    }
+
+private:
+    QMenu *m_menu = nullptr;
+    QAbstractItemView *m_list = nullptr;
+};
+
 QAction *addEntry(QMenu *menu, const QString &caption, const char *name, std::function<void()> slot)
 {
     QAction *action = menu->addAction(caption);
@@ -58,6 +93,7 @@ QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &
     pasteEntry->setEnabled(false);
     addEntry(menu, QCoreApplication::translate("ClipboardMenu", "&Delete"), names.remove, std::move(remove));
     list->viewport()->installEventFilter(new RightButtonOpensMenu(menu, list));
+    list->installEventFilter(new MenuKeyOpensMenu(menu, list));
     return pasteEntry;
 }
 

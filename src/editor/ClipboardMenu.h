@@ -23,7 +23,8 @@ struct ClipboardMenuNames
 // The pop-up menu of a list with "&Copy", "&Paste" (disabled until enabled
 // by a copy) and "&Delete". It opens where the right mouse button is released
 // over the list; the right button leaves the selection alone, so the menu acts
-// on the line selected before. Returns the paste entry.
+// on the line selected before. The context-menu key (Menu, Shift+F10) opens it
+// at the selected line. Returns the paste entry.
 QAction *attachClipboardMenu(QAbstractItemView *list, const ClipboardMenuNames &names, std::function<void()> copy,
                              std::function<void()> paste, std::function<void()> remove);
 

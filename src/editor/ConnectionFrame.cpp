@@ -5,6 +5,7 @@
 #include "SpinBar.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -78,8 +79,25 @@ ConnectionFrame::ConnectionFrame(const ConnectionFrameDesign &design, QWidget *p
     lines->addWidget(percent);
 
     connect(spin, &SpinBar::spinValueChanged, this, &ConnectionFrame::spun);
+    number->installEventFilter(this);
     connect(firstButton, &QPushButton::clicked, this, [this] { clicked(Running::First); });
     connect(secondButton, &QPushButton::clicked, this, [this] { clicked(Running::Second); });
+}
+
+bool ConnectionFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != number || event->type() != QEvent::KeyPress)
+        return QGroupBox::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (key->key() == Qt::Key_Up)
+        spin->stepUp();
+    else if (key->key() == Qt::Key_Down)
+        spin->stepDown();
+    else
+        return false;
+    return true;
 }
 
 void ConnectionFrame::clicked(Running button)

@@ -39,8 +39,9 @@ struct ConnectionFrameDesign
 };
 
 // The frame "Connection to Corvex" of either tab: the number chosen for a
-// transfer with its spin, two transfer buttons and a progress bar, and under
-// them the status line (`percent`: the percentage or a note, empty when idle).
+// transfer with its spin (which the Up and Down keys in the number box step
+// too), two transfer buttons and a progress bar, and under them the status
+// line (`percent`: the percentage or a note, empty when idle).
 //
 // A button whose transfer runs reads "Stop" meanwhile; clicking it asks to
 // stop that transfer instead of starting one. A double-click counts as one
@@ -67,6 +68,9 @@ public:
     QPushButton *secondButton = nullptr;
     QProgressBar *bar = nullptr;
     QLabel *percent = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     void firstClicked();

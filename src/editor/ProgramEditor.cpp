@@ -69,6 +69,7 @@ ProgramEditor::ProgramEditor(InstrumentData &data, QWidget *parent)
     layout->addWidget(m_vials, 1);
     layout->addWidget(m_vialEditor);
     buildVialMenu();
+    setUpAccessibility();
 
     connect(m_number, &QLineEdit::textChanged, this, &ProgramEditor::showProgram);
     connect(m_frame, &ConnectionFrame::firstClicked, this, &ProgramEditor::readProgramRequested);
@@ -375,12 +376,43 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return QWidget::keyPressEvent(event);
+    // Enter on a vial line opens it for editing.
+    if (focusWidget() == m_vials) {
+        if (m_vials->currentRow() >= 0)
+            m_vialEditor->firstField()->setFocus(Qt::TabFocusReason);
+        return;
+    }
     // Enter presses the focused push button, anywhere else the vial's Ok:
     // on a check box or an option button too, which Space ticks instead.
     if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
         button->click();
     else if (m_vialEditor->okButton()->isEnabled())
         m_vialEditor->okButton()->click();
+}
+
+void ProgramEditor::setUpAccessibility()
+{
+    m_number->setAccessibleName(tr("Program number"));
+    m_number->setAccessibleDescription(tr("1 to 99, the program shown, read and sent; Up and Down step through them"));
+    m_spin->setAccessibleName(tr("Program number up or down"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
+    m_percent->setAccessibleDescription(tr("Transfer status"));
+    m_name->setAccessibleName(tr("Program name"));
+    m_name->setAccessibleDescription(tr("Up to 13 characters"));
+    m_type->setAccessibleName(tr("Program type"));
+    m_duration->setAccessibleDescription(tr("Total time of the program"));
+    m_copy->setAccessibleName(tr("Copy program"));
+    m_paste->setAccessibleName(tr("Paste program"));
+    m_delete->setAccessibleName(tr("Delete program"));
+    m_vials->setAccessibleName(tr("Vials of the program"));
+    m_vials->setAccessibleDescription(
+        tr("Enter edits the selected vial; the context-menu key copies, pastes or deletes it"));
+
+    const QList<QWidget *> order{m_number, m_spin,  m_frame->firstButton, m_frame->secondButton,
+                                 m_name,   m_type,  m_copy,               m_paste,
+                                 m_delete, m_vials, m_vialEditor->firstField()};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex

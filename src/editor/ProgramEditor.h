@@ -89,6 +89,8 @@ private:
     QWidget *buildConnectionFrame();
     QWidget *buildProgramFrame();
     void buildVialMenu();
+    // Names for screen readers and the Tab order, as the eye reads the tab.
+    void setUpAccessibility();
 
     void nameEdited(const QString &text);
     void typeChosen(int index);

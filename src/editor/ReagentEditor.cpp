@@ -50,10 +50,13 @@ ReagentEditor::ReagentEditor(InstrumentData &data, QWidget *parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(buildNameRow());
     buildMenu();
+    setUpAccessibility();
 
     connect(m_list, &QListWidget::currentRowChanged, this, &ReagentEditor::reagentSelected);
     // A click on the line already selected changes no row, yet the name is what is edited next.
     connect(m_list, &QListWidget::clicked, m_name, qOverload<>(&QWidget::setFocus));
+    // Enter (or a double-click) on a line: its name is edited next.
+    connect(m_list, &QListWidget::activated, m_name, qOverload<>(&QWidget::setFocus));
     connect(m_number, &QLineEdit::textChanged, this, &ReagentEditor::numberTyped);
     connect(m_frame, &ConnectionFrame::firstClicked, this, &ReagentEditor::readReagentRequested);
     connect(m_frame, &ConnectionFrame::secondClicked, this, &ReagentEditor::readAllRequested);
@@ -195,7 +198,10 @@ void ReagentEditor::reagentSelected(int row)
         return;
     const int r = row + 1;
     m_name->showName(m_unsent.contains(r) ? m_unsent.value(r) : decodeCp1252(nameForDisplay(m_data.reagents[r])));
-    m_name->setFocus();
+    // The arrow keys walk the list; Enter or a click goes on to the name. (While
+    // a job runs the name box is disabled and takes no focus.)
+    if (!m_list->hasFocus())
+        m_name->setFocus();
 }
 
 void ReagentEditor::nameTyped()
@@ -326,6 +332,24 @@ void ReagentEditor::deleteReagent()
 {
     m_name->clear();
     sendTypedName();
+}
+
+void ReagentEditor::setUpAccessibility()
+{
+    m_number->setAccessibleName(tr("Reagent number"));
+    m_number->setAccessibleDescription(
+        tr("1 to 200, the reagent that Read from Corvex reads; Up and Down step through them"));
+    m_spin->setAccessibleName(tr("Reagent number up or down"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
+    m_percent->setAccessibleDescription(tr("Transfer status"));
+    m_list->setAccessibleName(tr("Reagent names"));
+    m_list->setAccessibleDescription(
+        tr("Enter edits the selected name; the context-menu key copies, pastes or deletes it"));
+    m_name->setAccessibleDescription(tr("The selected reagent's new name, up to 13 characters"));
+
+    const QList<QWidget *> order{m_number, m_spin, m_frame->firstButton, m_frame->secondButton, m_list, m_name, m_send};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex

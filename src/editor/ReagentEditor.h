@@ -81,6 +81,8 @@ private:
     QWidget *buildConnectionFrame();
     QWidget *buildNameRow();
     void buildMenu();
+    // Names for screen readers and the Tab order, as the eye reads the tab.
+    void setUpAccessibility();
 
     void reagentSelected(int row);
     void numberTyped(const QString &text);

@@ -101,6 +101,8 @@ VialEditor::VialEditor(QWidget *parent)
     grid->addWidget(m_ok, 1, 2);
     grid->setColumnStretch(0, 1);
 
+    setUpAccessibility();
+
     connect(m_heaterOn, &QRadioButton::toggled, this, &VialEditor::heaterSwitched);
     connect(m_ok, &QPushButton::clicked, this, &VialEditor::okClicked);
 }
@@ -157,6 +159,36 @@ VialStep VialEditor::edited(const VialStep &stored) const
         ? heaterOff
         : clampNumber(m_degrees->text(), temperatureRange.lowest, temperatureRange.highest);
     return vial;
+}
+
+QWidget *VialEditor::firstField() const
+{
+    return m_reagents;
+}
+
+void VialEditor::setUpAccessibility()
+{
+    // Screen readers on Linux announce a drop-down by its current item, so its
+    // description says what it chooses.
+    m_reagents->setAccessibleName(tr("Reagent of the vial"));
+    m_reagents->setAccessibleDescription(tr("Reagent of the vial"));
+    m_hours->setAccessibleName(tr("Hours"));
+    m_hours->setAccessibleDescription(tr("0 to 99"));
+    m_minutes->setAccessibleName(tr("Minutes"));
+    m_minutes->setAccessibleDescription(tr("0 to 59"));
+    m_agitation->setAccessibleName(tr("Agitation"));
+    m_agitation->setAccessibleDescription(tr("Agitation"));
+    m_heaterOff->setAccessibleName(tr("Heater/Cooler off"));
+    m_heaterOn->setAccessibleName(tr("Heater/Cooler on"));
+    m_degrees->setAccessibleName(tr("Temperature in °C"));
+    m_degrees->setAccessibleDescription(tr("4 to 60, while the heater/cooler is on"));
+    m_pause->setAccessibleName(tr("Pause"));
+    m_ok->setAccessibleName(tr("Ok, store the vial"));
+
+    const QList<QWidget *> order{m_reagents, m_hours, m_minutes, m_agitation, m_heaterOff,
+                                 m_heaterOn, m_degrees, m_pause, m_ok};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 } // namespace corvex

@@ -32,6 +32,9 @@ public:
     // (a reagent or agitation code beyond the lists) keeps the value of `stored`.
     VialStep edited(const VialStep &stored) const;
 
+    // The field that Tab and Enter on a vial line go to first.
+    QWidget *firstField() const;
+
     QPushButton *okButton() const { return m_ok; }
 
 signals:
@@ -39,6 +42,8 @@ signals:
 
 private:
     void heaterSwitched(bool on);
+    // Names for screen readers and the Tab order, row by row.
+    void setUpAccessibility();
 
     QComboBox *m_reagents = nullptr;
     QLineEdit *m_hours = nullptr;

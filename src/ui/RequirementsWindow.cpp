@@ -21,6 +21,7 @@ RequirementsWindow::RequirementsWindow(QWidget *parent)
     font.setStyleHint(QFont::SansSerif);
     m_text->setFont(font);
     m_text->setReadOnly(true);
+    m_text->setAccessibleName(tr("System requirements"));
     m_text->setGeometry(twipsToPixels(QRect(120, 120, 6135, 3855), this));
     m_text->setPlainText(m_text->toPlainText() + requirementsText());
 }

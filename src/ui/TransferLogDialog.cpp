@@ -96,12 +96,14 @@ TransferLogDialog::TransferLogDialog(const QString &logPath, QWidget *parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    m_table->setAccessibleName(tr("Transfer log entries"));
 
     m_message = new QPlainTextEdit(this);
     m_message->setObjectName(QStringLiteral("txtMessage"));
     m_message->setReadOnly(true);
     m_message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_message->setPlaceholderText(tr("The message of the selected line"));
+    m_message->setAccessibleName(tr("Message of the selected line"));
     m_message->setMaximumHeight(m_message->fontMetrics().lineSpacing() * 5);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TransferLogDialog::showMessage);
     connect(m_shown, &QAbstractItemModel::modelReset, this, &TransferLogDialog::showMessage);

@@ -157,6 +157,23 @@ SettingsDialog::SettingsDialog(DeviceConnection &connection, QWidget *parent)
         m_storedPort = readUserSetting(UserSetting::commPort);
     m_ports->setCurrentIndex(storedCommPort().value_or(1) - 1);
     showDevice(m_ports->currentIndex());
+    setUpAccessibility(verify);
+}
+
+void SettingsDialog::setUpAccessibility(QCheckBox *verify)
+{
+    m_ports->setAccessibleName(tr("Serial port"));
+    // Announced by its current item on Linux: the description says what it chooses.
+    m_ports->setAccessibleDescription(tr("Serial port, COM1 to COM16; the device it opens is shown below"));
+    m_device->setAccessibleDescription(tr("Device of the port"));
+    m_cancelSearch->setAccessibleName(tr("Cancel the search"));
+    verify->setAccessibleName(tr("Verify every transfer"));
+    verify->setAccessibleDescription(tr("Read each byte until two readings agree, read back each byte sent (takes "
+                                        "about twice as long)"));
+
+    const QList<QWidget *> order{m_ports, m_find, m_cancelSearch, verify, m_ok, m_cancel};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void SettingsDialog::showDevice(int line)
@@ -233,9 +250,14 @@ void SettingsDialog::showFound(int port)
 void SettingsDialog::showSearching(bool searching)
 {
     m_searching = searching;
-    m_find->setEnabled(!searching);
+    // The focus goes over to the button that is enabled, instead of to the next control.
+    QPushButton *enabled = searching ? m_cancelSearch : m_find;
+    QPushButton *disabled = searching ? m_find : m_cancelSearch;
+    enabled->setEnabled(true);
+    if (disabled->hasFocus())
+        enabled->setFocus();
+    disabled->setEnabled(false);
     m_find->setText(searching ? tr("Looking for Device...") : tr("Find Device"));
-    m_cancelSearch->setEnabled(searching);
 }
 
 } // namespace corvex

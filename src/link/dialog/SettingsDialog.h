@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QVariant>
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -36,6 +37,8 @@ private:
     void searchEnded(int port);
     void showSearching(bool searching);
     void showFound(int port);
+    // Names for screen readers and the Tab order, as the eye reads the dialog.
+    void setUpAccessibility(QCheckBox *verify);
 
     DeviceConnection &m_connection;
     QComboBox *m_ports = nullptr;

@@ -137,6 +137,17 @@ void PrintDialog::buildControls()
     connect(m_previewButton, &QPushButton::clicked, this, &PrintDialog::showPreview);
     connect(m_printButton, &QPushButton::clicked, this, &PrintDialog::print);
     connect(m_cancelButton, &QPushButton::clicked, this, &PrintDialog::reject);
+    setUpAccessibility();
+}
+
+void PrintDialog::setUpAccessibility()
+{
+    m_firstProgramBox->setAccessibleName(tr("First program"));
+    m_firstProgramBox->setAccessibleDescription(tr("1 to 99"));
+    m_lastProgramBox->setAccessibleName(tr("Last program"));
+    m_lastProgramBox->setAccessibleDescription(tr("1 to 99"));
+    m_logoPreview->setAccessibleName(tr("Logo preview"));
+    m_printButton->setAccessibleName(tr("OK, print"));
 }
 
 void PrintDialog::runOpeningSteps(int currentProgram)

@@ -49,6 +49,8 @@ public:
 
 private:
     void buildControls();
+    // Names for screen readers.
+    void setUpAccessibility();
     void runOpeningSteps(int currentProgram);
     bool showLogo(const QImage &picture);
     void enableProgramRange(bool programs);
