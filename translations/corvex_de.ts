@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>LinkText</name>
+    <message>
+        <source>You may not open %1: only its owner &quot;%2&quot; may read and write it. Ask the administrator of this computer for access to it.</source>
+        <translation>Sie dürfen %1 nicht öffnen: Nur der Besitzer „%2“ darf lesen und schreiben. Bitten Sie den Administrator dieses Computers um Zugriff.</translation>
+    </message>
+    <message>
+        <source>You may not open %1: it belongs to the group &quot;%2&quot;. Add your user to the group %2 and log in again.</source>
+        <translation>Sie dürfen %1 nicht öffnen: Die Schnittstelle gehört der Gruppe „%2“. Nehmen Sie Ihren Benutzer in die Gruppe %2 auf und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: there is no such device.</source>
+        <translation>%1 kann nicht geöffnet werden: Dieses Gerät gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ListTexts</name>
     <message>
         <source>AG0: off</source>
@@ -55,6 +78,193 @@
     <message>
         <source>Vial</source>
         <translation>Station</translation>
+    </message>
+</context>
+<context>
+    <name>ModelText</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file does not exist.</source>
+        <translation>„%1“ kann nicht gelesen werden: Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a store, a backup nor a program file.</source>
+        <translation>„%1“ ist weder ein Speicher noch eine Sicherung noch eine Programmdatei.</translation>
+    </message>
+    <message>
+        <source>A program file holds one program without a number: say which program to compare it with.</source>
+        <translation>Eine Programmdatei enthält ein Programm ohne Nummer: Geben Sie an, mit welchem Programm sie verglichen werden soll.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large (%2 bytes) to be an INI file.</source>
+        <translation>„%1“ ist zu groß (%2 Bytes) für eine INI-Datei.</translation>
+    </message>
+    <message>
+        <source>No file name is set.</source>
+        <translation>Es ist kein Dateiname gesetzt.</translation>
+    </message>
+    <message>
+        <source> It was left as it is.</source>
+        <translation> Sie blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>There is no program %1; programs are numbered 1 to 99.</source>
+        <translation>Es gibt kein Programm %1; die Programme sind von 1 bis 99 nummeriert.</translation>
+    </message>
+    <message>
+        <source>This is not a valid Program File.</source>
+        <translation>Dies ist keine gültige Programmdatei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the local store itself; a program file is never saved over it.</source>
+        <translation>„%1“ ist der lokale Speicher selbst; eine Programmdatei wird nie darüber gespeichert.</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss %1 sein</translation>
+    </message>
+    <message>
+        <source>LM or EM</source>
+        <translation>LM oder EM</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 oder mehr</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 (off) or %2</source>
+        <translation>%1 (aus) oder %2</translation>
+    </message>
+    <message>
+        <source>, and %1 more keys of the section</source>
+        <translation>, ebenso %1 weitere Schlüssel des Abschnitts</translation>
+    </message>
+    <message>
+        <source>is the last line and has no line break, so the file may have been cut short</source>
+        <translation>ist die letzte Zeile und hat keinen Zeilenumbruch; die Datei ist also vielleicht abgeschnitten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a complete backup that the Corvex can hold, so it was not restored: nothing was sent and the local store was not changed.</source>
+        <translation>„%1“ ist keine vollständige Sicherung, die der Corvex aufnehmen kann, und wurde darum nicht zurückgespielt: Es wurde nichts gesendet, und der lokale Speicher wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program file, not a backup; import it into a program instead. Nothing was sent.</source>
+        <translation>„%1“ ist eine Programmdatei, keine Sicherung; importieren Sie sie stattdessen in ein Programm. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The local store &quot;%1&quot; is not a file.</source>
+        <translation>Der lokale Speicher „%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The local store &quot;%1&quot; is read-only (it has no write permission).</source>
+        <translation>Der lokale Speicher „%1“ ist schreibgeschützt (ohne Schreibrecht).</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder &quot;%1&quot; of the local store.</source>
+        <translation>Im Ordner „%1“ des lokalen Speichers kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The local store &quot;%1&quot; is in use by a Corvex Utility on the computer &quot;%2&quot;. If that computer no longer uses it, remove the lock file &quot;%3&quot; and try again.</source>
+        <translation>Der lokale Speicher „%1“ wird von einem Corvex Dienstprogramm auf dem Computer „%2“ benutzt. Wenn dieser Computer ihn nicht mehr benutzt, löschen Sie die Sperrdatei „%3“ und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The local store &quot;%1&quot; is in use by another Corvex Utility. Close it first, then try again.</source>
+        <translation>Der lokale Speicher „%1“ wird von einem anderen Corvex Dienstprogramm benutzt. Schließen Sie es zuerst und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The transfer log &quot;%1&quot; cannot be written (%2); transfers go on without it.</source>
+        <translation>Das Übertragungsprotokoll „%1“ kann nicht geschrieben werden (%2); die Übertragungen laufen ohne Protokoll weiter.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder of &quot;%1&quot;.</source>
+        <translation>Der Ordner von „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2. The file was left as it was.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. The file was left as it was.</source>
+        <translation>„%1“ kann nicht geschrieben werden. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>eine Pipe</translation>
+    </message>
+    <message>
+        <source>a device or the like</source>
+        <translation>ein Gerät oder Ähnliches</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (%2), so it was not written.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei (%2) und wurde darum nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link of another user in a folder open to everyone, so it was not followed and nothing was written.</source>
+        <translation>„%1“ ist ein symbolischer Link eines anderen Benutzers in einem Ordner, der allen offensteht; er wurde darum nicht verfolgt, und es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source> The file was left as it was.</source>
+        <translation> Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source> No file was written.</source>
+        <translation> Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only (it has no write permission), so it was not written; it stays as it is.</source>
+        <translation>„%1“ ist schreibgeschützt (ohne Schreibrecht) und wurde darum nicht geschrieben; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write in &quot;%1&quot;: %2. No file was changed.</source>
+        <translation>In „%1“ kann nicht geschrieben werden: %2. Es wurde keine Datei geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the file could not be written completely (is the disk full?).</source>
+        <translation>„%1“ kann nicht geschrieben werden: Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).</translation>
     </message>
 </context>
 <context>
@@ -200,6 +410,191 @@
     <message>
         <source>, about %1 left</source>
         <translation>, noch etwa %1</translation>
+    </message>
+</context>
+<context>
+    <name>TransferText</name>
+    <message>
+        <source>The comparison was stopped at %1; nothing was compared.</source>
+        <translation>Der Vergleich wurde bei %1 angehalten; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>The backup was stopped at %1; no backup file was written.</source>
+        <translation>Die Sicherung wurde bei %1 angehalten; es wurde keine Sicherungsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the Corvex for the comparison stopped at %1: at %2 %3.
+Nothing was compared.</source>
+        <translation>Das Lesen des Corvex für den Vergleich brach bei %1 ab (%2: %3).
+Es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>The backup stopped at %1: at %2 %3.
+No backup file was written.</source>
+        <translation>Die Sicherung brach bei %1 ab (%2: %3).
+Es wurde keine Sicherungsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The Corvex was read whole, but the backup file could not be written: %1</source>
+        <translation>Der Corvex wurde vollständig gelesen, aber die Sicherungsdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Stopped after %1; the reagents read were saved.</source>
+        <translation>Angehalten nach %1; die gelesenen Reagenzien wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>Stopped before the first reagent.</source>
+        <translation>Vor dem ersten Reagenz angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source> of vial %1</source>
+        <translation> in Station %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: the value %2 of %3%4 cannot be stored on the Corvex. </source>
+        <translation>%1 kann nicht zurückgespielt werden: Der Wert %2 für %3%4 kann auf dem Corvex nicht gespeichert werden. </translation>
+    </message>
+    <message>
+        <source>The restore was stopped.
+</source>
+        <translation>Das Zurückspielen wurde angehalten.
+</translation>
+    </message>
+    <message>
+        <source>
+The local store was not changed.</source>
+        <translation>
+Der lokale Speicher wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Nothing was sent completely.</source>
+        <translation>Es wurde nichts vollständig gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 were sent.</source>
+        <translation>%1 wurden gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 were not sent.</source>
+        <translation>%1 wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Restoring stopped at %1: at %2 %3.
+</source>
+        <translation>Das Zurückspielen brach bei %1 ab (%2: %3).
+</translation>
+    </message>
+    <message>
+        <source>%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it again when the Corvex answers. </source>
+        <translation>%1 auf dem Corvex ist jetzt vielleicht unvollständig (%2 von %3 Bytes bestätigt); spielen Sie es erneut zurück, sobald der Corvex antwortet. </translation>
+    </message>
+    <message>
+        <source>%1 was restored to the Corvex, but the local store could not be saved: %2</source>
+        <translation>%1 wurde auf den Corvex zurückgespielt, aber der lokale Speicher konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>at %1 %2.</source>
+        <translation>bei %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the Corvex answers. The local store was not changed.</source>
+        <translation>%1 auf dem Corvex ist jetzt vielleicht unvollständig (%2 von %3 Bytes bestätigt); senden Sie es erneut, sobald der Corvex antwortet. Der lokale Speicher wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>%1, but the local store could not be saved: %2</source>
+        <translation>%1, aber der lokale Speicher konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no program %1.</source>
+        <translation>Es gibt kein Programm %1.</translation>
+    </message>
+    <message>
+        <source>There is no reagent %1.</source>
+        <translation>Es gibt kein Reagenz %1.</translation>
+    </message>
+    <message>
+        <source>%1 was read from the Corvex</source>
+        <translation>%1 wurde vom Corvex gelesen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read from the Corvex: %2
+%1 keeps its previous content.</source>
+        <translation>%1 konnte nicht vom Corvex gelesen werden: %2
+%1 behält seinen bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. </source>
+        <translation>%1 kann nicht gesendet werden: Der Wert %2 für %3%4 kann auf dem Corvex nicht gespeichert werden. </translation>
+    </message>
+    <message>
+        <source>%1 was sent to the Corvex</source>
+        <translation>%1 wurde an den Corvex gesendet</translation>
+    </message>
+    <message>
+        <source>%1 could not be sent to the Corvex: %2
+%3</source>
+        <translation>%1 konnte nicht an den Corvex gesendet werden: %2
+%3</translation>
+    </message>
+    <message>
+        <source>%1 could not be read from the Corvex: %2
+%1 keeps its previous name.</source>
+        <translation>%1 konnte nicht vom Corvex gelesen werden: %2
+%1 behält seinen bisherigen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 reagents were read from the Corvex</source>
+        <translation>%1 Reagenzien wurden vom Corvex gelesen</translation>
+    </message>
+    <message>
+        <source>No reagent was read; all keep their previous names.</source>
+        <translation>Es wurde kein Reagenz gelesen; alle behalten ihre bisherigen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 were read and saved; %3 and the ones after it keep their previous names.</source>
+        <translation>%1 bis %2 wurden gelesen und gespeichert; %3 und die folgenden behalten ihre bisherigen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 to %2 were read; %3 and the ones after it keep their previous names.</source>
+        <translation>%1 bis %2 wurden gelesen; %3 und die folgenden behalten ihre bisherigen Namen.</translation>
+    </message>
+    <message>
+        <source>Reading all reagents stopped at %1: %2
+%3</source>
+        <translation>Das Lesen aller Reagenzien brach bei %1 ab: %2
+%3</translation>
+    </message>
+    <message>
+        <source>the Corvex is not connected (the serial port is closed)</source>
+        <translation>keine Verbindung zum Corvex (die serielle Schnittstelle ist geschlossen)</translation>
+    </message>
+    <message>
+        <source>the Corvex did not answer in %1 attempts</source>
+        <translation>keine Antwort vom Corvex nach %1 Versuchen</translation>
+    </message>
+    <message>
+        <source>the Corvex did not confirm the value in %1 attempts</source>
+        <translation>keine Bestätigung des Werts durch den Corvex nach %1 Versuchen</translation>
+    </message>
+    <message>
+        <source>the Corvex gave no valid answer in %1 attempts</source>
+        <translation>keine gültige Antwort vom Corvex nach %1 Versuchen</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>address %1 hex</source>
+        <translation>Adresse %1 hex</translation>
     </message>
 </context>
 <context>
@@ -357,6 +752,14 @@
         <source>Compare status</source>
         <translation>Stand des Vergleichs</translation>
     </message>
+    <message>
+        <source>Reading the Corvex: %1</source>
+        <translation>Der Corvex wird gelesen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
 </context>
 <context>
     <name>corvex::ConnectionFrame</name>
@@ -371,6 +774,10 @@
     <message>
         <source>Connection to Corvex</source>
         <translation>Verbindung zum Corvex</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -484,6 +891,74 @@
     <message>
         <source>Tabs</source>
         <translation>Registerkarten</translation>
+    </message>
+    <message>
+        <source>Back Up Instrument</source>
+        <translation>Gerät sichern</translation>
+    </message>
+    <message>
+        <source>Restore Instrument</source>
+        <translation>Gerät wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 read.</source>
+        <translation>%1 gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 sent.</source>
+        <translation>%1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Reading %1 stopped; it is unchanged.</source>
+        <translation>Lesen von %1 angehalten; es ist unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 read, but not saved.</source>
+        <translation>%1 gelesen, aber nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 sent, but not saved.</source>
+        <translation>%1 gesendet, aber nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was not read.</source>
+        <translation>%1 wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent.</source>
+        <translation>%1 wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>1 name saved</source>
+        <translation>1 Name gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 names saved</source>
+        <translation>%1 Namen gespeichert</translation>
+    </message>
+    <message>
+        <source>Read ALL done; %1.</source>
+        <translation>ALLE lesen beendet; %1.</translation>
+    </message>
+    <message>
+        <source>Read ALL stopped; no names read.</source>
+        <translation>ALLE lesen angehalten; keine Namen gelesen.</translation>
+    </message>
+    <message>
+        <source>Read ALL stopped after %1; %2.</source>
+        <translation>ALLE lesen nach %1 angehalten; %2.</translation>
+    </message>
+    <message>
+        <source>Read ALL read %1 names, but they were not saved.</source>
+        <translation>ALLE lesen hat %1 Namen gelesen, aber sie wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Read ALL failed; no names read.</source>
+        <translation>ALLE lesen fehlgeschlagen; keine Namen gelesen.</translation>
+    </message>
+    <message>
+        <source>Read ALL failed after %1; %2.</source>
+        <translation>ALLE lesen nach %1 fehlgeschlagen; %2.</translation>
     </message>
 </context>
 <context>
@@ -740,10 +1215,6 @@
     <message>
         <source>Are you sure that you want to rename this reagent? It is used by the Corvex to designate an empty vial.</source>
         <translation>Wollen Sie dieses Reagenz wirklich umbenennen? Der Corvex kennzeichnet damit eine leere Station.</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
     </message>
     <message>
         <source>  not sent: &quot;%1&quot;</source>
@@ -1160,10 +1631,6 @@ Die Sicherung jetzt zurückspielen?</translation>
         <translation>Der Corvex ist nicht verbunden. Verbinden Sie ihn zuerst unter Datei &gt; Einstellungen...</translation>
     </message>
     <message>
-        <source>Reading the Corvex</source>
-        <translation>Der Corvex wird gelesen</translation>
-    </message>
-    <message>
         <source>The Corvex has been backed up to &quot;%1&quot; (%2 bytes read).</source>
         <translation>Der Corvex wurde in „%1“ gesichert (%2 Bytes gelesen).</translation>
     </message>
@@ -1176,6 +1643,10 @@ Die Sicherung jetzt zurückspielen?</translation>
     <message>
         <source>&quot;%1&quot; has been restored to the Corvex and saved to the local store.</source>
         <translation>„%1“ wurde auf den Corvex zurückgespielt und im lokalen Speicher gespeichert.</translation>
+    </message>
+    <message>
+        <source>Another transfer is under way. Try again when it has ended.</source>
+        <translation>Eine andere Übertragung läuft. Versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "PortAccess.h"
 
+#include "LinkText.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,12 +34,12 @@ QString accessDeniedMessage(const QString &device)
     const QString group = file.group();
     const QFile::Permissions groupRights = QFile::ReadGroup | QFile::WriteGroup;
     if (group.isEmpty() || (file.permissions() & groupRights) != groupRights) {
-        return QStringLiteral("You may not open %1: only its owner \"%2\" may read and write it. "
-                              "Ask the administrator of this computer for access to it.")
+        return LinkText::tr("You may not open %1: only its owner \"%2\" may read and write it. "
+                            "Ask the administrator of this computer for access to it.")
             .arg(device, file.owner());
     }
-    return QStringLiteral("You may not open %1: it belongs to the group \"%2\". "
-                          "Add your user to the group %2 and log in again.")
+    return LinkText::tr("You may not open %1: it belongs to the group \"%2\". "
+                        "Add your user to the group %2 and log in again.")
         .arg(device, group);
 }
 
@@ -49,13 +51,13 @@ QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError 
         case DeviceAccess::Denied:
             return accessDeniedMessage(device);
         case DeviceAccess::Allowed:
-            return QStringLiteral("%1 is in use by another program.").arg(device);
+            return LinkText::tr("%1 is in use by another program.").arg(device);
         case DeviceAccess::Missing:
             // Another program opening the same absent path holds its lock file for a moment.
-            return QStringLiteral("Cannot open %1: there is no such device.").arg(device);
+            return LinkText::tr("Cannot open %1: there is no such device.").arg(device);
         }
     }
-    return QStringLiteral("Cannot open %1: %2").arg(device, errorString);
+    return LinkText::tr("Cannot open %1: %2").arg(device, errorString);
 }
 
 QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError error, const QString &errorString)

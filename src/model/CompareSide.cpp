@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "ListTexts.h"
 #include "LocalStore.h"
+#include "ModelText.h"
 #include "ProgramFile.h"
 #include "ProgramSection.h"
 
@@ -37,7 +38,7 @@ std::optional<CompareSide> loadCompareSide(const QString &path, QString &error)
     if (!ini.fileOk()) {
         error = ini.readError();
         if (error.isEmpty())
-            error = QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(path);
+            error = ModelText::tr("Cannot read \"%1\": the file does not exist.").arg(path);
         return std::nullopt;
     }
     CompareSide side;
@@ -59,7 +60,7 @@ std::optional<CompareSide> loadCompareSide(const QString &path, QString &error)
         side.programFile = true;
         return side;
     }
-    error = QStringLiteral("\"%1\" is neither a store, a backup nor a program file.").arg(path);
+    error = ModelText::tr("\"%1\" is neither a store, a backup nor a program file.").arg(path);
     return std::nullopt;
 }
 
@@ -76,8 +77,8 @@ CompareOutcome compareSides(const CompareSide &left, const CompareSide &right, i
     }
     if (left.programFile || right.programFile) {
         if (program == 0) {
-            outcome.error = QStringLiteral("A program file holds one program without a number: say which program to "
-                                           "compare it with.");
+            outcome.error = ModelText::tr("A program file holds one program without a number: say which program to "
+                                          "compare it with.");
             return outcome;
         }
         const ProgramRecord &a = left.programFile ? left.data.programs[1] : left.data.programs[program];

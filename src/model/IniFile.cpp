@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include "ModelText.h"
 #include "WholeFile.h"
 
 #include <QFile>
@@ -49,11 +50,11 @@ void IniFile::load()
     }
     m_state = State::Unreadable;
     if (info.isDir()) {
-        m_readError = QStringLiteral("\"%1\" is a folder, not a file.").arg(m_fileName);
+        m_readError = ModelText::tr("\"%1\" is a folder, not a file.").arg(m_fileName);
         return;
     }
     if (!info.isFile()) {
-        m_readError = QStringLiteral("\"%1\" is not a regular file.").arg(m_fileName);
+        m_readError = ModelText::tr("\"%1\" is not a regular file.").arg(m_fileName);
         return;
     }
     QFile file(m_fileName);
@@ -62,7 +63,7 @@ void IniFile::load()
         return;
     }
     if (file.size() > maxFileSize) {
-        m_readError = QStringLiteral("\"%1\" is too large (%2 bytes) to be an INI file.")
+        m_readError = ModelText::tr("\"%1\" is too large (%2 bytes) to be an INI file.")
                           .arg(m_fileName)
                           .arg(file.size());
         return;
@@ -135,9 +136,9 @@ StoreResult IniFile::save()
 {
     load();
     if (m_fileName.isEmpty())
-        return StoreResult::failed(QStringLiteral("No file name is set."));
+        return StoreResult::failed(ModelText::tr("No file name is set."));
     if (m_state == State::Unreadable)
-        return StoreResult::failed(m_readError + QStringLiteral(" It was left as it is."));
+        return StoreResult::failed(m_readError + ModelText::tr(" It was left as it is."));
     if (!m_changed)
         return StoreResult::done();
 

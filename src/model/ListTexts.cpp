@@ -1,6 +1,7 @@
 #include "ListTexts.h"
 
 #include "Cp1252.h"
+#include "ModelText.h"
 #include "NameForms.h"
 #include "NumberText.h"
 
@@ -15,7 +16,7 @@ QString utilityTitle()
 
 QString noSuchProgramMessage(int number)
 {
-    return QStringLiteral("There is no program %1; programs are numbered 1 to 99.").arg(number);
+    return ModelText::tr("There is no program %1; programs are numbered 1 to 99.").arg(number);
 }
 
 QString programNumberLabel(int program)

@@ -2,6 +2,7 @@
 
 #include "IniFile.h"
 #include "ListTexts.h"
+#include "ModelText.h"
 #include "NameForms.h"
 #include "ProgramSection.h"
 
@@ -10,12 +11,6 @@
 #include <sys/stat.h>
 
 namespace corvex {
-
-namespace {
-
-const QString notAProgramFileMessage = QStringLiteral("This is not a valid Program File.");
-
-} // namespace
 
 ImportResult readProgramFile(int number, const QString &file, InstrumentData &data)
 {
@@ -27,7 +22,7 @@ ImportResult readProgramFile(int number, const QString &file, InstrumentData &da
     if (!ini.fileOk()) {
         const QString error = ini.readError();
         return {ImportResult::Status::Unreadable,
-                error.isEmpty() ? QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file) : error};
+                error.isEmpty() ? ModelText::tr("Cannot read \"%1\": the file does not exist.").arg(file) : error};
     }
     ini.setSectionName(programSectionName(number, false));
 
@@ -37,7 +32,8 @@ ImportResult readProgramFile(int number, const QString &file, InstrumentData &da
     readCheckedProgramNumbers(ini, imported, true, problems);
     if (!problems.isEmpty()) {
         return {ImportResult::Status::NotAProgramFile,
-                notAProgramFileMessage + QLatin1Char('\n') + problemText(problems.constFirst()) + QLatin1Char('.')};
+                ModelText::tr("This is not a valid Program File.") + QLatin1Char('\n')
+                    + problemText(problems.constFirst()) + QLatin1Char('.')};
     }
     QByteArray name = imported.name;
     ini.readString("Name", name); // a file without a name keeps the program's name
@@ -59,7 +55,7 @@ StoreResult exportProgram(int number, const QString &file, const InstrumentData 
         return StoreResult::failed(noSuchProgramMessage(number));
     if (!storeInUse.isEmpty() && isSameFile(file, storeInUse)) {
         return StoreResult::failed(
-            QStringLiteral("\"%1\" is the local store itself; a program file is never saved over it.").arg(file));
+            ModelText::tr("\"%1\" is the local store itself; a program file is never saved over it.").arg(file));
     }
     IniFile ini;
     ini.setFileName(file);

@@ -1,6 +1,7 @@
 #include "ProgramSection.h"
 
 #include "Cp1252.h"
+#include "ModelText.h"
 #include "NameForms.h"
 #include "NumberText.h"
 #include "ProgramType.h"
@@ -60,7 +61,7 @@ std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
 
 QString missingReason()
 {
-    return QStringLiteral("is missing");
+    return ModelText::tr("is missing");
 }
 
 QByteArray programSectionName(int number, bool numbered)
@@ -143,9 +144,9 @@ void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values
         }
         const std::optional<qint32> number = parseWholeNumber(text);
         if (values && !number)
-            add(key, text, QStringLiteral("is not a number"));
+            add(key, text, ModelText::tr("is not a number"));
         else if (values && !holdsValue(field, *number))
-            add(key, text, QStringLiteral("must be ") + allowedValues(field));
+            add(key, text, ModelText::tr("must be %1").arg(allowedValues(field)));
         return number.value_or(0);
     };
 
@@ -154,7 +155,7 @@ void readCheckedProgramNumbers(IniFile &ini, ProgramRecord &program, bool values
     if (ini.readString("Type", typeText) != IniFile::Result::Ok)
         add("Type", {}, missingReason());
     else if (values && typeText != programTypeName(typeLm).toLatin1() && typeText != programTypeName(typeEm).toLatin1())
-        add("Type", typeText, QStringLiteral("must be ") + allowedValues("Type"));
+        add("Type", typeText, ModelText::tr("must be %1").arg(allowedValues("Type")));
     program.type = programTypeFromText(typeText);
     for (int v = 1; v <= vialCount; ++v) {
         VialStep &vial = program.vial(v);

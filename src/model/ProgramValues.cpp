@@ -1,5 +1,7 @@
 #include "ProgramValues.h"
 
+#include "ModelText.h"
+
 #include <array>
 
 namespace corvex {
@@ -47,11 +49,11 @@ QString allowedValues(QByteArrayView field)
 {
     const ValueRange range = rangeOf(field).value_or(ValueRange{});
     if (field == QByteArrayView("Type"))
-        return QStringLiteral("LM or EM");
+        return ModelText::tr("LM or EM");
     if (field == QByteArrayView("Duration"))
-        return QStringLiteral("%1 or more").arg(range.lowest);
-    const QString span = QStringLiteral("%1 to %2").arg(range.lowest).arg(range.highest);
-    return field == QByteArrayView("Temp") ? QStringLiteral("%1 (off) or %2").arg(heaterOff).arg(span) : span;
+        return ModelText::tr("%1 or more").arg(range.lowest);
+    const QString span = ModelText::tr("%1 to %2").arg(range.lowest).arg(range.highest);
+    return field == QByteArrayView("Temp") ? ModelText::tr("%1 (off) or %2").arg(heaterOff).arg(span) : span;
 }
 
 std::optional<ValueProblem> findValueProblem(const ProgramRecord &program, int vials)

@@ -1,6 +1,7 @@
 #include "RestoreSource.h"
 
 #include "IniFile.h"
+#include "ModelText.h"
 #include "NameForms.h"
 #include "StorePath.h"
 
@@ -33,7 +34,8 @@ void addProblems(RestoreSource &source, const QByteArray &section, const QList<K
         return;
     }
     if (missing.size() > 1) {
-        const QString reason = missingReason() + QStringLiteral(", and %1 more keys of the section").arg(missing.size() - 1);
+        const QString reason =
+            missingReason() + ModelText::tr(", and %1 more keys of the section").arg(missing.size() - 1);
         missing = {{section, missing.constFirst().key, {}, reason}};
     }
     source.problems += missing + wrong;
@@ -106,8 +108,8 @@ void checkLastLine(const QString &file, const StorePart &part, RestoreSource &so
     }
     if (sectionIsSent(section, part))
         source.problems.append({section, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(),
-                                QStringLiteral("is the last line and has no line break, so the file may have "
-                                               "been cut short")});
+                                ModelText::tr("is the last line and has no line break, so the file may have "
+                                              "been cut short")});
 }
 
 } // namespace
@@ -117,13 +119,13 @@ QString RestoreSource::refusal(const QString &file) const
     if (!error.isEmpty())
         return error;
     QStringList lines;
-    lines << QStringLiteral("\"%1\" is not a complete backup that the Corvex can hold, so it was not restored: "
-                            "nothing was sent and the local store was not changed.")
+    lines << ModelText::tr("\"%1\" is not a complete backup that the Corvex can hold, so it was not restored: "
+                           "nothing was sent and the local store was not changed.")
                  .arg(file);
     for (qsizetype i = 0; i < problems.size() && i < problemsShown; ++i)
         lines << problemText(problems[i]);
     if (problems.size() > problemsShown)
-        lines << QStringLiteral("... and %1 more.").arg(problems.size() - problemsShown);
+        lines << ModelText::tr("... and %1 more.").arg(problems.size() - problemsShown);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -137,7 +139,7 @@ RestoreSource readRestoreSource(const QString &file, const StorePart &part)
     if (!ini.fileOk()) {
         source.error = ini.readError();
         if (source.error.isEmpty())
-            source.error = QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(file);
+            source.error = ModelText::tr("Cannot read \"%1\": the file does not exist.").arg(file);
         return source;
     }
     if (hasKey(ini, programSectionName(1, false), "Duration")) {
@@ -145,8 +147,8 @@ RestoreSource readRestoreSource(const QString &file, const StorePart &part)
         for (int p = 1; p <= programCount && !store; ++p)
             store = hasKey(ini, programSectionName(p, true), "Name");
         if (!store) {
-            source.error = QStringLiteral("\"%1\" is a program file, not a backup; import it into a program instead. "
-                                          "Nothing was sent.")
+            source.error = ModelText::tr("\"%1\" is a program file, not a backup; import it into a program instead. "
+                                         "Nothing was sent.")
                                .arg(file);
             return source;
         }
@@ -164,16 +166,16 @@ QString storeWriteProblem(const QString &storePath)
     const QFileInfo info(storePath);
     if (info.exists()) {
         if (!info.isFile())
-            return QStringLiteral("The local store \"%1\" is not a file.").arg(storePath);
+            return ModelText::tr("The local store \"%1\" is not a file.").arg(storePath);
         IniFile ini;
         ini.setFileName(storePath);
         if (!ini.fileOk())
             return ini.readError();
         if (!(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-            return QStringLiteral("The local store \"%1\" is read-only (it has no write permission).").arg(storePath);
+            return ModelText::tr("The local store \"%1\" is read-only (it has no write permission).").arg(storePath);
     }
     if (!isWritableFolder(info.absolutePath()))
-        return QStringLiteral("Cannot write in the folder \"%1\" of the local store.").arg(info.absolutePath());
+        return ModelText::tr("Cannot write in the folder \"%1\" of the local store.").arg(info.absolutePath());
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "StoreLock.h"
 
+#include "ModelText.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -45,14 +47,14 @@ bool StoreLock::tryLock()
     if (leftOver && m_lock.removeStaleLockFile() && (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError))
         return true;
     if (named && !thisHost) {
-        m_error = QStringLiteral("The local store \"%1\" is in use by a Corvex Utility on the computer \"%2\". "
-                                 "If that computer no longer uses it, remove the lock file \"%3\" and try again.")
+        m_error = ModelText::tr("The local store \"%1\" is in use by a Corvex Utility on the computer \"%2\". "
+                                "If that computer no longer uses it, remove the lock file \"%3\" and try again.")
                       .arg(QDir::toNativeSeparators(m_storePath), host,
                            QDir::toNativeSeparators(lockFilePath(m_storePath)));
         return false;
     }
-    m_error = QStringLiteral("The local store \"%1\" is in use by another Corvex Utility. "
-                             "Close it first, then try again.")
+    m_error = ModelText::tr("The local store \"%1\" is in use by another Corvex Utility. "
+                            "Close it first, then try again.")
                   .arg(QDir::toNativeSeparators(m_storePath));
     return false;
 }

@@ -1,6 +1,7 @@
 #include "TransferLog.h"
 
 #include "CsvText.h"
+#include "ModelText.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -37,7 +38,7 @@ QString isoTime(const QDateTime &time)
 
 QString failureText(const QString &path, const QString &why)
 {
-    return QStringLiteral("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
+    return ModelText::tr("The transfer log \"%1\" cannot be written (%2); transfers go on without it.").arg(path, why);
 }
 
 } // namespace
@@ -136,11 +137,11 @@ bool TransferLog::append(const TransferLogEntry &entry)
     };
 
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return failed(QStringLiteral("its folder cannot be made"));
+        return failed(ModelText::tr("its folder cannot be made"));
     // Like the store, a log without write permission is left alone, root or not.
     const QFileInfo existing(file);
     if (existing.exists() && !(existing.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-        return failed(QStringLiteral("it is read-only"));
+        return failed(ModelText::tr("it is read-only"));
     QFile log(file);
     if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return failed(log.errorString());

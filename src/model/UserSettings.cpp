@@ -1,5 +1,6 @@
 #include "UserSettings.h"
 
+#include "ModelText.h"
 #include "WholeFile.h"
 
 #include <QDateTime>
@@ -95,7 +96,7 @@ StoreResult writeUserSettings(std::initializer_list<std::pair<const char *, QVar
             return StoreResult::failed(cannotReadMessage(file, reading.errorString()));
         current = reading.readAll();
     } else if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
-        return StoreResult::failed(QStringLiteral("Cannot create the folder of \"%1\".").arg(file));
+        return StoreResult::failed(ModelText::tr("Cannot create the folder of \"%1\".").arg(file));
     }
 
     // The settings are changed in a copy, which must read back as written
@@ -105,7 +106,7 @@ StoreResult writeUserSettings(std::initializer_list<std::pair<const char *, QVar
         QFile copy(scratch);
         if (!copy.open(QIODevice::WriteOnly) || copy.write(current) != current.size() || !copy.flush()) {
             return StoreResult::failed(
-                QStringLiteral("Cannot write \"%1\": %2. The file was left as it was.").arg(file, copy.errorString()));
+                ModelText::tr("Cannot write \"%1\": %2. The file was left as it was.").arg(file, copy.errorString()));
         }
         copy.close();
         QSettings settings(scratch, QSettings::NativeFormat);
@@ -119,7 +120,7 @@ StoreResult writeUserSettings(std::initializer_list<std::pair<const char *, QVar
         settings.endGroup();
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            return StoreResult::failed(QStringLiteral("Cannot write \"%1\". The file was left as it was.").arg(file));
+            return StoreResult::failed(ModelText::tr("Cannot write \"%1\". The file was left as it was.").arg(file));
         expected = valuesOf(settings);
         return StoreResult::done();
     };

@@ -1,5 +1,7 @@
 #include "WholeFile.h"
 
+#include "ModelText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,10 +45,10 @@ bool syncToDisk(int handle, int &error)
 QString unfitTarget(const QString &file, const std::optional<struct stat> &target)
 {
     if (target && !S_ISREG(target->st_mode)) {
-        const QString kind = S_ISDIR(target->st_mode)    ? QStringLiteral("a folder")
-                             : S_ISFIFO(target->st_mode) ? QStringLiteral("a pipe")
-                                                         : QStringLiteral("a device or the like");
-        return QStringLiteral("\"%1\" is not a regular file (%2), so it was not written.").arg(file, kind);
+        const QString kind = S_ISDIR(target->st_mode)    ? ModelText::tr("a folder")
+                             : S_ISFIFO(target->st_mode) ? ModelText::tr("a pipe")
+                                                         : ModelText::tr("a device or the like");
+        return ModelText::tr("\"%1\" is not a regular file (%2), so it was not written.").arg(file, kind);
     }
     struct stat link {};
     if (::lstat(QFile::encodeName(file).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
@@ -54,8 +56,8 @@ QString unfitTarget(const QString &file, const std::optional<struct stat> &targe
     const std::optional<struct stat> folder = statusOf(QFileInfo(file).absolutePath());
     const bool openFolder = folder && (folder->st_mode & S_ISVTX) && (folder->st_mode & S_IWOTH);
     if (openFolder && link.st_uid != ::geteuid() && link.st_uid != folder->st_uid) {
-        return QStringLiteral("\"%1\" is a symbolic link of another user in a folder open to everyone, so it was not "
-                              "followed and nothing was written.")
+        return ModelText::tr("\"%1\" is a symbolic link of another user in a folder open to everyone, so it was not "
+                             "followed and nothing was written.")
             .arg(file);
     }
     return {};
@@ -86,7 +88,7 @@ QString systemErrorText(int error)
 
 QString cannotReadMessage(const QString &file, const QString &why)
 {
-    return QStringLiteral("Cannot read \"%1\": %2.").arg(file, why);
+    return ModelText::tr("Cannot read \"%1\": %2.").arg(file, why);
 }
 
 StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
@@ -94,14 +96,15 @@ StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
     const std::optional<struct stat> old = statusOf(file);
     if (const QString unfit = unfitTarget(file, old); !unfit.isEmpty())
         return StoreResult::failed(unfit);
-    const QString leftAsItWas = old ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.");
+    const QString leftAsItWas =
+        old ? ModelText::tr(" The file was left as it was.") : ModelText::tr(" No file was written.");
     if (old && (old->st_mode & anyWriteBit) == 0) {
         return StoreResult::failed(
-            QStringLiteral("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
+            ModelText::tr("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
                 .arg(file));
     }
     const auto failed = [&](const QString &why) {
-        return StoreResult::failed(QStringLiteral("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);
+        return StoreResult::failed(ModelText::tr("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);
     };
 
     QSaveFile saving(file);
@@ -132,7 +135,7 @@ StoreResult composeWholeFile(const QString &file, const ComposeFile &compose, co
     const QFileInfo target(file);
     QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(target.fileName())));
     if (!scratch.open()) {
-        return StoreResult::failed(QStringLiteral("Cannot write in \"%1\": %2. No file was changed.")
+        return StoreResult::failed(ModelText::tr("Cannot write in \"%1\": %2. No file was changed.")
                                        .arg(QDir::toNativeSeparators(target.absolutePath()), scratch.errorString()));
     }
     scratch.close();
@@ -145,9 +148,10 @@ StoreResult composeWholeFile(const QString &file, const ComposeFile &compose, co
         bytes = written.readAll();
     if (written.error() != QFileDevice::NoError || !isComplete(bytes)) {
         return StoreResult::failed(
-            QStringLiteral("Cannot write \"%1\": the file could not be written completely (is the disk full?).")
+            ModelText::tr("Cannot write \"%1\": the file could not be written completely (is the disk full?).")
                 .arg(file)
-            + (QFileInfo::exists(file) ? QStringLiteral(" The file was left as it was.") : QStringLiteral(" No file was written.")));
+            + (QFileInfo::exists(file) ? ModelText::tr(" The file was left as it was.")
+                                       : ModelText::tr(" No file was written.")));
     }
     return writeWholeFile(file, bytes);
 }

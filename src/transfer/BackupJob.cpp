@@ -4,6 +4,7 @@
 #include "MemoryMap.h"
 #include "NameForms.h"
 #include "TransferMessages.h"
+#include "TransferText.h"
 
 namespace corvex {
 
@@ -53,8 +54,8 @@ void BackupJob::stopRequested()
     // Without a file the read is for a comparison, which the user knows by that name.
     finish(makeOutcome(Status::Stopped,
                        m_file.isEmpty()
-                           ? QStringLiteral("The comparison was stopped at %1; nothing was compared.").arg(whereText())
-                           : QStringLiteral("The backup was stopped at %1; no backup file was written.").arg(whereText())));
+                           ? TransferText::tr("The comparison was stopped at %1; nothing was compared.").arg(whereText())
+                           : TransferText::tr("The backup was stopped at %1; no backup file was written.").arg(whereText())));
 }
 
 int BackupJob::address() const
@@ -148,8 +149,8 @@ QString BackupJob::whereText() const
 void BackupJob::failed(const MemoryReply &reply, int at)
 {
     const QString text = m_file.isEmpty()
-        ? QStringLiteral("Reading the Corvex for the comparison stopped at %1: at %2 %3.\nNothing was compared.")
-        : QStringLiteral("The backup stopped at %1: at %2 %3.\nNo backup file was written.");
+        ? TransferText::tr("Reading the Corvex for the comparison stopped at %1: at %2 %3.\nNothing was compared.")
+        : TransferText::tr("The backup stopped at %1: at %2 %3.\nNo backup file was written.");
     finish(makeOutcome(Status::DeviceFailed, text.arg(whereText(), addressText(at), faultReason(reply.fault(), false))));
 }
 
@@ -162,7 +163,7 @@ void BackupJob::complete()
     const StoreResult written = writeBackupFile(m_file, m_data, m_info);
     if (!written) {
         finish(makeOutcome(Status::StoreFailed,
-                       QStringLiteral("The Corvex was read whole, but the backup file could not be written: %1")
+                       TransferText::tr("The Corvex was read whole, but the backup file could not be written: %1")
                            .arg(written.error)));
         return;
     }

@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "StoreSections.h"
 #include "TransferJobs.h"
+#include "TransferText.h"
 
 namespace corvex {
 
@@ -64,9 +65,9 @@ TransferJob *DeviceTransfers::readAllReagents(QObject *parent)
                                    : QString();
                                if (entry.message.isEmpty())
                                    entry.message = outcome.reagentsRead > 0
-                                       ? QStringLiteral("Stopped after %1; the reagents read were saved.")
+                                       ? TransferText::tr("Stopped after %1; the reagents read were saved.")
                                              .arg(reagentNumberLabel(outcome.reagentsRead))
-                                       : QStringLiteral("Stopped before the first reagent.");
+                                       : TransferText::tr("Stopped before the first reagent.");
                            });
 }
 

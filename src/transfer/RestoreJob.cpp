@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "RestoreSource.h"
 #include "TransferMessages.h"
+#include "TransferText.h"
 
 namespace corvex {
 
@@ -20,7 +21,7 @@ QString rangeText(const QString &first, const QString &last, int count)
 {
     if (count == 0)
         return {};
-    return count == 1 ? first : first + QStringLiteral(" to ") + last;
+    return count == 1 ? first : TransferText::tr("%1 to %2").arg(first, last);
 }
 
 } // namespace
@@ -58,12 +59,14 @@ void RestoreJob::start()
     for (int p = m_part.firstProgram; p <= m_part.lastProgram; ++p) {
         if (const auto problem = findEncodingProblem(m_backup.programs[p])) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
-            finish(makeOutcome(Status::Refused, (QStringLiteral("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
-                                                            "on the Corvex. ") + nothingWasSent())
-                                                .arg(programNumberLabel(p))
-                                                .arg(problem->value)
-                                                .arg(QString::fromLatin1(problem->field), where)));
+                problem->vial == 0 ? QString() : TransferText::tr(" of vial %1").arg(zeroPadded(problem->vial, 2));
+            finish(makeOutcome(Status::Refused,
+                               (TransferText::tr("%1 cannot be restored: the value %2 of %3%4 cannot be stored "
+                                                 "on the Corvex. ")
+                                + nothingWasSent())
+                                   .arg(programNumberLabel(p))
+                                   .arg(problem->value)
+                                   .arg(QString::fromLatin1(problem->field), where)));
             return;
         }
         Item item;
@@ -100,8 +103,8 @@ void RestoreJob::next()
         return;
     }
     if (m_byte == 0 && stopWanted()) {
-        ended(makeOutcome(Status::Stopped, QStringLiteral("The restore was stopped.\n") + sentSoFar(false)
-                                           + QStringLiteral("\nThe local store was not changed.")));
+        ended(makeOutcome(Status::Stopped, TransferText::tr("The restore was stopped.\n") + sentSoFar(false)
+                                           + TransferText::tr("\nThe local store was not changed.")));
         return;
     }
     const auto [address, value] = m_items[m_item].bytes[m_byte];
@@ -143,15 +146,17 @@ QString RestoreJob::sentSoFar(bool itemUnderWay) const
             parts << rangeText(itemLabel(*firstProgram), itemLabel(*lastProgram), programs);
         if (reagents)
             parts << rangeText(itemLabel(*firstReagent), itemLabel(*lastReagent), reagents);
-        return parts.join(QStringLiteral(" and "));
+        return parts.size() == 2 ? TransferText::tr("%1 and %2").arg(parts[0], parts[1])
+                                 : parts.join(QString());
     };
     const size_t underWay = std::min(m_item + (itemUnderWay ? 1 : 0), m_items.size());
     const QString sent = describe(0, m_item);
     const QString notSent = describe(underWay, m_items.size());
     QStringList sentences;
-    sentences << (sent.isEmpty() ? QStringLiteral("Nothing was sent completely.") : sent + QStringLiteral(" were sent."));
+    sentences << (sent.isEmpty() ? TransferText::tr("Nothing was sent completely.")
+                                 : TransferText::tr("%1 were sent.").arg(sent));
     if (!notSent.isEmpty())
-        sentences << notSent + QStringLiteral(" were not sent.");
+        sentences << TransferText::tr("%1 were not sent.").arg(notSent);
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -159,18 +164,18 @@ void RestoreJob::failed(const MemoryReply &reply, int address)
 {
     const Item &item = m_items[m_item];
     const QString label = itemLabel(item);
-    QString message = QStringLiteral("Restoring stopped at %1: at %2 %3.\n")
+    QString message = TransferText::tr("Restoring stopped at %1: at %2 %3.\n")
                           .arg(label, addressText(address), faultReason(reply.fault(), true));
     if (m_bytesSent == 0 && reply.fault() == MemoryFault::NotConnected) {
         message += nothingWasSent();
     } else {
-        message += QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it again "
-                                  "when the Corvex answers. ")
+        message += TransferText::tr("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); restore it "
+                                    "again when the Corvex answers. ")
                        .arg(label)
                        .arg(m_byte)
                        .arg(item.bytes.size());
         message += sentSoFar(true);
-        message += QStringLiteral("\nThe local store was not changed.");
+        message += TransferText::tr("\nThe local store was not changed.");
     }
     ended(makeOutcome(Status::DeviceFailed, message));
 }
@@ -191,7 +196,7 @@ void RestoreJob::ended(TransferOutcome result)
     const StoreResult saved = store.save();
     if (!saved) {
         result.status = Status::StoreFailed;
-        result.message = QStringLiteral("%1 was restored to the Corvex, but the local store could not be saved: %2")
+        result.message = TransferText::tr("%1 was restored to the Corvex, but the local store could not be saved: %2")
                              .arg(m_part.description(), saved.error);
     }
     finish(result);

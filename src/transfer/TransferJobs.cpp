@@ -5,6 +5,7 @@
 #include "MemoryMap.h"
 #include "NumberText.h"
 #include "TransferMessages.h"
+#include "TransferText.h"
 
 #include <vector>
 
@@ -17,15 +18,15 @@ namespace {
 
 QString failurePlace(const StepResult &step, bool writing)
 {
-    return QStringLiteral("at %1 %2.").arg(addressText(step.failedAddress), faultReason(step.fault, writing));
+    return TransferText::tr("at %1 %2.").arg(addressText(step.failedAddress), faultReason(step.fault, writing));
 }
 
 QString incompleteOnInstrument(const QString &what, const StepResult &step, int total)
 {
     if (step.bytesMoved == 0 && step.fault == MemoryFault::NotConnected)
         return nothingWasSent();
-    return QStringLiteral("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
-                          "Corvex answers. The local store was not changed.")
+    return TransferText::tr("%1 on the Corvex may now be incomplete (%2 of %3 bytes confirmed); send it again when the "
+                            "Corvex answers. The local store was not changed.")
         .arg(what)
         .arg(step.bytesMoved)
         .arg(total);
@@ -33,12 +34,17 @@ QString incompleteOnInstrument(const QString &what, const StepResult &step, int 
 
 QString storeFailure(const QString &done, const StoreResult &saved)
 {
-    return QStringLiteral("%1, but the local store could not be saved: %2").arg(done, saved.error);
+    return TransferText::tr("%1, but the local store could not be saved: %2").arg(done, saved.error);
 }
 
-TransferOutcome refusedNumber(const QString &what, int number)
+TransferOutcome refusedProgram(int number)
 {
-    return makeOutcome(Status::Refused, QStringLiteral("There is no %1 %2.").arg(what).arg(number));
+    return makeOutcome(Status::Refused, TransferText::tr("There is no program %1.").arg(number));
+}
+
+TransferOutcome refusedReagent(int number)
+{
+    return makeOutcome(Status::Refused, TransferText::tr("There is no reagent %1.").arg(number));
 }
 
 // Saves section `section` of the store (0: the reagents) after `done`.
@@ -59,7 +65,7 @@ private:
     std::optional<TransferOutcome> prepare() override
     {
         if (!ProgramTable::isValidNumber(m_number))
-            return refusedNumber(QStringLiteral("program"), m_number);
+            return refusedProgram(m_number);
         // The type decides how many vials follow; it is read before them.
         m_offsets = programReadOffsets(typeEm);
         m_block = QByteArray(programBlockSize, '\0');
@@ -79,12 +85,13 @@ private:
     void bytesDone() override
     {
         m_target.data.programs[m_number] = decodeProgram(m_block);
-        finish(saved(m_target, m_number, QStringLiteral("%1 was read from the Corvex").arg(programNumberLabel(m_number))));
+        finish(saved(m_target, m_number,
+                     TransferText::tr("%1 was read from the Corvex").arg(programNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
         finish(makeOutcome(Status::DeviceFailed,
-                       QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous content.")
+                       TransferText::tr("%1 could not be read from the Corvex: %2\n%1 keeps its previous content.")
                            .arg(programNumberLabel(m_number), failurePlace(step, false))));
     }
     void stopRequested() override
@@ -107,13 +114,13 @@ private:
     std::optional<TransferOutcome> prepare() override
     {
         if (!ProgramTable::isValidNumber(m_number))
-            return refusedNumber(QStringLiteral("program"), m_number);
+            return refusedProgram(m_number);
         const ProgramRecord &program = m_target.data.programs[m_number];
         if (const auto problem = findEncodingProblem(program)) {
             const QString where =
-                problem->vial == 0 ? QString() : QStringLiteral(" of vial %1").arg(zeroPadded(problem->vial, 2));
+                problem->vial == 0 ? QString() : TransferText::tr(" of vial %1").arg(zeroPadded(problem->vial, 2));
             return makeOutcome(Status::Refused,
-                           (QStringLiteral("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. ")
+                           (TransferText::tr("%1 cannot be sent: the value %2 of %3%4 cannot be stored on the Corvex. ")
                             + nothingWasSent())
                                .arg(programNumberLabel(m_number))
                                .arg(problem->value)
@@ -130,12 +137,13 @@ private:
     void byteMoved(int, quint8) override { emit progress(m_moved, programTransferBytes); }
     void bytesDone() override
     {
-        finish(saved(m_target, m_number, QStringLiteral("%1 was sent to the Corvex").arg(programNumberLabel(m_number))));
+        finish(saved(m_target, m_number,
+                     TransferText::tr("%1 was sent to the Corvex").arg(programNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
         const QString label = programNumberLabel(m_number);
-        finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
+        finish(makeOutcome(Status::DeviceFailed, TransferText::tr("%1 could not be sent to the Corvex: %2\n%3")
                                                  .arg(label, failurePlace(step, true),
                                                       incompleteOnInstrument(label, step, programTransferBytes))));
     }
@@ -154,7 +162,7 @@ private:
     std::optional<TransferOutcome> prepare() override
     {
         if (!ReagentTable::isValidNumber(m_number))
-            return refusedNumber(QStringLiteral("reagent"), m_number);
+            return refusedReagent(m_number);
         emit progress(0, reagentEntrySize);
         return std::nullopt;
     }
@@ -173,7 +181,7 @@ private:
     void byteFailed(const StepResult &step) override
     {
         finish(makeOutcome(Status::DeviceFailed,
-                       QStringLiteral("%1 could not be read from the Corvex: %2\n%1 keeps its previous name.")
+                       TransferText::tr("%1 could not be read from the Corvex: %2\n%1 keeps its previous name.")
                            .arg(reagentNumberLabel(m_number), failurePlace(step, false))));
     }
     void stopRequested() override
@@ -194,7 +202,7 @@ private:
     std::optional<TransferOutcome> prepare() override
     {
         if (!ReagentTable::isValidNumber(m_number))
-            return refusedNumber(QStringLiteral("reagent"), m_number);
+            return refusedReagent(m_number);
         m_bytes = m_target.data.reagents[m_number].leftJustified(reagentEntrySize, ' ', true);
         emit progress(0, reagentEntrySize);
         return std::nullopt;
@@ -205,12 +213,12 @@ private:
     void byteMoved(int, quint8) override { emit progress(m_moved, reagentEntrySize); }
     void bytesDone() override
     {
-        finish(saved(m_target, 0, QStringLiteral("%1 was sent to the Corvex").arg(reagentNumberLabel(m_number))));
+        finish(saved(m_target, 0, TransferText::tr("%1 was sent to the Corvex").arg(reagentNumberLabel(m_number))));
     }
     void byteFailed(const StepResult &step) override
     {
         const QString label = reagentNumberLabel(m_number);
-        finish(makeOutcome(Status::DeviceFailed, QStringLiteral("%1 could not be sent to the Corvex: %2\n%3")
+        finish(makeOutcome(Status::DeviceFailed, TransferText::tr("%1 could not be sent to the Corvex: %2\n%3")
                                                  .arg(label, failurePlace(step, true),
                                                       incompleteOnInstrument(label, step, reagentEntrySize))));
     }
@@ -276,7 +284,8 @@ private:
         // The reagents read before a stop or failure are saved all the same.
         const StoreResult saved = m_read == 0 ? StoreResult::done() : saveToStore(0, m_target.storePath, m_target.data);
         const QString storeProblem =
-            saved ? QString() : storeFailure(QStringLiteral("%1 reagents were read from the Corvex").arg(m_read), saved);
+            saved ? QString()
+                  : storeFailure(TransferText::tr("%1 reagents were read from the Corvex").arg(m_read), saved);
         if (step.ok()) {
             if (!saved) {
                 result.status = Status::StoreFailed;
@@ -287,12 +296,14 @@ private:
         }
         const int failed = m_read + 1;
         const QString kept = m_read == 0
-            ? QStringLiteral("No reagent was read; all keep their previous names.")
-            : QStringLiteral("%1 to %2 were %3; %4 and the ones after it keep their previous names.")
-                  .arg(reagentNumberLabel(1), reagentNumberLabel(m_read),
-                       saved ? QStringLiteral("read and saved") : QStringLiteral("read"), reagentNumberLabel(failed));
+            ? TransferText::tr("No reagent was read; all keep their previous names.")
+            : (saved ? TransferText::tr("%1 to %2 were read and saved; %3 and the ones after it "
+                                        "keep their previous names.")
+                     : TransferText::tr("%1 to %2 were read; %3 and the ones after it keep "
+                                        "their previous names."))
+                  .arg(reagentNumberLabel(1), reagentNumberLabel(m_read), reagentNumberLabel(failed));
         result.status = Status::DeviceFailed;
-        result.message = QStringLiteral("Reading all reagents stopped at %1: %2\n%3")
+        result.message = TransferText::tr("Reading all reagents stopped at %1: %2\n%3")
                              .arg(reagentNumberLabel(failed), failurePlace(step, false), kept);
         if (!saved)
             result.message += QLatin1Char('\n') + storeProblem;

@@ -2,6 +2,7 @@
 
 #include "HexFormat.h"
 #include "MemoryCommands.h"
+#include "TransferText.h"
 
 namespace corvex {
 
@@ -11,24 +12,24 @@ QString faultReason(MemoryFault fault, bool writing)
     case MemoryFault::None:
         return {};
     case MemoryFault::NotConnected:
-        return QStringLiteral("the Corvex is not connected (the serial port is closed)");
+        return TransferText::tr("the Corvex is not connected (the serial port is closed)");
     case MemoryFault::NoAnswer:
-        return QStringLiteral("the Corvex did not answer in %1 attempts").arg(memoryAttempts);
+        return TransferText::tr("the Corvex did not answer in %1 attempts").arg(memoryAttempts);
     case MemoryFault::WrongAnswer:
-        return writing ? QStringLiteral("the Corvex did not confirm the value in %1 attempts").arg(memoryAttempts)
-                       : QStringLiteral("the Corvex gave no valid answer in %1 attempts").arg(memoryAttempts);
+        return writing ? TransferText::tr("the Corvex did not confirm the value in %1 attempts").arg(memoryAttempts)
+                       : TransferText::tr("the Corvex gave no valid answer in %1 attempts").arg(memoryAttempts);
     }
     return {};
 }
 
 QString nothingWasSent()
 {
-    return QStringLiteral("Nothing was sent.");
+    return TransferText::tr("Nothing was sent.");
 }
 
 QString addressText(int address)
 {
-    return QStringLiteral("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
+    return TransferText::tr("address %1 hex").arg(QString::fromLatin1(hexDigits(address, 4)));
 }
 
 } // namespace corvex

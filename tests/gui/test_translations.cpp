@@ -4,8 +4,11 @@
 #include "CompareDialog.h"
 #include "JobProgressDialog.h"
 #include "LoadWindow.h"
+#include "MemoryMap.h"
+#include "PortAccess.h"
 #include "PrintDialog.h"
 #include "RequirementsWindow.h"
+#include "RestoreSource.h"
 #include "SettingsDialog.h"
 #include "TransferLogDialog.h"
 #include "Translations.h"
@@ -197,6 +200,24 @@ private slots:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("in English: ") + untranslated.join(u" | ")));
         QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("clipped: ") + clipped.join(u" | ")));
+    }
+
+    // The messages that the transfer, model and link layers give the window.
+    void coreMessagesGerman()
+    {
+        QVERIFY(installTranslations(*qApp, QLocale(QLocale::German)));
+        FakeMemory memory;
+        memory.failing << programAddress(1);
+        BackupJob *backup = makeBackup(memory, m_log, QString(), QString(), &memory);
+        const QString failed = JobRecorder().run(*backup).message;
+        QVERIFY2(failed.startsWith(u"Das Lesen des Corvex für den Vergleich brach bei Program01 ab (Adresse ")
+                     && failed.endsWith(u"nach 5 Versuchen).\nEs wurde nichts verglichen."),
+                 qPrintable(failed));
+        const QString missing = m_app->folders.path() + QStringLiteral("/missing.ini");
+        QVERIFY(readRestoreSource(missing, StorePart()).refusal(missing).endsWith(u"Die Datei existiert nicht."));
+        QCOMPARE(describeOpenFailure(QStringLiteral("/dev/ttyS9"), QSerialPort::PermissionError, QString(),
+                                     DeviceAccess::Missing),
+                 QStringLiteral("/dev/ttyS9 kann nicht geöffnet werden: Dieses Gerät gibt es nicht."));
     }
 };
 
