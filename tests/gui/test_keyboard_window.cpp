@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QTableView>
 
 using namespace corvex;
@@ -161,6 +162,9 @@ private Q_SLOTS:
         QVERIFY(tabTo("cmdReadProgram"));
         runTransfer([] { press(Qt::Key_Space); });
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QLatin1Char(' ') + focusName(), QStringLiteral("BIOPSY cmdReadProgram"));
+        auto *bar = child<QProgressBar>("pbPrograms"); // an LM program: 78 steps, the bar back at 0
+        QCOMPARE(QStringList({child<QLabel>("lblPercent2")->text(), QString::number(bar->maximum()), QString::number(bar->value())}),
+                 QStringList({"Program02 read.", "78", "0"}));
 
         QVERIFY(tabTo("lsVials"));
         press(Qt::Key_Down);
@@ -196,7 +200,8 @@ private Q_SLOTS:
         QCOMPARE(focusName(), QStringLiteral("txtReagent"));
         typeOver(QStringLiteral("Xylene B"));
         runTransfer([] { press(Qt::Key_S, Qt::AltModifier); });
-        QCOMPARE(m_app->data.reagents[5], stored("Xylene B"));
+        QCOMPARE(child<QListWidget>("lsReagents")->item(4)->text() + child<QLabel>("lblPercent")->text(),
+                 QStringLiteral("Reagent 005: \"Xylene B     \"Reagent 005 sent."));
         QCOMPARE(focusName(), QStringLiteral("txtReagent"));
 
         QVERIFY(tabTo("lsReagents"));
@@ -208,51 +213,6 @@ private Q_SLOTS:
         runTransfer([] { press(Qt::Key_P); });
         QCOMPARE(m_app->data.reagents[6], stored("Xylene B"));
         QVERIFY2(focused() && focused()->isVisible(), qPrintable(focusName()));
-    }
-
-    // Stop keeps the focus while Read ALL runs, and after it.
-    void readAllAndStop()
-    {
-        start();
-        press(Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(tabTo("cmdReadAllReagents"));
-        QString focusAtStop;
-        connect(child<QListWidget>("lsReagents"), &QListWidget::currentRowChanged, this, [&focusAtStop](int row) {
-            if (row != 9 || !focusAtStop.isEmpty())
-                return;
-            focusAtStop = focusName();
-            press(Qt::Key_Space);
-        });
-        runTransfer([] { press(Qt::Key_Space); });
-        QCOMPARE(focusAtStop + QLatin1Char(' ') + focusName(), QStringLiteral("cmdReadAllReagents cmdReadAllReagents"));
-        QCOMPARE(m_app->data.reagents[12], stored("Reagent 012")); // not read any more
-        QCOMPARE(child<QPushButton>("cmdReadAllReagents")->text(), QStringLiteral("Read ALL from Corvex"));
-    }
-
-    void exportAndImportAProgram()
-    {
-        start();
-        const QString file = m_app->folders.path() + QStringLiteral("/routine.txt");
-        QVERIFY(tabTo("txtReadProgram"));
-        typeOver(QStringLiteral("3"));
-        {
-            ModalAnswers answers;
-            answers.handle(typeFileName(file));
-            answers.handle([](QWidget *) { press(Qt::Key_Return); }); // "has been saved"
-            fileMenu(Qt::Key_P);
-            QVERIFY(answers.allAnswered());
-        }
-        QVERIFY(tabTo("txtReadProgram"));
-        typeOver(QStringLiteral("8"));
-        {
-            ModalAnswers answers;
-            answers.handle(typeFileName(file));
-            answers.handle([](QWidget *) { press(Qt::Key_Y); }); // overwrite program 8
-            fileMenu(Qt::Key_I);
-            QVERIFY(answers.allAnswered());
-        }
-        QCOMPARE(m_app->data.programs[8].vials, m_app->data.programs[3].vials);
-        QCOMPARE(focusName(), QStringLiteral("txtReadProgram"));
     }
 
     void printToPdf()

@@ -11,10 +11,8 @@
 #include "StartupNotice.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
-#include "TransferLogReader.h"
 #include "Twips.h"
 #include "UserSettings.h"
-#include "WindowPlacement.h"
 
 #include "support/FileFixtures.h"
 #include "support/InstrumentImage.h"
@@ -163,14 +161,6 @@ private Q_SLOTS:
             QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= frameWidth());
     }
 
-    void fitFormToScreen()
-    {
-        QList<QRect> fitted; // within, larger than, above, right of and below a screen of 800 x 600
-        for (const QRect &window : QList<QRect>{{10, 20, 300, 200}, {50, 60, 1000, 900}, {10, -400, 300, 200}, {700, 20, 300, 200}, {10, 590, 300, 200}})
-            fitted << corvex::fitFormToScreen(window, QRect(0, 0, 800, 600));
-        QCOMPARE(fitted, QList<QRect>({{10, 20, 300, 200}, {0, 0, 800, 600}, {10, 0, 300, 200}, {500, 20, 300, 200}, {10, 400, 300, 200}}));
-    }
-
     void shutdownSavesThePositionOnlyInNormalState_data()
     {
         QTest::addColumn<bool>("maximised");
@@ -208,25 +198,6 @@ private Q_SLOTS:
         const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(), true, label->text());
         QVERIFY(label->contentsRect().contains(text));
         QVERIFY(!text.translated(label->pos()).intersects(corvex::child<QWidget>(&loading, "pbLoad")->geometry()));
-    }
-
-    // The requirements window opens again after being closed; About and Print open theirs.
-    void menuWindows()
-    {
-        load();
-        ModalAnswers answers;
-        QStringList texts;
-        for (const char *action : {"mnRequirements", "mnRequirements", "mnAbout", "mnPrint"}) {
-            answers.handle([&texts](QWidget *window) {
-                if (auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("txt")))
-                    texts.append(text->toPlainText());
-                window->close();
-            });
-            run(answers, action);
-        }
-        QVERIFY(texts.size() == 2 && !texts[0].isEmpty() && texts[1] == texts[0]);
-        QVERIFY(answers.seen().at(2).startsWith(QStringLiteral("Varnel Corvex Utility|")));
-        QCOMPARE(answers.seen().at(3), QStringLiteral("Print Program...|corvex::PrintDialog"));
     }
 
     // Export, then import into another program; failures are reported and change nothing.
@@ -351,21 +322,6 @@ private Q_SLOTS:
         QCOMPARE(cut, QStringList());
     }
 
-    // Find Device stores "search all ports" at once; Cancel puts back what was stored.
-    void settingsCancelAfterFindDeviceRestoresThePort()
-    {
-        QVERIFY(writeUserSetting(UserSetting::commPort, 1));
-        load();
-        ModalAnswers answers;
-        answers.handle([](QWidget *dialog) {
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindDevice")), Qt::LeftButton);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancelSearch")), Qt::LeftButton);
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-        });
-        run(answers, "mnSettings");
-        QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 1);
-    }
-
     void compareShowsTheDifferencesSideBySide()
     {
         const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
@@ -390,27 +346,6 @@ private Q_SLOTS:
                                     QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
         QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
         QVERIFY(!corvexAsked);
-    }
-
-    void transferLogNewestFirstWithFilterAndExport()
-    {
-        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
-        TransferLog log(logPath);
-        for (const LogOperation operation : {LogOperation::Backup, LogOperation::Restore, LogOperation::Print})
-            QVERIFY(log.append(log.newEntry(operation, QStringLiteral("all"))));
-        QVERIFY(writeBytes(logPath, readBytes(logPath) + "garbage\r\n"));
-
-        TransferLogDialog dialog(logPath);
-        dialog.show();
-        const QAbstractItemModel *shown = dialog.table()->model();
-        QCOMPARE(QStringList({QString::number(shown->rowCount()), shown->index(0, 0).data().toString(), shown->index(1, 4).data().toString()}),
-                 QStringList({"4", "(damaged line)", QStringLiteral("print")}));
-        typeText(dialog.filterBox(), QStringLiteral("RESTORE"));
-        QCOMPARE(shown->rowCount(), 1);
-        const QString exported = m_app->folders.path() + QStringLiteral("/export.csv");
-        QVERIFY(dialog.exportTo(exported));
-        const TransferLogContent content = readTransferLog(exported);
-        QVERIFY(content.lines.size() == 1 && content.lines[0].entry.operation == QStringLiteral("restore"));
     }
 
     // The columns in the file's order; the selected line's message whole, however long.

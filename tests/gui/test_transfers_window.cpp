@@ -17,9 +17,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDate>
-#include <QDir>
-#include <QFileDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
@@ -27,7 +24,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -139,60 +135,6 @@ private Q_SLOTS:
         m_app.reset();
     }
 
-    void readProgram_data()
-    {
-        QTest::addColumn<int>("program");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("EM program") << 1 << "ROUTINE" << 138;
-        QTest::newRow("LM program") << 2 << "BIOPSY" << 78;
-    }
-    void readProgram()
-    {
-        QFETCH(int, program);
-        QFETCH(QString, name);
-        QFETCH(int, steps);
-        start();
-        auto *bar = child<QProgressBar>("pbPrograms");
-        QStringList percents; // each still the step before the bar's
-        bool unlocked = false; // editing, or starting another transfer, while this one runs
-        connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
-            if (value == 0)
-                return;
-            percents.append(child<QLabel>("lblPercent2")->text());
-            unlocked = unlocked || child("txtProgramName")->isEnabled() || button("cmdReadReagents")->isEnabled();
-        });
-        child<QLineEdit>("txtReadProgram")->setText(QString::number(program));
-        click("cmdReadProgram");
-        waitUntilIdle();
-
-        QCOMPARE(QList<int>({int(percents.size()), bar->maximum(), bar->value()}), QList<int>({steps, steps, 0}));
-        QCOMPARE(percents.at(50), percentText(50, steps));
-        QVERIFY(!unlocked && child("txtProgramName")->isEnabled() && button("cmdReadProgram")->isEnabled());
-        QCOMPARE(child<QLineEdit>("txtProgramName")->text() + child<QLabel>("lblPercent2")->text(),
-                 QStringLiteral("%1Program0%2 read.").arg(name).arg(program));
-    }
-
-    void readAndSendOneReagent()
-    {
-        start();
-        showReagents();
-        retype(child<QLineEdit>("txtRead"), QStringLiteral("3"));
-        click("cmdReadReagents");
-        waitUntilIdle();
-        auto *list = child<QListWidget>("lsReagents");
-        QCOMPARE(list->item(2)->text() + child<QLineEdit>("txtReagent")->text(), QStringLiteral("Reagent 003: \"Formalin 4%  \"Formalin 4%"));
-        QCOMPARE(list->currentRow(), 2);
-
-        list->setCurrentRow(4);
-        retype(child<QLineEdit>("txtReagent"), QStringLiteral("Paraffin X"));
-        click("cmdSend");
-        QVERIFY(!m_window->isEnabled());
-        waitUntilIdle();
-        QCOMPARE(list->item(4)->text() + child<QLabel>("lblPercent")->text(), QStringLiteral("Reagent 005: \"Paraffin X   \"Reagent 005 sent."));
-        QCOMPARE(m_window->focusWidget(), child("txtReagent")); // ready for the next name
-    }
-
     void readAllWithStop()
     {
         start();
@@ -224,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(list->item(56)->text() + child<QLabel>("lblPercent")->text(),
                  QStringLiteral("Reagent 057: \"             \"Read ALL stopped after Reagent 057; 57 names saved."));
         QCOMPARE(child<QProgressBar>("pbReagents")->value(), 1);
+        QCOMPARE(m_window->focusWidget(), readAll); // Stop keeps the focus
         QVERIFY(reloadedStore().reagents == m_app->data.reagents);
 
         QTest::mouseClick(list->viewport(), Qt::RightButton, {}, inList);
@@ -387,28 +330,6 @@ private Q_SLOTS:
         QVERIFY(m_window->isEnabled() && button("cmdReadProgram")->isEnabled());
     }
 
-    void serviceConsole()
-    {
-        start();
-        ModalAnswers answers;
-        QTabBar *tabBar = child<QTabWidget>("SSTab1")->tabBar();
-        const auto console = [&answers, tabBar](const QString &command) {
-            answers.enterText(command);
-            if (!command.isEmpty())
-                answers.click(QMessageBox::Ok);
-            tabBar->setFocus();
-            QTest::keyClick(tabBar, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-            return QTest::qWaitFor([&answers] { return answers.allAnswered(); });
-        };
-        QVERIFY(console(QStringLiteral("F1")));
-        QVERIFY(console(QString())); // cancelled: nothing sent, no response
-        QVERIFY(answers.seen().size() == 3 && answers.seen().at(1).startsWith(QStringLiteral("CORVEX|Response: ?1F1")));
-
-        m_app->connection.closePort(); // no instrument: said so, nothing sent
-        QVERIFY(console(QStringLiteral("F1")));
-        QCOMPARE(answers.seen().last(), QStringLiteral("CORVEX|The Corvex is not connected: the command was not sent.|!"));
-    }
-
     // Find Device searches while the dialog stays usable (also while connected) and says where the Corvex
     // answers; Cancel beside it ends the search.
     void findDevice_data()
@@ -467,29 +388,6 @@ private Q_SLOTS:
         asked(QMessageBox::Yes, [this] { click("cmdReadProgram"); });
         waitUntilIdle();
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("ROUTINE0"));
-    }
-
-    // The backup and restore file dialogs open in the documents folder, a new backup named by the date.
-    void backupFileDialogsSuggestTheDocumentsFolder()
-    {
-        const QString documents = m_app->folders.path() + QStringLiteral("/Documents");
-        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
-        QVERIFY(writeBytes(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
-                           "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n"));
-        start();
-        ModalAnswers answers;
-        QStringList offered;
-        for (const char *action : {"mnBackup", "mnRestore"}) {
-            answers.handle([&offered](QWidget *window) {
-                auto *dialog = qobject_cast<QFileDialog *>(window);
-                offered << (dialog ? dialog->directory().path() + QLatin1Char('|') + dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text() : QStringLiteral("no file dialog"));
-                window->close();
-            });
-            child<QAction>(action)->trigger();
-            QTRY_VERIFY(answers.allAnswered());
-        }
-        QCOMPARE(offered, QStringList({documents + QStringLiteral("|corvex-backup-") + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".ini"),
-                                       documents + QLatin1Char('|')}));
     }
 
     // The cable pulled: the window says so at once; an instrument plugged in

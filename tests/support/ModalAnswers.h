@@ -47,15 +47,6 @@ public:
         });
     }
 
-    // Types `text` into the next input box and accepts it (empty: cancels).
-    void enterText(const QString &text)
-    {
-        handle([text](QWidget *window) {
-            auto *input = qobject_cast<QInputDialog *>(window);
-            input && !text.isEmpty() ? (input->setTextValue(text), input->accept()) : static_cast<void>(window->close());
-        });
-    }
-
     void handle(std::function<void(QWidget *)> answer) { m_answers.push_back(std::move(answer)); }
 
     bool allAnswered() const { return m_answers.empty() && m_pending == 0; }
