@@ -1,6 +1,7 @@
 // The window in German: which language start-up chooses, and that the main
 // window and every dialog show no English text and clip none of their German
-// ones. Runs with LANG=de_DE.UTF-8, set by main().
+// ones, and that every control that takes the focus has a name of its own for
+// screen readers. Runs with LANG=de_DE.UTF-8, set by main().
 #include "CompareDialog.h"
 #include "JobProgressDialog.h"
 #include "LoadWindow.h"
@@ -19,6 +20,7 @@
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -90,6 +93,76 @@ void removeTranslations()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
+}
+
+// The page a control is on: its tab, or its window.
+const QWidget *pageOf(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<const QStackedWidget *>(w->parentWidget()) || w->isWindow())
+            return w;
+    }
+    return nullptr;
+}
+
+bool namedAfterItsGroup(const QWidget *widget, const QString &name)
+{
+    for (const QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
+        const auto *group = qobject_cast<const QGroupBox *>(w);
+        if (group && QString(group->title()).remove(QLatin1Char('&')).compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Screen readers on Linux announce a drop-down by its current item, then by
+// its label or its description.
+bool labelled(QAccessibleInterface *node)
+{
+    for (const auto &[label, relation] : node->relations(QAccessible::Label)) {
+        if (label->role() == QAccessible::StaticText)
+            return true;
+    }
+    return !node->text(QAccessible::Description).isEmpty();
+}
+
+// The focusable controls of the tree below `node` that a screen reader could
+// not tell apart: without a name, with the title of the group around them
+// (which is what a control without a name of its own is announced as), or
+// with the name of another control on the same page.
+using PageNames = QHash<const QWidget *, QHash<QString, QString>>;
+
+void findUnnamed(const QWidget *root, QAccessibleInterface *node, PageNames &names, QStringList &problems)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *child = node->child(i))
+            findUnnamed(root, child, names, problems);
+    }
+    const auto *widget = qobject_cast<const QWidget *>(node->object());
+    // A drop-down's list belongs to its own pop-up window, read while it is
+    // open; a control hidden on its page is read once shown.
+    if (!widget || !node->state().focusable || widget->window() != root || !widget->isVisibleTo(pageOf(widget)))
+        return;
+    const QString control = QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
+    const QString name = node->text(QAccessible::Name);
+    QString &other = names[pageOf(widget)][name.toLower()];
+    if (name.isEmpty())
+        problems << control + QStringLiteral(": no name");
+    else if (node->role() == QAccessible::ComboBox && !labelled(node))
+        problems << control + QStringLiteral(": only its item, ") + name;
+    else if (namedAfterItsGroup(widget, name))
+        problems << control + QStringLiteral(": the name of its group, ") + name;
+    else if (!other.isEmpty())
+        problems << control + QStringLiteral(": the name of ") + other + QStringLiteral(", ") + name;
+    other = control;
+}
+
+QStringList unnamedControls(QWidget *window)
+{
+    PageNames names;
+    QStringList problems;
+    findUnnamed(window, QAccessible::queryAccessibleInterface(window), names, problems);
+    return problems;
 }
 
 } // namespace
@@ -200,6 +273,7 @@ private slots:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("in English: ") + untranslated.join(u" | ")));
         QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("clipped: ") + clipped.join(u" | ")));
+        QVERIFY2(unnamedControls(german.get()).isEmpty(), qPrintable(unnamedControls(german.get()).join(u"; ")));
     }
 
     // The messages that the transfer, model and link layers give the window.
