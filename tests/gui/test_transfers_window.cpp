@@ -509,17 +509,55 @@ private Q_SLOTS:
         QVERIFY(readUserSetting(UserSetting::commPort).toInt() == 6 && button("cmdReadAllReagents")->isEnabled());
         m_window.reset(); // closes the port before the simulator goes
     }
-    void backUpThenRestoreFromTheFileMenu()
+    // Back up, compare the store with the backup, open the transfer log, all
+    // by keys; then restore, first from a file cut short.
+    void backUpCompareLogAndRestore()
     {
         const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
         QVERIFY(writeBytes(memory, instrumentImage(twelveProgramData())));
         start({QStringLiteral("--memory"), memory}); // the instrument holds other data than the store
         const QString backup = backupPath();
-        backUp();
-        QVERIFY(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")));
-        QCOMPARE(finalBox(), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5,147 bytes read).|i").arg(backup));
+        QVERIFY(tabTo("cmdReadProgram"));
+        {
+            ModalAnswers answers;
+            answers.handle(typeFileName(backup));
+            runTransfer([this] { fileMenu(Qt::Key_B); });
+        }
+        auto *done = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(done);
+        QCOMPARE(ModalAnswers::describe(done), QStringLiteral("Back Up Instrument|The Corvex has been backed up to \"%1\" (5,147 bytes read).|i").arg(backup));
+        press(Qt::Key_Return);
         InstrumentData read;
         QVERIFY(loadStore(backup, read) && read.programs == twelveProgramData().programs);
+
+        // The local store against the backup, chosen with the arrow keys and typed.
+        fileMenu(Qt::Key_C);
+        workingIn = m_window->findChild<QWidget *>(QStringLiteral("frmCompare"));
+        QVERIFY(workingIn && workingIn->isVisible());
+        QVERIFY(tabTo("cbSource0"));
+        press(Qt::Key_Down); // the local store
+        QVERIFY(tabTo("cbSource1"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down); // a file
+        QVERIFY(tabTo("txtFile1"));
+        typeOver(backup);
+        press(Qt::Key_Return); // Compare
+        const QString summary = workingIn->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+        QVERIFY2(summary.endsWith(QStringLiteral("differences.")), qPrintable(summary));
+        press(Qt::Key_Escape);
+        QVERIFY(!workingIn->isVisible());
+        workingIn = nullptr;
+        {
+            int logLines = 0;
+            ModalAnswers answers;
+            answers.handle([&logLines](QWidget *dialog) {
+                logLines = dialog->findChild<QTableView *>(QStringLiteral("tblLog"))->model()->rowCount();
+                press(Qt::Key_Escape);
+            });
+            fileMenu(Qt::Key_L);
+            QVERIFY(answers.allAnswered() && logLines >= 1);
+        }
+        QCOMPARE(focusName(), QStringLiteral("cmdReadProgram"));
 
         // A file cut short is refused with its reasons before anything is asked.
         const QString cut = backup + QStringLiteral(".cut");
@@ -651,50 +689,6 @@ private Q_SLOTS:
         QVERIFY(!dialog->isVisible());
         QVERIFY(focused() && focused()->isVisible()); // the transfer buttons wait for the new connection
         QCOMPARE(readUserSetting(UserSetting::commPort).toInt(), 5);
-    }
-
-    void backUpCompareAndOpenTheTransferLog()
-    {
-        start();
-        const QString backup = m_app->folders.path() + QStringLiteral("/backup.ini");
-        QVERIFY(tabTo("cmdReadProgram"));
-        {
-            ModalAnswers answers;
-            answers.handle(typeFileName(backup));
-            runTransfer([this] { fileMenu(Qt::Key_B); });
-        }
-        auto *done = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(done && done->text().startsWith(QStringLiteral("The Corvex has been backed up")));
-        press(Qt::Key_Return);
-
-        // The local store against the backup, chosen with the arrow keys and typed.
-        fileMenu(Qt::Key_C);
-        workingIn = m_window->findChild<QWidget *>(QStringLiteral("frmCompare"));
-        QVERIFY(workingIn && workingIn->isVisible());
-        QVERIFY(tabTo("cbSource0"));
-        press(Qt::Key_Down); // the local store
-        QVERIFY(tabTo("cbSource1"));
-        press(Qt::Key_Down);
-        press(Qt::Key_Down); // a file
-        QVERIFY(tabTo("txtFile1"));
-        typeOver(backup);
-        press(Qt::Key_Return); // Compare
-        const QString summary = workingIn->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
-        press(Qt::Key_Escape);
-        QVERIFY(!workingIn->isVisible());
-        workingIn = nullptr;
-
-        int logLines = 0;
-        ModalAnswers answers;
-        answers.handle([&logLines](QWidget *dialog) {
-            logLines = dialog->findChild<QTableView *>(QStringLiteral("tblLog"))->model()->rowCount();
-            press(Qt::Key_Escape);
-        });
-        fileMenu(Qt::Key_L);
-        QVERIFY(answers.allAnswered());
-        QVERIFY2(summary.endsWith(QStringLiteral("differences.")), qPrintable(summary));
-        QVERIFY(logLines >= 1);
-        QCOMPARE(focusName(), QStringLiteral("cmdReadProgram"));
     }
 };
 
