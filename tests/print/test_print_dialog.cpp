@@ -1,4 +1,3 @@
-#include "PdfReading.h"
 #include "PictureFiles.h"
 #include "PrintDialog.h"
 #include "PrintSession.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -102,7 +100,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<LogoChoice>("row");
         QTest::newRow("wider than high") << LogoChoice{"wide.bmp", QSize(400, 200), true};
-        QTest::newRow("higher than wide") << LogoChoice{"tall.bmp", QSize(200, 400), true};
         QTest::newRow("cancelled") << LogoChoice{"", QSize(), false};
         QTest::newRow("not a picture") << LogoChoice{"notes.bmp", QSize(), false};
     }
@@ -167,45 +164,6 @@ private Q_SLOTS:
         QCOMPARE(readUserSetting(UserSetting::comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
         QVERIFY(settingsWritable ? m_messages.isEmpty()
                                  : m_messages.size() == 1 && m_messages[0].endsWith(QLatin1String("so it was not written; it stays as it is.|exclamation")));
-    }
-
-    void okPrintsOnThePrinterChosenInTheSetup()
-    {
-        PrintDialogSeams real = seams();
-        real.openSurface = PrintDialogSeams::system().openSurface;
-        TransferLog log;
-        PrintSession session(log);
-        real.printer = &session.printer();
-        const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
-        {
-            // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
-            PrintDialog first(m_data, 7, nullptr, real);
-            first.printer().setOutputFormat(QPrinter::PdfFormat);
-            first.printer().setOutputFileName(pdf);
-        }
-        // The next opening in the session prints where the setup said.
-        PrintDialog dialog(m_data, 7, nullptr, real);
-        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
-        QVERIFY(m_messages.isEmpty());
-        QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
-    }
-
-    void previewDrawsWhatTheRunWouldPrint()
-    {
-        PrintDialog dialog(m_data, 3, nullptr, seams());
-        rangeBox(dialog, 1)->setText(QStringLiteral("5"));
-        int pages = -1;
-        ModalAnswers answers;
-        answers.handle([&pages](QWidget *preview) {
-            pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
-            preview->close();
-        });
-        child<QPushButton>(&dialog, QStringLiteral("cmdPreview"))->click();
-        QCOMPARE(pages, 3);
-        QVERIFY(m_messages.isEmpty());
-        // A preview neither stores the comment nor prints.
-        QVERIFY(!hasUserSetting(UserSetting::comment));
-        QVERIFY(m_recording->items().isEmpty());
     }
 
     void aDialogHiddenByAFailureIsShownAgainAsItWas()

@@ -1,7 +1,6 @@
 #include "LocalStore.h"
 #include "ProgramFile.h"
 #include "StoreLock.h"
-#include "TransferLog.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
@@ -101,7 +100,6 @@ private Q_SLOTS:
         QTest::newRow("unknown command") << ToolRun{{"erase-all"}, 2, "Unknown command \"erase-all\""};
         QTest::newRow("show-program") << ToolRun{{"show-program", "07", s, store}, 0, QString::fromUtf8("Program07: \"tab\tinside\"\nType: LM\nTotal Time: 01h 35min\nVial 01: Paraffin \u00e9t\u00e9  AG2 01:30 37\u00b0C CONT\nVial 02: (unknown)     AG0 00:05 --\u00b0C PAUSE\n")};
         QTest::newRow("show-reagents, options first") << ToolRun{{"--store=<store>", "show-reagents"}, 0, "\nReagent 200: \"Reagent 200  \"\n"};
-        QTest::newRow("the last --store counts") << ToolRun{{"show-reagents", s, "<dir>/none.ini", s, store}, 0, "Reagent 200"};
         QTest::newRow("no number") << ToolRun{{"show-program", s, store}, 2, "Too few arguments."};
         QTest::newRow("extra argument") << ToolRun{{"show-reagents", "7", s, store}, 2, "Too many arguments: \"7\""};
         QTest::newRow("number 0") << ToolRun{{"show-program", "0", s, store}, 2, "from 1 to 99, not \"0\""};
@@ -111,9 +109,7 @@ private Q_SLOTS:
         QTest::newRow("after --, words are arguments") << ToolRun{{"show-program", s, store, "--", "--store"}, 2, "not \"--store\""};
         QTest::newRow("unknown option") << ToolRun{{"show-reagents", "--port=3"}, 2, "Unknown option \"--port\"."};
         QTest::newRow("store without path") << ToolRun{{"show-reagents", s}, 2, "The option --store needs a PATH."};
-        QTest::newRow("empty store path") << ToolRun{{"show-reagents", "--store="}, 2, "--store needs a PATH"};
         QTest::newRow("switch with a value") << ToolRun{{"export-program", "7", "<dir>/program.txt", "--force=no", s, store}, 2, "The option --force takes no value."};
-        QTest::newRow("value that starts with -") << ToolRun{{"log", "--since", "-3"}, 2, "not \"-3\""};
         QTest::newRow("store missing") << ToolRun{{"show-reagents", s, "<dir>/none.ini"}, 1, "There is no store"};
         QTest::newRow("store is a folder") << ToolRun{{"import-program", "3", "<dir>/program.txt", s, "<dir>"}, 1, "is a folder"};
         QTest::newRow("not a program file") << ToolRun{{"import-program", "3", store, s, store}, 1, "This is not a valid Program File."};
@@ -125,7 +121,6 @@ private Q_SLOTS:
         QTest::newRow("export onto a pipe") << ToolRun{{"export-program", "7", "<dir>/pipe", "--force", s, store}, 1, "is not a regular file"};
         QTest::newRow("backup onto an existing file") << ToolRun{{"backup", "<dir>/program.txt", "--port", "/nonexistent/tty"}, 1, "already exists. Give --force"};
         QTest::newRow("backup onto a pipe") << ToolRun{{"backup", "<dir>/pipe", "--force", "--port", "/nonexistent/tty"}, 1, "is not a regular file"};
-        QTest::newRow("an hour that is none") << ToolRun{{"log", "--since", "2026-12-07T25:00"}, 2, "not \"2026-12-07T25:00\""};
     }
 
     void commandLines()
@@ -155,7 +150,6 @@ private Q_SLOTS:
         QTest::addColumn<Permissions>("row");
         QTest::newRow("read-only folder") << Permissions{{"import-program", "9", "<dir>/program.txt"}, 0555, 0644, "Cannot write"};
         QTest::newRow("unreadable store") << Permissions{{"show-reagents"}, 0777, 0, "Cannot read"};
-        QTest::newRow("read-only folder, export") << Permissions{{"export-program", "9", "<dir>/locked/out.txt"}, 0555, 0444, "Cannot write"};
     }
 
     void permissionsAreRespected()
@@ -308,18 +302,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(path("program.txt")), m_programFileBytes);
     }
 
-    void logSinceATime()
-    {
-        TransferLog log(transferLogPath());
-        for (const QString &time : {QStringLiteral("2026-12-07T22:59:00"), QStringLiteral("2026-12-07T23:00:00")}) {
-            TransferLogEntry entry = log.newEntry(LogOperation::ReadAll, time);
-            entry.time = QDateTime::fromString(time, Qt::ISODate);
-            QVERIFY(log.append(entry));
-        }
-        const CtlRun run = runProcess(ctlProgram(), {"log", "--since", "2026-12-07T23:00"});
-        QCOMPARE(run.out.count(QLatin1Char('\n')), 1);
-        QVERIFY2(run.out.contains(QStringLiteral("\"2026-12-07T23:00:00\"")), qPrintable(run.out));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCorvexCtl)
