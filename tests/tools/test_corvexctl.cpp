@@ -104,9 +104,6 @@ private Q_SLOTS:
         QTest::newRow("extra argument") << ToolRun{{"show-reagents", "7", s, store}, 2, "Too many arguments: \"7\""};
         QTest::newRow("number 0") << ToolRun{{"show-program", "0", s, store}, 2, "from 1 to 99, not \"0\""};
         QTest::newRow("number 100") << ToolRun{{"export-program", "100", "x.txt", s, store}, 2, "not \"100\""};
-        QTest::newRow("number 7.5") << ToolRun{{"show-program", "7.5", s, store}, 2, "not \"7.5\""};
-        QTest::newRow("a negative number") << ToolRun{{"import-program", "-1", "x.txt", s, store}, 2, "Unknown option \"-1\". Give \"--\" before"};
-        QTest::newRow("after --, words are arguments") << ToolRun{{"show-program", s, store, "--", "--store"}, 2, "not \"--store\""};
         QTest::newRow("unknown option") << ToolRun{{"show-reagents", "--port=3"}, 2, "Unknown option \"--port\"."};
         QTest::newRow("store without path") << ToolRun{{"show-reagents", s}, 2, "The option --store needs a PATH."};
         QTest::newRow("switch with a value") << ToolRun{{"export-program", "7", "<dir>/program.txt", "--force=no", s, store}, 2, "The option --force takes no value."};
