@@ -1,6 +1,7 @@
 #include "LocalStore.h"
 #include "ProgramFile.h"
 #include "StoreLock.h"
+#include "TransferLog.h"
 #include "support/BuiltPrograms.h"
 #include "support/CtlProcess.h"
 #include "support/FileFixtures.h"
@@ -118,6 +119,7 @@ private Q_SLOTS:
         QTest::newRow("export onto a pipe") << ToolRun{{"export-program", "7", "<dir>/pipe", "--force", s, store}, 1, "is not a regular file"};
         QTest::newRow("backup onto an existing file") << ToolRun{{"backup", "<dir>/program.txt", "--port", "/nonexistent/tty"}, 1, "already exists. Give --force"};
         QTest::newRow("backup onto a pipe") << ToolRun{{"backup", "<dir>/pipe", "--force", "--port", "/nonexistent/tty"}, 1, "is not a regular file"};
+        QTest::newRow("an hour that is none") << ToolRun{{"log", "--since", "2026-12-07T25:00"}, 2, "not \"2026-12-07T25:00\""};
     }
 
     void commandLines()
@@ -299,6 +301,18 @@ private Q_SLOTS:
         QCOMPARE(readBytes(path("program.txt")), m_programFileBytes);
     }
 
+    void logSinceATime()
+    {
+        TransferLog log(transferLogPath());
+        for (const QString &time : {QStringLiteral("2026-12-07T22:59:00"), QStringLiteral("2026-12-07T23:00:00")}) {
+            TransferLogEntry entry = log.newEntry(LogOperation::ReadAll, time);
+            entry.time = QDateTime::fromString(time, Qt::ISODate);
+            QVERIFY(log.append(entry));
+        }
+        const CtlRun run = runProcess(ctlProgram(), {"log", "--since", "2026-12-07T23:00"});
+        QCOMPARE(run.out.count(QLatin1Char('\n')), 1);
+        QVERIFY2(run.out.contains(QStringLiteral("\"2026-12-07T23:00:00\"")), qPrintable(run.out));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCorvexCtl)
