@@ -47,8 +47,10 @@ sleep 1.5
 window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
 xdotool windowfocus "$window"; sleep 0.3; xdotool key alt+f; sleep 0.5; xdotool key c   # File > Compare...
 sleep 1
-xdotool key Return                        # Compare: the Corvex with the local store
-sleep 4
+compare="$(xdotool search --name '^Compare' | head -1)"
+xdotool windowfocus "$compare"; sleep 0.3
+xdotool key alt+c                         # Compare: the Corvex with the local store
+sleep 6
 import -window root "$prefix-compare.png"
 xdotool key Escape
 sleep 0.5

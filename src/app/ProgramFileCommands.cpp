@@ -4,6 +4,7 @@
 #include "ProgramFile.h"
 #include "ProgramFileLog.h"
 #include "Questions.h"
+#include "StoreLock.h"
 #include "TransferLog.h"
 
 #include <QCoreApplication>
@@ -63,7 +64,9 @@ void exportProgram(QWidget *parent, const InstrumentData &data, ProgramEditor &e
     if (file.isEmpty())
         return;
     const int p = editor.currentProgram();
-    const StoreResult saved = exportProgram(p, file, data, storePath);
+    StoreLock targetLock(file);
+    const StoreResult saved = targetLock.tryLock() ? exportProgram(p, file, data, storePath)
+                                                   : StoreResult::failed(targetLock.error());
     logProgramFile(log, LogOperation::ProgramExport, p, file, data, saved.error);
     if (!saved) {
         QMessageBox::critical(parent, QCoreApplication::translate("ProgramFileCommands", "Export Program"),

