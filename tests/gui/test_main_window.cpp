@@ -3,7 +3,6 @@
 // that need no instrument.
 #include "CompareDialog.h"
 #include "Duration.h"
-#include "LoadWindow.h"
 #include "Progress.h"
 #include "Startup.h"
 #include "StartupNotice.h"
@@ -183,16 +182,6 @@ private Q_SLOTS:
         QCOMPARE(saved, maximised ? QStringList({"111", "222"})
                                   : QStringList({QString::number(float(pixelsToTwips(80, m_window->logicalDpiY()))),
                                                  QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())))}));
-    }
-
-    // The start-up window shows "Loading..." whole, clear of its bar.
-    void loadWindowShowsItsTextWhole()
-    {
-        LoadWindow loading;
-        auto *label = corvex::child<QLabel>(&loading, "Label1");
-        const QRect text = label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(), true, label->text());
-        QVERIFY(label->contentsRect().contains(text));
-        QVERIFY(!text.translated(label->pos()).intersects(corvex::child<QWidget>(&loading, "pbLoad")->geometry()));
     }
 
     // Export, then import into another program; failures are reported and change nothing.
