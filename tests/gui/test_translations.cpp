@@ -6,10 +6,8 @@
 #include "JobProgressDialog.h"
 #include "LoadWindow.h"
 #include "MemoryMap.h"
-#include "PortAccess.h"
 #include "PrintDialog.h"
 #include "RequirementsWindow.h"
-#include "RestoreSource.h"
 #include "SettingsDialog.h"
 #include "TransferLogDialog.h"
 #include "Translations.h"
@@ -218,8 +216,6 @@ private slots:
         const QString corvex = QStringLiteral("corvex");
         QTest::newRow("the system's") << QStringList{corvex} << QString() << true;
         QTest::newRow("setting over the system") << QStringList{corvex} << QStringLiteral("en") << false;
-        QTest::newRow("option over the system") << QStringList{corvex, QStringLiteral("--language"), QStringLiteral("en")}
-                                                 << QString() << false;
         QTest::newRow("option over the setting") << QStringList{corvex, QStringLiteral("--language=de")}
                                                   << QStringLiteral("en") << true;
     }
@@ -257,8 +253,7 @@ private slots:
         const QList<ShownText> germanTexts = shownTexts(german.get());
 
         QCOMPARE(germanTexts.size(), englishTexts.size());
-        QStringList untranslated;
-        QStringList clipped;
+        QStringList untranslated, clipped;
         for (qsizetype i = 0; i < germanTexts.size(); ++i) {
             const ShownText &shown = germanTexts.at(i);
             if (shown.text == englishTexts.at(i).text && !sameInGerman(shown.text))
@@ -276,7 +271,7 @@ private slots:
         QVERIFY2(unnamedControls(german.get()).isEmpty(), qPrintable(unnamedControls(german.get()).join(u"; ")));
     }
 
-    // The messages that the transfer, model and link layers give the window.
+    // A message of the transfer layer, as the window shows it.
     void coreMessagesGerman()
     {
         QVERIFY(installTranslations(*qApp, QLocale(QLocale::German)));
@@ -287,11 +282,6 @@ private slots:
         QVERIFY2(failed.startsWith(u"Das Lesen des Corvex für den Vergleich brach bei Program01 ab (Adresse ")
                      && failed.endsWith(u"nach 5 Versuchen).\nEs wurde nichts verglichen."),
                  qPrintable(failed));
-        const QString missing = m_app->folders.path() + QStringLiteral("/missing.ini");
-        QVERIFY(readRestoreSource(missing, StorePart()).refusal(missing).endsWith(u"Die Datei existiert nicht."));
-        QCOMPARE(describeOpenFailure(QStringLiteral("/dev/ttyS9"), QSerialPort::PermissionError, QString(),
-                                     DeviceAccess::Missing),
-                 QStringLiteral("/dev/ttyS9 kann nicht geöffnet werden: Dieses Gerät gibt es nicht."));
     }
 };
 

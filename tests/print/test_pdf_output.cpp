@@ -69,15 +69,12 @@ private Q_SLOTS:
         QVERIFY2(!near.isEmpty() && sheets.onPage1[0].startsWith(near[0].text), qPrintable(sheets.onPage1[0]));
         QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(750, 15000), quarterMillimetre).isEmpty(), sheets.date);
         QCOMPARE(!PdfReading::wordsNear(pdf, 1, QPointF(9000, 15000), quarterMillimetre).isEmpty(), sheets.time);
-        const QString fonts = PdfReading::run(QStringLiteral("pdffonts"), {pdf}); // the metric twin of Arial
-        QVERIFY2(fonts.contains(QLatin1String("LiberationSans ")) && fonts.contains(QLatin1String("LiberationSans-Bold")), qPrintable(fonts));
     }
 
     void refusedWithAClearMessage_data()
     {
         QTest::addColumn<ToolRun>("row");
         QTest::newRow("last below first") << ToolRun{{"print-programs", "5", "3"}, 2, "The last program must be a whole number from 5 to 99"};
-        QTest::newRow("program 0") << ToolRun{{"print-programs", "0", "3"}, 2, "The first program must be a whole number from 1 to 99"};
         QTest::newRow("bad reagent number") << ToolRun{{"print-programs", "4", "6"}, 1, "Unknown Printer Error. (vial 02 of program 05 names reagent 250"};
         QTest::newRow("logo not a picture") << ToolRun{{"print-reagents", "--logo", "CORVEX.ini"}, 1, "CORVEX.ini is not a picture that can be read"};
         QTest::newRow("unwritable folder") << ToolRun{{"print-reagents", "--pdf", "/nonexistent-folder/x.pdf"}, 1, "Cannot write in \"/nonexistent-folder\""};
