@@ -1,7 +1,7 @@
 // Transfers run from the main window's buttons and File menu against
 // corvex-sim on a pseudo-terminal: connection, program read and send, reagent
 // read, send and Read ALL with Stop, closing during a transfer, a silent
-// instrument, backup and restore. The workflows a technician
+// instrument, a lost port, backup and restore. The workflows a technician
 // runs every day go by key events only: Tab and the arrow keys to reach a
 // control, Space and Enter to press it, the menus by their letters, Escape to
 // close a dialog. After each step the focus is on a visible control where the
@@ -185,6 +185,16 @@ private:
         answers.chooseFile(backupPath());
         child<QAction>("mnBackup")->trigger();
         QVERIFY(QTest::qWaitFor([&answers] { return answers.allAnswered(); }));
+    }
+
+    // Restores from `file` by the File menu, answering the question after choosing it with `answer`; gives that question.
+    QString restoreFrom(const QString &file, QMessageBox::StandardButton answer)
+    {
+        ModalAnswers answers;
+        answers.chooseFile(file);
+        answers.click(answer);
+        child<QAction>("mnRestore")->trigger();
+        return answers.allAnswered() ? answers.seen().value(1) : QStringLiteral("not asked");
     }
 
     // Answers (OK) the message box that ends a long job, letting the
@@ -377,17 +387,14 @@ private Q_SLOTS:
             stop = corvex::child<QPushButton>(dialog, "cmdCompare");
             stop->click();
             said = dialog->summary();
+        } else if (job == QLatin1String("backup")) {
+            backUp();
         } else {
-            ModalAnswers answers;
-            answers.chooseFile(backupPath());
-            if (job == QLatin1String("restore")) {
-                QVERIFY(writeBackupFile(backupPath(), sampleData(), {}));
-                answers.click(QMessageBox::Yes);
-            }
-            child<QAction>(job == QLatin1String("backup") ? "mnBackup" : "mnRestore")->trigger();
-            QVERIFY(answers.allAnswered());
-            stop = corvex::child<QPushButton>(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")), "cmdStop");
+            QVERIFY(writeBackupFile(backupPath(), sampleData(), {}));
+            QVERIFY(restoreFrom(backupPath(), QMessageBox::Yes) != QStringLiteral("not asked"));
         }
+        if (!said)
+            stop = corvex::child<QPushButton>(m_window->findChild<QDialog *>(QStringLiteral("frmProgress")), "cmdStop");
         QStringList usable;
         for (const char *name : {"txtReadProgram", "txtProgramName", "cbType", "lsVials", "cbReagents", "cbAgit", "chkPause",
                                  "opt_1", "cmdOK", "txtRead", "txtReagent", "cmdSend", "cmdSendProgram"})
@@ -476,6 +483,23 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>("txtProgramName")->text() + QString::number(m_window->isWindowModified()), QStringLiteral("ROUTINE0"));
     }
 
+    // The cable pulled: the window says so at once; an instrument plugged in
+    // later is found and connected without asking.
+    void lostPortAndAnInstrumentPluggedInLater()
+    {
+        start();
+        m_sim->stop();
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
+        QVERIFY(!button("cmdReadProgram")->isEnabled() && !button("cmdSend")->isEnabled());
+
+        setPortDeviceOverride(2, m_app->folders.path() + QStringLiteral("/absent-COM2"));
+        SimulatorProcess pluggedIn;
+        QVERIFY2(pluggedIn.start({QStringLiteral("--demo")}), qPrintable(pluggedIn.errorString()));
+        setPortDeviceOverride(6, pluggedIn.devicePath());
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->windowTitle(), QStringLiteral("Varnel Corvex - connected on COM6"), 10'000);
+        QVERIFY(readUserSetting(UserSetting::commPort).toInt() == 6 && button("cmdReadAllReagents")->isEnabled());
+        m_window.reset(); // closes the port before the simulator goes
+    }
     // Back up, compare the store with the backup, open the transfer log, all
     // by keys; then restore, first from a file cut short.
     void backUpCompareLogAndRestore()
@@ -530,23 +554,11 @@ private Q_SLOTS:
         const QString cut = backup + QStringLiteral(".cut");
         QVERIFY(writeBytes(cut, readBytes(backup).left(60'000)));
         const QByteArray storeBefore = readBytes(m_app->storePath);
-        {
-            ModalAnswers answers;
-            answers.chooseFile(cut);
-            answers.click(QMessageBox::Ok);
-            child<QAction>("mnRestore")->trigger();
-            QVERIFY(answers.allAnswered() && answers.seen().value(1).contains(QStringLiteral("is not a complete backup")));
-        }
+        QVERIFY(restoreFrom(cut, QMessageBox::Ok).contains(QStringLiteral("is not a complete backup")));
         QCOMPARE(readBytes(m_app->storePath), storeBefore);
 
         // The store holds other data: the question says how much differs, and Yes restores.
-        {
-            ModalAnswers answers;
-            answers.chooseFile(backup);
-            answers.click(QMessageBox::Yes);
-            child<QAction>("mnRestore")->trigger();
-            QVERIFY(answers.allAnswered() && answers.seen().value(1).contains(QStringLiteral("It differs from the local store")));
-        }
+        QVERIFY(restoreFrom(backup, QMessageBox::Yes).contains(QStringLiteral("It differs from the local store")));
         QCOMPARE(finalBox(), QStringLiteral("Restore Instrument|\"%1\" has been restored to the Corvex and saved to the local store.|i").arg(backup));
         QVERIFY(m_app->data.programs == read.programs && m_app->data.reagents == read.reagents);
         const InstrumentData stored = reloadedStore();
