@@ -1,33 +1,22 @@
 // The main window as a whole: start-up with and without a store and
-// settings, its place on the screen, shutdown, and the dialogs of its menus
-// that need no instrument.
-#include "CompareDialog.h"
+// settings, closing, and the dialogs of its menus that need no instrument.
 #include "Duration.h"
 #include "Progress.h"
 #include "Startup.h"
 #include "StartupNotice.h"
-#include "TransferLog.h"
-#include "TransferLogDialog.h"
-#include "Twips.h"
 #include "UserSettings.h"
 
 #include "support/FileFixtures.h"
-#include "support/InstrumentImage.h"
 #include "support/ModalAnswers.h"
 #include "support/WidgetHelpers.h"
 #include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScreen>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTreeWidget>
 
 using namespace corvex;
 
@@ -73,8 +62,6 @@ private:
             answers.click(button);
         run(answers, action);
     }
-    // The frame's width: the window is placed before it has a frame, whose few pixels the placement cannot know yet.
-    int frameWidth() { return m_window->frameGeometry().width() - m_window->width(); }
 
 private Q_SLOTS:
     void init() { m_app = std::make_unique<AppFixture>(); }
@@ -103,8 +90,6 @@ private Q_SLOTS:
 
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Varnel Corvex - not connected."));
         QVERIFY(!QFile::exists(m_app->storePath)); // nothing is written until a transfer
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY((m_window->frameGeometry().center() - screen.center()).manhattanLength() <= 2 * frameWidth());
     }
 
     void startUpWithStore()
@@ -125,63 +110,6 @@ private Q_SLOTS:
         const QString report = asked(QMessageBox::Ok, [this] { load(); });
         QVERIFY(report.startsWith(QStringLiteral("Varnel Corvex|")) && report.endsWith(QStringLiteral("|!")));
         QCOMPARE(child<QListWidget>("lsReagents")->count(), 200);
-    }
-
-    void placement_data()
-    {
-        QTest::addColumn<QString>("top");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("as stored") << "1500" << "750" << "stored";
-        QTest::newRow("beyond the bottom right") << "999999" << "999999" << "bottom right";
-        QTest::newRow("unreadable values") << "abc" << "" << "centre";
-    }
-    void placement()
-    {
-        QFETCH(QString, top);
-        QFETCH(QString, left);
-        QFETCH(QString, expected);
-        writeUserSetting(UserSetting::mainTop, top);
-        writeUserSetting(UserSetting::mainLeft, left);
-        load();
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QTRY_VERIFY(screen.contains(m_window->frameGeometry()));
-        const QRect frame = m_window->frameGeometry();
-        if (expected == QStringLiteral("stored"))
-            QCOMPARE(frame.topLeft(), QPoint(twipsToPixels(750, m_window->logicalDpiX()), twipsToPixels(1500, m_window->logicalDpiY())));
-        else if (expected == QStringLiteral("bottom right"))
-            QVERIFY((frame.bottomRight() - screen.bottomRight()).manhattanLength() <= 2 * frameWidth());
-        else
-            QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= frameWidth());
-    }
-
-    void shutdownSavesThePositionOnlyInNormalState_data()
-    {
-        QTest::addColumn<bool>("maximised");
-        QTest::newRow("normal, by Exit") << false;
-        QTest::newRow("maximised, by the close box") << true;
-    }
-    void shutdownSavesThePositionOnlyInNormalState()
-    {
-        QFETCH(bool, maximised);
-        writeUserSetting(UserSetting::mainTop, QStringLiteral("111"));
-        writeUserSetting(UserSetting::mainLeft, QStringLiteral("222"));
-        load();
-        QSignalSpy closed(m_window.get(), &MainWindow::closed);
-        m_window->move(120, 80);
-        QTRY_COMPARE(m_window->pos(), QPoint(120, 80));
-        if (maximised) {
-            m_window->showMaximized();
-            QTRY_VERIFY(m_window->isMaximized());
-            m_window->close();
-        } else {
-            trigger("mnExit");
-        }
-        QVERIFY(closed.count() == 1 && !m_window->isVisible());
-        const QStringList saved = {readUserSetting(UserSetting::mainTop).toString(), readUserSetting(UserSetting::mainLeft).toString()};
-        QCOMPARE(saved, maximised ? QStringList({"111", "222"})
-                                  : QStringList({QString::number(float(pixelsToTwips(80, m_window->logicalDpiY()))),
-                                                 QString::number(float(pixelsToTwips(120, m_window->logicalDpiX())))}));
     }
 
     // Export, then import into another program; failures are reported and change nothing.
@@ -304,45 +232,6 @@ private Q_SLOTS:
         QCOMPARE(cut, QStringList());
     }
 
-    void compareShowsTheDifferencesSideBySide()
-    {
-        const QString otherFile = m_app->folders.path() + QStringLiteral("/other.ini");
-        InstrumentData other = twelveProgramData();
-        other.programs[13].vial(4).temp = 60;
-        other.reagents[9] = "Ethanol 96%  ";
-        QVERIFY(writeBackupFile(otherFile, other, {}) && writeBackupFile(m_app->storePath, twelveProgramData(), {}));
-
-        bool corvexAsked = false;
-        CompareDialog dialog(m_app->storePath, 13, [&corvexAsked]() -> BackupJob * {
-            corvexAsked = true;
-            return nullptr;
-        });
-        dialog.show();
-        dialog.setSide(0, CompareDialog::Source::LocalStore);
-        dialog.setSide(1, CompareDialog::Source::File, otherFile);
-        QTest::mouseClick(corvex::child<QPushButton>(&dialog, "cmdCompare"), Qt::LeftButton);
-        QStringList rows;
-        for (const QTreeWidgetItem *item : dialog.list()->findItems(QString(), Qt::MatchContains))
-            rows << item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2);
-        QCOMPARE(rows, QStringList({QStringLiteral("Program13 V04Temp|37|60"),
-                                    QStringLiteral("Reagent 009|\"Reagent 9\"|\"Ethanol 96%\"")}));
-        QCOMPARE(dialog.list()->headerItem()->text(2) + QLatin1Char('|') + dialog.summary()->text(), otherFile + QStringLiteral("|2 differences."));
-        QVERIFY(!corvexAsked);
-    }
-
-    // The columns in the file's order; the selected line's message whole, however long.
-    void transferLogShowsTheMessageWhole()
-    {
-        const QString logPath = m_app->folders.path() + QStringLiteral("/log.csv");
-        TransferLog log(logPath);
-        TransferLogEntry entry = log.newEntry(LogOperation::Backup, QStringLiteral("all"));
-        entry.message = QStringLiteral("The backup was stopped at Program03: the Corvex did not answer. ").repeated(4);
-        QVERIFY(log.append(entry));
-        TransferLogDialog dialog(logPath);
-        dialog.show();
-        QCOMPARE(dialog.table()->horizontalHeader()->visualIndex(int(transferLogColumns().indexOf(QStringLiteral("Message")))), 7);
-        QCOMPARE(dialog.messagePane()->toPlainText(), entry.message);
-    }
 };
 
 QTEST_MAIN(TestMainWindow)
