@@ -9,6 +9,7 @@
 #include "ClipboardMenu.h"
 #include "CompareDialog.h"
 #include "PrintSession.h"
+#include "StoreLock.h"
 #include "TransferJob.h"
 #include "UserSettings.h"
 
@@ -502,6 +503,19 @@ private Q_SLOTS:
     }
     // Back up, compare the store with the backup, open the transfer log, all
     // by keys; then restore, first from a file cut short.
+    // A backup onto a store that another utility holds is refused before
+    // the instrument is read.
+    void backupOntoALockedStoreIsRefused()
+    {
+        start();
+        StoreLock other(backupPath());
+        QVERIFY(other.tryLock());
+        backUp();
+        const QString box = finalBox();
+        QVERIFY2(box.contains(QStringLiteral("is in use by another Corvex Utility")), qPrintable(box));
+        QVERIFY(!QFile::exists(backupPath()));
+    }
+
     void backUpCompareLogAndRestore()
     {
         const QString memory = m_app->folders.path() + QStringLiteral("/memory.bin");
