@@ -29,15 +29,20 @@ cleanup() {
   rm -rf "$world"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -e "$world/line" ] && break; sleep 0.05; done
-printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/line" >"$world/config/CORVEX/CORVEX.conf"
+# Starts the utility with COM1 leading to the line `$1` and passes the notice.
+start_utility() {
+  for _ in $(seq 100); do [ -e "$1" ] && break; sleep 0.05; done
+  printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$1" >"$world/config/CORVEX/CORVEX.conf"
+  XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${utility_options[@]}" &
+  utility=$!
+  sleep 1.5
+  xdotool key Return                       # the notice
+  sleep 1.5
+  window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+}
+utility_options=("${@:4}")
 
-XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${@:4}" &
-utility=$!
-sleep 1.5
-xdotool key Return                       # the notice
-sleep 1.5
-window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+start_utility "$world/line"
 scale=${QT_SCALE_FACTOR:-1}
 click() { xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1; sleep "${3:-0.3}"; }
 click 121 31                              # the "Reagents" tab
@@ -56,13 +61,6 @@ import -window "$window" "$prefix-programs.png"
 kill "$utility"; wait "$utility" 2>/dev/null || true
 "$build/bin/corvex-sim" --demo --silent-after 1 --link "$world/silent" >/dev/null 2>&1 &
 silent=$!
-for _ in $(seq 100); do [ -e "$world/silent" ] && break; sleep 0.05; done
-printf '[Ports]\nCOM1=%s\n\n[Settings]\nCommPort=1\n' "$world/silent" >"$world/config/CORVEX/CORVEX.conf"
-XDG_CONFIG_HOME="$world/config" "$world/bin/corvex" "${@:4}" &
-utility=$!
-sleep 1.5
-xdotool key Return                       # the notice
-sleep 1.5
-window="$(xdotool search --name 'Varnel Corvex - ' | head -1)"
+start_utility "$world/silent"
 click 218 92 7                            # Read from Corvex: no answer, tried again
 import -window "$window" "$prefix-retry.png"

@@ -48,15 +48,6 @@ const std::array<std::array<QByteArray, 6>, vialCount> &vialKeys()
     return keys;
 }
 
-// The value of a numeric key, or nullopt when it is missing or not a number.
-std::optional<qint32> readNumber(IniFile &ini, QByteArrayView key)
-{
-    QByteArray text;
-    if (ini.readString(key, text) != IniFile::Result::Ok)
-        return std::nullopt;
-    return parseWholeNumber(text);
-}
-
 } // namespace
 
 QString missingReason()
@@ -98,25 +89,10 @@ void writeProgramKeys(IniFile &ini, const ProgramRecord &program)
     }
 }
 
-bool readProgramNumbers(IniFile &ini, ProgramRecord &program)
+void readProgramNumbers(IniFile &ini, ProgramRecord &program)
 {
-    bool complete = true;
-    const auto read = [&](QByteArrayView key) {
-        const std::optional<qint32> number = readNumber(ini, key);
-        complete = complete && number.has_value();
-        return number.value_or(0);
-    };
-
-    program.duration = read(QByteArrayView("Duration"));
-    QByteArray typeText;
-    ini.readString("Type", typeText);
-    program.type = programTypeFromText(typeText);
-    for (int v = 1; v <= vialCount; ++v) {
-        VialStep &vial = program.vial(v);
-        for (size_t f = 0; f < vialFields.size(); ++f)
-            vial.*vialFields[f].member = read(vialKeys()[size_t(v - 1)][f]);
-    }
-    return complete;
+    QList<KeyProblem> ignored;
+    readCheckedProgramNumbers(ini, program, false, ignored);
 }
 
 QString problemText(const KeyProblem &problem)

@@ -29,9 +29,9 @@ QByteArray nameValue(const QByteArray &storedName);
 void writeProgramKeys(IniFile &ini, const ProgramRecord &program);
 
 // Reads Duration, Type and the vial numbers of the current section into the
-// program. A missing or non-numeric number becomes 0 and makes the result
-// false; a missing Type is EM. Name is left to the caller.
-bool readProgramNumbers(IniFile &ini, ProgramRecord &program);
+// program. A missing or non-numeric number becomes 0; a missing Type is EM.
+// Name is left to the caller.
+void readProgramNumbers(IniFile &ini, ProgramRecord &program);
 
 // A key of a file that is missing, unreadable or holds a value the
 // instrument cannot hold.

@@ -3,7 +3,7 @@
 #include "IniFile.h"
 #include "ModelText.h"
 #include "NameForms.h"
-#include "StorePath.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -163,20 +163,12 @@ RestoreSource readRestoreSource(const QString &file, const StorePart &part)
 
 QString storeWriteProblem(const QString &storePath)
 {
-    const QFileInfo info(storePath);
-    if (info.exists()) {
-        if (!info.isFile())
-            return ModelText::tr("The local store \"%1\" is not a file.").arg(storePath);
-        IniFile ini;
-        ini.setFileName(storePath);
-        if (!ini.fileOk())
-            return ini.readError();
-        if (!(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-            return ModelText::tr("The local store \"%1\" is read-only (it has no write permission).").arg(storePath);
-    }
-    if (!isWritableFolder(info.absolutePath()))
-        return ModelText::tr("Cannot write in the folder \"%1\" of the local store.").arg(info.absolutePath());
-    return {};
+    if (const QString problem = writeTargetProblem(storePath); !problem.isEmpty())
+        return problem;
+    // A store that exists but cannot be read is never replaced.
+    IniFile ini;
+    ini.setFileName(storePath);
+    return QFileInfo::exists(storePath) && !ini.fileOk() ? ini.readError() : QString();
 }
 
 } // namespace corvex

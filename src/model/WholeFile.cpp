@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include "ModelText.h"
+#include "StorePath.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +64,28 @@ QString unfitTarget(const QString &file, const std::optional<struct stat> &targe
     return {};
 }
 
+QString readOnlyMessage(const QString &file)
+{
+    return ModelText::tr("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
+        .arg(file);
+}
+
 } // namespace
+
+QString writeTargetProblem(const QString &file)
+{
+    const std::optional<struct stat> old = statusOf(file);
+    if (const QString unfit = unfitTarget(file, old); !unfit.isEmpty())
+        return unfit;
+    if (old && (old->st_mode & anyWriteBit) == 0)
+        return readOnlyMessage(file);
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return ModelText::tr("The folder \"%1\" does not exist.").arg(folder);
+    if (!isWritableFolder(folder))
+        return ModelText::tr("Cannot write in the folder \"%1\".").arg(folder);
+    return {};
+}
 
 bool writeAllBytes(int handle, const QByteArray &bytes, int &error)
 {
@@ -98,11 +120,8 @@ StoreResult writeWholeFile(const QString &file, const QByteArray &bytes)
         return StoreResult::failed(unfit);
     const QString leftAsItWas =
         old ? ModelText::tr(" The file was left as it was.") : ModelText::tr(" No file was written.");
-    if (old && (old->st_mode & anyWriteBit) == 0) {
-        return StoreResult::failed(
-            ModelText::tr("\"%1\" is read-only (it has no write permission), so it was not written; it stays as it is.")
-                .arg(file));
-    }
+    if (old && (old->st_mode & anyWriteBit) == 0)
+        return StoreResult::failed(readOnlyMessage(file));
     const auto failed = [&](const QString &why) {
         return StoreResult::failed(ModelText::tr("Cannot write \"%1\": %2.").arg(file, why) + leftAsItWas);
     };

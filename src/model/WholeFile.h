@@ -22,6 +22,11 @@ namespace corvex {
 // when root replaces it, its owner).
 StoreResult writeWholeFile(const QString &file, const QByteArray &bytes);
 
+// Why writeWholeFile would refuse `file` as it is now (see above, and a
+// folder that is missing or cannot be written in), or empty: for a check
+// before a long transfer whose result is to be written there.
+QString writeTargetProblem(const QString &file);
+
 // Writes all of `bytes` to the open file `handle`; on failure `error` is the
 // system's reason (errno), for systemErrorText.
 bool writeAllBytes(int handle, const QByteArray &bytes, int &error);

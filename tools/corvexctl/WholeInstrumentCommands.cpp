@@ -6,11 +6,10 @@
 
 #include "RestoreSource.h"
 #include "StoreLock.h"
-#include "StorePath.h"
+#include "WholeFile.h"
 #include "TransferRate.h"
 #include "WholeInstrumentJobs.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -47,18 +46,11 @@ void printProgress(TransferJob &job, QTextStream &stream, const QString &what)
 // instrument is read for minutes; empty when it can.
 QString backupTargetProblem(const QString &file, bool replace)
 {
+    if (const QString problem = writeTargetProblem(file); !problem.isEmpty())
+        return problem;
     const QFileInfo info(file);
-    if (info.isDir())
-        return QStringLiteral("\"%1\" is a folder; give the name of the backup file.").arg(file);
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("\"%1\" is not a regular file; give the name of the backup file.").arg(file);
     if ((info.exists() || info.isSymLink()) && !replace)
         return QStringLiteral("\"%1\" already exists. Give --force to replace it with the backup.").arg(file);
-    const QString folder = info.absolutePath();
-    if (!QFileInfo(folder).isDir())
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
-    if (!isWritableFolder(folder))
-        return QStringLiteral("Cannot write in the folder \"%1\".").arg(folder);
     return {};
 }
 
