@@ -19,6 +19,25 @@
 namespace corvex {
 
 using Kind = BusyState::Kind;
+
+namespace {
+
+// A Yes/No question (No by default) that leaves the event loop running, so
+// that a transfer goes on meanwhile; `onYes` runs only on Yes.
+void askThen(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+             const std::function<void()> &onYes)
+{
+    auto *question = new QMessageBox(icon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(question, &QMessageBox::finished, parent, [question, onYes] {
+        if (question->clickedButton() == question->button(QMessageBox::Yes))
+            onYes();
+    });
+    question->open();
+}
+
+} // namespace
 using Status = TransferOutcome::Status;
 
 namespace {
@@ -135,15 +154,8 @@ void MainWindow::readProgram()
     m_programs->setCurrentProgram(n);
     if (!m_programs->hasUnsentEdits(n))
         return startReadProgram(n);
-    auto *question = new QMessageBox(QMessageBox::Question, readFromCorvexCaption(), readOverUnsentEditsQuestion(n),
-                                     QMessageBox::Yes | QMessageBox::No, this);
-    question->setDefaultButton(QMessageBox::No);
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    connect(question, &QMessageBox::finished, this, [this, question, n] {
-        if (question->clickedButton() == question->button(QMessageBox::Yes))
-            startReadProgram(n);
-    });
-    question->open();
+    askThen(this, QMessageBox::Question, readFromCorvexCaption(), readOverUnsentEditsQuestion(n),
+            [this, n] { startReadProgram(n); });
 }
 
 void MainWindow::startReadProgram(int n)
@@ -157,17 +169,9 @@ void MainWindow::sendProgram()
     if (!m_runner->busy().isIdle())
         return;
     const int n = m_programs->currentProgram();
-    auto *question = new QMessageBox(QMessageBox::NoIcon, tr("Send Program to Corvex"),
-                                     tr("%1, which is stored on the Corvex, will be overwritten. Are you sure?")
-                                         .arg(programNumberLabel(n)),
-                                     QMessageBox::Yes | QMessageBox::No, this);
-    question->setDefaultButton(QMessageBox::No);
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    connect(question, &QMessageBox::finished, this, [this, question, n] {
-        if (question->clickedButton() == question->button(QMessageBox::Yes))
-            startSendProgram(n);
-    });
-    question->open();
+    askThen(this, QMessageBox::NoIcon, tr("Send Program to Corvex"),
+            tr("%1, which is stored on the Corvex, will be overwritten. Are you sure?").arg(programNumberLabel(n)),
+            [this, n] { startSendProgram(n); });
 }
 
 void MainWindow::startSendProgram(int n)
